@@ -1,0 +1,106 @@
+#pragma once
+// Drawing on a bitmap with the coverage rules of the platform the program came
+// from: rectangles cover left..right-1 and top..bottom-1, a line leaves out its
+// end point, a pen wider than one pixel is centred on the outline, and while a
+// clip region is selected only pixels inside it change.
+//
+// All writes go through the span and pixel primitives at the bottom of the
+// class, which apply the bitmap's bounds and the clip region; indexed bitmaps
+// receive the nearest palette entry of each colour written.
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "rendering/Bitmap.h"
+#include "rendering/ClipRegion.h"
+#include "rendering/DrawingTools.h"
+#include "rendering/Font.h"
+#include "rendering/Geometry.h"
+
+namespace kestrova {
+
+// How a copied pixel combines with the destination.
+enum class CopyMode { cmSrcCopy, cmSrcAnd, cmSrcPaint };
+
+class TCanvas {
+ public:
+  explicit TCanvas(Bitmap& target) : target_(&target) {}
+
+  Bitmap& Target() { return *target_; }
+  const Bitmap& Target() const { return *target_; }
+
+  TPen Pen;
+  TBrush Brush;
+  TFont Font;
+  TPoint PenPos;
+
+  // Pixels: reading gives kInvalidColor outside the bitmap; writing is clipped.
+  TColor Pixel(int x, int y) const { return target_->GetPixel(x, y); }
+  void SetPixel(int x, int y, TColor c);
+
+  // Fills x = left..right-1, y = top..bottom-1 with the brush (nothing with a clear brush).
+  void FillRect(const TRect& r);
+
+  void MoveTo(int x, int y);
+  // A line in the pen from PenPos to (x, y), leaving out (x, y); PenPos moves there.
+  void LineTo(int x, int y);
+  void Polyline(std::span<const TPoint> points);
+
+  // Outline with the pen, inside with the brush; right and bottom edges excluded.
+  void Rectangle(int x1, int y1, int x2, int y2);
+  void Rectangle(const TRect& r) { Rectangle(r.left, r.top, r.right, r.bottom); }
+  // Corners are quarter ellipses w wide and h high.
+  void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
+  // The ellipse inscribed in the box, filled with the brush and outlined with the pen.
+  void Ellipse(int x1, int y1, int x2, int y2);
+  // Part of the inscribed ellipse from the ray through (x3, y3) counter-clockwise
+  // (on the screen) to the ray through (x4, y4), both rays from the box's centre.
+  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  // The same part closed by a chord, or by the two radii, filled with the brush.
+  void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  // Filled with the brush by the alternate (even-odd) rule, outlined with the pen.
+  void Polygon(std::span<const TPoint> points);
+  void PolyPolygon(const std::vector<std::vector<TPoint>>& polygons);
+
+  // Copies srcRect of src onto dst: pixel for pixel when the sizes match,
+  // stretched (nearest source pixel) when they differ. src may be the target itself.
+  void CopyRect(const TRect& dst, const Bitmap& src, const TRect& srcRect,
+                CopyMode mode = CopyMode::cmSrcCopy);
+  void Draw(int x, int y, const Bitmap& picture);
+  void StretchDraw(const TRect& dst, const Bitmap& picture);
+  // A copy in which every pixel of colour `transparent` is replaced by the brush colour.
+  void BrushCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, TColor transparent);
+
+  // Width and height of the text's cell in the current font.
+  TSize TextExtent(std::string_view text);
+  int TextWidth(std::string_view text) { return TextExtent(text).cx; }
+  int TextHeight(std::string_view text) { return TextExtent(text).cy; }
+  // Draws the text (UTF-8) with its cell's top-left corner at (x, y); with a solid
+  // brush the cell is filled first, with a clear brush it is not.
+  void TextOut(int x, int y, std::string_view text);
+
+  // Selects a clip region (a copy is kept); nullptr removes the clipping.
+  void SelectClipRegion(const ClipRegion* region);
+  bool HasClipRegion() const { return clip_.has_value(); }
+
+  // --- primitives every drawing operation writes through ---
+  // Paints columns [x0, x1) of row y, clipped.
+  void PaintSpan(int y, int x0, int x1, TColor c);
+  // Paints one pixel, clipped.
+  void PaintPixel(int x, int y, TColor c);
+  // True when (x, y) lies in the bitmap and inside the clip region.
+  bool IsVisible(int x, int y) const;
+  // The visible columns of row y clipped to [x0, x1); false when none.
+  bool VisibleSpan(int y, int& x0, int& x1) const;
+
+ private:
+  void CopyRows24(const TRect& dst, const Bitmap& src, const TRect& srcRect);
+
+  Bitmap* target_;
+  std::optional<ClipRegion> clip_;
+};
+
+}  // namespace kestrova

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, when any is missing.
+# Nothing is installed when everything is present already.
+set -eu
+
+packages="build-essential cmake ninja-build pkg-config
+libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev zlib1g-dev
+libgtest-dev libgmock-dev libbenchmark-dev
+fonts-dejavu-core fonts-liberation2
+libgif-dev imagemagick xvfb clang-14 libclang-rt-14-dev libemf-dev"
+
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=""
+else
+  sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+# shellcheck disable=SC2086
+$sudo apt-get install -y -q --no-install-recommends $missing
