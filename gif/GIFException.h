@@ -1,0 +1,29 @@
+#pragma once
+// The GIF code reports every failure by raising GIFException with a fixed
+// English message; recoverable faults in a file are warnings instead.
+
+#include <stdexcept>
+#include <string>
+
+namespace kestrova {
+
+// Base of the errors a picture reports when its data is not valid.
+class EInvalidGraphic : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class GIFException : public EInvalidGraphic {
+ public:
+  using EInvalidGraphic::EInvalidGraphic;
+};
+
+// A platform graphics resource could not be had (memory for a bitmap, say).
+class EOutOfResources : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void RaiseGIFError(const std::string& message);
+
+}  // namespace kestrova

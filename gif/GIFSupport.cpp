@@ -1,0 +1,60 @@
+#include "gif/GIFSupport.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kestrova {
+
+void RaiseGIFError(const std::string& message) { throw GIFException(message); }
+
+void WriteByte(std::ostream& stream, std::uint8_t value) {
+  stream.put(static_cast<char>(value));
+}
+
+bool TryReadByte(std::istream& stream, std::uint8_t& value) {
+  const auto c = stream.get();
+  if (c == std::char_traits<char>::eof()) return false;
+  value = static_cast<std::uint8_t>(c);
+  return true;
+}
+
+std::uint8_t ReadByte(std::istream& stream) {
+  std::uint8_t value = 0;
+  return TryReadByte(stream, value) ? value : 0;
+}
+
+void ReadCheck(std::istream& stream, void* buffer, std::size_t size) {
+  if (size == 0) return;
+  stream.read(static_cast<char*>(buffer), static_cast<std::streamsize>(size));
+  if (static_cast<std::size_t>(stream.gcount()) != size) RaiseGIFError("Premature end of data");
+}
+
+void WriteStrings(std::ostream& stream, const std::vector<std::string>& strings) {
+  for (const std::string& s : strings) {
+    for (std::size_t pos = 0; pos < s.size(); pos += 255) {
+      const std::size_t n = std::min<std::size_t>(255, s.size() - pos);
+      WriteByte(stream, static_cast<std::uint8_t>(n));
+      stream.write(s.data() + pos, static_cast<std::streamsize>(n));
+    }
+  }
+  WriteByte(stream, 0);
+}
+
+void ReadStrings(std::istream& stream, std::vector<std::string>& strings) {
+  strings.clear();
+  std::uint8_t length = 0;
+  char block[255];
+  while (TryReadByte(stream, length) && length != 0) {
+    ReadCheck(stream, block, length);
+    strings.emplace_back(block, strnlen(block, length));
+  }
+}
+
+int ColorsToBits(int count) {
+  if (count <= 0) return 0;
+  int bits = 1;
+  while (bits < 31 && (1 << bits) < count) ++bits;
+  return bits;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,31 @@
+#pragma once
+// Byte and text helpers shared by the GIF reader and writer.
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "gif/GIFException.h"
+
+namespace kestrova {
+
+void WriteByte(std::ostream& stream, std::uint8_t value);
+// One byte; 0 when the stream has none left.
+std::uint8_t ReadByte(std::istream& stream);
+// One byte; false at the end of the stream (keeps the end distinct from a 0 byte).
+bool TryReadByte(std::istream& stream, std::uint8_t& value);
+// Exactly `size` bytes, else GIFException "Premature end of data".
+void ReadCheck(std::istream& stream, void* buffer, std::size_t size);
+
+// Writes the strings as data sub-blocks (pieces of at most 255 bytes), then a 0 byte.
+void WriteStrings(std::ostream& stream, const std::vector<std::string>& strings);
+// Replaces the strings by the data sub-blocks read, one string per block.
+void ReadStrings(std::istream& stream, std::vector<std::string>& strings);
+
+// Bits needed to index `count` colours: 0 for 0, 1 up to 2, else the smallest n with 2^n >= count.
+int ColorsToBits(int count);
+
+}  // namespace kestrova
