@@ -29,10 +29,9 @@ class TFastColorLookup {
     const unsigned key = Key(red, green, blue);
     std::uint16_t index = (*cache_)[key];
     if (index == kEmpty) index = (*cache_)[key] = Search(red, green, blue);
-    const Entry& e = entries_[index];
-    r = e.r;
-    g = e.g;
-    b = e.b;
+    r = static_cast<std::uint8_t>(red_[index]);
+    g = static_cast<std::uint8_t>(green_[index]);
+    b = static_cast<std::uint8_t>(blue_[index]);
     return static_cast<std::uint8_t>(index);
   }
 
@@ -41,15 +40,15 @@ class TFastColorLookup {
   }
 
  private:
-  struct Entry {
-    std::uint8_t r, g, b;
-  };
   static constexpr std::uint16_t kEmpty = 0xFFFF;
 
   std::uint16_t Search(int red, int green, int blue) const;
 
   int colors_ = 0;
-  std::array<Entry, 256> entries_{};
+  // The entries channel by channel, so that the search runs in vector lanes.
+  std::array<std::int16_t, 256> red_{};
+  std::array<std::int16_t, 256> green_{};
+  std::array<std::int16_t, 256> blue_{};
   std::unique_ptr<std::array<std::uint16_t, 32768>> cache_;
 };
 
