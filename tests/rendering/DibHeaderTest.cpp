@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
+#include <string>
 
 #include "rendering/DibHeader.h"
 
@@ -74,4 +79,67 @@ TEST(DibHeader, FileHeader) {
   const std::vector<std::uint8_t> expected = {'B', 'M', 0x3E, 0x04, 0, 0, 0, 0, 0, 0, 0x36, 0x04, 0, 0};
   EXPECT_EQ(b, expected);  // 14 + 1064 + 8 = 1086 bytes, pixels at 1078
   EXPECT_THROW(SerializeBmpFileHeader(40, 0xFFFFFFFFull), std::invalid_argument);
+}
+
+namespace {
+
+// Writes a bitmap file from the serialized headers and the rows bottom-up,
+// then lets ImageMagick decode it to raw RGB bytes.
+std::string DecodedByImageMagick(const DibInfo& info, const std::vector<std::vector<std::uint8_t>>& rowsTopDown) {
+  std::vector<std::uint8_t> bits;
+  for (auto row = rowsTopDown.rbegin(); row != rowsTopDown.rend(); ++row) bits.insert(bits.end(), row->begin(), row->end());
+  const auto infoBytes = SerializeDibInfo(info);
+  std::vector<std::uint8_t> file = SerializeBmpFileHeader(infoBytes.size(), bits.size());
+  file.insert(file.end(), infoBytes.begin(), infoBytes.end());
+  file.insert(file.end(), bits.begin(), bits.end());
+
+  std::string pattern = (std::filesystem::temp_directory_path() / "dibheader-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) return "(no temporary folder)";
+  const std::filesystem::path dir = pattern;
+  const std::filesystem::path path = dir / "picture.bmp";
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                              static_cast<std::streamsize>(file.size()));
+  const std::string command = "/usr/bin/convert '" + path.string() + "' -depth 8 rgb:- 2>/dev/null";
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    pclose(pipe);
+  }
+  std::filesystem::remove_all(dir);
+  return out;
+}
+
+}  // namespace
+
+TEST(DibHeader, ImageMagickReadsTheFilesWeDescribe) {
+  if (!std::filesystem::exists("/usr/bin/convert")) GTEST_SKIP() << "ImageMagick not installed";
+  DibInfo indexed;
+  indexed.width = 3;
+  indexed.height = 2;
+  indexed.bitsPerPixel = 8;
+  indexed.colors = {RGBColor(10, 20, 30), RGBColor(200, 100, 0)};
+  indexed.tableEntries = 256;
+  indexed.colorsUsed = 256;
+  indexed.importantColors = 2;
+  EXPECT_EQ(DecodedByImageMagick(indexed, {{1, 0, 2, 0}, {0, 0, 1, 0}}),
+            std::string("\xC8\x64\x00\x0A\x14\x1E\x00\x00\x00"
+                        "\x0A\x14\x1E\x0A\x14\x1E\xC8\x64\x00", 18));
+
+  DibInfo trueColour;
+  trueColour.width = 1;
+  trueColour.height = 2;
+  EXPECT_EQ(DecodedByImageMagick(trueColour, {{3, 2, 1, 0}, {6, 5, 4, 0}}), std::string("\x01\x02\x03\x04\x05\x06", 6));
+
+  DibInfo mono;
+  mono.width = 9;
+  mono.height = 1;
+  mono.bitsPerPixel = 1;
+  mono.colors = {clBlack, clWhite};
+  mono.tableEntries = 2;
+  const std::string decoded = DecodedByImageMagick(mono, {{0x80, 0x80, 0, 0}});
+  ASSERT_EQ(decoded.size(), 27u);
+  EXPECT_EQ(decoded.substr(0, 3), "\xFF\xFF\xFF");
+  EXPECT_EQ(decoded.substr(3, 3), std::string(3, '\0'));
+  EXPECT_EQ(decoded.substr(24, 3), "\xFF\xFF\xFF");
 }
