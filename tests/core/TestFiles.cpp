@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "core/ProgramFolders.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,6 +46,28 @@ std::string ListFolder(const std::string& path) {
   for (const auto& n : names) joined += n + " ";
   return joined;
 }
+
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
+  if (const char* old = std::getenv(name)) {
+    had_ = true;
+    old_ = old;
+  }
+  ::setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv() {
+  if (had_) {
+    ::setenv(name_.c_str(), old_.c_str(), 1);
+  } else {
+    ::unsetenv(name_.c_str());
+  }
+}
+
+ProgramFolderSandbox::ProgramFolderSandbox() : config_("XDG_CONFIG_HOME", folder_ / "config") {
+  SetResourceFolders({folder_ / "share"});
+}
+
+ProgramFolderSandbox::~ProgramFolderSandbox() { SetResourceFolders({}); }
 
 int RunInChild(const std::function<int()>& body, bool unprivileged) {
   const pid_t pid = ::fork();
