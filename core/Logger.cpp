@@ -38,7 +38,11 @@ std::string TLogger::Stamp() const {
 bool TLogger::Log(std::string_view message) {
   if (file_ == nullptr) return false;
   std::string line;
-  if (UseDate || UseTime) line = CommaSep ? Stamp() + "," : "[" + Stamp() + "] ";
+  if (UseDate || UseTime) {
+    if (!CommaSep) line += '[';
+    line += Stamp();
+    line += CommaSep ? "," : "] ";
+  }
   if (LogPid) line += std::to_string(::getpid()) + (CommaSep ? "," : " ");
   line += message;
   line += "\r\n";

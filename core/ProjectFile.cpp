@@ -259,7 +259,7 @@ bool SaveProject(const std::string& fileName, const std::vector<std::string>& ca
     ini.WriteString("version", "version", programVersion);
     WriteMainSection(ini, settings);
     for (std::size_t i = 0; i < captionLines.size(); ++i) {
-      ini.WriteString(kCaptions, "c" + std::to_string(i), captionLines[i]);
+      ini.WriteString(kCaptions, std::string(1, 'c').append(std::to_string(i)), captionLines[i]);
     }
     return true;
   } catch (const std::exception& e) {
