@@ -87,6 +87,8 @@ TEST_F(PresetFilesTest, WriteReadAndCopyAgreeOnTheFields) {
   Lines keys;
   ini.ReadSection("preset1", keys);
   EXPECT_EQ(keys.size(), 29u);
+  ReadPresetKeys("preset1", nullptr, other);  // no file: nothing read
+  EXPECT_EQ(other.BNX, 0);
 }
 
 TEST_F(PresetFilesTest, SetFilesResolve) {

@@ -219,26 +219,3 @@ TEST_F(ProjectFileTest, JunkFilesLoadWithDefaults) {
   WriteBytes(file, junk);
   EXPECT_TRUE(LoadProject(file, s, error));
 }
-
-TEST_F(ProjectFileTest, PresetKeysLeaveOtherFieldsAlone) {
-  WriteBytes(file, "[p]\r\nBNX=7\r\nAngle=12\r\n");
-  TSettings s = Distinct();
-  const TIniFile ini(file);
-  ReadPresetKeys("p", &ini, s);
-  TSettings expected = Distinct();
-  const TSettings d = DefaultSettings();
-  expected.BNX = 7;
-  expected.Angle = 12;
-  expected.BNY = d.BNY; expected.BNOpacity = d.BNOpacity; expected.BNColorBG = d.BNColorBG;
-  expected.BNColorFG = d.BNColorFG; expected.BNColorBL = d.BNColorBL; expected.BNColorTR = d.BNColorTR;
-  expected.Myblack = d.Myblack; expected.Mywhite = d.Mywhite; expected.RoundBtn = d.RoundBtn;
-  expected.Round3DLike = d.Round3DLike; expected.ExtRadius = d.ExtRadius; expected.roundmargin = d.roundmargin;
-  expected.smooth = d.smooth; expected.FrameOn = d.FrameOn; expected.FrameColor = d.FrameColor;
-  expected.FrameWidth = d.FrameWidth; expected.FrameRound = d.FrameRound; expected.FrameMargin = d.FrameMargin;
-  expected.FrameRX = d.FrameRX; expected.FrameRY = d.FrameRY; expected.gradient = d.gradient;
-  expected.horizontal = d.horizontal; expected.twoonly = d.twoonly; expected.gc1 = d.gc1; expected.gc2 = d.gc2;
-  expected.gc3 = d.gc3; expected.radial = d.radial;
-  EXPECT_EQ(s, expected);
-  ReadPresetKeys("p", nullptr, s);
-  EXPECT_EQ(s, expected);
-}

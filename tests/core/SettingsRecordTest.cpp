@@ -22,17 +22,6 @@ TEST(FontStyleLetters, WrittenInFixedOrderAndReadBack) {
   for (TFontStyles s = 0; s < 16; ++s) EXPECT_EQ(ParseFontStyle(FontStyleToString(s)), s);
 }
 
-TEST(SettingsRecord, CopiesOwnTheirStrings) {
-  CurrentSettings = TSettings{};
-  CurrentSettings.fontname = "Arial";
-  TSettings copy = CurrentSettings;
-  copy.fontname += " Black";
-  copy.newx = 5;
-  EXPECT_EQ(CurrentSettings.fontname, "Arial");
-  EXPECT_EQ(CurrentSettings.newx, 0);
-  CurrentSettings = TSettings{};
-}
-
 TEST(SettingsRecord, WholeDegreesRoundHalvesToEven) {
   EXPECT_EQ(WholeDegrees(2.5f), 2);
   EXPECT_EQ(WholeDegrees(3.5f), 4);
