@@ -1,0 +1,56 @@
+#include "gif/LZWEncoder.h"
+
+namespace kestrova {
+
+namespace {
+// Codes 0..4094 are the only ones ever assigned; 4095 forces a clear.
+constexpr int kLastFreeCode = 4095;
+constexpr int kMaxBitsPerCode = 12;
+}  // namespace
+
+void TLZWEncoder::Output(int value) {
+  TGIFEncoder::Output(value);
+  if (freeCode_ <= maxCode_ && !clearFlag_) return;
+  if (clearFlag_) {
+    bitsPerCode_ = initialBitsPerCode_;
+    maxCode_ = MaxCodeOf(bitsPerCode_);
+    clearFlag_ = false;
+  } else {
+    ++bitsPerCode_;
+    // At 12 bits the limit lies past every code, so the width stops growing.
+    maxCode_ = bitsPerCode_ == kMaxBitsPerCode ? 4096 : MaxCodeOf(bitsPerCode_);
+  }
+}
+
+void TLZWEncoder::Clear() {
+  TGIFEncoder::Clear();
+  hashTable_->Clear();
+  freeCode_ = clearCode_ + 2;
+}
+
+void TLZWEncoder::DoCompress() {
+  hashTable_ = std::make_unique<THashTable>();
+  Clear();
+  pixel_ = data_;
+  int prefix = TakePixel();
+  while (NextPixel()) {
+    const int c = TakePixel();
+    const std::uint32_t key = (static_cast<std::uint32_t>(prefix) << 8) | static_cast<std::uint32_t>(c);
+    const int code = hashTable_->Lookup(key);
+    if (code != THashTable::kAbsent) {
+      prefix = code;
+      continue;
+    }
+    Output(prefix);
+    prefix = c;
+    if (freeCode_ >= kLastFreeCode) {
+      Clear();
+    } else {
+      hashTable_->Insert(key, freeCode_++);
+    }
+  }
+  Output(prefix);
+  hashTable_.reset();
+}
+
+}  // namespace kestrova
