@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "gif/GIFSupport.h"
+#include "gif/LZWSubBlockReader.h"
 
 namespace kestrova {
 
@@ -119,23 +120,10 @@ class StringTable {
 
 void ReadDataSubBlocks(std::istream& stream, std::vector<std::uint8_t>& data,
                        const TGIFWarningFunc& warning) {
-  std::uint8_t size = 0;
-  for (;;) {
-    if (!TryReadByte(stream, size)) {
-      Warn(warning, "Premature end of data");
-      return;
-    }
-    if (size == 0) return;
-    const std::size_t start = data.size();
-    data.resize(start + size);
-    stream.read(reinterpret_cast<char*>(data.data() + start), size);
-    const auto got = static_cast<std::size_t>(stream.gcount());
-    if (got < size) {
-      data.resize(start + got);
-      Warn(warning, "Premature end of data");
-      return;
-    }
-  }
+  const bool complete = ReadSubBlocks(stream, [&data](const std::uint8_t* bytes, std::size_t size) {
+    data.insert(data.end(), bytes, bytes + size);
+  });
+  if (!complete) Warn(warning, "Premature end of data");
 }
 
 std::size_t DecodeLZWCodes(const std::uint8_t* data, std::size_t size, int codeSize,
