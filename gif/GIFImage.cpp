@@ -3,10 +3,14 @@
 #include <algorithm>
 
 #include "gif/GIFSupport.h"
+#include "gif/ReductionPalettes.h"
 
 namespace kestrova {
 
 TGIFDrawOptions GIFDefaultDrawOptions = doAsync | doTransparent | doAnimate | doLoop | doDither | doAutoDither;
+TColorReduction GIFDefaultColorReduction = TColorReduction::rmNetscape;
+int GIFDefaultReductionBits = 8;
+TDitherMode GIFDefaultDitherMode = TDitherMode::dmNearest;
 TGIFCompression GIFDefaultCompression = TGIFCompression::gcLZW;
 bool GIFDisplayHasPalette = false;
 
@@ -21,6 +25,9 @@ bool AtEnd(const std::istream& stream) { return stream.eof(); }
 
 TGIFImage::TGIFImage()
     : DrawOptions(GIFDefaultDrawOptions),
+      ColorReduction(GIFDefaultColorReduction),
+      ReductionBits(GIFDefaultReductionBits),
+      DitherMode(GIFDefaultDitherMode),
       Compression(GIFDefaultCompression),
       header_(this),
       images_(this) {}
@@ -86,6 +93,8 @@ void TGIFImage::Assign(const TGIFImage& source) {
   Clear();
   header_.Assign(source.header_);
   DrawOptions = source.DrawOptions;
+  ColorReduction = source.ColorReduction;
+  DitherMode = source.DitherMode;
   for (const auto& frame : source.images_) {
     auto copy = std::make_unique<TGIFSubImage>(this);
     copy->Assign(*frame);
@@ -150,10 +159,20 @@ Bitmap TGIFImage::DrawFirstFrame() {
 }
 
 std::vector<TColor> TGIFImage::GetPalette() const {
+  if (DitherTest()) return CreateNetscapePalette();
   if (header_.GlobalColorMap().Count() > 0) return header_.GlobalColorMap().ExportPalette();
   if (Empty()) return {};
   if (images_[0].ColorMap().Count() == 0) RaiseGIFError("No global or local color table defined");
   return images_[0].ColorMap().ExportPalette();
+}
+
+bool TGIFImage::DitherTest() const {
+  return (DrawOptions & doDither) && (!(DrawOptions & doAutoDither) || GIFDisplayHasPalette);
+}
+
+Bitmap TGIFImage::ReduceForFrame(const Bitmap& source) const {
+  Bitmap copy = source;
+  return ReduceColors(copy, ColorReduction, DitherMode, ReductionBits);
 }
 
 TGIFVersion TGIFImage::GetVersion() const {

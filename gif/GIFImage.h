@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "gif/ColorReduction.h"
 #include "gif/GIFHeader.h"
 #include "gif/GIFList.h"
 #include "gif/GIFSubImage.h"
@@ -38,8 +39,11 @@ constexpr TGIFDrawOptions doAutoDither = 0x0400;
 
 // Defaults that every new image copies; changing them does not reach
 // existing images. They are process-wide.
-extern TGIFDrawOptions GIFDefaultDrawOptions;  // doAsync ... doAutoDither: 0x060F
-extern TGIFCompression GIFDefaultCompression;  // gcLZW
+extern TGIFDrawOptions GIFDefaultDrawOptions;          // doAsync ... doAutoDither: 0x060F
+extern TColorReduction GIFDefaultColorReduction;       // rmNetscape
+extern int GIFDefaultReductionBits;                    // 8
+extern TDitherMode GIFDefaultDitherMode;               // dmNearest
+extern TGIFCompression GIFDefaultCompression;          // gcLZW
 // Whether the display shows colours through a palette; limits doDither when
 // doAutoDither is set. False: displays are true-colour.
 extern bool GIFDisplayHasPalette;
@@ -68,7 +72,7 @@ class TGIFImage {
   void SaveToStream(std::ostream& stream) const;
 
   // A copy of another image's header and frames, with its colour reduction,
-  // dithering and drawing options.
+  // dithering and drawing options (not its reduction bits or compression).
   void Assign(const TGIFImage& source);
   // Clear, then one frame made from the bitmap.
   void Assign(const Bitmap& source, std::optional<TColor> transparentColor = std::nullopt);
@@ -83,8 +87,16 @@ class TGIFImage {
   // extent. Null when there is no frame or the first frame
   // holds no pixels. Valid until the image changes.
   const Bitmap* GetBitmap();
-  // The colours the image is shown with: the global table, else the first frame's.
+  // The colours the image is shown with: the web palette when dithering for
+  // display, else the global table, else the first frame's table. Without
+  // any it raises "No global or local color table defined".
   std::vector<TColor> GetPalette() const;
+  // Frames are shown dithered to the web palette: doDither is set, and
+  // doAutoDither is clear or the display has a palette.
+  bool DitherTest() const;
+  // The 8-bit picture a frame is made from when the source has more than
+  // 8 bits per pixel (a 24-bit copy with rmNone).
+  Bitmap ReduceForFrame(const Bitmap& source) const;
 
   bool Empty() const { return images_.Count() == 0; }
   int Width() const { return header_.LogicalScreenWidth(); }
@@ -108,6 +120,9 @@ class TGIFImage {
   void FreeBitmap() { bitmap_.reset(); }
 
   TGIFDrawOptions DrawOptions;
+  TColorReduction ColorReduction;
+  int ReductionBits;  // rmQuantize makes 2^ReductionBits colours
+  TDitherMode DitherMode;
   TGIFCompression Compression;
   TGIFWarningEvent OnItemWarning;
 

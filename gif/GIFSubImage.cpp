@@ -4,6 +4,8 @@
 #include <array>
 #include <sstream>
 
+#include "gif/ColorLookup.h"
+#include "gif/ErrorDiffusion.h"
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFSupport.h"
@@ -168,7 +170,11 @@ void TGIFSubImage::Assign(const Bitmap& source, std::optional<TColor> transparen
   Clear();
   if (source.Empty()) return;
   SetBounds(0, 0, source.Width(), source.Height());
-  ReadPixels(source);
+  if (IsIndexed(source.Format()) || Image() == nullptr) {
+    ReadPixels(source);
+  } else {
+    ReadPixels(Image()->ReduceForFrame(source));
+  }
   if (transparentColor) ImportTransparent(source, *transparentColor);
 }
 
@@ -236,6 +242,7 @@ void TGIFSubImage::ImportTransparent(const Bitmap& source, TColor transparentCol
 }
 
 std::vector<TColor> TGIFSubImage::GetPalette() const {
+  if (Image() != nullptr && Image()->DitherTest()) return Image()->GetPalette();
   if (colorMap_.Count() == 0 && Image() != nullptr) return Image()->GetPalette();
   return colorMap_.ExportPalette();
 }
@@ -248,11 +255,32 @@ const Bitmap& TGIFSubImage::GetBitmap() {
     palette.resize(TGIFColorMap::kMaxColors, clBlack);
     *bitmap = Bitmap(width_, height_, PixelFormat::pf8bit);
     bitmap->SetPalette(std::move(palette));
-    for (int y = 0; y < height_; ++y)
-      std::copy_n(data_.data() + static_cast<std::size_t>(y) * width_, width_, bitmap->ScanLine(y));
+    if (Image() != nullptr && Image()->DitherTest()) {
+      RenderDithered(*bitmap);
+    } else {
+      for (int y = 0; y < height_; ++y)
+        std::copy_n(data_.data() + static_cast<std::size_t>(y) * width_, width_, bitmap->ScanLine(y));
+    }
   }
   bitmap_ = std::move(bitmap);
   return *bitmap_;
+}
+
+void TGIFSubImage::RenderDithered(Bitmap& target) const {
+  std::vector<TColor> colors = ActiveColorMap().ExportPalette();
+  colors.resize(TGIFColorMap::kMaxColors, clBlack);
+  TNetscapeColorLookup lookup;
+  TFloydSteinbergDitherer<TNetscapeColorLookup> ditherer(width_, lookup);
+  std::uint8_t r, g, b;
+  for (int y = 0; y < height_; ++y) {
+    const std::uint8_t* in = data_.data() + static_cast<std::size_t>(y) * width_;
+    std::uint8_t* out = target.ScanLine(y);
+    for (int x = ditherer.Column(); x >= 0 && x < width_; x = ditherer.Column()) {
+      const TColor c = colors[in[x]];
+      out[x] = ditherer.Dither(RedOf(c), GreenOf(c), BlueOf(c), r, g, b);
+    }
+    ditherer.NextLine();
+  }
 }
 
 void TGIFSubImage::Compress(std::ostream& stream, bool interlaced) const {

@@ -95,6 +95,8 @@ class TGIFSubImage : public TGIFItem {
   void Compress(std::ostream& stream, bool interlaced) const;
   void ReadImageData(std::istream& stream);
   void ReadPixels(const Bitmap& source);
+  // The pixels' colours dithered to the web palette.
+  void RenderDithered(Bitmap& target) const;
   void ImportTransparent(const Bitmap& source, TColor transparentColor);
 
   std::unique_ptr<Bitmap> bitmap_;
