@@ -83,6 +83,10 @@ void TGIFImage::LoadFrames(std::istream& stream) {
 }
 
 void TGIFImage::SaveToStream(std::ostream& stream) const {
+  struct SavingBits {
+    int& bits;
+    ~SavingBits() { bits = -1; }
+  } saving{savingBitsPerPixel_ = GetBitsPerPixel()};
   header_.SaveToStream(stream);
   images_.SaveToStream(stream);
   WriteByte(stream, kTrailer);
@@ -192,6 +196,7 @@ int TGIFImage::GetColorResolution() const {
 }
 
 int TGIFImage::GetBitsPerPixel() const {
+  if (savingBitsPerPixel_ >= 0) return savingBitsPerPixel_;
   int bits = header_.BitsPerPixel();
   for (const auto& frame : images_) bits = std::max(bits, frame->BitsPerPixel());
   return bits;

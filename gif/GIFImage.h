@@ -132,6 +132,9 @@ class TGIFImage {
 
   TGIFHeader header_;
   TGIFImageList images_;
+  // GetBitsPerPixel while SaveToStream runs (every frame without a local
+  // table asks for it); -1 otherwise.
+  mutable int savingBitsPerPixel_ = -1;
   std::unique_ptr<Bitmap> bitmap_;
 };
 

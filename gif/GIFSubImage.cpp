@@ -290,11 +290,11 @@ void TGIFSubImage::Compress(std::ostream& stream, bool interlaced) const {
     bits = Image() != nullptr ? Image()->GetBitsPerPixel() : 0;
     colorCount = 1 << bits;
   }
-  TLZWEncoder lzw;
-  TRLEEncoder rle;
-  const bool useRLE = Image() != nullptr && Image()->Compression == TGIFCompression::gcRLE;
-  TGIFEncoder& encoder = useRLE ? static_cast<TGIFEncoder&>(rle) : lzw;
-  encoder.Compress(stream, bits, colorCount, data_.data(), interlaced, height_, width_);
+  if (Image() != nullptr && Image()->Compression == TGIFCompression::gcRLE) {
+    TRLEEncoder().Compress(stream, bits, colorCount, data_.data(), interlaced, height_, width_);
+  } else {
+    TLZWEncoder().Compress(stream, bits, colorCount, data_.data(), interlaced, height_, width_);
+  }
 }
 
 void TGIFSubImage::SaveToStream(std::ostream& stream) const {

@@ -24,31 +24,39 @@ void TLZWEncoder::Output(int value) {
 
 void TLZWEncoder::Clear() {
   TGIFEncoder::Clear();
-  hashTable_->Clear();
+  if (tableUsed_) hashTable_->Clear();
+  tableUsed_ = false;
   freeCode_ = clearCode_ + 2;
 }
 
 void TLZWEncoder::DoCompress() {
   hashTable_ = std::make_unique<THashTable>();
+  tableUsed_ = false;
   Clear();
-  pixel_ = data_;
-  int prefix = TakePixel();
-  while (NextPixel()) {
-    const int c = TakePixel();
-    const std::uint32_t key = (static_cast<std::uint32_t>(prefix) << 8) | static_cast<std::uint32_t>(c);
-    const int code = hashTable_->Lookup(key);
-    if (code != THashTable::kAbsent) {
-      prefix = code;
-      continue;
+  const std::uint8_t* p = nullptr;
+  const std::uint8_t* end = nullptr;
+  NextSegment(p, end);
+  int prefix = *p++;
+  do {
+    for (; p < end; ++p) {
+      const int c = *p;
+      const std::uint32_t key = (static_cast<std::uint32_t>(prefix) << 8) | static_cast<std::uint32_t>(c);
+      int slot = 0;
+      const int code = hashTable_->Find(key, slot);
+      if (code != THashTable::kAbsent) {
+        prefix = code;
+        continue;
+      }
+      Output(prefix);
+      prefix = c;
+      if (freeCode_ >= kLastFreeCode) {
+        Clear();
+      } else {
+        hashTable_->Store(slot, key, freeCode_++);
+        tableUsed_ = true;
+      }
     }
-    Output(prefix);
-    prefix = c;
-    if (freeCode_ >= kLastFreeCode) {
-      Clear();
-    } else {
-      hashTable_->Insert(key, freeCode_++);
-    }
-  }
+  } while (NextSegment(p, end));
   Output(prefix);
   hashTable_.reset();
 }

@@ -17,6 +17,7 @@ class TLZWEncoder : public TGIFEncoder {
 
  private:
   int freeCode_ = 0;
+  bool tableUsed_ = false;  // the table holds strings: a clear must empty it
   std::unique_ptr<THashTable> hashTable_;
 };
 

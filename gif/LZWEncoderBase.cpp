@@ -1,5 +1,7 @@
 #include "gif/LZWEncoderBase.h"
 
+#include <algorithm>
+
 #include "gif/GIFSupport.h"
 #include "gif/LZWInterlace.h"
 
@@ -23,13 +25,14 @@ void TGIFEncoder::Compress(std::ostream& stream, int bitsPerPixel, int colorCoun
   baseCode_ = clearCode_ + 2;
   bitBuffer_ = 0;
   bitCount_ = 0;
-  pixels_ = interlace ? width : std::int64_t{width} * height;
-  row_ = 0;
+  row_ = -1;
   pass_ = 0;
 
+  const bool hasPixels = data != nullptr && width >= 1 && height >= 1;
+  if (hasPixels) CheckColors();
   TGIFWriter writer(stream);
   writer_ = &writer;
-  if (data != nullptr && width >= 1 && height >= 1) DoCompress();
+  if (hasPixels) DoCompress();
   Output(eofCode_);
   writer.Flush();
   writer_ = nullptr;
@@ -60,14 +63,27 @@ void TGIFEncoder::Clear() {
   Output(clearCode_);
 }
 
-bool TGIFEncoder::NextRow() {
-  if (!interlace_) return false;
-  pixels_ = width_;
-  if (!NextInterlacedRow(row_, pass_, height_)) return false;
-  pixel_ = data_ + static_cast<std::int64_t>(row_) * width_;
+bool TGIFEncoder::NextSegment(const std::uint8_t*& begin, const std::uint8_t*& end) {
+  if (!interlace_) {
+    if (row_ >= 0) return false;
+    row_ = height_ - 1;
+    begin = data_;
+    end = data_ + std::int64_t{width_} * height_;
+    return true;
+  }
+  if (row_ < 0) {
+    row_ = 0;
+  } else if (!NextInterlacedRow(row_, pass_, height_)) {
+    return false;
+  }
+  begin = data_ + std::int64_t{row_} * width_;
+  end = begin + width_;
   return true;
 }
 
-void TGIFEncoder::RaiseColorNotInTable() { RaiseGIFError("Color not in color table"); }
+void TGIFEncoder::CheckColors() const {
+  const std::uint8_t* end = data_ + std::int64_t{width_} * height_;
+  if (colorCount_ <= 0 || *std::max_element(data_, end) >= colorCount_) RaiseGIFError("Color not in color table");
+}
 
 }  // namespace kestrova

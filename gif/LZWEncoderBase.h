@@ -29,18 +29,9 @@ class TGIFEncoder {
   virtual void Clear();
   virtual void DoCompress() = 0;
 
-  // Steps to the next pixel of the walk; false when the frame is done. The
-  // pixel itself is read through pixel_ by the caller.
-  bool NextPixel() {
-    if (--pixels_ > 0) return true;
-    return NextRow();
-  }
-  // The next pixel, checked against the colour count.
-  int TakePixel() {
-    const int c = *pixel_++;
-    if (c >= colorCount_) RaiseColorNotInTable();
-    return c;
-  }
+  // The pixels in walk order as contiguous stretches: the whole frame at
+  // once, or one row at a time when interlaced. False when none is left.
+  bool NextSegment(const std::uint8_t*& begin, const std::uint8_t*& end);
 
   int colorCount_ = 0;
   int bitsPerPixel_ = 0;
@@ -55,17 +46,15 @@ class TGIFEncoder {
   int clearCode_ = 0;
   int eofCode_ = 0;
   int baseCode_ = 0;
-  const std::uint8_t* pixel_ = nullptr;
 
  private:
-  bool NextRow();
-  [[noreturn]] static void RaiseColorNotInTable();
+  // Raises "Color not in color table" when any pixel is >= the colour count.
+  void CheckColors() const;
 
   TGIFWriter* writer_ = nullptr;
   std::uint32_t bitBuffer_ = 0;
   int bitCount_ = 0;
-  std::int64_t pixels_ = 0;
-  int row_ = 0;
+  int row_ = -1;  // the last row handed out by NextSegment
   int pass_ = 0;
 };
 

@@ -136,26 +136,23 @@ void TRLEEncoder::DoCompress() {
   outClearInit_ = bitsPerPixel_ > 3 ? clearCode_ - 2 : 9;
   maxOutCodes_ = 4095 - baseCode_;
   Clear();
-  pixel_ = data_;
   runPixel_ = -1;
   int count = 0;
-  for (;;) {
-    const int c = TakePixel();
-    if (count > 0 && c != runPixel_) {
-      FlushRun(count);
-      count = 0;
-    }
-    if (c == runPixel_) {
-      ++count;
-    } else {
+  const std::uint8_t* p = nullptr;
+  const std::uint8_t* end = nullptr;
+  while (NextSegment(p, end)) {
+    for (; p < end; ++p) {
+      const int c = *p;
+      if (c == runPixel_) {
+        ++count;
+        continue;
+      }
+      if (count > 0) FlushRun(count);
       runPixel_ = c;
       count = 1;
     }
-    if (!NextPixel()) {
-      FlushRun(count);
-      return;
-    }
   }
+  FlushRun(count);
 }
 
 }  // namespace kestrova
