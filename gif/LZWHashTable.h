@@ -53,7 +53,6 @@ class THashTable {
 
  private:
   static int Hash(std::uint32_t key) { return static_cast<int>(((key >> 12) ^ key) & (kSize - 1)); }
-  // 2h mod kSize for h > 0, and kSize - 1 for h = 0.
   static int NextSlot(int h) { return (h + 1) & (kSize - 1); }
   static bool InUse(std::uint32_t slot) { return (slot & 0xFFFFF000u) != 0xFFFFF000u; }
 
