@@ -10,14 +10,23 @@
 
 namespace kestrova {
 
-class TGIFTextExtension : public TGIFExtension {
+// The lines both carry.
+class TGIFLinesExtension : public TGIFExtension {
  public:
-  static constexpr std::uint8_t kLabel = 0x01;
   using TGIFExtension::TGIFExtension;
-
-  std::uint8_t GetExtensionType() const override { return kLabel; }
   std::vector<std::string>& Text() { return text_; }
   const std::vector<std::string>& Text() const { return text_; }
+
+ protected:
+  std::vector<std::string> text_;
+};
+
+class TGIFTextExtension : public TGIFLinesExtension {
+ public:
+  static constexpr std::uint8_t kLabel = 0x01;
+  using TGIFLinesExtension::TGIFLinesExtension;
+
+  std::uint8_t GetExtensionType() const override { return kLabel; }
 
   void SaveToStream(std::ostream& stream) const override;
   void LoadFromStream(std::istream& stream) override;
@@ -26,23 +35,16 @@ class TGIFTextExtension : public TGIFExtension {
   // Block size 12, then left, top, grid width, grid height (16 bits each),
   // cell width, cell height, foreground and background colour index.
   std::uint8_t grid_[13] = {12};
-  std::vector<std::string> text_;
 };
 
-class TGIFCommentExtension : public TGIFExtension {
+class TGIFCommentExtension : public TGIFLinesExtension {
  public:
   static constexpr std::uint8_t kLabel = 0xFE;
-  using TGIFExtension::TGIFExtension;
+  using TGIFLinesExtension::TGIFLinesExtension;
 
   std::uint8_t GetExtensionType() const override { return kLabel; }
-  std::vector<std::string>& Text() { return text_; }
-  const std::vector<std::string>& Text() const { return text_; }
-
   void SaveToStream(std::ostream& stream) const override;
   void LoadFromStream(std::istream& stream) override;
-
- private:
-  std::vector<std::string> text_;
 };
 
 }  // namespace kestrova

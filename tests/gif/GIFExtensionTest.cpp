@@ -11,12 +11,6 @@ using namespace kestrova::test;
 
 namespace {
 
-std::string S(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s += static_cast<char>(b);
-  return s;
-}
-
 // A file of one 1 x 1 frame preceded by the given extension blocks.
 std::string FileWith(const std::string& extensions) {
   return std::string("GIF89a") + S({1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255}) + extensions +

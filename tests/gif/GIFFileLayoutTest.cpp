@@ -8,12 +8,6 @@ using namespace kestrova::test;
 
 namespace {
 
-std::string S(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s += static_cast<char>(b);
-  return s;
-}
-
 std::vector<TColor> Greys(int n) {
   std::vector<TColor> p;
   for (int i = 0; i < n; ++i) p.push_back(RGBColor(i, i, i));

@@ -12,12 +12,6 @@ using namespace kestrova::test;
 
 namespace {
 
-std::string S(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s += static_cast<char>(b);
-  return s;
-}
-
 const std::string kHeader = std::string("GIF89a") + S({4, 0, 2, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255});
 const std::string kDescriptor = S({',', 0, 0, 0, 0, 4, 0, 2, 0, 0});  // 4 x 2, no local table
 

@@ -22,6 +22,13 @@ namespace kestrova::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// A byte string from byte values.
+inline std::string S(std::initializer_list<int> bytes) {
+  std::string s;
+  for (int b : bytes) s += static_cast<char>(b);
+  return s;
+}
+
 inline std::string DataPath(const std::string& name) { return std::string(KESTROVA_TEST_DATA) + "/gif/" + name; }
 
 inline std::string ReadFile(const std::string& path) {
