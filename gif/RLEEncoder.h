@@ -10,17 +10,16 @@
 namespace kestrova {
 
 class TRLEEncoder : public TGIFEncoder {
- public:
-  // Codes needed to send a run of `count` pixels from a fresh table when a
-  // run may be repeated with at most `repCodes` codes before the table fills.
-  static int TriangleCount(int count, int repCodes);
-  static int Isqrt(int x);
-
  protected:
   void Clear() override;
   void DoCompress() override;
 
  private:
+  // Codes needed to send a run of `count` pixels from a fresh table when a
+  // run may be repeated with at most `repCodes` codes before the table fills.
+  static int TriangleCount(int count, int repCodes);
+  static int Isqrt(int x);
+
   void OutputPlain(int code);
   void MaxOutClear() { outClear_ = maxOutCodes_; }
   void ResetOutClear();

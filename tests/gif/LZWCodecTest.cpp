@@ -171,17 +171,6 @@ TEST(LZWCodec, LongRunsFillTheTable) {
   EXPECT_EQ(d.pixels, pixels);
 }
 
-TEST(RLEEncoder, CostHelpers) {
-  EXPECT_EQ(TRLEEncoder::Isqrt(0), 0);
-  EXPECT_EQ(TRLEEncoder::Isqrt(15), 3);
-  EXPECT_EQ(TRLEEncoder::Isqrt(16), 4);
-  EXPECT_EQ(TRLEEncoder::Isqrt(1'000'000), 1000);
-  // Runs of 1, 2, 3 ... pixels: 6 pixels take 3 codes, 7 take 4.
-  EXPECT_EQ(TRLEEncoder::TriangleCount(6, 3837), 3);
-  EXPECT_EQ(TRLEEncoder::TriangleCount(7, 3837), 4);
-  EXPECT_EQ(TRLEEncoder::TriangleCount(10, 3), 6);  // 6 pixels per 3 codes, then runs of 1, 2, 1
-}
-
 TEST(RLEEncoder, AlternatingPixelsClearEveryNineCodes) {
   Bytes pixels(30);
   for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = i % 2;
