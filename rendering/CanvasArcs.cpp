@@ -32,7 +32,7 @@ PenEllipse PenEllipseOf(const TRect& box, int width) {
 // whole turn at most).
 double ReachPastEnd(const PenEllipse& e, double phi, int penWidth) {
   const double radius = EllipseRadius(e.a, e.b, phi);
-  return radius > 0 ? std::min(std::numbers::pi, (penWidth + 1) / 2.0 / radius) : std::numbers::pi;
+  return radius > 0 ? std::min(std::numbers::pi, (penWidth + 1.0) / 2.0 / radius) : std::numbers::pi;
 }
 
 // A rectangle holding every pixel of the pen's band round the ellipse that

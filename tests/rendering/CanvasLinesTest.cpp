@@ -94,15 +94,22 @@ TEST(CanvasLine, PolylineJoinsItsPointsAndKeepsThePenPosition) {
             ".....\n");
 }
 
+namespace {
+
+std::string LineArt(int w, int h, int penWidth, TPoint from, TPoint to) {
+  return Drawn(w, h, [&](TCanvas& c) {
+    c.Pen.width = penWidth;
+    c.MoveTo(from.x, from.y);
+    c.LineTo(to.x, to.y);
+  });
+}
+
+}  // namespace
+
 // A pen of width w on row y covers rows y - w/2 .. y - w/2 + w - 1 and reaches
 // about w/2 past both ends (round ends).
-TEST(CanvasLine, ThreePixelPenIsCentredOnTheLine) {
-  Bitmap b = Filled(9, 7, clWhite);
-  TCanvas c(b);
-  c.Pen.width = 3;
-  c.MoveTo(2, 3);
-  c.LineTo(6, 3);
-  EXPECT_EQ(Art(b),
+TEST(CanvasLine, WidePensAreCentredOnTheLine) {
+  EXPECT_EQ(LineArt(9, 7, 3, {2, 3}, {6, 3}),
             ".........\n"
             ".........\n"
             ".#######.\n"
@@ -110,10 +117,7 @@ TEST(CanvasLine, ThreePixelPenIsCentredOnTheLine) {
             ".#######.\n"
             ".........\n"
             ".........\n");
-  b.Fill(clWhite);
-  c.MoveTo(4, 5);
-  c.LineTo(4, 1);
-  EXPECT_EQ(Art(b),
+  EXPECT_EQ(LineArt(9, 7, 3, {4, 5}, {4, 1}),
             "...###...\n"
             "...###...\n"
             "...###...\n"
@@ -121,15 +125,8 @@ TEST(CanvasLine, ThreePixelPenIsCentredOnTheLine) {
             "...###...\n"
             "...###...\n"
             "...###...\n");
-}
-
-TEST(CanvasLine, TwoPixelPenCoversTheRowAndTheOneAbove) {
-  Bitmap b = Filled(9, 5, clWhite);
-  TCanvas c(b);
-  c.Pen.width = 2;
-  c.MoveTo(2, 3);
-  c.LineTo(6, 3);
-  EXPECT_EQ(Art(b),
+  // Even widths: the row of the line and the one above it.
+  EXPECT_EQ(LineArt(9, 5, 2, {2, 3}, {6, 3}),
             ".........\n"
             ".........\n"
             ".######..\n"

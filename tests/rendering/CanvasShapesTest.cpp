@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "rendering/Canvas.h"
@@ -29,21 +30,18 @@ bool Painted(const Bitmap& b, int x, int y) { return b.GetPixel(x, y) != clWhite
 }  // namespace
 
 TEST(CanvasRectangle, OutlineOnTheEdgesBrushInsideRightAndBottomExcluded) {
-  Bitmap b = Filled(8, 6, clWhite);
-  TCanvas c(b);
-  c.Brush.color = clRed;
-  c.Rectangle(1, 1, 6, 5);
-  EXPECT_EQ(Art(b),
+  EXPECT_EQ(Drawn(8, 6, [](TCanvas& c) { c.Rectangle(1, 1, 6, 5); }),
             "........\n"
             ".#####..\n"
             ".#rrr#..\n"
             ".#rrr#..\n"
             ".#####..\n"
             "........\n");
-  b.Fill(clWhite);
-  c.Brush.style = BrushStyle::bsClear;
-  c.Rectangle(TRect{6, 5, 1, 1});  // corners in any order
-  EXPECT_EQ(Art(b),
+  EXPECT_EQ(Drawn(8, 6,
+                  [](TCanvas& c) {
+                    c.Brush.style = BrushStyle::bsClear;
+                    c.Rectangle(TRect{6, 5, 1, 1});  // corners in any order
+                  }),
             "........\n"
             ".#####..\n"
             ".#...#..\n"
@@ -130,11 +128,7 @@ TEST(CanvasEllipse, StaysInsideItsBoxTouchesEverySideAndIsSymmetric) {
 }
 
 TEST(CanvasEllipse, OneThinOutlineAroundTheBrush) {
-  Bitmap b = Filled(10, 8, clWhite);
-  TCanvas c(b);
-  c.Brush.color = clRed;
-  c.Ellipse(0, 0, 10, 8);
-  EXPECT_EQ(Art(b),
+  EXPECT_EQ(Drawn(10, 8, [](TCanvas& c) { c.Ellipse(0, 0, 10, 8); }),
             "...####...\n"
             ".##rrrr##.\n"
             "#rrrrrrrr#\n"
@@ -144,12 +138,19 @@ TEST(CanvasEllipse, OneThinOutlineAroundTheBrush) {
             ".##rrrr##.\n"
             "...####...\n");
   // Without a pen the brush covers the same pixels.
-  Bitmap filled = Filled(10, 8, clWhite);
-  TCanvas f(filled);
-  f.Brush.color = clBlack;
-  f.Pen.style = PenStyle::psClear;
-  f.Ellipse(0, 0, 10, 8);
-  EXPECT_EQ(PixelsOf(filled, clBlack).size(), 10 * 8 - PixelsOf(b, clWhite).size());
+  EXPECT_EQ(Drawn(10, 8,
+                  [](TCanvas& c) {
+                    c.Pen.style = PenStyle::psClear;
+                    c.Ellipse(0, 0, 10, 8);
+                  }),
+            "...rrrr...\n"
+            ".rrrrrrrr.\n"
+            "rrrrrrrrrr\n"
+            "rrrrrrrrrr\n"
+            "rrrrrrrrrr\n"
+            "rrrrrrrrrr\n"
+            ".rrrrrrrr.\n"
+            "...rrrr...\n");
 }
 
 TEST(CanvasEllipse, WideOutlineIsCentredAndClearBrushKeepsTheInside) {
@@ -356,4 +357,31 @@ TEST(CanvasPie, PieReachesTheCentreChordCutsItOff) {
     EXPECT_EQ(b.GetPixel(12, 8), pie ? clRed : clWhite);
     EXPECT_EQ(b.GetPixel(19, 9), clBlack) << pie;  // the arc's outline
   }
+}
+
+// Values far outside any bitmap (as a damaged picture file could hold) neither
+// overflow nor cost time in proportion to their size.
+TEST(CanvasLimits, FarAwayCoordinatesAndHugeSizesAreHarmless) {
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  Bitmap b = Filled(12, 10, clWhite);
+  TCanvas c(b);
+  const ClipRegion tall = ClipRegion::Rectangle(TRect{0, 0, 6, kMax});
+  c.SelectClipRegion(&tall);
+  for (int width : {1, 2, 1000000, kMax}) {
+    c.Pen.width = width;
+    c.Rectangle(kMin, kMin, kMax, kMax);
+    c.RoundRect(kMin, kMin, kMax, kMax, kMin, kMax);
+    c.Ellipse(kMin, kMin, kMax, kMax);
+    c.Arc(kMin, kMin, kMax, kMax, kMax, 0, 0, kMin);
+    c.Pie(kMin, 0, kMax, 10, kMin, kMin, kMax, kMax);
+    c.Chord(-5, -5, 5, 5, kMax, kMax, kMin, 0);
+    const TPoint polygon[] = {{kMin, kMin}, {kMax, 0}, {0, kMax}};
+    c.Polygon(polygon);
+    c.MoveTo(kMin, kMin);
+    c.LineTo(kMax, kMax);
+  }
+  c.CopyRect(TRect{kMin, kMin, kMax, kMax}, b, TRect{kMax, kMax, kMin, kMin});
+  c.CopyRect(TRect{0, 0, 12, 10}, b, TRect{kMin, 0, kMax, 10}, CopyMode::cmSrcPaint);
+  for (int y = 0; y < 10; ++y) EXPECT_EQ(b.GetPixel(6, y), clWhite) << y;  // outside the clip
+  EXPECT_EQ(b.GetPixel(5, 5), clBlack);
 }

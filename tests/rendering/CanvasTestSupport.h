@@ -1,11 +1,13 @@
 #pragma once
 // Helpers for pixel-exact canvas tests.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Canvas.h"
 
 namespace kestrova::testing {
 
@@ -36,6 +38,15 @@ inline std::string Art(const Bitmap& b) {
     s += '\n';
   }
   return s;
+}
+
+// The art of a white w x h bitmap after `draw` ran on its canvas (brush red).
+inline std::string Drawn(int w, int h, const std::function<void(TCanvas&)>& draw) {
+  Bitmap b = Filled(w, h, clWhite);
+  TCanvas c(b);
+  c.Brush.color = clRed;
+  draw(c);
+  return Art(b);
 }
 
 // Pixels of colour c.
