@@ -26,14 +26,8 @@ inline std::string Art(const Bitmap& b) {
   std::string s;
   for (int y = 0; y < b.Height(); ++y) {
     for (int x = 0; x < b.Width(); ++x) {
-      switch (b.GetPixel(x, y)) {
-        case clWhite: s += '.'; break;
-        case clBlack: s += '#'; break;
-        case clRed: s += 'r'; break;
-        case kGreen: s += 'g'; break;
-        case kBlue: s += 'b'; break;
-        default: s += '?'; break;
-      }
+      const TColor c = b.GetPixel(x, y);
+      s += c == clWhite ? '.' : c == clBlack ? '#' : c == clRed ? 'r' : c == kGreen ? 'g' : c == kBlue ? 'b' : '?';
     }
     s += '\n';
   }
