@@ -139,14 +139,15 @@ int HolesInRingOfShortArcs(int w, int h, int rings, float angleDegrees) {
   c.SelectClipRegion(&clip);
   const int steps = w + 1 + h, cx = w / 2, cy = h / 2, r = w / 2 - 3;
   const float step = 2 * kPi / steps;
-  const auto at = [&](float a, float r, int centre, bool y) { return int(std::lrint((y ? std::sin(a) : std::cos(a)) * r + centre)); };
+  const auto at = [&](float a) {
+    return TPoint{int(std::lrint(std::cos(a) * r + cx)), int(std::lrint(std::sin(a) * r + cy))};
+  };
   for (int k = 0; k < rings; ++k) {
     float a = angleDegrees * kPi / 180 - 5 * kPi / 4;
     for (int t = 0; t < steps / 4; ++t, a += step)
       for (float theta : {a, a - kPi / 2, a + kPi / 2, a + kPi}) {
-        const float next = theta + step;
-        c.Arc(k, k, w - k, h - k, at(next, r, cx, false), at(next, r, cy, true), at(theta, r, cx, false),
-              at(theta, r, cy, true));
+        const TPoint from = at(theta + step), to = at(theta);
+        c.Arc(k, k, w - k, h - k, from.x, from.y, to.x, to.y);
       }
   }
   int holes = 0;
