@@ -1,0 +1,21 @@
+#pragma once
+// A text label (also a group box, panel or tab sheet, which show only a caption)
+// with its own font.
+
+#include "rendering/Font.h"
+#include "ui/model/Control.h"
+
+namespace kestrova {
+
+class TLabel : public TControl {
+ public:
+  using TControl::TControl;
+
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font) { Store(font_, font); }
+
+ private:
+  TFont font_;
+};
+
+}  // namespace kestrova
