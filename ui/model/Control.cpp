@@ -4,8 +4,20 @@
 
 namespace kestrova {
 
+TControl* TControlOwner::FindComponent(std::string_view name) const {
+  for (TControl* c : components_) {
+    if (c->Name() == name) return c;
+  }
+  return nullptr;
+}
+
 TControl::TControl(std::string name, std::string parent)
     : name_(std::move(name)), parent_(std::move(parent)) {}
+
+TControl::TControl(TControlOwner* owner, std::string name, std::string parent)
+    : TControl(std::move(name), std::move(parent)) {
+  if (owner != nullptr) owner->InsertComponent(this);
+}
 
 void TControl::SetCaption(const std::string& text) { Store(caption_, text); }
 void TControl::SetHint(const std::string& text) { Store(hint_, text); }

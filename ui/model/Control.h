@@ -7,12 +7,38 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kestrova {
+
+class TControl;
+
+// Position and size of a control in its parent, in pixels.
+struct TBounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Keeps a list of the controls it owns, in creation order, for look-up by name.
+class TControlOwner {
+ public:
+  const std::vector<TControl*>& Components() const { return components_; }
+  // The owned control of that name (case-sensitive), or nullptr.
+  TControl* FindComponent(std::string_view name) const;
+  void InsertComponent(TControl* control) { components_.push_back(control); }
+
+ private:
+  std::vector<TControl*> components_;
+};
 
 class TControl {
  public:
   TControl(std::string name, std::string parent);
+  // A control that registers itself with its owner.
+  TControl(TControlOwner* owner, std::string name, std::string parent);
   virtual ~TControl() = default;
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
@@ -37,6 +63,7 @@ class TControl {
   int Width() const { return width_; }
   int Height() const { return height_; }
   void SetBounds(int left, int top, int width, int height);
+  void SetBounds(const TBounds& b) { SetBounds(b.left, b.top, b.width, b.height); }
   void SetLeft(int left) { SetBounds(left, top_, width_, height_); }
   void SetTop(int top) { SetBounds(left_, top, width_, height_); }
   void SetWidth(int width) { SetBounds(left_, top_, width, height_); }

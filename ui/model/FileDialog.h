@@ -11,8 +11,8 @@ namespace kestrova {
 
 class TFileDialog : public TControl {
  public:
-  TFileDialog(std::string name, std::string defaultExt)
-      : TControl(std::move(name), ""), defaultExt_(std::move(defaultExt)) {}
+  TFileDialog(TControlOwner* owner, std::string name, std::string defaultExt)
+      : TControl(owner, std::move(name), ""), defaultExt_(std::move(defaultExt)) {}
 
   const std::string& Filter() const { return filter_; }
   void SetFilter(const std::string& filter) { Store(filter_, filter); }

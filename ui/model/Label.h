@@ -18,4 +18,9 @@ class TLabel : public TControl {
   TFont font_;
 };
 
+// Containers show only a caption (and, for a group box, a font).
+using TGroupBox = TLabel;
+using TPanel = TLabel;
+using TTabSheet = TLabel;
+
 }  // namespace kestrova

@@ -10,8 +10,8 @@ namespace kestrova {
 
 class TStatusBar : public TControl {
  public:
-  TStatusBar(std::string name, std::string parent, int panels)
-      : TControl(std::move(name), std::move(parent)), panels_(static_cast<std::size_t>(panels)) {}
+  TStatusBar(TControlOwner* owner, std::string name, std::string parent, int panels)
+      : TControl(owner, std::move(name), std::move(parent)), panels_(static_cast<std::size_t>(panels)) {}
 
   int PanelCount() const { return static_cast<int>(panels_.size()); }
   const std::string& PanelText(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
