@@ -12,7 +12,7 @@ const std::vector<std::string> kLayoutItems{"Vertical", "Horizontal", "Matrix"};
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(TFormHooks hooks) : Hooks(std::move(hooks)) {
   SetLayoutDefaults();
   ConnectLayoutHandlers();
   FormCreate();

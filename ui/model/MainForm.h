@@ -25,6 +25,7 @@
 #include "ui/model/Control.h"
 #include "ui/model/Edit.h"
 #include "ui/model/FileDialog.h"
+#include "ui/model/FormStorage.h"
 #include "ui/model/Image.h"
 #include "ui/model/ItemList.h"
 #include "ui/model/Label.h"
@@ -63,7 +64,8 @@ struct TFormHooks {
 
 class TForm1 : public TControlOwner {
  public:
-  TForm1();
+  // Creates the window's controls and runs FormCreate; the hooks are in place first.
+  explicit TForm1(TFormHooks hooks = {});
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
@@ -361,6 +363,7 @@ class TForm1 : public TControlOwner {
 
   TEdit DirectoryEdit1{this, "DirectoryEdit1", "TabSheetOut"};
   TPanel RxSplitter1{this, "RxSplitter1", "TForm1"};
+  TFormStorage FormStorage1;
 
   // ---- start-up, shut-down and timers ----
   void FormCreate();
@@ -368,6 +371,9 @@ class TForm1 : public TControlOwner {
   void Timer1Timer();
   void Timer2Timer();
   void ApplicationHint(const std::string& hint);
+  // The window store's handlers: the interface language is kept beside the placement.
+  void FormStorage1RestorePlacement();
+  void FormStorage1SavePlacement();
 
   // ---- run-time controls ----
   void BuildRuntimeControls();
@@ -398,6 +404,23 @@ class TForm1 : public TControlOwner {
   void Controlsvisible1Click();
   void BitBtnXClick();
   void PanelCtlResize();
+
+  // ---- icon palette ----
+  // Loads the icon list file into BulletList; a missing or unreadable file leaves the list.
+  void LoadBulletList();
+  // Writes BulletList to the icon list file; false when it cannot be written.
+  bool SaveBulletList();
+  void AddBullet(const std::string& fileName);
+  void RemoveBullet(int index);
+  // The palette image whose tag is `tag` (the last one), or nullptr.
+  TImage* FindBulletImage(int tag);
+  void BulletImageClick(const TImage& image);
+  void ShowSelectedBullet();
+  void UseSelectedBullet();
+  void BitBtnClrIcnClick();
+  // Draws the icon onto the target at the placement of the icon spin edits,
+  // opaque or, with cbIcoTRans, keying out the colour of ColorBitBtnIcoTrans.
+  void DrawBullet(const Bitmap& icon, Bitmap& target);
 
   // ---- option and colour handlers ----
   void RG1Click();

@@ -1,5 +1,7 @@
 #include "ui/model/Memo.h"
 
+#include "core/StrLib.h"
+
 namespace kestrova {
 
 namespace {
@@ -19,21 +21,6 @@ std::string WithCrLf(const std::string& text) {
     }
   }
   return out;
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
 }
 
 }  // namespace

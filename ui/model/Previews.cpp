@@ -4,20 +4,15 @@
 #include "ui/model/Previews.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 
+#include "core/StrLib.h"
 #include "ui/model/MainForm.h"
 
 namespace kestrova {
 
 int PreviewIndex(std::string_view name) {
-  if (name.size() <= 9) return 0;
-  const std::string_view rest = name.substr(9);
-  int value = 0;
-  const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-  if (error != std::errc() || end != rest.data() + rest.size()) return 0;
-  return value;
+  return name.size() > 9 ? StrToIntDef(name.substr(9), 0) : 0;
 }
 
 namespace {

@@ -141,6 +141,10 @@ void TForm1::BuildRuntimeControls() {
   DirectoryEdit1.SetBounds({8, 16, 233, 21});
   DirectoryEdit1.SetTabOrder(0);
   RxSplitter1.SetBounds({545, 32, 3, 562});
+
+  FormStorage1.OnRestorePlacement = [this] { FormStorage1RestorePlacement(); };
+  FormStorage1.OnSavePlacement = [this] { FormStorage1SavePlacement(); };
+  FormStorage1.RestorePlacement();
 }
 
 }  // namespace kestrova

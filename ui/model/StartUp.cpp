@@ -83,6 +83,18 @@ void TForm1::Timer2Timer() {
   if (Hooks.OpenFromCommandLine) Hooks.OpenFromCommandLine(true);
 }
 
+void TForm1::FormStorage1RestorePlacement() {
+  int language = FormStorage1.ReadInteger("Language", 0);
+  if (language < 0 || language > 5) language = 0;  // the language tables have six slots
+  if (Hooks.SetLanguage) {
+    Hooks.SetLanguage(language);
+  } else {
+    LangIndex = language;
+  }
+}
+
+void TForm1::FormStorage1SavePlacement() { FormStorage1.WriteInteger("Language", LangIndex); }
+
 void TForm1::ApplicationHint(const std::string& hint) { StatusBar1.SetPanelText(0, hint); }
 
 }  // namespace kestrova
