@@ -118,6 +118,8 @@ void TForm1::ConnectLayoutHandlers() {
   SpeedBtnU.SetOnClick([this] { SpeedBtnUClick(); });
 
   BitBtnIcnAdj.SetOnClick([this] { BitBtnIcnAdjClick(); });
+  BitBtnClrIcn.SetOnClick([this] { BitBtnClrIcnClick(); });
+  BitBtnBullet.SetOnClick([this] { UseSelectedBullet(); });
 
   Textpanelvisible1.SetOnClick([this] { Textpanelvisible1Click(); });
   Outputvisible1.SetOnClick([this] { Outputvisible1Click(); });

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "core/TestFiles.h"
+#include "ui/model/IconList.h"
+#include "ui/model/MainForm.h"
+
+using namespace kestrova;
+
+TEST(IconList, LinesAreTrimmedAndEmptyLinesKept) {
+  test::TempFolder dir;
+  test::WriteBytes(dir / "bullets.ini", "  icons\\a.gif \t\r\n\r\n/abs/b.png\r\n");
+  std::vector<std::string> list{"old"};
+  ASSERT_TRUE(ReadIconList(dir / "bullets.ini", list));
+  EXPECT_EQ(list, (std::vector<std::string>{"icons/a.gif", "", "/abs/b.png"}));
+  EXPECT_FALSE(ReadIconList(dir / "missing.ini", list));
+  EXPECT_EQ(list.size(), 3u);
+
+  ASSERT_TRUE(WriteIconList(dir / "out.ini", list));
+  EXPECT_EQ(test::ReadBytes(dir / "out.ini"), "icons/a.gif\r\n\r\n/abs/b.png\r\n");
+  EXPECT_FALSE(WriteIconList(dir / "no/such/folder/out.ini", list));
+}
+
+TEST(IconList, EntriesAreRelativeToTheProgramFolderAndResolveThere) {
+  const std::string folder = "/home/u/.config/kestrova/";
+  EXPECT_EQ(IconEntryFor(folder + "star.gif", folder), "star.gif");
+  EXPECT_EQ(IconEntryFor(folder + "icons/a.gif", folder), "icons/a.gif");
+  EXPECT_EQ(ResolveIconEntry("icons/a.gif", folder), folder + "icons/a.gif");
+  EXPECT_EQ(ResolveIconEntry("star.gif", folder), folder + "star.gif");
+  const std::string other = IconEntryFor("/srv/art/b.png", folder);
+  EXPECT_EQ(other, "../../../../srv/art/b.png");
+  EXPECT_EQ(ResolveIconEntry(other, folder), folder + other);
+}
+
+TEST(IconPalette, ListEditsAndSelection) {
+  test::ProgramFolderSandbox sandbox;
+  TForm1 form;
+  form.AddBullet("   ");
+  form.AddBullet(IconListFolder() + "a.gif");
+  form.AddBullet("/elsewhere/b.gif");
+  ASSERT_EQ(form.BulletList.size(), 2u);
+  EXPECT_EQ(form.BulletList[0], "a.gif");
+  form.RemoveBullet(2);
+  form.RemoveBullet(-1);
+  EXPECT_EQ(form.BulletList.size(), 2u);
+  ASSERT_TRUE(form.SaveBulletList());
+
+  TForm1 next;
+  next.LoadBulletList();
+  EXPECT_EQ(next.BulletList, form.BulletList);
+
+  TImage& thumb = next.SB1.AddImage("BUL1");
+  thumb.SetTag(1);
+  thumb.SetPicture(Bitmap(3, 2));
+  next.BulletImageClick(thumb);
+  EXPECT_EQ(next.BulletIndex, 1);
+  EXPECT_EQ(next.ImageIcnPrev.Picture().Width(), 3);
+  next.BitBtnClrIcn.Click();
+  EXPECT_EQ(next.BulletIndex, -1);
+  EXPECT_TRUE(next.ImageIcnPrev.Picture().Empty());
+}
+
+TEST(DrawBullet, OpaqueIconIsStretchedOntoItsRectangle) {
+  TForm1 form;
+  Bitmap icon(2, 2);
+  icon.Fill(0x0000FF);
+  Bitmap target(8, 8);
+  target.Fill(0xFFFFFF);
+  form.RxSpinEditGlyphX.SetValue(1);
+  form.RxSpinEditGlyphY.SetValue(2);
+  form.RxSpinEditGlyphW.SetValue(4);
+  form.RxSpinEditGlyphH.SetValue(3);
+  form.DrawBullet(icon, target);
+  EXPECT_EQ(target.GetPixel(1, 2), 0x0000FFu);
+  EXPECT_EQ(target.GetPixel(4, 4), 0x0000FFu);
+  EXPECT_EQ(target.GetPixel(5, 4), 0xFFFFFFu);
+  EXPECT_EQ(target.GetPixel(4, 5), 0xFFFFFFu);
+  EXPECT_EQ(target.GetPixel(0, 2), 0xFFFFFFu);
+
+  Bitmap untouched = target;
+  form.RxSpinEditGlyphW.SetValue(0);
+  form.DrawBullet(icon, target);
+  EXPECT_EQ(target, untouched);
+}
