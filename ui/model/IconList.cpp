@@ -1,10 +1,10 @@
 #include "ui/model/IconList.h"
 
-#include "core/FileAccess.h"
 #include "core/FilePaths.h"
 #include "core/ProgramFolders.h"
 #include "core/StrLib.h"
 #include "core/TextEncoding.h"
+#include "core/TextFiles.h"
 
 namespace kestrova {
 
@@ -13,10 +13,10 @@ std::string IconListFolder() { return WritableFolder(); }
 std::string IconListFileName() { return IconListFolder() + "bullets.ini"; }
 
 bool ReadIconList(const std::string& fileName, std::vector<std::string>& list) {
-  std::string bytes;
-  if (ReadFileBytes(fileName, bytes) != ReadStatus::Ok) return false;
+  std::string text;
+  if (ReadTextFile(fileName, text) != ReadStatus::Ok) return false;
   std::vector<std::string> entries;
-  for (const std::string& line : SplitLines(DecodeTextFile(bytes))) {
+  for (const std::string& line : SplitLines(text)) {
     entries.push_back(PathFromFile(TrimControls(line)));
   }
   list = std::move(entries);
@@ -24,9 +24,7 @@ bool ReadIconList(const std::string& fileName, std::vector<std::string>& list) {
 }
 
 bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list) {
-  std::string text;
-  for (const std::string& entry : list) text += entry + "\r\n";
-  return WriteFileAtomically(fileName, text);
+  return WriteTextFile(fileName, list);
 }
 
 std::string IconEntryFor(const std::string& fileName, const std::string& folder) {

@@ -13,6 +13,7 @@ const std::vector<std::string> kLayoutItems{"Vertical", "Horizontal", "Matrix"};
 }  // namespace
 
 TForm1::TForm1(TFormHooks hooks) : Hooks(std::move(hooks)) {
+  CurrentSettings = TSettings{};  // the record starts empty with the window
   SetLayoutDefaults();
   ConnectLayoutHandlers();
   FormCreate();

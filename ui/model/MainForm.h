@@ -18,6 +18,10 @@
 
 #include "rendering/Color.h"
 #include "rendering/Geometry.h"
+#include "core/Logger.h"
+#include "core/Messages.h"
+#include "core/PresetFiles.h"
+#include "core/SettingsRecord.h"
 #include "rendering/Settings.h"
 #include "ui/model/Button.h"
 #include "ui/model/CheckBox.h"
@@ -60,6 +64,8 @@ struct TFormHooks {
   std::function<void(int index)> SetLanguage;
   // Loads the program settings and opens the command-line project (batch: runs the job).
   std::function<void(bool batch)> OpenFromCommandLine;
+  // The recent-files list, newest first, as the program settings file keeps it.
+  std::function<std::vector<std::string>()> RecentFiles;
 };
 
 class TForm1 : public TControlOwner {
@@ -71,8 +77,12 @@ class TForm1 : public TControlOwner {
 
   TFormHooks Hooks;
 
+  // ---- the program-wide record, logger and preset sets the window works with ----
+  TSettings& CurrentSettings = kestrova::CurrentSettings;
+  TLogger& Logger1 = kestrova::Logger1;
+  std::vector<std::string>& PresetSets = kestrova::PresetSets;
+
   // ---- values held beside the settings record ----
-  TSettings CurrentSettings;
   int LangIndex = 0;
   TColor ShadowColor = 0xFFFFFF;
   TPoint ShadowOffset{1, 1};
@@ -81,7 +91,6 @@ class TForm1 : public TControlOwner {
   std::vector<std::string> BulletList;
   int BulletIndex = -1;
   std::vector<std::string> MapRects;
-  std::vector<std::string> PresetSets;
   TTimer Timer1{true, 50};
   TTimer Timer2{false, 50};
   // Set when the application is to end (after a critical error).
@@ -370,7 +379,12 @@ class TForm1 : public TControlOwner {
   void FormShow();
   void Timer1Timer();
   void Timer2Timer();
+  // Asks before the window closes (not in a batch run); on Yes saves the window
+  // placement, the icon list and the program settings. The close action to take.
+  TCloseAction FormClose(TCloseAction action);
   void ApplicationHint(const std::string& hint);
+  // An error no operation caught: reported, then the application is to end.
+  void ApplicationException(const std::string& message);
   // The window store's handlers: the interface language is kept beside the placement.
   void FormStorage1RestorePlacement();
   void FormStorage1SavePlacement();
@@ -457,6 +471,8 @@ class TForm1 : public TControlOwner {
   void ToggleMemoFontStyle(const TSpeedButton& button, TFontStyles style);
   // Opens the colour dialog at the button's colour; on OK the button shows the new colour.
   void ChooseButtonColor(TColorBitBtn& button);
+  // Reports a file that could not be written, with the reason when there is one.
+  void ReportSaveError(const std::string& fileName, const std::string& reason);
 };
 
 }  // namespace kestrova

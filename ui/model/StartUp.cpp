@@ -1,7 +1,11 @@
 // The window's life: creation, first show, the two timers, closing, and the
 // application-wide hint and error handlers.
 
+#include "core/IniFile.h"
+#include "core/ProgramSettings.h"
+#include "ui/model/IconList.h"
 #include "ui/model/MainForm.h"
+#include "ui/model/Texts.h"
 
 namespace kestrova {
 
@@ -9,6 +13,13 @@ void TForm1::FormCreate() {
   LangIndex = 0;
   LabelInfo.SetCaption("");
   BuildRuntimeControls();
+  Logger1.UseDate = true;
+  Logger1.UseTime = true;
+  Logger1.LogPid = false;
+  Logger1.CreateIfNoFile = true;
+  Logger1.DateFormat = "yyyy-mm-dd";
+  Logger1.TimeFormat = "hh:nn:ss";
+  Logger1.CommaSep = true;
 
   PickCutOrigin = false;
   PickCutSize = false;
@@ -62,6 +73,7 @@ void TForm1::FormShow() {
   UpdateHtmlMapState();
   UpdateRowControls();
   BulletIndex = -1;
+  LoadBulletList();
   if (Hooks.OpenFromCommandLine) Hooks.OpenFromCommandLine(false);
 }
 
@@ -94,6 +106,30 @@ void TForm1::FormStorage1RestorePlacement() {
 }
 
 void TForm1::FormStorage1SavePlacement() { FormStorage1.WriteInteger("Language", LangIndex); }
+
+TCloseAction TForm1::FormClose(TCloseAction action) {
+  if (ShellMode) return action;
+  if (ShowMessageOrLog(kExitQuestion, mtConfirmation, mbYes | mbNo) != mrYes) return TCloseAction::caNone;
+  if (!FormStorage1.SavePlacement()) ReportSaveError(FormStorage1.FileName(), "");
+  if (!SaveBulletList()) ReportSaveError(IconListFileName(), "");
+  try {
+    SaveProgramSettings(Hooks.RecentFiles ? Hooks.RecentFiles() : std::vector<std::string>());
+  } catch (const EIniFileError& e) {
+    ReportSaveError(kProgramSettingsFile, e.what());
+  }
+  return action;
+}
+
+void TForm1::ReportSaveError(const std::string& fileName, const std::string& reason) {
+  std::string text = std::string(kErrorSaving) + ": " + fileName;
+  if (!reason.empty()) text += "\r\n" + reason;
+  ShowMessageOrLog(text, mtError, mbOK);
+}
+
+void TForm1::ApplicationException(const std::string& message) {
+  ShowMessageOrLog(std::string(kCriticalError) + "\r\n" + message, mtError, mbOK);
+  TerminateRequested = true;
+}
 
 void TForm1::ApplicationHint(const std::string& hint) { StatusBar1.SetPanelText(0, hint); }
 
