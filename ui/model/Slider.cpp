@@ -5,19 +5,19 @@
 namespace kestrova {
 
 void TRxSlider::SetValue(std::int64_t value) {
-  const std::int64_t low = minValue_;
-  const std::int64_t high = std::max(minValue_, maxValue_);
-  if (Store(value_, static_cast<int>(std::clamp(value, low, high)))) Fire(onChange_);
+  const std::int64_t low = MinValue();
+  const std::int64_t high = std::max(MinValue(), MaxValue());
+  StoreValue(static_cast<int>(std::clamp(value, low, high)));
 }
 
 void TRxSlider::SetMinValue(int v) {
-  Store(minValue_, v);
-  SetValue(value_);
+  StoreLimits(v, MaxValue());
+  SetValue(Value());
 }
 
 void TRxSlider::SetMaxValue(int v) {
-  Store(maxValue_, v);
-  SetValue(value_);
+  StoreLimits(MinValue(), v);
+  SetValue(Value());
 }
 
 }  // namespace kestrova

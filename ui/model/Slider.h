@@ -1,24 +1,24 @@
 #pragma once
 // A slider over a whole-number range (0..100 unless set otherwise). Its value
-// always stays in range: setting the value, or a limit, brings it there. The
-// change handler runs whenever the value actually changes.
+// always stays in range: setting the value, or a limit, brings it there.
 
 #include <cstdint>
-#include <functional>
 
-#include "ui/model/Control.h"
+#include "ui/model/RangeControl.h"
 
 namespace kestrova {
 
-class TRxSlider : public TControl {
+class TRxSlider : public TRangeControl {
  public:
-  using TControl::TControl;
+  TRxSlider(std::string name, std::string parent) : TRangeControl(std::move(name), std::move(parent)) {
+    StoreLimits(0, 100);
+  }
+  TRxSlider(TControlOwner* owner, std::string name, std::string parent)
+      : TRangeControl(owner, std::move(name), std::move(parent)) {
+    StoreLimits(0, 100);
+  }
 
-  int Value() const { return value_; }
   void SetValue(std::int64_t value);
-
-  int MinValue() const { return minValue_; }
-  int MaxValue() const { return maxValue_; }
   void SetMinValue(int v);
   void SetMaxValue(int v);
 
@@ -27,15 +27,9 @@ class TRxSlider : public TControl {
   bool Vertical() const { return vertical_; }
   void SetVertical(bool on) { Store(vertical_, on); }
 
-  void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
-
  private:
-  int value_ = 0;
-  int minValue_ = 0;
-  int maxValue_ = 100;
   int increment_ = 1;
   bool vertical_ = false;
-  std::function<void()> onChange_;
 };
 
 }  // namespace kestrova

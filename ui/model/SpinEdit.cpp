@@ -6,17 +6,10 @@
 namespace kestrova {
 
 int TRxSpinEdit::Limited(std::int64_t value) const {
-  if (minValue_ != maxValue_) {
-    value = std::clamp<std::int64_t>(value, minValue_, maxValue_);
-  } else {
-    value = std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                     std::numeric_limits<int>::max());
-  }
-  return static_cast<int>(value);
-}
-
-void TRxSpinEdit::SetValue(std::int64_t value) {
-  if (Store(value_, Limited(value))) Fire(onChange_);
+  const bool unlimited = MinValue() == MaxValue();
+  const std::int64_t low = unlimited ? std::numeric_limits<int>::min() : MinValue();
+  const std::int64_t high = unlimited ? std::numeric_limits<int>::max() : MaxValue();
+  return static_cast<int>(std::clamp(value, low, std::max(low, high)));
 }
 
 }  // namespace kestrova
