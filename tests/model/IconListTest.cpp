@@ -81,3 +81,26 @@ TEST(DrawBullet, OpaqueIconIsStretchedOntoItsRectangle) {
   form.DrawBullet(icon, target);
   EXPECT_EQ(target, untouched);
 }
+
+TEST(DrawBullet, TransparentDrawingKeysOutExactlyOneColour) {
+  TForm1 form;
+  Bitmap icon(3, 1);
+  icon.SetPixel(0, 0, 0xFF00FF);  // the key
+  icon.SetPixel(1, 0, 0xFE00FF);  // one step off in one channel
+  icon.SetPixel(2, 0, 0x000000);
+  Bitmap target(5, 2);
+  target.Fill(0x3366CC);
+  form.cbIcoTRans.SetChecked(true);
+  form.ColorBitBtnIcoTrans.SetGlyphColor(0xFF00FF);
+  form.RxSpinEditGlyphX.SetValue(1);
+  form.RxSpinEditGlyphY.SetValue(0);
+  form.RxSpinEditGlyphW.SetValue(3);
+  form.RxSpinEditGlyphH.SetValue(1);
+  form.DrawBullet(icon, target);
+  EXPECT_EQ(target.GetPixel(0, 0), 0x3366CCu);
+  EXPECT_EQ(target.GetPixel(1, 0), 0x3366CCu);
+  EXPECT_EQ(target.GetPixel(2, 0), 0xFE00FFu);
+  EXPECT_EQ(target.GetPixel(3, 0), 0x000000u);
+  EXPECT_EQ(target.GetPixel(4, 0), 0x3366CCu);
+  EXPECT_EQ(target.GetPixel(2, 1), 0x3366CCu);
+}

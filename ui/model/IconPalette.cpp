@@ -6,6 +6,7 @@
 #include "rendering/Canvas.h"
 #include "ui/model/IconList.h"
 #include "ui/model/MainForm.h"
+#include "ui/model/TransparentBitmap.h"
 
 namespace kestrova {
 
@@ -68,7 +69,14 @@ void TForm1::DrawBullet(const Bitmap& icon, Bitmap& target) {
   const int w = RxSpinEditGlyphW.Value(), h = RxSpinEditGlyphH.Value();
   const TRect whole{0, 0, icon.Width(), icon.Height()};
   TCanvas canvas(target);
-  canvas.CopyRect(TRect{x, y, x + w, y + h}, icon, whole);
+  if (!cbIcoTRans.Checked()) {
+    canvas.CopyRect(TRect{x, y, x + w, y + h}, icon, whole);
+    return;
+  }
+  if (w <= 0 || h <= 0) return;
+  Bitmap scaled(w, h, PixelFormat::pf24bit);
+  TCanvas(scaled).CopyRect(TRect{0, 0, w, h}, icon, whole);
+  DrawTransparentBitmap(canvas, x, y, scaled, ColorBitBtnIcoTrans.GlyphColor(), 0xFFFFFF);
 }
 
 }  // namespace kestrova
