@@ -115,3 +115,42 @@ TEST(ColourHandlers, CancelChangesNothingAndOkStoresWhereTheColourLives) {
   EXPECT_EQ(form.MemoTxt.Font().color, 0x0000FFu);
   EXPECT_EQ(form.LabelSh1.Font().color, 0x0000FFu);
 }
+
+TEST(ColourHandlers, PreviewColoursLiveInTheRenderers) {
+  TForm1 form;
+  std::optional<TColor> answer = 0x00FF00;
+  form.Hooks.ChooseColor = [&answer](TColor) { return answer; };
+  form.BitBtnGC2.Click();
+  EXPECT_EQ(form.GradientImage1.ColorMid(), 0x00FF00u);
+  EXPECT_EQ(form.BitBtnGC2.GlyphColor(), 0x00FF00u);
+  form.BitBtnBGColor.Click();
+  EXPECT_EQ(form.Buttonizer1.ColorFG(), 0x00FF00u);
+  EXPECT_EQ(form.Buttonizer1.ColorBG(), 0xC0C0C0u);
+  form.BitBtnTRColor.Click();
+  EXPECT_EQ(form.Buttonizer1.ColorTR(), 0x00FF00u);
+  answer = 0x0000AA;
+  form.BitBtnBN2Color.Click();
+  EXPECT_EQ(form.Buttonizer1.ColorBL(), 0x0000AAu);
+  EXPECT_EQ(form.BitBtnBN2Color.GlyphColor(), 0x0000AAu);
+
+  form.ControlsToSettings();
+  const TSettings before = form.CurrentSettings;
+  answer.reset();
+  for (TColorBitBtn* b : {&form.BitBtnGC1, &form.BitBtnBN1Color, &form.BitBtnBNBlack, &form.ColorBitBtnIcoTrans}) {
+    b->Click();
+  }
+  form.ControlsToSettings();
+  EXPECT_EQ(form.CurrentSettings, before);
+}
+
+TEST(Createempty1Click, DrawsANewBaseImageOfTheNewImageSize) {
+  TForm1 form;
+  form.CurrentSettings.image_file = "/old/base.png";
+  form.RxSpinEditNewX.SetValue(40);
+  form.RxSpinEditNewY.SetValue(12);
+  form.TBNew.Click();
+  EXPECT_EQ(form.ImageBase.Picture().Width(), 40);
+  EXPECT_EQ(form.ImageBase.Height(), 12);
+  EXPECT_TRUE(form.CurrentSettings.image_file.empty());
+  EXPECT_EQ(form.LabelInfo.Caption(), " Image info: size: 40x12 x 24 bit\r\n filename: ");
+}

@@ -121,6 +121,8 @@ void TForm1::ConnectLayoutHandlers() {
   BitBtnIcnAdj.SetOnClick([this] { BitBtnIcnAdjClick(); });
   BitBtnClrIcn.SetOnClick([this] { BitBtnClrIcnClick(); });
   BitBtnBullet.SetOnClick([this] { UseSelectedBullet(); });
+  BitBtnNoIco.SetOnClick([this] { BitBtnNoIcoClick(); });
+  for (TButton* command : {&Recreateimage1, &TBNew}) command->SetOnClick([this] { Createempty1Click(); });
 
   Textpanelvisible1.SetOnClick([this] { Textpanelvisible1Click(); });
   Outputvisible1.SetOnClick([this] { Outputvisible1Click(); });

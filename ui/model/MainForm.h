@@ -35,6 +35,7 @@
 #include "ui/model/Label.h"
 #include "ui/model/Memo.h"
 #include "ui/model/PageControl.h"
+#include "ui/model/RendererControl.h"
 #include "ui/model/ScrollBox.h"
 #include "ui/model/Slider.h"
 #include "ui/model/SpeedButton.h"
@@ -372,6 +373,8 @@ class TForm1 : public TControlOwner {
 
   TEdit DirectoryEdit1{this, "DirectoryEdit1", "TabSheetOut"};
   TPanel RxSplitter1{this, "RxSplitter1", "TForm1"};
+  TButtonizerControl Buttonizer1{this, "Buttonizer1", "GBButton"};
+  TGradientImageControl GradientImage1{this, "GradientImage1", "GBGradient"};
   TFormStorage FormStorage1;
 
   // ---- start-up, shut-down and timers ----
@@ -397,6 +400,12 @@ class TForm1 : public TControlOwner {
                       int maxValue, int minValue, int tabOrder);
 
   // ---- settings to controls and back ----
+  // Reads every control into CurrentSettings; changes nothing in the window.
+  void ControlsToSettings();
+  // Copies CurrentSettings into the controls through their setters, then
+  // refreshes every dependent control; draws a new base image when the record
+  // names no base-image file.
+  void SettingsToControls();
 
   // ---- previews and state refreshers ----
   void ClearPreviews();
@@ -460,6 +469,19 @@ class TForm1 : public TControlOwner {
   void ColorBitBtnBKClick();
   void ColorBitBtnPNGTrClick();
   void ColorBitBtnIcoTransClick();
+  void BitBtnGC1Click();
+  void BitBtnGC2Click();
+  void BitBtnGC3Click();
+  void BitBtnBGColorClick();
+  void BitBtnBN1ColorClick();
+  void BitBtnBN2ColorClick();
+  void BitBtnTRColorClick();
+  void BitBtnBNBlackClick();
+  void BitBtnBNWhiteClick();
+  void BitBtnNoIcoClick();
+
+  // Draws a new base image from the controls (the Recreate image command).
+  void Createempty1Click();
 
  private:
   void SetLayoutDefaults();

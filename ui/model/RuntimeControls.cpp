@@ -30,16 +30,16 @@ struct SpinEditSpec {
 };
 
 constexpr std::array<ColorButtonSpec, 17> kColorButtons{{
-    {&TForm1::BitBtnGC1, {8, 40, 75, 25}, 4, nullptr},
-    {&TForm1::BitBtnGC2, {88, 40, 75, 25}, 5, nullptr},
-    {&TForm1::BitBtnGC3, {168, 40, 75, 25}, 6, nullptr},
+    {&TForm1::BitBtnGC1, {8, 40, 75, 25}, 4, &TForm1::BitBtnGC1Click},
+    {&TForm1::BitBtnGC2, {88, 40, 75, 25}, 5, &TForm1::BitBtnGC2Click},
+    {&TForm1::BitBtnGC3, {168, 40, 75, 25}, 6, &TForm1::BitBtnGC3Click},
     {&TForm1::BitBtnFrameColor, {248, 34, 101, 25}, 6, &TForm1::BitBtnFrameColorClick},
-    {&TForm1::BitBtnBGColor, {6, 118, 113, 25}, 6, nullptr},
-    {&TForm1::BitBtnTRColor, {6, 144, 113, 25}, 7, nullptr},
-    {&TForm1::BitBtnBN1Color, {123, 118, 138, 25}, 8, nullptr},
-    {&TForm1::BitBtnBN2Color, {123, 144, 138, 25}, 9, nullptr},
-    {&TForm1::BitBtnBNBlack, {264, 118, 89, 25}, 10, nullptr},
-    {&TForm1::BitBtnBNWhite, {264, 144, 89, 25}, 11, nullptr},
+    {&TForm1::BitBtnBGColor, {6, 118, 113, 25}, 6, &TForm1::BitBtnBGColorClick},
+    {&TForm1::BitBtnTRColor, {6, 144, 113, 25}, 7, &TForm1::BitBtnTRColorClick},
+    {&TForm1::BitBtnBN1Color, {123, 118, 138, 25}, 8, &TForm1::BitBtnBN1ColorClick},
+    {&TForm1::BitBtnBN2Color, {123, 144, 138, 25}, 9, &TForm1::BitBtnBN2ColorClick},
+    {&TForm1::BitBtnBNBlack, {264, 118, 89, 25}, 10, &TForm1::BitBtnBNBlackClick},
+    {&TForm1::BitBtnBNWhite, {264, 144, 89, 25}, 11, &TForm1::BitBtnBNWhiteClick},
     {&TForm1::ColorBitBtnIcoTrans, {8, 192, 124, 25}, 10, &TForm1::ColorBitBtnIcoTransClick},
     {&TForm1::BitBtnAdjColor, {276, 8, 73, 25}, 1, &TForm1::BitBtnAdjColorClick},
     {&TForm1::ColorBitBtnPBN1Color, {8, 104, 143, 25}, 3, &TForm1::ColorBitBtnPBN1ColorClick},
@@ -111,9 +111,7 @@ void TForm1::CreateSpinEdit(TRxSpinEdit& edit, const TBounds& bounds, std::funct
 void TForm1::BuildRuntimeControls() {
   // The tab orders of the tables are final; nothing is reordered afterwards.
   for (const ColorButtonSpec& spec : kColorButtons) {
-    std::function<void()> onClick;
-    if (spec.onClick != nullptr) onClick = [this, h = spec.onClick] { (this->*h)(); };
-    CreateColorButton(this->*spec.field, spec.bounds, std::move(onClick), spec.tabOrder);
+    CreateColorButton(this->*spec.field, spec.bounds, [this, h = spec.onClick] { (this->*h)(); }, spec.tabOrder);
   }
   for (const SpinEditSpec& spec : kSpinEdits) {
     std::function<void()> onChange;
@@ -141,6 +139,33 @@ void TForm1::BuildRuntimeControls() {
   DirectoryEdit1.SetBounds({8, 16, 233, 21});
   DirectoryEdit1.SetTabOrder(0);
   RxSplitter1.SetBounds({545, 32, 3, 562});
+
+  Buttonizer1.SetBounds({120, 16, 161, 41});
+  Buttonizer1.SetShowHint(true);
+  Buttonizer1.SetColorBG(0xC0C0C0);
+  Buttonizer1.SetColorFG(0xFFFFFF);
+  Buttonizer1.SetColorBL(0);
+  Buttonizer1.SetColorTR(0);
+  Buttonizer1.SetOpacity(0);
+  Buttonizer1.SetX(15);
+  Buttonizer1.SetY(5);
+  Buttonizer1.SetFullMix(false);
+  Buttonizer1.SetRoundBtn(false);
+  Buttonizer1.SetRound3DLike(false);
+  Buttonizer1.SetMyblack(0x303030);
+  Buttonizer1.SetMywhite(0xEFEFEF);
+  Buttonizer1.SetExtRadius(5);
+  Buttonizer1.SetExtMargin(0);
+  Buttonizer1.SetSmooth(0);
+  GradientImage1.SetBounds({8, 70, 340, 24});
+  GradientImage1.SetShowHint(true);
+  GradientImage1.SetColorStart(0xC0C0C0);
+  GradientImage1.SetColorMid(0xFFFFFF);
+  GradientImage1.SetColorEnd(0xC0C0C0);
+  GradientImage1.SetTwoOnly(false);
+  GradientImage1.SetHorizontal(false);
+  GradientImage1.SetAsColorMap(false);
+  GradientImage1.SetIsRound(false);
 
   FormStorage1.OnRestorePlacement = [this] { FormStorage1RestorePlacement(); };
   FormStorage1.OnSavePlacement = [this] { FormStorage1SavePlacement(); };

@@ -38,6 +38,12 @@ void TForm1::FormCreate() {
   BitBtnAdjColor.SetGlyphColor(MemoTxt.Font().color);
 
   BitBtnFrameColor.SetGlyphColor(CurrentSettings.FrameColor);
+  BitBtnGC1.SetGlyphColor(GradientImage1.ColorStart());
+  BitBtnGC2.SetGlyphColor(GradientImage1.ColorMid());
+  BitBtnGC3.SetGlyphColor(GradientImage1.ColorEnd());
+  BitBtnBGColor.SetGlyphColor(Buttonizer1.ColorFG());
+  BitBtnBN1Color.SetGlyphColor(Buttonizer1.ColorBG());
+  BitBtnBN2Color.SetGlyphColor(Buttonizer1.ColorBL());
   ColorBitBtnBK.SetGlyphColor(0xFFFFFF);
   BitBtnTRColor.SetGlyphColor(0x0000FF);
   BitBtnBNBlack.SetGlyphColor(0x303030);

@@ -70,9 +70,31 @@ void TForm1::UpdateGradientControls() {
   BitBtnGC2.SetEnabled(gradient && !cbTwo.Checked() && !cbRadial.Checked());
   BitBtnCycle.SetEnabled(gradient);
   BitBtnRnd.SetEnabled(gradient);
+  GradientImage1.SetTwoOnly(cbTwo.Checked());
+  GradientImage1.SetHorizontal(cbHorizon.Checked());
+  GradientImage1.SetIsRound(cbRadial.Checked());
 }
 
 void TForm1::ApplyButtonEffect() {
+  Buttonizer1.BeginUpdate();
+  Buttonizer1.SetOpacity(RxSlider1.Value());
+  Buttonizer1.SetX(RxSpinEditBX.Value());
+  Buttonizer1.SetY(RxSpinEditBY.Value());
+  Buttonizer1.SetRoundBtn(cbRoundBtn.Checked());
+  Buttonizer1.SetRound3DLike(cbRound3D.Checked());
+  Buttonizer1.SetAngle(static_cast<float>(RxSpinEditAngle.Value()));
+  Buttonizer1.SetExtRadius(RxSpinEditExtRadius.Value());
+  Buttonizer1.SetColorBG(BitBtnBN1Color.GlyphColor());
+  Buttonizer1.SetColorFG(BitBtnBGColor.GlyphColor());
+  Buttonizer1.SetColorBL(BitBtnBN2Color.GlyphColor());
+  Buttonizer1.SetColorTR(BitBtnTRColor.GlyphColor());
+  Buttonizer1.SetMyblack(BitBtnBNBlack.GlyphColor());
+  Buttonizer1.SetMywhite(BitBtnBNWhite.GlyphColor());
+  Buttonizer1.SetExtMargin(RxSpinEditRMargin.Value());
+  Buttonizer1.SetSmooth(RxSpinEditSmooth.Value());
+  Buttonizer1.EndUpdate();
+  Buttonizer1.Invalidate();
+
   const bool round = cbRoundBtn.Checked();
   cbRound3D.SetEnabled(round);
   RxSpinEditAngle.SetEnabled(round && cbRound3D.Checked());
