@@ -202,11 +202,13 @@ namespace {
 
 void WriteToMemory(png_structp png, png_bytep data, png_size_t length) {
   auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+  bool stored = true;
   try {
     out->insert(out->end(), data, data + length);
   } catch (const std::bad_alloc&) {
-    png_error(png, "out of memory");
+    stored = false;
   }
+  if (!stored) png_error(png, "out of memory");
 }
 
 void FlushMemory(png_structp) {}
