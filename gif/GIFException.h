@@ -24,6 +24,18 @@ class EOutOfResources : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A drawing or pixel access that the picture cannot do (a row outside it, say).
+class EInvalidGraphicOperation : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Memory for pixels could not be had.
+class EOutOfMemory : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 [[noreturn]] void RaiseGIFError(const std::string& message);
 
 }  // namespace kestrova

@@ -27,13 +27,22 @@ const std::vector<TColor>& VgaPalette16() {
   return colors;
 }
 
+const std::vector<TColor>& ColorCube216() {
+  static const std::vector<TColor> colors = [] {
+    std::vector<TColor> p;
+    for (unsigned r = 0; r < 6; ++r)
+      for (unsigned g = 0; g < 6; ++g)
+        for (unsigned b = 0; b < 6; ++b) p.push_back(RGBColor(r * 51, g * 51, b * 51));
+    return p;
+  }();
+  return colors;
+}
+
 const std::vector<TColor>& HalftonePalette256() {
   static const std::vector<TColor> colors = [] {
     const auto& statics = StaticColors20();
     std::vector<TColor> p(statics.begin(), statics.begin() + 10);
-    for (unsigned r = 0; r < 6; ++r)
-      for (unsigned g = 0; g < 6; ++g)
-        for (unsigned b = 0; b < 6; ++b) p.push_back(RGBColor(r * 51, g * 51, b * 51));
+    p.insert(p.end(), ColorCube216().begin(), ColorCube216().end());
     for (int k = 1; k <= 20; ++k) {
       const auto v = static_cast<unsigned>(std::nearbyint(255.0 * k / 21.0));
       p.push_back(RGBColor(v, v, v));

@@ -16,6 +16,10 @@ const std::vector<TColor>& StaticColors20();
 // grey and the seven bright colours (the VGA order).
 const std::vector<TColor>& VgaPalette16();
 
+// The 216-colour cube: every combination of the channel levels 0, 51, 102,
+// 153, 204 and 255; entry i has red level i / 36, green (i / 6) % 6, blue i % 6.
+const std::vector<TColor>& ColorCube216();
+
 // The 256-colour halftone palette: the first ten static colours, the 6 x 6 x 6
 // colour cube (levels 0, 51, 102, 153, 204, 255; red varying slowest), twenty
 // grey steps (round(255 * k / 21) for k = 1..20) and the last ten static colours.

@@ -1,0 +1,68 @@
+#pragma once
+// The octree quantizer: every pixel colour is sorted into a tree of eight-way
+// nodes by the bits of its red, green and blue values (the root branches on
+// bit 7). Whenever there are more leaves than allowed, the most recently made
+// node of the deepest level that still has children is merged into a leaf.
+// Each leaf gives one palette colour, the truncated average of its pixels.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "gif/DIB.h"
+#include "rendering/Color.h"
+
+namespace kestrova {
+
+class TColorQuantizer {
+ public:
+  // maxColors 1..256, colorBits 1..8 (GIFException "Invalid octree size" otherwise).
+  TColorQuantizer(int maxColors, int colorBits);
+
+  // Adds every pixel of the reader's 24-bit rows, top row first, left to right.
+  bool ProcessImage(TDIBReader& reader);
+  void AddColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+
+  int LeafCount() const { return leafCount_; }
+  // One colour per leaf, depth first with the children in index order
+  // (index = red bit x 4 + green bit x 2 + blue bit).
+  std::vector<TColor> GetColorTable() const;
+
+ private:
+  static constexpr std::int32_t kNone = -1;
+
+  struct TOctreeNode {
+    bool isLeaf = false;
+    std::int64_t pixelCount = 0;
+    std::int64_t redSum = 0;
+    std::int64_t greenSum = 0;
+    std::int64_t blueSum = 0;
+    std::int32_t next = kNone;  // next node of the level's reducible list
+    std::array<std::int32_t, 8> children{kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
+  };
+
+  std::int32_t NewNode(int level);
+  void FreeNode(std::int32_t node);
+  void ReduceTree();
+  void GetPaletteColors(std::int32_t node, std::vector<TColor>& table) const;
+
+  int maxColors_;
+  int colorBits_;
+  int leafCount_ = 0;
+  std::int32_t root_ = kNone;
+  std::array<std::int32_t, 8> reducible_{kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
+  // Nodes come from one pool; merged children return to a free list.
+  std::vector<TOctreeNode> pool_;
+  std::vector<std::int32_t> free_;
+};
+
+// A palette from the reader's picture: `colors` entries, the octree colours
+// first and zeros past the leaf count. With the system colours: 256 entries,
+// the first ten static colours, 236 octree colours, the last ten static colours.
+std::vector<TColor> CreateOctreePalette(TDIBReader& reader, int colors, int colorBits,
+                                        bool withSystemColors);
+// The same for a bitmap, which is converted to 24 bits per pixel first.
+std::vector<TColor> CreateOctreePaletteForBitmap(Bitmap& bitmap, int colors, int colorBits,
+                                                 bool withSystemColors);
+
+}  // namespace kestrova
