@@ -76,7 +76,7 @@ inline std::vector<std::uint8_t> RunConvert(const std::string& arguments) {
 }
 
 // The picture ImageMagick decodes from a file, flattened to RGB.
-inline Bitmap DecodeWithImageMagick(const std::string& path) { return ParsePpm(RunConvert("'" + path + "' ppm:-")); }
+inline Bitmap DecodeWithImageMagick(const std::string& path) { return ParsePpm(RunConvert("'" + path + "' -depth 8 ppm:-")); }
 
 // Checks every pixel of two pictures of the same size.
 inline ::testing::AssertionResult SamePixels(const Bitmap& expected, const Bitmap& actual, int tolerance = 0) {
