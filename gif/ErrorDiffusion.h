@@ -88,6 +88,8 @@ class TErrorDiffusionDitherer : public TDitherEngine<Lookup> {
     for (int k = 0; k < kRows; ++k) rows_[k] = errors_.data() + k * rowLength_;
   }
 
+  // As TDitherEngine::Dither; Column() must lie inside the row. A pixel passed
+  // over with NextColumn neither takes nor gives any error.
   std::uint8_t Dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t& r,
                       std::uint8_t& g, std::uint8_t& b) {
     const std::ptrdiff_t slot = 3 * static_cast<std::ptrdiff_t>(this->Column() + kGuard);

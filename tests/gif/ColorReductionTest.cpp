@@ -101,24 +101,11 @@ TEST(ReduceColors, ExactColoursSurviveEveryModeAndShape) {
   }
 }
 
-TEST(ReduceColors, GreyPictureUnderGrayScaleKeepsItsLevels) {
-  Bitmap source(256, 1, PixelFormat::pf24bit);
-  for (int v = 0; v < 256; ++v) source.SetPixel(v, 0, RGBColor(v, v, v));
-  for (TDitherMode mode : kModes) {
-    Bitmap copy = source;
-    const Bitmap result = ReduceColors(copy, TColorReduction::rmGrayScale, mode);
-    for (int v = 0; v < 256; ++v) ASSERT_EQ(result.ScanLine(0)[v], v);
-  }
-}
-
-TEST(ReduceColors, QuantizeUsesTheReductionBits) {
+TEST(ReduceColors, QuantizeTakesTwoToTheReductionBitsColours) {
   Bitmap source = Picture(8, 8, {0x000000, 0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF, 0x808080}, 7);
   Bitmap copy = source;
-  const auto octree = CreateOctreePaletteForBitmap(copy, 4, 8, false);
   const Bitmap result = ReduceColors(source, TColorReduction::rmQuantize, TDitherMode::dmNearest, 2);
-  EXPECT_EQ(result.Palette(), Padded(octree));
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) ASSERT_LT(result.ScanLine(y)[x], 4);
+  EXPECT_EQ(result.Palette(), Padded(CreateOctreePaletteForBitmap(copy, 4, 8, false)));
 }
 
 TEST(ReduceColors, CacheFollowsTheSerpentineWalkAndStartsFreshEachCall) {

@@ -50,7 +50,6 @@ TEST(Octree, TableIsDepthFirstAndAveragesTruncate) {
   // One colour: merges climb to the root, which averages everything.
   EXPECT_EQ(TableOf({RGBColor(1, 0, 9), RGBColor(2, 255, 0)}, 1),
             (std::vector<TColor>{RGBColor(1, 127, 4)}));
-  EXPECT_EQ(TableOf({clBlack, clWhite, clWhite}, 1), (std::vector<TColor>{RGBColor(170, 170, 170)}));
   EXPECT_TRUE(TableOf({}, 4).empty());
 }
 

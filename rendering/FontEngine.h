@@ -1,0 +1,58 @@
+#pragma once
+// The fonts canvas text is written with: fontconfig picks the face for a
+// logical font's family and style, FreeType scales it at 96 DPI. Faces and
+// their sizes are kept for later calls; the engine serves one thread.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "rendering/Font.h"
+#include "rendering/SizedFont.h"
+
+namespace kestrova {
+
+// Largest size accepted, in points (the largest the program offers).
+constexpr int kMaxFontPoints = 999;
+
+// Em height in pixels at 96 DPI: points × 96 / 72, halves upwards. Negative
+// sizes count by their magnitude; at least one pixel.
+int FontPixelSize(int points);
+
+class FontEngine {
+ public:
+  static FontEngine& Instance();
+
+  // The face matched for the font's name and style, at its size and quality.
+  // Raises FontError when the size is out of range, when no font is found or
+  // when the matched file cannot be read. The reference stays valid until the
+  // next call.
+  SizedFont& Get(const TFont& font);
+
+  // The face in a file at a pixel size; bold and italic are made up when the
+  // face lacks them. Raises FontError when the file is missing or unreadable.
+  SizedFont& Open(const std::string& path, int index, int pixelSize, bool antialiased, bool bold,
+                  bool italic);
+
+  ~FontEngine();
+
+ private:
+  FontEngine();
+  FT_Face Face(const std::string& path, int index);
+
+  using MatchKey = std::tuple<std::string, bool, bool>;
+  using FaceKey = std::tuple<std::string, int>;
+  using SizeKey = std::tuple<std::string, int, int, bool, bool, bool>;
+  struct FaceDeleter {
+    void operator()(FT_FaceRec_* face) const;
+  };
+
+  FT_Library library_ = nullptr;
+  std::map<MatchKey, std::pair<std::string, int>> matches_;
+  // Declared before the sizes, which use them, so that they are released last.
+  std::map<FaceKey, std::unique_ptr<FT_FaceRec_, FaceDeleter>> faces_;
+  std::map<SizeKey, std::unique_ptr<SizedFont>> sizes_;
+};
+
+}  // namespace kestrova

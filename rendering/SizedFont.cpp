@@ -1,0 +1,167 @@
+#include "rendering/SizedFont.h"
+
+#include FT_SIZES_H
+#include FT_SYNTHESIS_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+
+#include "rendering/FontError.h"
+
+namespace kestrova {
+
+namespace {
+
+// units × ppem / upem rounded to the nearest pixel, halves upwards.
+int ScaleRound(long units, int ppem, int upem) {
+  const long long twice = 2LL * units * ppem + upem;
+  const long long denominator = 2LL * upem;
+  long long q = twice / denominator;
+  if (twice % denominator != 0 && twice < 0) --q;  // floor division
+  return static_cast<int>(q);
+}
+
+// Vertical extent of the face in font units: the Windows ascent and descent of
+// the OS/2 table, else the horizontal header's, else what FreeType derived.
+void CellUnits(FT_Face face, long& ascent, long& descent) {
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
+  if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
+    ascent = os2->usWinAscent;
+    descent = os2->usWinDescent;
+  } else if (hhea && hhea->Ascender - hhea->Descender > 0) {
+    ascent = hhea->Ascender;
+    descent = -hhea->Descender;
+  } else {
+    ascent = face->ascender;
+    descent = -face->descender;
+  }
+  if (ascent + descent <= 0) {
+    ascent = face->units_per_EM;
+    descent = 0;
+  }
+}
+
+// Top of the underline stroke above the baseline (negative: below) and its
+// thickness, in font units.
+void UnderlineUnits(FT_Face face, long& top, long& thickness) {
+  thickness = face->underline_thickness > 0 ? face->underline_thickness : face->units_per_EM / 14;
+  const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face, FT_SFNT_POST));
+  if (post)
+    top = post->underlinePosition;
+  else if (face->underline_position != 0)
+    top = face->underline_position + thickness / 2;  // FreeType gives the stroke's centre
+  else
+    top = -face->units_per_EM / 10;
+}
+
+void StrikeoutUnits(FT_Face face, long underlineThickness, long& top, long& thickness) {
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (os2 && os2->version != 0xFFFF && os2->yStrikeoutSize > 0) {
+    top = os2->yStrikeoutPosition;
+    thickness = os2->yStrikeoutSize;
+  } else {
+    top = face->units_per_EM * 3 / 10;
+    thickness = underlineThickness;
+  }
+}
+
+// First row (downwards from the baseline) of a stroke of `pixels` rows centred
+// on a stroke whose top lies `top` units above the baseline.
+int StrokeRow(long top, long thickness, int pixels, int ppem, int upem) {
+  const double centre = (-top + thickness / 2.0) * ppem / upem;
+  return static_cast<int>(std::floor(centre - pixels / 2.0 + 0.5));
+}
+
+FontMetrics ComputeMetrics(FT_Face face, int ppem) {
+  const int upem = face->units_per_EM;
+  long ascent = 0, descent = 0, ulTop = 0, ulThick = 0, soTop = 0, soThick = 0;
+  CellUnits(face, ascent, descent);
+  UnderlineUnits(face, ulTop, ulThick);
+  StrikeoutUnits(face, ulThick, soTop, soThick);
+  FontMetrics m;
+  m.ascent = ScaleRound(ascent, ppem, upem);
+  m.descent = ScaleRound(descent, ppem, upem);
+  m.underlineThickness = std::max(1, ScaleRound(ulThick, ppem, upem));
+  m.underlineTop = StrokeRow(ulTop, ulThick, m.underlineThickness, ppem, upem);
+  m.strikeoutThickness = std::max(1, ScaleRound(soThick, ppem, upem));
+  m.strikeoutTop = StrokeRow(soTop, soThick, m.strikeoutThickness, ppem, upem);
+  return m;
+}
+
+// Coverage of a rendered bitmap; monochrome output keeps only 0 and 255.
+void CopyCoverage(const FT_Bitmap& bitmap, bool antialiased, GlyphImage& g) {
+  g.width = static_cast<int>(bitmap.width);
+  g.height = static_cast<int>(bitmap.rows);
+  g.coverage.assign(static_cast<std::size_t>(g.width) * g.height, 0);
+  const int grays = bitmap.num_grays > 1 ? bitmap.num_grays - 1 : 255;
+  for (int y = 0; y < g.height; ++y) {
+    const unsigned char* src = bitmap.buffer + static_cast<long>(y) * bitmap.pitch;
+    std::uint8_t* dst = g.coverage.data() + static_cast<std::size_t>(y) * g.width;
+    for (int x = 0; x < g.width; ++x) {
+      int value = 0;
+      if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
+        value = (src[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+      else
+        value = src[x] * 255 / grays;
+      if (!antialiased) value = value >= 128 ? 255 : 0;
+      dst[x] = static_cast<std::uint8_t>(value);
+    }
+  }
+}
+
+}  // namespace
+
+SizedFont::SizedFont(FT_Face face, int pixelSize, bool antialiased, SyntheticStyle synthetic)
+    : face_(face), pixelSize_(pixelSize), antialiased_(antialiased), synthetic_(synthetic) {
+  if (FT_New_Size(face_, &size_) != 0) throw FontError("Cannot create a font size");
+  if (FT_Activate_Size(size_) != 0 || FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelSize)) != 0) {
+    FT_Done_Size(size_);
+    throw FontError("The font cannot be scaled to " + std::to_string(pixelSize) + " pixels");
+  }
+  metrics_ = ComputeMetrics(face_, pixelSize);
+}
+
+SizedFont::~SizedFont() { FT_Done_Size(size_); }
+
+const GlyphImage& SizedFont::Glyph(char32_t c) {
+  if (c < latin_.size()) {
+    if (!latinReady_[c]) {
+      latin_[c] = Render(c);
+      latinReady_[c] = true;
+    }
+    return latin_[c];
+  }
+  auto it = others_.find(c);
+  if (it == others_.end()) it = others_.emplace(c, Render(c)).first;
+  return it->second;
+}
+
+int SizedFont::Advance(std::u32string_view text) {
+  int width = 0;
+  for (char32_t c : text) width += Glyph(c).advance;
+  return width;
+}
+
+GlyphImage SizedFont::Render(char32_t c) {
+  GlyphImage g;
+  FT_Activate_Size(size_);
+  const FT_UInt index = FT_Get_Char_Index(face_, c);
+  const FT_Int32 flags = antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
+  if (FT_Load_Glyph(face_, index, flags) != 0) return g;
+  FT_GlyphSlot slot = face_->glyph;
+  if (synthetic_.italic) FT_GlyphSlot_Oblique(slot);
+  if (synthetic_.bold) FT_GlyphSlot_Embolden(slot);
+  g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+  const FT_Render_Mode mode = antialiased_ ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
+  if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, mode) != 0) return g;
+  const FT_Bitmap& bitmap = slot->bitmap;
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return g;
+  CopyCoverage(bitmap, antialiased_, g);
+  g.left = slot->bitmap_left;
+  g.top = -slot->bitmap_top;
+  return g;
+}
+
+}  // namespace kestrova

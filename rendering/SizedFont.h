@@ -1,0 +1,78 @@
+#pragma once
+// One face at one pixel size and one output quality: the cell metrics and the
+// rendered glyphs, kept once rendered.
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace kestrova {
+
+// Vertical metrics in pixels. Offsets are measured downwards from the baseline.
+struct FontMetrics {
+  int ascent = 0;   // cell top to baseline
+  int descent = 0;  // baseline to cell bottom
+  int underlineTop = 0;
+  int underlineThickness = 1;
+  int strikeoutTop = 0;
+  int strikeoutThickness = 1;
+
+  int Height() const { return ascent + descent; }
+};
+
+// A rendered glyph: one coverage byte per pixel (0 none .. 255 full; only 0 and
+// 255 when monochrome), placed relative to the pen position on the baseline.
+struct GlyphImage {
+  int advance = 0;  // hinted, whole pixels
+  int left = 0;     // first column, relative to the pen
+  int top = 0;      // first row, relative to the baseline (negative: above it)
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> coverage;  // rows of `width` bytes, top row first
+};
+
+// Which styles the face lacks and are made up: bold by emboldening the
+// outline, italic by slanting it.
+struct SyntheticStyle {
+  bool bold = false;
+  bool italic = false;
+};
+
+class SizedFont {
+ public:
+  // Uses `face` (owned by the caller, which outlives this object) through a size
+  // object of its own. Raises FontError when the face cannot take the size.
+  SizedFont(FT_Face face, int pixelSize, bool antialiased, SyntheticStyle synthetic);
+  ~SizedFont();
+  SizedFont(const SizedFont&) = delete;
+  SizedFont& operator=(const SizedFont&) = delete;
+
+  const FontMetrics& Metrics() const { return metrics_; }
+  int PixelSize() const { return pixelSize_; }
+  bool Antialiased() const { return antialiased_; }
+
+  // The glyph of a character (the face's missing-glyph shape when it has none).
+  const GlyphImage& Glyph(char32_t c);
+  // Sum of the advances of the characters.
+  int Advance(std::u32string_view text);
+
+ private:
+  GlyphImage Render(char32_t c);
+
+  FT_Face face_;
+  FT_Size size_ = nullptr;
+  int pixelSize_;
+  bool antialiased_;
+  SyntheticStyle synthetic_;
+  FontMetrics metrics_;
+  std::array<GlyphImage, 256> latin_;
+  std::array<bool, 256> latinReady_{};
+  std::unordered_map<char32_t, GlyphImage> others_;
+};
+
+}  // namespace kestrova

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "rendering/FontEngine.h"
+#include "rendering/FontError.h"
+#include "rendering/FontMatch.h"
+#include "rendering/Utf8.h"
+
+using namespace kestrova;
+
+TEST(TextFont, PointsBecomePixelsAtNinetySixDpi) {
+  const int points[] = {8, 9, 10, 11, 12, 72, -10, 0};
+  const int pixels[] = {11, 12, 13, 15, 16, 96, 13, 1};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(FontPixelSize(points[i]), pixels[i]) << points[i];
+}
+
+TEST(TextFont, UnusableFontsAreErrorsNotCrashes) {
+  FontEngine& engine = FontEngine::Instance();
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("kestrova-font-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string missing = (dir / "missing.ttf").string();
+  const std::string garbage = (dir / "garbage.ttf").string();
+  std::ofstream(garbage) << "this is not a font file at all";
+
+  try {
+    engine.Open(missing, 0, 13, true, false, false);
+    FAIL() << "missing file accepted";
+  } catch (const FontError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open the font file \"" + missing + "\"");
+  }
+  try {
+    engine.Open(garbage, 0, 13, true, false, false);
+    FAIL() << "garbage accepted";
+  } catch (const FontError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot read the font file \"" + garbage + "\"");
+  }
+  std::filesystem::remove_all(dir);
+
+  TFont huge;
+  huge.size = 1000;
+  EXPECT_THROW(engine.Get(huge), FontError);
+  huge.size = -1000;
+  EXPECT_THROW(engine.Get(huge), FontError);
+}
+
+TEST(TextFont, MissingStylesAreMadeUp) {
+  // DejaVu Sans Book is neither bold nor italic.
+  const FontFile book = MatchFontFile("DejaVu Sans", false, false);
+  ASSERT_NE(book.path.find("DejaVuSans.ttf"), std::string::npos);
+  FontEngine& engine = FontEngine::Instance();
+  const int plain = engine.Open(book.path, book.index, 13, false, false, false).Advance(U"Bold");
+  EXPECT_GT(engine.Open(book.path, book.index, 13, false, true, false).Advance(U"Bold"), plain);
+
+  // Slanted: the top of an 'l' lies right of its foot.
+  const GlyphImage& l = engine.Open(book.path, book.index, 40, false, false, true).Glyph(U'l');
+  auto firstInk = [&](int row) {
+    for (int x = 0; x < l.width; ++x)
+      if (l.coverage[static_cast<std::size_t>(row) * l.width + x]) return x;
+    return -1;
+  };
+  ASSERT_GT(l.height, 10);
+  EXPECT_GT(firstInk(0), firstInk(l.height - 1) + 3);
+}
+
+TEST(TextUtf8, DecodesWellFormedAndReplacesEachBadByte) {
+  EXPECT_EQ(DecodeUtf8("A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), (std::u32string{U'A', 0xE9, 0x20AC, 0x1F600}));
+  EXPECT_EQ(DecodeUtf8(""), std::u32string());
+  const std::u32string two(2, 0xFFFD), three(3, 0xFFFD);
+  EXPECT_EQ(DecodeUtf8("\xC0\xAF"), two);            // overlong
+  EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), three);      // surrogate
+  EXPECT_EQ(DecodeUtf8("\xE2\x82"), two);            // truncated
+  EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80").size(), 4u);  // over U+10FFFF
+  EXPECT_EQ(DecodeUtf8("\x80x"), (std::u32string{0xFFFD, U'x'}));
+}
