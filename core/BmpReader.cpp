@@ -270,4 +270,16 @@ Bitmap DecodeBmp(std::span<const std::uint8_t> file) {
   return DecodeUncompressed(f, layout);
 }
 
+Bitmap DecodeDib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits) {
+  // A file header in front makes it a bitmap file; a pixel offset of 0 puts the
+  // pixels right after the colour table.
+  const std::uint64_t pixelOffset = bits.empty() ? 0 : kFileHeaderSize + info.size();
+  if (pixelOffset > 0xFFFFFFFFu) throw ImageFileError("Invalid bitmap data offset");
+  std::vector<std::uint8_t> file{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0};
+  for (int i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(pixelOffset >> (8 * i)));
+  file.insert(file.end(), info.begin(), info.end());
+  file.insert(file.end(), bits.begin(), bits.end());
+  return DecodeBmp(file);
+}
+
 }  // namespace kestrova

@@ -20,4 +20,9 @@ namespace kestrova {
 // picture too large to hold) when the file is not one it can read.
 Bitmap DecodeBmp(std::span<const std::uint8_t> file);
 
+// Decodes a device-independent bitmap as metafiles hold it: the information
+// header with its colour table, then the pixels, either right after the table
+// (`bits` empty: a packed bitmap) or apart in `bits`.
+Bitmap DecodeDib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits);
+
 }  // namespace kestrova
