@@ -88,6 +88,7 @@ void ForEachRecord(std::span<const std::uint8_t> file, Visit visit) {
     visit(type, LittleEndianView(f.Sub(pos, size), kBadRecord));
     pos += size;
   }
+  throw ImageFileError(kTruncated);  // the end record is missing
 }
 
 TPoint Point32(const LittleEndianView& r, std::size_t at) { return TPoint{r.I32(at), r.I32(at + 4)}; }

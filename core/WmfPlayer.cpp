@@ -79,6 +79,7 @@ void ForEachRecord(std::span<const std::uint8_t> file, std::size_t start, Visit 
     visit(function, LittleEndianView(f.Sub(pos + kRecordHeaderSize, bytes - kRecordHeaderSize), kBadRecord));
     pos += static_cast<std::size_t>(bytes);
   }
+  throw ImageFileError(kTruncated);  // the end record is missing
 }
 
 // --- parameter helpers; words are 16-bit and counted from the first parameter
