@@ -7,26 +7,12 @@
 using namespace kestrova;
 using namespace kestrova::testing;
 
-namespace {
-
-Bitmap Sample(PixelFormat format) {
-  Bitmap b(13, 6, format);
-  if (format == PixelFormat::pf8bit) b.SetPalette({0x102030, 0xFF00FF, 0x00FF00, 0x808080, 0xFFFFFF});
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x)
-      b.SetPixel(x, y, IsIndexed(format) ? b.Palette()[(x + 3 * y) % b.Palette().size()]
-                                         : RGBColor(x * 19, y * 40, 255 - x * y));
-  return b;
-}
-
-}  // namespace
-
 TEST(BmpWriter, EveryFormatRoundTripsAndImageMagickAgrees) {
   TempDir dir;
   for (PixelFormat f : {PixelFormat::pf1bit, PixelFormat::pf4bit, PixelFormat::pf8bit, PixelFormat::pf24bit,
                         PixelFormat::pf32bit}) {
     SCOPED_TRACE(BitsPerPixel(f));
-    const Bitmap original = Sample(f);
+    const Bitmap original = SamplePicture(f);
     const auto file = EncodeBmp(original);
     EXPECT_EQ(DecodeBmp(file), original);
     if (HaveImageMagick()) {

@@ -94,6 +94,18 @@ inline ::testing::AssertionResult SamePixels(const Bitmap& expected, const Bitma
   return ::testing::AssertionSuccess();
 }
 
+// 13 x 6 pixels in the format: distinct colours (24/32 bits) or a cycle through
+// the palette (indexed; 8-bit pictures get a five-colour palette).
+inline Bitmap SamplePicture(PixelFormat format) {
+  Bitmap b(13, 6, format);
+  if (format == PixelFormat::pf8bit) b.SetPalette({0x102030, 0xFF00FF, 0x00FF00, 0x808080, 0xFFFFFF});
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      b.SetPixel(x, y, IsIndexed(format) ? b.Palette()[(x + 3 * y) % b.Palette().size()]
+                                         : RGBColor(x * 19, y * 40, 255 - x * y));
+  return b;
+}
+
 // Appends little-endian fields.
 class ByteWriter {
  public:

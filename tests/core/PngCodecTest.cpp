@@ -25,16 +25,6 @@ std::map<std::string, std::vector<std::uint8_t>> Chunks(const std::vector<std::u
   return chunks;
 }
 
-Bitmap Sample(PixelFormat format) {
-  Bitmap b(11, 5, format);
-  if (format == PixelFormat::pf8bit) b.SetPalette({0x102030, 0xFF00FF, 0x00FF00, 0x808080, 0xFFFFFF});
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x)
-      b.SetPixel(x, y, IsIndexed(format) ? b.Palette()[(x + 2 * y) % b.Palette().size()]
-                                         : RGBColor(x * 23, y * 50, (x * y * 7) & 0xFF));
-  return b;
-}
-
 // The file without its gAMA chunk: our reader leaves gamma alone, ImageMagick would apply it.
 std::vector<std::uint8_t> WithoutGamma(const std::vector<std::uint8_t>& png) {
   std::vector<std::uint8_t> out(png.begin(), png.begin() + 8);
@@ -83,7 +73,7 @@ TEST(PngCodec, EveryFormatRoundTripsAndImageMagickAgrees) {
   for (PixelFormat f : {PixelFormat::pf1bit, PixelFormat::pf4bit, PixelFormat::pf8bit, PixelFormat::pf24bit,
                         PixelFormat::pf32bit}) {
     SCOPED_TRACE(BitsPerPixel(f));
-    const Bitmap original = Sample(f);
+    const Bitmap original = SamplePicture(f);
     const auto file = EncodePng(original, PngWriteOptions{6, false, 0});
     const Bitmap back = DecodePng(file);
     EXPECT_EQ(back.Format(), f == PixelFormat::pf32bit ? PixelFormat::pf24bit : f);
@@ -97,20 +87,20 @@ TEST(PngCodec, EveryFormatRoundTripsAndImageMagickAgrees) {
 }
 
 TEST(PngCodec, TransparencyChunkExactlyWhenAsked) {
-  const Bitmap rgb = Sample(PixelFormat::pf24bit);
+  const Bitmap rgb = SamplePicture(PixelFormat::pf24bit);
   EXPECT_FALSE(Chunks(EncodePng(rgb, PngWriteOptions{0, false, 0x00FF00})).count("tRNS"));
   const auto keyed = Chunks(EncodePng(rgb, PngWriteOptions{0, true, 0x332211}));
   ASSERT_TRUE(keyed.count("tRNS"));
   EXPECT_EQ(keyed.at("tRNS"), (std::vector<std::uint8_t>{0, 0x11, 0, 0x22, 0, 0x33}));  // 16-bit R, G, B
 
-  const Bitmap indexed = Sample(PixelFormat::pf8bit);
+  const Bitmap indexed = SamplePicture(PixelFormat::pf8bit);
   EXPECT_FALSE(Chunks(EncodePng(indexed, PngWriteOptions{0, false, 0xFF00FF})).count("tRNS"));
   const auto alpha = Chunks(EncodePng(indexed, PngWriteOptions{0, true, 0xFF00FF})).at("tRNS");
   EXPECT_EQ(alpha, (std::vector<std::uint8_t>{255, 0}));  // entry 1 is the transparent colour
 }
 
 TEST(PngCodec, CompressionLevelReachesTheStream) {
-  const Bitmap b = Sample(PixelFormat::pf24bit);
+  const Bitmap b = SamplePicture(PixelFormat::pf24bit);
   // The zlib header's level field: 0 for levels 0 and 1, 3 for level 9.
   EXPECT_EQ(Chunks(EncodePng(b, PngWriteOptions{0, false, 0})).at("IDAT")[1] >> 6, 0);
   EXPECT_EQ(Chunks(EncodePng(b, PngWriteOptions{9, false, 0})).at("IDAT")[1] >> 6, 3);
@@ -125,7 +115,7 @@ TEST(PngCodec, BrokenFilesFailWithAMessage) {
   EXPECT_THROW(DecodePng(std::vector<std::uint8_t>{'G', 'I', 'F'}), std::runtime_error);
 
   // A header claiming 16384 x 16384 pixels over a few hundred bytes fails before memory is taken.
-  auto huge = EncodePng(Sample(PixelFormat::pf24bit), PngWriteOptions{});
+  auto huge = EncodePng(SamplePicture(PixelFormat::pf24bit), PngWriteOptions{});
   const std::uint8_t size[4] = {0, 0, 0x40, 0};
   std::copy(size, size + 4, huge.begin() + 16);
   std::copy(size, size + 4, huge.begin() + 20);
