@@ -1,9 +1,10 @@
 # The README's commands. Each one first installs any missing Debian package.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 TEST_DIR := build-tests
+FUZZ_DIR := build-fuzz
 RELEASE_DIR := build
 
-.PHONY: all deps build test demo clean
+.PHONY: all deps build test fuzz demo clean
 
 all: build
 
@@ -21,8 +22,14 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# A short libFuzzer run over the file readers (clang-14 with libFuzzer).
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKESTROVA_FUZZ=ON -DKESTROVA_SANITIZE=ON -DKESTROVA_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_gif_load
+	cd $(FUZZ_DIR) && ctest --output-on-failure
+
 demo: build
 	@scripts/demo.sh $(RELEASE_DIR)/kestrova
 
 clean:
-	rm -rf $(TEST_DIR) $(RELEASE_DIR)
+	rm -rf $(TEST_DIR) $(RELEASE_DIR) $(FUZZ_DIR)

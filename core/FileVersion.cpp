@@ -14,28 +14,40 @@ namespace kestrova {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 13 * 4;
+// A version record: 6-byte header, the UTF-16 key "VS_VERSION_INFO" with its
+// terminator, 2 bytes of padding, then the 13 words of the fixed file information.
+constexpr char kKey[] = "VS_VERSION_INFO";
+constexpr std::size_t kKeyBytes = sizeof(kKey) * 2;  // UTF-16, terminator included
+constexpr std::size_t kValueOffset = 40;              // from the start of the record
+constexpr std::size_t kHeaderBytes = 6;
+constexpr std::size_t kBlockSize = kValueOffset + 13 * 4;
+constexpr std::uint32_t kSignature = 0xFEEF04BDu;
 constexpr std::uint32_t kStructureVersion = 0x00010000u;
-// The signature is kept masked, so that this program's own code and data hold
-// it nowhere but in the real block.
-constexpr std::uint32_t kMask = 0x5A5A5A5Au;
-volatile std::uint32_t gMaskedSignature = 0xFEEF04BDu ^ kMask;
 
 std::uint32_t LittleEndianWord(const unsigned char* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-// Offset of the first block in `data`, or -1.
-long FindBlock(const std::vector<unsigned char>& data, std::size_t length, std::uint32_t signature) {
-  const unsigned char first = static_cast<unsigned char>(signature & 0xFF);
-  for (std::size_t i = 0; i + kBlockSize <= length; ++i) {
-    const void* hit = std::memchr(data.data() + i, first, length - kBlockSize + 1 - i);
+bool KeyAt(const unsigned char* p) {
+  for (std::size_t i = 0; i < sizeof(kKey); ++i)
+    if (p[2 * i] != static_cast<unsigned char>(kKey[i]) || p[2 * i + 1] != 0) return false;
+  return true;
+}
+
+// Offset of the fixed file information of the first version record in `data`, or -1.
+long FindBlock(const std::vector<unsigned char>& data, std::size_t length) {
+  // The key starts kHeaderBytes into the record; the whole record must fit.
+  const std::size_t keyRoom = kBlockSize - kHeaderBytes;
+  for (std::size_t i = kHeaderBytes; i + keyRoom <= length; ++i) {
+    const void* hit = std::memchr(data.data() + i, 'V', length - keyRoom + 1 - i);
     if (hit == nullptr) return -1;
     i = static_cast<std::size_t>(static_cast<const unsigned char*>(hit) - data.data());
-    if (LittleEndianWord(&data[i]) == signature && LittleEndianWord(&data[i + 4]) == kStructureVersion) {
-      return static_cast<long>(i);
-    }
+    // i is where the key would start; the record starts 6 bytes before it.
+    if (!KeyAt(&data[i])) continue;
+    const std::size_t value = i - kHeaderBytes + kValueOffset;
+    if (LittleEndianWord(&data[value]) == kSignature && LittleEndianWord(&data[value + 4]) == kStructureVersion)
+      return static_cast<long>(value);
   }
   return -1;
 }
@@ -48,7 +60,6 @@ std::string VersionText(std::uint32_t ms, std::uint32_t ls) {
 }  // namespace
 
 std::string GetFileVersionText(const std::string& fileName) {
-  const std::uint32_t signature = gMaskedSignature ^ kMask;
   std::ifstream in(fileName, std::ios::binary);
   // Read in pieces that overlap by one block less a byte, so no block is missed at a seam.
   constexpr std::size_t kChunk = 1 << 20;
@@ -57,7 +68,7 @@ std::string GetFileVersionText(const std::string& fileName) {
   while (in) {
     in.read(reinterpret_cast<char*>(data.data() + kept), static_cast<std::streamsize>(kChunk));
     const std::size_t length = kept + static_cast<std::size_t>(in.gcount());
-    const long at = FindBlock(data, length, signature);
+    const long at = FindBlock(data, length);
     if (at >= 0) return VersionText(LittleEndianWord(&data[at + 16]), LittleEndianWord(&data[at + 20]));
     kept = std::min(length, kBlockSize - 1);
     std::memmove(data.data(), data.data() + length - kept, kept);

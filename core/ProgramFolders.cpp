@@ -1,6 +1,7 @@
 #include "core/ProgramFolders.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -48,9 +49,11 @@ std::string WritableFolder() {
 }
 
 bool EnsureWritableFolder() {
-  std::error_code error;
+  // Missing folders are made private to the user, as configuration folders should be.
   const std::string folder = WritableFolder();
-  std::filesystem::create_directories(folder, error);
+  for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
+    ::mkdir(folder.substr(0, slash).c_str(), 0700);
+  }
   return FolderExists(folder);
 }
 

@@ -26,19 +26,35 @@ constexpr std::uint32_t kLS = (VersionPart(KESTROVA_VERSION, 2) << 16) | (Versio
 
 }  // namespace
 
-// The linker is told to keep this symbol in every program that links the core.
-extern "C" __attribute__((used, aligned(4))) const std::uint32_t kestrova_version_block[13] = {
-    0xFEEF04BDu,  // signature
-    0x00010000u,  // structure version 1.0
-    kMS,          // file version
-    kLS,
-    kMS,          // product version
-    kLS,
-    0x3Fu,        // valid flag bits
-    0u,           // flags
-    0u,           // operating system: unspecified
-    1u,           // file type: application
-    0u,           // subtype
-    0u,           // date
-    0u,
+// The block sits in a version-information record as executables of the original
+// platform carry it: a 6-byte header, the UTF-16 key "VS_VERSION_INFO", padding
+// to 32 bits, then the fixed file information. GetFileVersionText looks for the
+// key and the signature together, so a stray signature elsewhere is not taken.
+struct VersionRecord {
+  std::uint16_t length;
+  std::uint16_t valueLength;
+  std::uint16_t type;
+  char16_t key[16];
+  std::uint16_t padding;
+  std::uint32_t value[13];
 };
+static_assert(sizeof(VersionRecord) == 92, "the record is packed by natural alignment");
+
+// The linker is told to keep this symbol in every program that links the core.
+extern "C" __attribute__((used, aligned(4))) const VersionRecord kestrova_version_block = {
+    92, 52, 0, u"VS_VERSION_INFO", 0,
+    {
+        0xFEEF04BDu,  // signature
+        0x00010000u,  // structure version 1.0
+        kMS,          // file version
+        kLS,
+        kMS,  // product version
+        kLS,
+        0x3Fu,  // valid flag bits
+        0u,     // flags
+        0u,     // operating system: unspecified
+        1u,     // file type: application
+        0u,     // subtype
+        0u,     // date
+        0u,
+    }};

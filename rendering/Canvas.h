@@ -18,8 +18,12 @@
 #include "rendering/DrawingTools.h"
 #include "rendering/Font.h"
 #include "rendering/Geometry.h"
+#include "rendering/RasterTypes.h"
 
 namespace kestrova {
+
+class Shape;
+struct CopyRule;
 
 // How a copied pixel combines with the destination.
 enum class CopyMode { cmSrcCopy, cmSrcAnd, cmSrcPaint };
@@ -46,6 +50,7 @@ class TCanvas {
   void MoveTo(int x, int y);
   // A line in the pen from PenPos to (x, y), leaving out (x, y); PenPos moves there.
   void LineTo(int x, int y);
+  // Lines through the points in turn; PenPos is neither used nor moved.
   void Polyline(std::span<const TPoint> points);
 
   // Outline with the pen, inside with the brush; right and bottom edges excluded.
@@ -97,7 +102,22 @@ class TCanvas {
   bool VisibleSpan(int y, int& x0, int& x1) const;
 
  private:
-  void CopyRows24(const TRect& dst, const Bitmap& src, const TRect& srcRect);
+  TRect Bounds() const { return TRect{0, 0, target_->Width(), target_->Height()}; }
+  RowRange Rows() const { return RowRange{0, target_->Height()}; }
+  bool PenVisible() const { return Pen.style != PenStyle::psClear; }
+  bool BrushVisible() const { return Brush.style != BrushStyle::bsClear; }
+  // A sink painting the spans it receives in colour c, mapped to the target's
+  // format once rather than per span.
+  SpanSink Ink(TColor c);
+  void PaintRawSpan(int y, int x0, int x1, std::uint32_t raw);
+  // The pen along lattice points, closed back to the first one or not.
+  void PenPath(std::span<const TPoint> points, bool closed);
+  // The pen's outline round a shape and the brush inside it.
+  void PaintShape(const Shape& shape);
+  // Chord (toCentre false) and Pie (true).
+  void ArcFigure(const TRect& box, TPoint start, TPoint end, bool toCentre);
+  // The copy behind CopyRect, Draw, StretchDraw and BrushCopy.
+  void CopyPixels(const TRect& dst, const Bitmap& src, const TRect& srcRect, const CopyRule& rule);
 
   Bitmap* target_;
   std::optional<ClipRegion> clip_;

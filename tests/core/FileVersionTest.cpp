@@ -12,9 +12,11 @@ namespace {
 void PutWord(std::string& s, std::uint32_t w) {
   for (int i = 0; i < 4; ++i) s += static_cast<char>((w >> (8 * i)) & 0xFF);
 }
-// A fixed-file-info block with the given product version.
+// A version record whose fixed file information holds the given product version.
 std::string Block(std::uint32_t ms, std::uint32_t ls) {
-  std::string b;
+  std::string b("\x5C\x00\x34\x00\x00\x00", 6);
+  for (char c : std::string("VS_VERSION_INFO")) b += std::string{c, '\0'};
+  b += std::string(4, '\0');  // key terminator and padding
   for (std::uint32_t w : {0xFEEF04BDu, 0x00010000u, 0x11111111u, 0x22222222u, ms, ls, 0x3Fu, 0u, 4u, 1u, 0u, 0u, 0u})
     PutWord(b, w);
   return b;
@@ -29,9 +31,12 @@ TEST(FileVersion, ReadsTheProductVersionOfAnyFile) {
   EXPECT_EQ(GetFileVersionText(folder / "b.exe"), "2.0.1.0");
   // A signature without the structure version after it is no block.
   std::string fake = Block(0x00090009, 0);
-  fake[4] = 7;
+  fake[44] = 7;
   test::WriteBytes(folder / "c.exe", fake);
   EXPECT_EQ(GetFileVersionText(folder / "c.exe"), "0.0.0.0");
+  // Nor is a fixed file information without its record key.
+  test::WriteBytes(folder / "d.exe", Block(0x00090009, 0).substr(40));
+  EXPECT_EQ(GetFileVersionText(folder / "d.exe"), "0.0.0.0");
   EXPECT_EQ(GetFileVersionText(folder / "missing.exe"), "0.0.0.0");
 }
 

@@ -113,7 +113,11 @@ TEST_F(IniFileTest, ReadsSeeChangesMadeBehindItsBack) {
 
 TEST_F(IniFileTest, NameListsStopAtTheBufferSize) {
   std::string text = "[s]\r\n";
-  for (int i = 0; i < 4000; ++i) text += "k" + std::to_string(1000 + i) + "=v\r\n";
+  for (int i = 0; i < 4000; ++i) {
+    text += 'k';
+    text += std::to_string(1000 + i);
+    text += "=v\r\n";
+  }
   WriteBytes(file, text);
   Lines keys;
   TIniFile(file).ReadSection("s", keys);

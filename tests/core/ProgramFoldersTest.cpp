@@ -23,6 +23,9 @@ TEST(ProgramFolders, ShippedCopyIsReadThenCopiedBeforeWriting) {
   std::string path;
   ASSERT_TRUE(ProgramFileForWriting("presets-default.ini", path));
   EXPECT_EQ(path, sandbox.Writable("presets-default.ini"));
+  struct stat st {};
+  ASSERT_EQ(::stat(sandbox.Writable("").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
   EXPECT_EQ(test::ReadBytes(path), "[preset1]\r\n");
   EXPECT_EQ(ProgramFileForReading("presets-default.ini"), path);
   // The user's copy is never replaced by the shipped one again.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include "TestFiles.h"
 #include "core/TextEncoding.h"
+#include "core/TextFiles.h"
 
 using namespace kestrova;
 
@@ -55,3 +57,16 @@ TEST(TextEncoding, LegacyBytesFollowTheLanguage) {
 }
 
 TEST(TextEncoding, PathsFromFilesUseSlashes) { EXPECT_EQ(PathFromFile("C:\\p\\img\\a.bmp"), "C:/p/img/a.bmp"); }
+
+TEST(TextFiles, ReadDecodedWrittenAsUtf8Lines) {
+  test::TempFolder folder;
+  test::WriteBytes(folder / "caps.txt", "Zur\xFC" "ck\r\n");
+  std::string text;
+  EXPECT_EQ(ReadTextFile(folder / "caps.txt", text), ReadStatus::Ok);
+  EXPECT_EQ(text, "Zur\xC3\xBC" "ck\r\n");
+  EXPECT_TRUE(WriteTextFile(folder / "out.txt", {"Zur\xC3\xBC" "ck", ""}));
+  EXPECT_EQ(test::ReadBytes(folder / "out.txt"), "Zur\xC3\xBC" "ck\r\n\r\n");
+  EXPECT_EQ(ReadTextFile(folder / "none.txt", text), ReadStatus::Missing);
+  EXPECT_EQ(text, "");
+  EXPECT_FALSE(WriteTextFile(folder / "no/out.txt", {"x"}));
+}

@@ -1,0 +1,69 @@
+#include "rendering/ArcGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kestrova {
+
+namespace {
+
+constexpr double kTurn = 2 * std::numbers::pi;
+constexpr double kTolerance = 1e-9;
+// Upper bound on the points of one arc, whatever its size.
+constexpr double kMaxPoints = 1 << 16;
+
+// x reduced into [0, 2 pi).
+double Wrapped(double x) {
+  x = std::fmod(x, kTurn);
+  return x < 0 ? x + kTurn : x;
+}
+
+// Parameter t of the point (a cos t, b sin t) that lies in the direction phi.
+double ParameterOf(double phi, double a, double b) { return std::atan2(a * std::sin(phi), b * std::cos(phi)); }
+
+}  // namespace
+
+ArcSweep::ArcSweep(TPointF centre, TPointF start, TPointF end)
+    : start_(std::atan2(start.y - centre.y, start.x - centre.x)) {
+  // Counter-clockwise on the screen the angle decreases.
+  extent_ = Wrapped(start_ - std::atan2(end.y - centre.y, end.x - centre.x));
+  if (extent_ < kTolerance) extent_ = kTurn;
+}
+
+bool ArcSweep::Contains(double dx, double dy) const {
+  const double d = Wrapped(start_ - std::atan2(dy, dx));
+  return d <= extent_ + kTolerance || d >= kTurn - kTolerance;
+}
+
+ArcSweep ArcSweep::Widened(double beforeStart, double afterEnd) const {
+  ArcSweep wider = *this;
+  wider.extent_ = std::min(kTurn, extent_ + std::max(0.0, beforeStart) + std::max(0.0, afterEnd));
+  wider.start_ = start_ + std::max(0.0, beforeStart);
+  return wider;
+}
+
+double EllipseRadius(double a, double b, double phi) {
+  const double p = b * std::cos(phi), q = a * std::sin(phi);
+  const double d = std::hypot(p, q);
+  return d > 0 ? a * b / d : 0.0;
+}
+
+std::vector<TPointF> ArcPoints(TPointF c, double a, double b, const ArcSweep& sweep, double step) {
+  const double t0 = ParameterOf(sweep.StartAngle(), a, b);
+  double span = sweep.Extent() >= kTurn ? kTurn : Wrapped(t0 - ParameterOf(sweep.StartAngle() - sweep.Extent(), a, b));
+  // Both angles turn together; keep the parameter's sweep on the same lap.
+  if (span - sweep.Extent() > std::numbers::pi) span -= kTurn;
+  if (sweep.Extent() - span > std::numbers::pi) span += kTurn;
+  const double n = std::clamp(std::ceil(span * std::max({a, b, 0.0}) / step), 1.0, kMaxPoints);
+  const int count = static_cast<int>(n);
+  std::vector<TPointF> points;
+  points.reserve(count + 1);
+  for (int i = 0; i <= count; ++i) {
+    const double t = t0 - span * i / count;
+    points.push_back(TPointF{c.x + a * std::cos(t), c.y + b * std::sin(t)});
+  }
+  return points;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,56 @@
+#include "rendering/PolygonScan.h"
+
+#include <algorithm>
+
+namespace kestrova {
+
+namespace {
+
+// An edge taken downwards: it crosses the row centres yc with top <= yc < bottom.
+struct Edge {
+  double top = 0, bottom = 0;
+  double xAtTop = 0, slope = 0;  // x change per unit of y
+};
+
+std::vector<Edge> EdgesOf(const std::vector<std::vector<TPointF>>& polygons) {
+  std::vector<Edge> edges;
+  for (const auto& polygon : polygons) {
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+      TPointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+      if (a.y == b.y) continue;  // horizontal edges cross no row centre
+      if (a.y > b.y) std::swap(a, b);
+      edges.push_back(Edge{a.y, b.y, a.x, (b.x - a.x) / (b.y - a.y)});
+    }
+  }
+  std::sort(edges.begin(), edges.end(), [](const Edge& p, const Edge& q) { return p.top < q.top; });
+  return edges;
+}
+
+}  // namespace
+
+void EvenOddSpans(const std::vector<std::vector<TPointF>>& polygons, RowRange rows, const SpanSink& sink) {
+  const std::vector<Edge> edges = EdgesOf(polygons);
+  if (edges.empty()) return;
+  double bottom = edges.front().bottom;
+  for (const Edge& e : edges) bottom = std::max(bottom, e.bottom);
+  const int first = std::max(rows.first, FirstPixelAtOrAfter(edges.front().top));
+  const int last = std::min(rows.last, FirstPixelAtOrAfter(bottom));
+  std::vector<const Edge*> active;
+  std::vector<double> crossings;
+  std::size_t next = 0;
+  for (int y = first; y < last; ++y) {
+    const double yc = y + 0.5;
+    while (next < edges.size() && edges[next].top <= yc) active.push_back(&edges[next++]);
+    std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
+    crossings.clear();
+    for (const Edge* e : active)
+      if (e->top <= yc) crossings.push_back(e->xAtTop + (yc - e->top) * e->slope);
+    std::sort(crossings.begin(), crossings.end());
+    for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+      const int x0 = FirstPixelAtOrAfter(crossings[i]), x1 = FirstPixelAtOrAfter(crossings[i + 1]);
+      if (x0 < x1) sink(y, x0, x1);
+    }
+  }
+}
+
+}  // namespace kestrova

@@ -1,0 +1,14 @@
+#pragma once
+// Filling polygons by the alternate (even-odd) rule: a pixel is inside when a
+// ray from its centre crosses the outlines an odd number of times. Several
+// polygons filled together punch holes into each other where they overlap.
+
+#include <vector>
+
+#include "rendering/RasterTypes.h"
+
+namespace kestrova {
+
+void EvenOddSpans(const std::vector<std::vector<TPointF>>& polygons, RowRange rows, const SpanSink& sink);
+
+}  // namespace kestrova

@@ -1,0 +1,50 @@
+#pragma once
+// Helpers for pixel-exact canvas tests.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "rendering/Bitmap.h"
+
+namespace kestrova::testing {
+
+constexpr TColor kBlue = 0xFF0000;
+constexpr TColor kGreen = 0x00FF00;
+
+inline Bitmap Filled(int w, int h, TColor c, PixelFormat f = PixelFormat::pf24bit) {
+  Bitmap b(w, h, f);
+  b.Fill(c);
+  return b;
+}
+
+// One character per pixel and a line per row: '.' white, '#' black, 'r' red,
+// 'g' green, 'b' blue, '?' anything else.
+inline std::string Art(const Bitmap& b) {
+  std::string s;
+  for (int y = 0; y < b.Height(); ++y) {
+    for (int x = 0; x < b.Width(); ++x) {
+      switch (b.GetPixel(x, y)) {
+        case clWhite: s += '.'; break;
+        case clBlack: s += '#'; break;
+        case clRed: s += 'r'; break;
+        case kGreen: s += 'g'; break;
+        case kBlue: s += 'b'; break;
+        default: s += '?'; break;
+      }
+    }
+    s += '\n';
+  }
+  return s;
+}
+
+// Pixels of colour c.
+inline std::vector<std::pair<int, int>> PixelsOf(const Bitmap& b, TColor c) {
+  std::vector<std::pair<int, int>> found;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      if (b.GetPixel(x, y) == c) found.emplace_back(x, y);
+  return found;
+}
+
+}  // namespace kestrova::testing
