@@ -6,6 +6,7 @@
 #include "core/BmpWriter.h"
 #include "core/FileAccess.h"
 #include "core/FilePaths.h"
+#include "core/GifCodec.h"
 #include "core/ImageFileError.h"
 #include "core/JpegCodec.h"
 #include "core/PngCodec.h"
@@ -46,8 +47,8 @@ Bitmap ReadPicture(const std::string& fileName) {
   switch (PictureKindForReading(fileName)) {
     case PictureKind::Png: return DecodePng(BytesOf(bytes));
     case PictureKind::Jpeg: return DecodeJpeg(BytesOf(bytes));
-    case PictureKind::Gif:
     case PictureKind::Metafile: throw ImageFileError("Unsupported file type");
+    case PictureKind::Gif: return DecodeGif(BytesOf(bytes));
     case PictureKind::WindowsBitmap: break;
   }
   return DecodeBmp(BytesOf(bytes));
@@ -107,6 +108,21 @@ bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string
   return loaded;
 }
 
+bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText) {
+  if (!target) return false;
+  return Guarded(errorText, [&] { *target = DecodeGif(BytesOf(ReadWholeFile(fileName))); });
+}
+
+bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+             std::string& errorText) {
+  if (!bitmap) return false;
+  GIFDefaultColorReduction = ColorReductionForIndex(options.gifColorReduction);
+  return Guarded(errorText, [&] {
+    WriteWholeFile(fileName, EncodeGif(*bitmap, DitherModeForIndex(options.gifDither),
+                                       CompressionForIndex(options.gifCompression)));
+  });
+}
+
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
               std::string& errorText) {
   if (!bitmap) return false;
@@ -130,6 +146,7 @@ void SaveBaseImage(BaseImageHost& host, const ImageWriteOptions& options, const 
       show(host.errorSavingText + tag + fileName + "\r\n" + errorText);
   };
   switch (PictureKindForSaving(fileName)) {
+    case PictureKind::Gif: return saveAs(SaveGif, " gif: ");
     case PictureKind::Jpeg: return saveAs(SaveJpeg, " jpg: ");
     case PictureKind::Png: return saveAs(SavePng, " png: ");
     default: break;

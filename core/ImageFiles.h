@@ -68,8 +68,19 @@ bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string
 // the bitmap takes that size from it.
 bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText);
 
+// Reads a GIF file and puts its first frame, as a bitmap, into the target;
+// false when no target is given, and ("GIF file contains no image") when the
+// file holds no picture.
+bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText);
+
 // Writers of one bitmap with the window's output options; false when no bitmap
 // is given. The file is written only once the whole picture was encoded.
+//
+// SaveGif first sets the GIF unit's default colour reduction from the option
+// (ColorReductionForIndex) and leaves it so: every GIF image created later
+// starts with it.
+bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+             std::string& errorText);
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
               std::string& errorText);
 bool SavePng(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,

@@ -118,7 +118,9 @@ TEST(ImageFiles, SaveBaseImageByExtension) {
   // Format copies keep the base-image file.
   SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("copy.JPG"));
   SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("copy.png"));
+  SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("copy.Gif"));
   EXPECT_EQ(Head(dir.File("copy.JPG"), 2), "\xFF\xD8");
+  EXPECT_EQ(Head(dir.File("copy.Gif"), 4), "GIF8");
   EXPECT_EQ(Head(dir.File("copy.png"), 4), "\x89PNG");
   EXPECT_EQ(w.settings.image_file, dir.File("base.jpeg"));
   EXPECT_TRUE(w.boxes.empty());
