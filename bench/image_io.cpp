@@ -77,7 +77,17 @@ bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, const ImageWrite
   return error.empty();
 }
 
+// Octree colours with Floyd-Steinberg dithering.
+bool SaveGifQuantized(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+                      std::string& error) {
+  ImageWriteOptions gif = options;
+  gif.gifColorReduction = 7;
+  gif.gifDither = 1;
+  return SaveGif(fileName, bitmap, gif, error);
+}
+
 void BM_WriteButtonsPng(benchmark::State& state) { WriteButtons(state, SavePng, ".png"); }
+void BM_WriteButtonsGif(benchmark::State& state) { WriteButtons(state, SaveGifQuantized, ".gif"); }
 void BM_WriteButtonsJpeg(benchmark::State& state) { WriteButtons(state, SaveJpeg, ".jpg"); }
 void BM_WriteButtonsBmp(benchmark::State& state) { WriteButtons(state, SaveBmp, ".bmp"); }
 
@@ -105,5 +115,6 @@ void BM_ReadPng4000x3000(benchmark::State& state) { ReadLarge(state, SavePng, ".
 BENCHMARK(BM_WriteButtonsPng)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteButtonsJpeg)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteButtonsBmp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteButtonsGif)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadJpeg4000x3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadPng4000x3000)->Unit(benchmark::kMillisecond);
