@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "rendering/BitmapRows.h"
 #include "rendering/SystemPalettes.h"
 
 namespace kestrova {
@@ -179,8 +180,12 @@ Bitmap Bitmap::Converted(PixelFormat format) const {
     out.data_ = data_;
     return out;
   }
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x) out.SetRawPixel(x, y, out.RawValueOf(GetPixel(x, y)));
+  RawValueEncoder encoder(out);
+  std::vector<TColor> row(static_cast<std::size_t>(width_));
+  for (int y = 0; y < height_; ++y) {
+    ReadColorRow(*this, y, 0, width_, row.data());
+    WriteColorRow(out, y, 0, width_, row.data(), encoder);
+  }
   return out;
 }
 

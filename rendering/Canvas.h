@@ -19,10 +19,10 @@
 #include "rendering/Font.h"
 #include "rendering/Geometry.h"
 #include "rendering/RasterTypes.h"
+#include "rendering/Shape.h"
 
 namespace kestrova {
 
-class Shape;
 struct CopyRule;
 
 // How a copied pixel combines with the destination.

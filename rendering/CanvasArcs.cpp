@@ -32,7 +32,7 @@ PenEllipse PenEllipseOf(const TRect& box, int width) {
 // whole turn at most).
 double ReachPastEnd(const PenEllipse& e, double phi, int penWidth) {
   const double radius = EllipseRadius(e.a, e.b, phi);
-  return radius > 0 ? std::min(std::numbers::pi, (penWidth + 1) / 2.0 / radius) : std::numbers::pi;
+  return radius > 0 ? std::min(std::numbers::pi, (penWidth + 1.0) / 2.0 / radius) : std::numbers::pi;
 }
 
 // A rectangle holding every pixel of the pen's band round the ellipse that
@@ -114,17 +114,18 @@ void TCanvas::ArcFigure(const TRect& rect, TPoint start, TPoint end, bool toCent
     EvenOddSpans({figure}, Rows(), Ink(Brush.color));
   }
   if (!PenVisible()) return;
+  const int width = std::max(1, Pen.width);
   const SpanSink ink = Ink(Pen.color);
-  ArcOutlineSpans(ellipse, sweep, Pen.width, Bounds(), ink);
+  ArcOutlineSpans(ellipse, sweep, width, Bounds(), ink);
   // The straight part: the chord, or the two radii, between the arc's ends.
-  const PenEllipse e = PenEllipseOf(box, Pen.width);
+  const PenEllipse e = PenEllipseOf(box, width);
   const std::vector<TPointF> ends =
       ArcPoints(e.centre, e.a, e.b, sweep, std::numeric_limits<double>::infinity());
   std::vector<TPointF> path{ends.back()};
   if (toCentre) path.push_back(e.centre);
   path.push_back(ends.front());
-  if (Pen.width > 1) {
-    WidePathSpans(path, Pen.width / 2.0, Rows(), ink);
+  if (width > 1) {
+    WidePathSpans(path, width / 2.0, Rows(), ink);
     return;
   }
   for (std::size_t i = 1; i < path.size(); ++i) ThinLineSpans(PixelAt(path[i - 1]), PixelAt(path[i]), Bounds(), ink);

@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include "rendering/Canvas.h"
 #include "rendering/ShapeOutline.h"
 
@@ -10,7 +8,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
-  PaintShape(Shape(ShapeKind::skRoundRect, TRect{x1, y1, x2, y2}, std::abs(w), std::abs(h)));
+  PaintShape(Shape(ShapeKind::skRoundRect, TRect{x1, y1, x2, y2}, w, h));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {

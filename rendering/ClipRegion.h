@@ -1,11 +1,13 @@
 #pragma once
-// A clip region in canvas pixel coordinates: per row, one span of columns.
-// Rectangles, ellipses and round rectangles (the only regions the program
-// makes) have one span per row; right and bottom edges are excluded.
+// A clip region in canvas pixel coordinates, right and bottom edges excluded:
+// a rectangle, an ellipse or a round rectangle, or where several of them
+// overlap. Each row of such a region is one span of columns, worked out when
+// asked, so a region costs the same whatever its size.
 
 #include <vector>
 
 #include "rendering/Geometry.h"
+#include "rendering/Shape.h"
 
 namespace kestrova {
 
@@ -17,20 +19,19 @@ class ClipRegion {
   // A rectangle whose corners are quarter ellipses rx wide and ry high.
   static ClipRegion RoundRect(const TRect& r, int rx, int ry);
 
-  int Top() const { return top_; }
-  int Bottom() const { return top_ + static_cast<int>(spans_.size()); }
+  // Rows [Top(), Bottom()) hold the region.
+  int Top() const;
+  int Bottom() const;
   // Columns [x0, x1) of row y inside the region; false when the row has none.
   bool Span(int y, int& x0, int& x1) const;
   bool Contains(int x, int y) const;
   ClipRegion Intersected(const ClipRegion& other) const;
 
  private:
-  struct RowSpan {
-    int x0 = 0;
-    int x1 = 0;
-  };
-  int top_ = 0;
-  std::vector<RowSpan> spans_;
+  explicit ClipRegion(const Shape& shape) : shapes_{shape} {}
+
+  // The region is what all of these share.
+  std::vector<Shape> shapes_;
 };
 
 }  // namespace kestrova

@@ -43,8 +43,7 @@ void EvenOddSpans(const std::vector<std::vector<TPointF>>& polygons, RowRange ro
     while (next < edges.size() && edges[next].top <= yc) active.push_back(&edges[next++]);
     std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
     crossings.clear();
-    for (const Edge* e : active)
-      if (e->top <= yc) crossings.push_back(e->xAtTop + (yc - e->top) * e->slope);
+    for (const Edge* e : active) crossings.push_back(e->xAtTop + (yc - e->top) * e->slope);
     std::sort(crossings.begin(), crossings.end());
     for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
       const int x0 = FirstPixelAtOrAfter(crossings[i]), x1 = FirstPixelAtOrAfter(crossings[i + 1]);

@@ -1,11 +1,13 @@
 #pragma once
 // Helpers for pixel-exact canvas tests.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Canvas.h"
 
 namespace kestrova::testing {
 
@@ -24,18 +26,21 @@ inline std::string Art(const Bitmap& b) {
   std::string s;
   for (int y = 0; y < b.Height(); ++y) {
     for (int x = 0; x < b.Width(); ++x) {
-      switch (b.GetPixel(x, y)) {
-        case clWhite: s += '.'; break;
-        case clBlack: s += '#'; break;
-        case clRed: s += 'r'; break;
-        case kGreen: s += 'g'; break;
-        case kBlue: s += 'b'; break;
-        default: s += '?'; break;
-      }
+      const TColor c = b.GetPixel(x, y);
+      s += c == clWhite ? '.' : c == clBlack ? '#' : c == clRed ? 'r' : c == kGreen ? 'g' : c == kBlue ? 'b' : '?';
     }
     s += '\n';
   }
   return s;
+}
+
+// The art of a white w x h bitmap after `draw` ran on its canvas (brush red).
+inline std::string Drawn(int w, int h, const std::function<void(TCanvas&)>& draw) {
+  Bitmap b = Filled(w, h, clWhite);
+  TCanvas c(b);
+  c.Brush.color = clRed;
+  draw(c);
+  return Art(b);
 }
 
 // Pixels of colour c.
