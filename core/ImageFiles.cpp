@@ -9,6 +9,7 @@
 #include "core/GifCodec.h"
 #include "core/ImageFileError.h"
 #include "core/JpegCodec.h"
+#include "core/Metafile.h"
 #include "core/PngCodec.h"
 #include "core/StrLib.h"
 
@@ -47,7 +48,7 @@ Bitmap ReadPicture(const std::string& fileName) {
   switch (PictureKindForReading(fileName)) {
     case PictureKind::Png: return DecodePng(BytesOf(bytes));
     case PictureKind::Jpeg: return DecodeJpeg(BytesOf(bytes));
-    case PictureKind::Metafile: throw ImageFileError("Unsupported file type");
+    case PictureKind::Metafile: return RenderMetafile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     case PictureKind::Gif: return DecodeGif(BytesOf(bytes));
     case PictureKind::WindowsBitmap: break;
   }
