@@ -9,6 +9,7 @@
 #include "core/GifCodec.h"
 #include "core/ImageFileError.h"
 #include "core/JpegCodec.h"
+#include "core/Messages.h"
 #include "core/Metafile.h"
 #include "core/PngCodec.h"
 #include "core/StrLib.h"
@@ -69,6 +70,13 @@ bool Guarded(std::string& errorText, Step step) {
 }
 
 }  // namespace
+
+void ShowErrorBox(const std::string& text) {
+  if (MessageBoxFunction)
+    MessageBoxFunction(text, mtError, mbOK, 0);
+  else
+    ShowMessageOrLog(text, mtError, mbOK);
+}
 
 ImageWriteOptions ImageWriteOptionsOf(const TSettings& s) {
   return ImageWriteOptions{s.GIFColorReduc, s.GIFDither,          s.GIFCompr,           s.jpg_qual,

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/SettingsRecord.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Color.h"
 #include "rendering/Settings.h"
@@ -46,14 +47,19 @@ PictureKind PictureKindForReading(std::string_view fileName);
 // exactly (upper-cased, not trimmed), a Windows bitmap for every other name.
 PictureKind PictureKindForSaving(std::string_view fileName);
 
+// The base-image writer's message box: type error, one OK button. It always
+// shows a box (it runs only from the window); without one set, the text goes
+// where ShowMessageOrLog sends it.
+void ShowErrorBox(const std::string& text);
+
 // What the base-image reader and writer need of the main window.
 struct BaseImageHost {
-  Bitmap* image = nullptr;        // the bitmap of ImageBase
-  TSettings* settings = nullptr;  // CurrentSettings; its image_file follows the base image
+  Bitmap* image = nullptr;                 // the bitmap of ImageBase
+  TSettings* settings = &CurrentSettings;  // its image_file follows the base image
   // UpdateImageInfo: refreshes the base-image information label. May be empty.
   std::function<void()> updateImageInfo;
   // Shows a message box of the error type with an OK button. May be empty.
-  std::function<void(const std::string& text)> showErrorBox;
+  std::function<void(const std::string& text)> showErrorBox = ShowErrorBox;
   // The language table's "Error saving".
   std::string errorSavingText = "Error saving";
 };

@@ -3,6 +3,7 @@
 #include "core/BmpWriter.h"
 #include "core/ImageFiles.h"
 #include "core/JpegCodec.h"
+#include "core/Messages.h"
 #include "tests/core/ImageTestSupport.h"
 
 using namespace kestrova;
@@ -138,6 +139,29 @@ TEST(ImageFiles, SaveBaseImageReportsFailures) {
   EXPECT_EQ(w.boxes[1], "Error saving png: " + dir.File("none/base.png") + "\r\nCannot write file: " +
                             dir.File("none/base.png"));
   EXPECT_EQ(w.settings.image_file, "old.bmp");
+}
+
+TEST(ImageFiles, DefaultHostUsesTheSettingsInHandAndAnErrorBox) {
+  TempDir dir;
+  const TSettings savedSettings = CurrentSettings;
+  const TMessageBoxFunction savedBox = MessageBoxFunction;
+  std::vector<std::pair<std::string, TMsgDlgType>> boxes;
+  MessageBoxFunction = [&](const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+    EXPECT_EQ(buttons, static_cast<TMsgDlgButtons>(mbOK));
+    boxes.emplace_back(text, type);
+    return static_cast<int>(mrOk);
+  };
+  Bitmap base = Picture();
+  BaseImageHost host;
+  host.image = &base;
+  SaveBaseImage(host, ImageWriteOptions{}, dir.File("b.bmp"));
+  EXPECT_EQ(CurrentSettings.image_file, dir.File("b.bmp"));
+  SaveBaseImage(host, ImageWriteOptions{}, dir.File("no/b.bmp"));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].first, "Error saving bmp: " + dir.File("no/b.bmp"));
+  EXPECT_EQ(boxes[0].second, mtError);
+  MessageBoxFunction = savedBox;
+  CurrentSettings = savedSettings;
 }
 
 TEST(ImageFiles, WritersNeedABitmapAndWriteNothingOnFailure) {
