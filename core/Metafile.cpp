@@ -4,8 +4,8 @@
 
 namespace kestrova {
 
-TMetafile TMetafile::Load(std::vector<std::uint8_t> bytes) {
-  TMetafile m;
+MetafilePicture MetafilePicture::Load(std::vector<std::uint8_t> bytes) {
+  MetafilePicture m;
   if (LooksLikeEmf(bytes)) {
     m.enhanced_ = true;
     m.emf_ = ReadEmfLayout(bytes);
@@ -18,7 +18,7 @@ TMetafile TMetafile::Load(std::vector<std::uint8_t> bytes) {
   return m;
 }
 
-void TMetafile::Draw(TCanvas& canvas) const {
+void MetafilePicture::Draw(TCanvas& canvas) const {
   if (enhanced_)
     PlayEmf(bytes_, emf_, canvas);
   else
@@ -26,7 +26,7 @@ void TMetafile::Draw(TCanvas& canvas) const {
 }
 
 Bitmap RenderMetafile(std::vector<std::uint8_t> bytes) {
-  const TMetafile metafile = TMetafile::Load(std::move(bytes));
+  const MetafilePicture metafile = MetafilePicture::Load(std::move(bytes));
   Bitmap picture(metafile.Width(), metafile.Height());
   picture.Fill(clWhite);
   TCanvas canvas(picture);

@@ -12,10 +12,10 @@
 
 namespace kestrova {
 
-class TMetafile {
+class MetafilePicture {
  public:
   // Checks the header and the length of every record; raises ImageFileError.
-  static TMetafile Load(std::vector<std::uint8_t> bytes);
+  static MetafilePicture Load(std::vector<std::uint8_t> bytes);
 
   int Width() const { return enhanced_ ? emf_.width : wmf_.width; }
   int Height() const { return enhanced_ ? emf_.height : wmf_.height; }
