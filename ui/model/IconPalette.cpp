@@ -1,14 +1,80 @@
 // The icon palette: the list of icon files, the selected icon, its preview,
 // and drawing it onto the base image.
 
+#include "core/ImageFiles.h"
 #include "core/ProgramFolders.h"
 #include "core/StrLib.h"
 #include "rendering/Canvas.h"
 #include "ui/model/IconList.h"
 #include "ui/model/MainForm.h"
+#include "ui/model/Texts.h"
 #include "ui/model/TransparentBitmap.h"
 
 namespace kestrova {
+
+namespace {
+
+// Thumbnail size by the RGBullets item: natural (0), 64 or 32 pixels.
+int ThumbnailSize(int item) {
+  if (item == 1) return 64;
+  if (item == 2) return 32;
+  return 0;
+}
+
+}  // namespace
+
+void TForm1::BuildBulletPalette() {
+  SB1.RemoveImagesIf([](const TImage&) { return true; });
+  const int size = ThumbnailSize(RGBullets.ItemIndex());
+  const int perRow = size > 0 ? SB1.Width() / size : 0;
+  const std::string folder = IconListFolder();
+  int left = 2, top = 2, column = 1;
+  for (std::size_t i = 0; i < BulletList.size(); ++i) {
+    Bitmap picture;
+    std::string error;
+    if (!LoadPictureInto(ResolveIconEntry(BulletList[i], folder), &picture, error)) continue;
+    if (size > 0 && i > 0) {
+      ++column;
+      left += 2 + size;
+      if (column > perRow) {
+        column = 1;
+        left = 2;
+        top += 2 + size;
+      }
+    }
+    const int index = static_cast<int>(i);
+    TImage& image = SB1.AddImage("BUL" + std::to_string(index));
+    image.SetTag(index);
+    image.SetHint(std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + "\r\n" + BulletList[i]);
+    image.SetShowHint(true);
+    if (size > 0) {
+      image.SetStretch(true);
+      image.SetBounds(left, top, size, size);
+      image.SetPicture(std::move(picture));
+    } else {
+      image.SetAutoSize(true);
+      image.SetBounds(left, top, 0, 0);
+      image.SetPicture(std::move(picture));
+      top += 2 + image.Height();
+    }
+  }
+}
+
+void TForm1::BitBtn1Click(const std::vector<std::string>& chosenFiles) {
+  for (const std::string& file : chosenFiles) AddBullet(file);
+  BuildBulletPalette();
+}
+
+void TForm1::BitBtn2Click() {
+  if (BulletIndex <= -1) return;
+  const std::string entry =
+      BulletIndex < static_cast<int>(BulletList.size()) ? BulletList[static_cast<std::size_t>(BulletIndex)] : "";
+  if (ShowMessageOrLog(std::string(kRemoveFromList) + "\r\n" + entry, mtConfirmation, mbYes | mbNo) != mrYes) return;
+  RemoveBullet(BulletIndex);
+  BuildBulletPalette();
+  BulletIndex = -1;
+  ShowSelectedBullet();
+}
 
 void TForm1::LoadBulletList() { ReadIconList(IconListFileName(), BulletList); }
 

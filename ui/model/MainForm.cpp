@@ -120,6 +120,8 @@ void TForm1::ConnectLayoutHandlers() {
 
   BitBtnIcnAdj.SetOnClick([this] { BitBtnIcnAdjClick(); });
   BitBtnClrIcn.SetOnClick([this] { BitBtnClrIcnClick(); });
+  BitBtn2.SetOnClick([this] { BitBtn2Click(); });
+  RGBullets.SetOnClick([this] { BuildBulletPalette(); });
   BitBtnBullet.SetOnClick([this] { UseSelectedBullet(); });
   BitBtnNoIco.SetOnClick([this] { BitBtnNoIcoClick(); });
   for (TButton* command : {&Recreateimage1, &TBNew}) command->SetOnClick([this] { Createempty1Click(); });

@@ -16,12 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "rendering/Color.h"
-#include "rendering/Geometry.h"
+#include "core/ImageFiles.h"
 #include "core/Logger.h"
 #include "core/Messages.h"
 #include "core/PresetFiles.h"
 #include "core/SettingsRecord.h"
+#include "rendering/Color.h"
+#include "rendering/Geometry.h"
 #include "rendering/Settings.h"
 #include "ui/model/Button.h"
 #include "ui/model/CheckBox.h"
@@ -399,6 +400,12 @@ class TForm1 : public TControlOwner {
   void CreateSpinEdit(TRxSpinEdit& edit, const TBounds& bounds, std::function<void()> onChange, int value,
                       int maxValue, int minValue, int tabOrder);
 
+  // ---- what the image readers and writers need of the window ----
+  // The base image (ImageBase's bitmap, CurrentSettings, the information label).
+  BaseImageHost BaseImage();
+  // The output options as the controls hold them.
+  ImageWriteOptions WriteOptions() const;
+
   // ---- settings to controls and back ----
   // Reads every control into CurrentSettings; changes nothing in the window.
   void ControlsToSettings();
@@ -441,6 +448,13 @@ class TForm1 : public TControlOwner {
   void ShowSelectedBullet();
   void UseSelectedBullet();
   void BitBtnClrIcnClick();
+  // Rebuilds the thumbnails in SB1 from BulletList at the size RGBullets selects.
+  // The view calls BulletImageClick when a thumbnail is clicked.
+  void BuildBulletPalette();
+  // Adds the files the user chose in the picture-open dialog, then rebuilds the palette.
+  void BitBtn1Click(const std::vector<std::string>& chosenFiles);
+  // Asks, then removes the selected icon from the list.
+  void BitBtn2Click();
   // Draws the icon onto the target at the placement of the icon spin edits,
   // opaque or, with cbIcoTRans, keying out the colour of ColorBitBtnIcoTrans.
   void DrawBullet(const Bitmap& icon, Bitmap& target);

@@ -80,6 +80,7 @@ void TForm1::FormShow() {
   UpdateRowControls();
   BulletIndex = -1;
   LoadBulletList();
+  BuildBulletPalette();
   if (Hooks.OpenFromCommandLine) Hooks.OpenFromCommandLine(false);
 }
 
