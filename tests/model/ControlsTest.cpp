@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "ui/model/CheckBox.h"
-#include "ui/model/ItemList.h"
 #include "ui/model/Memo.h"
 #include "ui/model/ScrollBox.h"
 #include "ui/model/Slider.h"
@@ -59,33 +57,6 @@ TEST(Slider, ValueAndLimitsKeepItInRange) {
   jpg.SetValue(100);
   jpg.SetValue(250);
   EXPECT_EQ(jpg.Value(), 100);
-  EXPECT_EQ(c.runs, 2);
-}
-
-TEST(ItemList, OutOfRangeIndexKeepsTheCurrentItem) {
-  Counter c;
-  TRadioGroup rg("RG1", "TabSheetOut");
-  rg.SetItems({"BMP", "GIF", "JPG", "PNG"});
-  rg.SetOnClick(c.Handler());
-  rg.SetItemIndex(1);
-  rg.SetItemIndex(4);
-  rg.SetItemIndex(-1);
-  rg.SetItemIndex(1);
-  EXPECT_EQ(rg.ItemIndex(), 1);
-  EXPECT_EQ(c.runs, 1);
-  rg.SetItems({"a", "b", "c", "d"});
-  EXPECT_EQ(rg.ItemIndex(), 1);
-}
-
-TEST(CheckBox, ClickHandlerRunsOnRealChangesOnly) {
-  Counter c;
-  TCheckBox cb("cbCut", "GBCut");
-  cb.SetOnClick(c.Handler());
-  cb.SetChecked(false);
-  cb.SetChecked(true);
-  cb.SetChecked(true);
-  cb.Click();
-  EXPECT_FALSE(cb.Checked());
   EXPECT_EQ(c.runs, 2);
 }
 

@@ -31,34 +31,6 @@ TEST(IconList, EntriesAreRelativeToTheProgramFolderAndResolveThere) {
   EXPECT_EQ(ResolveIconEntry(other, folder), folder + other);
 }
 
-TEST(IconPalette, ListEditsAndSelection) {
-  test::ProgramFolderSandbox sandbox;
-  TForm1 form;
-  form.AddBullet("   ");
-  form.AddBullet(IconListFolder() + "a.gif");
-  form.AddBullet("/elsewhere/b.gif");
-  ASSERT_EQ(form.BulletList.size(), 2u);
-  EXPECT_EQ(form.BulletList[0], "a.gif");
-  form.RemoveBullet(2);
-  form.RemoveBullet(-1);
-  EXPECT_EQ(form.BulletList.size(), 2u);
-  ASSERT_TRUE(form.SaveBulletList());
-
-  TForm1 next;
-  next.LoadBulletList();
-  EXPECT_EQ(next.BulletList, form.BulletList);
-
-  TImage& thumb = next.SB1.AddImage("BUL1");
-  thumb.SetTag(1);
-  thumb.SetPicture(Bitmap(3, 2));
-  next.BulletImageClick(thumb);
-  EXPECT_EQ(next.BulletIndex, 1);
-  EXPECT_EQ(next.ImageIcnPrev.Picture().Width(), 3);
-  next.BitBtnClrIcn.Click();
-  EXPECT_EQ(next.BulletIndex, -1);
-  EXPECT_TRUE(next.ImageIcnPrev.Picture().Empty());
-}
-
 TEST(DrawBullet, OpaqueIconIsStretchedOntoItsRectangle) {
   TForm1 form;
   Bitmap icon(2, 2);

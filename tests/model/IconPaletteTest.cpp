@@ -67,7 +67,7 @@ TEST_F(Palette, NaturalSizeIconsStandInOneColumn) {
 TEST_F(Palette, SelectingUsingAndRemovingAnIcon) {
   WriteIcon(sandbox.Writable("icons/a.bmp"), 2, 2, 0x0000FF);
   WriteIcon(sandbox.Writable("b.bmp"), 2, 2);
-  form.BitBtn1Click({sandbox.Writable("icons/a.bmp"), sandbox.Writable("b.bmp")});
+  form.BitBtn1Click({sandbox.Writable("icons/a.bmp"), "  ", sandbox.Writable("b.bmp")});
   EXPECT_EQ(form.BulletList, (std::vector<std::string>{"icons/a.bmp", "b.bmp"}));
   ASSERT_EQ(form.SB1.ImageCount(), 2);
 

@@ -48,31 +48,6 @@ TEST(UpdateGradientControls, RadialClearsAndDisablesHorizontalAndTwoColours) {
   EXPECT_FALSE(form.BitBtnCycle.Enabled());
 }
 
-TEST(UpdateFrameControls, RadiiNeedFrameAndRoundCorners) {
-  TForm1 form;
-  form.cbFrame.SetChecked(true);
-  EXPECT_TRUE(form.RxSpinEditFW.Enabled());
-  EXPECT_FALSE(form.RxSpinEditFrameRX.Enabled());
-  form.cbFrameRound.SetChecked(true);
-  EXPECT_TRUE(form.RxSpinEditFrameRY.Enabled());
-  form.cbFrame.SetChecked(false);
-  EXPECT_FALSE(form.RxSpinEditFrameRY.Enabled());
-  EXPECT_FALSE(form.BitBtnFrameColor.Enabled());
-}
-
-TEST(ApplyButtonEffect, RoundButtonSwapsTheEnabledControls) {
-  TForm1 form;
-  form.cbRoundBtn.SetChecked(true);
-  EXPECT_TRUE(form.RxSpinEditSmooth.Enabled());
-  EXPECT_FALSE(form.RxSpinEditAngle.Enabled());
-  EXPECT_FALSE(form.RxSlider1.Enabled());
-  form.cbRound3D.SetChecked(true);
-  EXPECT_TRUE(form.RxSpinEditAngle.Enabled());
-  form.cbRoundBtn.SetChecked(false);
-  EXPECT_FALSE(form.cbRound3D.Enabled());
-  EXPECT_TRUE(form.RxSpinEditBX.Enabled());
-}
-
 TEST(UpdateRowControls, BackToOneLineClearsIgnoreBlanks) {
   TForm1 form;
   form.RxSpinEditRPB.SetValue(3);

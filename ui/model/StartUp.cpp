@@ -3,6 +3,7 @@
 
 #include "core/IniFile.h"
 #include "core/ProgramSettings.h"
+#include "core/TextEncoding.h"
 #include "ui/model/IconList.h"
 #include "ui/model/MainForm.h"
 #include "ui/model/Texts.h"
@@ -109,6 +110,7 @@ void TForm1::FormStorage1RestorePlacement() {
     Hooks.SetLanguage(language);
   } else {
     LangIndex = language;
+    SetTextFileLanguage(language);
   }
 }
 
