@@ -499,6 +499,8 @@ class TForm1 : public TControlOwner {
 
  private:
   void SetLayoutDefaults();
+  void CreateSliders();
+  void CreatePreviewRenderers();
   void ConnectLayoutHandlers();
   // Refreshes the output names list (supplied through Hooks).
   void UpdateNamesList();

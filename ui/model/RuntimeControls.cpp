@@ -119,7 +119,28 @@ void TForm1::BuildRuntimeControls() {
     CreateSpinEdit(this->*spec.field, spec.bounds, std::move(onChange), spec.value, spec.maxValue, spec.minValue,
                    spec.tabOrder);
   }
+  CreateSliders();
+  DirectoryEdit1.SetBounds({8, 16, 233, 21});
+  DirectoryEdit1.SetTabOrder(0);
+  RxSplitter1.SetBounds({545, 32, 3, 562});
+  CreatePreviewRenderers();
 
+  // The stored placement and language apply to every control made so far.
+  FormStorage1.OnRestorePlacement = [this] { FormStorage1RestorePlacement(); };
+  FormStorage1.OnSavePlacement = [this] { FormStorage1SavePlacement(); };
+  FormStorage1.RestorePlacement();
+
+  // The batch log: no file until a batch run names it.
+  Logger1.UseDate = true;
+  Logger1.UseTime = true;
+  Logger1.LogPid = false;
+  Logger1.CreateIfNoFile = true;
+  Logger1.DateFormat = "yyyy-mm-dd";
+  Logger1.TimeFormat = "hh:nn:ss";
+  Logger1.CommaSep = true;
+}
+
+void TForm1::CreateSliders() {
   RxSlider1.SetBounds({144, 80, 201, 33});
   RxSlider1.SetIncrement(5);
   RxSlider1.SetShowHint(true);
@@ -135,11 +156,9 @@ void TForm1::BuildRuntimeControls() {
   RxSliderJPG.SetMinValue(1);
   RxSliderJPG.SetValue(100);
   RxSliderJPG.SetTabOrder(0);
+}
 
-  DirectoryEdit1.SetBounds({8, 16, 233, 21});
-  DirectoryEdit1.SetTabOrder(0);
-  RxSplitter1.SetBounds({545, 32, 3, 562});
-
+void TForm1::CreatePreviewRenderers() {
   Buttonizer1.SetBounds({120, 16, 161, 41});
   Buttonizer1.SetShowHint(true);
   Buttonizer1.SetColorBG(0xC0C0C0);
@@ -166,10 +185,6 @@ void TForm1::BuildRuntimeControls() {
   GradientImage1.SetHorizontal(false);
   GradientImage1.SetAsColorMap(false);
   GradientImage1.SetIsRound(false);
-
-  FormStorage1.OnRestorePlacement = [this] { FormStorage1RestorePlacement(); };
-  FormStorage1.OnSavePlacement = [this] { FormStorage1SavePlacement(); };
-  FormStorage1.RestorePlacement();
 }
 
 }  // namespace kestrova

@@ -14,13 +14,6 @@ void TForm1::FormCreate() {
   LangIndex = 0;
   LabelInfo.SetCaption("");
   BuildRuntimeControls();
-  Logger1.UseDate = true;
-  Logger1.UseTime = true;
-  Logger1.LogPid = false;
-  Logger1.CreateIfNoFile = true;
-  Logger1.DateFormat = "yyyy-mm-dd";
-  Logger1.TimeFormat = "hh:nn:ss";
-  Logger1.CommaSep = true;
 
   PickCutOrigin = false;
   PickCutSize = false;
