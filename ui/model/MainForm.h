@@ -500,6 +500,12 @@ class TForm1 : public TControlOwner {
  private:
   void SetLayoutDefaults();
   void CreateSliders();
+  void RecordToTextAndImageControls(const TSettings& s);
+  void RecordToFontControls(const TSettings& s);
+  void RecordToOutputControls(const TSettings& s);
+  void RecordToRoundButtonControls(const TSettings& s);
+  void SelectBulletNamed(const std::string& fileName);
+  void RefreshAfterRecordCopy();
   void CreatePreviewRenderers();
   void ConnectLayoutHandlers();
   // Refreshes the output names list (supplied through Hooks).

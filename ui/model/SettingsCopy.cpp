@@ -129,22 +129,35 @@ void TForm1::ControlsToSettings() {
 
 void TForm1::SettingsToControls() {
   const TSettings& s = CurrentSettings;
+  Buttonizer1.BeginUpdate();
+  RecordToTextAndImageControls(s);
+  RecordToFontControls(s);
+  RecordToOutputControls(s);
+  RecordToRoundButtonControls(s);
+  Buttonizer1.EndUpdate();
+  Buttonizer1.Invalidate();
+  cbAnitAlias.SetChecked(s.antialias);
+  SelectBulletNamed(s.GlyphFile);
+  RefreshAfterRecordCopy();
+}
 
-  Buttonizer1.BeginUpdate();  // 1
-  MemoTxt.SetText(s.captions);  // 2
-  EditPrefix.SetText(s.prefix);  // 3
+// Captions, naming, cut, text offsets, gradient, shadow colour, output format,
+// frame and bevel effect.
+void TForm1::RecordToTextAndImageControls(const TSettings& s) {
+  MemoTxt.SetText(s.captions);
+  EditPrefix.SetText(s.prefix);
   EditPostfix.SetText(s.postfix);
   DirectoryEdit1.SetText(s.outputdir);
-  cbLower.SetChecked(s.lcname);  // 4
+  cbLower.SetChecked(s.lcname);
   cbGradient.SetChecked(s.gradient);
   cbHorizon.SetChecked(s.horizontal);
   cbTwo.SetChecked(s.twoonly);
   cbCut.SetChecked(s.cutbig);
   cbShadow.SetChecked(s.shadow);
   cbDouble.SetChecked(s.shdouble);
-  RGCutMode.SetItemIndex(s.cuth);  // 5
+  RGCutMode.SetItemIndex(s.cuth);
   cbNumber.SetChecked(s.useautonum);
-  RxSpinEditNewX.SetValue(s.newx);  // 6
+  RxSpinEditNewX.SetValue(s.newx);
   RxSpinEditNewY.SetValue(s.newy);
   RxSpinEditTextX.SetValue(s.x);
   RxSpinEditTextY.SetValue(s.y);
@@ -154,29 +167,32 @@ void TForm1::SettingsToControls() {
   RxSpinEditCutY0.SetValue(s.cuty0);
   RxSpinEditSX.SetValue(s.shx);
   RxSpinEditSY.SetValue(s.shy);
-  GradientImage1.SetColorStart(s.gc1);  // 7
+  GradientImage1.SetColorStart(s.gc1);
   GradientImage1.SetColorMid(s.gc2);
   GradientImage1.SetColorEnd(s.gc3);
   BitBtnGC1.SetGlyphColor(GradientImage1.ColorStart());
   BitBtnGC2.SetGlyphColor(GradientImage1.ColorMid());
   BitBtnGC3.SetGlyphColor(GradientImage1.ColorEnd());
-  ShadowColor = s.shcolor;  // 8
+  ShadowColor = s.shcolor;
   BitBtnShadowColor.SetGlyphColor(ShadowColor);
-  RG1.SetItemIndex(s.FileFormat);  // 9
+  RG1.SetItemIndex(s.FileFormat);
   BitBtnFrameColor.SetGlyphColor(s.FrameColor);
   RxSpinEditFW.SetValue(s.FrameWidth);
   cbFrame.SetChecked(s.FrameOn);
-  RxSlider1.SetValue(s.BNOpacity);  // 10
+  RxSlider1.SetValue(s.BNOpacity);
   RxSpinEditBX.SetValue(s.BNX);
   RxSpinEditBY.SetValue(s.BNY);
-  Buttonizer1.SetColorBG(s.BNColorBG);  // 11
+  Buttonizer1.SetColorBG(s.BNColorBG);
   Buttonizer1.SetColorFG(s.BNColorFG);
   Buttonizer1.SetColorBL(s.BNColorBL);
   BitBtnBGColor.SetGlyphColor(Buttonizer1.ColorFG());
   BitBtnBN1Color.SetGlyphColor(Buttonizer1.ColorBG());
   BitBtnBN2Color.SetGlyphColor(Buttonizer1.ColorBL());
+}
 
-  TFont font = MemoTxt.Font();  // 12
+// The caption font, its sample and the horizontal alignment.
+void TForm1::RecordToFontControls(const TSettings& s) {
+  TFont font = MemoTxt.Font();
   font.color = s.fontcolor;
   MemoTxt.SetFont(font);
   BitBtnAdjColor.SetGlyphColor(MemoTxt.Font().color);
@@ -185,11 +201,15 @@ void TForm1::SettingsToControls() {
   font.style = s.fontstyle;
   font.size = s.fontsize;
   MemoTxt.SetFont(font);
-  UpdateMemoColor();  // 13
+  UpdateMemoColor();
   SyncFontSample(nullptr, &MemoTxt.Font());
-  SetAlignment(s.textalign, SpeedBtnLeft, SpeedBtnCen, SpeedBtnRight);  // 14
+  SetAlignment(s.textalign, SpeedBtnLeft, SpeedBtnCen, SpeedBtnRight);
+}
 
-  cbHTML.SetChecked(s.savehtml);  // 15
+// Page, layout, post effect, icon placement, lines per button, file options,
+// joining and the vertical alignment.
+void TForm1::RecordToOutputControls(const TSettings& s) {
+  cbHTML.SetChecked(s.savehtml);
   RGDisplay.SetItemIndex(s.vhmode);
   RGDisplay0.SetItemIndex(s.vhmode0);
   RxSpinEditMX.SetValue(s.matrix_cols);
@@ -202,7 +222,7 @@ void TForm1::SettingsToControls() {
   ColorBitBtnPBN1Color.SetGlyphColor(s.postBNColorBG);
   ColorBitBtnPBN2Color.SetGlyphColor(s.postBNColorBL);
 
-  RxSpinEditGlyphX.SetValue(s.GlyphX);  // 16
+  RxSpinEditGlyphX.SetValue(s.GlyphX);
   RxSpinEditGlyphY.SetValue(s.GlyphY);
   RxSpinEditGlyphW.SetValue(s.GlyphWidth);
   RxSpinEditGlyphH.SetValue(s.GlyphHeight);
@@ -210,7 +230,7 @@ void TForm1::SettingsToControls() {
   RxSpinEditRPB.SetValue(s.RowPerBtn);
   cbForceDir.SetChecked(s.ForceDirs);
 
-  ComboGIFRC.SetItemIndex(s.GIFColorReduc);  // 17
+  ComboGIFRC.SetItemIndex(s.GIFColorReduc);
   ComboGIFDTR.SetItemIndex(s.GIFDither);
   RxSpinEditPNGLevel.SetValue(s.PNGCompressionLevel);
   cbPNGTransp.SetChecked(s.PNGTransparent);
@@ -227,9 +247,12 @@ void TForm1::SettingsToControls() {
   RxSpinEditBtnPerImg.SetValue(s.BtnPerImgCnt);
   cbIgnBlank.SetChecked(s.IgnBlank);
   cbHTMLMap.SetChecked(s.HTMLMap);
-  SetAlignment(s.textyalign, SpeedBtnUp, SpeedBtnMid, SpeedBtnBottom);  // 18
+  SetAlignment(s.textyalign, SpeedBtnUp, SpeedBtnMid, SpeedBtnBottom);
+}
 
-  cbRadial.SetChecked(s.radial);  // 19
+// Radial gradient, round button and the last effect and icon values.
+void TForm1::RecordToRoundButtonControls(const TSettings& s) {
+  cbRadial.SetChecked(s.radial);
   cbRoundBtn.SetChecked(s.RoundBtn);
   cbRound3D.SetChecked(s.Round3DLike);
   RxSpinEditAngle.SetValue(WholeDegrees(s.Angle));
@@ -237,36 +260,43 @@ void TForm1::SettingsToControls() {
   BitBtnBNBlack.SetGlyphColor(s.Myblack);
   BitBtnBNWhite.SetGlyphColor(s.Mywhite);
   BitBtnTRColor.SetGlyphColor(s.BNColorTR);
-  Buttonizer1.SetRoundBtn(s.RoundBtn);  // 20
+  Buttonizer1.SetRoundBtn(s.RoundBtn);
   Buttonizer1.SetRound3DLike(s.Round3DLike);
   Buttonizer1.SetAngle(s.Angle);
   Buttonizer1.SetExtRadius(s.ExtRadius);
   Buttonizer1.SetMyblack(s.Myblack);
   Buttonizer1.SetMywhite(s.Mywhite);
   Buttonizer1.SetColorTR(s.BNColorTR);
-  RxSpinEditRMargin.SetValue(s.roundmargin);  // 21
+  RxSpinEditRMargin.SetValue(s.roundmargin);
   RxSpinEditSmooth.SetValue(s.smooth);
   RxSpinEditRowOffset.SetValue(s.rowoffset);
   cbIcoTRans.SetChecked(s.IconTransparent);
   ColorBitBtnIcoTrans.SetGlyphColor(s.IconTranspColor);
-  Buttonizer1.EndUpdate();  // 22
-  Buttonizer1.Invalidate();
-  cbAnitAlias.SetChecked(s.antialias);  // 23
+}
 
-  BulletIndex = -1;  // 24: the last entry naming the icon file wins
+// Selects the icon list's entry naming the file, letter case aside; the last
+// such entry wins, and with none no icon is selected.
+void TForm1::SelectBulletNamed(const std::string& fileName) {
+  BulletIndex = -1;
   for (std::size_t i = 0; i < BulletList.size(); ++i) {
-    if (SameText(BulletList[i], s.GlyphFile)) BulletIndex = static_cast<int>(i);
+    if (SameText(BulletList[i], fileName)) BulletIndex = static_cast<int>(i);
   }
-  cbCutClick();  // 25
+}
+
+// Brings every dependent control into its final state whatever ran while the
+// values were set; then draws a new base image when the project names none,
+// and the selected icon onto the base image.
+void TForm1::RefreshAfterRecordCopy() {
+  cbCutClick();
   RG1Click();
-  UpdateGradientControls();  // 26
+  UpdateGradientControls();
   UpdateShadowPreview();
   UpdateFrameControls();
   ApplyButtonEffect();
-  ShowSelectedBullet();  // 27
-  UpdateHtmlMapState();  // 28
-  if (CurrentSettings.image_file.empty()) Createempty1Click();  // 29
-  if (BulletIndex != -1) {  // 30
+  ShowSelectedBullet();
+  UpdateHtmlMapState();
+  if (CurrentSettings.image_file.empty()) Createempty1Click();
+  if (BulletIndex != -1) {
     DrawBullet(ImageIcnPrev.Picture(), ImageBase.Picture());
     ImageBase.PictureChanged();
   }
