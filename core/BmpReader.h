@@ -1,0 +1,28 @@
+#pragma once
+// Reads Windows bitmap files: the 12-byte core header and the 40, 52, 56, 108
+// and 124-byte info headers; 1, 4, 8, 16, 24 and 32 bits per pixel; RLE4, RLE8
+// and bit-field masks; rows stored bottom-up or top-down.
+//
+// Indexed files (1, 4, 8 bits, RLE4, RLE8) keep their depth and colour table;
+// 16-bit files become 24-bit bitmaps and 32-bit files 32-bit bitmaps. Every
+// offset, size and count in the headers is checked against the file before
+// memory is taken for the picture.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "rendering/Bitmap.h"
+
+namespace kestrova {
+
+// Decodes a whole bitmap file; raises ImageFileError (or BitmapError for a
+// picture too large to hold) when the file is not one it can read.
+Bitmap DecodeBmp(std::span<const std::uint8_t> file);
+
+// Decodes a device-independent bitmap as metafiles hold it: the information
+// header with its colour table, then the pixels, either right after the table
+// (`bits` empty: a packed bitmap) or apart in `bits`.
+Bitmap DecodeDib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits);
+
+}  // namespace kestrova

@@ -1,0 +1,31 @@
+#pragma once
+// GIF files through the program's own GIF image class.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "gif/GIFImage.h"
+#include "rendering/Bitmap.h"
+
+namespace kestrova {
+
+// The unit-wide default colour reduction for a GIF colour-reduction item
+// index: 0 to 6 and 8 the reduction of that number, 7 and anything else
+// (no selection included) rmQuantize.
+TColorReduction ColorReductionForIndex(int index);
+// The dithering for an item index: 1 to 6 the ditherer of that number, else dmNearest.
+TDitherMode DitherModeForIndex(int index);
+// Item index 1 is RLE, anything else LZW.
+TGIFCompression CompressionForIndex(int index);
+
+// The first frame as a bitmap; raises GIFException, or ImageFileError
+// "GIF file contains no image" when the file holds no picture.
+Bitmap DecodeGif(std::span<const std::uint8_t> file);
+
+// A GIF image created now (it takes the unit's default colour reduction) with
+// the given dithering and compression, holding the bitmap as its one frame;
+// the whole file. Raises GIFException.
+std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TDitherMode dither, TGIFCompression compression);
+
+}  // namespace kestrova

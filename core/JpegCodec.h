@@ -1,0 +1,24 @@
+#pragma once
+// JPEG files through libjpeg.
+//
+// Reading: grey files become 8-bit bitmaps with a grey palette; colour files
+// 24-bit bitmaps; CMYK and YCCK files are converted to RGB (Adobe's inverted
+// CMYK recognised by its marker). A file that ends early is an error.
+//
+// Writing: baseline colour JPEG of the given quality (1..100).
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "rendering/Bitmap.h"
+
+namespace kestrova {
+
+// Raises ImageFileError (or BitmapError for a picture too large to hold).
+Bitmap DecodeJpeg(std::span<const std::uint8_t> file);
+
+// The whole JPEG file; raises ImageFileError when libjpeg refuses the picture.
+std::vector<std::uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality);
+
+}  // namespace kestrova

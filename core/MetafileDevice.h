@@ -1,0 +1,170 @@
+#pragma once
+// The device context a metafile is played into: mapping mode, window and
+// viewport, the object table, the selected pen, brush and font, colours, text
+// alignment, the current position and the saved states; drawing goes through
+// a TCanvas. Both metafile players (WMF and EMF records) drive it with logical
+// coordinates.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "rendering/Canvas.h"
+
+namespace kestrova {
+
+// Record-level constants the players share.
+namespace gdi {
+constexpr int MM_TEXT = 1;
+constexpr int MM_LOMETRIC = 2;
+constexpr int MM_HIMETRIC = 3;
+constexpr int MM_LOENGLISH = 4;
+constexpr int MM_HIENGLISH = 5;
+constexpr int MM_TWIPS = 6;
+constexpr int MM_ISOTROPIC = 7;
+constexpr int MM_ANISOTROPIC = 8;
+constexpr int TRANSPARENT = 1;
+constexpr std::uint32_t TA_UPDATECP = 1;
+constexpr std::uint32_t TA_RIGHT = 2;
+constexpr std::uint32_t TA_CENTER = 6;
+constexpr std::uint32_t TA_BOTTOM = 8;
+constexpr std::uint32_t TA_BASELINE = 24;
+constexpr std::uint32_t ETO_OPAQUE = 2;
+constexpr std::uint32_t ETO_CLIPPED = 4;
+constexpr unsigned PS_NULL = 5;
+constexpr unsigned BS_SOLID = 0;
+constexpr unsigned BS_NULL = 1;
+constexpr unsigned BS_HATCHED = 2;
+}  // namespace gdi
+
+struct MetaPen {
+  bool visible = true;
+  int width = 0;  // logical units; 0 draws one pixel wide
+  TColor color = clBlack;
+};
+
+struct MetaBrush {
+  bool visible = true;
+  TColor color = clWhite;
+};
+
+struct MetaFont {
+  int height = 0;  // logical units; negative: character (em) height, positive: cell height
+  int weight = 400;
+  bool italic = false;
+  bool underline = false;
+  bool strikeout = false;
+  std::uint8_t charset = 1;
+  std::uint8_t quality = 0;
+  std::string face;  // UTF-8
+  // The device's default font has a fixed size in pixels instead.
+  int devicePixels = 0;
+};
+
+// A palette, region or pattern brush: takes a slot, draws nothing of its own.
+struct MetaOtherObject {};
+
+using MetaObject = std::variant<MetaPen, MetaBrush, MetaFont, MetaOtherObject>;
+
+// How the reference device's pixels land on the canvas: canvas = device x scale + offset.
+// Pixels per millimetre give the size of the metric mapping modes' units.
+struct DeviceToCanvas {
+  double scaleX = 1, scaleY = 1;
+  double offsetX = 0, offsetY = 0;
+  double pixelsPerMmX = 96 / 25.4, pixelsPerMmY = 96 / 25.4;
+};
+
+// Raster operations the blits understand (the operation's index byte).
+enum class BlitOp { SrcCopy, SrcAnd, SrcPaint, PatCopy, Blackness, Whiteness, Unsupported };
+BlitOp BlitOpOf(std::uint32_t rop);
+
+class MetafileDevice {
+ public:
+  MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base);
+
+  // --- state
+  void SetMapMode(int mode) { state_.mapMode = mode; }
+  void SetWindowOrg(int x, int y) { state_.windowOrg = {x, y}; }
+  void SetWindowExt(int cx, int cy);
+  void SetViewportOrg(int x, int y) { state_.viewportOrg = {x, y}; }
+  void SetViewportExt(int cx, int cy);
+  void SetBkMode(int mode) { state_.bkTransparent = mode == gdi::TRANSPARENT; }
+  void SetBkColor(TColor c) { state_.bkColor = PlainRGB(c); }
+  void SetTextColor(TColor c) { state_.textColor = PlainRGB(c); }
+  void SetTextAlign(std::uint32_t align) { state_.textAlign = align; }
+  void SaveDC();
+  // Negative: that many states back; positive: the state saved as number n (from 1).
+  void RestoreDC(int n);
+
+  // --- objects
+  // Puts an object at a given slot of the table (the slot's old object goes).
+  void CreateObjectAt(std::uint32_t index, MetaObject object);
+  // Puts an object in the lowest free slot.
+  void CreateObject(MetaObject object);
+  void SelectObject(std::uint32_t index);
+  // Stock objects: 0 white, 1 light grey, 2 grey, 3 dark grey, 4 black, 5 null brush;
+  // 6 white, 7 black, 8 null pen; 10..17 fonts; 18 DC brush, 19 DC pen.
+  void SelectStockObject(std::uint32_t stock);
+  void DeleteObject(std::uint32_t index);
+
+  // --- drawing, logical coordinates
+  void MoveTo(int x, int y) { state_.position = {x, y}; }
+  void LineTo(int x, int y);
+  void Polyline(const std::vector<TPoint>& points);
+  void PolylineTo(const std::vector<TPoint>& points);
+  void Polygon(const std::vector<TPoint>& points);
+  void PolyPolygon(const std::vector<std::vector<TPoint>>& polygons);
+  void Rectangle(const TRect& box);
+  void RoundRect(const TRect& box, int cornerWidth, int cornerHeight);
+  void Ellipse(const TRect& box);
+  enum class ArcShape { Arc, Chord, Pie };
+  void ArcShaped(ArcShape shape, const TRect& box, TPoint start, TPoint end);
+  void SetPixel(int x, int y, TColor c);
+  // Text at the reference point, aligned by the text alignment; ETO_OPAQUE fills
+  // `rect` with the background colour first.
+  void TextOut(int x, int y, const std::string& text, std::uint32_t options, std::optional<TRect> rect);
+  // Copies srcRect of the picture (or fills, for operations without a source) onto
+  // the logical rectangle dest.
+  void Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop);
+
+ private:
+  struct DCState {
+    int mapMode = gdi::MM_TEXT;
+    TPoint windowOrg, viewportOrg;
+    TSize windowExt{1, 1}, viewportExt{1, 1};
+    bool bkTransparent = false;
+    TColor bkColor = clWhite;
+    TColor textColor = clBlack;
+    std::uint32_t textAlign = 0;
+    TPoint position;
+    MetaPen pen;
+    MetaBrush brush;
+    MetaFont font;
+  };
+
+  // Logical to canvas: x' = x * a + b, per axis.
+  struct AxisMap {
+    double a = 1, b = 0;
+  };
+  void Axes(AxisMap& x, AxisMap& y) const;
+  TPoint ToCanvas(TPoint p) const;
+  TRect BoxToCanvas(const TRect& box) const;
+  std::vector<TPoint> PointsToCanvas(const std::vector<TPoint>& points) const;
+  // Logical lengths in canvas pixels.
+  double ScaleX() const;
+  double ScaleY() const;
+  bool Mirrored() const;
+
+  void UseShapeTools();
+  void UseFont();
+
+  TCanvas& canvas_;
+  DeviceToCanvas base_;
+  DCState state_;
+  std::vector<DCState> saved_;
+  std::vector<std::optional<MetaObject>> objects_;
+};
+
+}  // namespace kestrova

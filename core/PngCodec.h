@@ -1,0 +1,35 @@
+#pragma once
+// PNG files through libpng.
+//
+// Reading: palette files keep their depth (2-bit files become 4-bit) and their
+// palette; grey files up to 8 bits become indexed bitmaps with a grey palette,
+// 16-bit grey an 8-bit one; colour files become 24-bit bitmaps. An alpha channel
+// is blended over white, the way the picture shows on a white page; a tRNS
+// chunk (one colour, or palette entries, marked transparent) leaves the colours
+// as stored. 16-bit samples are scaled to 8 bits.
+//
+// Writing: indexed bitmaps become palette files of their own depth, 24 and
+// 32-bit bitmaps 8-bit RGB files.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "rendering/Bitmap.h"
+
+namespace kestrova {
+
+struct PngWriteOptions {
+  int compressionLevel = 0;  // deflate level 0..9
+  // When set, a tRNS chunk names transparentColor as the file's transparent colour.
+  bool transparent = false;
+  TColor transparentColor = 0;
+};
+
+// Raises ImageFileError (or BitmapError for a picture too large to hold).
+Bitmap DecodePng(std::span<const std::uint8_t> file);
+
+// The whole PNG file; raises ImageFileError when libpng refuses the picture.
+std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap, const PngWriteOptions& options);
+
+}  // namespace kestrova

@@ -1,0 +1,31 @@
+#pragma once
+// Windows metafiles of the 16-bit kind, with or without the placeable header
+// in front: their size and their playback through a MetafileDevice.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "rendering/Canvas.h"
+
+namespace kestrova {
+
+struct WmfLayout {
+  std::size_t recordsStart = 0;
+  TRect window;  // the logical area the picture covers
+  int width = 0;   // pixels at 96 DPI
+  int height = 0;
+};
+
+// True when the bytes start like a metafile of this kind.
+bool LooksLikeWmf(std::span<const std::uint8_t> file);
+
+// Reads the headers and checks the length of every record; raises
+// ImageFileError for a broken file or one without a size.
+WmfLayout ReadWmfLayout(std::span<const std::uint8_t> file);
+
+// Draws the records onto the canvas, the window filling width x height pixels
+// from (0, 0). Unknown records are skipped.
+void PlayWmf(std::span<const std::uint8_t> file, const WmfLayout& layout, TCanvas& canvas);
+
+}  // namespace kestrova

@@ -1,0 +1,30 @@
+#pragma once
+// The icon list file "bullets.ini" in the writable folder: one icon file path
+// per line, relative to that folder unless it lies elsewhere. Paths are stored
+// as given; nothing checks that the files exist.
+
+#include <string>
+#include <vector>
+
+namespace kestrova {
+
+// The folder relative entries count from (the writable folder, ending in "/").
+std::string IconListFolder();
+// The icon list file.
+std::string IconListFileName();
+
+// Reads the list: every line trimmed of blanks and control characters at both
+// ends (empty lines stay as empty entries), "\" turned into "/". False, with
+// the list unchanged, when the file is missing or cannot be read.
+bool ReadIconList(const std::string& fileName, std::vector<std::string>& list);
+// Writes the list, each entry followed by CR LF, replacing the file. False
+// when the file cannot be written.
+bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list);
+
+// The entry that stands for an icon file: its folder relative to `folder`,
+// followed by its file name.
+std::string IconEntryFor(const std::string& fileName, const std::string& folder);
+// The file an entry names: relative entries count from `folder`.
+std::string ResolveIconEntry(const std::string& entry, const std::string& folder);
+
+}  // namespace kestrova
