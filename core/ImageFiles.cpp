@@ -132,6 +132,11 @@ bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWrite
   });
 }
 
+bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText) {
+  if (!bitmap) return false;
+  return Guarded(errorText, [&] { WriteWholeFile(fileName, EncodeBmp(*bitmap)); });
+}
+
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
               std::string& errorText) {
   if (!bitmap) return false;
@@ -160,11 +165,7 @@ void SaveBaseImage(BaseImageHost& host, const ImageWriteOptions& options, const 
     case PictureKind::Png: return saveAs(SavePng, " png: ");
     default: break;
   }
-  const bool written = Guarded(errorText, [&] {
-    if (!host.image) throw ImageFileError("No base image");
-    WriteWholeFile(fileName, EncodeBmp(*host.image));
-  });
-  if (!written) return show(host.errorSavingText + " bmp: " + fileName);
+  if (!SaveBmp(fileName, host.image, errorText)) return show(host.errorSavingText + " bmp: " + fileName);
   if (host.settings) host.settings->image_file = fileName;
 }
 

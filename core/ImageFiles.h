@@ -87,6 +87,8 @@ bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText
 // starts with it.
 bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
              std::string& errorText);
+// A Windows bitmap file in the bitmap's own pixel format (no options).
+bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText);
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
               std::string& errorText);
 bool SavePng(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,

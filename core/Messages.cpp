@@ -11,6 +11,7 @@ bool ShellMode = false;
 TLogger Logger1;
 
 namespace {
+int gErrorMessages = 0;
 const bool kMainLoggerSetUp = [] {
   Logger1.LogPid = false;
   Logger1.CommaSep = true;
@@ -18,7 +19,10 @@ const bool kMainLoggerSetUp = [] {
 }();
 }  // namespace
 
+int ErrorMessageCount() { return gErrorMessages; }
+
 int ShowMessageOrLog(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
+  if (type == mtError) ++gErrorMessages;
   if (!ShellMode) {
     if (MessageBoxFunction) return MessageBoxFunction(text, type, buttons, helpContext);
     std::fprintf(stderr, "%s\n", text.c_str());

@@ -43,4 +43,8 @@ extern TLogger Logger1;
 // text without its CR and LF characters as one line of Logger1, and mrNone.
 int ShowMessageOrLog(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
 
+// How many error messages (type mtError) ShowMessageOrLog has shown or logged
+// since the program started; a batch run ends with a failure status when any.
+int ErrorMessageCount();
+
 }  // namespace kestrova
