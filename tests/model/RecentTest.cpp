@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "ui/model/Button.h"
 #include "ui/model/Recent.h"
 
 namespace kestrova {
 namespace {
 
 using Files = std::vector<std::string>;
+using Items = std::vector<TRecentItem>;
 
 TEST(RecentFiles, AddFileMovesTheLastMatchToTheTopIgnoringAsciiCase) {
   TRecent recent;
@@ -78,6 +80,62 @@ TEST(RecentFiles, ShortenPathCountsCharactersNotBytes) {
   const std::string polish = "/źródła/żółwie/gęśli/ćma/łąki/pliki.btn";  // 39 characters
   EXPECT_EQ(recent.ShortenPath(polish), polish);
   EXPECT_EQ(recent.ShortenPath(polish + "xx"), "/źródła/żółwie/gęśli/ćma/.../pliki.btnxx");
+}
+
+TEST(RecentMenu, ItemsAreBuiltOnlyUnderAMenu) {
+  TRecent recent;
+  TButton menu(nullptr, "Loadrecent1", "File1");
+  int rebuilds = 0;
+  recent.SetViewListener([&rebuilds] { ++rebuilds; });
+  recent.AddFile("/p/a.btn");
+  EXPECT_TRUE(recent.Items().empty());
+  EXPECT_EQ(rebuilds, 0);
+  recent.SetMenu(&menu);
+  EXPECT_EQ(recent.Items(), (Items{{"Recent1Item1", "&A /p/a.btn", true, 0}}));
+  EXPECT_EQ(rebuilds, 1);
+}
+
+TEST(RecentMenu, BlankEntriesLeaveGapsInTheLettersAndAnEmptyListShowsThePlaceholder) {
+  TRecent recent("Recent2");
+  TButton menu(nullptr, "Loadrecent1", "File1");
+  recent.SetMenu(&menu);
+  EXPECT_EQ(recent.Items(), (Items{{"Recent2ItemNone", "{none}", false, 0}}));
+  recent.SetNoneCaption("{brak}");
+  EXPECT_EQ(recent.Items(), (Items{{"Recent2ItemNone", "{brak}", false, 0}}));
+
+  recent.SetFilesAsText("/a.btn\r\n \t\r\n/c.btn\r\n");
+  EXPECT_EQ(recent.Items(), (Items{{"Recent2Item1", "&A /a.btn", true, 0}, {"Recent2Item3", "&C /c.btn", true, 2}}));
+  recent.SetFilesAsText("\r\n");
+  EXPECT_EQ(recent.Items(), (Items{{"Recent2ItemNone", "{brak}", false, 0}}));
+}
+
+TEST(RecentMenu, CaptionsShowShortPathsLiterally) {
+  TRecent recent;
+  TButton menu(nullptr, "Loadrecent1", "File1");
+  recent.SetMenu(&menu);
+  std::string text;
+  for (int i = 27; i >= 1; --i) text += "/f" + std::to_string(i) + "\n";
+  recent.SetFilesAsText(text + "/c/Projects/Web/Buttons/Menu/main&menu.btn\n/Tom&Jerry.btn");
+  ASSERT_EQ(recent.Items().size(), 29u);
+  EXPECT_EQ(recent.Items()[0].Caption, "&A /f27");
+  EXPECT_EQ(recent.Items()[25].Caption, "&Z /f2");
+  EXPECT_EQ(recent.Items()[26].Caption, "/f1");  // no accelerators beyond Z
+  EXPECT_EQ(recent.Items()[27].Caption, "/c/Projects/Web/Buttons/.../main&&menu.btn");
+  EXPECT_EQ(recent.Items()[28].Caption, "/Tom&&Jerry.btn");
+}
+
+TEST(RecentMenu, AClickReportsTheFileIndexAndThePlaceholderDoesNothing) {
+  TRecent recent;
+  TButton menu(nullptr, "Loadrecent1", "File1");
+  std::vector<int> clicked;
+  recent.OnClick = [&clicked](int tag) { clicked.push_back(tag); };
+  recent.SetMenu(&menu);
+  recent.ClickItem(0);
+  recent.SetFilesAsText("/a\n\n/c");
+  recent.ClickItem(1);
+  recent.ClickItem(2);
+  EXPECT_EQ(clicked, std::vector<int>{2});
+  EXPECT_EQ(recent.GetFile(clicked[0]), "/c");
 }
 
 }  // namespace
