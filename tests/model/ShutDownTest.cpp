@@ -45,13 +45,14 @@ TEST(FormClose, YesSavesPlacementIconListAndProgramSettings) {
   TForm1 form;
   form.BulletList = {"a.gif", "b.gif"};
   form.LangIndex = 2;
-  form.Hooks.RecentFiles = [] { return std::vector<std::string>{"/p/one.btn"}; };
+  form.Recent1.AddFile("/p/one.btn");
   MessageBoxAnswer yes(mrYes);
   EXPECT_EQ(form.FormClose(TCloseAction::caFree), TCloseAction::caFree);
   EXPECT_EQ(yes.texts.size(), 1u);
   EXPECT_EQ(test::ReadBytes(sandbox.Writable("bullets.ini")), "a.gif\r\nb.gif\r\n");
   EXPECT_NE(test::ReadBytes(sandbox.Writable("kestro.ini")).find("/p/one.btn"), std::string::npos);
   EXPECT_EQ(TForm1().LangIndex, 2);
+  SetLangIndex(lgEnglish);
 }
 
 TEST(FormClose, ABatchRunNeitherAsksNorSaves) {

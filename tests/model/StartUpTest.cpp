@@ -78,7 +78,6 @@ TEST(Timer2Timer, RunsTheBatchJobOnce) {
 
 TEST(WindowStore, PlacementAndLanguageSurviveARestart) {
   test::ProgramFolderSandbox sandbox;
-  int applied = -1;
   {
     TForm1 form;
     EXPECT_FALSE(form.FormStorage1.PlacementRestored);
@@ -86,14 +85,15 @@ TEST(WindowStore, PlacementAndLanguageSurviveARestart) {
     form.FormStorage1.Placement = TWindowPlacement{10, 20, 810, 620, TWindowPlacement::Maximized};
     ASSERT_TRUE(form.FormStorage1.SavePlacement());
   }
-  TFormHooks hooks;
-  hooks.SetLanguage = [&applied](int index) { applied = index; };
-  TForm1 form(hooks);
+  SetLangIndex(lgEnglish);
+  TForm1 form;
   EXPECT_TRUE(form.FormStorage1.PlacementRestored);
   EXPECT_EQ(form.FormStorage1.Placement, (TWindowPlacement{10, 20, 810, 620, TWindowPlacement::Maximized}));
-  EXPECT_EQ(applied, 3);
+  EXPECT_EQ(form.LangIndex, 3);
+  EXPECT_EQ(form.File1.Caption(), "Archivo");
 
   TIniFile(form.FormStorage1.FileName()).WriteInteger("TForm1", "Language", 9);
   TForm1 other;
   EXPECT_EQ(other.LangIndex, 0);
+  EXPECT_EQ(other.File1.Caption(), "File");
 }

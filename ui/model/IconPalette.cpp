@@ -7,7 +7,6 @@
 #include "rendering/Canvas.h"
 #include "ui/model/IconList.h"
 #include "ui/model/MainForm.h"
-#include "ui/model/Texts.h"
 #include "ui/model/TransparentBitmap.h"
 
 namespace kestrova {
@@ -69,7 +68,8 @@ void TForm1::BitBtn2Click() {
   if (BulletIndex <= -1) return;
   const std::string entry =
       BulletIndex < static_cast<int>(BulletList.size()) ? BulletList[static_cast<std::size_t>(BulletIndex)] : "";
-  if (ShowMessageOrLog(std::string(kRemoveFromList) + "\r\n" + entry, mtConfirmation, mbYes | mbNo) != mrYes) return;
+  const std::string question = Lang(LangMessages[lmRemoveIcon]) + "\r\n" + entry;
+  if (ShowMessageOrLog(question, mtConfirmation, mbYes | mbNo) != mrYes) return;
   RemoveBullet(BulletIndex);
   BuildBulletPalette();
   BulletIndex = -1;

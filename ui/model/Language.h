@@ -1,7 +1,6 @@
 #pragma once
-// The current interface language and the look-up of a table row in it. The
-// index is always a valid slot: a value from outside 0..5 (a damaged store,
-// say) selects English.
+// The current interface language and the look-up of a table row in it.
+// Look-ups never read past a row: an index outside 0..5 reads English.
 
 #include <string>
 
@@ -9,10 +8,10 @@
 
 namespace kestrova {
 
-// The current language slot, 0..5 (0, English, at start).
-int LangIndex();
-// Makes `index` the current language (0 when outside 0..5); text files that
-// are not UTF-8 are then read in that language's code page.
+// The current language slot (0, English, at start).
+extern int LangIndex;
+// Makes `index` the current language (English when outside 0..5); text files
+// that are not UTF-8 are then read in that language's code page.
 void SetLangIndex(int index);
 // `index` when it names a slot, else 0.
 int ValidLangIndex(int index);

@@ -4,6 +4,8 @@
 
 #include "ui/model/MainForm.h"
 
+#include "ui/model/SetLanguage.h"
+
 namespace kestrova {
 
 namespace {
@@ -130,6 +132,12 @@ void TForm1::ConnectLayoutHandlers() {
   Outputvisible1.SetOnClick([this] { Outputvisible1Click(); });
   Controlsvisible1.SetOnClick([this] { Controlsvisible1Click(); });
   BitBtnX.SetOnClick([this] { BitBtnXClick(); });
+
+  BitBtnEN.SetOnClick([this] { SetLanguage(*this, lgEnglish); });
+  BitBtnPL.SetOnClick([this] { SetLanguage(*this, lgPolish); });
+  BitBtnDE.SetOnClick([this] { SetLanguage(*this, lgGerman); });
+  BitBtnES.SetOnClick([this] { SetLanguage(*this, lgSpanish); });
+  BitBtnIT.SetOnClick([this] { SetLanguage(*this, lgItalian); });
 }
 
 void TForm1::UpdateNamesList() {

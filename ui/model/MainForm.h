@@ -34,8 +34,10 @@
 #include "ui/model/Image.h"
 #include "ui/model/ItemList.h"
 #include "ui/model/Label.h"
+#include "ui/model/Language.h"
 #include "ui/model/Memo.h"
 #include "ui/model/PageControl.h"
+#include "ui/model/Recent.h"
 #include "ui/model/RendererControl.h"
 #include "ui/model/ScrollBox.h"
 #include "ui/model/Slider.h"
@@ -62,12 +64,8 @@ struct TFormHooks {
   std::function<std::optional<TColor>(TColor start)> ChooseColor;
   // Refreshes the output names list and its counters.
   std::function<void()> UpdateNamesList;
-  // Applies a language to the window's texts.
-  std::function<void(int index)> SetLanguage;
   // Loads the program settings and opens the command-line project (batch: runs the job).
   std::function<void(bool batch)> OpenFromCommandLine;
-  // The recent-files list, newest first, as the program settings file keeps it.
-  std::function<std::vector<std::string>()> RecentFiles;
 };
 
 class TForm1 : public TControlOwner {
@@ -85,7 +83,7 @@ class TForm1 : public TControlOwner {
   std::vector<std::string>& PresetSets = kestrova::PresetSets;
 
   // ---- values held beside the settings record ----
-  int LangIndex = 0;
+  int& LangIndex = kestrova::LangIndex;
   TColor ShadowColor = 0xFFFFFF;
   TPoint ShadowOffset{1, 1};
   bool PickCutOrigin = false;
@@ -377,6 +375,8 @@ class TForm1 : public TControlOwner {
   TButtonizerControl Buttonizer1{this, "Buttonizer1", "GBButton"};
   TGradientImageControl GradientImage1{this, "GradientImage1", "GBGradient"};
   TFormStorage FormStorage1;
+  // The recent project files, listed under Loadrecent1 once the window shows.
+  TRecent Recent1{"Recent1"};
 
   // ---- start-up, shut-down and timers ----
   void FormCreate();
@@ -417,6 +417,8 @@ class TForm1 : public TControlOwner {
   // ---- previews and state refreshers ----
   void ClearPreviews();
   void ClearPreviewsNamed(const std::string& prefix);
+  // Refreshes the output names list (supplied through Hooks).
+  void UpdateNamesList();
   void ArrangePreviews();
   void UpdateImageInfo();
   void UpdateShadowPreview();
@@ -508,8 +510,6 @@ class TForm1 : public TControlOwner {
   void RefreshAfterRecordCopy();
   void CreatePreviewRenderers();
   void ConnectLayoutHandlers();
-  // Refreshes the output names list (supplied through Hooks).
-  void UpdateNamesList();
   // Opens the colour dialog at `start`; the chosen colour, or nothing on Cancel.
   std::optional<TColor> ChooseColor(TColor start) const;
   void ToggleMemoFontStyle(const TSpeedButton& button, TFontStyles style);

@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "core/StrLib.h"
+#include "ui/model/FormatText.h"
 #include "ui/model/MainForm.h"
 
 namespace kestrova {
@@ -37,10 +38,10 @@ std::string DepthText(PixelFormat format) {
 }  // namespace
 
 std::string ImageInfoText(const Bitmap* bitmap, const std::string& fileName) {
-  if (bitmap == nullptr || bitmap->Width() == 0) return " Empty image";
+  if (bitmap == nullptr || bitmap->Width() == 0) return Lang(LangMessages[lmEmptyImage]);
   const std::string size = std::to_string(bitmap->Width()) + "x" + std::to_string(bitmap->Height()) + " x " +
                            DepthText(bitmap->Format());
-  return " Image info: size: " + size + "\r\n filename: " + fileName;
+  return FormatText(Lang(LangMessages[lmImageInfo]), {size, fileName});
 }
 
 void TForm1::UpdateImageInfo() {

@@ -3,10 +3,9 @@
 
 #include "core/IniFile.h"
 #include "core/ProgramSettings.h"
-#include "core/TextEncoding.h"
 #include "ui/model/IconList.h"
 #include "ui/model/MainForm.h"
-#include "ui/model/Texts.h"
+#include "ui/model/SetLanguage.h"
 
 namespace kestrova {
 
@@ -75,6 +74,7 @@ void TForm1::FormShow() {
   BulletIndex = -1;
   LoadBulletList();
   BuildBulletPalette();
+  Recent1.SetMenu(&Loadrecent1);
   if (Hooks.OpenFromCommandLine) Hooks.OpenFromCommandLine(false);
 }
 
@@ -96,26 +96,17 @@ void TForm1::Timer2Timer() {
   if (Hooks.OpenFromCommandLine) Hooks.OpenFromCommandLine(true);
 }
 
-void TForm1::FormStorage1RestorePlacement() {
-  int language = FormStorage1.ReadInteger("Language", 0);
-  if (language < 0 || language > 5) language = 0;  // the language tables have six slots
-  if (Hooks.SetLanguage) {
-    Hooks.SetLanguage(language);
-  } else {
-    LangIndex = language;
-    SetTextFileLanguage(language);
-  }
-}
+void TForm1::FormStorage1RestorePlacement() { SetLanguage(*this, FormStorage1.ReadInteger("Language", 0)); }
 
 void TForm1::FormStorage1SavePlacement() { FormStorage1.WriteInteger("Language", LangIndex); }
 
 TCloseAction TForm1::FormClose(TCloseAction action) {
   if (ShellMode) return action;
-  if (ShowMessageOrLog(kExitQuestion, mtConfirmation, mbYes | mbNo) != mrYes) return TCloseAction::caNone;
+  if (ShowMessageOrLog(Lang(LangMessages[lmExitQuestion]), mtConfirmation, mbYes | mbNo) != mrYes) return TCloseAction::caNone;
   if (!FormStorage1.SavePlacement()) ReportSaveError(FormStorage1.FileName(), "");
   if (!SaveBulletList()) ReportSaveError(IconListFileName(), "");
   try {
-    SaveProgramSettings(Hooks.RecentFiles ? Hooks.RecentFiles() : std::vector<std::string>());
+    SaveProgramSettings(Recent1.Files());
   } catch (const EIniFileError& e) {
     ReportSaveError(kProgramSettingsFile, e.what());
   }
@@ -123,13 +114,13 @@ TCloseAction TForm1::FormClose(TCloseAction action) {
 }
 
 void TForm1::ReportSaveError(const std::string& fileName, const std::string& reason) {
-  std::string text = std::string(kErrorSaving) + ": " + fileName;
+  std::string text = Lang(LangMessages[lmSaveError]) + ": " + fileName;
   if (!reason.empty()) text += "\r\n" + reason;
   ShowMessageOrLog(text, mtError, mbOK);
 }
 
 void TForm1::ApplicationException(const std::string& message) {
-  ShowMessageOrLog(std::string(kCriticalError) + "\r\n" + message, mtError, mbOK);
+  ShowMessageOrLog(Lang(LangMessages[lmCriticalError]) + "\r\n" + message, mtError, mbOK);
   TerminateRequested = true;
 }
 
