@@ -11,14 +11,6 @@ namespace kestrova {
 
 namespace {
 
-// 0, 1 or 2 by the first of three buttons that is down; 0 when none is.
-int AlignmentOf(const TSpeedButton& first, const TSpeedButton& second, const TSpeedButton& third) {
-  if (first.Down()) return 0;
-  if (second.Down()) return 1;
-  if (third.Down()) return 2;
-  return 0;
-}
-
 // Puts the button of alignment 0, 1 or 2 down; any other value changes nothing.
 void SetAlignment(int value, TSpeedButton& first, TSpeedButton& second, TSpeedButton& third) {
   if (value == 0) first.SetDown(true);

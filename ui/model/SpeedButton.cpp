@@ -33,4 +33,11 @@ void TSpeedButton::Click() {
   Fire(onClick_);
 }
 
+int AlignmentOf(const TSpeedButton& first, const TSpeedButton& second, const TSpeedButton& third) {
+  if (first.Down()) return 0;
+  if (second.Down()) return 1;
+  if (third.Down()) return 2;
+  return 0;
+}
+
 }  // namespace kestrova

@@ -36,4 +36,8 @@ class TSpeedButton : public TControl {
   std::function<void()> onClick_;
 };
 
+// 0, 1 or 2 by the first of three buttons that is down; 0 when none is (the
+// text alignment groups).
+int AlignmentOf(const TSpeedButton& first, const TSpeedButton& second, const TSpeedButton& third);
+
 }  // namespace kestrova
