@@ -66,6 +66,8 @@ struct TFormHooks {
   std::function<void()> UpdateNamesList;
   // Loads the program settings and opens the command-line project (batch: runs the job).
   std::function<void(bool batch)> OpenFromCommandLine;
+  // Shows a file or web address in the web browser.
+  std::function<void(const std::string& url)> OpenURL;
 };
 
 class TForm1 : public TControlOwner {
