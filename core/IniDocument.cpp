@@ -110,9 +110,33 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     s.entries[entry->second].value = std::string(TrimBlanks(cleanValue));
     return true;
   }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(s.insertAt), line);
-  Reindex();
+  const std::string_view trimmedKey = TrimBlanks(cleanKey);
+  if (trimmedKey.empty() || trimmedKey.front() == ';' || trimmedKey.front() == '[' ||
+      trimmedKey.find('=') != std::string_view::npos) {
+    // A line the parser will not read as a key: let the parser decide what it is.
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(s.insertAt), line);
+    Reindex();
+    return true;
+  }
+  AppendEntry(sectionIndex->second, trimmedKey, TrimBlanks(cleanValue), line);
   return true;
+}
+
+void IniDocument::AppendEntry(std::size_t index, std::string_view key, std::string_view value, std::string line) {
+  Section& s = sections_[index];
+  const std::size_t at = s.insertAt;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+  // Only the sections after this one move down a line.
+  for (std::size_t i = index + 1; i < sections_.size(); ++i) {
+    Section& later = sections_[i];
+    ++later.header;
+    ++later.insertAt;
+    for (std::size_t& entryLine : later.entryLines) ++entryLine;
+  }
+  entryByKey_.emplace(EntryIndexKey(s.name, key), s.entries.size());
+  s.entries.push_back({std::string(key), std::string(value)});
+  s.entryLines.push_back(at);
+  s.insertAt = at + 1;
 }
 
 bool IniDocument::EraseSection(std::string_view section) {

@@ -50,6 +50,9 @@ class IniDocument {
 
   void Reindex();
   const Section* FindSection(std::string_view section) const;
+  // Adds a key line after the last key of section `index`, keeping the index
+  // current without parsing every line again.
+  void AppendEntry(std::size_t index, std::string_view key, std::string_view value, std::string line);
 
   std::vector<std::string> lines_;
   std::vector<Section> sections_;

@@ -140,9 +140,41 @@ void FitNameBuffer(std::vector<std::string>& names) {
 
 }  // namespace
 
+void TIniFile::Read(const std::function<void(const IniDocument&)>& read) const {
+  if (pending_)
+    read(*pending_);
+  else
+    Files().Read(fileName_, read);
+}
+
+void TIniFile::Edit(const std::function<bool(IniDocument&)>& edit) {
+  if (pending_) {
+    edit(*pending_);
+    return;
+  }
+  if (!Files().Modify(fileName_, edit)) ThrowWriteError();
+}
+
+void TIniFile::BeginUpdate() {
+  if (pending_) return;
+  auto document = std::make_unique<IniDocument>();
+  Files().Read(fileName_, [&](const IniDocument& current) { *document = current; });
+  pending_ = std::move(document);
+}
+
+void TIniFile::EndUpdate() {
+  if (!pending_) return;
+  const std::unique_ptr<IniDocument> collected = std::move(pending_);
+  if (!Files().Modify(fileName_, [&](IniDocument& document) {
+        document = *collected;
+        return true;
+      }))
+    ThrowWriteError();
+}
+
 std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
   std::string result(fallback);
-  Files().Read(fileName_, [&](const IniDocument& document) {
+  Read([&](const IniDocument& document) {
     if (const std::string* value = document.Find(section, key)) result = *value;
   });
   return std::string(FirstCharacters(result, kMaxValueLength));
@@ -161,9 +193,7 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fal
 void TIniFile::ThrowWriteError() const { throw EIniFileError("Unable to write to " + fileName_); }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  if (!Files().Modify(fileName_, [&](IniDocument& document) { return document.Set(section, key, value); })) {
-    ThrowWriteError();
-  }
+  Edit([&](IniDocument& document) { return document.Set(section, key, value); });
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -175,12 +205,16 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
 }
 
 void TIniFile::ReadSection(std::string_view section, std::vector<std::string>& list) const {
-  Files().Read(fileName_, [&](const IniDocument& document) { list = document.KeyNames(section); });
+  Read([&](const IniDocument& document) { list = document.KeyNames(section); });
   FitNameBuffer(list);
 }
 
+void TIniFile::ReadWholeSection(std::string_view section, std::vector<std::string>& list) const {
+  Read([&](const IniDocument& document) { list = document.KeyNames(section); });
+}
+
 void TIniFile::ReadSections(std::vector<std::string>& list) const {
-  Files().Read(fileName_, [&](const IniDocument& document) { list = document.SectionNames(); });
+  Read([&](const IniDocument& document) { list = document.SectionNames(); });
   FitNameBuffer(list);
 }
 
@@ -192,9 +226,7 @@ void TIniFile::ReadSectionValues(std::string_view section, std::vector<std::stri
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-  if (!Files().Modify(fileName_, [&](IniDocument& document) { return document.EraseSection(section); })) {
-    ThrowWriteError();
-  }
+  Edit([&](IniDocument& document) { return document.EraseSection(section); });
 }
 
 }  // namespace kestrova

@@ -1,15 +1,19 @@
 #pragma once
 // Access to one INI file. Every read sees the file as it is on disk at the
-// time of the call, and every write is in the file when the call returns; a
-// write replaces the whole file at once, so an interrupted write leaves the
-// old file. A missing file reads as empty and is created by the first write.
+// time of the call, and every write is in the file when the call returns
+// (outside BeginUpdate/EndUpdate); a write replaces the whole file at once, so
+// an interrupted write leaves the old file. A missing file reads as empty and is created by the first write.
 // Parsed files are kept and parsed again only when the file on disk changes.
 
 #include <cstdint>
 #include <stdexcept>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/IniDocument.h"
 
 namespace kestrova {
 
@@ -43,8 +47,12 @@ class TIniFile {
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
 
-  // Key names of the section in file order (the list is replaced).
+  // Key names of the section in file order (the list is replaced), as many as
+  // fit the name buffer.
   void ReadSection(std::string_view section, std::vector<std::string>& list) const;
+  // Every key name of the section in file order, without the buffer bound: for
+  // sections where each key is data (the caption lines of a project).
+  void ReadWholeSection(std::string_view section, std::vector<std::string>& list) const;
   // Section names in file order (the list is replaced).
   void ReadSections(std::vector<std::string>& list) const;
   // One line "key=value" per key of ReadSection (the list is replaced).
@@ -52,10 +60,20 @@ class TIniFile {
   // Removes the section with all its keys.
   void EraseSection(std::string_view section);
 
+  // Between BeginUpdate and EndUpdate the writes collect in memory (reads see
+  // them) and EndUpdate puts them into the file in one atomic write, throwing
+  // EIniFileError when it cannot: a file rewritten as a whole (a project) is
+  // then either all old or all new, and long key lists cost one write.
+  void BeginUpdate();
+  void EndUpdate();
+
  private:
   [[noreturn]] void ThrowWriteError() const;
+  void Read(const std::function<void(const IniDocument&)>& read) const;
+  void Edit(const std::function<bool(IniDocument&)>& edit);
 
   std::string fileName_;
+  std::unique_ptr<IniDocument> pending_;  // the collected state during an update
 };
 
 }  // namespace kestrova

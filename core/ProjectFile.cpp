@@ -198,10 +198,12 @@ void ReadMainSection(const TIniFile& ini, TSettings& settings, const TGifOptionC
   KESTROVA_READ_KEY(IconTranspColor);
 }
 
-// The caption lines in the file's key order, each followed by CR LF.
+// The caption lines in the file's key order, each followed by CR LF. Every
+// line counts, however many there are: a bounded key listing would drop the
+// lines of a long caption list without a word.
 std::string ReadCaptions(const TIniFile& ini) {
   std::vector<std::string> keys;
-  ini.ReadSection(kCaptions, keys);
+  ini.ReadWholeSection(kCaptions, keys);
   std::string captions;
   for (const std::string& key : keys) captions += ini.ReadString(kCaptions, key, "") + "\r\n";
   return captions;
@@ -248,6 +250,8 @@ bool SaveProject(const std::string& fileName, const std::vector<std::string>& ca
                  TSettings& settings) {
   try {
     TIniFile ini(fileName);
+    // The whole project goes into the file in one write: a failure leaves the old file as it was.
+    ini.BeginUpdate();
     ini.EraseSection(kMain);
     ini.EraseSection(kCaptions);
     settings.projectfile = fileName;
@@ -261,6 +265,7 @@ bool SaveProject(const std::string& fileName, const std::vector<std::string>& ca
     for (std::size_t i = 0; i < captionLines.size(); ++i) {
       ini.WriteString(kCaptions, std::string(1, 'c').append(std::to_string(i)), captionLines[i]);
     }
+    ini.EndUpdate();
     return true;
   } catch (const std::exception& e) {
     errorText = e.what();

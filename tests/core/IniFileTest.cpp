@@ -91,6 +91,48 @@ TEST_F(IniFileTest, WritesEditTheFileInPlace) {
   EXPECT_EQ(sections, (Lines{"b", "c"}));
 }
 
+TEST_F(IniFileTest, KeysAddedToAnEarlierSectionKeepLaterSectionsReadable) {
+  WriteBytes(file, "[a]\r\nx=1\r\n[b]\r\ny=2\r\n[c]\r\nz=3\r\n");
+  TIniFile ini(file);
+  for (int i = 0; i < 50; ++i) ini.WriteString("a", "k" + std::to_string(i), std::to_string(i));
+  ini.WriteString("b", "y2", "22");
+  ini.WriteString("c", "z", "33");  // an existing key of the last section, found at its new line
+  EXPECT_EQ(ini.ReadString("a", "k49", ""), "49");
+  EXPECT_EQ(ini.ReadString("b", "y", ""), "2");
+  EXPECT_EQ(ini.ReadString("c", "z", ""), "33");
+  Lines keys;
+  ini.ReadSection("b", keys);
+  EXPECT_EQ(keys, (Lines{"y", "y2"}));
+  const std::string text = ReadBytes(file);
+  EXPECT_TRUE(text.ends_with("k49=49\r\n[b]\r\ny=2\r\ny2=22\r\n[c]\r\nz=33\r\n"));
+  // A file parsed afresh reads the same.
+  EXPECT_EQ(TIniFile(file).ReadString("a", "k10", ""), "10");
+}
+
+TEST_F(IniFileTest, AnUpdateWritesOnceAtItsEnd) {
+  WriteBytes(file, "[old]\r\nk=1\r\n");
+  {
+    TIniFile ini(file);
+    ini.BeginUpdate();
+    ini.EraseSection("old");
+    ini.WriteString("new", "k", "2");
+    EXPECT_EQ(ini.ReadString("new", "k", ""), "2") << "reads see what the update collected";
+    EXPECT_EQ(ReadBytes(file), "[old]\r\nk=1\r\n") << "the file is untouched until the end";
+    ini.EndUpdate();
+  }
+  EXPECT_EQ(ReadBytes(file), "[new]\r\nk=2\r\n");
+  {
+    TIniFile abandoned(file);
+    abandoned.BeginUpdate();
+    abandoned.WriteString("new", "k", "3");
+  }
+  EXPECT_EQ(ReadBytes(file), "[new]\r\nk=2\r\n") << "an update never ended writes nothing";
+  TIniFile missingFolder(folder / "no/such/x.ini");
+  missingFolder.BeginUpdate();
+  missingFolder.WriteString("s", "k", "v");
+  EXPECT_THROW(missingFolder.EndUpdate(), EIniFileError);
+}
+
 TEST_F(IniFileTest, ReadsSeeChangesMadeBehindItsBack) {
   TIniFile ini(file);
   ini.WriteString("s", "k", "1");

@@ -219,3 +219,15 @@ TEST_F(ProjectFileTest, JunkFilesLoadWithDefaults) {
   WriteBytes(file, junk);
   EXPECT_TRUE(LoadProject(file, s, error));
 }
+
+TEST_F(ProjectFileTest, LongCaptionListsKeepEveryLine) {
+  Lines captions;
+  for (int i = 0; i < 10000; ++i) captions.push_back("caption " + std::to_string(i));
+  TSettings s = DefaultSettings();
+  ASSERT_TRUE(SaveProject(file, captions, error, s)) << error;
+  TSettings loaded;
+  ASSERT_TRUE(LoadProject(file, loaded, error)) << error;
+  const Lines lines = SplitLines(loaded.captions);
+  ASSERT_EQ(lines.size(), 10000u);
+  EXPECT_EQ(lines.back(), "caption 9999");
+}
