@@ -12,14 +12,14 @@ namespace {
 
 using Handler = void (TForm1::*)();
 
-struct ColorButtonSpec {
+struct ColorButtonEntry {
   TColorBitBtn TForm1::*field;
   TBounds bounds;
   int tabOrder;
   Handler onClick;
 };
 
-struct SpinEditSpec {
+struct SpinEditEntry {
   TRxSpinEdit TForm1::*field;
   TBounds bounds;
   int minValue;
@@ -29,7 +29,7 @@ struct SpinEditSpec {
   Handler onChange;  // nullptr: none
 };
 
-constexpr std::array<ColorButtonSpec, 17> kColorButtons{{
+constexpr std::array<ColorButtonEntry, 17> kColorButtons{{
     {&TForm1::BitBtnGC1, {8, 40, 75, 25}, 4, &TForm1::BitBtnGC1Click},
     {&TForm1::BitBtnGC2, {88, 40, 75, 25}, 5, &TForm1::BitBtnGC2Click},
     {&TForm1::BitBtnGC3, {168, 40, 75, 25}, 6, &TForm1::BitBtnGC3Click},
@@ -49,7 +49,7 @@ constexpr std::array<ColorButtonSpec, 17> kColorButtons{{
     {&TForm1::ColorBitBtnPNGTr, {1, 32, 95, 25}, 1, &TForm1::ColorBitBtnPNGTrClick},
 }};
 
-constexpr std::array<SpinEditSpec, 36> kSpinEdits{{
+constexpr std::array<SpinEditEntry, 36> kSpinEdits{{
     {&TForm1::RxSpinEditFW, {176, 12, 49, 21}, 1, 99, 1, 1, &TForm1::UpdateFrameControls},
     {&TForm1::RxSpinEditFrameMargin, {296, 12, 49, 21}, 0, 999, 1, 2, &TForm1::UpdateFrameControls},
     {&TForm1::RxSpinEditFrameRX, {112, 37, 49, 21}, 0, 999, 1, 4, &TForm1::UpdateFrameControls},
@@ -110,14 +110,14 @@ void TForm1::CreateSpinEdit(TRxSpinEdit& edit, const TBounds& bounds, std::funct
 
 void TForm1::BuildRuntimeControls() {
   // The tab orders of the tables are final; nothing is reordered afterwards.
-  for (const ColorButtonSpec& spec : kColorButtons) {
-    CreateColorButton(this->*spec.field, spec.bounds, [this, h = spec.onClick] { (this->*h)(); }, spec.tabOrder);
+  for (const ColorButtonEntry& entry : kColorButtons) {
+    CreateColorButton(this->*entry.field, entry.bounds, [this, h = entry.onClick] { (this->*h)(); }, entry.tabOrder);
   }
-  for (const SpinEditSpec& spec : kSpinEdits) {
+  for (const SpinEditEntry& entry : kSpinEdits) {
     std::function<void()> onChange;
-    if (spec.onChange != nullptr) onChange = [this, h = spec.onChange] { (this->*h)(); };
-    CreateSpinEdit(this->*spec.field, spec.bounds, std::move(onChange), spec.value, spec.maxValue, spec.minValue,
-                   spec.tabOrder);
+    if (entry.onChange != nullptr) onChange = [this, h = entry.onChange] { (this->*h)(); };
+    CreateSpinEdit(this->*entry.field, entry.bounds, std::move(onChange), entry.value, entry.maxValue, entry.minValue,
+                   entry.tabOrder);
   }
   CreateSliders();
   DirectoryEdit1.SetBounds({8, 16, 233, 21});
