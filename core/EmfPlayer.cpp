@@ -10,6 +10,7 @@
 #include "core/LittleEndian.h"
 #include "core/MetafileDevice.h"
 #include "core/TextEncoding.h"
+#include "rendering/Utf8.h"
 
 namespace kestrova {
 
@@ -124,24 +125,6 @@ std::vector<std::vector<TPoint>> PolyPolyPoints(const LittleEndianView& r, bool 
     at += static_cast<std::size_t>(n) * (small ? 4 : 8);
   }
   return out;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // UTF-16 text; a lone surrogate becomes U+FFFD, a NUL ends the text.

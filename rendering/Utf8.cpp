@@ -2,61 +2,68 @@
 
 namespace kestrova {
 
-namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Length of the sequence a lead byte starts and the bits it contributes; 0 when
-// the byte cannot start a sequence.
-int SequenceLength(unsigned char lead, char32_t& bits) {
-  if (lead < 0x80) {
-    bits = lead;
-    return 1;
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char b0 = byte(i);
+  if (b0 < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3;
+    if (b0 == 0xE0) low = 0xA0;   // no overlong forms
+    if (b0 == 0xED) high = 0x9F;  // no surrogates
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4;
+    if (b0 == 0xF0) low = 0x90;
+    if (b0 == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return 0;
   }
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    bits = lead & 0x1F;
-    return 2;
+  if (i + length > s.size()) return 0;
+  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
   }
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    bits = lead & 0x0F;
-    return 3;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    bits = lead & 0x07;
-    return 4;
-  }
-  return 0;
+  return length;
 }
-
-bool IsWellFormed(char32_t cp, int length) {
-  static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-  return cp >= kMinimum[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-}
-
-}  // namespace
 
 std::u32string DecodeUtf8(std::string_view text) {
+  static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
   std::u32string out;
   out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    char32_t cp = 0;
-    const int length = SequenceLength(static_cast<unsigned char>(text[i]), cp);
-    bool ok = length > 0 && i + length <= text.size();
-    for (int k = 1; ok && k < length; ++k) {
-      const auto byte = static_cast<unsigned char>(text[i + k]);
-      ok = (byte & 0xC0) == 0x80;
-      cp = (cp << 6) | (byte & 0x3F);
-    }
-    if (ok && IsWellFormed(cp, length)) {
-      out.push_back(cp);
-      i += length;
-    } else {
-      out.push_back(kReplacement);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, i);
+    if (length == 0) {
+      out.push_back(0xFFFD);
       ++i;
+      continue;
     }
+    char32_t cp = static_cast<unsigned char>(text[i]) & kLeadBits[length];
+    for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    out.push_back(cp);
+    i += length;
   }
   return out;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
 }
 
 }  // namespace kestrova
