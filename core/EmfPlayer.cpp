@@ -19,8 +19,8 @@ namespace {
 constexpr std::uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr std::uint32_t kStockObject = 0x80000000;
 
-const char kTruncated[] = "Metafile is truncated";
-const char kBadRecord[] = "Invalid metafile record";
+const char* const kTruncated = kMetafileTruncated;
+const char* const kBadRecord = kMetafileBadRecord;
 
 // Record types.
 enum : std::uint32_t {

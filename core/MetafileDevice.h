@@ -15,6 +15,10 @@
 
 namespace kestrova {
 
+// The errors both metafile readers report.
+inline constexpr char kMetafileTruncated[] = "Metafile is truncated";
+inline constexpr char kMetafileBadRecord[] = "Invalid metafile record";
+
 // Record-level constants the players share.
 namespace gdi {
 constexpr int MM_TEXT = 1;

@@ -19,8 +19,8 @@ constexpr std::size_t kPlaceableSize = 22;
 constexpr std::size_t kHeaderSize = 18;  // nine 16-bit words
 constexpr std::size_t kRecordHeaderSize = 6;
 
-const char kTruncated[] = "Metafile is truncated";
-const char kBadRecord[] = "Invalid metafile record";
+const char* const kTruncated = kMetafileTruncated;
+const char* const kBadRecord = kMetafileBadRecord;
 
 // Record functions.
 enum : std::uint16_t {
