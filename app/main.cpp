@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
-#include "core/Messages.h"
-#include "ui/model/BatchRun.h"
+#include "core/support/CommandLine.h"
+#include "core/support/Messages.h"
+#include "ui/model/commands/BatchRun.h"
 
 int main(int argc, char** argv) {
   using namespace kestrova;

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/FileAccess.h"
-#include "core/IniFile.h"
-#include "core/ProjectFile.h"
+#include "core/support/FileAccess.h"
+#include "core/files/IniFile.h"
+#include "core/files/ProjectFile.h"
 
 using namespace kestrova;
 

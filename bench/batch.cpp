@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#include "core/CommandLine.h"
-#include "core/Messages.h"
-#include "ui/model/BatchRun.h"
+#include "core/support/CommandLine.h"
+#include "core/support/Messages.h"
+#include "ui/model/commands/BatchRun.h"
 
 using namespace kestrova;
 

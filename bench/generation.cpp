@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/ButtonGeneration.h"
+#include "core/generation/ButtonGeneration.h"
 
 using namespace kestrova;
 

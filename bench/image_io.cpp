@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/ImageFiles.h"
+#include "core/images/ImageFiles.h"
 
 using namespace kestrova;
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova::test;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GIFTestSupport.h"
+#include "tests/gif/GIFTestSupport.h"
 #include "gif/GIFExtensionApplication.h"
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFExtensionText.h"

@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "GIFTestSupport.h"
+#include "tests/gif/GIFTestSupport.h"
 #include "gif/GIFExtensionApplication.h"
 #include "gif/GIFExtensionText.h"
 

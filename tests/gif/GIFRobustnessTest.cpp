@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "GIFTestSupport.h"
+#include "tests/gif/GIFTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::test;

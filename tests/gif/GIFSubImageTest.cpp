@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GIFTestSupport.h"
+#include "tests/gif/GIFTestSupport.h"
 #include "gif/GIFExtensionGraphicControl.h"
 
 using namespace kestrova;

@@ -1,0 +1,141 @@
+#include "core/generation/TestPages.h"
+
+#include "core/support/StrLib.h"
+
+namespace kestrova {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kTableTag = R"(<TABLE BORDER="0" CELLSPACING="0" CELLPADDING="0">)";
+
+// How the cells are put into rows: 0 a row each, 1 one row, 2 rows of `columns`.
+struct TableShape {
+  int layout = 0;
+  int columns = 1;
+};
+
+TableShape ShapeOf(const TPageInput& input) {
+  TableShape shape = input.joinMode == 2 ? TableShape{input.imageLayout, input.imageColumns}
+                                         : TableShape{input.buttonLayout, input.buttonColumns};
+  if (shape.columns < 1) shape.columns = 1;
+  return shape;
+}
+
+std::string RowOpening(const TableShape& shape, long long i) {
+  const bool opens = shape.layout == 0 || (shape.layout == 2 && i % shape.columns == 0);
+  return opens ? "<TR>\r\n" : "";
+}
+
+std::string RowClosing(const TableShape& shape, long long i) {
+  const bool closes = shape.layout == 0 || (shape.layout == 2 && i % shape.columns == shape.columns - 1);
+  return closes ? "</TR>\r\n" : "";
+}
+
+// Line `index` of the captions; empty beyond the end.
+std::string_view CaptionLine(const TPageInput& input, long long index) {
+  if (index < 0 || index >= static_cast<long long>(input.captionLines.size())) return {};
+  return input.captionLines[static_cast<std::size_t>(index)];
+}
+
+// The caption the test page links image i to.
+std::string TestPageCaption(const TPageInput& input, long long i) {
+  const long long rows = input.rowsPerButton;
+  switch (input.joinMode) {
+    case 1: return "allinone";
+    case 2: return std::string(CaptionLine(input, rows * input.buttonsPerImage * i));
+    default: return std::string(CaptionLine(input, rows * i));
+  }
+}
+
+std::string PageLink(std::string_view caption) { return LowerAscii(caption) + ".html"; }
+
+std::string MapAreas(const TPageInput& input, long long i) {
+  const long long slots = input.joinMode == 1 ? input.buttonCount : input.buttonsPerImage;
+  std::string areas;
+  for (long long j = 0; j < slots; ++j) {
+    const std::string_view line = CaptionLine(input, (input.buttonsPerImage * i + j) * input.rowsPerButton);
+    if (line.empty()) continue;
+    const std::string coords = j < static_cast<long long>(input.mapRects.size())
+                                   ? input.mapRects[static_cast<std::size_t>(j)]
+                                   : std::string("0,0,0,0");
+    areas += HTMLArea(coords, PageLink(line), line);
+    areas += kLineEnd;
+  }
+  return areas;
+}
+
+std::string MapImage(const TPageImage& image, long long i) {
+  const std::string n = std::to_string(i);
+  return "<img src=\"" + image.fileName + "\" alt=\"" + image.hint + "\" width=\"" + std::to_string(image.width) +
+         "\" height=\"" + std::to_string(image.height) + "\" usemap=\"#kestro" + n + "\"/>";
+}
+
+}  // namespace
+
+std::string HTMLHeader() {
+  return "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\r\n"
+         "<HTML>\r\n"
+         "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n"
+         "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#000000\">\r\n";
+}
+
+std::string HTMLLinkImg(std::string_view href, std::string_view src, std::string_view alt, int width, int height) {
+  std::string line = "<a href=\"";
+  line.append(href).append("\"><img src=\"").append(src);
+  line.append("\" border=\"0\" width=\"").append(std::to_string(width));
+  line.append("\" height=\"").append(std::to_string(height));
+  line.append("\" alt=\"").append(alt).append("\"></a>");
+  return line;
+}
+
+std::string HTMLArea(std::string_view coords, std::string_view href, std::string_view alt) {
+  std::string line = "<area shape=\"rect\" coords=\"";
+  line.append(coords).append("\" href=\"").append(href).append("\" alt=\"").append(alt).append("\"/>");
+  return line;
+}
+
+std::string BuildTestPage(const TPageInput& input) {
+  const TableShape shape = ShapeOf(input);
+  std::string page = HTMLHeader();
+  page += "<H2>Kestrova - test HTML: " + input.projectFile + "</H2>\r\n";
+  page.append(kTableTag).append(kLineEnd);
+  if (shape.layout == 1) page += "<TR>\r\n";
+  for (std::size_t i = 0; i < input.images.size(); ++i) {
+    const TPageImage& image = input.images[i];
+    const std::string caption = TestPageCaption(input, static_cast<long long>(i));
+    page += RowOpening(shape, static_cast<long long>(i));
+    page += " <TD>\r\n  ";
+    page += HTMLLinkImg(PageLink(caption), image.fileName, caption, image.width, image.height);
+    page += "\r\n </TD>\r\n";
+    page += RowClosing(shape, static_cast<long long>(i));
+  }
+  if (shape.layout == 1) page += "</TR>\r\n";
+  page += "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
+  return page;
+}
+
+std::string BuildMapPage(const TPageInput& input) {
+  const TableShape shape = ShapeOf(input);
+  const bool inTable = input.joinMode == 2;
+  std::string page = HTMLHeader();
+  page += "<H2>Kestrova - test HTML (map): " + input.projectFile + "</H2>\r\n\r\n";
+  if (inTable) page.append(kTableTag).append("\r\n\r\n");
+  if (shape.layout == 1) page += "<TR>\r\n";
+  for (std::size_t i = 0; i < input.images.size(); ++i) {
+    const long long n = static_cast<long long>(i);
+    page += RowOpening(shape, n);
+    page += "<map name=\"kestro" + std::to_string(n) + "\" id=\"kestro" + std::to_string(n) + "\">\r\n";
+    page += MapAreas(input, n);
+    page += "</map>\r\n\r\n <TD>\r\n";
+    page += MapImage(input.images[i], n) + "\r\n\r\n";
+    page += " </TD>\r\n";
+    page += RowClosing(shape, n);
+  }
+  if (shape.layout == 1) page += "</TR>\r\n";
+  if (inTable) page += "</TABLE>\r\n\r\n";
+  page += "</BODY>\r\n</HTML>\r\n";
+  return page;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,336 @@
+#include "core/images/EmfPlayer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/images/BmpReader.h"
+#include "core/images/ImageFileError.h"
+#include "core/images/LittleEndian.h"
+#include "core/images/MetafileDevice.h"
+#include "core/support/TextEncoding.h"
+#include "rendering/Utf8.h"
+
+namespace kestrova {
+
+namespace {
+
+constexpr std::uint32_t kSignature = 0x464D4520;  // " EMF"
+constexpr std::uint32_t kStockObject = 0x80000000;
+
+const char* const kTruncated = kMetafileTruncated;
+const char* const kBadRecord = kMetafileBadRecord;
+
+// Record types.
+enum : std::uint32_t {
+  kHeader = 1,
+  kPolyBezier = 2,
+  kPolygon = 3,
+  kPolyline = 4,
+  kPolylineTo = 6,
+  kPolyPolyline = 7,
+  kPolyPolygon = 8,
+  kSetWindowExtEx = 9,
+  kSetWindowOrgEx = 10,
+  kSetViewportExtEx = 11,
+  kSetViewportOrgEx = 12,
+  kEof = 14,
+  kSetPixelV = 15,
+  kSetMapMode = 17,
+  kSetBkMode = 18,
+  kSetTextAlign = 22,
+  kSetTextColor = 24,
+  kSetBkColor = 25,
+  kMoveToEx = 27,
+  kSaveDC = 33,
+  kRestoreDC = 34,
+  kSelectObject = 37,
+  kCreatePen = 38,
+  kCreateBrushIndirect = 39,
+  kDeleteObject = 40,
+  kEllipse = 42,
+  kRectangle = 43,
+  kRoundRect = 44,
+  kArc = 45,
+  kChord = 46,
+  kPie = 47,
+  kCreatePalette = 49,
+  kLineTo = 54,
+  kBitBlt = 76,
+  kStretchBlt = 77,
+  kSetDIBitsToDevice = 80,
+  kStretchDIBits = 81,
+  kExtCreateFontIndirectW = 82,
+  kExtTextOutA = 83,
+  kExtTextOutW = 84,
+  kPolygon16 = 86,
+  kPolyline16 = 87,
+  kPolylineTo16 = 89,
+  kPolyPolyline16 = 90,
+  kPolyPolygon16 = 91,
+  kCreateMonoBrush = 93,
+  kCreateDibPatternBrushPt = 94,
+  kExtCreatePen = 95,
+};
+
+// Calls visit(type, record) for every record up to the end record; offsets
+// inside a record count from its start.
+template <typename Visit>
+void ForEachRecord(std::span<const std::uint8_t> file, Visit visit) {
+  const LittleEndianView f(file, kTruncated);
+  std::size_t pos = 0;
+  while (pos < file.size()) {
+    const std::uint32_t type = f.U32(pos);
+    const std::uint32_t size = f.U32(pos + 4);
+    if (size < 8 || size % 4 != 0) throw ImageFileError(kBadRecord);
+    f.Require(pos, size);
+    if (type == kEof) return;
+    visit(type, LittleEndianView(f.Sub(pos, size), kBadRecord));
+    pos += size;
+  }
+  throw ImageFileError(kTruncated);  // the end record is missing
+}
+
+TPoint Point32(const LittleEndianView& r, std::size_t at) { return TPoint{r.I32(at), r.I32(at + 4)}; }
+
+TRect Rect32(const LittleEndianView& r, std::size_t at) {
+  return TRect{r.I32(at), r.I32(at + 4), r.I32(at + 8), r.I32(at + 12)};
+}
+
+std::vector<TPoint> Points(const LittleEndianView& r, std::size_t at, std::uint64_t count, bool small) {
+  const std::size_t step = small ? 4 : 8;
+  r.Require(at, count * step);
+  std::vector<TPoint> points;
+  points.reserve(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t p = at + i * step;
+    points.push_back(small ? TPoint{r.I16(p), r.I16(p + 2)} : Point32(r, p));
+  }
+  return points;
+}
+
+// Polylines and polygons: bounds, count, points.
+std::vector<TPoint> PolyPoints(const LittleEndianView& r, bool small) { return Points(r, 28, r.U32(24), small); }
+
+// Bounds, number of polygons, number of points, the counts, then the points.
+std::vector<std::vector<TPoint>> PolyPolyPoints(const LittleEndianView& r, bool small) {
+  const std::uint64_t polygons = r.U32(24);
+  r.Require(32, polygons * 4);
+  std::vector<std::vector<TPoint>> out;
+  std::size_t at = 32 + static_cast<std::size_t>(polygons) * 4;
+  for (std::size_t i = 0; i < polygons; ++i) {
+    const std::uint32_t n = r.U32(32 + 4 * i);
+    out.push_back(Points(r, at, n, small));
+    at += static_cast<std::size_t>(n) * (small ? 4 : 8);
+  }
+  return out;
+}
+
+// UTF-16 text; a lone surrogate becomes U+FFFD, a NUL ends the text.
+std::string Utf16Text(const LittleEndianView& r, std::size_t at, std::uint64_t units) {
+  r.Require(at, units * 2);
+  std::string out;
+  for (std::size_t i = 0; i < units; ++i) {
+    char32_t c = r.U16(at + 2 * i);
+    if (c == 0) break;
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < units) {
+      const char32_t low = r.U16(at + 2 * (i + 1));
+      if (low >= 0xDC00 && low < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      }
+    }
+    if (c >= 0xD800 && c < 0xE000) c = 0xFFFD;
+    AppendUtf8(out, c);
+  }
+  return out;
+}
+
+// Single-byte text, read like the program's other single-byte text.
+std::string AnsiText(const LittleEndianView& r, std::size_t at, std::uint64_t count) {
+  const auto bytes = r.Sub(at, count);
+  return DecodeTextFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+MetaFont Font(const LittleEndianView& r) {
+  MetaFont f;
+  f.height = r.I32(12);
+  f.weight = r.I32(28);
+  f.italic = r.U8(32) != 0;
+  f.underline = r.U8(33) != 0;
+  f.strikeout = r.U8(34) != 0;
+  f.charset = r.U8(35);
+  f.quality = r.U8(38);
+  f.face = Utf16Text(r, 40, 32);
+  return f;
+}
+
+void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
+  const TPoint ref = Point32(r, 36);
+  const std::uint32_t count = r.U32(44), offset = r.U32(48), options = r.U32(52);
+  const std::string text = wide ? Utf16Text(r, offset, count) : AnsiText(r, offset, count);
+  dc.TextOut(ref.x, ref.y, text, options, Rect32(r, 56));
+}
+
+// The bitmap a record carries at the given offsets; null when it has none or
+// one of a kind not supported.
+std::optional<Bitmap> Picture(const LittleEndianView& r, std::size_t offsetsAt) {
+  const std::uint32_t offBmi = r.U32(offsetsAt), cbBmi = r.U32(offsetsAt + 4);
+  const std::uint32_t offBits = r.U32(offsetsAt + 8), cbBits = r.U32(offsetsAt + 12);
+  if (cbBmi == 0) return std::nullopt;
+  const auto info = r.Sub(offBmi, cbBmi);
+  const auto bits = r.Sub(offBits, cbBits);
+  try {
+    return DecodeDib(info, bits);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+void BitBlt(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
+  const int x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
+  const std::uint32_t rop = r.U32(40);
+  const int xSrc = r.I32(44), ySrc = r.I32(48);
+  const int cxSrc = stretch ? r.I32(100) : cx, cySrc = stretch ? r.I32(104) : cy;
+  const auto picture = Picture(r, 84);
+  dc.Blit(TRect{x, y, x + cx, y + cy}, picture ? &*picture : nullptr, TRect{xSrc, ySrc, xSrc + cxSrc, ySrc + cySrc},
+          rop);
+}
+
+// The device-independent calls count the source corner from the bitmap's bottom-left.
+void DibToDevice(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
+  const int x = r.I32(24), y = r.I32(28), xSrc = r.I32(32), ySrc = r.I32(36);
+  const int cxSrc = r.I32(40), cySrc = r.I32(44);
+  const std::uint32_t rop = stretch ? r.U32(68) : 0x00CC0020;
+  const int cx = stretch ? r.I32(72) : cxSrc, cy = stretch ? r.I32(76) : cySrc;
+  const auto picture = Picture(r, 48);
+  if (!picture) return;
+  const int top = picture->Height() - (ySrc + cySrc);
+  dc.Blit(TRect{x, y, x + cx, y + cy}, &*picture, TRect{xSrc, top, xSrc + cxSrc, top + cySrc}, rop);
+}
+
+MetaPen ExtPen(const LittleEndianView& r) {
+  const std::uint32_t style = r.U32(28);
+  const bool geometric = style & 0x10000;
+  const bool hollowBrush = r.U32(36) == gdi::BS_NULL;
+  return MetaPen{(style & 0x0F) != gdi::PS_NULL && !hollowBrush, geometric ? r.I32(32) : 0, r.U32(40)};
+}
+
+void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
+  using Shape = MetafileDevice::ArcShape;
+  switch (type) {
+    case kSetMapMode: dc.SetMapMode(r.I32(8)); break;
+    case kSetWindowExtEx: dc.SetWindowExt(r.I32(8), r.I32(12)); break;
+    case kSetWindowOrgEx: dc.SetWindowOrg(r.I32(8), r.I32(12)); break;
+    case kSetViewportExtEx: dc.SetViewportExt(r.I32(8), r.I32(12)); break;
+    case kSetViewportOrgEx: dc.SetViewportOrg(r.I32(8), r.I32(12)); break;
+    case kSetBkMode: dc.SetBkMode(r.I32(8)); break;
+    case kSetTextAlign: dc.SetTextAlign(r.U32(8)); break;
+    case kSetTextColor: dc.SetTextColor(r.U32(8)); break;
+    case kSetBkColor: dc.SetBkColor(r.U32(8)); break;
+    case kSaveDC: dc.SaveDC(); break;
+    case kRestoreDC: dc.RestoreDC(r.I32(8)); break;
+    case kCreatePen: dc.CreateObjectAt(r.U32(8), MetaPen{(r.U32(12) & 0x0F) != gdi::PS_NULL, r.I32(16), r.U32(24)}); break;
+    case kExtCreatePen: dc.CreateObjectAt(r.U32(8), ExtPen(r)); break;
+    case kCreateBrushIndirect: {
+      const std::uint32_t style = r.U32(12);
+      dc.CreateObjectAt(r.U32(8), MetaBrush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, r.U32(16)});
+      break;
+    }
+    case kExtCreateFontIndirectW: dc.CreateObjectAt(r.U32(8), Font(r)); break;
+    case kCreatePalette:
+    case kCreateMonoBrush:
+    case kCreateDibPatternBrushPt: dc.CreateObjectAt(r.U32(8), MetaOtherObject{}); break;
+    case kSelectObject: {
+      const std::uint32_t index = r.U32(8);
+      if (index & kStockObject)
+        dc.SelectStockObject(index & ~kStockObject);
+      else
+        dc.SelectObject(index);
+      break;
+    }
+    case kDeleteObject: dc.DeleteObject(r.U32(8)); break;
+    case kMoveToEx: dc.MoveTo(r.I32(8), r.I32(12)); break;
+    case kLineTo: dc.LineTo(r.I32(8), r.I32(12)); break;
+    case kPolyline:
+    case kPolyline16: dc.Polyline(PolyPoints(r, type == kPolyline16)); break;
+    case kPolylineTo:
+    case kPolylineTo16: dc.PolylineTo(PolyPoints(r, type == kPolylineTo16)); break;
+    case kPolygon:
+    case kPolygon16: dc.Polygon(PolyPoints(r, type == kPolygon16)); break;
+    case kPolyPolyline:
+    case kPolyPolyline16:
+      for (const auto& line : PolyPolyPoints(r, type == kPolyPolyline16)) dc.Polyline(line);
+      break;
+    case kPolyPolygon:
+    case kPolyPolygon16: dc.PolyPolygon(PolyPolyPoints(r, type == kPolyPolygon16)); break;
+    case kRectangle: dc.Rectangle(Rect32(r, 8)); break;
+    case kEllipse: dc.Ellipse(Rect32(r, 8)); break;
+    case kRoundRect: dc.RoundRect(Rect32(r, 8), r.I32(24), r.I32(28)); break;
+    case kArc: dc.ArcShaped(Shape::Arc, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
+    case kChord: dc.ArcShaped(Shape::Chord, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
+    case kPie: dc.ArcShaped(Shape::Pie, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
+    case kSetPixelV: dc.SetPixel(r.I32(8), r.I32(12), r.U32(16)); break;
+    case kExtTextOutA:
+    case kExtTextOutW: ExtTextOut(dc, r, type == kExtTextOutW); break;
+    case kBitBlt:
+    case kStretchBlt: BitBlt(dc, r, type == kStretchBlt); break;
+    case kSetDIBitsToDevice:
+    case kStretchDIBits: DibToDevice(dc, r, type == kStretchDIBits); break;
+    default: break;  // records that change nothing we draw
+  }
+}
+
+// Device pixels per millimetre of the reference device (96 DPI when the header gives none).
+double PixelsPerMm(int pixels, int mm) { return pixels > 0 && mm > 0 ? static_cast<double>(pixels) / mm : 96 / 25.4; }
+
+}  // namespace
+
+bool LooksLikeEmf(std::span<const std::uint8_t> file) {
+  const LittleEndianView f(file, kTruncated);
+  return f.Holds(0, 44) && f.U32(0) == kHeader && f.U32(40) == kSignature;
+}
+
+EmfLayout ReadEmfLayout(std::span<const std::uint8_t> file) {
+  if (!LooksLikeEmf(file)) throw ImageFileError("Invalid metafile header");
+  const LittleEndianView f(file, kTruncated);
+  const std::uint32_t headerSize = f.U32(4);
+  f.Require(0, std::max<std::uint32_t>(headerSize, 88));
+  EmfLayout layout;
+  const TRect bounds = Rect32(f, 8);
+  layout.frame = Rect32(f, 24);
+  layout.devicePixels = TSize{f.I32(72), f.I32(76)};
+  layout.deviceMm = TSize{f.I32(80), f.I32(84)};
+  const double ppmX = PixelsPerMm(layout.devicePixels.cx, layout.deviceMm.cx);
+  const double ppmY = PixelsPerMm(layout.devicePixels.cy, layout.deviceMm.cy);
+  if (layout.frame.Width() <= 0 || layout.frame.Height() <= 0) {
+    // No frame: the bounds (device pixels, both edges included) in 0.01 mm.
+    layout.frame = TRect{static_cast<int>(std::lrint(bounds.left * 100 / ppmX)),
+                         static_cast<int>(std::lrint(bounds.top * 100 / ppmY)),
+                         static_cast<int>(std::lrint((bounds.right + 1) * 100 / ppmX)),
+                         static_cast<int>(std::lrint((bounds.bottom + 1) * 100 / ppmY))};
+  }
+  layout.width = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Width()) * 96 / 2540));
+  layout.height = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Height()) * 96 / 2540));
+  if (layout.width <= 0 || layout.height <= 0) throw ImageFileError("Metafile has no size");
+  ForEachRecord(file, [](std::uint32_t, const LittleEndianView&) {});
+  return layout;
+}
+
+void PlayEmf(std::span<const std::uint8_t> file, const EmfLayout& layout, TCanvas& canvas) {
+  DeviceToCanvas base;
+  base.pixelsPerMmX = PixelsPerMm(layout.devicePixels.cx, layout.deviceMm.cx);
+  base.pixelsPerMmY = PixelsPerMm(layout.devicePixels.cy, layout.deviceMm.cy);
+  // The frame, in reference-device pixels, is stretched over the picture.
+  const double frameLeft = layout.frame.left / 100.0 * base.pixelsPerMmX;
+  const double frameTop = layout.frame.top / 100.0 * base.pixelsPerMmY;
+  base.scaleX = layout.width / (layout.frame.Width() / 100.0 * base.pixelsPerMmX);
+  base.scaleY = layout.height / (layout.frame.Height() / 100.0 * base.pixelsPerMmY);
+  base.offsetX = -frameLeft * base.scaleX;
+  base.offsetY = -frameTop * base.scaleY;
+  MetafileDevice dc(canvas, base);
+  ForEachRecord(file, [&](std::uint32_t type, const LittleEndianView& r) { PlayRecord(dc, type, r); });
+}
+
+}  // namespace kestrova

@@ -1,0 +1,43 @@
+#include "core/images/GifCodec.h"
+
+#include <sstream>
+#include <string>
+
+#include "core/images/ImageFileError.h"
+
+namespace kestrova {
+
+TColorReduction ColorReductionForIndex(int index) {
+  if ((index >= 0 && index <= 6) || index == 8) return static_cast<TColorReduction>(index);
+  return TColorReduction::rmQuantize;
+}
+
+TDitherMode DitherModeForIndex(int index) {
+  return index >= 1 && index <= 6 ? static_cast<TDitherMode>(index) : TDitherMode::dmNearest;
+}
+
+TGIFCompression CompressionForIndex(int index) {
+  return index == 1 ? TGIFCompression::gcRLE : TGIFCompression::gcLZW;
+}
+
+Bitmap DecodeGif(std::span<const std::uint8_t> file) {
+  std::istringstream in(std::string(file.begin(), file.end()));
+  TGIFImage gif;
+  gif.LoadFromStream(in);
+  const Bitmap* first = gif.GetBitmap();
+  if (!first) throw ImageFileError("GIF file contains no image");
+  return *first;
+}
+
+std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TDitherMode dither, TGIFCompression compression) {
+  TGIFImage gif;
+  gif.DitherMode = dither;
+  gif.Compression = compression;
+  gif.Assign(bitmap);
+  std::ostringstream out;
+  gif.SaveToStream(out);
+  const std::string bytes = std::move(out).str();
+  return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace kestrova

@@ -1,0 +1,172 @@
+#include "core/images/ImageFiles.h"
+
+#include <exception>
+
+#include "core/images/BmpReader.h"
+#include "core/images/BmpWriter.h"
+#include "core/support/FileAccess.h"
+#include "core/support/FilePaths.h"
+#include "core/images/GifCodec.h"
+#include "core/images/ImageFileError.h"
+#include "core/images/JpegCodec.h"
+#include "core/support/Messages.h"
+#include "core/images/Metafile.h"
+#include "core/images/PngCodec.h"
+#include "core/support/StrLib.h"
+
+namespace kestrova {
+
+namespace {
+
+// From the last "." of the file name part on; empty when it has none.
+std::string_view ExtensionOf(std::string_view fileName) {
+  const std::size_t nameStart = fileName.size() - FileNameOf(fileName).size();
+  const std::size_t dot = fileName.rfind('.');
+  return dot == std::string_view::npos || dot < nameStart ? std::string_view() : fileName.substr(dot);
+}
+
+std::string ReadWholeFile(const std::string& fileName) {
+  std::string bytes;
+  switch (ReadFileBytes(fileName, bytes)) {
+    case ReadStatus::Ok: return bytes;
+    case ReadStatus::Missing: throw ImageFileError("File not found: " + fileName);
+    case ReadStatus::Failed: break;
+  }
+  throw ImageFileError("Cannot read file: " + fileName);
+}
+
+std::span<const std::uint8_t> BytesOf(const std::string& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
+void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
+  if (!WriteFileAtomically(fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
+    throw ImageFileError("Cannot write file: " + fileName);
+}
+
+Bitmap ReadPicture(const std::string& fileName) {
+  const std::string bytes = ReadWholeFile(fileName);
+  switch (PictureKindForReading(fileName)) {
+    case PictureKind::Png: return DecodePng(BytesOf(bytes));
+    case PictureKind::Jpeg: return DecodeJpeg(BytesOf(bytes));
+    case PictureKind::Metafile: return RenderMetafile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    case PictureKind::Gif: return DecodeGif(BytesOf(bytes));
+    case PictureKind::WindowsBitmap: break;
+  }
+  return DecodeBmp(BytesOf(bytes));
+}
+
+// Runs a reader or writer step; false with the error's message when it fails.
+template <typename Step>
+bool Guarded(std::string& errorText, Step step) {
+  errorText.clear();
+  try {
+    step();
+    return true;
+  } catch (const std::exception& e) {
+    errorText = e.what();
+  }
+  return false;
+}
+
+}  // namespace
+
+void ShowErrorBox(const std::string& text) {
+  if (MessageBoxFunction)
+    MessageBoxFunction(text, mtError, mbOK, 0);
+  else
+    ShowMessageOrLog(text, mtError, mbOK);
+}
+
+ImageWriteOptions ImageWriteOptionsOf(const TSettings& s) {
+  return ImageWriteOptions{s.GIFColorReduc, s.GIFDither,          s.GIFCompr,           s.jpg_qual,
+                           s.PNGCompressionLevel, s.PNGTransparent, s.PNGTransparentColor};
+}
+
+PictureKind PictureKindForReading(std::string_view fileName) {
+  const std::string_view ext = TrimControls(ExtensionOf(fileName));
+  if (SameText(ext, ".GIF")) return PictureKind::Gif;
+  if (SameText(ext, ".PNG")) return PictureKind::Png;
+  if (SameText(ext, ".JPG") || SameText(ext, ".JPEG") || SameText(ext, ".JPE")) return PictureKind::Jpeg;
+  if (SameText(ext, ".EMF") || SameText(ext, ".WMF")) return PictureKind::Metafile;
+  return PictureKind::WindowsBitmap;
+}
+
+PictureKind PictureKindForSaving(std::string_view fileName) {
+  const std::string_view ext = ExtensionOf(fileName);
+  if (SameText(ext, ".GIF")) return PictureKind::Gif;
+  if (SameText(ext, ".JPG")) return PictureKind::Jpeg;
+  if (SameText(ext, ".PNG")) return PictureKind::Png;
+  return PictureKind::WindowsBitmap;
+}
+
+bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText) {
+  if (!image) return false;
+  return Guarded(errorText, [&] { *image = ReadPicture(fileName); });
+}
+
+bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string& errorText) {
+  bool loaded = false;
+  if (host.image) {
+    loaded = LoadPictureInto(fileName, host.image, errorText);
+  } else {
+    errorText = "No base image";
+  }
+  if (loaded && host.settings) host.settings->image_file = fileName;
+  if (host.updateImageInfo) host.updateImageInfo();
+  return loaded;
+}
+
+bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText) {
+  if (!target) return false;
+  return Guarded(errorText, [&] { *target = DecodeGif(BytesOf(ReadWholeFile(fileName))); });
+}
+
+bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+             std::string& errorText) {
+  if (!bitmap) return false;
+  GIFDefaultColorReduction = ColorReductionForIndex(options.gifColorReduction);
+  return Guarded(errorText, [&] {
+    WriteWholeFile(fileName, EncodeGif(*bitmap, DitherModeForIndex(options.gifDither),
+                                       CompressionForIndex(options.gifCompression)));
+  });
+}
+
+bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText) {
+  if (!bitmap) return false;
+  return Guarded(errorText, [&] { WriteWholeFile(fileName, EncodeBmp(*bitmap)); });
+}
+
+bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+              std::string& errorText) {
+  if (!bitmap) return false;
+  return Guarded(errorText, [&] { WriteWholeFile(fileName, EncodeJpeg(*bitmap, options.jpegQuality)); });
+}
+
+bool SavePng(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+             std::string& errorText) {
+  if (!bitmap) return false;
+  const PngWriteOptions png{options.pngCompressionLevel, options.pngTransparent, options.pngTransparentColor};
+  return Guarded(errorText, [&] { WriteWholeFile(fileName, EncodePng(*bitmap, png)); });
+}
+
+void SaveBaseImage(BaseImageHost& host, const ImageWriteOptions& options, const std::string& fileName) {
+  auto show = [&](const std::string& text) {
+    if (host.showErrorBox) host.showErrorBox(text);
+  };
+  std::string errorText;
+  auto saveAs = [&](auto writer, const char* tag) {
+    if (!writer(fileName, host.image, options, errorText))
+      show(host.errorSavingText + tag + fileName + "\r\n" + errorText);
+  };
+  switch (PictureKindForSaving(fileName)) {
+    case PictureKind::Gif: return saveAs(SaveGif, " gif: ");
+    case PictureKind::Jpeg: return saveAs(SaveJpeg, " jpg: ");
+    case PictureKind::Png: return saveAs(SavePng, " png: ");
+    default: break;
+  }
+  if (!SaveBmp(fileName, host.image, errorText)) return show(host.errorSavingText + " bmp: " + fileName);
+  if (host.settings) host.settings->image_file = fileName;
+}
+
+}  // namespace kestrova

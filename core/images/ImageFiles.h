@@ -1,0 +1,102 @@
+#pragma once
+// Reading pictures into bitmaps and writing bitmaps, the kind of file chosen by
+// the name's extension (upper-cased; trimmed when reading):
+//
+//   extension        reading            SaveBaseImage writes
+//   .GIF             LoadGif            SaveGif
+//   .PNG             PNG                SavePng
+//   .JPG             JPEG               SaveJpeg
+//   .JPEG, .JPE      JPEG               Windows bitmap
+//   .EMF, .WMF       metafile, drawn    Windows bitmap
+//   anything else    Windows bitmap     Windows bitmap
+//
+// Every reader and the three format writers clear the error text first and,
+// on failure, return false with the error's message in it. A reader changes
+// its target only when the whole file was read.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/files/SettingsRecord.h"
+#include "rendering/Bitmap.h"
+#include "rendering/Color.h"
+#include "rendering/Settings.h"
+
+namespace kestrova {
+
+// The output options the main window's controls hold.
+struct ImageWriteOptions {
+  int gifColorReduction = 7;       // ComboGIFRC item index; -1 when nothing is selected
+  int gifDither = 0;               // ComboGIFDTR item index
+  int gifCompression = 0;          // ComboGIFCompr item index; 1 is RLE
+  int jpegQuality = 100;           // RxSliderJPG, 1..100
+  int pngCompressionLevel = 0;     // RxSpinEditPNGLevel, 0..9
+  bool pngTransparent = false;     // cbPNGTransp
+  TColor pngTransparentColor = 0;  // the colour of ColorBitBtnPNGTr
+};
+
+// The options as the settings record holds them (each control mirrors one field).
+ImageWriteOptions ImageWriteOptionsOf(const TSettings& settings);
+
+enum class PictureKind { Gif, Png, Jpeg, Metafile, WindowsBitmap };
+
+// The reader for a file name: its extension trimmed and upper-cased.
+PictureKind PictureKindForReading(std::string_view fileName);
+// The writer SaveBaseImage uses: GIF, PNG and JPEG for ".GIF", ".PNG", ".JPG"
+// exactly (upper-cased, not trimmed), a Windows bitmap for every other name.
+PictureKind PictureKindForSaving(std::string_view fileName);
+
+// The base-image writer's message box: type error, one OK button. It always
+// shows a box (it runs only from the window); without one set, the text goes
+// where ShowMessageOrLog sends it.
+void ShowErrorBox(const std::string& text);
+
+// What the base-image reader and writer need of the main window.
+struct BaseImageHost {
+  Bitmap* image = nullptr;                 // the bitmap of ImageBase
+  TSettings* settings = &CurrentSettings;  // its image_file follows the base image
+  // UpdateImageInfo: refreshes the base-image information label. May be empty.
+  std::function<void()> updateImageInfo;
+  // Shows a message box of the error type with an OK button. May be empty.
+  std::function<void(const std::string& text)> showErrorBox = ShowErrorBox;
+  // The language table's "Error saving".
+  std::string errorSavingText = "Error saving";
+};
+
+// Reads the file into the base image; on success image_file := fileName. Last,
+// whatever happened, the information label is refreshed.
+bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string& errorText);
+
+// Reads the file into the given bitmap; false at once (error text untouched)
+// when there is none. Neither image_file nor the information label changes.
+// A metafile gives the bitmap the metafile's size; the image control showing
+// the bitmap takes that size from it.
+bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText);
+
+// Reads a GIF file and puts its first frame, as a bitmap, into the target;
+// false when no target is given, and ("GIF file contains no image") when the
+// file holds no picture.
+bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText);
+
+// Writers of one bitmap with the window's output options; false when no bitmap
+// is given. The file is written only once the whole picture was encoded.
+//
+// SaveGif first sets the GIF unit's default colour reduction from the option
+// (ColorReductionForIndex) and leaves it so: every GIF image created later
+// starts with it.
+bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+             std::string& errorText);
+// A Windows bitmap file in the bitmap's own pixel format (no options).
+bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText);
+bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+              std::string& errorText);
+bool SavePng(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
+             std::string& errorText);
+
+// Writes the base image by the name's extension and reports errors itself in
+// message boxes. A Windows bitmap written becomes the base-image file
+// (image_file := fileName); GIF, JPEG and PNG copies leave image_file alone.
+void SaveBaseImage(BaseImageHost& host, const ImageWriteOptions& options, const std::string& fileName);
+
+}  // namespace kestrova

@@ -1,0 +1,343 @@
+#include "core/images/MetafileDevice.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "rendering/FontEngine.h"
+
+namespace kestrova {
+
+namespace {
+
+// Slots beyond this are refused: no real metafile has more objects, and a
+// lying index must not make the table huge.
+constexpr std::uint32_t kMaxObjects = 65536;
+
+// The size of the device's default font, in pixels.
+constexpr int kDefaultFontPixels = 16;
+
+// Millimetres per logical unit of the fixed mapping modes.
+double MillimetresPerUnit(int mode) {
+  switch (mode) {
+    case gdi::MM_LOMETRIC: return 0.1;
+    case gdi::MM_HIMETRIC: return 0.01;
+    case gdi::MM_LOENGLISH: return 0.254;
+    case gdi::MM_HIENGLISH: return 0.0254;
+    case gdi::MM_TWIPS: return 25.4 / 1440;
+    default: return 0;
+  }
+}
+
+int Round(double v) { return static_cast<int>(std::lrint(std::clamp(v, -1e9, 1e9))); }
+
+MetaFont DefaultFont() {
+  MetaFont f;
+  f.devicePixels = kDefaultFontPixels;
+  return f;
+}
+
+}  // namespace
+
+BlitOp BlitOpOf(std::uint32_t rop) {
+  switch ((rop >> 16) & 0xFF) {
+    case 0xCC: return BlitOp::SrcCopy;
+    case 0x88: return BlitOp::SrcAnd;
+    case 0xEE: return BlitOp::SrcPaint;
+    case 0xF0: return BlitOp::PatCopy;
+    case 0x00: return BlitOp::Blackness;
+    case 0xFF: return BlitOp::Whiteness;
+    default: return BlitOp::Unsupported;
+  }
+}
+
+MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : canvas_(canvas), base_(base) {
+  state_.font = DefaultFont();
+}
+
+// ---------------------------------------------------------------- state
+
+void MetafileDevice::SetWindowExt(int cx, int cy) {
+  if (cx != 0 && cy != 0) state_.windowExt = {cx, cy};
+}
+
+void MetafileDevice::SetViewportExt(int cx, int cy) {
+  if (cx != 0 && cy != 0) state_.viewportExt = {cx, cy};
+}
+
+void MetafileDevice::SaveDC() { saved_.push_back(state_); }
+
+void MetafileDevice::RestoreDC(int n) {
+  const auto count = static_cast<std::int64_t>(saved_.size());
+  std::int64_t target = 0;
+  if (n < 0 && -static_cast<std::int64_t>(n) <= count)
+    target = count + n;
+  else if (n > 0 && n <= count)
+    target = n - 1;
+  else
+    return;
+  state_ = saved_[static_cast<std::size_t>(target)];
+  saved_.resize(static_cast<std::size_t>(target));
+}
+
+// ---------------------------------------------------------------- objects
+
+void MetafileDevice::CreateObjectAt(std::uint32_t index, MetaObject object) {
+  if (index >= kMaxObjects) return;
+  if (index >= objects_.size()) objects_.resize(index + 1);
+  objects_[index] = std::move(object);
+}
+
+void MetafileDevice::CreateObject(MetaObject object) {
+  auto free = std::find_if(objects_.begin(), objects_.end(), [](const auto& o) { return !o.has_value(); });
+  if (free != objects_.end())
+    *free = std::move(object);
+  else if (objects_.size() < kMaxObjects)
+    objects_.push_back(std::move(object));
+}
+
+void MetafileDevice::SelectObject(std::uint32_t index) {
+  if (index >= objects_.size() || !objects_[index]) return;
+  std::visit(
+      [this](const auto& o) {
+        using T = std::decay_t<decltype(o)>;
+        if constexpr (std::is_same_v<T, MetaPen>) state_.pen = o;
+        if constexpr (std::is_same_v<T, MetaBrush>) state_.brush = o;
+        if constexpr (std::is_same_v<T, MetaFont>) state_.font = o;
+      },
+      *objects_[index]);
+}
+
+void MetafileDevice::SelectStockObject(std::uint32_t stock) {
+  static const TColor kBrushColors[] = {clWhite, 0xC0C0C0, 0x808080, 0x404040, clBlack};
+  if (stock <= 4) state_.brush = MetaBrush{true, kBrushColors[stock]};
+  if (stock == 5) state_.brush = MetaBrush{false, clWhite};
+  if (stock == 6) state_.pen = MetaPen{true, 0, clWhite};
+  if (stock == 7) state_.pen = MetaPen{true, 0, clBlack};
+  if (stock == 8) state_.pen = MetaPen{false, 0, clBlack};
+  if (stock >= 10 && stock <= 17) state_.font = DefaultFont();
+  if (stock == 18) state_.brush = MetaBrush{true, clWhite};
+  if (stock == 19) state_.pen = MetaPen{true, 0, clBlack};
+}
+
+void MetafileDevice::DeleteObject(std::uint32_t index) {
+  if (index < objects_.size()) objects_[index].reset();
+}
+
+// ---------------------------------------------------------------- mapping
+
+void MetafileDevice::Axes(AxisMap& x, AxisMap& y) const {
+  const DCState& s = state_;
+  double sx = 1, sy = 1;
+  if (const double mm = MillimetresPerUnit(s.mapMode); mm > 0) {
+    sx = base_.pixelsPerMmX * mm;
+    sy = -base_.pixelsPerMmY * mm;  // y grows upwards
+  } else if (s.mapMode == gdi::MM_ISOTROPIC || s.mapMode == gdi::MM_ANISOTROPIC) {
+    sx = static_cast<double>(s.viewportExt.cx) / s.windowExt.cx;
+    sy = static_cast<double>(s.viewportExt.cy) / s.windowExt.cy;
+    if (s.mapMode == gdi::MM_ISOTROPIC) {
+      const double m = std::min(std::abs(sx), std::abs(sy));
+      sx = std::copysign(m, sx);
+      sy = std::copysign(m, sy);
+    }
+  }
+  x.a = sx * base_.scaleX;
+  x.b = (s.viewportOrg.x - s.windowOrg.x * sx) * base_.scaleX + base_.offsetX;
+  y.a = sy * base_.scaleY;
+  y.b = (s.viewportOrg.y - s.windowOrg.y * sy) * base_.scaleY + base_.offsetY;
+}
+
+TPoint MetafileDevice::ToCanvas(TPoint p) const {
+  AxisMap x, y;
+  Axes(x, y);
+  return TPoint{Round(p.x * x.a + x.b), Round(p.y * y.a + y.b)};
+}
+
+std::vector<TPoint> MetafileDevice::PointsToCanvas(const std::vector<TPoint>& points) const {
+  AxisMap x, y;
+  Axes(x, y);
+  std::vector<TPoint> out;
+  out.reserve(points.size());
+  for (const TPoint& p : points) out.push_back(TPoint{Round(p.x * x.a + x.b), Round(p.y * y.a + y.b)});
+  return out;
+}
+
+TRect MetafileDevice::BoxToCanvas(const TRect& box) const {
+  const TPoint a = ToCanvas({box.left, box.top}), b = ToCanvas({box.right, box.bottom});
+  return TRect{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+double MetafileDevice::ScaleX() const {
+  AxisMap x, y;
+  Axes(x, y);
+  return std::abs(x.a);
+}
+
+double MetafileDevice::ScaleY() const {
+  AxisMap x, y;
+  Axes(x, y);
+  return std::abs(y.a);
+}
+
+bool MetafileDevice::Mirrored() const {
+  AxisMap x, y;
+  Axes(x, y);
+  return (x.a < 0) != (y.a < 0);
+}
+
+// ---------------------------------------------------------------- drawing
+
+void MetafileDevice::UseShapeTools() {
+  const MetaPen& pen = state_.pen;
+  canvas_.Pen.color = pen.color;
+  canvas_.Pen.style = pen.visible ? PenStyle::psSolid : PenStyle::psClear;
+  canvas_.Pen.width = pen.width == 0 ? 1 : std::max(1, Round(pen.width * ScaleX()));
+  canvas_.Brush.color = state_.brush.color;
+  canvas_.Brush.style = state_.brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear;
+}
+
+void MetafileDevice::LineTo(int x, int y) {
+  UseShapeTools();
+  const TPoint from = ToCanvas(state_.position), to = ToCanvas({x, y});
+  canvas_.MoveTo(from.x, from.y);
+  canvas_.LineTo(to.x, to.y);
+  state_.position = {x, y};
+}
+
+void MetafileDevice::Polyline(const std::vector<TPoint>& points) {
+  UseShapeTools();
+  canvas_.Polyline(PointsToCanvas(points));
+}
+
+void MetafileDevice::PolylineTo(const std::vector<TPoint>& points) {
+  if (points.empty()) return;
+  std::vector<TPoint> line{state_.position};
+  line.insert(line.end(), points.begin(), points.end());
+  Polyline(line);
+  state_.position = points.back();
+}
+
+void MetafileDevice::Polygon(const std::vector<TPoint>& points) {
+  UseShapeTools();
+  canvas_.Polygon(PointsToCanvas(points));
+}
+
+void MetafileDevice::PolyPolygon(const std::vector<std::vector<TPoint>>& polygons) {
+  UseShapeTools();
+  std::vector<std::vector<TPoint>> mapped;
+  mapped.reserve(polygons.size());
+  for (const auto& polygon : polygons) mapped.push_back(PointsToCanvas(polygon));
+  canvas_.PolyPolygon(mapped);
+}
+
+void MetafileDevice::Rectangle(const TRect& box) {
+  UseShapeTools();
+  canvas_.Rectangle(BoxToCanvas(box));
+}
+
+void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeight) {
+  UseShapeTools();
+  const TRect r = BoxToCanvas(box);
+  canvas_.RoundRect(r.left, r.top, r.right, r.bottom, Round(std::abs(cornerWidth) * ScaleX()),
+                    Round(std::abs(cornerHeight) * ScaleY()));
+}
+
+void MetafileDevice::Ellipse(const TRect& box) {
+  UseShapeTools();
+  const TRect r = BoxToCanvas(box);
+  canvas_.Ellipse(r.left, r.top, r.right, r.bottom);
+}
+
+void MetafileDevice::ArcShaped(ArcShape shape, const TRect& box, TPoint start, TPoint end) {
+  UseShapeTools();
+  const TRect r = BoxToCanvas(box);
+  TPoint s = ToCanvas(start), e = ToCanvas(end);
+  // Arcs run counter-clockwise in logical space; a mapping that mirrors the
+  // picture turns that round on the canvas.
+  if (Mirrored()) std::swap(s, e);
+  switch (shape) {
+    case ArcShape::Arc: canvas_.Arc(r.left, r.top, r.right, r.bottom, s.x, s.y, e.x, e.y); break;
+    case ArcShape::Chord: canvas_.Chord(r.left, r.top, r.right, r.bottom, s.x, s.y, e.x, e.y); break;
+    case ArcShape::Pie: canvas_.Pie(r.left, r.top, r.right, r.bottom, s.x, s.y, e.x, e.y); break;
+  }
+}
+
+void MetafileDevice::SetPixel(int x, int y, TColor c) {
+  const TPoint p = ToCanvas({x, y});
+  canvas_.SetPixel(p.x, p.y, PlainRGB(c));
+}
+
+void MetafileDevice::UseFont() {
+  const MetaFont& m = state_.font;
+  TFont f;
+  f.name = m.face.empty() ? "Arial" : m.face;
+  f.style = static_cast<TFontStyles>((m.weight >= 600 ? fsBold : 0) | (m.italic ? fsItalic : 0) |
+                                     (m.underline ? fsUnderline : 0) | (m.strikeout ? fsStrikeOut : 0));
+  f.charset = m.charset;
+  f.color = state_.textColor;
+  f.quality = m.quality == fqNonAntialiased ? fqNonAntialiased : fqAntialiased;
+  int pixels = m.devicePixels ? m.devicePixels : Round(std::abs(m.height) * ScaleY());
+  if (pixels <= 0) pixels = kDefaultFontPixels;
+  f.size = std::clamp(Round(pixels * 72.0 / 96.0), 1, kMaxFontPoints);
+  canvas_.Font = f;
+  // A positive height is the whole cell: the largest size whose cell fits.
+  while (m.height > 0 && !m.devicePixels && canvas_.Font.size > 1 && canvas_.TextHeight("Ag") > pixels)
+    --canvas_.Font.size;
+}
+
+void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_t options,
+                             std::optional<TRect> rect) {
+  if ((options & gdi::ETO_OPAQUE) && rect) {
+    canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
+    canvas_.FillRect(BoxToCanvas(*rect));
+  }
+  if (text.empty()) return;
+  UseFont();
+  const std::uint32_t align = state_.textAlign;
+  const bool updateCp = align & gdi::TA_UPDATECP;
+  TPoint p = ToCanvas(updateCp ? state_.position : TPoint{x, y});
+  const TSize extent = canvas_.TextExtent(text);
+  const std::uint32_t horizontal = align & gdi::TA_CENTER;
+  if (horizontal == gdi::TA_CENTER)
+    p.x -= extent.cx / 2;
+  else if (horizontal == gdi::TA_RIGHT)
+    p.x -= extent.cx;
+  const std::uint32_t vertical = align & gdi::TA_BASELINE;
+  if (vertical == gdi::TA_BASELINE)
+    p.y -= FontEngine::Instance().Get(canvas_.Font).Metrics().ascent;
+  else if (vertical == gdi::TA_BOTTOM)
+    p.y -= extent.cy;
+  canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
+  canvas_.TextOut(p.x, p.y, text);
+  if (updateCp && horizontal != gdi::TA_CENTER) {
+    const int advance = Round(extent.cx / std::max(ScaleX(), 1e-9));
+    state_.position.x += horizontal == gdi::TA_RIGHT ? -advance : advance;
+  }
+}
+
+void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop) {
+  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
+  const TRect mapped{a.x, a.y, b.x, b.y};  // may run backwards: the copy is mirrored then
+  auto fill = [&](TBrush brush) {
+    canvas_.Brush = brush;
+    canvas_.FillRect(BoxToCanvas(dest));
+  };
+  switch (BlitOpOf(rop)) {
+    case BlitOp::SrcCopy:
+      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcCopy);
+      break;
+    case BlitOp::SrcAnd:
+      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcAnd);
+      break;
+    case BlitOp::SrcPaint:
+      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcPaint);
+      break;
+    case BlitOp::PatCopy:
+      if (state_.brush.visible) fill(TBrush{state_.brush.color, BrushStyle::bsSolid});
+      break;
+    case BlitOp::Blackness: fill(TBrush{clBlack, BrushStyle::bsSolid}); break;
+    case BlitOp::Whiteness: fill(TBrush{clWhite, BrushStyle::bsSolid}); break;
+    case BlitOp::Unsupported: break;
+  }
+}
+
+}  // namespace kestrova

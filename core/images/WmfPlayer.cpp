@@ -1,0 +1,325 @@
+#include "core/images/WmfPlayer.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/images/BmpReader.h"
+#include "core/images/ImageFileError.h"
+#include "core/images/LittleEndian.h"
+#include "core/images/MetafileDevice.h"
+#include "core/support/TextEncoding.h"
+
+namespace kestrova {
+
+namespace {
+
+constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr std::size_t kPlaceableSize = 22;
+constexpr std::size_t kHeaderSize = 18;  // nine 16-bit words
+constexpr std::size_t kRecordHeaderSize = 6;
+
+const char* const kTruncated = kMetafileTruncated;
+const char* const kBadRecord = kMetafileBadRecord;
+
+// Record functions.
+enum : std::uint16_t {
+  kEof = 0x0000,
+  kSaveDC = 0x001E,
+  kCreatePalette = 0x00F7,
+  kSetBkMode = 0x0102,
+  kSetMapMode = 0x0103,
+  kRestoreDC = 0x0127,
+  kSelectObject = 0x012D,
+  kSetTextAlign = 0x012E,
+  kDibCreatePatternBrush = 0x0142,
+  kDeleteObject = 0x01F0,
+  kCreatePatternBrush = 0x01F9,
+  kSetBkColor = 0x0201,
+  kSetTextColor = 0x0209,
+  kSetWindowOrg = 0x020B,
+  kSetWindowExt = 0x020C,
+  kSetViewportOrg = 0x020D,
+  kSetViewportExt = 0x020E,
+  kLineTo = 0x0213,
+  kMoveTo = 0x0214,
+  kCreatePenIndirect = 0x02FA,
+  kCreateFontIndirect = 0x02FB,
+  kCreateBrushIndirect = 0x02FC,
+  kPolygon = 0x0324,
+  kPolyline = 0x0325,
+  kEllipse = 0x0418,
+  kRectangle = 0x041B,
+  kSetPixel = 0x041F,
+  kTextOut = 0x0521,
+  kPolyPolygon = 0x0538,
+  kRoundRect = 0x061C,
+  kCreateRegion = 0x06FF,
+  kArc = 0x0817,
+  kPie = 0x081A,
+  kChord = 0x0830,
+  kDibBitBlt = 0x0940,
+  kExtTextOut = 0x0A32,
+  kDibStretchBlt = 0x0B41,
+  kSetDibToDev = 0x0D33,
+  kStretchDib = 0x0F43,
+};
+
+// Calls visit(function, parameters) for every record up to the end record.
+template <typename Visit>
+void ForEachRecord(std::span<const std::uint8_t> file, std::size_t start, Visit visit) {
+  const LittleEndianView f(file, kTruncated);
+  std::size_t pos = start;
+  while (pos < file.size()) {
+    const std::uint64_t bytes = std::uint64_t{f.U32(pos)} * 2;
+    const std::uint16_t function = f.U16(pos + 4);
+    if (bytes < kRecordHeaderSize) throw ImageFileError(kBadRecord);
+    f.Require(pos, bytes);
+    if (function == kEof) return;
+    visit(function, LittleEndianView(f.Sub(pos + kRecordHeaderSize, bytes - kRecordHeaderSize), kBadRecord));
+    pos += static_cast<std::size_t>(bytes);
+  }
+  throw ImageFileError(kTruncated);  // the end record is missing
+}
+
+// --- parameter helpers; words are 16-bit and counted from the first parameter
+
+int I16(const LittleEndianView& p, std::size_t word) { return p.I16(2 * word); }
+
+// The rectangle stored as bottom, right, top, left from `word` on.
+TRect Box(const LittleEndianView& p, std::size_t word) {
+  return TRect{I16(p, word + 3), I16(p, word + 2), I16(p, word + 1), I16(p, word)};
+}
+
+std::vector<TPoint> Points(const LittleEndianView& p, std::size_t word, std::size_t count) {
+  p.Require(2 * word, 4 * std::uint64_t{count});
+  std::vector<TPoint> points;
+  points.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) points.push_back(TPoint{I16(p, word + 2 * i), I16(p, word + 2 * i + 1)});
+  return points;
+}
+
+std::string Text(const LittleEndianView& p, std::size_t offset, std::size_t count) {
+  const auto bytes = p.Sub(offset, count);
+  return DecodeTextFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+MetaPen Pen(const LittleEndianView& p) {
+  return MetaPen{(p.U16(0) & 0x0F) != gdi::PS_NULL, I16(p, 1), p.U32(6)};
+}
+
+// Solid and hatched brushes fill with their colour; pattern brushes draw nothing.
+MetaBrush Brush(const LittleEndianView& p) {
+  const unsigned style = p.U16(0);
+  return MetaBrush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, p.U32(2)};
+}
+
+MetaFont Font(const LittleEndianView& p) {
+  MetaFont f;
+  f.height = I16(p, 0);
+  f.weight = I16(p, 4);
+  f.italic = p.U8(10) != 0;
+  f.underline = p.U8(11) != 0;
+  f.strikeout = p.U8(12) != 0;
+  f.charset = p.U8(13);
+  f.quality = p.U8(16);
+  std::size_t length = 0;
+  while (length < 32 && p.Holds(18 + length, 1) && p.U8(18 + length) != 0) ++length;
+  f.face = Text(p, 18, length);
+  return f;
+}
+
+void PolyPolygon(MetafileDevice& dc, const LittleEndianView& p) {
+  const std::size_t count = p.U16(0);
+  std::vector<std::vector<TPoint>> polygons;
+  std::size_t word = 1 + count;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t n = p.U16(2 * (1 + i));
+    polygons.push_back(Points(p, word, n));
+    word += 2 * n;
+  }
+  dc.PolyPolygon(polygons);
+}
+
+void ExtTextOut(MetafileDevice& dc, const LittleEndianView& p) {
+  const std::size_t count = p.U16(4);
+  const std::uint32_t options = p.U16(6);
+  std::optional<TRect> rect;
+  std::size_t text = 8;
+  if (options & (gdi::ETO_OPAQUE | gdi::ETO_CLIPPED)) {
+    rect = TRect{I16(p, 4), I16(p, 5), I16(p, 6), I16(p, 7)};
+    text = 16;
+  }
+  dc.TextOut(I16(p, 1), I16(p, 0), Text(p, text, count), options, rect);
+}
+
+// A bitmap record's picture; null when it carries none or one that cannot be decoded.
+std::optional<Bitmap> Picture(const LittleEndianView& p, std::size_t offset) {
+  if (!p.Holds(offset, 1)) return std::nullopt;
+  try {
+    return DecodeDib(p.Bytes().subspan(offset), {});
+  } catch (const std::exception&) {
+    return std::nullopt;  // a bitmap of a kind not supported is left out
+  }
+}
+
+// Copies with a source given by its top-left corner, or fills when the record has no bitmap.
+void StretchBlt(MetafileDevice& dc, const LittleEndianView& p, std::uint16_t function) {
+  const bool stretch = function == kDibStretchBlt;
+  const bool withBitmap = p.Size() / 2 != static_cast<std::size_t>(function >> 8);
+  const std::uint32_t rop = p.U32(0);
+  std::size_t w = 1;
+  int srcW = 0, srcH = 0;
+  if (stretch) {
+    srcH = I16(p, 2);
+    srcW = I16(p, 3);
+    w = 3;
+  }
+  const int ySrc = I16(p, w + 1), xSrc = I16(p, w + 2);
+  w += withBitmap ? 2 : 3;  // a record without bitmap has a reserved word here
+  const int destH = I16(p, w + 1), destW = I16(p, w + 2), yDest = I16(p, w + 3), xDest = I16(p, w + 4);
+  if (!stretch) {
+    srcW = destW;
+    srcH = destH;
+  }
+  const auto picture = withBitmap ? Picture(p, 2 * (w + 5)) : std::nullopt;
+  dc.Blit(TRect{xDest, yDest, xDest + destW, yDest + destH}, picture ? &*picture : nullptr,
+          TRect{xSrc, ySrc, xSrc + srcW, ySrc + srcH}, rop);
+}
+
+// Copies whose source corner counts from the bitmap's bottom-left, as in the device-independent calls.
+void DibToDevice(MetafileDevice& dc, const LittleEndianView& p, std::uint16_t function) {
+  std::uint32_t rop = 0x00CC0020;  // source copy
+  std::size_t w = 0;
+  int srcH = 0, srcW = 0, destH = 0, destW = 0;
+  if (function == kStretchDib) {
+    rop = p.U32(0);
+    srcH = I16(p, 3);
+    srcW = I16(p, 4);
+    w = 5;
+  } else {
+    w = 3;
+  }
+  const int ySrc = I16(p, w), xSrc = I16(p, w + 1);
+  if (function == kStretchDib) {
+    destH = I16(p, w + 2);
+    destW = I16(p, w + 3);
+  } else {
+    destH = srcH = I16(p, w + 2);
+    destW = srcW = I16(p, w + 3);
+  }
+  const int yDest = I16(p, w + 4), xDest = I16(p, w + 5);
+  const auto picture = Picture(p, 2 * (w + 6));
+  if (!picture) return;
+  const int top = picture->Height() - (ySrc + srcH);
+  dc.Blit(TRect{xDest, yDest, xDest + destW, yDest + destH}, &*picture, TRect{xSrc, top, xSrc + srcW, top + srcH},
+          rop);
+}
+
+void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
+  switch (function) {
+    case kSetMapMode:
+      // The picture's window always fills the destination; only the isotropic
+      // mode (equal scales) changes how.
+      dc.SetMapMode(p.U16(0) == gdi::MM_ISOTROPIC ? gdi::MM_ISOTROPIC : gdi::MM_ANISOTROPIC);
+      break;
+    case kSetBkMode: dc.SetBkMode(p.U16(0)); break;
+    case kSetBkColor: dc.SetBkColor(p.U32(0)); break;
+    case kSetTextColor: dc.SetTextColor(p.U32(0)); break;
+    case kSetTextAlign: dc.SetTextAlign(p.U16(0)); break;
+    case kSetWindowOrg: dc.SetWindowOrg(I16(p, 1), I16(p, 0)); break;
+    case kSetWindowExt: dc.SetWindowExt(I16(p, 1), I16(p, 0)); break;
+    case kSetViewportOrg: dc.SetViewportOrg(I16(p, 1), I16(p, 0)); break;
+    case kSetViewportExt: dc.SetViewportExt(I16(p, 1), I16(p, 0)); break;
+    case kSaveDC: dc.SaveDC(); break;
+    case kRestoreDC: dc.RestoreDC(I16(p, 0)); break;
+    case kCreatePenIndirect: dc.CreateObject(Pen(p)); break;
+    case kCreateBrushIndirect: dc.CreateObject(Brush(p)); break;
+    case kCreateFontIndirect: dc.CreateObject(Font(p)); break;
+    case kCreatePalette:
+    case kCreatePatternBrush:
+    case kDibCreatePatternBrush:
+    case kCreateRegion: dc.CreateObject(MetaOtherObject{}); break;
+    case kSelectObject: dc.SelectObject(p.U16(0)); break;
+    case kDeleteObject: dc.DeleteObject(p.U16(0)); break;
+    case kMoveTo: dc.MoveTo(I16(p, 1), I16(p, 0)); break;
+    case kLineTo: dc.LineTo(I16(p, 1), I16(p, 0)); break;
+    case kPolyline: dc.Polyline(Points(p, 1, p.U16(0))); break;
+    case kPolygon: dc.Polygon(Points(p, 1, p.U16(0))); break;
+    case kPolyPolygon: PolyPolygon(dc, p); break;
+    case kRectangle: dc.Rectangle(Box(p, 0)); break;
+    case kEllipse: dc.Ellipse(Box(p, 0)); break;
+    case kRoundRect: dc.RoundRect(Box(p, 2), I16(p, 1), I16(p, 0)); break;
+    case kArc:
+    case kChord:
+    case kPie: {
+      const auto shape = function == kArc ? MetafileDevice::ArcShape::Arc
+                         : function == kChord ? MetafileDevice::ArcShape::Chord
+                                              : MetafileDevice::ArcShape::Pie;
+      dc.ArcShaped(shape, Box(p, 4), TPoint{I16(p, 3), I16(p, 2)}, TPoint{I16(p, 1), I16(p, 0)});
+      break;
+    }
+    case kSetPixel: dc.SetPixel(I16(p, 3), I16(p, 2), p.U32(0)); break;
+    case kTextOut: {
+      const std::size_t count = p.U16(0);
+      const std::size_t after = 2 + ((count + 1) & ~std::size_t{1});
+      dc.TextOut(p.I16(after + 2), p.I16(after), Text(p, 2, count), 0, std::nullopt);
+      break;
+    }
+    case kExtTextOut: ExtTextOut(dc, p); break;
+    case kDibBitBlt:
+    case kDibStretchBlt: StretchBlt(dc, p, function); break;
+    case kStretchDib:
+    case kSetDibToDev: DibToDevice(dc, p, function); break;
+    default: break;  // records that change nothing we draw
+  }
+}
+
+}  // namespace
+
+bool LooksLikeWmf(std::span<const std::uint8_t> file) {
+  const LittleEndianView f(file, kTruncated);
+  if (f.Holds(0, 4) && f.U32(0) == kPlaceableKey) return true;
+  return f.Holds(0, 4) && (f.U16(0) == 1 || f.U16(0) == 2) && f.U16(2) == kHeaderSize / 2;
+}
+
+WmfLayout ReadWmfLayout(std::span<const std::uint8_t> file) {
+  const LittleEndianView f(file, kTruncated);
+  WmfLayout layout;
+  std::size_t header = 0;
+  const bool placeable = f.U32(0) == kPlaceableKey;
+  if (placeable) {
+    const TRect box{f.I16(6), f.I16(8), f.I16(10), f.I16(12)};
+    const int inch = f.U16(14);
+    if (inch == 0 || box.Width() == 0 || box.Height() == 0) throw ImageFileError("Invalid metafile header");
+    layout.window = box;
+    layout.width = static_cast<int>(std::lrint(std::abs(box.Width()) * 96.0 / inch));
+    layout.height = static_cast<int>(std::lrint(std::abs(box.Height()) * 96.0 / inch));
+    header = kPlaceableSize;
+  }
+  if ((f.U16(header) != 1 && f.U16(header) != 2) || f.U16(header + 2) != kHeaderSize / 2)
+    throw ImageFileError("Invalid metafile header");
+  layout.recordsStart = header + kHeaderSize;
+  // Every record is walked once here, so that playing never meets a broken length.
+  ForEachRecord(file, layout.recordsStart, [&](std::uint16_t function, const LittleEndianView& p) {
+    if (placeable || function != kSetWindowExt || layout.width != 0) return;
+    // Without the placeable header the first window extent gives the size, one unit a pixel.
+    layout.width = std::abs(I16(p, 1));
+    layout.height = std::abs(I16(p, 0));
+    layout.window = TRect{0, 0, layout.width, layout.height};
+  });
+  if (layout.width <= 0 || layout.height <= 0) throw ImageFileError("Metafile has no size");
+  return layout;
+}
+
+void PlayWmf(std::span<const std::uint8_t> file, const WmfLayout& layout, TCanvas& canvas) {
+  MetafileDevice dc(canvas, DeviceToCanvas{});
+  dc.SetMapMode(gdi::MM_ANISOTROPIC);
+  dc.SetWindowOrg(layout.window.left, layout.window.top);
+  dc.SetWindowExt(layout.window.Width(), layout.window.Height());
+  dc.SetViewportExt(layout.width, layout.height);
+  ForEachRecord(file, layout.recordsStart,
+                [&](std::uint16_t function, const LittleEndianView& p) { PlayRecord(dc, function, p); });
+}
+
+}  // namespace kestrova

@@ -1,0 +1,100 @@
+#include "core/support/ProgramFolders.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+
+#include "core/support/FileAccess.h"
+#include "core/support/FilePaths.h"
+
+#ifndef KESTROVA_DATADIR
+#define KESTROVA_DATADIR "/usr/local/share/kestrova"
+#endif
+
+namespace kestrova {
+
+namespace {
+
+std::mutex gFoldersMutex;
+std::vector<std::string> gResourceFolders;  // empty: the built-in ones
+
+std::string WithSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) return pw->pw_dir;
+  return "/tmp";
+}
+
+}  // namespace
+
+std::string ExecutablePath() {
+  std::error_code error;
+  const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : path.string();
+}
+
+std::string WritableFolder() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  // Only an absolute path counts; anything else falls back to the default.
+  const std::string base = (config != nullptr && config[0] == '/') ? config : HomeFolder() + "/.config";
+  return WithSeparator(base) + "kestrova/";
+}
+
+bool EnsureWritableFolder() {
+  // Missing folders are made private to the user, as configuration folders should be.
+  const std::string folder = WritableFolder();
+  for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
+    ::mkdir(folder.substr(0, slash).c_str(), 0700);
+  }
+  return FolderExists(folder);
+}
+
+std::vector<std::string> ResourceFolders() {
+  {
+    std::lock_guard lock(gFoldersMutex);
+    if (!gResourceFolders.empty()) return gResourceFolders;
+  }
+  std::vector<std::string> folders;
+  if (const std::string exe = ExecutablePath(); !exe.empty()) folders.push_back(FolderOf(exe));
+  folders.push_back(WithSeparator(KESTROVA_DATADIR));
+  return folders;
+}
+
+void SetResourceFolders(std::vector<std::string> folders) {
+  for (auto& f : folders) f = WithSeparator(std::move(f));
+  std::lock_guard lock(gFoldersMutex);
+  gResourceFolders = std::move(folders);
+}
+
+std::string FindResourceFile(std::string_view name) {
+  for (const std::string& folder : ResourceFolders()) {
+    const std::string path = folder + std::string(name);
+    if (FileExists(path)) return path;
+  }
+  return {};
+}
+
+std::string ProgramFileForReading(std::string_view name) {
+  const std::string own = WritableFolder() + std::string(name);
+  if (name.empty() || FileExists(own)) return own;
+  const std::string shipped = FindResourceFile(name);
+  return shipped.empty() ? own : shipped;
+}
+
+bool ProgramFileForWriting(std::string_view name, std::string& path) {
+  path = WritableFolder() + std::string(name);
+  if (!EnsureWritableFolder()) return false;
+  if (name.empty() || FileExists(path)) return true;
+  const std::string shipped = FindResourceFile(name);
+  return shipped.empty() || CopyFileAtomically(shipped, path);
+}
+
+}  // namespace kestrova

@@ -1,0 +1,20 @@
+#include "core/support/TextFiles.h"
+
+#include "core/support/TextEncoding.h"
+
+namespace kestrova {
+
+ReadStatus ReadTextFile(const std::string& path, std::string& text) {
+  std::string bytes;
+  const ReadStatus status = ReadFileBytes(path, bytes);
+  text = DecodeTextFile(bytes);
+  return status;
+}
+
+bool WriteTextFile(const std::string& path, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return WriteFileAtomically(path, text);
+}
+
+}  // namespace kestrova

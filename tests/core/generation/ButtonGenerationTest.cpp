@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "core/generation/ButtonGeneration.h"
+#include "core/generation/GenerationError.h"
+
+using namespace kestrova;
+
+namespace {
+
+// A base image whose every pixel tells where it lies: red = x, green = y.
+Bitmap Coordinates(int w, int h) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.SetPixel(x, y, RGBColor(x, y, 0x40));
+  return b;
+}
+
+ButtonSetInput Input(const Bitmap& base, std::vector<std::string> lines) {
+  ButtonSetInput input;
+  input.lines = std::move(lines);
+  input.base = &base;
+  input.caption.font = TFont{"DejaVu Sans", 9, 0, 1, clBlack, fqDefault};
+  return input;
+}
+
+}  // namespace
+
+TEST(GenerateButton, CopyModeKeepsTheBaseImagesFormatAndPalette) {
+  Bitmap base(24, 12, PixelFormat::pf4bit);
+  base.SetPalette({clBlack, clWhite, 0x0000C0, 0xC00000});
+  base.Fill(0x0000C0);
+  ButtonSetInput input = Input(base, {"Hi"});
+  input.post = PostEffect{60, 2, 2, clWhite, clBlack};
+  const Bitmap b = GenerateButton(input, 0).bitmap;
+  EXPECT_EQ(b.Format(), PixelFormat::pf4bit);
+  EXPECT_EQ(b.Palette(), base.Palette());
+}
+
+TEST(GenerateButton, PostEffectBlendsEdgesAndOpacityZeroLeavesThePixels) {
+  const Bitmap base = Coordinates(32, 16);
+  ButtonSetInput input = Input(base, {""});
+  input.post = PostEffect{0, 3, 3, clWhite, clBlack};
+  EXPECT_EQ(GenerateButton(input, 0).bitmap, base);
+  input.post.opacity = 100;
+  const Bitmap b = GenerateButton(input, 0).bitmap;
+  EXPECT_EQ(b.GetPixel(0, 8), clWhite);
+  EXPECT_EQ(b.GetPixel(31, 8), clBlack);
+  EXPECT_EQ(b.GetPixel(16, 8), base.GetPixel(16, 8));
+}
+
+TEST(CheckButtonSet, TilesMustTouchTheBaseAndFitInMemory) {
+  const Bitmap base = Coordinates(40, 10);
+  ButtonSetInput corner = Input(base, {"a"});
+  corner.cut = CutSettings{true, cmVerticalStrip, 40, 10, 39, 9, 1};
+  EXPECT_NO_THROW(CheckButtonSet(corner));  // one pixel inside is enough
+  corner.lines = {"a", "b"};
+  EXPECT_THROW(CheckButtonSet(corner), GenerationError);  // button 2 starts below the image
+
+  ButtonSetInput huge = Input(base, std::vector<std::string>(300, "x"));
+  huge.cut = CutSettings{true, cmHorizontalStrip, 9999, 9999, 0, 0, 1};
+  EXPECT_THROW(CheckButtonSet(huge), GenerationError);
+}
+
+TEST(GenerateButtonSet, SameInputGivesTheSameBitmaps) {
+  const Bitmap base = Coordinates(48, 20);
+  ButtonSetInput input = Input(base, {"One", "Two"});
+  input.caption.antialias = true;
+  input.caption.shadow = TextShadow{true, true, 0x808080, {1, 1}};
+  input.post = PostEffect{50, 2, 2, clWhite, clBlack};
+  const auto first = GenerateButtonSet(input), second = GenerateButtonSet(input);
+  ASSERT_EQ(first.size(), 2u);
+  EXPECT_EQ(first[0].bitmap, second[0].bitmap);
+  EXPECT_EQ(first[1].bitmap, second[1].bitmap);
+}

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "core/images/BmpWriter.h"
+#include "core/images/ImageFiles.h"
+#include "core/images/JpegCodec.h"
+#include "core/support/Messages.h"
+#include "tests/core/images/ImageTestSupport.h"
+
+using namespace kestrova;
+using namespace kestrova::testing;
+
+namespace {
+
+Bitmap Picture() {
+  Bitmap b(6, 4);
+  b.Fill(0x3366CC);
+  b.SetPixel(1, 2, clWhite);
+  return b;
+}
+
+// A base image, the settings in hand, and the window's reactions.
+struct Window {
+  Bitmap base = Picture();
+  TSettings settings;
+  int infoUpdates = 0;
+  std::vector<std::string> boxes;
+  BaseImageHost host{&base, &settings, [this] { ++infoUpdates; },
+                     [this](const std::string& text) { boxes.push_back(text); }};
+};
+
+std::string Head(const std::string& path, std::size_t n) {
+  const auto bytes = ReadBytes(path);
+  return std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(n, bytes.size())));
+}
+
+}  // namespace
+
+TEST(ImageFiles, ExtensionTable) {
+  EXPECT_EQ(PictureKindForReading("a/b.gif"), PictureKind::Gif);
+  EXPECT_EQ(PictureKindForReading("b.Png"), PictureKind::Png);
+  EXPECT_EQ(PictureKindForReading("b.jpe"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindForReading("b.JPEG"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindForReading("b.jpg "), PictureKind::Jpeg);  // trimmed when reading
+  EXPECT_EQ(PictureKindForReading("b.wmf"), PictureKind::Metafile);
+  EXPECT_EQ(PictureKindForReading("b.EMF"), PictureKind::Metafile);
+  EXPECT_EQ(PictureKindForReading("b.ico"), PictureKind::WindowsBitmap);
+  EXPECT_EQ(PictureKindForReading("pictures.png/b"), PictureKind::WindowsBitmap);
+
+  EXPECT_EQ(PictureKindForSaving("b.gif"), PictureKind::Gif);
+  EXPECT_EQ(PictureKindForSaving("b.JPG"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindForSaving("b.png"), PictureKind::Png);
+  EXPECT_EQ(PictureKindForSaving("b.jpeg"), PictureKind::WindowsBitmap);
+  EXPECT_EQ(PictureKindForSaving("b.jpe"), PictureKind::WindowsBitmap);
+  EXPECT_EQ(PictureKindForSaving("b.png "), PictureKind::WindowsBitmap);  // not trimmed
+}
+
+TEST(ImageFiles, OptionsComeFromTheSettingsRecord) {
+  TSettings s;
+  s.GIFColorReduc = 2;
+  s.GIFDither = 3;
+  s.GIFCompr = 1;
+  s.jpg_qual = 55;
+  s.PNGCompressionLevel = 7;
+  s.PNGTransparent = true;
+  s.PNGTransparentColor = 0x123456;
+  const ImageWriteOptions o = ImageWriteOptionsOf(s);
+  EXPECT_EQ(o.gifColorReduction, 2);
+  EXPECT_EQ(o.gifDither, 3);
+  EXPECT_EQ(o.gifCompression, 1);
+  EXPECT_EQ(o.jpegQuality, 55);
+  EXPECT_EQ(o.pngCompressionLevel, 7);
+  EXPECT_TRUE(o.pngTransparent);
+  EXPECT_EQ(o.pngTransparentColor, 0x123456u);
+}
+
+TEST(ImageFiles, LoadBaseImageSetsTheFileOnlyOnSuccessAndAlwaysRefreshes) {
+  TempDir dir;
+  Window w;
+  WriteBytes(dir.File("photo.jpe"), EncodeJpeg(Picture(), 95));
+  std::string error = "old";
+  ASSERT_TRUE(LoadBaseImage(w.host, dir.File("photo.jpe"), error)) << error;
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(w.settings.image_file, dir.File("photo.jpe"));
+  EXPECT_EQ(w.base, DecodeJpeg(ReadBytes(dir.File("photo.jpe"))));
+  EXPECT_EQ(w.infoUpdates, 1);
+
+  // An icon (or anything of an unknown kind) is read as a Windows bitmap, and fails as one.
+  WriteBytes(dir.File("x.ico"), {0, 0, 1, 0, 1, 0});
+  const Bitmap before = w.base;
+  EXPECT_FALSE(LoadBaseImage(w.host, dir.File("x.ico"), error));
+  EXPECT_EQ(error, "Not a bitmap file");
+  EXPECT_EQ(w.settings.image_file, dir.File("photo.jpe"));
+  EXPECT_EQ(w.base, before);
+  EXPECT_EQ(w.infoUpdates, 2);
+
+  EXPECT_FALSE(LoadBaseImage(w.host, dir.File("missing.bmp"), error));
+  EXPECT_EQ(error, "File not found: " + dir.File("missing.bmp"));
+}
+
+TEST(ImageFiles, LoadPictureIntoNeedsATargetAndLeavesTheBaseFileAlone) {
+  TempDir dir;
+  WriteBytes(dir.File("p.bmp"), EncodeBmp(Picture()));
+  std::string error = "untouched";
+  EXPECT_FALSE(LoadPictureInto(dir.File("p.bmp"), nullptr, error));
+  EXPECT_EQ(error, "untouched");
+  Bitmap target;
+  ASSERT_TRUE(LoadPictureInto(dir.File("p.bmp"), &target, error));
+  EXPECT_EQ(target, Picture());
+}
+
+TEST(ImageFiles, SaveBaseImageByExtension) {
+  TempDir dir;
+  Window w;
+  w.settings.image_file = "old.bmp";
+  // ".jpeg" is written as a Windows bitmap and becomes the base-image file.
+  SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("base.jpeg"));
+  EXPECT_EQ(Head(dir.File("base.jpeg"), 2), "BM");
+  EXPECT_EQ(w.settings.image_file, dir.File("base.jpeg"));
+  // Format copies keep the base-image file.
+  SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("copy.JPG"));
+  SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("copy.png"));
+  SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("copy.Gif"));
+  EXPECT_EQ(Head(dir.File("copy.JPG"), 2), "\xFF\xD8");
+  EXPECT_EQ(Head(dir.File("copy.Gif"), 4), "GIF8");
+  EXPECT_EQ(Head(dir.File("copy.png"), 4), "\x89PNG");
+  EXPECT_EQ(w.settings.image_file, dir.File("base.jpeg"));
+  EXPECT_TRUE(w.boxes.empty());
+}
+
+TEST(ImageFiles, SaveBaseImageReportsFailures) {
+  TempDir dir;
+  Window w;
+  w.settings.image_file = "old.bmp";
+  const std::string noFolder = dir.File("none/base.bmp");
+  SaveBaseImage(w.host, ImageWriteOptions{}, noFolder);
+  SaveBaseImage(w.host, ImageWriteOptions{}, dir.File("none/base.png"));
+  ASSERT_EQ(w.boxes.size(), 2u);
+  EXPECT_EQ(w.boxes[0], "Error saving bmp: " + noFolder);
+  EXPECT_EQ(w.boxes[1], "Error saving png: " + dir.File("none/base.png") + "\r\nCannot write file: " +
+                            dir.File("none/base.png"));
+  EXPECT_EQ(w.settings.image_file, "old.bmp");
+}
+
+TEST(ImageFiles, DefaultHostUsesTheSettingsInHandAndAnErrorBox) {
+  TempDir dir;
+  const TSettings savedSettings = CurrentSettings;
+  const TMessageBoxFunction savedBox = MessageBoxFunction;
+  std::vector<std::pair<std::string, TMsgDlgType>> boxes;
+  MessageBoxFunction = [&](const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+    EXPECT_EQ(buttons, static_cast<TMsgDlgButtons>(mbOK));
+    boxes.emplace_back(text, type);
+    return static_cast<int>(mrOk);
+  };
+  Bitmap base = Picture();
+  BaseImageHost host;
+  host.image = &base;
+  SaveBaseImage(host, ImageWriteOptions{}, dir.File("b.bmp"));
+  EXPECT_EQ(CurrentSettings.image_file, dir.File("b.bmp"));
+  SaveBaseImage(host, ImageWriteOptions{}, dir.File("no/b.bmp"));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].first, "Error saving bmp: " + dir.File("no/b.bmp"));
+  EXPECT_EQ(boxes[0].second, mtError);
+  MessageBoxFunction = savedBox;
+  CurrentSettings = savedSettings;
+}
+
+TEST(ImageFiles, WritersNeedABitmapAndWriteNothingOnFailure) {
+  TempDir dir;
+  std::string error;
+  EXPECT_FALSE(SavePng(dir.File("a.png"), nullptr, ImageWriteOptions{}, error));
+  EXPECT_FALSE(SaveJpeg(dir.File("a.jpg"), nullptr, ImageWriteOptions{}, error));
+  const Bitmap empty;
+  EXPECT_FALSE(SavePng(dir.File("a.png"), &empty, ImageWriteOptions{}, error));
+  EXPECT_NE(error, "");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("a.png")));
+}

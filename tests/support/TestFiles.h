@@ -1,0 +1,64 @@
+#pragma once
+// Temporary folders and small file helpers for the tests.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace kestrova::test {
+
+// A fresh folder under the system's temporary folder, removed with its content.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // The folder, ending in "/".
+  const std::string& Path() const { return path_; }
+  std::string operator/(std::string_view name) const { return path_ + std::string(name); }
+
+ private:
+  std::string path_;
+};
+
+void WriteBytes(const std::string& path, std::string_view bytes);
+std::string ReadBytes(const std::string& path);
+// Names of the entries of a folder, sorted.
+std::string ListFolder(const std::string& path);
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_, old_;
+  bool had_ = false;
+};
+
+// The program's writable folder at <temp>/config/kestrova/ and its only
+// resource folder at <temp>/share/ (not created), for the lifetime of the object.
+class ProgramFolderSandbox {
+ public:
+  ProgramFolderSandbox();
+  ~ProgramFolderSandbox();
+  const TempFolder& Folder() const { return folder_; }
+  std::string Writable(std::string_view name) const { return folder_ / "config/kestrova/" + std::string(name); }
+  std::string Shared(std::string_view name) const { return folder_ / "share/" + std::string(name); }
+
+ private:
+  TempFolder folder_;
+  ScopedEnv config_;
+};
+
+// Runs `body` in a child process and gives its exit status, or 128 + the
+// signal that ended it. With `unprivileged` the child first drops to the
+// "nobody" user, so permission checks hold even when the tests run as root.
+int RunInChild(const std::function<int()>& body, bool unprivileged = false);
+
+}  // namespace kestrova::test

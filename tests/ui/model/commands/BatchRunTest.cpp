@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "tests/ui/model/commands/SessionSupport.h"
+#include "core/support/CommandLine.h"
+#include "core/images/ImageFiles.h"
+#include "core/support/StrLib.h"
+#include "ui/model/commands/BatchRun.h"
+
+using namespace kestrova;
+using namespace kestrova::test;
+
+namespace {
+
+// A project with a base image drawn by the program, three captions, GIF
+// output and the test page, saved into "out"; keys given first win.
+std::string Project(const std::string& extraKeys = "") {
+  return "[main]\r\n" + extraKeys + "newx=40\r\nnewy=16\r\ngradient=1\r\nBNOpacity=60\r\nfontname=DejaVu Sans\r\nfontsize=8\r\n"
+         "antialias=1\r\nshadow=1\r\nFileFormat=1\r\nsavehtml=1\r\noutputdir=out\r\nForceDirs=1\r\n"
+         "[captions]\r\nc0=Home\r\nc1=News\r\nc2=Contact\r\n";
+}
+
+// Runs in a fresh current folder and puts the batch globals back afterwards.
+class BatchRun : public ::testing::Test {
+ protected:
+  ~BatchRun() override {
+    ShellMode = false;
+    Logger1.Close();
+    ParseCommandLine({});
+  }
+
+  int Run(const std::vector<std::string>& args) {
+    ShellMode = ParseCommandLine(args);
+    return ShellMode ? RunBatch() : -1;
+  }
+
+  // The log's messages, each without its date and time stamp.
+  std::vector<std::string> LogMessages() const {
+    std::vector<std::string> messages;
+    for (const std::string& line : SplitLines(ReadBytes(folder / "kestro_shell_run.log"))) {
+      messages.push_back(line.substr(line.find(',') + 1));
+    }
+    return messages;
+  }
+
+  TempFolder folder;
+  ScopedCurrentFolder here{folder.Path()};
+};
+
+}  // namespace
+
+TEST_F(BatchRun, WritesTheButtonsThePageAndTheLog) {
+  WriteBytes(folder / "p.btn", Project());
+  EXPECT_EQ(Run({"/x", "p.btn"}), 0);
+  EXPECT_EQ(ListFolder(folder / "out"), "001_home.gif 002_news.gif 003_contact.gif p.btn.html ");
+  Bitmap button;
+  std::string error;
+  ASSERT_TRUE(LoadGif(folder / "out/002_news.gif", &button, error)) << error;
+  EXPECT_EQ(button.Width(), 40);
+  EXPECT_EQ(button.Height(), 16);
+  const std::string page = ReadBytes(folder / "out/p.btn.html");
+  EXPECT_NE(page.find("<H2>Kestrova - test HTML: p.btn</H2>"), std::string::npos);
+  EXPECT_NE(page.find(R"(<a href="contact.html"><img src="003_contact.gif" border="0" width="40" height="16")"),
+            std::string::npos);
+  EXPECT_EQ(LogMessages(), (std::vector<std::string>{"Kestrova started from shell", "OK. Files saved to: out/"}));
+
+  // The same project run again gives the same files, and the log grows.
+  const std::string first = ReadBytes(folder / "out/001_home.gif");
+  EXPECT_EQ(Run({"-x", "p.btn"}), 0);
+  EXPECT_EQ(ReadBytes(folder / "out/001_home.gif"), first);
+  EXPECT_EQ(ReadBytes(folder / "out/p.btn.html"), page);
+  EXPECT_EQ(LogMessages().size(), 4u);
+}
+
+TEST_F(BatchRun, ACaptionsFileReplacesTheProjectsCaptions) {
+  WriteBytes(folder / "p.btn", Project());
+  WriteBytes(folder / "c.txt", "One\nTwo\n");
+  EXPECT_EQ(Run({"/X", "p.btn", "c.txt"}), 0);
+  EXPECT_EQ(ListFolder(folder / "out"), "001_one.gif 002_two.gif p.btn.html ");
+  // A captions file that does not exist is ignored.
+  EXPECT_EQ(Run({"/x", "p.btn", "none.txt"}), 0);
+  EXPECT_EQ(ListFolder(folder / "out"), "001_home.gif 001_one.gif 002_news.gif 002_two.gif 003_contact.gif p.btn.html ");
+}
+
+TEST_F(BatchRun, BadInputAndLimitsEndInALogLineAndAFailureStatus) {
+  WriteBytes(folder / "bad.png", "not a picture");
+  WriteBytes(folder / "blocker", "a file where the folder should be");
+  const struct {
+    std::string keys;  // none: no project file at all
+    std::string logged;
+  } cases[] = {
+      {"", "Error opening file: p.btn"},
+      {"image_file=gone.bmp\r\n", "Error opening file: gone.bmp"},
+      {"image_file=bad.png\r\n", "Error opening file: bad.png"},
+      {"outputdir=blocker/out\r\n", "Error saving gif: blocker/out/001_home.gif"},
+      // Two 300 x 1000 buttons in a grid of 999 columns: 299,700 x 1000 pixels.
+      {"newx=300\r\nnewy=1000\r\nBtnPerImgMode=1\r\nvhmode=2\r\nmatrix_cols=999\r\n", "Error"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(folder / "kestro_shell_run.log");
+    std::filesystem::remove(folder / "p.btn");
+    if (!c.keys.empty()) WriteBytes(folder / "p.btn", Project(c.keys));
+    EXPECT_EQ(Run({"/x", "p.btn"}), 1) << c.keys;
+    const std::vector<std::string> log = LogMessages();
+    ASSERT_GE(log.size(), 2u) << c.keys;
+    EXPECT_EQ(log[0], "Kestrova started from shell");
+    EXPECT_TRUE(log[1].starts_with(c.logged)) << log[1];
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "out"));
+}

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "tests/ui/model/commands/SessionSupport.h"
+#include "core/images/ImageFiles.h"
+#include "core/generation/OutputNames.h"
+#include "ui/model/commands/OutputSaving.h"
+
+using namespace kestrova;
+using namespace kestrova::test;
+
+namespace {
+
+// A window holding two button previews as a generation leaves them.
+struct TwoButtons {
+  TwoButtons() {
+    AddPreview("newbutton0", "\xC3\x9C" "ber uns!", 0x0000FF);
+    AddPreview("newbutton1", "Home\r\npage", 0x00FF00);
+    form.RG1.SetItemIndex(ofBmp);
+    form.cbNumber.SetChecked(false);
+  }
+  void AddPreview(const std::string& name, const std::string& hint, TColor color) {
+    TImage& image = form.ScrollBox2.AddImage(name);
+    Bitmap b(4, 3);
+    b.Fill(color);
+    image.SetPicture(b);
+    image.SetHint(hint);
+  }
+  TForm1 form;
+};
+
+Bitmap Read(const std::string& path) {
+  Bitmap b;
+  std::string error;
+  EXPECT_TRUE(LoadPictureInto(path, &b, error)) << path << ": " << error;
+  return b;
+}
+
+}  // namespace
+
+TEST(SaveGeneratedImages, WritesEveryPreviewUnderItsNameAndReportsTheFolder) {
+  TempFolder folder;
+  TwoButtons w;
+  w.form.DirectoryEdit1.SetText(folder.Path() + "out");
+  w.form.cbForceDir.SetChecked(true);
+  RecordedMessages messages;
+  EXPECT_TRUE(SaveGeneratedImages(w.form));
+  EXPECT_EQ(ListFolder(folder / "out"), "b__ber_uns_.bmp b_home__page.bmp ");
+  EXPECT_EQ(Read(folder / "out/b__ber_uns_.bmp").GetPixel(3, 2), 0x0000FFu);
+  EXPECT_EQ(Read(folder / "out/b_home__page.bmp").GetPixel(0, 0), 0x00FF00u);
+  EXPECT_EQ(messages.texts, std::vector<std::string>{"OK. Files saved to: " + folder.Path() + "out/"});
+  EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtConfirmation});
+}
+
+TEST(SaveGeneratedImages, FolderRules) {
+  TempFolder folder;
+  TwoButtons w;
+  w.form.cbNumber.SetChecked(true);
+  w.form.RG1.SetItemIndex(ofPng);
+  {
+    // A folder ending in "/" gets no second one; an empty one is the current folder.
+    w.form.DirectoryEdit1.SetText(folder.Path());
+    RecordedMessages messages;
+    SaveGeneratedImages(w.form);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"OK. Files saved to: " + folder.Path()});
+  }
+  TempFolder current;
+  ScopedCurrentFolder here(current.Path());
+  w.form.DirectoryEdit1.SetText("");
+  RecordedMessages messages;
+  SaveGeneratedImages(w.form);
+  EXPECT_EQ(ListFolder(current.Path()), "001_b__ber_uns_.png 002_b_home__page.png ");
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_TRUE(messages.texts[0].starts_with("OK. Files saved to: /")) << messages.texts[0];
+}
+
+TEST(SaveGeneratedImages, EachFileThatCannotBeWrittenIsReportedAndNoSuccess) {
+  TempFolder folder;
+  WriteBytes(folder / "blocker", "a file where a folder should be");
+  TwoButtons w;
+  w.form.RG1.SetItemIndex(ofGif);
+  w.form.cbForceDir.SetChecked(true);
+  w.form.cbHTML.SetChecked(true);
+  w.form.DirectoryEdit1.SetText(folder / "blocker/out");
+  RecordedMessages messages;
+  EXPECT_FALSE(SaveGeneratedImages(w.form));
+  ASSERT_EQ(messages.texts.size(), 3u);
+  const std::string out = folder / "blocker/out/";
+  EXPECT_TRUE(messages.texts[0].starts_with("Error saving gif: " + out + "b__ber_uns_.gif\r\n")) << messages.texts[0];
+  EXPECT_TRUE(messages.texts[1].starts_with("Error saving gif: " + out + "b_home__page.gif\r\n"));
+  EXPECT_TRUE(messages.texts[2].starts_with("Error saving\r\n" + out + "kestro_test.html\r\n"));
+  EXPECT_EQ(messages.types, (std::vector<TMsgDlgType>{mtError, mtError, mtError}));
+}
+
+TEST(SaveGeneratedImages, AnUnknownFormatIsAnErrorAndWritesNothing) {
+  TempFolder folder;
+  TwoButtons w;
+  w.form.RG1.SetItems({"BMP", "GIF", "JPG", "PNG", "?"});
+  w.form.RG1.SetItemIndex(4);
+  w.form.cbHTML.SetChecked(true);
+  w.form.DirectoryEdit1.SetText(folder.Path());
+  RecordedMessages messages;
+  EXPECT_FALSE(SaveGeneratedImages(w.form));
+  EXPECT_EQ(ListFolder(folder.Path()), "");
+  EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtError});
+}
+
+TEST(SaveGeneratedImages, ThePageIsNamedAfterTheProjectAndOfferedToTheBrowser) {
+  TempFolder folder;
+  TwoButtons w;
+  w.form.cbHTML.SetChecked(true);
+  w.form.DirectoryEdit1.SetText(folder.Path());
+  w.form.CurrentSettings.projectfile = "/somewhere/menu.btn";
+  std::vector<std::string> opened;
+  w.form.Hooks.OpenURL = [&opened](const std::string& url) { opened.push_back(url); };
+  RecordedMessages yes(mrYes);
+  EXPECT_TRUE(SaveGeneratedImages(w.form));
+  EXPECT_EQ(ReadBytes(folder / "menu.btn.html"), BuildTestPage(w.form));
+  EXPECT_NE(ReadBytes(folder / "menu.btn.html").find("<img src=\"b_home__page.bmp\" border=\"0\" width=\"4\" height=\"3\""),
+            std::string::npos);
+  ASSERT_EQ(yes.texts.size(), 2u);
+  EXPECT_EQ(yes.texts[1], "Display HTML in web browser?");
+  EXPECT_EQ(opened, std::vector<std::string>{folder / "menu.btn.html"});
+}
+
+TEST(SaveGeneratedImages, TheMapPageOnlyForJoinedImages) {
+  TempFolder folder;
+  TwoButtons w;
+  w.form.RG1.SetItemIndex(ofPng);
+  w.form.cbHTML.SetChecked(true);
+  w.form.cbHTMLMap.SetChecked(true);
+  w.form.DirectoryEdit1.SetText(folder.Path());
+  RecordedMessages no(mrNo);
+  SaveGeneratedImages(w.form);
+  EXPECT_EQ(ReadBytes(folder / "kestro_test.html"), BuildTestPage(w.form));
+  w.form.RGImgPerBtn.SetItemIndex(2);
+  SaveGeneratedImages(w.form);
+  EXPECT_EQ(ReadBytes(folder / "kestro_test.html"), BuildMapPage(w.form));
+}

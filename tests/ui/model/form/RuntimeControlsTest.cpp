@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "ui/model/form/MainForm.h"
+
+using namespace kestrova;
+
+namespace {
+
+struct Limits {
+  const char* name;
+  int min;
+  int max;
+  int start;
+};
+
+// Limits and values after start-up, as the window is specified.
+const Limits kSpinEdits[] = {
+    {"RxSpinEditFW", 1, 99, 1},          {"RxSpinEditFrameMargin", 0, 999, 1},
+    {"RxSpinEditFrameRX", 0, 999, 1},    {"RxSpinEditFrameRY", 0, 999, 1},
+    {"RxSpinEditNewX", 1, 9999, 96},     {"RxSpinEditNewY", 1, 9999, 32},
+    {"RxSpinEditBX", 0, 99, 3},          {"RxSpinEditBY", 0, 99, 3},
+    {"RxSpinEditAngle", 0, 360, 0},      {"RxSpinEditExtRadius", 0, 999, 0},
+    {"RxSpinEditSmooth", 0, 99, 0},      {"RxSpinEditRMargin", 0, 0, 0},
+    {"RxSpinEditGlyphX", -999, 999, 2},  {"RxSpinEditGlyphY", -999, 999, 2},
+    {"RxSpinEditGlyphW", 0, 999, 16},    {"RxSpinEditGlyphH", 0, 999, 16},
+    {"RxSpinEditGlyphMargin", 0, 999, 3}, {"RxSpinEditCutX", 0, 9999, 0},
+    {"RxSpinEditCutY", 0, 9999, 0},      {"RxSpinEditCutX0", 0, 9999, 0},
+    {"RxSpinEditCutY0", 0, 9999, 0},     {"RxSpinEditRPB", 1, 10, 1},
+    {"RxSpinEditRowOffset", -99, 99, 0}, {"RxSpinEditTextX", -9999, 9999, 0},
+    {"RxSpinEditTextY", -9999, 9999, 0}, {"RxSpinEditFontSize", 1, 999, 8},
+    {"RxSpinEditPBNX", 0, 99, 1},        {"RxSpinEditPBNY", 0, 99, 1},
+    {"RxSpinEditGapSize", 0, 99, 0},     {"RxSpinEditMarSize", 0, 99, 0},
+    {"RxSpinEditSX", -999, 999, 1},      {"RxSpinEditSY", -999, 999, 1},
+    {"RxSpinEditPNGLevel", 0, 9, 0},     {"RxSpinEditMX", 1, 999, 1},
+    {"RxSpinEditMX0", 1, 999, 1},        {"RxSpinEditBtnPerImg", 2, 999, 2},
+};
+
+const Limits kSliders[] = {
+    {"RxSlider1", 0, 100, 0},
+    {"RxSliderPBNOpacity", 0, 100, 0},
+    {"RxSliderJPG", 1, 100, 100},
+};
+
+template <typename T>
+T& Find(TForm1& form, const char* name) {
+  auto* c = dynamic_cast<T*>(form.FindComponent(name));
+  if (c == nullptr) throw std::runtime_error(std::string("no control ") + name);
+  return *c;
+}
+
+}  // namespace
+
+TEST(RuntimeControls, EverySpinEditStartsAndClampsAsSpecified) {
+  TForm1 form;
+  int spinEdits = 0;
+  for (TControl* c : form.Components()) spinEdits += dynamic_cast<TRxSpinEdit*>(c) != nullptr;
+  EXPECT_EQ(spinEdits, 36);
+  for (const Limits& l : kSpinEdits) {
+    SCOPED_TRACE(l.name);
+    auto& s = Find<TRxSpinEdit>(form, l.name);
+    EXPECT_EQ(s.Value(), l.start);
+    s.SetValue(100000);
+    EXPECT_EQ(s.Value(), l.min == l.max ? 100000 : l.max);
+    s.SetValue(-100000);
+    EXPECT_EQ(s.Value(), l.min == l.max ? -100000 : l.min);
+  }
+}
+
+TEST(RuntimeControls, EverySliderStartsAndClampsAsSpecified) {
+  TForm1 form;
+  for (const Limits& l : kSliders) {
+    SCOPED_TRACE(l.name);
+    auto& s = Find<TRxSlider>(form, l.name);
+    EXPECT_EQ(s.Value(), l.start);
+    s.SetValue(1000);
+    EXPECT_EQ(s.Value(), l.max);
+    s.SetValue(-1000);
+    EXPECT_EQ(s.Value(), l.min);
+  }
+}
+
+TEST(RuntimeControls, CreatingAControlRunsNoHandler) {
+  // A spin edit with a handler and a start value other than 0 runs nothing when made.
+  TForm1 form;
+  int runs = 0;
+  TRxSpinEdit fresh("RxSpinEditRPB", "GBText");
+  form.CreateSpinEdit(fresh, {0, 0, 1, 1}, [&runs] { ++runs; }, 5, 10, 1, 0);
+  EXPECT_EQ(fresh.Value(), 5);
+  EXPECT_EQ(runs, 0);
+  fresh.SetValue(5);
+  EXPECT_EQ(runs, 0);
+  fresh.SetValue(6);
+  EXPECT_EQ(runs, 1);
+}
+
+TEST(RuntimeControls, FontSizeSpinEditHoldsOneUntilStartUpSetsTheMemoFontSize) {
+  TRxSpinEdit size("RxSpinEditFontSize", "GBText");
+  size.SetMinValue(1);
+  size.SetMaxValue(999);
+  size.SetValue(0);
+  EXPECT_EQ(size.Value(), 1);
+  TForm1 form;
+  EXPECT_EQ(form.RxSpinEditFontSize.Value(), form.MemoTxt.Font().size);
+}
+
+TEST(RuntimeControls, TabOrderOutsideItsRangeIsARangeError) {
+  TForm1 form;
+  EXPECT_THROW(form.CreateColorButton(form.ColorBitBtnBK, {}, nullptr, 32768), std::out_of_range);
+  EXPECT_THROW(form.RxSpinEditMX.SetTabOrder(-2), std::out_of_range);
+}

@@ -1,0 +1,105 @@
+#include "ui/model/commands/ProjectOpening.h"
+
+#include "core/support/CommandLine.h"
+#include "core/support/DateTimeFormat.h"
+#include "core/support/FileAccess.h"
+#include "core/support/FilePaths.h"
+#include "core/files/ProgramSettings.h"
+#include "core/files/ProjectFile.h"
+#include "core/support/StrLib.h"
+#include "core/support/TextFiles.h"
+#include "ui/model/commands/Generate.h"
+#include "ui/model/language/Language.h"
+#include "ui/model/commands/OutputSaving.h"
+
+namespace kestrova {
+
+namespace {
+
+void ReportOpenError(const std::string& fileName, const std::string& errorText) {
+  ShowMessageOrLog(Lang(LangMessages[lmOpenError]) + "\r\n" + fileName + "\r\n" + errorText,
+                   mtError, mbOK);
+}
+
+TGifOptionCounts GifOptionCounts(const TForm1& form) {
+  return TGifOptionCounts{form.ComboGIFRC.Count(), form.ComboGIFDTR.Count(), form.ComboGIFCompr.Count()};
+}
+
+// The relative base-image path as it stands (against the current folder),
+// then against the project's folder.
+std::vector<std::string> RelativeImageCandidates(const std::string& relative, const std::string& projectFile) {
+  std::vector<std::string> candidates{relative};
+  const std::string projectFolder = FolderOf(projectFile);
+  if (!projectFolder.empty() && !relative.starts_with('/')) candidates.push_back(projectFolder + relative);
+  return candidates;
+}
+
+// Loads the project's base image; reports the path tried last when none loads.
+void LoadProjectImage(TForm1& form) {
+  const TSettings& s = form.CurrentSettings;
+  if (s.image_file.empty()) return;
+  const std::vector<std::string> fallbacks =
+      s.image_file_rel.empty() ? std::vector<std::string>() : RelativeImageCandidates(s.image_file_rel, s.projectfile);
+  BaseImageHost host = form.BaseImage();
+  std::string errorText;
+  std::string tried = s.image_file;
+  if (LoadBaseImage(host, tried, errorText)) return;
+  for (const std::string& candidate : fallbacks) {
+    tried = candidate;
+    if (LoadBaseImage(host, tried, errorText)) return;
+  }
+  ReportOpenError(tried, errorText);
+}
+
+void OpenBatchLog(TForm1& form) {
+  form.Logger1.FileName = kBatchLogFile;
+  form.Logger1.DateFormat = UserDateFormat().shortDateFormat;
+  form.Logger1.Open();
+  form.Logger1.Log("Kestrova started from shell");
+}
+
+// Replaces the captions by the lines of the captions file, when it exists.
+void ApplyCaptionsFile(TForm1& form, const std::string& fileName) {
+  if (TrimControls(fileName).empty() || !FileExists(fileName)) return;
+  std::string text;
+  if (ReadTextFile(fileName, text) == ReadStatus::Ok) {
+    std::string captions;
+    for (const std::string& line : SplitLines(text)) captions += line + "\r\n";
+    form.CurrentSettings.captions = captions;
+  }
+  form.SettingsToControls();
+}
+
+}  // namespace
+
+void OpenProject(TForm1& form, const std::string& fileName) {
+  std::string errorText;
+  if (!LoadProject(fileName, form.CurrentSettings, errorText, GifOptionCounts(form))) {
+    ReportOpenError(fileName, errorText);
+    return;
+  }
+  form.SaveDialog2.SetFileName(fileName);
+  form.SettingsToControls();
+  LoadProjectImage(form);
+  form.ClearPreviews();
+  form.Recent1.AddFile(fileName);
+  form.StatusBar1.SetPanelText(1, fileName);
+}
+
+void OpenFromCommandLine(TForm1& form, bool batch) {
+  std::string recent;
+  for (const std::string& file : LoadProgramSettings()) recent += file + "\r\n";
+  form.Recent1.SetFilesAsText(recent);
+  if (ShellProjectFile.empty()) return;
+  const bool job = batch && IsBatchSwitch(ShellSwitch);
+  if (job) OpenBatchLog(form);
+  OpenProject(form, ShellProjectFile);
+  if (!job) return;
+  ApplyCaptionsFile(form, ShellCaptionsFile);
+  GenerateButtons(form);
+  SaveGeneratedImages(form);
+  form.Logger1.Close();
+  form.TerminateRequested = true;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,28 @@
+#pragma once
+// Opening a project into the window, and the project named on the command
+// line, which a batch run also generates and saves.
+
+#include <string>
+
+#include "ui/model/form/MainForm.h"
+
+namespace kestrova {
+
+// Reads the project into CurrentSettings and the window, loads its base image
+// (image_file, else image_file_rel against the current folder, then against
+// the project's folder), clears the previews, puts the file at the top of the
+// recent list and shows its name in the status bar. Failures are reported
+// through ShowMessageOrLog; a project that cannot be read leaves everything
+// as it was, a base image that cannot be loaded leaves the project open.
+void OpenProject(TForm1& form, const std::string& fileName);
+
+// Loads the program settings and opens ShellProjectFile, if any. In a batch
+// run with the switch x (batch set): first opens the log "kestro_shell_run.log"
+// in the current folder, then replaces the captions by ShellCaptionsFile when
+// that file exists, generates and saves the buttons, closes the log and asks
+// the application to end.
+void OpenFromCommandLine(TForm1& form, bool batch);
+
+inline constexpr const char* kBatchLogFile = "kestro_shell_run.log";
+
+}  // namespace kestrova

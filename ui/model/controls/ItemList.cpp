@@ -1,0 +1,16 @@
+#include "ui/model/controls/ItemList.h"
+
+namespace kestrova {
+
+void TItemList::SetItems(std::vector<std::string> items) {
+  if (items == items_) return;
+  items_ = std::move(items);
+  Changed();
+}
+
+void TItemList::SetItemIndex(int index) {
+  if (index < 0 || index >= Count()) return;
+  if (Store(itemIndex_, index)) Fire(onChange_);
+}
+
+}  // namespace kestrova

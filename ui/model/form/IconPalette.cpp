@@ -1,0 +1,148 @@
+// The icon palette: the list of icon files, the selected icon, its preview,
+// and drawing it onto the base image.
+
+#include "core/images/ImageFiles.h"
+#include "core/support/ProgramFolders.h"
+#include "core/support/StrLib.h"
+#include "rendering/Canvas.h"
+#include "ui/model/lists/IconList.h"
+#include "ui/model/form/MainForm.h"
+#include "ui/model/form/TransparentBitmap.h"
+
+namespace kestrova {
+
+namespace {
+
+// Thumbnail size by the RGBullets item: natural (0), 64 or 32 pixels.
+int ThumbnailSize(int item) {
+  if (item == 1) return 64;
+  if (item == 2) return 32;
+  return 0;
+}
+
+}  // namespace
+
+void TForm1::BuildBulletPalette() {
+  SB1.RemoveImagesIf([](const TImage&) { return true; });
+  const int size = ThumbnailSize(RGBullets.ItemIndex());
+  const int perRow = size > 0 ? SB1.Width() / size : 0;
+  const std::string folder = IconListFolder();
+  int left = 2, top = 2, column = 1;
+  for (std::size_t i = 0; i < BulletList.size(); ++i) {
+    Bitmap picture;
+    std::string error;
+    if (!LoadPictureInto(ResolveIconEntry(BulletList[i], folder), &picture, error)) continue;
+    if (size > 0 && i > 0) {
+      ++column;
+      left += 2 + size;
+      if (column > perRow) {
+        column = 1;
+        left = 2;
+        top += 2 + size;
+      }
+    }
+    const int index = static_cast<int>(i);
+    TImage& image = SB1.AddImage("BUL" + std::to_string(index));
+    image.SetTag(index);
+    image.SetHint(std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + "\r\n" + BulletList[i]);
+    image.SetShowHint(true);
+    if (size > 0) {
+      image.SetStretch(true);
+      image.SetBounds(left, top, size, size);
+      image.SetPicture(std::move(picture));
+    } else {
+      image.SetAutoSize(true);
+      image.SetBounds(left, top, 0, 0);
+      image.SetPicture(std::move(picture));
+      top += 2 + image.Height();
+    }
+  }
+}
+
+void TForm1::BitBtn1Click(const std::vector<std::string>& chosenFiles) {
+  for (const std::string& file : chosenFiles) AddBullet(file);
+  BuildBulletPalette();
+}
+
+void TForm1::BitBtn2Click() {
+  if (BulletIndex <= -1) return;
+  const std::string entry =
+      BulletIndex < static_cast<int>(BulletList.size()) ? BulletList[static_cast<std::size_t>(BulletIndex)] : "";
+  const std::string question = Lang(LangMessages[lmRemoveIcon]) + "\r\n" + entry;
+  if (ShowMessageOrLog(question, mtConfirmation, mbYes | mbNo) != mrYes) return;
+  RemoveBullet(BulletIndex);
+  BuildBulletPalette();
+  BulletIndex = -1;
+  ShowSelectedBullet();
+}
+
+void TForm1::LoadBulletList() { ReadIconList(IconListFileName(), BulletList); }
+
+bool TForm1::SaveBulletList() {
+  EnsureWritableFolder();
+  return WriteIconList(IconListFileName(), BulletList);
+}
+
+void TForm1::AddBullet(const std::string& fileName) {
+  if (TrimControls(fileName).empty()) return;
+  BulletList.push_back(IconEntryFor(fileName, IconListFolder()));
+}
+
+void TForm1::RemoveBullet(int index) {
+  if (index >= 0 && index < static_cast<int>(BulletList.size())) {
+    BulletList.erase(BulletList.begin() + index);
+  }
+}
+
+TImage* TForm1::FindBulletImage(int tag) {
+  TImage* found = nullptr;
+  for (int i = 0; i < SB1.ImageCount(); ++i) {
+    if (SB1.Image(i).Tag() == tag) found = &SB1.Image(i);
+  }
+  return found;
+}
+
+void TForm1::BulletImageClick(const TImage& image) {
+  BulletIndex = image.Tag();
+  ShowSelectedBullet();
+}
+
+void TForm1::ShowSelectedBullet() {
+  if (BulletIndex == -1) {
+    ImageIcnPrev.ClearPicture();
+    return;
+  }
+  const TImage* image = FindBulletImage(BulletIndex);
+  ImageIcnPrev.SetPicture(image != nullptr ? image->Picture() : Bitmap());
+}
+
+void TForm1::UseSelectedBullet() {
+  if (BulletIndex == -1) return;
+  if (const TImage* image = FindBulletImage(BulletIndex)) {
+    DrawBullet(image->Picture(), ImageBase.Picture());
+    ImageBase.PictureChanged();
+  }
+}
+
+void TForm1::BitBtnClrIcnClick() {
+  BulletIndex = -1;
+  ShowSelectedBullet();
+}
+
+void TForm1::DrawBullet(const Bitmap& icon, Bitmap& target) {
+  if (icon.Empty() || target.Empty()) return;
+  const int x = RxSpinEditGlyphX.Value(), y = RxSpinEditGlyphY.Value();
+  const int w = RxSpinEditGlyphW.Value(), h = RxSpinEditGlyphH.Value();
+  const TRect whole{0, 0, icon.Width(), icon.Height()};
+  TCanvas canvas(target);
+  if (!cbIcoTRans.Checked()) {
+    canvas.CopyRect(TRect{x, y, x + w, y + h}, icon, whole);
+    return;
+  }
+  if (w <= 0 || h <= 0) return;
+  Bitmap scaled(w, h, PixelFormat::pf24bit);
+  TCanvas(scaled).CopyRect(TRect{0, 0, w, h}, icon, whole);
+  DrawTransparentBitmap(canvas, x, y, scaled, ColorBitBtnIcoTrans.GlyphColor(), 0xFFFFFF);
+}
+
+}  // namespace kestrova

@@ -1,0 +1,39 @@
+#include "ui/model/lists/IconList.h"
+
+#include "core/support/FilePaths.h"
+#include "core/support/ProgramFolders.h"
+#include "core/support/StrLib.h"
+#include "core/support/TextEncoding.h"
+#include "core/support/TextFiles.h"
+
+namespace kestrova {
+
+std::string IconListFolder() { return WritableFolder(); }
+
+std::string IconListFileName() { return IconListFolder() + "bullets.ini"; }
+
+bool ReadIconList(const std::string& fileName, std::vector<std::string>& list) {
+  std::string text;
+  if (ReadTextFile(fileName, text) != ReadStatus::Ok) return false;
+  std::vector<std::string> entries;
+  for (const std::string& line : SplitLines(text)) {
+    entries.push_back(PathFromFile(TrimControls(line)));
+  }
+  list = std::move(entries);
+  return true;
+}
+
+bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list) {
+  return WriteTextFile(fileName, list);
+}
+
+std::string IconEntryFor(const std::string& fileName, const std::string& folder) {
+  return MakeRelativePath(folder, FolderOf(fileName)) + FileNameOf(fileName);
+}
+
+std::string ResolveIconEntry(const std::string& entry, const std::string& folder) {
+  const std::string path = MakeRelativePath(folder, FolderOf(entry)) + FileNameOf(entry);
+  return path.starts_with('/') ? path : folder + path;
+}
+
+}  // namespace kestrova
