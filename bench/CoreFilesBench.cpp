@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/support/FileAccess.h"
 #include "core/files/IniFile.h"
 #include "core/files/ProjectFile.h"
+#include "core/support/FileAccess.h"
 
 using namespace kestrova;
 

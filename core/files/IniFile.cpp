@@ -7,8 +7,8 @@
 #include <memory>
 #include <mutex>
 
-#include "core/support/FileAccess.h"
 #include "core/files/IniDocument.h"
+#include "core/support/FileAccess.h"
 #include "core/support/StrLib.h"
 #include "core/support/TextEncoding.h"
 

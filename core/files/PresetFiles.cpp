@@ -5,10 +5,10 @@
 #include <limits>
 #include <set>
 
-#include "core/support/FilePaths.h"
 #include "core/files/IniFile.h"
-#include "core/support/ProgramFolders.h"
 #include "core/files/SettingsKeys.h"
+#include "core/support/FilePaths.h"
+#include "core/support/ProgramFolders.h"
 #include "core/support/StrLib.h"
 
 namespace kestrova {

@@ -1,8 +1,8 @@
 #include "core/files/ProgramSettings.h"
 
-#include "core/support/FileAccess.h"
 #include "core/files/IniFile.h"
 #include "core/files/PresetFiles.h"
+#include "core/support/FileAccess.h"
 #include "core/support/ProgramFolders.h"
 #include "core/support/StrLib.h"
 #include "core/support/TextEncoding.h"

@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
+#include "core/files/SettingsKeys.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
 #include "core/support/FileVersion.h"
 #include "core/support/ProgramFolders.h"
-#include "core/files/SettingsKeys.h"
 
 namespace kestrova {
 

@@ -4,14 +4,14 @@
 
 #include "core/images/BmpReader.h"
 #include "core/images/BmpWriter.h"
-#include "core/support/FileAccess.h"
-#include "core/support/FilePaths.h"
 #include "core/images/GifCodec.h"
 #include "core/images/ImageFileError.h"
 #include "core/images/JpegCodec.h"
-#include "core/support/Messages.h"
 #include "core/images/Metafile.h"
 #include "core/images/PngCodec.h"
+#include "core/support/FileAccess.h"
+#include "core/support/FilePaths.h"
+#include "core/support/Messages.h"
 #include "core/support/StrLib.h"
 
 namespace kestrova {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "tests/gif/GIFTestSupport.h"
 #include "gif/GIFExtensionApplication.h"
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFExtensionText.h"
 #include "gif/GIFExtensionUnknown.h"
+#include "tests/gif/GIFTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::test;

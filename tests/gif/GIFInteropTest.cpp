@@ -5,9 +5,9 @@
 
 #include <random>
 
-#include "tests/gif/GIFTestSupport.h"
 #include "gif/GIFExtensionApplication.h"
 #include "gif/GIFExtensionText.h"
+#include "tests/gif/GIFTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::test;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/gif/GIFTestSupport.h"
 #include "gif/GIFExtensionGraphicControl.h"
+#include "tests/gif/GIFTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::test;

@@ -7,9 +7,9 @@
 
 #include <random>
 
-#include "tests/support/TestFiles.h"
 #include "core/files/IniFile.h"
 #include "core/support/TextEncoding.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 using kestrova::test::ReadBytes;

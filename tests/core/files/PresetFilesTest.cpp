@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/support/TestFiles.h"
 #include "core/files/IniFile.h"
 #include "core/files/PresetFiles.h"
 #include "core/files/ProjectFile.h"
 #include "core/support/StrLib.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 using kestrova::test::ReadBytes;

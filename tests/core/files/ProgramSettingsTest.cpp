@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/support/TestFiles.h"
 #include "core/files/IniFile.h"
 #include "core/files/PresetFiles.h"
 #include "core/files/ProgramSettings.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 using kestrova::test::ReadBytes;

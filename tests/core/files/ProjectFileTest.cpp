@@ -2,11 +2,11 @@
 
 #include <random>
 
-#include "tests/support/TestFiles.h"
+#include "core/files/ProjectFile.h"
 #include "core/support/FileVersion.h"
 #include "core/support/ProgramFolders.h"
-#include "core/files/ProjectFile.h"
 #include "core/support/StrLib.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 using kestrova::test::ReadBytes;

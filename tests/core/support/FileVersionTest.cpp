@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "tests/support/TestFiles.h"
 #include "core/support/FileVersion.h"
 #include "core/support/ProgramFolders.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 

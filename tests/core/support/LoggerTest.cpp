@@ -2,11 +2,11 @@
 #include <unistd.h>
 
 
-#include "tests/support/TestFiles.h"
 #include "core/support/DateTimeFormat.h"
 #include "core/support/Logger.h"
 #include "core/support/Messages.h"
 #include "core/support/StrLib.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 using kestrova::test::ReadBytes;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/support/TestFiles.h"
 #include "core/support/ProgramFolders.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
-#include "tests/support/TestFiles.h"
 #include "core/support/TextEncoding.h"
 #include "core/support/TextFiles.h"
+#include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 

@@ -14,9 +14,9 @@
 #include "core/generation/JoinedImages.h"
 #include "core/support/Messages.h"
 #include "rendering/FontError.h"
-#include "ui/model/language/Language.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/form/Previews.h"
+#include "ui/model/language/Language.h"
 
 namespace kestrova {
 

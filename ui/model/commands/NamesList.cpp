@@ -2,8 +2,8 @@
 
 #include "core/generation/OutputNames.h"
 #include "ui/model/commands/Generate.h"
-#include "ui/model/language/Language.h"
 #include "ui/model/commands/OutputSaving.h"
+#include "ui/model/language/Language.h"
 
 namespace kestrova {
 

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/generation/OutputNames.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
-#include "core/generation/OutputNames.h"
-#include "ui/model/language/FormatText.h"
 #include "ui/model/commands/Generate.h"
+#include "ui/model/language/FormatText.h"
 #include "ui/model/language/Language.h"
 
 namespace kestrova {

@@ -1,16 +1,16 @@
 #include "ui/model/commands/ProjectOpening.h"
 
+#include "core/files/ProgramSettings.h"
+#include "core/files/ProjectFile.h"
 #include "core/support/CommandLine.h"
 #include "core/support/DateTimeFormat.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
-#include "core/files/ProgramSettings.h"
-#include "core/files/ProjectFile.h"
 #include "core/support/StrLib.h"
 #include "core/support/TextFiles.h"
 #include "ui/model/commands/Generate.h"
-#include "ui/model/language/Language.h"
 #include "ui/model/commands/OutputSaving.h"
+#include "ui/model/language/Language.h"
 
 namespace kestrova {
 

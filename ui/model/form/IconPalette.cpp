@@ -5,9 +5,9 @@
 #include "core/support/ProgramFolders.h"
 #include "core/support/StrLib.h"
 #include "rendering/Canvas.h"
-#include "ui/model/lists/IconList.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/form/TransparentBitmap.h"
+#include "ui/model/lists/IconList.h"
 
 namespace kestrova {
 

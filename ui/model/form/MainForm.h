@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "core/files/PresetFiles.h"
+#include "core/files/SettingsRecord.h"
 #include "core/images/ImageFiles.h"
 #include "core/support/Logger.h"
 #include "core/support/Messages.h"
-#include "core/files/PresetFiles.h"
-#include "core/files/SettingsRecord.h"
 #include "rendering/Color.h"
 #include "rendering/Geometry.h"
 #include "rendering/Settings.h"
@@ -30,20 +30,20 @@
 #include "ui/model/controls/Control.h"
 #include "ui/model/controls/Edit.h"
 #include "ui/model/controls/FileDialog.h"
-#include "ui/model/form/FormStorage.h"
 #include "ui/model/controls/Image.h"
 #include "ui/model/controls/ItemList.h"
 #include "ui/model/controls/Label.h"
-#include "ui/model/language/Language.h"
 #include "ui/model/controls/Memo.h"
 #include "ui/model/controls/PageControl.h"
-#include "ui/model/lists/Recent.h"
 #include "ui/model/controls/RendererControl.h"
 #include "ui/model/controls/ScrollBox.h"
 #include "ui/model/controls/Slider.h"
 #include "ui/model/controls/SpeedButton.h"
 #include "ui/model/controls/SpinEdit.h"
 #include "ui/model/controls/StatusBar.h"
+#include "ui/model/form/FormStorage.h"
+#include "ui/model/language/Language.h"
+#include "ui/model/lists/Recent.h"
 
 namespace kestrova {
 

@@ -7,8 +7,8 @@
 #include <climits>
 
 #include "core/support/StrLib.h"
-#include "ui/model/language/FormatText.h"
 #include "ui/model/form/MainForm.h"
+#include "ui/model/language/FormatText.h"
 
 namespace kestrova {
 

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "core/support/StrLib.h"
-#include "ui/model/language/Language.h"
 #include "ui/model/form/MainForm.h"
+#include "ui/model/language/Language.h"
 
 namespace kestrova {
 

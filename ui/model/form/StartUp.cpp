@@ -3,9 +3,9 @@
 
 #include "core/files/IniFile.h"
 #include "core/files/ProgramSettings.h"
-#include "ui/model/lists/IconList.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/form/SetLanguage.h"
+#include "ui/model/lists/IconList.h"
 
 namespace kestrova {
 

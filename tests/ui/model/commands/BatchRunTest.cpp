@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/model/commands/SessionSupport.h"
-#include "core/support/CommandLine.h"
 #include "core/images/ImageFiles.h"
+#include "core/support/CommandLine.h"
 #include "core/support/StrLib.h"
+#include "tests/ui/model/commands/SessionSupport.h"
 #include "ui/model/commands/BatchRun.h"
 
 using namespace kestrova;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/model/commands/SessionSupport.h"
-#include "core/images/ImageFiles.h"
 #include "core/generation/OutputNames.h"
+#include "core/images/ImageFiles.h"
+#include "tests/ui/model/commands/SessionSupport.h"
 #include "ui/model/commands/OutputSaving.h"
 
 using namespace kestrova;

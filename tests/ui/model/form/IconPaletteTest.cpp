@@ -4,8 +4,8 @@
 
 #include "core/images/BmpWriter.h"
 #include "tests/support/TestFiles.h"
-#include "ui/model/lists/IconList.h"
 #include "ui/model/form/MainForm.h"
+#include "ui/model/lists/IconList.h"
 
 using namespace kestrova;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/TestFiles.h"
-#include "ui/model/lists/IconList.h"
 #include "ui/model/form/MainForm.h"
+#include "ui/model/lists/IconList.h"
 
 using namespace kestrova;
 
