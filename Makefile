@@ -3,8 +3,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 TEST_DIR := build-tests
 FUZZ_DIR := build-fuzz
 RELEASE_DIR := build
+# Where `make install` puts the program; DESTDIR, when given, goes in front of it.
+PREFIX ?= /usr/local
 
-.PHONY: all deps build test fuzz demo clean
+.PHONY: all deps build test fuzz demo install clean
 
 all: build
 
@@ -13,7 +15,7 @@ deps:
 
 # Release build; the program is build/kestrova.
 build: deps
-	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTROVA_TESTS=OFF -DKESTROVA_BENCH=ON
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTROVA_TESTS=OFF -DKESTROVA_BENCH=ON -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 # The whole test suite, built with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -31,6 +33,11 @@ fuzz: deps
 
 demo: build
 	@scripts/demo.sh $(RELEASE_DIR)/kestrova
+
+# The release build with its resources, desktop entry, icon and .btn file type
+# under PREFIX (bin/kestrova, share/kestrova/, share/applications/, ...).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(TEST_DIR) $(RELEASE_DIR) $(FUZZ_DIR)

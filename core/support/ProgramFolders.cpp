@@ -4,12 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
 
 #include "core/support/FileAccess.h"
-#include "core/support/FilePaths.h"
 
 #ifndef KESTROVA_DATADIR
 #define KESTROVA_DATADIR "/usr/local/share/kestrova"
@@ -62,9 +62,20 @@ std::vector<std::string> ResourceFolders() {
     std::lock_guard lock(gFoldersMutex);
     if (!gResourceFolders.empty()) return gResourceFolders;
   }
+  return ResourceFoldersOf(ExecutablePath());
+}
+
+std::vector<std::string> ResourceFoldersOf(const std::string& executable) {
   std::vector<std::string> folders;
-  if (const std::string exe = ExecutablePath(); !exe.empty()) folders.push_back(FolderOf(exe));
-  folders.push_back(WithSeparator(KESTROVA_DATADIR));
+  const auto add = [&folders](std::string folder) {
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
+  };
+  if (!executable.empty()) {
+    const std::filesystem::path own = std::filesystem::path(executable).parent_path();
+    add(WithSeparator(own.string()));
+    add(WithSeparator((own.parent_path() / "share" / "kestrova").lexically_normal().string()));
+  }
+  add(WithSeparator(KESTROVA_DATADIR));
   return folders;
 }
 

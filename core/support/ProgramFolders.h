@@ -4,7 +4,8 @@
 // $XDG_CONFIG_HOME/kestrova (~/.config/kestrova by default), created when
 // first needed. Read-only resources it ships (the default presets, help
 // files, example icons) are looked up next to the executable, then in
-// <prefix>/share/kestrova.
+// <prefix>/share/kestrova: the prefix the executable was installed in (the
+// folder above its bin/), then the one the build was configured for.
 
 #include <string>
 #include <string_view>
@@ -22,6 +23,8 @@ bool EnsureWritableFolder();
 
 // The resource folders in lookup order, each ending in "/".
 std::vector<std::string> ResourceFolders();
+// The resource folders of an executable at that path, in lookup order.
+std::vector<std::string> ResourceFoldersOf(const std::string& executable);
 // Replaces the resource folders (an empty list restores the built-in ones).
 void SetResourceFolders(std::vector<std::string> folders);
 // The first resource file of that name that exists; empty when none.

@@ -3,8 +3,6 @@
 // the files it wrote and its log.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -18,20 +16,7 @@ namespace {
 
 // Runs the program with the arguments in `folder`; its exit status.
 int RunProgram(const TempFolder& folder, const std::vector<std::string>& args) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (::chdir(folder.Path().c_str()) != 0) ::_exit(126);
-    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-    ::freopen("/dev/null", "w", stderr);
-    std::vector<char*> argv{const_cast<char*>(KESTROVA_PROGRAM)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    ::execv(KESTROVA_PROGRAM, argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return RunProgramIn(KESTROVA_PROGRAM, folder.Path(), args);
 }
 
 const char* const kProject =

@@ -69,6 +69,23 @@ ProgramFolderSandbox::ProgramFolderSandbox() : config_("XDG_CONFIG_HOME", folder
 
 ProgramFolderSandbox::~ProgramFolderSandbox() { SetResourceFolders({}); }
 
+int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::chdir(folder.c_str()) != 0) ::_exit(126);
+    ::setenv("XDG_CONFIG_HOME", (std::filesystem::path(folder) / "config").c_str(), 1);
+    if (::freopen("/dev/null", "w", stderr) == nullptr) ::_exit(126);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 int RunInChild(const std::function<int()>& body, bool unprivileged) {
   const pid_t pid = ::fork();
   if (pid == 0) {

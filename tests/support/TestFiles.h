@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrova::test {
 
@@ -55,6 +56,11 @@ class ProgramFolderSandbox {
   TempFolder folder_;
   ScopedEnv config_;
 };
+
+// Runs a program the way a user or a script does: in `folder` (its current
+// folder), with its own configuration folder <folder>/config, its error
+// output discarded. Gives its exit status, or 128 + the signal that ended it.
+int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args);
 
 // Runs `body` in a child process and gives its exit status, or 128 + the
 // signal that ended it. With `unprivileged` the child first drops to the

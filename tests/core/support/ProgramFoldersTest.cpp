@@ -41,3 +41,18 @@ TEST(ProgramFolders, UncreatableWritableFolderIsReported) {
   EXPECT_FALSE(EnsureWritableFolder());
   EXPECT_FALSE(ProgramFileForWriting("kestro.ini", path));
 }
+
+TEST(ProgramFolders, ResourcesLieNextToTheExecutableThenInItsPrefix) {
+  const std::vector<std::string> installed = ResourceFoldersOf("/opt/kv/bin/kestrova");
+  ASSERT_GE(installed.size(), 2u);
+  EXPECT_EQ(installed[0], "/opt/kv/bin/");
+  EXPECT_EQ(installed[1], "/opt/kv/share/kestrova/");
+  // Last comes the prefix the build was configured for; no folder is listed twice.
+  EXPECT_TRUE(installed.back().ends_with("/share/kestrova/")) << installed.back();
+  for (std::size_t i = 0; i < installed.size(); ++i) {
+    for (std::size_t j = i + 1; j < installed.size(); ++j) EXPECT_NE(installed[i], installed[j]);
+  }
+  const std::vector<std::string> unknown = ResourceFoldersOf("");
+  ASSERT_EQ(unknown.size(), 1u);
+  EXPECT_EQ(unknown[0], installed.back());
+}

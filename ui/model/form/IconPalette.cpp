@@ -76,7 +76,7 @@ void TForm1::BitBtn2Click() {
   ShowSelectedBullet();
 }
 
-void TForm1::LoadBulletList() { ReadIconList(IconListFileName(), BulletList); }
+void TForm1::LoadBulletList() { ReadIconList(IconListFileForReading(), BulletList); }
 
 bool TForm1::SaveBulletList() {
   EnsureWritableFolder();

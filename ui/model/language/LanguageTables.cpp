@@ -101,7 +101,7 @@ const std::array<TLangRow, 10> LangProcess = {{
 }};
 
 const std::array<TLangRow, 1> LangHelpFiles = {{
-    {"Kestroen.chm", "Kestropl.chm", "Kestroen.chm", "Kestroen.chm", "Kestroen.chm"},
+    {"Kestroen.html", "Kestropl.html", "Kestroen.html", "Kestroen.html", "Kestroen.html"},
 }};
 
 const std::array<TLangRow, 11> LangMessages = {{

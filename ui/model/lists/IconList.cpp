@@ -1,5 +1,6 @@
 #include "ui/model/lists/IconList.h"
 
+#include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
 #include "core/support/ProgramFolders.h"
 #include "core/support/StrLib.h"
@@ -10,7 +11,15 @@ namespace kestrova {
 
 std::string IconListFolder() { return WritableFolder(); }
 
-std::string IconListFileName() { return IconListFolder() + "bullets.ini"; }
+namespace {
+
+constexpr std::string_view kIconListFile = "bullets.ini";
+
+}  // namespace
+
+std::string IconListFileName() { return IconListFolder() + std::string(kIconListFile); }
+
+std::string IconListFileForReading() { return ProgramFileForReading(kIconListFile); }
 
 bool ReadIconList(const std::string& fileName, std::vector<std::string>& list) {
   std::string text;
@@ -33,7 +42,10 @@ std::string IconEntryFor(const std::string& fileName, const std::string& folder)
 
 std::string ResolveIconEntry(const std::string& entry, const std::string& folder) {
   const std::string path = MakeRelativePath(folder, FolderOf(entry)) + FileNameOf(entry);
-  return path.starts_with('/') ? path : folder + path;
+  if (path.starts_with('/')) return path;
+  if (FileExists(folder + path)) return folder + path;
+  const std::string shipped = FindResourceFile(path);
+  return shipped.empty() ? folder + path : shipped;
 }
 
 }  // namespace kestrova

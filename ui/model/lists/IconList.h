@@ -1,7 +1,9 @@
 #pragma once
 // The icon list file "bullets.ini" in the writable folder: one icon file path
 // per line, relative to that folder unless it lies elsewhere. Paths are stored
-// as given; nothing checks that the files exist.
+// as given; nothing checks that the files exist. Until the user's own list is
+// first written, the list shipped in the resource folder is read; its entries
+// name the shipped icons relative to that folder.
 
 #include <string>
 #include <vector>
@@ -12,6 +14,9 @@ namespace kestrova {
 std::string IconListFolder();
 // The icon list file.
 std::string IconListFileName();
+// The icon list file to read: the user's own, else the shipped one, else the
+// user's (missing) file.
+std::string IconListFileForReading();
 
 // Reads the list: every line trimmed of blanks and control characters at both
 // ends (empty lines stay as empty entries), "\" turned into "/". False, with
@@ -24,7 +29,8 @@ bool WriteIconList(const std::string& fileName, const std::vector<std::string>& 
 // The entry that stands for an icon file: its folder relative to `folder`,
 // followed by its file name.
 std::string IconEntryFor(const std::string& fileName, const std::string& folder);
-// The file an entry names: relative entries count from `folder`.
+// The file an entry names: relative entries count from `folder`; one that is
+// not there but lies in a resource folder (a shipped icon) is taken from there.
 std::string ResolveIconEntry(const std::string& entry, const std::string& folder);
 
 }  // namespace kestrova

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include "core/support/ProgramFolders.h"
 #include "tests/support/TestFiles.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/lists/IconList.h"
@@ -75,4 +77,30 @@ TEST(DrawBullet, TransparentDrawingKeysOutExactlyOneColour) {
   EXPECT_EQ(target.GetPixel(3, 0), 0x000000u);
   EXPECT_EQ(target.GetPixel(4, 0), 0x3366CCu);
   EXPECT_EQ(target.GetPixel(2, 1), 0x3366CCu);
+}
+
+TEST(IconList, ShippedListIsReadUntilTheUsersOwnExistsAndItsIconsResolveToTheResourceFolder) {
+  test::ProgramFolderSandbox sandbox;
+  ASSERT_EQ(::mkdir(sandbox.Shared("").c_str(), 0755), 0);
+  ASSERT_EQ(::mkdir(sandbox.Shared("icons").c_str(), 0755), 0);
+  test::WriteBytes(sandbox.Shared("bullets.ini"), "icons/dot.bmp\r\n");
+  test::WriteBytes(sandbox.Shared("icons/dot.bmp"), "BM");
+  EXPECT_EQ(IconListFileForReading(), sandbox.Shared("bullets.ini"));
+  const std::string folder = IconListFolder();
+  EXPECT_EQ(ResolveIconEntry("icons/dot.bmp", folder), sandbox.Shared("icons/dot.bmp"));
+  EXPECT_EQ(ResolveIconEntry("icons/other.bmp", folder), folder + "icons/other.bmp");
+
+  // The user's own copy of an icon wins over the shipped one, and so does the user's list.
+  ASSERT_TRUE(EnsureWritableFolder());
+  ASSERT_EQ(::mkdir(sandbox.Writable("icons").c_str(), 0755), 0);
+  test::WriteBytes(sandbox.Writable("icons/dot.bmp"), "BM");
+  EXPECT_EQ(ResolveIconEntry("icons/dot.bmp", folder), folder + "icons/dot.bmp");
+  TForm1 form;
+  form.LoadBulletList();
+  EXPECT_EQ(form.BulletList, (std::vector<std::string>{"icons/dot.bmp"}));
+  ASSERT_TRUE(form.SaveBulletList());
+  test::WriteBytes(sandbox.Shared("bullets.ini"), "icons/changed.bmp\r\n");
+  EXPECT_EQ(IconListFileForReading(), IconListFileName());
+  form.LoadBulletList();
+  EXPECT_EQ(form.BulletList, (std::vector<std::string>{"icons/dot.bmp"}));
 }
