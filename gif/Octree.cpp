@@ -125,12 +125,12 @@ void TColorQuantizer::ReduceTree() {
 
 // Runs of one colour, also across row ends, are added at once.
 bool TColorQuantizer::ProcessImage(TDIBReader& reader) {
-  const Bitmap& bitmap = reader.GetBitmap();
+  const int width = reader.GetBitmap().Width(), height = reader.GetBitmap().Height();
   std::uint32_t runColor = 0;
   std::int64_t runLength = 0;
-  for (int y = 0; y < bitmap.Height(); ++y) {
+  for (int y = 0; y < height; ++y) {
     const std::uint8_t* p = reader.GetScanline(y);
-    for (int x = 0; x < bitmap.Width(); ++x, p += 3) {
+    for (int x = 0; x < width; ++x, p += 3) {
       const std::uint32_t rgb = Rgb(p[2], p[1], p[0]);
       if (rgb == runColor && runLength > 0) {
         ++runLength;
