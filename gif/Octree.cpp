@@ -78,7 +78,7 @@ void TColorQuantizer::Add(std::uint32_t rgb, std::int64_t count) {
 // never gains children and only a merge frees one, so the leaf found for a
 // colour stays its leaf until the next merge.
 std::int32_t TColorQuantizer::FindLeaf(std::uint32_t rgb) {
-  TRecentLeaf& recent = recent_[(rgb * 0x9E3779B1u) >> 24];
+  TRecentLeaf& recent = recent_[(rgb * 0x9E3779B1u) >> (32 - kRecentBits)];
   const std::uint64_t stamp = merges_ << 24 | rgb;
   if (recent.stamp == stamp) return recent.leaf;
   if (pool_.empty()) NewNode(0);

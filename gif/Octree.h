@@ -21,8 +21,9 @@ class TColorQuantizer {
 
   // Adds every pixel of the reader's 24-bit rows, top row first, left to right.
   bool ProcessImage(TDIBReader& reader);
-  // Adds `count` pixels of one colour: the same as that many single additions
-  // in a row, since the pixels after the first only add to the leaf it reached.
+  // Adds `count` (at least 1) pixels of one colour: the same as that many
+  // single additions in a row, since the pixels after the first only add to
+  // the leaf the first one reached.
   void AddColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::int64_t count = 1);
 
   int LeafCount() const { return leafCount_; }
@@ -53,7 +54,7 @@ class TColorQuantizer {
     std::uint64_t stamp = 0;
     std::int32_t leaf = kNone;
   };
-  static constexpr std::size_t kRecentLeaves = 256;
+  static constexpr int kRecentBits = 8;
 
   void Add(std::uint32_t rgb, std::int64_t count);
   std::int32_t FindLeaf(std::uint32_t rgb);
@@ -72,7 +73,7 @@ class TColorQuantizer {
   std::vector<std::int32_t> free_;
   // Merges so far, counted from 1 so that an unused recent entry never matches.
   std::uint64_t merges_ = 1;
-  std::array<TRecentLeaf, kRecentLeaves> recent_{};
+  std::array<TRecentLeaf, std::size_t{1} << kRecentBits> recent_{};
 };
 
 // A palette from the reader's picture: `colors` entries, the octree colours
