@@ -15,7 +15,7 @@ std::int16_t AbsDiff(std::int16_t a, std::int16_t b) {
 
 TFastColorLookup::TFastColorLookup(const std::vector<TColor>& palette)
     : colors_(static_cast<int>(std::min<std::size_t>(palette.size(), 256))),
-      cache_(std::make_unique<std::array<std::uint16_t, 32768>>()) {
+      cache_(std::make_unique_for_overwrite<std::array<std::uint16_t, 32768>>()) {
   cache_->fill(kEmpty);
   for (int i = 0; i < colors_; ++i) {
     const TColor c = palette[static_cast<std::size_t>(i)];

@@ -21,7 +21,10 @@ class TColorQuantizer {
 
   // Adds every pixel of the reader's 24-bit rows, top row first, left to right.
   bool ProcessImage(TDIBReader& reader);
-  void AddColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+  // Adds `count` (at least 1) pixels of one colour: the same as that many
+  // single additions in a row, since the pixels after the first only add to
+  // the leaf the first one reached.
+  void AddColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::int64_t count = 1);
 
   int LeafCount() const { return leafCount_; }
   // One colour per leaf, depth first with the children in index order
@@ -29,18 +32,32 @@ class TColorQuantizer {
   std::vector<TColor> GetColorTable() const;
 
  private:
-  static constexpr std::int32_t kNone = -1;
+  // Node 0 is the root, which is nobody's child, so 0 marks a missing child.
+  static constexpr std::int32_t kNone = 0;
+  static constexpr std::int32_t kRoot = 0;
+  static constexpr std::int32_t kEndOfList = -1;
 
+  // The children come first: walking down the tree reads only them.
   struct TOctreeNode {
+    std::array<std::int32_t, 8> children{};
+    std::int32_t next = kEndOfList;  // next node of the level's reducible list
     bool isLeaf = false;
     std::int64_t pixelCount = 0;
     std::int64_t redSum = 0;
     std::int64_t greenSum = 0;
     std::int64_t blueSum = 0;
-    std::int32_t next = kNone;  // next node of the level's reducible list
-    std::array<std::int32_t, 8> children{kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
   };
 
+  // The leaf a colour reached, valid while no merge has happened since
+  // (`stamp` holds the colour and the merge count of that time).
+  struct TRecentLeaf {
+    std::uint64_t stamp = 0;
+    std::int32_t leaf = kNone;
+  };
+  static constexpr int kRecentBits = 8;
+
+  void Add(std::uint32_t rgb, std::int64_t count);
+  std::int32_t FindLeaf(std::uint32_t rgb);
   std::int32_t NewNode(int level);
   void FreeNode(std::int32_t node);
   void ReduceTree();
@@ -49,11 +66,14 @@ class TColorQuantizer {
   int maxColors_;
   int colorBits_;
   int leafCount_ = 0;
-  std::int32_t root_ = kNone;
-  std::array<std::int32_t, 8> reducible_{kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
+  std::array<std::int32_t, 8> reducible_{kEndOfList, kEndOfList, kEndOfList, kEndOfList,
+                                        kEndOfList, kEndOfList, kEndOfList, kEndOfList};
   // Nodes come from one pool; merged children return to a free list.
   std::vector<TOctreeNode> pool_;
   std::vector<std::int32_t> free_;
+  // Merges so far, counted from 1 so that an unused recent entry never matches.
+  std::uint64_t merges_ = 1;
+  std::array<TRecentLeaf, std::size_t{1} << kRecentBits> recent_{};
 };
 
 // A palette from the reader's picture: `colors` entries, the octree colours

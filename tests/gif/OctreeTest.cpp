@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "gif/GIFException.h"
 #include "gif/Octree.h"
@@ -87,4 +90,148 @@ TEST(Octree, PaletteSlotsAndSystemColours) {
   EXPECT_THROW(TColorQuantizer(0, 8), GIFException);
   EXPECT_THROW(TColorQuantizer(257, 8), GIFException);
   EXPECT_THROW(TColorQuantizer(16, 9), GIFException);
+}
+
+namespace {
+
+// The octree the plain way: heap nodes, one pixel at a time, the deepest
+// level's newest waiting node merged while there are too many leaves.
+class PlainOctree {
+ public:
+  explicit PlainOctree(int maxColors) : maxColors_(maxColors) {}
+
+  void Add(int r, int g, int b) {
+    Add(root_, r, g, b, 0);
+    while (leaves_ > maxColors_) Reduce();
+  }
+
+  std::vector<TColor> Table() const {
+    std::vector<TColor> table;
+    if (root_) Collect(*root_, table);
+    return table;
+  }
+
+ private:
+  struct Node {
+    bool leaf = false;
+    std::int64_t count = 0, red = 0, green = 0, blue = 0;
+    Node* next = nullptr;
+    std::unique_ptr<Node> children[8];
+  };
+
+  void Add(std::unique_ptr<Node>& node, int r, int g, int b, int level) {
+    if (!node) {
+      node = std::make_unique<Node>();
+      node->leaf = level == 8;
+      if (node->leaf) {
+        ++leaves_;
+      } else {
+        node->next = waiting_[level];
+        waiting_[level] = node.get();
+      }
+    }
+    if (node->leaf) {
+      ++node->count;
+      node->red += r;
+      node->green += g;
+      node->blue += b;
+      return;
+    }
+    const int shift = 7 - level;
+    const int index = ((r >> shift) & 1) * 4 + ((g >> shift) & 1) * 2 + ((b >> shift) & 1);
+    Add(node->children[index], r, g, b, level + 1);
+  }
+
+  void Reduce() {
+    int level = 7;
+    while (level > 0 && waiting_[level] == nullptr) --level;
+    Node* node = waiting_[level];
+    waiting_[level] = node->next;
+    int merged = 0;
+    for (auto& child : node->children) {
+      if (!child) continue;
+      node->red += child->red;
+      node->green += child->green;
+      node->blue += child->blue;
+      node->count += child->count;
+      child.reset();
+      ++merged;
+    }
+    node->leaf = true;
+    leaves_ -= merged - 1;
+  }
+
+  static void Collect(const Node& node, std::vector<TColor>& table) {
+    if (node.leaf) {
+      const std::int64_t n = node.count;
+      table.push_back(n == 0 ? 0
+                             : RGBColor(static_cast<unsigned>(node.red / n), static_cast<unsigned>(node.green / n),
+                                        static_cast<unsigned>(node.blue / n)));
+      return;
+    }
+    for (const auto& child : node.children)
+      if (child) Collect(*child, table);
+  }
+
+  int maxColors_;
+  int leaves_ = 0;
+  std::unique_ptr<Node> root_;
+  Node* waiting_[8] = {};
+};
+
+// Pictures of every kind: random colours, runs of repeated colours (across row
+// ends too) drawn from a set larger than the palette, gradients, a flat field.
+std::vector<Bitmap> MixedPictures() {
+  std::mt19937 random(23);
+  std::vector<Bitmap> pictures;
+  auto draw = [&](int w, int h, auto pixel) {
+    Bitmap b(w, h, PixelFormat::pf24bit);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) b.SetPixel(x, y, pixel(x, y));
+    pictures.push_back(std::move(b));
+  };
+  draw(40, 30, [&](int, int) { return static_cast<TColor>(random() & 0xFFFFFF); });
+  for (unsigned setSize : {3u, 50u, 400u, 3000u}) {
+    std::vector<TColor> set(setSize);
+    for (TColor& c : set) c = static_cast<TColor>(random() & 0xFFFFFF);
+    int left = 0;
+    TColor color = 0;
+    draw(37, 29, [&](int, int) {
+      if (left-- <= 0) {
+        left = static_cast<int>(random() % 20);
+        color = set[random() % set.size()];
+      }
+      return color;
+    });
+  }
+  draw(120, 32, [](int x, int y) { return RGBColor(40 + 5 * y, 90 + 3 * y, (x * 255 / 119) ^ (y & 3)); });
+  draw(23, 5, [](int, int) { return RGBColor(9, 200, 77); });
+  return pictures;
+}
+
+}  // namespace
+
+TEST(Octree, GivesThePlainTreesTableForEveryKindOfPicture) {
+  const std::vector<Bitmap> pictures = MixedPictures();
+  for (int maxColors : {1, 2, 7, 16, 236, 256}) {
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+      SCOPED_TRACE("picture " + std::to_string(i) + ", " + std::to_string(maxColors) + " colours");
+      Bitmap picture = pictures[i];
+      PlainOctree plain(maxColors);
+      TColorQuantizer bySingles(maxColors, 8);
+      for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+          const TColor c = picture.GetPixel(x, y);
+          plain.Add(RedOf(c), GreenOf(c), BlueOf(c));
+          bySingles.AddColor(RedOf(c), GreenOf(c), BlueOf(c));
+        }
+      }
+      TDIBReader reader(picture, PixelFormat::pf24bit);
+      TColorQuantizer byImage(maxColors, 8);
+      byImage.ProcessImage(reader);
+      EXPECT_EQ(bySingles.GetColorTable(), plain.Table());
+      EXPECT_EQ(byImage.GetColorTable(), plain.Table());
+      EXPECT_EQ(byImage.LeafCount(), static_cast<int>(plain.Table().size()));
+    }
+  }
 }
