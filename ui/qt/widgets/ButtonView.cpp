@@ -37,7 +37,7 @@ void ActionView::Mirror() {
   const QString text = caption.isEmpty() ? hint : caption;
   if (action_->text() != text) action_->setText(text);
   if (action_->toolTip() != hint && !hint.isEmpty()) action_->setToolTip(hint);
-  if (action_->statusTip() != hint) action_->setStatusTip(hint);
+  action_->setProperty(kHintProperty, hint);
   if (action_->isEnabled() != button_.Enabled()) action_->setEnabled(button_.Enabled());
   if (action_->isCheckable() && action_->isChecked() != button_.Checked()) action_->setChecked(button_.Checked());
   if (action_->isVisible() != button_.Visible()) action_->setVisible(button_.Visible());

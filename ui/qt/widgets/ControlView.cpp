@@ -1,18 +1,11 @@
 #include "ui/qt/widgets/ControlView.h"
 
 #include <QSignalBlocker>
+#include <QToolButton>
 
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
-
-namespace {
-
-// The property that carries a widget's model hint (the tool tip may be empty
-// while the hint is not: a tool tip shows only when the control shows hints).
-constexpr const char* kHintProperty = "kestrovaHint";
-
-}  // namespace
 
 ControlView::ControlView(TControl& control, QWidget* widget, Placement placement)
     : QObject(widget), control_(control), widget_(widget), placement_(placement) {
@@ -50,7 +43,10 @@ void ControlView::Edit(const std::function<void()>& edit) {
 
 std::string HintAt(const QWidget* widget) {
   for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
-    const QString hint = w->property(kHintProperty).toString();
+    const auto* tool = qobject_cast<const QToolButton*>(w);
+    const QObject* holder = w;
+    if (tool != nullptr && tool->defaultAction() != nullptr) holder = tool->defaultAction();
+    const QString hint = holder->property(kHintProperty).toString();
     if (!hint.isEmpty()) return FromQt(hint);
   }
   return {};

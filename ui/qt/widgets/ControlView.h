@@ -44,17 +44,24 @@ class ControlView : public QObject {
   virtual void MirrorValue() {}
   // Runs a user's edit on the control, then mirrors the widget again.
   void Edit(const std::function<void()>& edit);
+  // Places the widget by the control's bounds (after MirrorValue).
+  virtual void MirrorBounds();
+  Placement ViewPlacement() const { return placement_; }
 
  private:
-  void MirrorBounds();
 
   TControl& control_;
   QWidget* widget_;
   Placement placement_;
 };
 
+// The property that carries the model hint of a view's widget or action (the
+// tool tip may differ: a tool button without a hint shows its text).
+inline constexpr const char* kHintProperty = "kestrovaHint";
+
 // The hint of the widget under the mouse, for the status bar: the hint of the
-// nearest view's control up the widget's parents that has one, else "".
+// nearest view's control (or tool button's action) up the widget's parents
+// that has one, else "".
 std::string HintAt(const QWidget* widget);
 
 }  // namespace kestrova::qt

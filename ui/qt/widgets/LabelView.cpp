@@ -1,5 +1,8 @@
 #include "ui/qt/widgets/LabelView.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
@@ -20,6 +23,37 @@ void LabelView::MirrorValue() {
     widget_->setPalette(palette);
     shownFont_ = label_.Font();
   }
+}
+
+void LabelView::FitRightAligned() {
+  fit_ = true;
+  widget_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Mirror();
+}
+
+void LabelView::MirrorBounds() {
+  if (!fit_) {
+    ControlView::MirrorBounds();
+    return;
+  }
+  if (widget_->isHidden() == label_.Visible()) widget_->setVisible(label_.Visible());
+  const QRect box(label_.Left(), label_.Top(), label_.Width(), label_.Height());
+  QFont font = widget_->parentWidget() != nullptr ? widget_->parentWidget()->font() : widget_->font();
+  if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());
+  const int lineHeight = QFontMetrics(font).height();
+  QRect needed;
+  for (int pixels = font.pixelSize(); ; --pixels) {
+    font.setPixelSize(pixels);
+    const QFontMetrics metrics(font);
+    needed = metrics.boundingRect(QRect(0, 0, box.width(), 10 * lineHeight), Qt::TextWordWrap | Qt::AlignRight,
+                                  widget_->text());
+    if ((needed.width() <= box.width() && needed.height() <= 2 * lineHeight) || pixels <= 8) break;
+  }
+  widget_->setWordWrap(needed.height() > QFontMetrics(font).height());
+  if (widget_->font() != font) widget_->setFont(font);
+  const int height = std::max(box.height(), needed.height());
+  const QRect bounds(box.left(), box.center().y() + 1 - height / 2, box.width(), height);
+  if (widget_->geometry() != bounds) widget_->setGeometry(bounds);
 }
 
 GroupBoxView::GroupBoxView(TGroupBox& group, QGroupBox* box, Placement placement)

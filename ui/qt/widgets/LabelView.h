@@ -17,10 +17,17 @@ class LabelView : public ControlView {
   // With `ownFont`, the label shows the model's font and font colour; otherwise the window's font.
   LabelView(TLabel& label, QLabel* widget, bool ownFont, Placement placement = Placement::Position);
 
+  // The caption stands right-aligned in the label's bounds (before the field it
+  // names). A caption too long for one line there is wrapped onto two lines
+  // centred on the bounds, and set in a smaller font if it still does not fit.
+  void FitRightAligned();
+
  protected:
   void MirrorValue() override;
+  void MirrorBounds() override;
 
  private:
+  bool fit_ = false;
   TLabel& label_;
   QLabel* widget_;
   bool ownFont_;

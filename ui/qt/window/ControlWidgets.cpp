@@ -127,8 +127,8 @@ class Builder {
         auto* text = new QLabel(parent);
         text->setTextFormat(Qt::PlainText);
         const bool right = kind == LayoutKind::RightLabel;
-        if (right) text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        new LabelView(label, text, HasOwnFont(label.Name()), right ? Placement::Bounds : Placement::Position);
+        auto* view = new LabelView(label, text, HasOwnFont(label.Name()), right ? Placement::Bounds : Placement::Position);
+        if (right) view->FitRightAligned();
         return text;
       }
     }

@@ -26,6 +26,7 @@
 #include "ui/qt/widgets/StatusBarView.h"
 #include "ui/qt/window/ButtonGlyphs.h"
 #include "ui/qt/window/ControlWidgets.h"
+#include "ui/qt/window/FlowRow.h"
 #include "ui/qt/window/MenuBar.h"
 #include "ui/qt/window/PreviewWindow.h"
 #include "ui/qt/window/StoredLayout.h"
@@ -203,6 +204,9 @@ void MainWindow::ConnectSamples() {
   }
   if (auto* effect = findChild<RendererWidget*>("Buttonizer1")) {
     effect->OnDoubleClick = [this] { ShowPreviewWindow(PreviewKind::Effect, form, this); };
+  }
+  if (auto* gradient = findChild<QWidget*>("GBGradient")) {
+    new FlowRow(gradient, {"cbGradient", "cbHorizon", "cbTwo", "cbRadial"}, 1);
   }
   if (auto* palette = findChild<ImageBoxView*>("SB1")) {
     palette->OnImageClick = [this](TImage& image) { form.BulletImageClick(image); };

@@ -39,7 +39,7 @@ constexpr LayoutEntry kLayout[] = {
     {"Label33", K::RightLabel, {228, 15, 64, 15}},
     {"cbFrameRound", K::Control, {8, 39, 0, 0}},
     {"GBGradient", K::Group, {4, 288, 358, 98}},
-    {"cbGradient", K::Control, {8, 16, 0, 0}},
+    {"cbGradient", K::Control, {6, 16, 0, 0}},
     {"cbHorizon", K::Control, {136, 16, 0, 0}},
     {"cbTwo", K::Control, {214, 16, 0, 0}},
     {"cbRadial", K::Control, {290, 16, 0, 0}},
@@ -67,7 +67,7 @@ constexpr LayoutEntry kLayout[] = {
     {"Label27", K::RightLabel, {2, 13, 98, 15}},
     {"BitBtnFont", K::Control, {168, 8, 104, 25}},
     {"Label41", K::RightLabel, {2, 41, 98, 15}},
-    {"Label42", K::RightLabel, {164, 41, 53, 15}},
+    {"Label42", K::RightLabel, {163, 41, 55, 15}},
     {"Label1", K::RightLabel, {2, 75, 98, 15}},
     {"Label2", K::RightLabel, {2, 99, 98, 15}},
     {"SpeedBtnLeft", K::Control, {168, 66, 23, 22}},
@@ -91,7 +91,7 @@ constexpr LayoutEntry kLayout[] = {
     {"Label16", K::RightLabel, {2, 83, 122, 15}},
     {"BitBtnXEYE", K::Control, {180, 44, 23, 22}},
     {"BitBtnX0Y0", K::Control, {180, 92, 23, 22}},
-    {"RGCutMode", K::Control, {210, 12, 140, 80}},
+    {"RGCutMode", K::Control, {210, 34, 140, 80}},
     {"GBOneImg", K::Group, {4, 319, 358, 46}},
     {"Label31", K::RightLabel, {2, 20, 82, 15}},
     {"Label32", K::RightLabel, {140, 20, 56, 15}},
@@ -100,10 +100,10 @@ constexpr LayoutEntry kLayout[] = {
     {"Label23", K::RightLabel, {2, 47, 94, 15}},
 
     // Shadow.
-    {"cbShadow", K::Control, {8, 5, 0, 0}},
-    {"cbDouble", K::Control, {8, 26, 0, 0}},
-    {"Label11", K::RightLabel, {60, 6, 86, 15}},
-    {"Label12", K::RightLabel, {60, 27, 86, 15}},
+    {"Label11", K::RightLabel, {4, 6, 142, 15}},
+    {"Label12", K::RightLabel, {4, 27, 142, 15}},
+    {"cbShadow", K::Control, {230, 3, 0, 0}},
+    {"cbDouble", K::Control, {352, 26, 0, 0}},
     {"GBShadow", K::Group, {8, 52, 340, 160}},
 
     // Output.
