@@ -4,7 +4,7 @@ TEST_DIR := build-tests
 FUZZ_DIR := build-fuzz
 RELEASE_DIR := build
 
-.PHONY: all deps build test fuzz demo clean
+.PHONY: all deps build run test fuzz demo clean
 
 all: build
 
@@ -15,6 +15,10 @@ deps:
 build: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTROVA_TESTS=OFF -DKESTROVA_BENCH=ON
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+# The window on the example project (run from its folder, as the demo is).
+run: build
+	cd examples && ../$(RELEASE_DIR)/kestrova example.btn
 
 # The whole test suite, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (unoptimised: the suite compiles in less than half the time and still runs in seconds).

@@ -22,6 +22,10 @@ int RunProgram(const TempFolder& folder, const std::vector<std::string>& args) {
   if (pid == 0) {
     if (::chdir(folder.Path().c_str()) != 0) ::_exit(126);
     ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    // No display: a Qt application made now would fail to start.
+    ::unsetenv("DISPLAY");
+    ::unsetenv("WAYLAND_DISPLAY");
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
     ::freopen("/dev/null", "w", stderr);
     std::vector<char*> argv{const_cast<char*>(KESTROVA_PROGRAM)};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -40,7 +44,7 @@ const char* const kProject =
 
 }  // namespace
 
-TEST(Program, BatchRunWritesFilesAndLogAndEndsWithZero) {
+TEST(Program, BatchRunNeedsNoDisplayWritesFilesAndLogAndEndsWithZero) {
   TempFolder folder;
   WriteBytes(folder / "site.btn", kProject);
   EXPECT_EQ(RunProgram(folder, {"/x", "site.btn"}), 0);
@@ -51,11 +55,9 @@ TEST(Program, BatchRunWritesFilesAndLogAndEndsWithZero) {
   EXPECT_FALSE(std::filesystem::exists(folder / "config/kestrova/kestro.ini"));  // a batch run saves no settings
 }
 
-TEST(Program, AFailedBatchRunEndsWithOneAndTheWindowIsNotThereYet) {
+TEST(Program, AFailedBatchRunEndsWithOne) {
   TempFolder folder;
   EXPECT_EQ(RunProgram(folder, {"-x", "missing.btn"}), 1);
   EXPECT_NE(ReadBytes(folder / "kestro_shell_run.log").find(",Error opening file: missing.btn\r\n"),
             std::string::npos);
-  EXPECT_EQ(RunProgram(folder, {}), 2);
-  EXPECT_EQ(RunProgram(folder, {"/o", "site.btn"}), 2);
 }

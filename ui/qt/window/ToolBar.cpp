@@ -50,6 +50,7 @@ QAction* AddButton(QToolBar* bar, TButton& button, const QIcon& icon) {
   QAction* action = bar->addAction(icon, QString());
   action->setObjectName(QString::fromStdString(button.Name()));
   new ActionView(button, action);
+  bar->widgetForAction(action)->setObjectName(action->objectName());
   return action;
 }
 
@@ -68,10 +69,7 @@ void BuildToolBar(QToolBar* bar, TForm1& form) {
     QAction* action = AddButton(bar, form.*entry.button, FlagIcon(entry.language, kFlagWidth, kFlagHeight));
     QWidget* widget = bar->widgetForAction(action);
     widget->setFocusPolicy(Qt::NoFocus);
-    if (auto* tool = qobject_cast<QToolButton*>(widget)) {
-      tool->setIconSize(QSize(kFlagWidth, kFlagHeight));
-      tool->setObjectName(action->objectName());
-    }
+    if (auto* tool = qobject_cast<QToolButton*>(widget)) tool->setIconSize(QSize(kFlagWidth, kFlagHeight));
   }
 }
 
