@@ -84,6 +84,7 @@ void BM_GenerateTenThousandButtons(benchmark::State& state) {
     window->OutputPanel()->Sync();
     window->OutputPanel()->viewport()->repaint();
   }
+  state.counters["previews"] = window->Form().ScrollBox2.ImageCount();
 }
 BENCHMARK(BM_GenerateTenThousandButtons)->Unit(benchmark::kMillisecond)->Iterations(2);
 
