@@ -6,7 +6,7 @@
 
 namespace kestrova::qt {
 
-ImageWidget::ImageWidget(TImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
+ImageWidget::ImageWidget(TImage& image, QWidget* parent) : DoubleClickWidget(parent), image_(image) {}
 
 void ImageWidget::PictureChanged() {
   stale_ = true;
@@ -30,13 +30,6 @@ void ImageWidget::paintEvent(QPaintEvent*) {
   }
 }
 
-void ImageWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (OnDoubleClick) {
-    OnDoubleClick();
-  } else {
-    QWidget::mouseDoubleClickEvent(event);
-  }
-}
 
 ImageView::ImageView(TImage& image, ImageWidget* widget, Placement placement)
     : ControlView(image, widget, placement), widget_(widget), placement_(placement) {

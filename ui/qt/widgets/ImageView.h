@@ -9,21 +9,19 @@
 
 #include "ui/model/controls/Image.h"
 #include "ui/qt/widgets/ControlView.h"
+#include "ui/qt/widgets/DoubleClickWidget.h"
 
 namespace kestrova::qt {
 
-class ImageWidget : public QWidget {
+class ImageWidget : public DoubleClickWidget {
  public:
   ImageWidget(TImage& image, QWidget* parent = nullptr);
 
   void PictureChanged();
   QSize sizeHint() const override;
-  // Runs on a double click.
-  std::function<void()> OnDoubleClick;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   TImage& image_;

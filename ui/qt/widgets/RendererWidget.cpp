@@ -6,7 +6,7 @@
 
 namespace kestrova::qt {
 
-RendererWidget::RendererWidget(Painter painter, QWidget* parent) : QWidget(parent), painter_(std::move(painter)) {
+RendererWidget::RendererWidget(Painter painter, QWidget* parent) : DoubleClickWidget(parent), painter_(std::move(painter)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -35,13 +35,6 @@ void RendererWidget::paintEvent(QPaintEvent*) {
   if (!picture_.isNull()) p.drawImage(0, 0, picture_);
 }
 
-void RendererWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (OnDoubleClick) {
-    OnDoubleClick();
-  } else {
-    QWidget::mouseDoubleClickEvent(event);
-  }
-}
 
 RendererView::RendererView(TControl& control, RendererWidget* widget, Placement placement)
     : ControlView(control, widget, placement), widget_(widget) {

@@ -9,10 +9,11 @@
 
 #include "rendering/Canvas.h"
 #include "ui/qt/widgets/ControlView.h"
+#include "ui/qt/widgets/DoubleClickWidget.h"
 
 namespace kestrova::qt {
 
-class RendererWidget : public QWidget {
+class RendererWidget : public DoubleClickWidget {
  public:
   using Painter = std::function<void(TCanvas& canvas, int w, int h)>;
 
@@ -20,8 +21,6 @@ class RendererWidget : public QWidget {
 
   // Paints the picture again at the next repaint.
   void Invalidate();
-  // Runs on a double click.
-  std::function<void()> OnDoubleClick;
 
   // The picture as last painted (empty before the first paint).
   const QImage& Picture() const { return picture_; }
@@ -30,7 +29,6 @@ class RendererWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   Painter painter_;
