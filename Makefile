@@ -6,7 +6,7 @@ RELEASE_DIR := build
 # Where `make install` puts the program; DESTDIR, when given, goes in front of it.
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test fuzz demo install clean
+.PHONY: all deps build run test fuzz demo install clean
 
 all: build
 
@@ -17,6 +17,10 @@ deps:
 build: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTROVA_TESTS=OFF -DKESTROVA_BENCH=ON -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+# The window on the example project (run from its folder, as the demo is).
+run: build
+	cd examples && ../$(RELEASE_DIR)/kestrova example.btn
 
 # The whole test suite, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (unoptimised: the suite compiles in less than half the time and still runs in seconds).

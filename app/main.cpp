@@ -1,6 +1,7 @@
 // The program's entry. The command line is examined first: a batch run
 // (kestrova /x project.btn [captions.txt]) needs no display and runs the
-// window model alone; every other start opens the window.
+// window model alone, without a Qt application; every other start opens the
+// window, on the project named on the command line if there is one.
 
 #include <cstdio>
 #include <exception>
@@ -10,18 +11,13 @@
 #include "core/support/CommandLine.h"
 #include "core/support/Messages.h"
 #include "ui/model/commands/BatchRun.h"
+#include "ui/qt/application/Program.h"
 
 int main(int argc, char** argv) {
   using namespace kestrova;
   const std::vector<std::string> args(argv + 1, argv + argc);
   ShellMode = ParseCommandLine(args);
-  if (!ShellMode) {
-    std::fputs(
-        "kestrova: the window is not built yet.\n"
-        "Run a project without a window: kestrova /x project.btn [captions.txt]\n",
-        stderr);
-    return 2;
-  }
+  if (!ShellMode) return qt::RunWindow(argc, argv);
   try {
     return RunBatch();
   } catch (const std::exception& e) {

@@ -3,11 +3,11 @@
 # Nothing is installed when everything is present already.
 set -eu
 
-packages="build-essential cmake ninja-build pkg-config
+packages="build-essential cmake ninja-build pkg-config qt6-base-dev
 libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev zlib1g-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-dejavu-core fonts-liberation2
-libgif-dev imagemagick xvfb clang-14 libclang-rt-14-dev libemf-dev
+libgif-dev imagemagick xvfb xdotool clang-14 libclang-rt-14-dev libemf-dev
 desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils"
 
 missing=""

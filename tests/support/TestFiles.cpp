@@ -74,6 +74,10 @@ int RunProgramIn(const std::string& program, const std::string& folder, const st
   if (pid == 0) {
     if (::chdir(folder.c_str()) != 0) ::_exit(126);
     ::setenv("XDG_CONFIG_HOME", (std::filesystem::path(folder) / "config").c_str(), 1);
+    // No display: a batch run that made a Qt application would fail to start.
+    ::unsetenv("DISPLAY");
+    ::unsetenv("WAYLAND_DISPLAY");
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
     if (::freopen("/dev/null", "w", stderr) == nullptr) ::_exit(126);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));

@@ -59,7 +59,8 @@ class ProgramFolderSandbox {
 
 // Runs a program the way a user or a script does: in `folder` (its current
 // folder), with its own configuration folder <folder>/config, its error
-// output discarded. Gives its exit status, or 128 + the signal that ended it.
+// output discarded and no display (so a batch run that needed one fails).
+// Gives its exit status, or 128 + the signal that ended it.
 int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args);
 
 // Runs `body` in a child process and gives its exit status, or 128 + the

@@ -68,6 +68,24 @@ struct TFormHooks {
   std::function<void(bool batch)> OpenFromCommandLine;
   // Shows a file or web address in the web browser.
   std::function<void(const std::string& url)> OpenURL;
+  // Shows the wait cursor (true) or the normal one again (false) around long operations.
+  std::function<void(bool on)> ShowWaitCursor;
+};
+
+// Shows the wait cursor through the window's hook for the lifetime of the object.
+class TWaitCursor {
+ public:
+  explicit TWaitCursor(const TFormHooks& hooks) : hooks_(hooks) {
+    if (hooks_.ShowWaitCursor) hooks_.ShowWaitCursor(true);
+  }
+  ~TWaitCursor() {
+    if (hooks_.ShowWaitCursor) hooks_.ShowWaitCursor(false);
+  }
+  TWaitCursor(const TWaitCursor&) = delete;
+  TWaitCursor& operator=(const TWaitCursor&) = delete;
+
+ private:
+  const TFormHooks& hooks_;
 };
 
 class TForm1 : public TControlOwner {
@@ -479,6 +497,9 @@ class TForm1 : public TControlOwner {
   void BitBtnAdjColorClick();
   // The folder the output-folder browser opens at.
   std::string DirectoryEdit1BeforeDialog() const;
+  // The key filter of the name prefix and suffix edits: false for a typed
+  // character that a file name cannot hold: blank, " * / : < > ? backslash and |.
+  static bool EditPrefixKeyPress(char32_t key);
   void BitBtnIcnAdjClick();
   void BitBtnFrameColorClick();
   void ColorBitBtnPBN1ColorClick();

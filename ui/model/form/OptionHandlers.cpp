@@ -3,6 +3,7 @@
 // placement buttons.
 
 #include <algorithm>
+#include <string_view>
 
 #include "ui/model/form/MainForm.h"
 
@@ -80,6 +81,11 @@ void TForm1::RxSpinEditFontSizeChange() {
 }
 
 std::string TForm1::DirectoryEdit1BeforeDialog() const { return DirectoryEdit1.Text(); }
+
+bool TForm1::EditPrefixKeyPress(char32_t key) {
+  static constexpr std::u32string_view kSwallowed = U" \"*/:<>?\\|";
+  return kSwallowed.find(key) == std::u32string_view::npos;
+}
 
 void TForm1::BitBtnIcnAdjClick() {
   const int w = ImageBase.Width(), h = ImageBase.Height();

@@ -1,0 +1,49 @@
+#!/bin/sh
+# Starts the program with a project on a virtual display, checks that a window
+# titled "Kestrova" shows, and closes it with Alt+F4 through the exit question
+# (answered Yes with Return). Every wait is bounded.
+#   RealWindow.sh <program> <project>
+set -eu
+program=$1
+project=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config"
+export ASAN_OPTIONS=detect_leaks=0
+unset QT_QPA_PLATFORM
+
+run() {
+  "$program" "$project" >"$work/out.log" 2>&1 &
+  pid=$!
+  window=""
+  for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  if [ -z "$window" ]; then
+    echo "no window titled Kestrova"; kill "$pid"; cat "$work/out.log"; exit 1
+  fi
+  sleep 0.5
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key --clearmodifiers alt+F4
+  # The exit question is a second window titled Kestrova.
+  for _ in $(seq 1 50); do
+    [ "$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.1
+  done
+  sleep 0.3
+  xdotool key Return
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "the program did not end after Yes"; kill "$pid"; exit 1
+  fi
+  wait "$pid"
+}
+
+run
+test -f "$XDG_CONFIG_HOME/kestrova/kestrova-ui.ini" || { echo "the window store was not written"; exit 1; }
+echo "window shown and closed through the exit question"

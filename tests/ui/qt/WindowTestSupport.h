@@ -1,0 +1,57 @@
+#pragma once
+// A main window for tests: its dialogs answered by the test (message boxes
+// with a chosen button, the colour dialog with a chosen colour or Cancel) and
+// recorded.
+
+#include <QTest>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/qt/window/MainWindow.h"
+
+namespace kestrova::test {
+
+struct DialogAnswers {
+  int messageAnswer = mrOk;
+  std::optional<TColor> colour;
+  std::vector<std::string> messages;
+  std::vector<TColor> colourStarts;
+
+  qt::Dialogs Dialogs() {
+    qt::Dialogs d;
+    d.MessageBox = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
+      messages.push_back(text);
+      return messageAnswer;
+    };
+    d.ChooseColor = [this](TColor start) {
+      colourStarts.push_back(start);
+      return colour;
+    };
+    d.ChooseFolder = [](const std::string&) { return std::optional<std::string>(); };
+    return d;
+  }
+};
+
+// A shown window with recorded dialogs.
+struct TestWindow {
+  TestWindow() : window(std::make_unique<qt::MainWindow>(answers.Dialogs())) {
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  ~TestWindow() {
+    // Closing asks nothing in the tests' own teardown.
+    window->Form().Timer1.Enabled = false;
+  }
+  TForm1& Form() { return window->Form(); }
+  template <class W>
+  W* Find(const char* name) {
+    return window->findChild<W*>(name);
+  }
+
+  DialogAnswers answers;
+  std::unique_ptr<qt::MainWindow> window;
+};
+
+}  // namespace kestrova::test

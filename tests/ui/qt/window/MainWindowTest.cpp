@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+
+#include "core/files/IniFile.h"
+#include "tests/support/TestFiles.h"
+#include "tests/ui/qt/WindowTestSupport.h"
+#include "ui/model/form/FormStorage.h"
+#include "ui/qt/application/Application.h"
+#include "ui/qt/widgets/ImageBoxView.h"
+#include "ui/qt/widgets/RendererWidget.h"
+
+using namespace kestrova;
+using namespace kestrova::test;
+
+TEST(MainWindow, StartsWithItsTitleTheNewImagePageAndTheFirstShowRefreshers) {
+  ProgramFolderSandbox sandbox;
+  TestWindow w;
+  EXPECT_EQ(w.window->windowTitle(), "Kestrova");
+  auto* pages = w.Find<QTabWidget>("PageControl1");
+  ASSERT_NE(pages, nullptr);
+  EXPECT_EQ(pages->count(), 6);
+  EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheetNew");
+  EXPECT_EQ(pages->tabText(0), "New image");
+  // FormShow ran: the output format's page and the empty image information.
+  EXPECT_EQ(w.Find<QTabWidget>("PageControl2")->currentWidget()->objectName(), "TabSheet2");
+  EXPECT_EQ(w.Find<QLabel>("LabelInfo")->text(), " Empty image");
+  EXPECT_FALSE(w.Find<QCheckBox>("cbRound3D")->isEnabled());
+  EXPECT_EQ(w.Find<QSpinBox>("RxSpinEditRMargin")->minimum(), INT_MIN);
+  EXPECT_EQ(w.window->statusBar()->findChildren<QLabel*>().size(), 2);
+}
+
+TEST(MainWindow, RunTimeControlsSitAtTheirBoundsInTheirGroups) {
+  TestWindow w;
+  struct Case {
+    const char* name;
+    const char* parent;
+    QRect bounds;
+  };
+  const Case cases[] = {
+      {"BitBtnGC1", "GBGradient", {8, 40, 75, 25}},       {"RxSpinEditFW", "GBFrame", {176, 12, 49, 21}},
+      {"Buttonizer1", "GBButton", {120, 16, 161, 41}},    {"RxSlider1", "GBButton", {144, 80, 201, 33}},
+      {"RxSliderJPG", "GBjpg", {5, 16, 40, 193}},         {"DirectoryEdit1", "TabSheetOut", {8, 16, 233, 21}},
+      {"RxSpinEditBtnPerImg", "TabSheetDisp", {196, 181, 57, 21}},
+      {"BitBtnShadowColor", "TabSheetSha", {230, 22, 113, 25}},
+  };
+  for (const Case& c : cases) {
+    auto* widget = w.Find<QWidget>(c.name);
+    ASSERT_NE(widget, nullptr) << c.name;
+    EXPECT_EQ(widget->parentWidget()->objectName(), c.parent) << c.name;
+    EXPECT_EQ(widget->geometry(), c.bounds) << c.name;
+  }
+}
+
+TEST(MainWindow, EveryCaptionFitsItsWidgetInEveryLanguage) {
+  TestWindow w;
+  for (const QToolButton* flag : {w.Find<QToolButton>("BitBtnEN"), w.Find<QToolButton>("BitBtnPL"),
+                                  w.Find<QToolButton>("BitBtnDE"), w.Find<QToolButton>("BitBtnES"),
+                                  w.Find<QToolButton>("BitBtnIT")}) {
+    const_cast<QToolButton*>(flag)->click();
+    QCoreApplication::processEvents();
+    for (const QCheckBox* box : w.window->findChildren<QCheckBox*>()) {
+      EXPECT_GE(box->width(), box->sizeHint().width()) << box->objectName().toStdString() << " " << flag->objectName().toStdString();
+      const QWidget* parent = box->parentWidget();
+      EXPECT_LE(box->geometry().right(), parent->width()) << box->objectName().toStdString();
+    }
+  }
+}
+
+TEST(MainWindow, Timer1KeepsTheCommandsEnabledStateCurrent) {
+  TestWindow w;
+  TForm1& form = w.Form();
+  QAction* generate = w.window->findChild<QAction*>("TBGen");
+  QAction* save = w.window->findChild<QAction*>("TBSaveBtns");
+  form.ImageBase.SetPicture(Bitmap(40, 16));
+  w.Find<QPlainTextEdit>("MemoTxt")->setPlainText("Home\nNews");
+  QTRY_VERIFY_WITH_TIMEOUT(generate->isEnabled(), 2000);
+  form.MemoTxt.SetText("");
+  QTRY_VERIFY_WITH_TIMEOUT(!generate->isEnabled(), 2000);
+
+  form.ScrollBox2.AddImage("newbutton0");
+  QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), 2000);
+  form.ClearPreviews();
+  QTRY_VERIFY_WITH_TIMEOUT(!save->isEnabled(), 2000);
+}
+
+TEST(MainWindow, AFlagSwitchesTheTextsOfEveryGroupAndKeepsRadioSelections) {
+  TestWindow w;
+  TForm1& form = w.Form();
+  form.RGDisplay.SetItemIndex(2);
+  form.RGCutMode.SetItemIndex(1);
+  w.Find<QToolButton>("BitBtnPL")->click();
+  EXPECT_EQ(w.Find<QTabWidget>("PageControl1")->tabText(0), "Nowy obrazek");      // page
+  EXPECT_EQ(w.Find<QGroupBox>("GBFrame")->title(), "Ramka");                       // group box
+  EXPECT_EQ(w.Find<QCheckBox>("cbGradient")->text(), "Wypełnij gradientem");       // check box
+  EXPECT_EQ(w.Find<QPushButton>("BitBtnGC1")->text(), "Kolor#1");                  // colour button
+  EXPECT_EQ(w.Find<QLabel>("Label13")->text(), "Szerokość");                       // label
+  EXPECT_EQ(w.Find<QWidget>("Buttonizer1")->toolTip(), "Próbka efektu przycisku");  // hint
+  EXPECT_EQ(w.window->findChild<QMenu*>("View1")->title(), "Widok");               // menu
+  EXPECT_EQ(w.window->findChild<QAction*>("Close1")->text(), "Zamknij");           // menu item
+  EXPECT_EQ(w.window->findChild<QAction*>("TBGen")->toolTip(), "Generuj...");     // tool button
+  auto* display = w.Find<QGroupBox>("RGDisplay");
+  const auto items = display->findChildren<QRadioButton*>();
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_EQ(items[2]->text(), "Matryca");
+  EXPECT_TRUE(items[2]->isChecked());
+  EXPECT_EQ(form.RGCutMode.ItemIndex(), 1);
+  EXPECT_EQ(w.Find<QLabel>("LabelInfo")->text(), " Pusty obrazek");
+  w.Find<QToolButton>("BitBtnEN")->click();
+  EXPECT_EQ(w.Find<QGroupBox>("GBFrame")->title(), "Frame");
+}
+
+TEST(MainWindow, AColourButtonAsksFromItsColourAndShowsTheChoice) {
+  TestWindow w;
+  TForm1& form = w.Form();
+  form.cbGradient.SetChecked(true);
+  form.cbFrame.SetChecked(true);
+  w.answers.colour = 0x00FF00;
+  w.Find<QPushButton>("BitBtnGC1")->click();
+  ASSERT_EQ(w.answers.colourStarts.size(), 1u);
+  EXPECT_EQ(w.answers.colourStarts[0], 0xC0C0C0u);
+  EXPECT_EQ(form.GradientImage1.ColorStart(), 0x00FF00u);
+  EXPECT_EQ(w.Find<QPushButton>("BitBtnGC1")->icon().pixmap(9, 14).toImage().pixelColor(3, 3), QColor(0, 255, 0));
+  w.answers.colour.reset();  // Cancel
+  w.Find<QPushButton>("BitBtnFrameColor")->click();
+  EXPECT_EQ(form.CurrentSettings.FrameColor, 0u);
+}
+
+TEST(MainWindow, ASpinEditChangeRendersTheEffectSampleAgainAndRunsItsHandlerOnce) {
+  TestWindow w;
+  TForm1& form = w.Form();
+  int runs = 0;
+  form.RxSpinEditBX.SetOnChange([&] {
+    ++runs;
+    form.ApplyButtonEffect();
+  });
+  auto* sample = w.Find<qt::RendererWidget>("Buttonizer1");
+  form.RxSlider1.SetValue(100);
+  sample->Render();
+  const QImage before = sample->Picture();
+  w.Find<QSpinBox>("RxSpinEditBX")->setValue(12);
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(form.Buttonizer1.X(), 12);
+  sample->Render();
+  EXPECT_NE(sample->Picture(), before);
+  form.RxSpinEditBX.SetValue(5);  // a model change shown by the widget runs the handler once
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(w.Find<QSpinBox>("RxSpinEditBX")->value(), 5);
+}
+
+TEST(MainWindow, TheExitQuestionAnsweredNoKeepsTheWindowAndWritesNothing) {
+  ProgramFolderSandbox sandbox;
+  TestWindow w;
+  w.answers.messageAnswer = mrNo;
+  EXPECT_FALSE(w.window->close());
+  EXPECT_TRUE(w.window->isVisible());
+  ASSERT_EQ(w.answers.messages.size(), 1u);
+  EXPECT_EQ(w.answers.messages[0], "Exit application (any unsaved data will be lost)?");
+  EXPECT_FALSE(std::filesystem::exists(sandbox.Writable("")));
+}
+
+TEST(MainWindow, TheExitQuestionAnsweredYesWritesTheWindowStoreIconListAndProgramSettings) {
+  ProgramFolderSandbox sandbox;
+  {
+    TestWindow w;
+    w.Form().BulletList = {"star.png"};
+    w.Find<QToolButton>("BitBtnDE")->click();
+    w.window->setGeometry(30, 40, 900, 650);
+    w.answers.messageAnswer = mrYes;
+    EXPECT_TRUE(w.window->close());
+  }
+  const TIniFile store(sandbox.Writable("kestrova-ui.ini"));
+  EXPECT_EQ(store.ReadInteger("TForm1", "Language", -1), 2);
+  EXPECT_EQ(store.ReadString("TForm1", "NormPos", ""), "30,40,930,690");
+  EXPECT_EQ(ReadBytes(sandbox.Writable("bullets.ini")), "star.png\r\n");
+  EXPECT_TRUE(std::filesystem::exists(sandbox.Writable("kestro.ini")));
+
+  TestWindow again;  // the language and the placement come back
+  EXPECT_EQ(again.window->geometry(), QRect(30, 40, 900, 650));
+  EXPECT_EQ(again.Find<QGroupBox>("GBFrame")->title(), "Rahmen");
+  SetLangIndex(lgEnglish);
+}
+
+TEST(MainWindow, AltF4IsTheCloseItemsOwnShortcut) {
+  TestWindow w;
+  QAction* close = w.window->findChild<QAction*>("Close1");
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(close->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+  w.answers.messageAnswer = mrNo;
+  close->trigger();
+  EXPECT_EQ(w.answers.messages.size(), 1u);
+}
+
+TEST(MainWindow, TheViewTogglesAndTheCollapseBarHidePartsOfTheWindow) {
+  TestWindow w;
+  w.window->findChild<QAction*>("Textpanelvisible1")->trigger();
+  EXPECT_TRUE(w.Find<QWidget>("MemoTxt")->isHidden());
+  EXPECT_FALSE(w.window->findChild<QAction*>("Textpanelvisible1")->isChecked());
+  w.window->findChild<QAction*>("Outputvisible1")->trigger();
+  EXPECT_TRUE(w.Find<QWidget>("PanelRight")->isHidden());
+  w.Find<QPushButton>("BitBtnX")->click();
+  EXPECT_TRUE(w.Find<QWidget>("PageControl1")->isHidden());
+  EXPECT_EQ(w.Find<QWidget>("PanelCtl")->height(), 10);
+  w.Find<QPushButton>("BitBtnX")->click();
+  EXPECT_EQ(w.Find<QWidget>("PanelCtl")->height(), 425);
+}
+
+TEST(MainWindow, TheHintOfTheControlUnderTheMouseGoesToTheStatusBar) {
+  TestWindow w;
+  w.Form().ApplicationHint(qt::HintAt(w.Find<QWidget>("Buttonizer1")));
+  EXPECT_EQ(w.window->statusBar()->findChildren<QLabel*>()[0]->text(), "Buttonize sample");
+  w.Form().ApplicationHint(qt::HintAt(w.Find<QToolButton>("TBGen")));
+  EXPECT_EQ(w.window->statusBar()->findChildren<QLabel*>()[0]->text(), "Generate...");
+}
+
+// Last of the window tests: the exception ends the application's event loop.
+TEST(MainWindow, AnExceptionInAHandlerEndsTheProgramAfterTheCriticalErrorMessage) {
+  TestWindow w;
+  auto* app = static_cast<qt::Application*>(QCoreApplication::instance());
+  qt::MainWindow* window = w.window.get();
+  app->OnException = [window](const std::string& message) { window->Form().ApplicationException(message); };
+  w.Form().cbShadow.SetOnClick([] { throw std::runtime_error("Access violation"); });
+  QTimer::singleShot(0, [&w] { w.Find<QCheckBox>("cbShadow")->click(); });
+  EXPECT_EQ(app->exec(), 1);
+  app->OnException = nullptr;
+  ASSERT_EQ(w.answers.messages.size(), 1u);
+  EXPECT_EQ(w.answers.messages[0], "Critical error - program will be terminated...\r\nAccess violation");
+  EXPECT_TRUE(w.Form().TerminateRequested);
+}

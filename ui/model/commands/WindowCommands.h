@@ -1,0 +1,21 @@
+#pragma once
+// The window's Generate and Save generated buttons commands, and connecting
+// them to their menu items and tool buttons.
+
+#include "ui/model/form/MainForm.h"
+
+namespace kestrova {
+
+// Removes the previews of the last run, copies the controls into the record,
+// generates the buttons into the output panel and refreshes the names list;
+// the wait cursor shows meanwhile.
+void Generateimages1Click(TForm1& form);
+
+// Copies the controls into the record and writes every preview (with the test
+// page when asked), with the wait cursor showing meanwhile.
+void Savegeneratedbuttons1Click(TForm1& form);
+
+// Connects the commands above to Generateimages1, TBGen, Savegeneratedbuttons1 and TBSaveBtns.
+void ConnectWindowCommands(TForm1& form);
+
+}  // namespace kestrova

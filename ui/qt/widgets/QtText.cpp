@@ -1,0 +1,43 @@
+#include "ui/qt/widgets/QtText.h"
+
+namespace kestrova::qt {
+
+QString ToQt(const std::string& text) {
+  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+std::string FromQt(const QString& text) {
+  QString s = text;
+  s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  s.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+  return s.toStdString();
+}
+
+QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+TColor FromQColor(const QColor& c) {
+  return RGBColor(static_cast<unsigned>(c.red()), static_cast<unsigned>(c.green()), static_cast<unsigned>(c.blue()));
+}
+
+QFont ToQFont(const TFont& font) {
+  QFont f(QString::fromStdString(font.name));
+  f.setPointSize(font.size > 0 ? font.size : 1);
+  f.setBold((font.style & fsBold) != 0);
+  f.setItalic((font.style & fsItalic) != 0);
+  f.setUnderline((font.style & fsUnderline) != 0);
+  f.setStrikeOut((font.style & fsStrikeOut) != 0);
+  return f;
+}
+
+QImage ToQImage(const Bitmap& bitmap) {
+  if (bitmap.Empty()) return QImage();
+  if (bitmap.Format() != PixelFormat::pf24bit) return ToQImage(bitmap.Converted(PixelFormat::pf24bit));
+  // Rows of both are padded to 4 bytes, so the rows can be taken as they are.
+  const QImage view(bitmap.ScanLine(0), bitmap.Width(), bitmap.Height(), bitmap.Stride(), QImage::Format_BGR888);
+  return view.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace kestrova::qt

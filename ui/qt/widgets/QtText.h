@@ -1,0 +1,31 @@
+#pragma once
+// Conversions between the model's values and Qt's: texts (UTF-8 with CR LF
+// line breaks), colours (0x00BBGGRR), fonts and bitmaps.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <string>
+
+#include "rendering/Bitmap.h"
+#include "rendering/Color.h"
+#include "rendering/Font.h"
+
+namespace kestrova::qt {
+
+// A model text for a widget: UTF-8, each CR LF (or lone CR) as one line break.
+QString ToQt(const std::string& text);
+// A widget's text for the model: UTF-8 with CR LF line breaks.
+std::string FromQt(const QString& text);
+
+QColor ToQColor(TColor c);
+TColor FromQColor(const QColor& c);
+
+// A Qt font with the family, point size and styles of the model's font.
+QFont ToQFont(const TFont& font);
+
+// A copy of the bitmap as a 24-bit image (indexed and 32-bit bitmaps converted).
+QImage ToQImage(const Bitmap& bitmap);
+
+}  // namespace kestrova::qt

@@ -1,0 +1,88 @@
+#include "ui/qt/widgets/RadioGroupView.h"
+
+#include <QEvent>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "ui/qt/widgets/QtText.h"
+
+namespace kestrova::qt {
+
+namespace {
+
+constexpr int kTitleHeight = 16;
+constexpr int kSideMargin = 5;
+
+}  // namespace
+
+RadioGroupView::RadioGroupView(TRadioGroup& group, QGroupBox* box, int columns, Placement placement)
+    : ControlView(group, box, placement),
+      group_(group),
+      box_(box),
+      columns_(std::max(1, columns)),
+      buttons_(new QButtonGroup(this)) {
+  connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) { Edit([&] { group_.SetItemIndex(id); }); });
+  box_->installEventFilter(this);
+  Mirror();
+}
+
+QRadioButton* RadioGroupView::Item(int i) const { return static_cast<QRadioButton*>(buttons_->button(i)); }
+
+void RadioGroupView::MirrorValue() {
+  const QString title = ToQt(group_.Caption());
+  if (box_->title() != title) box_->setTitle(title);
+  if (shownItems_ != group_.Items()) RebuildItems();
+  const QSignalBlocker blocker(buttons_);
+  QAbstractButton* selected = buttons_->button(group_.ItemIndex());
+  if (selected == nullptr && buttons_->checkedButton() != nullptr) {
+    buttons_->setExclusive(false);
+    buttons_->checkedButton()->setChecked(false);
+    buttons_->setExclusive(true);
+  } else if (selected != nullptr && !selected->isChecked()) {
+    selected->setChecked(true);
+  }
+}
+
+void RadioGroupView::RebuildItems() {
+  const std::vector<std::string>& items = group_.Items();
+  // Buttons are kept and relabelled where they can be, so the selection stays put.
+  const int count = static_cast<int>(items.size());
+  while (static_cast<int>(buttons_->buttons().size()) > count) {
+    QAbstractButton* last = buttons_->button(static_cast<int>(buttons_->buttons().size()) - 1);
+    buttons_->removeButton(last);
+    delete last;
+  }
+  for (int i = 0; i < count; ++i) {
+    QAbstractButton* button = buttons_->button(i);
+    if (button == nullptr) {
+      button = new QRadioButton(box_);
+      buttons_->addButton(button, i);
+      button->show();
+    }
+    button->setText(ToQt(items[static_cast<std::size_t>(i)]));
+  }
+  shownItems_ = items;
+  PlaceItems();
+}
+
+void RadioGroupView::PlaceItems() {
+  const int count = static_cast<int>(buttons_->buttons().size());
+  if (count == 0) return;
+  const int rows = (count + columns_ - 1) / columns_;
+  const int columnWidth = (box_->width() - 2 * kSideMargin) / columns_;
+  const double rowHeight = std::max(1.0, (box_->height() - kTitleHeight - 4) / static_cast<double>(rows));
+  for (int i = 0; i < count; ++i) {
+    QAbstractButton* button = buttons_->button(i);
+    const int row = i % rows, column = i / rows;
+    const int height = button->sizeHint().height();
+    const int top = kTitleHeight + static_cast<int>(row * rowHeight + (rowHeight - height) / 2);
+    button->setGeometry(kSideMargin + column * columnWidth, top, columnWidth, height);
+  }
+}
+
+bool RadioGroupView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == box_ && event->type() == QEvent::Resize) PlaceItems();
+  return ControlView::eventFilter(watched, event);
+}
+
+}  // namespace kestrova::qt

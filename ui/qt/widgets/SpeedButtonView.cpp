@@ -1,0 +1,17 @@
+#include "ui/qt/widgets/SpeedButtonView.h"
+
+namespace kestrova::qt {
+
+SpeedButtonView::SpeedButtonView(TSpeedButton& button, QToolButton* tool, Placement placement)
+    : ControlView(button, tool, placement), button_(button), tool_(tool) {
+  tool_->setCheckable(true);
+  tool_->setAutoRaise(false);
+  connect(tool_, &QToolButton::clicked, this, [this] { Edit([&] { button_.Click(); }); });
+  Mirror();
+}
+
+void SpeedButtonView::MirrorValue() {
+  if (tool_->isChecked() != button_.Down()) tool_->setChecked(button_.Down());
+}
+
+}  // namespace kestrova::qt

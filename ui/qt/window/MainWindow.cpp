@@ -1,0 +1,285 @@
+#include "ui/qt/window/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <unordered_map>
+
+#include "ui/model/commands/BatchRun.h"
+#include "ui/model/commands/WindowCommands.h"
+#include "ui/qt/widgets/ControlView.h"
+#include "ui/qt/widgets/EditView.h"
+#include "ui/qt/widgets/ImageBoxView.h"
+#include "ui/qt/widgets/ImageView.h"
+#include "ui/qt/widgets/LabelView.h"
+#include "ui/qt/widgets/MemoView.h"
+#include "ui/qt/widgets/RendererWidget.h"
+#include "ui/qt/widgets/StatusBarView.h"
+#include "ui/qt/window/ButtonGlyphs.h"
+#include "ui/qt/window/ControlWidgets.h"
+#include "ui/qt/window/FlowRow.h"
+#include "ui/qt/window/MenuBar.h"
+#include "ui/qt/window/PreviewWindow.h"
+#include "ui/qt/window/StoredLayout.h"
+#include "ui/qt/window/ToolBar.h"
+
+namespace kestrova::qt {
+
+namespace detail {
+
+namespace {
+
+TFormHooks WindowHooks(FormHolder* holder) {
+  TFormHooks hooks;
+  hooks.ChooseColor = [holder](TColor start) -> std::optional<TColor> {
+    if (!holder->dialogs.ChooseColor) return std::nullopt;
+    return holder->dialogs.ChooseColor(start);
+  };
+  hooks.ShowWaitCursor = [](bool on) {
+    if (on) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QApplication::restoreOverrideCursor();
+    }
+  };
+  return hooks;
+}
+
+}  // namespace
+
+FormHolder::FormHolder()
+    : previousMessageBox([this] {
+        TMessageBoxFunction previous = MessageBoxFunction;
+        MessageBoxFunction = [this](const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+          return dialogs.MessageBox ? dialogs.MessageBox(text, type, buttons) : static_cast<int>(mrNone);
+        };
+        return previous;
+      }()),
+      form(WindowHooks(this)) {}
+
+FormHolder::~FormHolder() { MessageBoxFunction = previousMessageBox; }
+
+}  // namespace detail
+
+namespace {
+
+// The panel of the option pages: its height is the model's (the collapse bar
+// shrinks it), its width goes to the model, which widens the collapse bar.
+class ControlPanelView : public ControlView {
+ public:
+  ControlPanelView(TForm1& form, QWidget* panel) : ControlView(form.PanelCtl, panel, Placement::Layout), form_(form) {
+    panel->installEventFilter(this);
+    Mirror();
+  }
+
+ protected:
+  void MirrorValue() override {
+    if (Widget()->height() != form_.PanelCtl.Height()) Widget()->setFixedHeight(form_.PanelCtl.Height());
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == Widget() && event->type() == QEvent::Resize) {
+      form_.PanelCtl.SetWidth(Widget()->width());
+      form_.PanelCtlResize();
+    }
+    return ControlView::eventFilter(watched, event);
+  }
+
+ private:
+  TForm1& form_;
+};
+
+template <class V>
+V* ViewOf(QWidget* widget) {
+  for (QObject* child : widget->children()) {
+    if (auto* view = dynamic_cast<V*>(child)) return view;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
+  dialogs = windowDialogs ? std::move(*windowDialogs) : DefaultDialogs(this);
+  setObjectName("TForm1");
+  setWindowTitle("Kestrova");
+  ConnectProgramOperations(form);
+  ConnectWindowCommands(form);
+  form.Close1.SetOnClick([this] { close(); });
+
+  BuildMenuBar(menuBar(), form);
+  BuildToolBar(addToolBar(QString()), form);
+  BuildCentralArea();
+  new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
+  ConnectSamples();
+
+  timer1_ = new QTimer(this);
+  timer1_->setInterval(form.Timer1.Interval);
+  connect(timer1_, &QTimer::timeout, this, [this] { form.Timer1Timer(); });
+  if (form.Timer1.Enabled) timer1_->start();
+  qApp->installEventFilter(this);
+  RestorePlacement();
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  // The widgets go before the model (FormHolder is destroyed after QMainWindow).
+}
+
+void MainWindow::BuildCentralArea() {
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setObjectName("Splitter");
+  splitter->setChildrenCollapsible(false);
+  setCentralWidget(splitter);
+
+  auto* memo = new QPlainTextEdit(splitter);
+  memo->setObjectName("MemoTxt");
+  memo->setMinimumWidth(60);
+  new MemoView(form.MemoTxt, memo, Placement::Layout);
+
+  auto* panelMain = new QWidget(splitter);
+  panelMain->setObjectName("PanelMain");
+  panelMain->setMinimumWidth(kPanelMainWidth);
+  (new ControlView(form.PanelMain, panelMain, Placement::Layout))->Mirror();
+  auto* mainLayout = new QVBoxLayout(panelMain);
+  mainLayout->setContentsMargins(0, 0, 0, 0);
+  mainLayout->setSpacing(2);
+
+  auto* info = new QLabel(panelMain);
+  info->setObjectName("LabelInfo");
+  info->setTextFormat(Qt::PlainText);
+  info->setFrameShape(QFrame::StyledPanel);
+  info->setMinimumHeight(2 * info->fontMetrics().height() + 6);
+  new LabelView(form.LabelInfo, info, false, Placement::Layout);
+  mainLayout->addWidget(info);
+
+  auto* baseBox = new QScrollArea(panelMain);
+  baseBox->setObjectName("ScrollBox1");
+  (new ControlView(form.ScrollBox1, baseBox, Placement::Layout))->Mirror();
+  auto* base = new ImageWidget(form.ImageBase);
+  base->setObjectName("ImageBase");
+  base->setCursor(Qt::CrossCursor);
+  baseBox->setWidget(base);
+  new ImageView(form.ImageBase, base, Placement::Layout);
+  mainLayout->addWidget(baseBox, 1);
+  mainLayout->addWidget(BuildControlPanel(panelMain));
+
+  auto* panelRight = new QWidget(splitter);
+  panelRight->setObjectName("PanelRight");
+  (new ControlView(form.PanelRight, panelRight, Placement::Layout))->Mirror();
+  auto* rightLayout = new QVBoxLayout(panelRight);
+  rightLayout->setContentsMargins(0, 0, 0, 0);
+  outputPanel_ = new ImageBoxView(form.ScrollBox2, panelRight);
+  outputPanel_->setObjectName("ScrollBox2");
+  outputPanel_->OnHint = [this](const std::string& hint) { form.ApplicationHint(hint); };
+  rightLayout->addWidget(outputPanel_);
+
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 0);
+  splitter->setStretchFactor(2, 2);
+  splitter->setSizes({170, kPanelMainWidth + 4, 300});
+}
+
+QWidget* MainWindow::BuildControlPanel(QWidget* parent) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName("PanelCtl");
+  new ControlPanelView(form, panel);
+  std::unordered_map<std::string, QWidget*> containers{{"PanelCtl", panel}};
+  BuildControlWidgets(form, containers);
+  AddButtonGlyphs(panel);
+  return panel;
+}
+
+void MainWindow::ConnectSamples() {
+  if (auto* gradient = findChild<RendererWidget*>("GradientImage1")) {
+    gradient->OnDoubleClick = [this] { ShowPreviewWindow(PreviewKind::Gradient, form, this); };
+  }
+  if (auto* effect = findChild<RendererWidget*>("Buttonizer1")) {
+    effect->OnDoubleClick = [this] { ShowPreviewWindow(PreviewKind::Effect, form, this); };
+  }
+  if (auto* gradient = findChild<QWidget*>("GBGradient")) {
+    new FlowRow(gradient, {"cbGradient", "cbHorizon", "cbTwo", "cbRadial"}, 1);
+  }
+  if (auto* palette = findChild<ImageBoxView*>("SB1")) {
+    palette->OnImageClick = [this](TImage& image) { form.BulletImageClick(image); };
+    palette->OnHint = [this](const std::string& hint) { form.ApplicationHint(hint); };
+  }
+  for (const char* name : {"EditPrefix", "EditPostfix"}) {
+    if (auto* line = findChild<QLineEdit*>(name)) {
+      if (EditView* view = ViewOf<EditView>(line)) view->SetKeyFilter(&TForm1::EditPrefixKeyPress);
+    }
+  }
+  if (auto* folder = findChild<QLineEdit*>("DirectoryEdit1")) {
+    QAction* browse = folder->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    browse->setObjectName("DirectoryEdit1Browse");
+    connect(browse, &QAction::triggered, this, [this] {
+      if (!dialogs.ChooseFolder) return;
+      if (const auto chosen = dialogs.ChooseFolder(form.DirectoryEdit1BeforeDialog())) {
+        form.DirectoryEdit1.SetText(*chosen);
+      }
+    });
+  }
+}
+
+void MainWindow::RestorePlacement() {
+  const TWindowPlacement& p = form.FormStorage1.Placement;
+  if (form.FormStorage1.PlacementRestored && p.right > p.left && p.bottom > p.top) {
+    setGeometry(p.left, p.top, p.right - p.left, p.bottom - p.top);
+    maximized_ = p.showCmd == TWindowPlacement::Maximized;
+  } else {
+    resize(kDefaultWindowWidth, kDefaultWindowHeight);
+  }
+}
+
+void MainWindow::StorePlacement() {
+  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+  TWindowPlacement& p = form.FormStorage1.Placement;
+  p.left = normal.left();
+  p.top = normal.top();
+  p.right = normal.left() + normal.width();
+  p.bottom = normal.top() + normal.height();
+  p.showCmd = isMaximized() ? TWindowPlacement::Maximized : TWindowPlacement::Normal;
+}
+
+void MainWindow::ShowAsStored() {
+  if (maximized_) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  form.FormShow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  StorePlacement();
+  if (form.FormClose(TCloseAction::caFree) == TCloseAction::caNone) {
+    event->ignore();
+    return;
+  }
+  timer1_->stop();
+  event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+    QWidget* under = QApplication::widgetAt(QCursor::pos());
+    if (under != nullptr && under->window() == this) form.ApplicationHint(HintAt(under));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace kestrova::qt

@@ -1,0 +1,76 @@
+#pragma once
+// The main window: the window model (TForm1) shown with Qt widgets. The model
+// is made first (its creation routine runs then) and goes last, after every
+// widget that mirrors it. The window adds what only a screen has: the
+// layout around the controls, the timer that keeps the commands' enabled
+// states current, the hint of the control under the mouse in the status bar,
+// the window placement, and closing through the exit question.
+//
+// Every question and every colour or folder choice goes through the Dialogs
+// given at construction (the standard dialogs when none are given).
+
+#include <QMainWindow>
+#include <QTimer>
+#include <optional>
+#include <string_view>
+
+#include "ui/model/form/MainForm.h"
+#include "ui/qt/dialogs/Dialogs.h"
+
+namespace kestrova::qt {
+
+class ImageBoxView;
+
+namespace detail {
+
+// The part of the window that exists before its widgets and after them.
+struct FormHolder {
+  FormHolder();
+  ~FormHolder();
+  FormHolder(const FormHolder&) = delete;
+  FormHolder& operator=(const FormHolder&) = delete;
+
+  Dialogs dialogs;
+  TMessageBoxFunction previousMessageBox;
+  TForm1 form;
+};
+
+}  // namespace detail
+
+class MainWindow : private detail::FormHolder, public QMainWindow {
+ public:
+  explicit MainWindow(std::optional<Dialogs> dialogs = std::nullopt);
+  ~MainWindow() override;
+
+  TForm1& Form() { return form; }
+  Dialogs& WindowDialogs() { return dialogs; }
+  ImageBoxView* OutputPanel() const { return outputPanel_; }
+  QTimer* Timer1() const { return timer1_; }
+
+  // Shows the window as it was stored (maximised or at its normal place).
+  void ShowAsStored();
+  // Writes the window's placement into the window store's record.
+  void StorePlacement();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildCentralArea();
+  QWidget* BuildControlPanel(QWidget* parent);
+  void ConnectSamples();
+  void RestorePlacement();
+
+  ImageBoxView* outputPanel_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  bool shown_ = false;
+  bool maximized_ = false;
+};
+
+// The default size of the window when no placement is stored.
+inline constexpr int kDefaultWindowWidth = 1060;
+inline constexpr int kDefaultWindowHeight = 730;
+
+}  // namespace kestrova::qt
