@@ -97,7 +97,7 @@ void TGIFImage::LoadFromStream(std::istream& stream) {
   const std::int64_t size = Remaining(stream);
   try {
     header_.LoadFromStream(stream);
-    LoadFrames(stream, size, progress);
+    LoadFrames(stream, start, size, progress);
     std::uint8_t trailer = 0;
     if (TryReadByte(stream, trailer) && trailer != kTrailer) Warning(this, gsWarning, "Invalid Image trailer");
   } catch (...) {
@@ -108,8 +108,8 @@ void TGIFImage::LoadFromStream(std::istream& stream) {
   stream.clear();
 }
 
-void TGIFImage::LoadFrames(std::istream& stream, std::int64_t size, const ProgressScope& progress) {
-  const std::istream::pos_type start = stream.tellg();
+void TGIFImage::LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size,
+                           const ProgressScope& progress) {
   std::uint8_t byte = 0;
   for (;;) {
     do {

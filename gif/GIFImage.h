@@ -219,7 +219,9 @@ class TGIFImage {
     int exceptions_;
   };
 
-  void LoadFrames(std::istream& stream, std::int64_t size, const ProgressScope& progress);
+  // Reads the frames; progress is the share of the `size` bytes from `start` read so far.
+  void LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size,
+                  const ProgressScope& progress);
   Bitmap DrawFirstFrame();
   // Draw's animated branch.
   void DrawAnimated(TCanvas& canvas, const TRect& rect);
