@@ -1,5 +1,6 @@
 #include "gif/GIFExecutor.h"
 
+#include <iterator>
 #include <utility>
 
 namespace kestrova {
@@ -25,8 +26,17 @@ void TGIFTaskQueue::RunPending() {
     std::lock_guard<std::mutex> lock(mutex_);
     batch.swap(tasks_);
   }
-  // Run without the lock: a task may post again.
-  for (TGIFTask& task : batch) task();
+  // Run without the lock: a task may post again. When one throws, the tasks
+  // after it go back to the front of the queue for the next run.
+  for (auto it = batch.begin(); it != batch.end(); ++it) {
+    try {
+      (*it)();
+    } catch (...) {
+      std::lock_guard<std::mutex> lock(mutex_);
+      tasks_.insert(tasks_.begin(), std::make_move_iterator(it + 1), std::make_move_iterator(batch.end()));
+      throw;
+    }
+  }
 }
 
 bool TGIFTaskQueue::WaitForTask(std::chrono::milliseconds timeout) {

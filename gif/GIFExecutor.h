@@ -24,6 +24,8 @@ class TGIFExecutor {
   virtual void Post(TGIFTask task) = 0;
   // Called on the owner thread: runs the tasks posted so far. An image calls
   // it while it waits for the first frame of a painter it has just started.
+  // A task that throws passes its exception on; the tasks after it stay
+  // queued.
   virtual void RunPending() = 0;
 };
 

@@ -85,7 +85,6 @@ TGIFImage::~TGIFImage() {
 
 void TGIFImage::Clear() {
   StopDraw();
-  FreeBitmap();
   images_.Clear();
   header_.Clear();
 }

@@ -352,4 +352,13 @@ TEST(GIFPainter, TaskQueueWakesItsOwner) {
   queue.reset();
   late();  // the queue is gone: nothing runs, nothing breaks
   EXPECT_EQ(ran, 2);
+
+  // A task that throws leaves the ones after it queued.
+  auto plain = std::make_shared<TGIFTaskQueue>();
+  plain->Post([] { throw std::runtime_error("task failed"); });
+  plain->Post([&] { ++ran; });
+  EXPECT_THROW(plain->RunPending(), std::runtime_error);
+  EXPECT_EQ(ran, 2);
+  plain->RunPending();
+  EXPECT_EQ(ran, 3);
 }
