@@ -101,7 +101,8 @@ TGIFPainter* TGIFImage::CreatePainter(TGIFPainter** painterVar, TCanvas& canvas,
 std::shared_ptr<TGIFPainter> TGIFImage::ReleasePainter(TGIFPainter* painter) {
   auto& painters = painters_->painters;
   std::shared_ptr<TGIFPainter> released;
-  const auto it = std::find_if(painters.begin(), painters.end(), [painter](const auto& p) { return p.get() == painter; });
+  const auto it =
+      std::find_if(painters.begin(), painters.end(), [painter](const auto& p) { return p.get() == painter; });
   if (it != painters.end()) {
     released = *it;
     painters.erase(it);

@@ -111,7 +111,6 @@ void TGIFPainter::Play() {
   bool loopSeen = false;
   // The delay waited before the next frame, in units.
   int delay = Async() ? 0 : 1;
-  oldDisposal_ = 1;
   std::int64_t lastTime = clock_->Now(), lastWait = 0;
   const bool animate = options_ & doAnimate;
   bool again = false;
@@ -137,7 +136,6 @@ void TGIFPainter::Play() {
       ReadExtensions(frame, loopSeen, loops, loopStart);
       PaintFrame(frame);
       paintedThisPass = true;
-      oldDisposal_ = disposal_;
       if (Terminated()) break;
       delay = DelayOf(frame);
       Fire(&TGIFPainter::OnFramePainted);
@@ -332,7 +330,8 @@ void TGIFPainter::Unregister() {
     if (painterVar_ != nullptr && *painterVar_ == this) *painterVar_ = nullptr;
     painterVar_ = nullptr;
     auto& painters = list->painters;
-    const auto it = std::find_if(painters.begin(), painters.end(), [this](const auto& p) { return p.get() == this; });
+    const auto it =
+        std::find_if(painters.begin(), painters.end(), [this](const auto& p) { return p.get() == this; });
     if (it == painters.end()) return;
     image = list->image;
     painters.erase(it);

@@ -118,7 +118,6 @@ class TGIFPainter : public std::enable_shared_from_this<TGIFPainter> {
   // The frames as they were when the painter was made.
   std::unique_ptr<TGIFImage> frames_;
   TColor background_ = clWhite;
-  bool usesRestore_ = false;
 
   // The target: touched only on the owner thread.
   TCanvas canvas_;
@@ -133,8 +132,8 @@ class TGIFPainter : public std::enable_shared_from_this<TGIFPainter> {
   const Bitmap* output_ = nullptr;
 
   std::atomic<int> activeImage_{-1};
+  // The disposal method of the frame being painted (1 without one).
   int disposal_ = 1;
-  int oldDisposal_ = 1;
   bool painted_ = false;
 
   mutable std::mutex mutex_;

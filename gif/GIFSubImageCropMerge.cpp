@@ -86,7 +86,8 @@ void TGIFSubImage::Merge(TGIFSubImage& previous) {
   bool changed = false;
   for (int y = overlap.top; y < overlap.bottom; ++y) {
     std::uint8_t* row = data_.data() + static_cast<std::size_t>(y - top_) * width_;
-    const std::uint8_t* previousRow = previous.data_.data() + static_cast<std::size_t>(y - previous.top_) * previous.width_;
+    const std::uint8_t* previousRow =
+        previous.data_.data() + static_cast<std::size_t>(y - previous.top_) * previous.width_;
     for (int x = overlap.left; x < overlap.right; ++x) {
       std::uint8_t& pixel = row[x - left_];
       const std::uint8_t shown = previousRow[x - previous.left_];

@@ -46,7 +46,7 @@ std::vector<std::string> Composed(const TGIFImage& image) {
 // A 32 x 32 picture of noise with a 4 x 4 red square that moves over six frames.
 std::unique_ptr<TGIFImage> MovingSquare() {
   auto image = std::make_unique<TGIFImage>();
-  std::vector<FrameSpec> frames;
+  std::vector<TestFrame> frames;
   for (int f = 0; f < 6; ++f) {
     Bytes pixels(32 * 32);
     std::uint32_t noise = 12345;
@@ -56,7 +56,7 @@ std::unique_ptr<TGIFImage> MovingSquare() {
     }
     for (int y = 0; y < 4; ++y)
       for (int x = 0; x < 4; ++x) pixels[(8 + y + f) * 32 + 4 + x + 3 * f] = 2;
-    frames.push_back(FrameSpec{0, 0, 32, 32, pixels});
+    frames.push_back(TestFrame{0, 0, 32, 32, pixels});
   }
   MakeAnimation(*image, 32, 32, kPalette, frames, 0);
   return image;
@@ -76,7 +76,8 @@ TEST(GIFCropMerge, Crop) {
       {"transparent border", {3, 3, 3, 3, 3, 1, 2, 3, 3, 3, 3, 3}, true, {3, 4, 5, 5}, {1, 2}},
       {"corners", {0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1}, true, {2, 3, 6, 6}, {0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1}},
       {"one column", {3, 3, 3, 2, 3, 3, 3, 1, 3, 3, 3, 3}, true, {5, 3, 6, 5}, {2, 1}},
-      {"not transparent", {3, 3, 3, 3, 3, 1, 2, 3, 3, 3, 3, 3}, false, {2, 3, 6, 6}, {3, 3, 3, 3, 3, 1, 2, 3, 3, 3, 3, 3}},
+      {"not transparent", {3, 3, 3, 3, 3, 1, 2, 3, 3, 3, 3, 3}, false, {2, 3, 6, 6},
+       {3, 3, 3, 3, 3, 1, 2, 3, 3, 3, 3, 3}},
       {"nothing shown", Bytes(12, 3), true, {}, {}},
   };
   for (const Case& c : cases) {

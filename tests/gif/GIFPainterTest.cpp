@@ -17,13 +17,13 @@ const std::vector<TColor> kPalette = {clBlack, clWhite, clRed, RGBColor(0, 0, 25
 // A 2 x 2 animation of `count` frames, frame i filled with colour i % 4.
 std::unique_ptr<TGIFImage> Frames(int count, int loops = -1, const std::vector<int>& delays = {}) {
   auto image = std::make_unique<TGIFImage>();
-  std::vector<FrameSpec> specs;
+  std::vector<TestFrame> planned;
   for (int i = 0; i < count; ++i) {
-    FrameSpec spec{0, 0, 2, 2, Bytes(4, static_cast<std::uint8_t>(i % 4))};
-    if (i < static_cast<int>(delays.size())) spec.delay = delays[i];
-    specs.push_back(spec);
+    TestFrame plan{0, 0, 2, 2, Bytes(4, static_cast<std::uint8_t>(i % 4))};
+    if (i < static_cast<int>(delays.size())) plan.delay = delays[i];
+    planned.push_back(plan);
   }
-  MakeAnimation(*image, 2, 2, kPalette, specs, loops);
+  MakeAnimation(*image, 2, 2, kPalette, planned, loops);
   return image;
 }
 
@@ -361,4 +361,61 @@ TEST(GIFPainter, TaskQueueWakesItsOwner) {
   EXPECT_EQ(ran, 2);
   plain->RunPending();
   EXPECT_EQ(ran, 3);
+}
+
+TEST(GIFPainter, RestoringToTheBackgroundColour) {
+  // A white row, then a red pair restored to the background, then a blue
+  // pixel elsewhere; painted opaque, so the restored pair takes a colour.
+  struct Case {
+    const char* name;
+    TColor drawBackground;
+    int globalBackground;  // index into the global table; -1: local tables only
+    TColor restored;
+  };
+  const Case cases[] = {
+      {"the image's DrawBackgroundColor", RGBColor(9, 9, 9), 0, RGBColor(9, 9, 9)},
+      {"the global table's background entry", clNone, 3, RGBColor(0, 0, 255)},
+      {"a window's background without a global table", clNone, -1, clWhite},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TGIFImage made;
+    MakeAnimation(made, 4, 1, kPalette,
+                  {{0, 0, 4, 1, Bytes(4, 1)}, {0, 0, 2, 1, Bytes(2, 2), 2}, {3, 0, 1, 1, Bytes{3}}});
+    std::string bytes = Save(made);
+    bytes[11] = static_cast<char>(std::max(c.globalBackground, 0));
+    auto loaded = Load(bytes);
+    TGIFImage& image = *loaded->image;
+    if (c.globalBackground < 0) {
+      image.Header().GlobalColorMap().Clear();
+      for (const auto& frame : image.Images()) frame->ColorMap().ImportPalette(kPalette);
+    }
+    image.DrawBackgroundColor = c.drawBackground;
+    Playback playback;
+    ASSERT_TRUE(playback.Play(image, RGBColor(0, 255, 0), kAsync));
+    ASSERT_EQ(playback.frames.size(), 3u);
+    EXPECT_EQ(playback.target.GetPixel(0, 0), c.restored);
+    EXPECT_EQ(playback.target.GetPixel(1, 0), c.restored);
+    EXPECT_EQ(playback.target.GetPixel(2, 0), clWhite);
+    EXPECT_EQ(playback.target.GetPixel(3, 0), RGBColor(0, 0, 255));
+  }
+}
+
+TEST(GIFPainter, RestoreOnLoop) {
+  // Frame 0 is transparent on the right; frame 1 paints both pixels red.
+  // Played twice, frame 0 shows red on the right in its second pass unless
+  // its area is restored first.
+  for (const bool restore : {false, true}) {
+    SCOPED_TRACE(restore);
+    TGIFImage image;
+    MakeAnimation(image, 2, 1, kPalette, {{0, 0, 2, 1, Bytes{0, 3}, 1, 3}, {0, 0, 2, 1, Bytes{2, 2}}}, 2);
+    Playback playback;
+    const TGIFDrawOptions options = kAsync | doLoop | doTransparent | (restore ? doRestoreOnLoop : 0);
+    ASSERT_TRUE(playback.Play(image, RGBColor(0, 255, 0), options));
+    ASSERT_EQ(playback.frames.size(), 4u);
+    const std::string green("\x00\xFF\x00", 3), red("\xFF\x00\x00", 3), black(3, '\0');
+    EXPECT_EQ(playback.frames[0], black + green);
+    EXPECT_EQ(playback.frames[1], red + red);
+    EXPECT_EQ(playback.frames[2], black + (restore ? green : red));
+  }
 }

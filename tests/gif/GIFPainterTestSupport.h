@@ -73,7 +73,7 @@ inline bool PumpUntil(TGIFTaskQueue& queue, const std::function<bool()>& done) {
 }
 
 // One frame of a hand-made animation on a global colour table.
-struct FrameSpec {
+struct TestFrame {
   int left, top, width, height;
   Bytes pixels;
   int disposal = 1;
@@ -96,21 +96,21 @@ inline void AddLoop(TGIFSubImage& frame, int loops) {
 
 // An animation of a screen of width x height; loops < 0: no looping extension.
 inline void MakeAnimation(TGIFImage& image, int width, int height, const std::vector<TColor>& palette,
-                          const std::vector<FrameSpec>& frames, int loops = -1) {
+                          const std::vector<TestFrame>& frames, int loops = -1) {
   image.Clear();
   image.Header().SetLogicalScreenWidth(width);
   image.Header().SetLogicalScreenHeight(height);
   image.Header().GlobalColorMap().ImportPalette(palette);
   for (std::size_t i = 0; i < frames.size(); ++i) {
-    const FrameSpec& spec = frames[i];
-    TGIFSubImage& frame = AddFrame(image, spec.left, spec.top, spec.width, spec.height, {}, spec.pixels);
+    const TestFrame& plan = frames[i];
+    TGIFSubImage& frame = AddFrame(image, plan.left, plan.top, plan.width, plan.height, {}, plan.pixels);
     if (i == 0 && loops >= 0) AddLoop(frame, loops);
     TGIFGraphicControlExtension& control = AddControl(frame);
-    control.SetDisposal(spec.disposal);
-    control.SetDelay(spec.delay);
-    if (spec.transparent >= 0) {
+    control.SetDisposal(plan.disposal);
+    control.SetDelay(plan.delay);
+    if (plan.transparent >= 0) {
       control.SetTransparent(true);
-      control.SetTransparentColorIndex(spec.transparent);
+      control.SetTransparentColorIndex(plan.transparent);
     }
   }
 }

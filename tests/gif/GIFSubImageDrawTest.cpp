@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/gif/GIFPainterTestSupport.h"
+#include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::test;
 
 namespace {
 
-constexpr TColor kUnder = RGBColor(0, 255, 0);
+constexpr TColor kUnder = kestrova::testing::kGreen;
 const std::vector<TColor> kPalette = {clBlack, clWhite, clRed, RGBColor(0, 0, 255)};
 
 // A 4 x 4 screen with one 2 x 2 frame at (1, 1): black, white / red, blue;
@@ -18,19 +19,6 @@ const std::vector<TColor> kPalette = {clBlack, clWhite, clRed, RGBColor(0, 0, 25
 TGIFSubImage& SmallFrame(TGIFImage& image, bool transparent) {
   MakeAnimation(image, 4, 4, kPalette, {{1, 1, 2, 2, Bytes{0, 1, 2, 3}, 1, transparent ? 3 : -1}});
   return image.Images()[0];
-}
-
-// The colours of a canvas, one letter each: k black, w white, r red, b blue, . the colour under.
-std::string Letters(const Bitmap& bitmap) {
-  std::string s;
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      const TColor c = bitmap.GetPixel(x, y);
-      s += c == kUnder ? '.' : c == clBlack ? 'k' : c == clWhite ? 'w' : c == clRed ? 'r' : c == kPalette[3] ? 'b' : '?';
-    }
-    s += '/';
-  }
-  return s;
 }
 
 std::string Drawn(TGIFSubImage& frame, int width, int height, const TRect& rect, bool transparent, bool tile,
@@ -43,7 +31,7 @@ std::string Drawn(TGIFSubImage& frame, int width, int height, const TRect& rect,
   } else {
     frame.Draw(canvas, rect, transparent, tile);
   }
-  return Letters(target);
+  return kestrova::testing::Art(target);
 }
 
 }  // namespace
@@ -67,14 +55,15 @@ TEST(GIFSubImageDraw, StretchedTiledTransparent) {
     std::string expected;
   };
   const Case cases[] = {
-      {"at its place", 4, 4, {0, 0, 4, 4}, false, false, false, "..../.kw./.rb./..../"},
-      {"transparent", 4, 4, {0, 0, 4, 4}, true, false, false, "..../.kw./.r../..../"},
-      {"screen twice as large", 6, 6, {0, 0, 6, 6}, true, false, false, "....../....../..kkw./..kkw./..rr../....../"},
-      {"into a rectangle", 4, 4, {0, 0, 2, 2}, false, false, true, "kw../rb../..../..../"},
+      {"at its place", 4, 4, {0, 0, 4, 4}, false, false, false, "gggg\ng#.g\ngrbg\ngggg\n"},
+      {"transparent", 4, 4, {0, 0, 4, 4}, true, false, false, "gggg\ng#.g\ngrgg\ngggg\n"},
+      {"stretched by half as much again", 6, 6, {0, 0, 6, 6}, true, false, false,
+       "gggggg\ngggggg\ngg##.g\ngg##.g\nggrrgg\ngggggg\n"},
+      {"into a rectangle", 4, 4, {0, 0, 2, 2}, false, false, true, "#.gg\nrbgg\ngggg\ngggg\n"},
       {"tiled every screen width and height", 6, 6, {0, 0, 6, 6}, true, true, false,
-       "....../.kw..k/.r...r/....../....../.kw..k/"},
+       "gggggg\ng#.gg#\ngrgggr\ngggggg\ngggggg\ng#.gg#\n"},
       {"tiled from the rectangle's corner", 7, 7, {1, 0, 7, 7}, false, true, false,
-       "......./..kw..k/..rb..r/......./......./..kw..k/..rb..r/"},
+       "ggggggg\ngg#.gg#\nggrbggr\nggggggg\nggggggg\ngg#.gg#\nggrbggr\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -104,5 +93,5 @@ TEST(GIFSubImageDraw, MaskFollowsTheTransparentColour) {
   // Shown through the web palette, transparent pixels still stay out.
   image.DrawOptions = doDither;
   frame.FreeBitmap();
-  EXPECT_EQ(Drawn(frame, 4, 4, TRect{0, 0, 4, 4}, true, false), "..../.kw./.r../..../");
+  EXPECT_EQ(Drawn(frame, 4, 4, TRect{0, 0, 4, 4}, true, false), "gggg\ng#.g\ngrgg\ngggg\n");
 }
