@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <thread>
+
 #include "tests/gif/GIFPainterTestSupport.h"
 
 using namespace kestrova;
@@ -173,4 +176,101 @@ TEST(GIFPainterDraw, NestedDrawDoesNothing) {
   EXPECT_EQ(starts, 1);
   EXPECT_EQ(other.GetPixel(0, 0), kUnder);
   EXPECT_EQ(window.Shows(), clBlack);
+}
+
+namespace {
+
+// A thread with an event loop, as a window's thread has: functions posted to
+// it run there, in order.
+class EventLoop {
+ public:
+  EventLoop() : thread_([this] { Run(); }) {}
+  ~EventLoop() {
+    Post(nullptr);
+    thread_.join();
+  }
+  void Post(std::function<void()> function) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      queue_.push_back(std::move(function));
+    }
+    posted_.notify_all();
+  }
+  // Runs the function on the loop's thread and waits until it has run.
+  void Call(const std::function<void()>& function) {
+    std::mutex done;
+    std::condition_variable ran;
+    bool finished = false;
+    Post([&] {
+      function();
+      std::lock_guard<std::mutex> lock(done);
+      finished = true;
+      ran.notify_all();
+    });
+    std::unique_lock<std::mutex> lock(done);
+    ran.wait(lock, [&] { return finished; });
+  }
+
+ private:
+  void Run() {
+    for (;;) {
+      std::function<void()> next;
+      {
+        std::unique_lock<std::mutex> lock(mutex_);
+        posted_.wait(lock, [this] { return !queue_.empty(); });
+        next = std::move(queue_.front());
+        queue_.pop_front();
+      }
+      if (!next) return;
+      next();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable posted_;
+  std::deque<std::function<void()>> queue_;
+  std::thread thread_;
+};
+
+// The executor a window would make: a task queue run by a queued call.
+class LoopExecutor : public TGIFTaskQueue {
+ public:
+  explicit LoopExecutor(EventLoop& loop) : loop_(loop) {}
+
+ protected:
+  void Wake(TGIFTask run) override { loop_.Post(std::move(run)); }
+
+ private:
+  EventLoop& loop_;
+};
+
+}  // namespace
+
+TEST(GIFPainterDraw, OwnerThreadWithAnEventLoop) {
+  EventLoop loop;
+  const auto executor = std::make_shared<LoopExecutor>(loop);
+  std::unique_ptr<TGIFImage> image;
+  Bitmap target(4, 4, PixelFormat::pf24bit);
+  TCanvas canvas(target);
+  std::atomic<int> repaints{0};
+  // Everything the window does happens on its own thread.
+  loop.Call([&] {
+    image = ThreeFrames();
+    image->Executor = executor;
+    image->Clock = std::make_shared<FakeClock>();
+    image->DrawOptions |= doLoopForever;
+    image->OnChange = [&] {
+      image->Draw(canvas, TRect{0, 0, 4, 4});
+      ++repaints;
+    };
+    image->Draw(canvas, TRect{0, 0, 4, 4});
+  });
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (repaints < 30 && std::chrono::steady_clock::now() < end) std::this_thread::yield();
+  EXPECT_GE(repaints, 30);
+  // The window closes: the image goes while its painter plays.
+  loop.Call([&] { image.reset(); });
+  const int seen = repaints;
+  loop.Call([] {});
+  EXPECT_EQ(repaints, seen);
 }
