@@ -2,11 +2,12 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 TEST_DIR := build-tests
 FUZZ_DIR := build-fuzz
+TSAN_DIR := build-tsan
 RELEASE_DIR := build
 # Where `make install` puts the program; DESTDIR, when given, goes in front of it.
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test fuzz demo install clean
+.PHONY: all deps build run test tsan fuzz demo install clean
 
 all: build
 
@@ -29,6 +30,13 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The GIF painter tests (the code that runs threads) built with ThreadSanitizer;
+# only the libraries they need are built.
+tsan: deps
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTROVA_TSAN=ON -DKESTROVA_TESTS=ON -DKESTROVA_BENCH=OFF
+	cmake --build $(TSAN_DIR) -j $(JOBS)
+	cd $(TSAN_DIR) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS)
+
 # A short libFuzzer run over the file readers (clang-14 with libFuzzer).
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKESTROVA_FUZZ=ON -DKESTROVA_SANITIZE=ON -DKESTROVA_BENCH=OFF
@@ -44,4 +52,4 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"
 
 clean:
-	rm -rf $(TEST_DIR) $(RELEASE_DIR) $(FUZZ_DIR)
+	rm -rf $(TEST_DIR) $(RELEASE_DIR) $(FUZZ_DIR) $(TSAN_DIR)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gif/GIFPainter.h"
 #include "gif/GIFSupport.h"
 #include "gif/ReductionPalettes.h"
 
@@ -13,6 +14,10 @@ int GIFDefaultReductionBits = 8;
 TDitherMode GIFDefaultDitherMode = TDitherMode::dmNearest;
 TGIFCompression GIFDefaultCompression = TGIFCompression::gcLZW;
 bool GIFDisplayHasPalette = false;
+TThreadPriority GIFDefaultThreadPriority = TThreadPriority::tpNormal;
+int GIFDefaultAnimationSpeed = 100;
+bool GIFRedrawOnLoad = false;
+bool GIFOptimizeOnStream = false;
 
 namespace {
 
@@ -21,7 +26,37 @@ constexpr std::uint8_t kTrailer = ';';
 // Whether a read failed because the stream ran out (a file cut short).
 bool AtEnd(const std::istream& stream) { return stream.eof(); }
 
+// Bytes from the stream's position to its end; 0 when it cannot tell.
+std::int64_t Remaining(std::istream& stream) {
+  const std::istream::pos_type start = stream.tellg();
+  if (start < 0 || !stream.seekg(0, std::ios::end)) {
+    stream.clear();
+    return 0;
+  }
+  const std::int64_t size = stream.tellg() - start;
+  stream.seekg(start);
+  return size;
+}
+
+int Percent(std::int64_t done, std::int64_t total) {
+  return total > 0 ? static_cast<int>(MulDiv(done, 100, total)) : 0;
+}
+
 }  // namespace
+
+TGIFImage::ProgressScope::ProgressScope(const TGIFImage& image, std::string message)
+    : image_(image), message_(std::move(message)), exceptions_(std::uncaught_exceptions()) {
+  if (image_.OnProgress) image_.OnProgress(TProgressStage::psStarting, 0, false, message_);
+}
+
+TGIFImage::ProgressScope::~ProgressScope() {
+  const bool failed = std::uncaught_exceptions() > exceptions_;
+  if (image_.OnProgress) image_.OnProgress(TProgressStage::psEnding, failed ? 0 : 100, true, message_);
+}
+
+void TGIFImage::ProgressScope::Running(int percent, bool redrawNow) const {
+  if (image_.OnProgress) image_.OnProgress(TProgressStage::psRunning, percent, redrawNow, message_);
+}
 
 TGIFImage::TGIFImage()
     : DrawOptions(GIFDefaultDrawOptions),
@@ -29,23 +64,39 @@ TGIFImage::TGIFImage()
       ReductionBits(GIFDefaultReductionBits),
       DitherMode(GIFDefaultDitherMode),
       Compression(GIFDefaultCompression),
+      ThreadPriority(GIFDefaultThreadPriority),
+      AnimationSpeed(GIFDefaultAnimationSpeed),
+      Clock(GIFSteadyClock()),
       header_(this),
-      images_(this) {}
+      images_(this),
+      painters_(std::make_shared<TGIFPainterList>()) {
+  painters_->image = this;
+}
 
-TGIFImage::~TGIFImage() = default;
+TGIFImage::~TGIFImage() {
+  StopDraw();
+  // Painters still listed are synchronous ones playing further up some
+  // thread's stack; they find the image gone when they leave.
+  std::lock_guard<std::recursive_mutex> lock(painters_->lock);
+  for (const auto& painter : painters_->painters) painter->Detach();
+  painters_->painters.clear();
+  painters_->image = nullptr;
+}
 
 void TGIFImage::Clear() {
-  FreeBitmap();
+  StopDraw();
   images_.Clear();
   header_.Clear();
 }
 
 void TGIFImage::LoadFromStream(std::istream& stream) {
+  ProgressScope progress(*this, "Loading...");
   Clear();
   const std::istream::pos_type start = stream.tellg();
+  const std::int64_t size = Remaining(stream);
   try {
     header_.LoadFromStream(stream);
-    LoadFrames(stream);
+    LoadFrames(stream, start, size, progress);
     std::uint8_t trailer = 0;
     if (TryReadByte(stream, trailer) && trailer != kTrailer) Warning(this, gsWarning, "Invalid Image trailer");
   } catch (...) {
@@ -56,7 +107,8 @@ void TGIFImage::LoadFromStream(std::istream& stream) {
   stream.clear();
 }
 
-void TGIFImage::LoadFrames(std::istream& stream) {
+void TGIFImage::LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size,
+                           const ProgressScope& progress) {
   std::uint8_t byte = 0;
   for (;;) {
     do {
@@ -79,6 +131,7 @@ void TGIFImage::LoadFrames(std::istream& stream) {
     }
     images_.Add(std::move(frame));
     FreeBitmap();
+    progress.Running(Percent(stream.tellg() - start, size), GIFRedrawOnLoad);
   }
 }
 
@@ -87,22 +140,35 @@ void TGIFImage::SaveToStream(std::ostream& stream) const {
     int& bits;
     ~SavingBits() { bits = -1; }
   } saving{savingBitsPerPixel_ = GetBitsPerPixel()};
+  ProgressScope progress(*this, "Saving...");
   header_.SaveToStream(stream);
-  images_.SaveToStream(stream);
+  for (int i = 0; i < images_.Count(); ++i) {
+    images_[i].SaveToStream(stream);
+    progress.Running(Percent(i + 1, images_.Count()));
+  }
   WriteByte(stream, kTrailer);
+}
+
+void TGIFImage::WriteData(std::ostream& stream) {
+  if (GIFOptimizeOnStream) Optimize(optAll, TColorReduction::rmNone, TDitherMode::dmNearest, 8);
+  SaveToStream(stream);
 }
 
 void TGIFImage::Assign(const TGIFImage& source) {
   if (&source == this) return;
   Clear();
+  ProgressScope progress(*this, "Copying...");
   header_.Assign(source.header_);
+  ThreadPriority = source.ThreadPriority;
+  DrawBackgroundColor = source.DrawBackgroundColor;
   DrawOptions = source.DrawOptions;
   ColorReduction = source.ColorReduction;
   DitherMode = source.DitherMode;
-  for (const auto& frame : source.images_) {
+  for (int i = 0; i < source.images_.Count(); ++i) {
     auto copy = std::make_unique<TGIFSubImage>(this);
-    copy->Assign(*frame);
+    copy->Assign(source.images_[i]);
     Add(std::move(copy));
+    progress.Running(Percent(i + 1, source.images_.Count()));
   }
 }
 
@@ -142,24 +208,16 @@ Bitmap TGIFImage::DrawFirstFrame() {
   TGIFSubImage& frame = images_[0];
   const TRect bounds = frame.BoundsRect();
   // A screen without a size takes the frame's extent.
-  Bitmap canvas(Width() > 0 ? Width() : bounds.right, Height() > 0 ? Height() : bounds.bottom,
-                PixelFormat::pf24bit);
-  canvas.Fill(header_.GlobalColorMap().Count() > 0 ? GetBackgroundColor() : clBlack);
-  const TRect visible = Intersect(bounds, TRect{0, 0, canvas.Width(), canvas.Height()});
-  if (visible.IsEmpty()) return canvas;
-  std::vector<TColor> palette = frame.GetPalette();
-  palette.resize(TGIFColorMap::kMaxColors, clBlack);
-  for (int y = visible.top; y < visible.bottom; ++y) {
-    const std::uint8_t* in = frame.Scanline(y - bounds.top) + (visible.left - bounds.left);
-    std::uint8_t* out = canvas.ScanLine(y) + 3 * visible.left;
-    for (int x = visible.left; x < visible.right; ++x, out += 3) {
-      const TColor c = palette[*in++];
-      out[0] = BlueOf(c);
-      out[1] = GreenOf(c);
-      out[2] = RedOf(c);
-    }
-  }
-  return canvas;
+  Bitmap picture(Width() > 0 ? Width() : bounds.right, Height() > 0 ? Height() : bounds.bottom, PixelFormat::pf24bit);
+  picture.Fill(header_.GlobalColorMap().Count() > 0 ? GetBackgroundColor() : clBlack);
+  TCanvas canvas(picture);
+  frame.Draw(canvas, TRect{0, 0, picture.Width(), picture.Height()}, false, false);
+  return picture;
+}
+
+void TGIFImage::Changed() {
+  FreeBitmap();
+  if (OnChange) OnChange();
 }
 
 std::vector<TColor> TGIFImage::GetPalette() const {

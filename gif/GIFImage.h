@@ -13,12 +13,18 @@
 #include <vector>
 
 #include "gif/ColorReduction.h"
+#include "gif/GIFClock.h"
+#include "gif/GIFExecutor.h"
 #include "gif/GIFHeader.h"
 #include "gif/GIFList.h"
 #include "gif/GIFSubImage.h"
 #include "rendering/Bitmap.h"
+#include "rendering/Canvas.h"
 
 namespace kestrova {
+
+class TGIFPainter;
+struct TGIFPainterList;
 
 // Encoder of saved frames.
 enum class TGIFCompression : std::uint8_t { gcLZW = 0, gcRLE = 1 };
@@ -37,6 +43,24 @@ constexpr TGIFDrawOptions doTile = 0x0100;
 constexpr TGIFDrawOptions doDither = 0x0200;
 constexpr TGIFDrawOptions doAutoDither = 0x0400;
 
+// What Optimize does (a set of bits).
+using TGIFOptimizeSet = std::uint8_t;
+constexpr TGIFOptimizeSet optCropFrames = 0x01;   // crop transparent frames, drop frames left empty
+constexpr TGIFOptimizeSet optMergeFrames = 0x02;  // make transparent what the earlier frame shows
+constexpr TGIFOptimizeSet optStrip = 0x04;        // drop unused transparency, extensions and frames that carry nothing
+constexpr TGIFOptimizeSet optSortTables = 0x08;   // sort colour tables by use
+constexpr TGIFOptimizeSet optReduce = 0x10;       // reserved: reduces nothing
+constexpr TGIFOptimizeSet optAll = 0x1F;
+
+// Priority of a painter's thread, idle to time-critical.
+enum class TThreadPriority : std::uint8_t { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
+// "No colour": a painter takes its background from the image.
+constexpr TColor clNone = 0x1FFFFFFF;
+// The colour of a window's background, which painters use for images without
+// a global colour table.
+constexpr TColor clWindowBackground = clWhite;
+
 // Defaults that every new image copies; changing them does not reach
 // existing images. They are process-wide.
 extern TGIFDrawOptions GIFDefaultDrawOptions;          // doAsync ... doAutoDither: 0x060F
@@ -44,6 +68,12 @@ extern TColorReduction GIFDefaultColorReduction;       // rmNetscape
 extern int GIFDefaultReductionBits;                    // 8
 extern TDitherMode GIFDefaultDitherMode;               // dmNearest
 extern TGIFCompression GIFDefaultCompression;          // gcLZW
+extern TThreadPriority GIFDefaultThreadPriority;       // tpNormal
+extern int GIFDefaultAnimationSpeed;                   // 100 (percent)
+// The redraw-now flag of the progress notifications while loading.
+extern bool GIFRedrawOnLoad;                           // false
+// Whether WriteData optimises the image before writing it.
+extern bool GIFOptimizeOnStream;                       // false
 // Whether the display shows colours through a palette; limits doDither when
 // doAutoDither is set. False: displays are true-colour.
 extern bool GIFDisplayHasPalette;
@@ -51,16 +81,24 @@ extern bool GIFDisplayHasPalette;
 // Receives every warning of the image's items: the sender, the severity and the text.
 using TGIFWarningEvent = std::function<void(const void* sender, int severity, const std::string& message)>;
 
+// Stage of a long operation, as its progress notifications report it.
+enum class TProgressStage { psStarting, psRunning, psEnding };
+using TGIFProgressEvent =
+    std::function<void(TProgressStage stage, int percent, bool redrawNow, const std::string& message)>;
+// An event of a painter; it runs on the thread that owns the painter's target.
+using TGIFPainterEvent = std::function<void(TGIFPainter& sender)>;
+
 using TGIFImageList = TGIFList<TGIFSubImage>;
 
 class TGIFImage {
  public:
   TGIFImage();
+  // Stops every painter first: a painter of this image never outlives it.
   ~TGIFImage();
   TGIFImage(const TGIFImage&) = delete;
   TGIFImage& operator=(const TGIFImage&) = delete;
 
-  // No frames, an empty global table, a screen of 0 x 0.
+  // Stops the painters; then no frames, an empty global table, a screen of 0 x 0.
   void Clear();
 
   // Reads a whole GIF file. Faults that can be read past are warnings; a file
@@ -115,9 +153,31 @@ class TGIFImage {
 
   // Hands a warning to OnItemWarning.
   void Warning(const void* sender, int severity, const std::string& message) const;
-  // Drops what was built from the frames (the cached bitmap).
-  void Changed() { FreeBitmap(); }
-  void FreeBitmap() { bitmap_.reset(); }
+  // Drops what was built from the frames (the cached bitmap) and tells OnChange.
+  void Changed();
+  // Stops the painter that Draw started, then drops the cached bitmap.
+  void FreeBitmap();
+
+  // Draws the image into rect: the first frame (one frame, or doAnimate
+  // clear), or the animation through a painter (see README).
+  void Draw(TCanvas& canvas, const TRect& rect);
+  // A painter of the image on canvas in rect with the given options (see
+  // TGIFPainter). An asynchronous one is returned unstarted and is listed in
+  // *painterVar until it leaves; a synchronous one plays to its end at once,
+  // and null is returned. Null also for an empty image or rect.
+  TGIFPainter* CreatePainter(TGIFPainter** painterVar, TCanvas& canvas, TGIFDrawOptions options, const TRect& rect);
+  // Stops every painter of the image and waits until their threads have
+  // ended (they end at once: no painter waits out a delay once stopped).
+  void StopDraw();
+  // The painter Draw started, while it runs.
+  TGIFPainter* DrawPainter() const { return drawPainter_; }
+
+  // Makes the file smaller without changing what it shows (see README).
+  void Optimize(TGIFOptimizeSet options, TColorReduction reduction = TColorReduction::rmNone,
+                TDitherMode ditherMode = TDitherMode::dmNearest, int reductionBits = 8);
+  // The image as stored inside other data: optimised first when
+  // GIFOptimizeOnStream is set, then as SaveToStream writes it.
+  void WriteData(std::ostream& stream);
 
   TGIFDrawOptions DrawOptions;
   TColorReduction ColorReduction;
@@ -125,10 +185,60 @@ class TGIFImage {
   TDitherMode DitherMode;
   TGIFCompression Compression;
   TGIFWarningEvent OnItemWarning;
+  TGIFProgressEvent OnProgress;
+  // The image changed (its frames, or the picture a painter draws into the cache).
+  std::function<void()> OnChange;
+
+  // Drawing: copied from the defaults, except DrawBackgroundColor (clNone).
+  TThreadPriority ThreadPriority;
+  int AnimationSpeed;  // percent: 200 plays twice as fast
+  TColor DrawBackgroundColor = clNone;
+  // Copied into every painter when it is created.
+  TGIFPainterEvent OnPaintStart, OnFramePaint, OnFramePainted, OnLoopRestart, OnPaintEnd;
+  // Where asynchronous painters hand their frames and events; without one,
+  // a painter that was asked to run on its own paints the first frame only.
+  std::shared_ptr<TGIFExecutor> Executor;
+  // The time painters keep (the machine's clock unless replaced).
+  std::shared_ptr<TGIFClock> Clock;
 
  private:
-  void LoadFrames(std::istream& stream);
+  // Reports a long operation to OnProgress: the starting notification when
+  // made, the ending one when it goes (100 %, or 0 % when an exception is
+  // leaving the operation).
+  class ProgressScope {
+   public:
+    ProgressScope(const TGIFImage& image, std::string message);
+    ~ProgressScope();
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+    void Running(int percent, bool redrawNow = false) const;
+
+   private:
+    const TGIFImage& image_;
+    std::string message_;
+    int exceptions_;
+  };
+
+  // Reads the frames; progress is the share of the `size` bytes from `start` read so far.
+  void LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size,
+                  const ProgressScope& progress);
   Bitmap DrawFirstFrame();
+  // Draw's animated branch.
+  void DrawAnimated(TCanvas& canvas, const TRect& rect);
+  // The cache stretched (or tiled) into rect.
+  void DrawCache(TCanvas& canvas, const TRect& rect);
+  // Stops one painter; an asynchronous one leaves the list and its thread is waited for.
+  void StopPainter(TGIFPainter* painter);
+  // Takes a painter out of the list (the lock held) and lets it go.
+  std::shared_ptr<TGIFPainter> ReleasePainter(TGIFPainter* painter);
+  TGIFPainter* CreatePainter(TGIFPainter** painterVar, TCanvas& canvas, TGIFDrawOptions options, const TRect& rect,
+                             std::function<void()> targetChanged);
+  // Optimize's steps; `step` counts one step of the progress.
+  void StripTransparency(const std::function<void()>& step);
+  void SimplifyDisposal(const std::function<void()>& step);
+  void MergeFrames(const std::function<void()>& step);
+  void CropFrames(const std::function<void()>& step);
+  void StripExtensions();
 
   TGIFHeader header_;
   TGIFImageList images_;
@@ -136,6 +246,9 @@ class TGIFImage {
   // table asks for it); -1 otherwise.
   mutable int savingBitsPerPixel_ = -1;
   std::unique_ptr<Bitmap> bitmap_;
+  bool drawing_ = false;
+  std::shared_ptr<TGIFPainterList> painters_;
+  TGIFPainter* drawPainter_ = nullptr;
 };
 
 }  // namespace kestrova

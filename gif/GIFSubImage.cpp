@@ -256,26 +256,68 @@ const Bitmap& TGIFSubImage::GetBitmap() {
     *bitmap = Bitmap(width_, height_, PixelFormat::pf8bit);
     bitmap->SetPalette(std::move(palette));
     if (Image() != nullptr && Image()->DitherTest()) {
-      RenderDithered(*bitmap);
+      RenderDithered(*bitmap, Transparent() ? GraphicControlExtension()->TransparentColorIndex() : -1);
     } else {
       for (int y = 0; y < height_; ++y)
         std::copy_n(data_.data() + static_cast<std::size_t>(y) * width_, width_, bitmap->ScanLine(y));
     }
   }
   bitmap_ = std::move(bitmap);
+  BuildMask();
   return *bitmap_;
 }
 
-void TGIFSubImage::RenderDithered(Bitmap& target) const {
+void TGIFSubImage::FreeBitmap() {
+  bitmap_.reset();
+  mask_.reset();
+  maskedSource_.reset();
+}
+
+const Bitmap* TGIFSubImage::Mask() {
+  GetBitmap();
+  return mask_.get();
+}
+
+void TGIFSubImage::BuildMask() {
+  mask_.reset();
+  if (Empty() || !Transparent()) return;
+  const std::uint8_t transparent = GraphicControlExtension()->TransparentColorIndex();
+  auto mask = std::make_unique<Bitmap>(width_, height_, PixelFormat::pf1bit);
+  mask->SetPalette({clBlack, clWhite});
+  bool any = false;
+  for (int y = 0; y < height_; ++y) {
+    const std::uint8_t* in = data_.data() + static_cast<std::size_t>(y) * width_;
+    std::uint8_t* out = mask->ScanLine(y);
+    std::fill_n(out, (width_ + 7) / 8, 0);
+    for (int x = 0; x < width_; ++x) {
+      if (in[x] != transparent) continue;
+      out[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+      any = true;
+    }
+  }
+  if (any) mask_ = std::move(mask);
+}
+
+void TGIFSubImage::RenderDithered(Bitmap& target, int transparent) const {
   std::vector<TColor> colors = ActiveColorMap().ExportPalette();
   colors.resize(TGIFColorMap::kMaxColors, clBlack);
   TNetscapeColorLookup lookup;
   TFloydSteinbergDitherer<TNetscapeColorLookup> ditherer(width_, lookup);
   std::uint8_t r, g, b;
+  std::uint8_t transparentEntry = 0;
+  if (transparent >= 0) {
+    const TColor c = colors[transparent];
+    transparentEntry = lookup.Lookup(RedOf(c), GreenOf(c), BlueOf(c), r, g, b);
+  }
   for (int y = 0; y < height_; ++y) {
     const std::uint8_t* in = data_.data() + static_cast<std::size_t>(y) * width_;
     std::uint8_t* out = target.ScanLine(y);
     for (int x = ditherer.Column(); x >= 0 && x < width_; x = ditherer.Column()) {
+      if (in[x] == transparent) {
+        out[x] = transparentEntry;
+        ditherer.NextColumn();
+        continue;
+      }
       const TColor c = colors[in[x]];
       out[x] = ditherer.Dither(RedOf(c), GreenOf(c), BlueOf(c), r, g, b);
     }

@@ -12,11 +12,16 @@
 #include "gif/GIFExtension.h"
 #include "gif/GIFList.h"
 #include "rendering/Bitmap.h"
+#include "rendering/Canvas.h"
 #include "rendering/Geometry.h"
 
 namespace kestrova {
 
 class TGIFGraphicControlExtension;
+
+// The top-left corners of tiles `step` apart, starting at `first` and going on
+// right and down while they start inside `area` (the last ones may reach past it).
+std::vector<TPoint> TilePositions(const TRect& area, TPoint first, TSize step);
 
 class TGIFSubImage : public TGIFItem {
  public:
@@ -77,10 +82,41 @@ class TGIFSubImage : public TGIFItem {
   // The colours the frame is shown with.
   std::vector<TColor> GetPalette() const;
   // The frame as an 8-bit bitmap with the frame's palette (256 entries),
-  // built when first asked for; empty for an empty frame.
+  // built when first asked for; empty for an empty frame. A transparent frame
+  // gets its mask at the same time.
   const Bitmap& GetBitmap();
   bool HasBitmap() const { return bitmap_ != nullptr; }
-  void FreeBitmap() { bitmap_.reset(); }
+  // Drops the bitmap and the mask; both are built again when next needed.
+  void FreeBitmap();
+  // A 1-bit picture of the frame's size, white where the frame is
+  // transparent, black elsewhere; null when no pixel is transparent.
+  const Bitmap* Mask();
+  bool HasMask() { return Mask() != nullptr; }
+
+  // The frame's rectangle when the whole logical screen is mapped onto r.
+  TRect ScaleRect(const TRect& r) const;
+  // Draws the frame where it lies when the logical screen fills rect:
+  // stretched into ScaleRect(rect), or tiled over rect (StretchDraw).
+  void Draw(TCanvas& canvas, const TRect& rect, bool transparent, bool tile);
+  // Draws the frame stretched into rect, or (tile) at its own size at its
+  // position in rect, repeated every screen width across and every screen
+  // height down. With `transparent` the frame's transparent pixels leave the
+  // canvas as it was.
+  void StretchDraw(TCanvas& canvas, const TRect& rect, bool transparent, bool tile);
+
+  // Used by the image's optimiser, on transparent frames: the frame shrinks to
+  // the smallest rectangle that holds every pixel that is not transparent;
+  // with none left it is cleared.
+  void Crop();
+  // The smallest rectangle (in frame coordinates) holding every pixel that is
+  // not the transparent colour; empty when there is none. The whole frame
+  // when the frame is not transparent.
+  TRect OpaqueBounds() const;
+  // Makes transparent each pixel that shows the same colour as `previous`
+  // at the same place of the screen (so the frame only carries what changes).
+  // Nothing when previous is disposed of by restoring (disposal 2 or 3), or
+  // when no colour table has room for a transparent colour.
+  void Merge(TGIFSubImage& previous);
 
   // Extensions, then (unless empty) descriptor, local table and image data.
   // A frame with a local table is always written non-interlaced.
@@ -95,11 +131,21 @@ class TGIFSubImage : public TGIFItem {
   void Compress(std::ostream& stream, bool interlaced) const;
   void ReadImageData(std::istream& stream);
   void ReadPixels(const Bitmap& source);
-  // The pixels' colours dithered to the web palette.
-  void RenderDithered(Bitmap& target) const;
+  // The pixels' colours dithered to the web palette; transparent pixels
+  // (index `transparent`, -1 for none) take the transparent colour's web
+  // entry and pass on no error.
+  void RenderDithered(Bitmap& target, int transparent) const;
+  void BuildMask();
+  // The bitmap as 24 bits with its transparent pixels black (masked drawing).
+  const Bitmap& MaskedSource();
   void ImportTransparent(const Bitmap& source, TColor transparentColor);
+  // A colour index for pixels that Merge makes transparent, or -1 when no
+  // table has room for one.
+  int ChooseMergeIndex();
 
   std::unique_ptr<Bitmap> bitmap_;
+  std::unique_ptr<Bitmap> mask_;
+  std::unique_ptr<Bitmap> maskedSource_;
   std::vector<std::uint8_t> data_;
   TGIFLocalColorMap colorMap_;
   std::uint16_t left_ = 0;

@@ -1,6 +1,7 @@
 #include "gif/GIFSupport.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace kestrova {
@@ -55,6 +56,13 @@ int ColorsToBits(int count) {
   int bits = 1;
   while (bits < 31 && (1 << bits) < count) ++bits;
   return bits;
+}
+
+std::int64_t MulDiv(std::int64_t number, std::int64_t numerator, std::int64_t denominator) {
+  if (denominator == 0) return -1;
+  const std::int64_t product = number * numerator;
+  const std::int64_t magnitude = (std::llabs(product) + std::llabs(denominator) / 2) / std::llabs(denominator);
+  return (product < 0) != (denominator < 0) ? -magnitude : magnitude;
 }
 
 }  // namespace kestrova

@@ -28,4 +28,8 @@ void ReadStrings(std::istream& stream, std::vector<std::string>& strings);
 // Bits needed to index `count` colours: 0 for 0, 1 up to 2, else the smallest n with 2^n >= count.
 int ColorsToBits(int count);
 
+// number x numerator / denominator, rounded to the nearest integer (halves away
+// from zero); -1 when the denominator is 0.
+std::int64_t MulDiv(std::int64_t number, std::int64_t numerator, std::int64_t denominator);
+
 }  // namespace kestrova
