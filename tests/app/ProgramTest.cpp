@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,15 @@ using namespace kestrova::test;
 
 namespace {
 
-// Runs the program with the arguments in `folder`; its exit status.
-int RunProgram(const TempFolder& folder, const std::vector<std::string>& args) {
+// Runs the program with the arguments in `folder`; its exit status. What it
+// writes to the standard error stream goes to `errors` (a path), or nowhere.
+int RunProgram(const TempFolder& folder, const std::vector<std::string>& args,
+               const std::string& errors = "/dev/null") {
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (::chdir(folder.Path().c_str()) != 0) ::_exit(126);
     ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-    ::freopen("/dev/null", "w", stderr);
+    if (!::freopen(errors.c_str(), "w", stderr)) ::_exit(125);
     std::vector<char*> argv{const_cast<char*>(KESTROVA_PROGRAM)};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -54,8 +57,30 @@ TEST(Program, BatchRunWritesFilesAndLogAndEndsWithZero) {
 TEST(Program, AFailedBatchRunEndsWithOneAndTheWindowIsNotThereYet) {
   TempFolder folder;
   EXPECT_EQ(RunProgram(folder, {"-x", "missing.btn"}), 1);
-  EXPECT_NE(ReadBytes(folder / "kestro_shell_run.log").find(",Error opening file: missing.btn\r\n"),
+  EXPECT_NE(ReadBytes(folder / "kestro_shell_run.log")
+                .find(",Error opening file: missing.btn No such file or directory\r\n"),
             std::string::npos);
   EXPECT_EQ(RunProgram(folder, {}), 2);
   EXPECT_EQ(RunProgram(folder, {"/o", "site.btn"}), 2);
+}
+
+TEST(Program, ALogThatCannotBeWrittenGoesToTheErrorStreamAndTheRunFails) {
+  const std::string lines = "Kestrova started from shell\nOK. Files saved to: out/\n";
+  const struct {
+    std::string name;
+    std::function<void(const std::string& log)> make;  // puts something in the log file's place
+    std::string errors;                                 // what the error stream shows
+  } cases[] = {
+      {"a folder", [](const std::string& log) { std::filesystem::create_directory(log); },
+       "Cannot open the log file kestro_shell_run.log (Is a directory); its lines follow here.\n" + lines},
+      {"a full disk", [](const std::string& log) { std::filesystem::create_symlink("/dev/full", log); }, lines},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    WriteBytes(folder / "site.btn", kProject);
+    c.make(folder / "kestro_shell_run.log");
+    EXPECT_EQ(RunProgram(folder, {"/x", "site.btn"}, folder / "errors.txt"), 1) << c.name;
+    EXPECT_EQ(ReadBytes(folder / "errors.txt"), c.errors) << c.name;
+    EXPECT_EQ(ListFolder(folder / "out"), "001_start.png 002_ende.png site.btn.html ") << c.name;
+  }
 }
