@@ -23,10 +23,10 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# A short libFuzzer run over the file readers (clang-14 with libFuzzer).
+# A short libFuzzer run over the file readers and the project reader (clang-14 with libFuzzer).
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKESTROVA_FUZZ=ON -DKESTROVA_SANITIZE=ON -DKESTROVA_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_gif_load
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kestrova_fuzzers
 	cd $(FUZZ_DIR) && ctest --output-on-failure
 
 demo: build
