@@ -37,10 +37,10 @@ tsan: deps
 	cmake --build $(TSAN_DIR) -j $(JOBS)
 	cd $(TSAN_DIR) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS)
 
-# A short libFuzzer run over the file readers (clang-14 with libFuzzer).
+# A short libFuzzer run over the file readers and the project reader (clang-14 with libFuzzer).
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKESTROVA_FUZZ=ON -DKESTROVA_SANITIZE=ON -DKESTROVA_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_gif_load
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target kestrova_fuzzers
 	cd $(FUZZ_DIR) && ctest --output-on-failure
 
 demo: build

@@ -52,18 +52,19 @@ class ParsedFiles {
   }
 
   // Applies `edit` to the file's current content and writes the result when
-  // `edit` reports a change. False when the file exists but cannot be read
-  // (it must not be replaced by what little is known of it) or the write fails.
-  bool Modify(const std::string& path, const std::function<bool(IniDocument&)>& edit) {
+  // `edit` reports a change. False, with the system's reason, when the file
+  // exists but cannot be read (it must not be replaced by what little is known
+  // of it) or the write fails.
+  bool Modify(const std::string& path, const std::function<bool(IniDocument&)>& edit, std::string& reason) {
     std::lock_guard lock(mutex_);
     Iterator entry = Current(path);
     if (entry == entries_.end()) {
       std::string ignored;
-      if (ReadFileBytes(path, ignored) == ReadStatus::Failed) return false;
+      if (ReadFileBytes(path, ignored, &reason) == ReadStatus::Failed) return false;
       entry = Store(path, FileIdentity{}, IniDocument());
     }
     if (!edit(entry->document)) return true;
-    const bool written = WriteFileAtomically(path, entry->document.Text());
+    const bool written = WriteFileAtomically(path, entry->document.Text(), &reason);
     if (!written || !CurrentIdentity(path, entry->id)) entries_.erase(entry);
     return written;
   }
@@ -152,7 +153,8 @@ void TIniFile::Edit(const std::function<bool(IniDocument&)>& edit) {
     edit(*pending_);
     return;
   }
-  if (!Files().Modify(fileName_, edit)) ThrowWriteError();
+  std::string reason;
+  if (!Files().Modify(fileName_, edit, reason)) ThrowWriteError(reason);
 }
 
 void TIniFile::BeginUpdate() {
@@ -165,11 +167,12 @@ void TIniFile::BeginUpdate() {
 void TIniFile::EndUpdate() {
   if (!pending_) return;
   const std::unique_ptr<IniDocument> collected = std::move(pending_);
-  if (!Files().Modify(fileName_, [&](IniDocument& document) {
-        document = *collected;
-        return true;
-      }))
-    ThrowWriteError();
+  std::string reason;
+  const auto replace = [&](IniDocument& document) {
+    document = *collected;
+    return true;
+  };
+  if (!Files().Modify(fileName_, replace, reason)) ThrowWriteError(reason);
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
@@ -190,7 +193,13 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fal
   return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-void TIniFile::ThrowWriteError() const { throw EIniFileError("Unable to write to " + fileName_); }
+void TIniFile::ThrowWriteError(const std::string& reason) const {
+  throw EIniFileError(UnableToWriteText(fileName_, reason));
+}
+
+std::string UnableToWriteText(const std::string& fileName, const std::string& reason) {
+  return "Unable to write to " + fileName + " (" + reason + ")";
+}
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   Edit([&](IniDocument& document) { return document.Set(section, key, value); });

@@ -17,11 +17,14 @@
 
 namespace kestrova {
 
-// A failed write: "Unable to write to <file>".
+// A failed write: "Unable to write to <file> (<the system's reason>)".
 class EIniFileError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// The text of a failed write.
+std::string UnableToWriteText(const std::string& fileName, const std::string& reason);
 
 class TIniFile {
  public:
@@ -68,7 +71,7 @@ class TIniFile {
   void EndUpdate();
 
  private:
-  [[noreturn]] void ThrowWriteError() const;
+  [[noreturn]] void ThrowWriteError(const std::string& reason) const;
   void Read(const std::function<void(const IniDocument&)>& read) const;
   void Edit(const std::function<bool(IniDocument&)>& edit);
 

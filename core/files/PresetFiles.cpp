@@ -45,8 +45,8 @@ std::string GetSetFilePath() {
 std::string GetSetFilePathForWriting() {
   const std::string file = CurrentSetFile();
   if (HasFolder(file)) return GetSetFilePath();
-  std::string path;
-  if (!ProgramFileForWriting(file, path)) throw EIniFileError("Unable to write to " + path);
+  std::string path, reason;
+  if (!ProgramFileForWriting(file, path, &reason)) throw EIniFileError(UnableToWriteText(path, reason));
   return path;
 }
 

@@ -47,7 +47,8 @@ std::vector<std::string> LoadProgramSettings() {
 
 void SaveProgramSettings(const std::vector<std::string>& recentFiles) {
   const std::string path = SettingsPath();
-  if (!EnsureWritableFolder()) throw EIniFileError("Unable to write to " + path);
+  std::string reason;
+  if (!EnsureWritableFolder(&reason)) throw EIniFileError(UnableToWriteText(path, reason));
   TIniFile ini(path);
   ini.EraseSection(kPresetSets);
   for (const std::string& line : PresetSets) {

@@ -275,7 +275,8 @@ bool SaveProject(const std::string& fileName, const std::vector<std::string>& ca
 
 bool LoadProject(const std::string& fileName, TSettings& settings, std::string& errorText,
                  const TGifOptionCounts& gifCounts) {
-  if (!FileExists(fileName)) return false;
+  std::string bytes;
+  if (ReadFileBytes(fileName, bytes, &errorText) != ReadStatus::Ok) return false;
   try {
     const TIniFile ini(fileName);
     settings.projectfile = fileName;

@@ -26,8 +26,8 @@ struct TGifOptionCounts {
 bool SaveProject(const std::string& fileName, const std::vector<std::string>& captionLines, std::string& errorText,
                  TSettings& settings = CurrentSettings);
 
-// Reads the file into `settings`. False when the file does not exist
-// (errorText untouched, nothing changed) or when reading fails (its message in
+// Reads the file into `settings`. False when the file does not exist or cannot
+// be read (the system's reason in errorText, nothing changed) or when reading fails (its message in
 // errorText, e.g. "Range check error" for a font character set outside
 // 0..255; the fields read before keep their new values). Paths read from the
 // file have "\" turned into "/".

@@ -27,9 +27,14 @@ TRect ClipToBase(const CutRect& r, const Bitmap& base) {
 
 std::string SizeText(std::int64_t w, std::int64_t h) { return std::to_string(w) + " x " + std::to_string(h); }
 
+void CheckCutSize(const CutSettings& cut) {
+  if (cut.width >= 1 && cut.height >= 1) return;
+  throw GenerationError("The cut size " + SizeText(cut.width, cut.height) +
+                        " is not valid: a button needs a width and a height of at least 1 pixel.");
+}
+
 void CheckTilesInsideBase(const ButtonSetInput& input, int count) {
   const CutSettings& cut = input.cut;
-  if (TileWidth(cut) == 0 || TileHeight(cut) == 0) return;  // empty tiles show nothing anyway
   for (int i = 0; i < count; ++i) {
     const CutRect r = CutSourceRect(cut, i);
     if (!ClipToBase(r, *input.base).IsEmpty()) continue;
@@ -88,7 +93,8 @@ CutRect CutSourceRect(const CutSettings& cut, int button) {
 }
 
 Bitmap CutTile(const Bitmap& base, const CutSettings& cut, int button) {
-  Bitmap tile(TileWidth(cut), TileHeight(cut), PixelFormat::pf24bit);
+  CheckCutSize(cut);
+  Bitmap tile(cut.width, cut.height, PixelFormat::pf24bit);
   tile.Fill(clWhite);
   const CutRect source = CutSourceRect(cut, button);
   const TRect inside = ClipToBase(source, base);
@@ -125,6 +131,7 @@ void CheckButtonSet(const ButtonSetInput& input) {
   const int count = CountButtons(static_cast<int>(input.lines.size()), input.linesPerButton);
   if (count == 0) return;
   if (input.base == nullptr || input.base->Empty()) throw GenerationError("There is no base image.");
+  if (input.cut.on) CheckCutSize(input.cut);
   const std::int64_t w = input.cut.on ? TileWidth(input.cut) : input.base->Width();
   const std::int64_t h = input.cut.on ? TileHeight(input.cut) : input.base->Height();
   if (w * h > Bitmap::kMaxPixels / count) {

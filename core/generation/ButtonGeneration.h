@@ -71,7 +71,8 @@ std::string ButtonCaption(const std::vector<std::string>& buttonLines);
 // Where a button's tile lies in the base image.
 CutRect CutSourceRect(const CutSettings& cut, int button);
 // A 24-bit tile filled with white and the part of its source rectangle that
-// lies in the base image copied onto it 1:1.
+// lies in the base image copied onto it 1:1. GenerationError for a cut size
+// below 1 x 1.
 Bitmap CutTile(const Bitmap& base, const CutSettings& cut, int button);
 // The post effect: bevel edges blended over the button's own pixels.
 void ApplyPostEffect(Bitmap& button, const PostEffect& effect);
@@ -81,7 +82,7 @@ void ApplyPostEffect(Bitmap& button, const PostEffect& effect);
 GeneratedButton GenerateButton(const ButtonSetInput& input, int button);
 
 // Raises GenerationError for a set that cannot be made: buttons but no base
-// image, a tile whose source lies wholly outside the base image, or buttons
+// image, a cut size below 1 x 1, a tile whose source lies wholly outside the base image, or buttons
 // holding more pixels together than one bitmap may.
 void CheckButtonSet(const ButtonSetInput& input);
 // Every button, in order, after CheckButtonSet.

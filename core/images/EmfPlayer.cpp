@@ -1,6 +1,7 @@
 #include "core/images/EmfPlayer.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -90,6 +91,22 @@ void ForEachRecord(std::span<const std::uint8_t> file, Visit visit) {
     pos += size;
   }
   throw ImageFileError(kTruncated);  // the end record is missing
+}
+
+// A value computed from record fields, refused when it leaves the int range.
+int Checked(std::int64_t v) {
+  if (v < INT_MIN || v > INT_MAX) throw ImageFileError(kMetafileOutOfRange);
+  return static_cast<int>(v);
+}
+
+int Checked(double v) {
+  if (!(v >= INT_MIN && v <= INT_MAX)) throw ImageFileError(kMetafileOutOfRange);
+  return static_cast<int>(std::lrint(v));
+}
+
+// The rectangle of a corner and a size.
+TRect SizedRect(int x, int y, std::int64_t cx, std::int64_t cy) {
+  return TRect{x, y, Checked(x + cx), Checked(y + cy)};
 }
 
 TPoint Point32(const LittleEndianView& r, std::size_t at) { return TPoint{r.I32(at), r.I32(at + 4)}; }
@@ -194,8 +211,7 @@ void BitBlt(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
   const int xSrc = r.I32(44), ySrc = r.I32(48);
   const int cxSrc = stretch ? r.I32(100) : cx, cySrc = stretch ? r.I32(104) : cy;
   const auto picture = Picture(r, 84);
-  dc.Blit(TRect{x, y, x + cx, y + cy}, picture ? &*picture : nullptr, TRect{xSrc, ySrc, xSrc + cxSrc, ySrc + cySrc},
-          rop);
+  dc.Blit(SizedRect(x, y, cx, cy), picture ? &*picture : nullptr, SizedRect(xSrc, ySrc, cxSrc, cySrc), rop);
 }
 
 // The device-independent calls count the source corner from the bitmap's bottom-left.
@@ -206,8 +222,8 @@ void DibToDevice(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
   const int cx = stretch ? r.I32(72) : cxSrc, cy = stretch ? r.I32(76) : cySrc;
   const auto picture = Picture(r, 48);
   if (!picture) return;
-  const int top = picture->Height() - (ySrc + cySrc);
-  dc.Blit(TRect{x, y, x + cx, y + cy}, &*picture, TRect{xSrc, top, xSrc + cxSrc, top + cySrc}, rop);
+  const int top = Checked(std::int64_t{picture->Height()} - ySrc - cySrc);
+  dc.Blit(SizedRect(x, y, cx, cy), &*picture, SizedRect(xSrc, top, cxSrc, cySrc), rop);
 }
 
 MetaPen ExtPen(const LittleEndianView& r) {
@@ -304,15 +320,14 @@ EmfLayout ReadEmfLayout(std::span<const std::uint8_t> file) {
   layout.deviceMm = TSize{f.I32(80), f.I32(84)};
   const double ppmX = PixelsPerMm(layout.devicePixels.cx, layout.deviceMm.cx);
   const double ppmY = PixelsPerMm(layout.devicePixels.cy, layout.deviceMm.cy);
-  if (layout.frame.Width() <= 0 || layout.frame.Height() <= 0) {
+  if (layout.frame.Width64() <= 0 || layout.frame.Height64() <= 0) {
     // No frame: the bounds (device pixels, both edges included) in 0.01 mm.
-    layout.frame = TRect{static_cast<int>(std::lrint(bounds.left * 100 / ppmX)),
-                         static_cast<int>(std::lrint(bounds.top * 100 / ppmY)),
-                         static_cast<int>(std::lrint((bounds.right + 1) * 100 / ppmX)),
-                         static_cast<int>(std::lrint((bounds.bottom + 1) * 100 / ppmY))};
+    layout.frame = TRect{Checked(bounds.left * 100.0 / ppmX), Checked(bounds.top * 100.0 / ppmY),
+                         Checked((bounds.right + 1.0) * 100 / ppmX), Checked((bounds.bottom + 1.0) * 100 / ppmY)};
   }
-  layout.width = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Width()) * 96 / 2540));
-  layout.height = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Height()) * 96 / 2540));
+  // At most 2^32 hundredths of a millimetre: some 160 million pixels, which an int holds.
+  layout.width = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Width64()) * 96 / 2540));
+  layout.height = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Height64()) * 96 / 2540));
   if (layout.width <= 0 || layout.height <= 0) throw ImageFileError("Metafile has no size");
   ForEachRecord(file, [](std::uint32_t, const LittleEndianView&) {});
   return layout;
@@ -325,8 +340,8 @@ void PlayEmf(std::span<const std::uint8_t> file, const EmfLayout& layout, TCanva
   // The frame, in reference-device pixels, is stretched over the picture.
   const double frameLeft = layout.frame.left / 100.0 * base.pixelsPerMmX;
   const double frameTop = layout.frame.top / 100.0 * base.pixelsPerMmY;
-  base.scaleX = layout.width / (layout.frame.Width() / 100.0 * base.pixelsPerMmX);
-  base.scaleY = layout.height / (layout.frame.Height() / 100.0 * base.pixelsPerMmY);
+  base.scaleX = layout.width / (static_cast<double>(layout.frame.Width64()) / 100 * base.pixelsPerMmX);
+  base.scaleY = layout.height / (static_cast<double>(layout.frame.Height64()) / 100 * base.pixelsPerMmY);
   base.offsetX = -frameLeft * base.scaleX;
   base.offsetY = -frameTop * base.scaleY;
   MetafileDevice dc(canvas, base);

@@ -26,13 +26,13 @@ std::string_view ExtensionOf(std::string_view fileName) {
 }
 
 std::string ReadWholeFile(const std::string& fileName) {
-  std::string bytes;
-  switch (ReadFileBytes(fileName, bytes)) {
+  std::string bytes, reason;
+  switch (ReadFileBytes(fileName, bytes, &reason)) {
     case ReadStatus::Ok: return bytes;
-    case ReadStatus::Missing: throw ImageFileError("File not found: " + fileName);
+    case ReadStatus::Missing: throw ImageFileError("File not found: " + fileName + " (" + reason + ")");
     case ReadStatus::Failed: break;
   }
-  throw ImageFileError("Cannot read file: " + fileName);
+  throw ImageFileError("Cannot read file: " + fileName + " (" + reason + ")");
 }
 
 std::span<const std::uint8_t> BytesOf(const std::string& bytes) {
@@ -40,8 +40,10 @@ std::span<const std::uint8_t> BytesOf(const std::string& bytes) {
 }
 
 void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
-  if (!WriteFileAtomically(fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
-    throw ImageFileError("Cannot write file: " + fileName);
+  std::string reason;
+  if (!WriteFileAtomically(fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                           &reason))
+    throw ImageFileError("Cannot write file: " + fileName + " (" + reason + ")");
 }
 
 Bitmap ReadPicture(const std::string& fileName) {
@@ -165,7 +167,8 @@ void SaveBaseImage(BaseImageHost& host, const ImageWriteOptions& options, const 
     case PictureKind::Png: return saveAs(SavePng, " png: ");
     default: break;
   }
-  if (!SaveBmp(fileName, host.image, errorText)) return show(host.errorSavingText + " bmp: " + fileName);
+  if (!SaveBmp(fileName, host.image, errorText))
+    return show(host.errorSavingText + " bmp: " + fileName + "\r\n" + errorText);
   if (host.settings) host.settings->image_file = fileName;
 }
 

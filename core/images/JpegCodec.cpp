@@ -32,9 +32,14 @@ struct JpegErrorManager {
   std::longjmp(err->jump, 1);
 }
 
-// A file that ends before its picture does is an error; other warnings are dropped.
+// Warnings that leave the picture as the file means it.
+bool IsHarmlessNote(int code) { return code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM; }
+
+// Every other warning tells of corrupt data (a file or a scan that ends early,
+// a bad code, stray bytes), which the library would paper over with grey:
+// such a file is refused. Trace messages are dropped.
 void EmitMessage(j_common_ptr cinfo, int level) {
-  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) JumpOnError(cinfo);
+  if (level < 0 && !IsHarmlessNote(cinfo->err->msg_code)) JumpOnError(cinfo);
 }
 
 void InstallErrorManager(JpegErrorManager& err) {

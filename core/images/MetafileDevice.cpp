@@ -237,8 +237,8 @@ void MetafileDevice::Rectangle(const TRect& box) {
 void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeight) {
   UseShapeTools();
   const TRect r = BoxToCanvas(box);
-  canvas_.RoundRect(r.left, r.top, r.right, r.bottom, Round(std::abs(cornerWidth) * ScaleX()),
-                    Round(std::abs(cornerHeight) * ScaleY()));
+  canvas_.RoundRect(r.left, r.top, r.right, r.bottom, Round(std::abs(static_cast<double>(cornerWidth)) * ScaleX()),
+                    Round(std::abs(static_cast<double>(cornerHeight)) * ScaleY()));
 }
 
 void MetafileDevice::Ellipse(const TRect& box) {
@@ -275,7 +275,7 @@ void MetafileDevice::UseFont() {
   f.charset = m.charset;
   f.color = state_.textColor;
   f.quality = m.quality == fqNonAntialiased ? fqNonAntialiased : fqAntialiased;
-  int pixels = m.devicePixels ? m.devicePixels : Round(std::abs(m.height) * ScaleY());
+  int pixels = m.devicePixels ? m.devicePixels : Round(std::abs(static_cast<double>(m.height)) * ScaleY());
   if (pixels <= 0) pixels = kDefaultFontPixels;
   f.size = std::clamp(Round(pixels * 72.0 / 96.0), 1, kMaxFontPoints);
   canvas_.Font = f;
@@ -310,7 +310,8 @@ void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_
   canvas_.TextOut(p.x, p.y, text);
   if (updateCp && horizontal != gdi::TA_CENTER) {
     const int advance = Round(extent.cx / std::max(ScaleX(), 1e-9));
-    state_.position.x += horizontal == gdi::TA_RIGHT ? -advance : advance;
+    state_.position.x =
+        SaturatedInt(std::int64_t{state_.position.x} + (horizontal == gdi::TA_RIGHT ? -advance : advance));
   }
 }
 

@@ -18,6 +18,7 @@ namespace kestrova {
 // The errors both metafile readers report.
 inline constexpr char kMetafileTruncated[] = "Metafile is truncated";
 inline constexpr char kMetafileBadRecord[] = "Invalid metafile record";
+inline constexpr char kMetafileOutOfRange[] = "Metafile coordinates out of range";
 
 // Record-level constants the players share.
 namespace gdi {

@@ -7,8 +7,11 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <new>
 
 namespace kestrova {
 
@@ -37,11 +40,6 @@ std::string FolderPart(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string BaseName(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -54,16 +52,43 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Creates a new, empty file next to `target` and gives its name.
+// Creates a new, empty file next to `target` and gives its name. The name is
+// short, so that a target whose name is near the system's limit can still be written.
 int CreateTemporary(const std::string& target, std::string& tempPath) {
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = FolderPart(target) + "." + BaseName(target) + "." + std::to_string(::getpid()) + "." +
-               std::to_string(counter++) + ".tmp";
+    tempPath = FolderPart(target) + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) +
+               ".tmp";
     const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// Gives `status` and, when asked for, the reason.
+ReadStatus ReadFailure(ReadStatus status, const std::string& text, std::string* reason) {
+  if (reason) *reason = text;
+  return status;
+}
+
+ReadStatus ReadFailure(int error, std::string* reason) {
+  return ReadFailure(error == ENOENT || error == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed,
+                     SystemErrorText(error), reason);
+}
+
+// Reads up to `size` bytes; false on a read error (errno tells which).
+bool ReadUpTo(int fd, std::size_t size, std::string& bytes) {
+  bytes.resize(size);
+  std::size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, bytes.data() + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;  // the file shrank meanwhile
+    got += static_cast<std::size_t>(n);
+  }
+  bytes.resize(got);
+  return true;
 }
 
 }  // namespace
@@ -78,49 +103,69 @@ bool FolderExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-ReadStatus ReadFileBytes(const std::string& path, std::string& bytes) {
-  bytes.clear();
-  FdCloser file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (file.fd < 0) return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Failed;
-  struct stat st {};
-  if (::fstat(file.fd, &st) != 0) return ReadStatus::Failed;
-  if (S_ISDIR(st.st_mode)) return ReadStatus::Missing;
-  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      bytes.clear();
-      return ReadStatus::Failed;
-    }
-    if (got == 0) return ReadStatus::Ok;
-    bytes.append(buffer, static_cast<std::size_t>(got));
-  }
+std::string SystemErrorText(int error) {
+  char buffer[256];
+  return ::strerror_r(error, buffer, sizeof buffer);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason) {
+  bytes.clear();
+  struct stat st {};
+  // Only a regular file is opened: opening a pipe could wait for a writer for ever.
+  if (::stat(path.c_str(), &st) != 0) return ReadFailure(errno, reason);
+  if (S_ISDIR(st.st_mode)) return ReadFailure(EISDIR, reason);
+  if (!S_ISREG(st.st_mode)) return ReadFailure(ReadStatus::Failed, kNotARegularFile, reason);
+  FdCloser file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  if (file.fd < 0) return ReadFailure(errno, reason);
+  // The name may have been given to something else in between.
+  if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
+  if (!S_ISREG(st.st_mode)) return ReadFailure(ReadStatus::Failed, kNotARegularFile, reason);
+  if (static_cast<std::uint64_t>(st.st_size) > bytes.max_size()) return ReadFailure(EFBIG, reason);
+  try {
+    if (ReadUpTo(file.fd, static_cast<std::size_t>(st.st_size), bytes)) return ReadStatus::Ok;
+  } catch (const std::bad_alloc&) {
+    errno = ENOMEM;
+  }
+  const int error = errno;
+  bytes.clear();
+  return ReadFailure(error, reason);
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason) {
   const std::string target = ReplacedPath(path);
   std::string tempPath;
   FdCloser temp{CreateTemporary(target, tempPath)};
-  if (temp.fd < 0) return false;
+  int error = errno;
+  bool ok = temp.fd >= 0;
   struct stat old {};
-  bool ok = true;
-  if (::stat(target.c_str(), &old) == 0) {
+  if (ok && ::stat(target.c_str(), &old) == 0) {
     // A file the user may not write stays as it is, even in a writable folder.
     ok = ::access(target.c_str(), W_OK) == 0 && ::fchmod(temp.fd, old.st_mode & 07777) == 0;
+    if (!ok) error = errno;
   }
-  ok = ok && WriteAll(temp.fd, bytes);
-  ok = ::close(temp.fd) == 0 && ok;
-  temp.fd = -1;
-  ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(tempPath.c_str());
+  if (ok && !WriteAll(temp.fd, bytes)) {
+    ok = false;
+    error = errno;
+  }
+  if (temp.fd >= 0) {
+    if (::close(temp.fd) != 0 && ok) {
+      ok = false;
+      error = errno;
+    }
+    temp.fd = -1;
+    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+      ok = false;
+      error = errno;
+    }
+    if (!ok) ::unlink(tempPath.c_str());
+  }
+  if (!ok && reason) *reason = SystemErrorText(error);
   return ok;
 }
 
-bool CopyFileAtomically(const std::string& from, const std::string& to) {
+bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* reason) {
   std::string bytes;
-  return ReadFileBytes(from, bytes) == ReadStatus::Ok && WriteFileAtomically(to, bytes);
+  return ReadFileBytes(from, bytes, reason) == ReadStatus::Ok && WriteFileAtomically(to, bytes, reason);
 }
 
 }  // namespace kestrova

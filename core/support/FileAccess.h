@@ -11,18 +11,29 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
 enum class ReadStatus { Ok, Missing, Failed };
-// Reads the whole file. Missing when there is no file of that name (or it is a
-// folder); Failed when it exists but cannot be read.
-ReadStatus ReadFileBytes(const std::string& path, std::string& bytes);
+// Reads the whole file: at most as many bytes as it holds when it is opened.
+// Missing when there is no file of that name; Failed when it cannot be read
+// or is no regular file (a folder, a device, a pipe: these are refused before
+// anything is read from them). With `reason`, a failure also gives the
+// system's text for it ("No such file or directory", "Is a directory", ...).
+ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason = nullptr);
 
 // Replaces the file's content by `bytes`: they go to a temporary file in the
 // same folder, which then takes the file's place, so the file is either the
 // old one or the new one, never a part. A symbolic link keeps pointing to the
 // replaced file. The file keeps its permission bits; a new file gets the bits
-// the umask allows. False on any failure (the old file untouched).
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// the umask allows. False on any failure (the old file untouched), with the
+// system's text for it in `reason` when given.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason = nullptr);
 
-// Copies a file the same way; false when it cannot be read or written.
-bool CopyFileAtomically(const std::string& from, const std::string& to);
+// Copies a file the same way; false (with the reason when asked for) when it
+// cannot be read or written.
+bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* reason = nullptr);
+
+// The system's text for an error number (strerror).
+std::string SystemErrorText(int error);
+
+// The reason given for a file that is neither missing nor a regular file.
+inline constexpr char kNotARegularFile[] = "Not a regular file";
 
 }  // namespace kestrova

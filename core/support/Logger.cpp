@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <ctime>
 
 #include "core/support/DateTimeFormat.h"
@@ -21,7 +22,9 @@ bool TLogger::Open() {
     return true;
   }
   if (file_ != nullptr) return true;
+  const int error = errno;  // the caller may ask why
   if (OnOpenFail) OnOpenFail(*this);
+  errno = error;
   return false;
 }
 

@@ -28,7 +28,8 @@ class TLogger {
 
   // Opens FileName for appending (creating it when allowed; with
   // CreateIfNoFile off and no file, nothing is opened and the result is still
-  // true). False, after calling OnOpenFail, when the file cannot be opened.
+  // true). False, after calling OnOpenFail, when the file cannot be opened;
+  // errno then tells why.
   bool Open();
   // Writes one line ended by CR LF; false when the log is not open or the
   // write fails.

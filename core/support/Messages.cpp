@@ -1,6 +1,5 @@
 #include "core/support/Messages.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace kestrova {
@@ -12,6 +11,8 @@ TLogger Logger1;
 
 namespace {
 int gErrorMessages = 0;
+int gWarningMessages = 0;
+int gLostLogLines = 0;
 const bool kMainLoggerSetUp = [] {
   Logger1.LogPid = false;
   Logger1.CommaSep = true;
@@ -20,17 +21,40 @@ const bool kMainLoggerSetUp = [] {
 }  // namespace
 
 int ErrorMessageCount() { return gErrorMessages; }
+int WarningMessageCount() { return gWarningMessages; }
+int LostLogLineCount() { return gLostLogLines; }
+
+std::string OneLine(std::string_view text) {
+  std::string line;
+  line.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      line += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    const bool atEnd = i + 1 == text.size();
+    if (!atEnd && !line.empty() && line.back() != ' ') line += ' ';
+  }
+  return line;
+}
+
+void WriteLogLine(std::string_view line) {
+  if (Logger1.Log(line)) return;
+  ++gLostLogLines;
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+}
 
 int ShowMessageOrLog(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
   if (type == mtError) ++gErrorMessages;
+  if (type == mtWarning) ++gWarningMessages;
   if (!ShellMode) {
     if (MessageBoxFunction) return MessageBoxFunction(text, type, buttons, helpContext);
     std::fprintf(stderr, "%s\n", text.c_str());
     return mrNone;
   }
-  std::string line = text;
-  line.erase(std::remove_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }), line.end());
-  Logger1.Log(line);
+  WriteLogLine(OneLine(text));
   return mrNone;
 }
 

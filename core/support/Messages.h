@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/support/Logger.h"
 
@@ -40,11 +41,24 @@ extern TLogger Logger1;
 
 // With ShellMode off: the message box's result (mrNone, with the text on the
 // standard error stream, while no message box is set). With ShellMode on: the
-// text without its CR and LF characters as one line of Logger1, and mrNone.
+// text as one line of the batch log (OneLine), and mrNone.
 int ShowMessageOrLog(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
 
-// How many error messages (type mtError) ShowMessageOrLog has shown or logged
-// since the program started; a batch run ends with a failure status when any.
+// The text as one log line: each line break (CR LF, CR or LF) becomes one
+// blank, none where a blank already stands before it or at the end.
+std::string OneLine(std::string_view text);
+
+// Writes one line to Logger1. A line the log cannot take (it could not be
+// opened, or the write failed: a folder, a full disk) goes to the standard
+// error stream instead and is counted.
+void WriteLogLine(std::string_view line);
+
+// Since the program started: how many error (type mtError) and warning
+// (mtWarning) messages ShowMessageOrLog has shown or logged, and how many log
+// lines went to the standard error stream. A batch run ends with a failure
+// status when any of them grew.
 int ErrorMessageCount();
+int WarningMessageCount();
+int LostLogLineCount();
 
 }  // namespace kestrova

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
@@ -48,13 +49,16 @@ std::string WritableFolder() {
   return WithSeparator(base) + "kestrova/";
 }
 
-bool EnsureWritableFolder() {
+bool EnsureWritableFolder(std::string* reason) {
   // Missing folders are made private to the user, as configuration folders should be.
   const std::string folder = WritableFolder();
+  int error = ENOTDIR;  // what stands in the way when no mkdir fails
   for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
-    ::mkdir(folder.substr(0, slash).c_str(), 0700);
+    if (::mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) error = errno;
   }
-  return FolderExists(folder);
+  if (FolderExists(folder)) return true;
+  if (reason) *reason = SystemErrorText(error);
+  return false;
 }
 
 std::vector<std::string> ResourceFolders() {
@@ -100,12 +104,12 @@ std::string ProgramFileForReading(std::string_view name) {
   return shipped.empty() ? own : shipped;
 }
 
-bool ProgramFileForWriting(std::string_view name, std::string& path) {
+bool ProgramFileForWriting(std::string_view name, std::string& path, std::string* reason) {
   path = WritableFolder() + std::string(name);
-  if (!EnsureWritableFolder()) return false;
+  if (!EnsureWritableFolder(reason)) return false;
   if (name.empty() || FileExists(path)) return true;
   const std::string shipped = FindResourceFile(name);
-  return shipped.empty() || CopyFileAtomically(shipped, path);
+  return shipped.empty() || CopyFileAtomically(shipped, path, reason);
 }
 
 }  // namespace kestrova

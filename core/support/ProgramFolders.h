@@ -18,8 +18,9 @@ std::string ExecutablePath();
 
 // The writable folder, ending in "/".
 std::string WritableFolder();
-// Creates the writable folder (and its parents) when missing; false on failure.
-bool EnsureWritableFolder();
+// Creates the writable folder (and its parents) when missing; false on
+// failure, with the system's reason when asked for.
+bool EnsureWritableFolder(std::string* reason = nullptr);
 
 // The resource folders in lookup order, each ending in "/".
 std::vector<std::string> ResourceFolders();
@@ -35,7 +36,7 @@ std::string FindResourceFile(std::string_view name);
 std::string ProgramFileForReading(std::string_view name);
 // The same file for writing: the writable folder is created and, when the file
 // is not there yet but a shipped copy is, the copy is put there first. False
-// (with the path still set) when that fails.
-bool ProgramFileForWriting(std::string_view name, std::string& path);
+// (with the path still set, and the reason when asked for) when that fails.
+bool ProgramFileForWriting(std::string_view name, std::string& path, std::string* reason = nullptr);
 
 }  // namespace kestrova

@@ -4,9 +4,9 @@
 
 namespace kestrova {
 
-ReadStatus ReadTextFile(const std::string& path, std::string& text) {
+ReadStatus ReadTextFile(const std::string& path, std::string& text, std::string* reason) {
   std::string bytes;
-  const ReadStatus status = ReadFileBytes(path, bytes);
+  const ReadStatus status = ReadFileBytes(path, bytes, reason);
   text = DecodeTextFile(bytes);
   return status;
 }

@@ -9,8 +9,9 @@
 
 namespace kestrova {
 
-// The file's text as UTF-8 (see DecodeTextFile), for the current interface language.
-ReadStatus ReadTextFile(const std::string& path, std::string& text);
+// The file's text as UTF-8 (see DecodeTextFile), for the current interface
+// language; on failure the system's reason in `reason` when given.
+ReadStatus ReadTextFile(const std::string& path, std::string& text, std::string* reason = nullptr);
 
 // Writes the lines, each followed by CR LF, replacing the file at once; false on failure.
 bool WriteTextFile(const std::string& path, const std::vector<std::string>& lines);

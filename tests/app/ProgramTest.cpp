@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,11 @@ using namespace kestrova::test;
 
 namespace {
 
-// Runs the program with the arguments in `folder`; its exit status.
-int RunProgram(const TempFolder& folder, const std::vector<std::string>& args) {
-  return RunProgramIn(KESTROVA_PROGRAM, folder.Path(), args);
+// Runs the program with the arguments in `folder`; its exit status. What it
+// writes to the standard error stream goes to `errors` (a path), or nowhere.
+int RunProgram(const TempFolder& folder, const std::vector<std::string>& args,
+               const std::string& errors = "/dev/null") {
+  return RunProgramIn(KESTROVA_PROGRAM, folder.Path(), args, errors);
 }
 
 const char* const kProject =
@@ -39,6 +42,28 @@ TEST(Program, BatchRunNeedsNoDisplayWritesFilesAndLogAndEndsWithZero) {
 TEST(Program, AFailedBatchRunEndsWithOne) {
   TempFolder folder;
   EXPECT_EQ(RunProgram(folder, {"-x", "missing.btn"}), 1);
-  EXPECT_NE(ReadBytes(folder / "kestro_shell_run.log").find(",Error opening file: missing.btn\r\n"),
+  EXPECT_NE(ReadBytes(folder / "kestro_shell_run.log")
+                .find(",Error opening file: missing.btn No such file or directory\r\n"),
             std::string::npos);
+}
+
+TEST(Program, ALogThatCannotBeWrittenGoesToTheErrorStreamAndTheRunFails) {
+  const std::string lines = "Kestrova started from shell\nOK. Files saved to: out/\n";
+  const struct {
+    std::string name;
+    std::function<void(const std::string& log)> make;  // puts something in the log file's place
+    std::string errors;                                 // what the error stream shows
+  } cases[] = {
+      {"a folder", [](const std::string& log) { std::filesystem::create_directory(log); },
+       "Cannot open the log file kestro_shell_run.log (Is a directory); its lines follow here.\n" + lines},
+      {"a full disk", [](const std::string& log) { std::filesystem::create_symlink("/dev/full", log); }, lines},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    WriteBytes(folder / "site.btn", kProject);
+    c.make(folder / "kestro_shell_run.log");
+    EXPECT_EQ(RunProgram(folder, {"/x", "site.btn"}, folder / "errors.txt"), 1) << c.name;
+    EXPECT_EQ(ReadBytes(folder / "errors.txt"), c.errors) << c.name;
+    EXPECT_EQ(ListFolder(folder / "out"), "001_start.png 002_ende.png site.btn.html ") << c.name;
+  }
 }

@@ -69,7 +69,8 @@ ProgramFolderSandbox::ProgramFolderSandbox() : config_("XDG_CONFIG_HOME", folder
 
 ProgramFolderSandbox::~ProgramFolderSandbox() { SetResourceFolders({}); }
 
-int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args) {
+int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
+                 const std::string& errors) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (::chdir(folder.c_str()) != 0) ::_exit(126);
@@ -78,7 +79,7 @@ int RunProgramIn(const std::string& program, const std::string& folder, const st
     ::unsetenv("DISPLAY");
     ::unsetenv("WAYLAND_DISPLAY");
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    if (::freopen("/dev/null", "w", stderr) == nullptr) ::_exit(126);
+    if (::freopen(errors.c_str(), "w", stderr) == nullptr) ::_exit(125);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);

@@ -59,9 +59,11 @@ class ProgramFolderSandbox {
 
 // Runs a program the way a user or a script does: in `folder` (its current
 // folder), with its own configuration folder <folder>/config, its error
-// output discarded and no display (so a batch run that needed one fails).
-// Gives its exit status, or 128 + the signal that ended it.
-int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args);
+// output written to `errors` (discarded by default) and no display (so a batch
+// run that needed one fails). Gives its exit status, or 128 + the signal that
+// ended it.
+int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
+                 const std::string& errors = "/dev/null");
 
 // Runs `body` in a child process and gives its exit status, or 128 + the
 // signal that ended it. With `unprivileged` the child first drops to the

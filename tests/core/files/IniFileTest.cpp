@@ -195,7 +195,8 @@ TEST_F(IniFileTest, FailedWritesRaiseAndLeaveNothingBehind) {
     missingFolder.WriteString("s", "k", "v");
     FAIL() << "no error";
   } catch (const EIniFileError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + folder.Path() + "no/such/x.ini");
+    EXPECT_EQ(std::string(e.what()),
+              "Unable to write to " + folder.Path() + "no/such/x.ini (No such file or directory)");
   }
   EXPECT_NO_THROW(missingFolder.EraseSection("s")) << "nothing to erase needs no write";
   EXPECT_EQ(test::ListFolder(folder.Path()), "");
@@ -232,7 +233,7 @@ TEST_F(IniFileTest, ReadOnlyPlacesAreNotWritten) {
         try {
           TIniFile(sub + "new.ini").WriteString("s", "k", "v");
         } catch (const EIniFileError& e) {
-          return std::string(e.what()) == "Unable to write to " + sub + "new.ini" ? 0 : 2;
+          return std::string(e.what()) == "Unable to write to " + sub + "new.ini (Permission denied)" ? 0 : 2;
         }
         return 1;
       },

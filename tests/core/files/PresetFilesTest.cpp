@@ -107,7 +107,7 @@ TEST_F(PresetFilesTest, SetFilesResolve) {
     WritePreset(PresetLook(), 1);
     FAIL() << "no error";
   } catch (const EIniFileError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + sandbox.Writable(""));
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + sandbox.Writable("") + " (Is a directory)");
   }
 }
 

@@ -64,6 +64,6 @@ TEST_F(ProgramSettingsTest, UnwritableFolderIsReported) {
     SaveProgramSettings({"a"});
     FAIL() << "no error";
   } catch (const EIniFileError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + ini);
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + ini + " (Not a directory)");
   }
 }

@@ -190,20 +190,28 @@ TEST_F(ProjectFileTest, CharacterSetOutOfRangeStopsTheLoad) {
   EXPECT_EQ(s.fontcharset, 255);
 }
 
-TEST_F(ProjectFileTest, MissingFileChangesNothing) {
-  TSettings s = Distinct();
-  error = "caller's";
-  EXPECT_FALSE(LoadProject(folder / "none.btn", s, error));
-  EXPECT_FALSE(LoadProject(folder.Path(), s, error));
-  EXPECT_EQ(error, "caller's");
-  EXPECT_EQ(s, Distinct());
+TEST_F(ProjectFileTest, AFileThatCannotBeReadChangesNothingAndSaysWhy) {
+  const struct {
+    std::string path;
+    std::string reason;
+  } cases[] = {
+      {folder / "none.btn", "No such file or directory"},
+      {folder.Path(), "Is a directory"},
+      {"/dev/null", "Not a regular file"},
+  };
+  for (const auto& c : cases) {
+    TSettings s = Distinct();
+    EXPECT_FALSE(LoadProject(c.path, s, error));
+    EXPECT_EQ(error, c.reason);
+    EXPECT_EQ(s, Distinct());
+  }
 }
 
 TEST_F(ProjectFileTest, WriteFailureIsReported) {
   TSettings s = DefaultSettings();
   const std::string bad = folder / "missing/p.btn";
   EXPECT_FALSE(SaveProject(bad, {"a"}, error, s));
-  EXPECT_EQ(error, "Unable to write to " + bad);
+  EXPECT_EQ(error, "Unable to write to " + bad + " (No such file or directory)");
   EXPECT_EQ(s.projectfile, bad);
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "core/images/JpegCodec.h"
 #include "tests/core/images/ImageTestSupport.h"
 
@@ -88,5 +91,41 @@ TEST(JpegCodec, BrokenFilesFailWithAMessage) {
     ADD_FAILURE() << "no error";
   } catch (const std::exception& e) {
     EXPECT_EQ(std::string(e.what()).rfind("JPEG: ", 0), 0u) << e.what();
+  }
+}
+
+TEST(JpegCodec, CorruptDataIsAnErrorWhereverTheLibraryWouldOnlyWarn) {
+  const std::vector<std::uint8_t> good = EncodeJpeg(Gradient(16, 16), 90);
+  auto at = [&](std::initializer_list<std::uint8_t> marker) {
+    return static_cast<std::size_t>(std::search(good.begin(), good.end(), marker.begin(), marker.end()) - good.begin());
+  };
+  const std::size_t frame = at({0xFF, 0xC0});  // its height is at +5, big-endian
+  const struct {
+    std::string name;
+    std::function<void(std::vector<std::uint8_t>&)> change;
+    std::string error;  // empty: it loads
+  } cases[] = {
+      {"intact", [](auto&) {}, ""},
+      {"unknown JFIF revision", [](auto& f) { f[11] = 9; }, ""},
+      {"frame claims 65,500 rows",
+       [&](auto& f) {
+         f[frame + 5] = 0xFF;
+         f[frame + 6] = 0xDC;
+       },
+       "JPEG: Corrupt JPEG data: premature end of data segment"},
+      {"no end marker", [](auto& f) { f.resize(f.size() - 2); }, "JPEG: Premature end of JPEG file"},
+      {"stray bytes before a marker", [](auto& f) { f.insert(f.begin() + 2, {0x12, 0x34}); },
+       "JPEG: Corrupt JPEG data: 2 extraneous bytes before marker 0xe0"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::uint8_t> file = good;
+    c.change(file);
+    try {
+      const Bitmap b = DecodeJpeg(file);
+      EXPECT_EQ(c.error, "") << c.name;
+      EXPECT_EQ(b.Width(), 16) << c.name;
+    } catch (const std::exception& e) {
+      EXPECT_EQ(e.what(), c.error) << c.name;
+    }
   }
 }

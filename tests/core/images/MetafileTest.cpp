@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "core/images/ImageFiles.h"
 #include "core/images/Metafile.h"
+#include "core/images/MetafileDevice.h"
 #include "tests/core/images/EmfSample.h"
 #include "tests/core/images/ImageTestSupport.h"
 
@@ -50,6 +53,46 @@ std::vector<std::uint8_t> Dib2x2() {
   d.Raw({255, 0, 0, 255, 255, 255, 0, 0});  // top row: blue, white
   return d.bytes;
 }
+
+// Writes an enhanced metafile: a header with the given bounds and frame on a
+// 1024 x 768 pixel, 320 x 240 mm reference device, the records, the end record.
+class EmfBuilder {
+ public:
+  EmfBuilder(const TRect& bounds, const TRect& frame) : bounds_(bounds), frame_(frame) {}
+
+  // A record of 32-bit fields after its type and size, then raw bytes.
+  EmfBuilder& Record(std::uint32_t type, std::initializer_list<std::int64_t> fields,
+                     const std::vector<std::uint8_t>& tail = {}) {
+    ByteWriter r;
+    r.U32(type).U32(static_cast<std::uint32_t>(8 + 4 * fields.size() + tail.size()));
+    for (std::int64_t f : fields) r.U32(static_cast<std::uint32_t>(f));
+    r.bytes.insert(r.bytes.end(), tail.begin(), tail.end());
+    records_.insert(records_.end(), r.bytes.begin(), r.bytes.end());
+    return *this;
+  }
+
+  std::vector<std::uint8_t> Build() const {
+    ByteWriter w;
+    w.U32(1).U32(88);
+    for (const TRect& r : {bounds_, frame_}) {
+      w.U32(static_cast<std::uint32_t>(r.left)).U32(static_cast<std::uint32_t>(r.top));
+      w.U32(static_cast<std::uint32_t>(r.right)).U32(static_cast<std::uint32_t>(r.bottom));
+    }
+    w.U32(0x464D4520).U32(0x10000).U32(0).U32(0).U32(0).U32(0).U32(0).U32(0);
+    w.U32(1024).U32(768).U32(320).U32(240);
+    w.bytes.insert(w.bytes.end(), records_.begin(), records_.end());
+    w.U32(14).U32(20).U32(0).U32(0).U32(20);  // end record
+    w.PatchU32(48, static_cast<std::uint32_t>(w.bytes.size()));
+    return w.bytes;
+  }
+
+ private:
+  TRect bounds_, frame_;
+  std::vector<std::uint8_t> records_;
+};
+
+// "Hi" as UTF-16.
+const std::vector<std::uint8_t> kHi{'H', 0, 'i', 0};
 
 bool DarkIn(const Bitmap& b, const TRect& r) {
   for (int y = r.top; y < r.bottom; ++y)
@@ -196,4 +239,57 @@ TEST(Metafile, ReadersDrawMetafilesAtTheirSize) {
   EXPECT_EQ(target.Width(), 192);
   EXPECT_EQ(target.Height(), 96);
   EXPECT_EQ(target.GetPixel(40, 30), RGBColor(255, 0, 0));
+}
+
+TEST(Metafile, EnhancedMetafileValuesBeyondTheIntRangeAreRefused) {
+  constexpr std::int64_t kMax = INT_MAX, kMin = INT_MIN;
+  const TRect square{0, 0, 2540, 2540};  // 1 x 1 inch: 96 x 96 pixels
+  // A blit (no bitmap) filling with the brush: bounds, corner, size, operation, source corner,
+  // source transform, colour, usage, bitmap offsets and sizes, [source size].
+  auto blit = [](std::int64_t x, std::int64_t cx, std::int64_t xSrc, std::int64_t cxSrc) {
+    return EmfBuilder(TRect{}, TRect{0, 0, 2540, 2540})
+        .Record(77, {0, 0, 0, 0, x, 0, cx, 10, 0x00F00021, xSrc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, cxSrc, 10})
+        .Build();
+  };
+  auto dibBlit = [](std::int64_t x, std::int64_t ySrc) {
+    std::vector<std::uint8_t> dib = Dib2x2();
+    return EmfBuilder(TRect{}, TRect{0, 0, 2540, 2540})
+        .Record(81, {0, 0, 0, 0, x, 0, 0, ySrc, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 2, 2}, dib)
+        .Build();
+  };
+  const struct {
+    std::string name;
+    std::vector<std::uint8_t> file;
+    std::string error;  // empty: it loads
+  } cases[] = {
+      {"a blit inside the picture", blit(10, 20, 0, 20), ""},
+      {"a frame wider than an int", EmfBuilder(TRect{}, TRect{INT_MIN, 0, INT_MAX, 2540}).Build(), "Image too large"},
+      {"bounds ending at the int's end", EmfBuilder(TRect{0, 0, INT_MAX, 100}, TRect{}).Build(), kMetafileOutOfRange},
+      {"bounds starting at the int's start", EmfBuilder(TRect{INT_MIN, 0, 100, 100}, TRect{}).Build(),
+       kMetafileOutOfRange},
+      {"a blit past the int's end", blit(kMax - 5, 10, 0, 10), kMetafileOutOfRange},
+      {"a blit whose source runs past the int's end", blit(0, 10, kMax, 10), kMetafileOutOfRange},
+      {"a bitmap blit past the int's end", dibBlit(kMax, 0), kMetafileOutOfRange},
+      {"a bitmap blit whose source starts below the int's start", dibBlit(0, kMin), kMetafileOutOfRange},
+      {"a font of the smallest height", EmfBuilder(TRect{}, square)
+                                            .Record(82, {1, kMin, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                         0, 0, 0, 0, 0, 0, 0, 0})
+                                            .Record(37, {1})
+                                            .Record(84, {0, 0, 0, 0, 1, 0, 0, 10, 10, 2, 76, 0, 0, 0, 0, 0, 0}, kHi)
+                                            .Build(),
+       ""},
+      {"round corners of the smallest size", EmfBuilder(TRect{}, square).Record(44, {5, 5, 50, 50, kMin, kMin}).Build(),
+       ""},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    WriteBytes(dir.File("p.emf"), c.file);
+    Bitmap picture;
+    std::string error;
+    EXPECT_EQ(LoadPictureInto(dir.File("p.emf"), &picture, error), c.error.empty()) << c.name;
+    EXPECT_EQ(error, c.error) << c.name;
+    if (c.error.empty()) {
+      EXPECT_EQ(picture.Width(), 96) << c.name;
+    }
+  }
 }

@@ -12,8 +12,15 @@ void ConnectProgramOperations(TForm1& form) {
   form.Hooks.OpenFromCommandLine = [&form](bool batch) { OpenFromCommandLine(form, batch); };
 }
 
+namespace {
+
+// Errors, warnings and log lines that went elsewhere: any of them fails a run.
+int ProblemCount() { return ErrorMessageCount() + WarningMessageCount() + LostLogLineCount(); }
+
+}  // namespace
+
 int RunBatch() {
-  const int errorsBefore = ErrorMessageCount();
+  const int problemsBefore = ProblemCount();
   TForm1 form;
   ConnectProgramOperations(form);
   form.Timer2.Enabled = true;
@@ -23,7 +30,7 @@ int RunBatch() {
     form.ApplicationException(e.what());
   }
   form.Logger1.Close();
-  return ErrorMessageCount() > errorsBefore ? 1 : 0;
+  return ProblemCount() > problemsBefore ? 1 : 0;
 }
 
 }  // namespace kestrova

@@ -13,7 +13,7 @@ void ConnectProgramOperations(TForm1& form);
 // done): creates the main window without showing it and fires its one-shot
 // timer, which opens, generates and saves the project and writes the log. An
 // error that escapes is logged as a critical error. The exit status: 0 when
-// the run logged no error message, 1 otherwise.
+// the run logged no error or warning and the log took every line, 1 otherwise.
 int RunBatch();
 
 }  // namespace kestrova

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <system_error>
+#include <unordered_map>
+#include <vector>
 
 #include "core/generation/OutputNames.h"
 #include "core/support/FileAccess.h"
@@ -62,9 +64,38 @@ std::string PagePath(const TForm1& form, const std::string& folder) {
 // Writes the test page or the image-map page; false when it could not be written.
 bool WritePage(const TForm1& form, const std::string& path) {
   const bool map = form.cbHTMLMap.Checked() && form.RGImgPerBtn.ItemIndex() > 0;
-  if (WriteFileAtomically(path, map ? BuildMapPage(form) : BuildTestPage(form))) return true;
-  ShowMessageOrLog(ErrorSavingText() + "\r\n" + path + "\r\nCannot write file", mtError, mbOK);
+  std::string reason;
+  if (WriteFileAtomically(path, map ? BuildMapPage(form) : BuildTestPage(form), &reason)) return true;
+  ShowMessageOrLog(ErrorSavingText() + "\r\n" + path + "\r\nCannot write file (" + reason + ")", mtError, mbOK);
   return false;
+}
+
+// One text for each image whose file name an earlier image of the run has.
+std::vector<std::string> NameCollisions(const TForm1& form) {
+  std::vector<std::string> texts;
+  std::unordered_map<std::string, int> first;
+  for (int k = 0; k < form.ScrollBox2.ImageCount(); ++k) {
+    const std::string name = OutputImageFileName(form, k);
+    const auto [earlier, isNew] = first.emplace(name, k);
+    if (isNew) continue;
+    texts.push_back(FormatText(Lang(LangMessages[lmNameCollision]),
+                               {std::to_string(earlier->second + 1), std::to_string(k + 1), name}));
+  }
+  return texts;
+}
+
+// A warning for the images that replace others: one log line each, or one box.
+bool ReportNameCollisions(const TForm1& form) {
+  const std::vector<std::string> texts = NameCollisions(form);
+  if (texts.empty()) return false;
+  if (ShellMode) {
+    for (const std::string& text : texts) ShowMessageOrLog(text, mtWarning, mbOK);
+  } else {
+    std::string all;
+    for (const std::string& text : texts) all += (all.empty() ? "" : "\r\n") + text;
+    ShowMessageOrLog(all, mtWarning, mbOK);
+  }
+  return true;
 }
 
 }  // namespace
@@ -96,14 +127,17 @@ bool SaveGeneratedImages(TForm1& form) {
                      mtError, mbOK);
     return false;
   }
+  const bool collisions = ReportNameCollisions(form);
   bool ok = WriteImages(form, folder, format);
   std::string pagePath;
   bool pageWritten = false;
-  if (form.cbHTML.Checked()) {
+  // A page beside images that failed would show stale files.
+  if (ok && form.cbHTML.Checked()) {
     pagePath = PagePath(form, folder);
     pageWritten = WritePage(form, pagePath);
-    ok = ok && pageWritten;
+    ok = pageWritten;
   }
+  ok = ok && !collisions;
   if (ok) ShowMessageOrLog(FormatText(Lang(LangMessages[lmFilesSaved]), {folder}), mtConfirmation, mbOK);
   if (!ShellMode && pageWritten &&
       ShowMessageOrLog(Lang(LangMessages[lmShowPage]), mtConfirmation, mbYes | mbNo) == mrYes &&

@@ -22,10 +22,12 @@ std::string OutputFolder(const TForm1& form);
 void UpdateNamesList(TForm1& form);
 
 // Writes every preview of the output panel into the output folder in the
-// chosen format, then the test page or image-map page when asked, and reports
-// each failure and, when nothing failed, "OK. Files saved to: <folder>".
+// chosen format, then, when every image was written, the test page or
+// image-map page when asked. Reports each failure, each image whose file name
+// an earlier image of the run has (a warning: the later file replaces the
+// earlier), and, when nothing of this happened, "OK. Files saved to: <folder>".
 // Nothing happens when there are no previews. False when a file or the page
-// could not be written or the format index is not one of 0..3.
+// could not be written, names collided or the format index is not one of 0..3.
 bool SaveGeneratedImages(TForm1& form);
 
 // The page builders' input as the window holds it.

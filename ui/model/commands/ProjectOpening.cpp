@@ -1,5 +1,8 @@
 #include "ui/model/commands/ProjectOpening.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "core/files/ProgramSettings.h"
 #include "core/files/ProjectFile.h"
 #include "core/support/CommandLine.h"
@@ -54,20 +57,36 @@ void LoadProjectImage(TForm1& form) {
 void OpenBatchLog(TForm1& form) {
   form.Logger1.FileName = kBatchLogFile;
   form.Logger1.DateFormat = UserDateFormat().shortDateFormat;
-  form.Logger1.Open();
-  form.Logger1.Log("Kestrova started from shell");
+  if (!form.Logger1.Open()) {
+    const std::string reason = SystemErrorText(errno);
+    std::fprintf(stderr, "Cannot open the log file %s (%s); its lines follow here.\n", kBatchLogFile, reason.c_str());
+  }
+  WriteLogLine("Kestrova started from shell");
 }
 
-// Replaces the captions by the lines of the captions file, when it exists.
-void ApplyCaptionsFile(TForm1& form, const std::string& fileName) {
-  if (TrimControls(fileName).empty() || !FileExists(fileName)) return;
-  std::string text;
-  if (ReadTextFile(fileName, text) == ReadStatus::Ok) {
-    std::string captions;
-    for (const std::string& line : SplitLines(text)) captions += line + "\r\n";
-    form.CurrentSettings.captions = captions;
+// Replaces the captions by the lines of the captions file. A name of blanks
+// only is ignored; a file that cannot be read is reported, and false.
+bool ApplyCaptionsFile(TForm1& form, const std::string& fileName) {
+  if (TrimControls(fileName).empty()) return true;
+  std::string text, reason;
+  if (ReadTextFile(fileName, text, &reason) != ReadStatus::Ok) {
+    ReportOpenError(fileName, reason);
+    return false;
   }
+  std::string captions;
+  for (const std::string& line : SplitLines(text)) captions += line + "\r\n";
+  form.CurrentSettings.captions = captions;
   form.SettingsToControls();
+  return true;
+}
+
+// Generates and saves the buttons; a run with nothing to make buttons from says so.
+void GenerateAndSave(TForm1& form) {
+  if (ButtonCount(form) == 0) {
+    ShowMessageOrLog(Lang(LangMessages[lmNoCaptions]), mtError, mbOK);
+    return;
+  }
+  if (GenerateButtons(form)) SaveGeneratedImages(form);
 }
 
 }  // namespace
@@ -95,9 +114,7 @@ void OpenFromCommandLine(TForm1& form, bool batch) {
   if (job) OpenBatchLog(form);
   OpenProject(form, ShellProjectFile);
   if (!job) return;
-  ApplyCaptionsFile(form, ShellCaptionsFile);
-  GenerateButtons(form);
-  SaveGeneratedImages(form);
+  if (ApplyCaptionsFile(form, ShellCaptionsFile)) GenerateAndSave(form);
   form.Logger1.Close();
   form.TerminateRequested = true;
 }

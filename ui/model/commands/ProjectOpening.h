@@ -18,9 +18,11 @@ void OpenProject(TForm1& form, const std::string& fileName);
 
 // Loads the program settings and opens ShellProjectFile, if any. In a batch
 // run with the switch x (batch set): first opens the log "kestro_shell_run.log"
-// in the current folder, then replaces the captions by ShellCaptionsFile when
-// that file exists, generates and saves the buttons, closes the log and asks
-// the application to end.
+// in the current folder (its lines go to the standard error stream when it
+// cannot be opened), then replaces the captions by ShellCaptionsFile unless
+// that name is blank, generates and saves the buttons, closes the log and asks
+// the application to end. A captions file that cannot be read is reported and
+// nothing is generated; so is a run without captions.
 void OpenFromCommandLine(TForm1& form, bool batch);
 
 inline constexpr const char* kBatchLogFile = "kestro_shell_run.log";

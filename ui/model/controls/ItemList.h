@@ -1,9 +1,10 @@
 #pragma once
 // A control that shows a list of items with one selected (radio group, combo
-// box). The selected index is -1 (nothing selected) only until an item is first
-// chosen. An index outside the items given from outside (a project value, say)
-// keeps the current item, the rule the alignment buttons follow too.
-// Replacing the items keeps the selected index.
+// box). The selected index is -1 (nothing selected). In a radio group it stays
+// so only until an item is first chosen: an index outside the items given from
+// outside (a project value, say) keeps the current item, the rule the
+// alignment buttons follow too. A combo box takes such an index as no
+// selection. Replacing the items keeps the selected index.
 
 #include <functional>
 #include <string>
@@ -23,9 +24,13 @@ class TItemList : public TControl {
 
   int ItemIndex() const { return itemIndex_; }
   // Runs the change handler when the index actually changes.
-  void SetItemIndex(int index);
+  virtual void SetItemIndex(int index);
 
   void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+
+ protected:
+  // Stores the index (-1: none) and runs the change handler when it changed.
+  void StoreItemIndex(int index);
 
  private:
   std::vector<std::string> items_;
@@ -44,6 +49,8 @@ class TRadioGroup : public TItemList {
 class TComboBox : public TItemList {
  public:
   using TItemList::TItemList;
+  // An index outside the items clears the selection (-1).
+  void SetItemIndex(int index) override;
 };
 
 }  // namespace kestrova

@@ -104,7 +104,7 @@ const std::array<TLangRow, 1> LangHelpFiles = {{
     {"Kestroen.html", "Kestropl.html", "Kestroen.html", "Kestroen.html", "Kestroen.html"},
 }};
 
-const std::array<TLangRow, 11> LangMessages = {{
+const std::array<TLangRow, 13> LangMessages = {{
     /* 0 */ {" Empty image", " Pusty obrazek", " Kein Bild", " Imagen vacia", " Immagine vuota", " ?????? ???????"},
     /* 1 */ {
         "Error opening file: ",
@@ -163,6 +163,20 @@ const std::array<TLangRow, 11> LangMessages = {{
         "Von der Liste löschen?",
         "?Remover de la lista?",
         "Rimuovi dal l'elenco?",
+    },
+    /* 11 */ {
+        "Nothing saved: there are no captions to make buttons from.",
+        "Nic nie zapisano: brak tytułów, z których można utworzyć przyciski.",
+        "Nichts gespeichert: Es gibt keine Beschriftungen, aus denen Schaltflächen entstehen können.",
+        "No se ha guardado nada: no hay textos con los que crear botones.",
+        "Nessun file salvato: non ci sono didascalie da cui creare i pulsanti.",
+    },
+    /* 12 */ {
+        "Images %s and %s have the same file name %s: the later one replaces the earlier.",
+        "Obrazki %s i %s mają tę samą nazwę pliku %s: późniejszy zastępuje wcześniejszy.",
+        "Die Bilder %s und %s haben denselben Dateinamen %s: Das spätere ersetzt das frühere.",
+        "Las imágenes %s y %s tienen el mismo nombre de archivo %s: la posterior reemplaza a la anterior.",
+        "Le immagini %s e %s hanno lo stesso nome di file %s: la successiva sostituisce la precedente.",
     },
 }};
 

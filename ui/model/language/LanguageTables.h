@@ -54,7 +54,7 @@ enum TLangProcessRow : std::size_t { lprClose = 0, lprUse = 1, lprResize = 2, lp
 extern const std::array<TLangRow, 1> LangHelpFiles;
 
 // Message boxes, the image information and the save report (row 8 is empty).
-extern const std::array<TLangRow, 11> LangMessages;
+extern const std::array<TLangRow, 13> LangMessages;
 enum TLangMessagesRow : std::size_t {
   lmEmptyImage,
   lmOpenError,
@@ -67,6 +67,8 @@ enum TLangMessagesRow : std::size_t {
   lmUnused,
   lmShowPage,
   lmRemoveIcon,
+  lmNoCaptions,     // a batch run with nothing to make buttons from
+  lmNameCollision,  // three "%s": the two image numbers and the file name
 };
 
 // File dialog filters ("description|pattern" pairs) and titles.

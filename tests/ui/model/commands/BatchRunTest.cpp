@@ -1,52 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/images/ImageFiles.h"
-#include "core/support/CommandLine.h"
-#include "core/support/StrLib.h"
-#include "tests/ui/model/commands/SessionSupport.h"
-#include "ui/model/commands/BatchRun.h"
+#include "tests/ui/model/commands/BatchRunSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::test;
-
-namespace {
-
-// A project with a base image drawn by the program, three captions, GIF
-// output and the test page, saved into "out"; keys given first win.
-std::string Project(const std::string& extraKeys = "") {
-  return "[main]\r\n" + extraKeys + "newx=40\r\nnewy=16\r\ngradient=1\r\nBNOpacity=60\r\nfontname=DejaVu Sans\r\nfontsize=8\r\n"
-         "antialias=1\r\nshadow=1\r\nFileFormat=1\r\nsavehtml=1\r\noutputdir=out\r\nForceDirs=1\r\n"
-         "[captions]\r\nc0=Home\r\nc1=News\r\nc2=Contact\r\n";
-}
-
-// Runs in a fresh current folder and puts the batch globals back afterwards.
-class BatchRun : public ::testing::Test {
- protected:
-  ~BatchRun() override {
-    ShellMode = false;
-    Logger1.Close();
-    ParseCommandLine({});
-  }
-
-  int Run(const std::vector<std::string>& args) {
-    ShellMode = ParseCommandLine(args);
-    return ShellMode ? RunBatch() : -1;
-  }
-
-  // The log's messages, each without its date and time stamp.
-  std::vector<std::string> LogMessages() const {
-    std::vector<std::string> messages;
-    for (const std::string& line : SplitLines(ReadBytes(folder / "kestro_shell_run.log"))) {
-      messages.push_back(line.substr(line.find(',') + 1));
-    }
-    return messages;
-  }
-
-  TempFolder folder;
-  ScopedCurrentFolder here{folder.Path()};
-};
-
-}  // namespace
 
 TEST_F(BatchRun, WritesTheButtonsThePageAndTheLog) {
   WriteBytes(folder / "p.btn", Project());
@@ -76,8 +34,8 @@ TEST_F(BatchRun, ACaptionsFileReplacesTheProjectsCaptions) {
   WriteBytes(folder / "c.txt", "One\nTwo\n");
   EXPECT_EQ(Run({"/X", "p.btn", "c.txt"}), 0);
   EXPECT_EQ(ListFolder(folder / "out"), "001_one.gif 002_two.gif p.btn.html ");
-  // A captions file that does not exist is ignored.
-  EXPECT_EQ(Run({"/x", "p.btn", "none.txt"}), 0);
+  // A captions file named by blanks only is ignored.
+  EXPECT_EQ(Run({"/x", "p.btn", "  "}), 0);
   EXPECT_EQ(ListFolder(folder / "out"), "001_home.gif 001_one.gif 002_news.gif 002_two.gif 003_contact.gif p.btn.html ");
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/model/commands/SessionSupport.h"
+#include "ui/model/commands/Generate.h"
+#include "ui/model/commands/OutputSaving.h"
 #include "ui/model/commands/ProjectOpening.h"
 
 using namespace kestrova;
@@ -22,7 +24,8 @@ TEST(OpenProject, AMissingFileIsReportedAndChangesNothing) {
   form.EditPrefix.SetText("keep");
   RecordedMessages messages;
   OpenProject(form, "/no/such/project.btn");
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"Error opening file: \r\n/no/such/project.btn\r\n"});
+  EXPECT_EQ(messages.texts,
+            std::vector<std::string>{"Error opening file: \r\n/no/such/project.btn\r\nNo such file or directory"});
   EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtError});
   EXPECT_EQ(form.EditPrefix.Text(), "keep");
   EXPECT_EQ(form.ScrollBox2.ImageCount(), 1);
@@ -79,4 +82,45 @@ TEST(OpenProject, AnImageFoundNowhereLeavesTheProjectOpenAfterOneMessage) {
   EXPECT_EQ(form.EditPrefix.Text(), "p_");
   EXPECT_TRUE(form.ScrollBox2.Empty());
   EXPECT_EQ(form.Recent1.GetFile(0), folder / "p.btn");
+}
+
+TEST(OpenProject, AGifOptionPastItsListSavesWithTheDefaultsWhateverWasChosenBefore) {
+  TempFolder folder;
+  ScopedCurrentFolder here(folder.Path());
+  RecordedMessages messages;
+  const std::string settings = "newx=24\r\nnewy=12\r\ngradient=1\r\nfontname=DejaVu Sans\r\nfontsize=7\r\n"
+                               "FileFormat=1\r\nuseautonum=0\r\nsavehtml=0\r\nForceDirs=1\r\n";
+  const std::string captions = "[captions]\r\nc0=Go\r\n";
+  // Opens the project with the keys (given first, they win), generates and saves into `out`; the GIF's bytes.
+  auto gifOf = [&](TForm1& form, const std::string& keys, const std::string& out) {
+    WriteBytes(folder / "p.btn", "[main]\r\n" + keys + "outputdir=" + out + "\r\n" + settings + captions);
+    OpenProject(form, folder / "p.btn");
+    EXPECT_TRUE(GenerateButtons(form));
+    EXPECT_TRUE(SaveGeneratedImages(form));
+    return ReadBytes(folder / out + "/go.gif");
+  };
+  TForm1 reference;
+  const std::string defaults = gifOf(reference, "GIFColorReduc=7\r\nGIFDither=0\r\nGIFCompr=0\r\n", "defaults");
+  const std::string chosen = "GIFColorReduc=0\r\nGIFDither=1\r\nGIFCompr=1\r\n";  // None, FloydSteinberg, RLE
+  const struct {
+    std::string keys;
+    std::vector<int> indexes;  // colour reduction, dithering, compression after opening
+  } cases[] = {
+      {"GIFColorReduc=9\r\nGIFDither=7\r\nGIFCompr=2\r\n", {-1, -1, -1}},
+      {"GIFColorReduc=99\r\nGIFDither=99\r\nGIFCompr=99\r\n", {-1, -1, -1}},
+      {"GIFColorReduc=7\r\nGIFDither=0\r\nGIFCompr=0\r\n", {7, 0, 0}},
+  };
+  int run = 0;
+  for (const auto& c : cases) {
+    TForm1 fresh, used;
+    const std::string first = gifOf(fresh, c.keys, "fresh" + std::to_string(run));
+    EXPECT_NE(gifOf(used, chosen, "used" + std::to_string(run)), defaults);
+    const std::string second = gifOf(used, c.keys, "again" + std::to_string(run++));
+    EXPECT_EQ((std::vector<int>{used.ComboGIFRC.ItemIndex(), used.ComboGIFDTR.ItemIndex(),
+                                used.ComboGIFCompr.ItemIndex()}),
+              c.indexes)
+        << c.keys;
+    EXPECT_EQ(first, defaults) << c.keys;
+    EXPECT_EQ(second, defaults) << c.keys;
+  }
 }

@@ -73,7 +73,7 @@ TEST(SaveGeneratedImages, FolderRules) {
   EXPECT_TRUE(messages.texts[0].starts_with("OK. Files saved to: /")) << messages.texts[0];
 }
 
-TEST(SaveGeneratedImages, EachFileThatCannotBeWrittenIsReportedAndNoSuccess) {
+TEST(SaveGeneratedImages, EachImageThatCannotBeWrittenIsReportedAndNoSuccess) {
   TempFolder folder;
   WriteBytes(folder / "blocker", "a file where a folder should be");
   TwoButtons w;
@@ -83,12 +83,11 @@ TEST(SaveGeneratedImages, EachFileThatCannotBeWrittenIsReportedAndNoSuccess) {
   w.form.DirectoryEdit1.SetText(folder / "blocker/out");
   RecordedMessages messages;
   EXPECT_FALSE(SaveGeneratedImages(w.form));
-  ASSERT_EQ(messages.texts.size(), 3u);
+  ASSERT_EQ(messages.texts.size(), 2u);  // no test page beside images that failed
   const std::string out = folder / "blocker/out/";
   EXPECT_TRUE(messages.texts[0].starts_with("Error saving gif: " + out + "b__ber_uns_.gif\r\n")) << messages.texts[0];
   EXPECT_TRUE(messages.texts[1].starts_with("Error saving gif: " + out + "b_home__page.gif\r\n"));
-  EXPECT_TRUE(messages.texts[2].starts_with("Error saving\r\n" + out + "kestro_test.html\r\n"));
-  EXPECT_EQ(messages.types, (std::vector<TMsgDlgType>{mtError, mtError, mtError}));
+  EXPECT_EQ(messages.types, (std::vector<TMsgDlgType>{mtError, mtError}));
 }
 
 TEST(SaveGeneratedImages, AnUnknownFormatIsAnErrorAndWritesNothing) {
@@ -135,4 +134,23 @@ TEST(SaveGeneratedImages, TheMapPageOnlyForJoinedImages) {
   w.form.RGImgPerBtn.SetItemIndex(2);
   SaveGeneratedImages(w.form);
   EXPECT_EQ(ReadBytes(folder / "kestro_test.html"), BuildMapPage(w.form));
+}
+
+TEST(SaveGeneratedImages, CollidingNamesGiveOneWarningBoxAndNoSuccess) {
+  TempFolder folder;
+  TwoButtons w;
+  w.AddPreview("newbutton2", "home\r\nPAGE", 0xFF0000);
+  w.AddPreview("newbutton3", "Home/\npage", 0xFFFFFF);
+  w.form.cbLower.SetChecked(true);
+  w.form.DirectoryEdit1.SetText(folder.Path());
+  RecordedMessages messages;
+  EXPECT_FALSE(SaveGeneratedImages(w.form));
+  EXPECT_EQ(messages.texts,
+            std::vector<std::string>{
+                "Images 2 and 3 have the same file name b_home__page.bmp: the later one replaces the earlier.\r\n"
+                "Images 2 and 4 have the same file name b_home__page.bmp: the later one replaces the earlier."});
+  EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtWarning});
+  // The names stay as they are: the last image holds the file.
+  EXPECT_EQ(ListFolder(folder.Path()), "b__ber_uns_.bmp b_home__page.bmp ");
+  EXPECT_EQ(Read(folder / "b_home__page.bmp").GetPixel(0, 0), 0xFFFFFFu);
 }

@@ -169,17 +169,15 @@ TEST(SettingsCopy, AlignmentOutsideItsRangeKeepsTheButtons) {
   EXPECT_EQ(RoundTrip(fresh, s).textalign, 0);
 }
 
-TEST(SettingsCopy, ItemIndexOutsideTheItemsKeepsTheCurrentItem) {
+TEST(SettingsCopy, ItemIndexOutsideTheItemsKeepsARadioGroupsItem) {
   TForm1 form;
   TSettings s = SampleProject();
   s.FileFormat = 7;
   s.vhmode = -1;
-  s.GIFColorReduc = -1;  // "no selection" as a project reader gives it
   s.BtnPerImgMode = 3;
   const TSettings back = RoundTrip(form, s);
   EXPECT_EQ(back.FileFormat, 1);
   EXPECT_EQ(back.vhmode, 0);
-  EXPECT_EQ(back.GIFColorReduc, 7);
   EXPECT_EQ(back.BtnPerImgMode, 0);
 }
 

@@ -1,0 +1,10 @@
+// libFuzzer target: the PNG reader on any byte string (see FuzzSupport.h).
+// ctest in build-fuzz runs it for a few seconds from its seed files; for a longer run:
+//   build-fuzz/tests/fuzz/fuzz_png_load /tmp/png-corpus tests/data/pngsuite -max_total_time=600
+
+#include "core/images/PngCodec.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return kestrova::fuzz::CheckPictureReader(data, size, kestrova::DecodePng);
+}

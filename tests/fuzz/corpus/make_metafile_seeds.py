@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""Writes the metafile seeds of the fuzz corpus: a placeable and a plain 16-bit
+metafile and an enhanced metafile, each with a few records of every kind the
+players draw (shapes, pens, brushes, fonts and text, bitmaps, saved states).
+
+Run from this folder: python3 make_metafile_seeds.py"""
+
+import struct
+
+DIB = struct.pack("<IiiHHIIiiII", 40, 2, 2, 1, 24, 0, 16, 0, 0, 0, 0) + bytes(
+    [0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0])
+
+
+def wmf_record(function, words, tail=b""):
+    if len(tail) % 2:
+        tail += b"\0"
+    body = b"".join(struct.pack("<h" if w < 0 else "<H", w) for w in words) + tail
+    return struct.pack("<IH", 3 + len(body) // 2, function) + body
+
+
+def wmf(records, placeable):
+    out = b""
+    if placeable:
+        out += struct.pack("<IHhhhhHIH", 0x9AC6CDD7, 0, 0, 0, 400, 200, 192, 0, 0)
+    out += struct.pack("<HHHIHIH", 1, 9, 0x0300, 0, 8, 0, 0)
+    out += b"".join(records) + struct.pack("<IH", 3, 0)
+    return out
+
+
+WMF_RECORDS = [
+    wmf_record(0x020B, [0, 0]),               # window origin
+    wmf_record(0x020C, [200, 400]),           # window extent
+    wmf_record(0x0103, [8]),                  # map mode
+    wmf_record(0x02FA, [0, 2, 0, 0x00FF, 0]),  # pen, slot 0
+    wmf_record(0x02FC, [0, 0x00FF, 0x0000, 0]),  # red brush, slot 1
+    wmf_record(0x012D, [0]),
+    wmf_record(0x012D, [1]),
+    wmf_record(0x041B, [60, 120, 10, 10]),    # rectangle
+    wmf_record(0x0418, [180, 380, 100, 200]),  # ellipse
+    wmf_record(0x061C, [8, 8, 150, 300, 110, 210]),  # round rectangle
+    wmf_record(0x0324, [3, 10, 150, 50, 190, 90, 150]),  # polygon
+    wmf_record(0x0325, [3, 10, 10, 390, 10, 390, 190]),  # polyline
+    wmf_record(0x0538, [2, 3, 3, 1, 1, 5, 1, 1, 5, 7, 7, 9, 7, 7, 9]),  # two polygons
+    wmf_record(0x0817, [10, 10, 190, 390, 20, 20, 180, 380]),  # arc
+    wmf_record(0x081A, [10, 10, 190, 390, 20, 20, 180, 380]),  # pie
+    wmf_record(0x0830, [10, 10, 190, 390, 20, 20, 180, 380]),  # chord
+    wmf_record(0x0214, [5, 5]), wmf_record(0x0213, [195, 395]),  # move, line
+    wmf_record(0x041F, [0x00FF, 0, 100, 100]),  # pixel
+    wmf_record(0x001E, []),                   # save
+    wmf_record(0x0209, [0xFF00, 0x0000]),     # text colour
+    wmf_record(0x0102, [1]),                  # transparent background
+    wmf_record(0x012E, [24]),                 # baseline alignment
+    wmf_record(0x02FB, [-20, 0, 0, 0, 700, 0, 0, 0, 0], b"DejaVu Sans\0"),  # font, slot 2
+    wmf_record(0x012D, [2]),
+    wmf_record(0x0521, [2], b"Hi" + struct.pack("<hh", 100, 20)),  # text out
+    wmf_record(0x0A32, [120, 30, 2, 2, 20, 100, 140, 200], b"Go"),  # opaque text in a box
+    wmf_record(0x0127, [-1]),                 # restore
+    wmf_record(0x0B41, [0x0020, 0x00CC, 2, 2, 0, 0, 40, 80, 150, 20], DIB),  # stretched bitmap
+    wmf_record(0x0F43, [0x0020, 0x00CC, 0, 2, 2, 0, 0, 40, 80, 150, 250], DIB),  # device-independent bitmap
+    wmf_record(0x01F0, [1]),                  # delete the brush
+]
+
+
+def emf_record(rtype, fields, tail=b""):
+    body = b"".join(struct.pack("<i" if f < 0 else "<I", f) for f in fields) + tail
+    while len(body) % 4:
+        body += b"\0"
+    return struct.pack("<II", rtype, 8 + len(body)) + body
+
+
+def utf16(text, units):
+    data = text.encode("utf-16-le")
+    return data + b"\0" * (2 * units - len(data))
+
+
+EMF_RECORDS = [
+    emf_record(17, [8]),                      # map mode
+    emf_record(9, [200, 100]), emf_record(11, [200, 100]),  # window and viewport extents
+    emf_record(38, [1, 0, 2, 0, 0x0000FF]),   # pen, slot 1
+    emf_record(39, [2, 0, 0x00FF00, 0]),      # green brush, slot 2
+    emf_record(37, [1]), emf_record(37, [2]),
+    emf_record(43, [10, 10, 60, 40]),         # rectangle
+    emf_record(42, [80, 5, 150, 45]),         # ellipse
+    emf_record(44, [20, 50, 90, 90, 10, 10]),  # round rectangle
+    emf_record(45, [100, 50, 180, 95, 100, 50, 180, 95]),  # arc
+    emf_record(47, [100, 50, 180, 95, 180, 50, 100, 95]),  # pie
+    emf_record(46, [100, 50, 180, 95, 100, 95, 180, 50]),  # chord
+    emf_record(86, [0, 0, 0, 0, 3], struct.pack("<6h", 5, 95, 30, 60, 55, 95)),  # polygon16
+    emf_record(4, [0, 0, 0, 0, 2, 0, 0, 199, 99]),  # polyline
+    emf_record(91, [0, 0, 0, 0, 2, 6, 3, 3], struct.pack("<12h", 1, 1, 9, 1, 5, 9, 11, 1, 19, 1, 15, 9)),
+    emf_record(27, [5, 5]), emf_record(54, [195, 95]),  # move, line
+    emf_record(15, [50, 50, 0x00FF00FF]),     # pixel
+    emf_record(33, []),                       # save
+    emf_record(37, [0x80000000 | 5]),         # null brush
+    emf_record(95, [3, 0, 0, 0, 0, 0x10000, 3, 0, 0xFF0000, 0]),  # wide geometric pen, slot 3
+    emf_record(37, [3]),
+    emf_record(43, [120, 10, 190, 40]),
+    emf_record(34, [0xFFFFFFFF]),             # restore
+    emf_record(22, [24]), emf_record(24, [0x800000]), emf_record(18, [1]),
+    emf_record(82, [4, 0xFFFFFFEC, 0, 0, 0, 700, 0, 0], utf16("DejaVu Sans", 32)),  # font, slot 4
+    emf_record(37, [4]),
+    emf_record(84, [0, 0, 0, 0, 1, 0, 0, 20, 60, 2, 76, 0, 0, 0, 0, 0, 0], utf16("Hi", 2)),
+    emf_record(83, [0, 0, 0, 0, 1, 0, 0, 120, 60, 2, 76, 2, 110, 55, 170, 80, 0], b"Go"),
+    emf_record(81, [0, 0, 0, 0, 150, 60, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 30], DIB),
+    emf_record(76, [0, 0, 0, 0, 5, 70, 20, 20, 0x00F00021, 0, 0] + [0] * 6 + [0, 0, 0, 0, 0, 0]),
+    emf_record(40, [2]),                      # delete the brush
+]
+
+
+def emf(records):
+    body = b"".join(records)
+    end = struct.pack("<IIIII", 14, 20, 0, 0, 20)
+    size = 88 + len(body) + len(end)
+    header = struct.pack("<II4i4iIIIIHHIIIiiii", 1, 88, 0, 0, 199, 99, 0, 0, 5080, 2540,
+                         0x464D4520, 0x10000, size, len(records) + 2, 5, 0, 0, 0, 0,
+                         1024, 768, 320, 240)
+    return header + body + end
+
+
+with open("metafile/shapes-placeable.wmf", "wb") as f:
+    f.write(wmf(WMF_RECORDS, True))
+with open("metafile/shapes-plain.wmf", "wb") as f:
+    f.write(wmf(WMF_RECORDS, False))
+with open("metafile/shapes.emf", "wb") as f:
+    f.write(emf(EMF_RECORDS))
