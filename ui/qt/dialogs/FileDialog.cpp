@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 #include "ui/qt/dialogs/PicturePreview.h"
 #include "ui/qt/widgets/QtText.h"
@@ -68,6 +70,11 @@ FileDialog::FileDialog(const TFileDialog& settings, QWidget* parent)
     selectFile(start.fileName());
   }
   if (settings.Has(ofPicturePreview)) AddPreview();
+  // The list's name column takes the room the other columns leave.
+  if (auto* list = findChild<QTreeView*>("treeView")) {
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
 }
 
 void FileDialog::AddPreview() {
@@ -78,6 +85,8 @@ void FileDialog::AddPreview() {
   grid->addWidget(preview_, 1, grid->columnCount(), 1, 1);
   connect(this, &QFileDialog::currentChanged, preview_, &PicturePreview::ShowFile);
   connect(this, &QDialog::finished, preview_, &PicturePreview::Clear);
+  // Room for the preview without narrowing the file list.
+  resize(sizeHint() + QSize(preview_->sizeHint().width(), 0));
 }
 
 std::vector<std::string> FileDialog::ChosenFiles() const {
