@@ -1,7 +1,9 @@
 #!/bin/sh
 # Starts the program with a project on a virtual display, checks that a window
-# titled "Kestrova" shows, and closes it with Alt+F4 through the exit question
-# (answered Yes with Return). Every wait is bounded.
+# titled "Kestrova" shows, that F1 opens the user's guide through xdg-open (a
+# fake one first on PATH records its arguments), and closes the window with
+# Alt+F4 through the exit question (answered Yes with Return). Every wait is
+# bounded.
 #   RealWindow.sh <program> <project>
 set -eu
 program=$1
@@ -11,6 +13,11 @@ trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"
 export ASAN_OPTIONS=detect_leaks=0
 unset QT_QPA_PLATFORM
+mkdir "$work/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s/part" && mv "%s/part" "%s/opened"\n' "$work" "$work" "$work" \
+  >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
 
 run() {
   "$program" "$project" >"$work/out.log" 2>&1 &
@@ -26,6 +33,15 @@ run() {
   fi
   sleep 0.5
   xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key --clearmodifiers F1
+  for _ in $(seq 1 50); do
+    [ -f "$work/opened" ] && break
+    sleep 0.1
+  done
+  case "$(cat "$work/opened" 2>/dev/null)" in
+    */Kestroen.html) ;;
+    *) echo "F1 did not open the user's guide"; kill "$pid"; exit 1 ;;
+  esac
   xdotool key --clearmodifiers alt+F4
   # The exit question is a second window titled Kestrova.
   for _ in $(seq 1 50); do

@@ -1,7 +1,7 @@
 #pragma once
 // A main window for tests: its dialogs answered by the test (message boxes
-// with a chosen button, the colour dialog with a chosen colour or Cancel) and
-// recorded.
+// with a chosen button, the colour and font dialogs with a chosen value or
+// Cancel, file dialogs with chosen files or Cancel) and recorded.
 
 #include <QTest>
 #include <memory>
@@ -16,8 +16,15 @@ namespace kestrova::test {
 struct DialogAnswers {
   int messageAnswer = mrOk;
   std::optional<TColor> colour;
+  std::optional<TFont> font;
+  // What every file dialog answers (empty: Cancel).
+  std::vector<std::string> files;
   std::vector<std::string> messages;
   std::vector<TColor> colourStarts;
+  std::vector<TFont> fontStarts;
+  // The names of the file dialogs shown, and the file each started with.
+  std::vector<std::string> fileDialogs;
+  std::vector<std::string> fileDialogStarts;
 
   qt::Dialogs Dialogs() {
     qt::Dialogs d;
@@ -30,6 +37,15 @@ struct DialogAnswers {
       return colour;
     };
     d.ChooseFolder = [](const std::string&) { return std::optional<std::string>(); };
+    d.ChooseFont = [this](const TFont& start) {
+      fontStarts.push_back(start);
+      return font;
+    };
+    d.ExecuteFileDialog = [this](const TFileDialog& dialog) {
+      fileDialogs.push_back(dialog.Name());
+      fileDialogStarts.push_back(dialog.FileName());
+      return files;
+    };
     return d;
   }
 };

@@ -1,6 +1,8 @@
 #pragma once
 // The window's Generate and Save generated buttons commands, and connecting
-// them to their menu items and tool buttons.
+// every command the model carries out to its menu items, tool buttons and
+// buttons (the file, help, text, colour and cut-picking commands, and the
+// recent-files items).
 
 #include "ui/model/form/MainForm.h"
 
@@ -15,7 +17,7 @@ void Generateimages1Click(TForm1& form);
 // page when asked), with the wait cursor showing meanwhile.
 void Savegeneratedbuttons1Click(TForm1& form);
 
-// Connects the commands above to Generateimages1, TBGen, Savegeneratedbuttons1 and TBSaveBtns.
+// Connects each command to the menu item, tool button and buttons that run it.
 void ConnectWindowCommands(TForm1& form);
 
 }  // namespace kestrova

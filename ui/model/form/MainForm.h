@@ -22,6 +22,7 @@
 #include "core/support/Logger.h"
 #include "core/support/Messages.h"
 #include "rendering/Color.h"
+#include "rendering/Font.h"
 #include "rendering/Geometry.h"
 #include "rendering/Settings.h"
 #include "ui/model/controls/Button.h"
@@ -62,11 +63,15 @@ struct TTimer {
 struct TFormHooks {
   // The colour dialog: starts at the given colour; the chosen colour, or nothing on Cancel.
   std::function<std::optional<TColor>(TColor start)> ChooseColor;
+  // The font dialog: starts at the given font; the chosen font, or nothing on Cancel.
+  std::function<std::optional<TFont>(const TFont& start)> ChooseFont;
+  // Shows a file dialog by its settings; the files chosen, none on Cancel.
+  std::function<std::vector<std::string>(const TFileDialog& dialog)> ExecuteFileDialog;
   // Refreshes the output names list and its counters.
   std::function<void()> UpdateNamesList;
   // Loads the program settings and opens the command-line project (batch: runs the job).
   std::function<void(bool batch)> OpenFromCommandLine;
-  // Shows a file or web address in the web browser.
+  // Shows a file or web address with the desktop's program for it (the web browser).
   std::function<void(const std::string& url)> OpenURL;
   // Shows the wait cursor (true) or the normal one again (false) around long operations.
   std::function<void(bool on)> ShowWaitCursor;
@@ -323,12 +328,13 @@ class TForm1 : public TControlOwner {
   TButton Copytoclipboard2{this, "Copytoclipboard2", "BtnOnPopup"};
 
   // ---- file dialogs ----
-  TFileDialog OpenDialog1{this, "OpenDialog1", ".txt"};
-  TFileDialog SaveDialog1{this, "SaveDialog1", ".txt"};
-  TFileDialog OpenDialog2{this, "OpenDialog2", ".btn"};
-  TFileDialog SaveDialog2{this, "SaveDialog2", ".btn"};
-  TFileDialog OpenPictureDialog1{this, "OpenPictureDialog1", ""};
-  TFileDialog SavePictureDialog1{this, "SavePictureDialog1", ".bmp"};
+  TFileDialog OpenDialog1{this, "OpenDialog1", TFileDialogKind::Open, ".txt", ofPathMustExist | ofFileMustExist};
+  TFileDialog SaveDialog1{this, "SaveDialog1", TFileDialogKind::Save, ".txt", ofPathMustExist | ofOverwritePrompt};
+  TFileDialog OpenDialog2{this, "OpenDialog2", TFileDialogKind::Open, ".btn", ofPathMustExist | ofFileMustExist};
+  TFileDialog SaveDialog2{this, "SaveDialog2", TFileDialogKind::Save, ".btn", ofPathMustExist | ofOverwritePrompt};
+  TFileDialog OpenPictureDialog1{this, "OpenPictureDialog1", TFileDialogKind::Open, "",
+                                 ofPathMustExist | ofFileMustExist | ofPicturePreview};
+  TFileDialog SavePictureDialog1{this, "SavePictureDialog1", TFileDialogKind::Save, ".bmp", ofPathMustExist};
 
   // ---- controls made at run time (BuildRuntimeControls), in creation order ----
   TColorBitBtn BitBtnGC1{this, "BitBtnGC1", "GBGradient"};
@@ -522,6 +528,30 @@ class TForm1 : public TControlOwner {
   // Draws a new base image from the controls (the Recreate image command).
   void Createempty1Click();
 
+  // ---- text, gradient-colour and cut-rectangle commands ----
+  // The font dialog on the memo font; on OK the captions, the sample, the
+  // size, the colour button and the shadow samples follow the chosen font.
+  void Font1Click();
+  // Puts the text block's top (RxSpinEditTextY) where the caption lines sit
+  // centred on the base image, or on the cut height in cut mode.
+  void BitBtnCenterVClick();
+  // Three random gradient colours (each channel 0..254), seeded from the clock.
+  void BitBtnRndClick();
+  // The gradient colours move one place: (1, 2, 3) := (2, 3, 1).
+  void BitBtnCycleClick();
+  // The next press on the base image picks the cut origin, or the cut size.
+  void BitBtnX0Y0Click();
+  void BitBtnXEYEClick();
+  // A press on the base image at (x, y) in its pixels: sets what is being picked.
+  void ImageBaseMouseDown(int x, int y);
+
+  // Shows the file dialog; the files chosen (none on Cancel). On OK the
+  // dialog's file name becomes the first file chosen.
+  std::vector<std::string> Execute(TFileDialog& dialog);
+  // Reports a file that could not be written ("Error saving: <file>"), with
+  // the reason on a line of its own when there is one.
+  void ReportSaveError(const std::string& fileName, const std::string& reason);
+
  private:
   void SetLayoutDefaults();
   void CreateSliders();
@@ -538,8 +568,6 @@ class TForm1 : public TControlOwner {
   void ToggleMemoFontStyle(const TSpeedButton& button, TFontStyles style);
   // Opens the colour dialog at the button's colour; on OK the button shows the new colour.
   void ChooseButtonColor(TColorBitBtn& button);
-  // Reports a file that could not be written, with the reason when there is one.
-  void ReportSaveError(const std::string& fileName, const std::string& reason);
 };
 
 }  // namespace kestrova

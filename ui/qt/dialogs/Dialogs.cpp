@@ -2,7 +2,10 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
+
+#include "ui/qt/dialogs/FileDialog.h"
 
 #include "ui/qt/widgets/QtText.h"
 
@@ -70,6 +73,13 @@ Dialogs DefaultDialogs(QWidget* parent) {
     if (folder.isEmpty()) return std::nullopt;
     return folder.toStdString();
   };
+  d.ChooseFont = [parent](const TFont& start) -> std::optional<TFont> {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, ToQFont(start), parent, QString(), QFontDialog::DontUseNativeDialog);
+    if (!ok) return std::nullopt;
+    return FromQFont(chosen, start);
+  };
+  d.ExecuteFileDialog = [parent](const TFileDialog& dialog) { return ExecuteFileDialog(dialog, parent); };
   return d;
 }
 

@@ -1,16 +1,18 @@
 #pragma once
 // The one way the window asks the user anything: message boxes (questions and
-// errors), the colour dialog and the folder browser. Each is a replaceable
-// function; the program uses the standard dialogs (DefaultDialogs), tests put
-// answers of their own in place. File and font dialogs join here as fields of
-// their own.
+// errors), the colour and font dialogs, the folder browser and the file
+// dialogs. Each is a replaceable function; the program uses the standard
+// dialogs (DefaultDialogs), tests put answers of their own in place.
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/support/Messages.h"
 #include "rendering/Color.h"
+#include "rendering/Font.h"
+#include "ui/model/controls/FileDialog.h"
 
 class QWidget;
 
@@ -24,6 +26,12 @@ struct Dialogs {
   std::function<std::optional<TColor>(TColor start)> ChooseColor;
   // The folder browser, starting at `start`; the chosen folder, nothing on Cancel.
   std::function<std::optional<std::string>(const std::string& start)> ChooseFolder;
+  // The font dialog, starting at `start`; the chosen font (colour, character
+  // set and quality as in `start`), nothing on Cancel.
+  std::function<std::optional<TFont>(const TFont& start)> ChooseFont;
+  // A file dialog as the model's dialog describes it (open or save, title,
+  // filter, default extension, start file, rules); the files chosen, none on Cancel.
+  std::function<std::vector<std::string>(const TFileDialog& dialog)> ExecuteFileDialog;
 };
 
 // The standard dialogs, opened over `parent` (which must outlive them).

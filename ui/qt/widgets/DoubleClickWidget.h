@@ -1,7 +1,9 @@
 #pragma once
 // A plain widget that runs OnDoubleClick on a double click (the samples and
-// pictures of the window).
+// pictures of the window), and a filter that gives any widget a double-click
+// handler of its own.
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QWidget>
 #include <functional>
@@ -22,6 +24,25 @@ class DoubleClickWidget : public QWidget {
       QWidget::mouseDoubleClickEvent(event);
     }
   }
+};
+
+// Runs the handler, instead of the widget's own reaction, on a double click
+// on the widget. Lives as long as the widget.
+class DoubleClickFilter : public QObject {
+ public:
+  DoubleClickFilter(QWidget* widget, std::function<void()> handler) : QObject(widget), handler_(std::move(handler)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonDblClick) return QObject::eventFilter(watched, event);
+    handler_();
+    return true;
+  }
+
+ private:
+  std::function<void()> handler_;
 };
 
 }  // namespace kestrova::qt

@@ -1,5 +1,6 @@
 #include "ui/qt/widgets/ImageBoxView.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -171,6 +172,16 @@ void ImageBoxView::mouseMoveEvent(QMouseEvent* event) {
     if (OnHint) OnHint(hint);
   }
   QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void ImageBoxView::contextMenuEvent(QContextMenuEvent* event) {
+  TImage* image = ImageAt(event->pos());
+  if (image != nullptr && OnImageContextMenu) {
+    OnImageContextMenu(*image, event->globalPos());
+    event->accept();
+    return;
+  }
+  QAbstractScrollArea::contextMenuEvent(event);
 }
 
 }  // namespace kestrova::qt

@@ -6,7 +6,7 @@
 //
 // Each image's hint is its tool tip and goes to OnHint when the mouse moves
 // onto it (the box's own hint between images); a click on an image goes to
-// OnImageClick.
+// OnImageClick, a request for a context menu on an image to OnImageContextMenu.
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -33,6 +33,7 @@ class ImageBoxView : public QAbstractScrollArea {
 
   std::function<void(const std::string& hint)> OnHint;
   std::function<void(TImage& image)> OnImageClick;
+  std::function<void(TImage& image, const QPoint& globalPos)> OnImageContextMenu;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -41,6 +42,7 @@ class ImageBoxView : public QAbstractScrollArea {
   bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   friend class ScrollBoxBinding;

@@ -1,5 +1,6 @@
 #include "ui/qt/widgets/ImageView.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/qt/widgets/QtText.h"
@@ -30,6 +31,18 @@ void ImageWidget::paintEvent(QPaintEvent*) {
   }
 }
 
+void ImageWidget::mousePressEvent(QMouseEvent* event) {
+  if (OnMouseDown) {
+    QPoint at = event->position().toPoint();
+    // A stretched picture is pressed in widget pixels: scale them to the picture's.
+    const Bitmap& picture = image_.Picture();
+    if (image_.Stretch() && width() > 0 && height() > 0) {
+      at = QPoint(at.x() * picture.Width() / width(), at.y() * picture.Height() / height());
+    }
+    OnMouseDown(at.x(), at.y());
+  }
+  DoubleClickWidget::mousePressEvent(event);
+}
 
 ImageView::ImageView(TImage& image, ImageWidget* widget, Placement placement)
     : ControlView(image, widget, placement), widget_(widget), placement_(placement) {

@@ -20,8 +20,12 @@ class ImageWidget : public DoubleClickWidget {
   void PictureChanged();
   QSize sizeHint() const override;
 
+  // A mouse press (any button) at a point of the picture, in its pixels.
+  std::function<void(int x, int y)> OnMouseDown;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   TImage& image_;

@@ -32,6 +32,15 @@ QFont ToQFont(const TFont& font) {
   return f;
 }
 
+TFont FromQFont(const QFont& font, TFont base) {
+  base.name = font.family().toStdString();
+  const int points = font.pointSize() > 0 ? font.pointSize() : (font.pixelSize() * 72 + 48) / 96;
+  base.size = points > 0 ? points : 1;
+  base.style = static_cast<TFontStyles>((font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
+                                        (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0));
+  return base;
+}
+
 QImage ToQImage(const Bitmap& bitmap) {
   if (bitmap.Empty()) return QImage();
   if (bitmap.Format() != PixelFormat::pf24bit) return ToQImage(bitmap.Converted(PixelFormat::pf24bit));

@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 #include "ui/model/commands/BatchRun.h"
+#include "ui/model/commands/FileCommands.h"
 #include "ui/model/commands/WindowCommands.h"
 #include "ui/qt/widgets/ControlView.h"
 #include "ui/qt/widgets/EditView.h"
@@ -24,10 +25,13 @@
 #include "ui/qt/widgets/MemoView.h"
 #include "ui/qt/widgets/RendererWidget.h"
 #include "ui/qt/widgets/StatusBarView.h"
+#include "ui/qt/widgets/WebLinks.h"
 #include "ui/qt/window/ButtonGlyphs.h"
 #include "ui/qt/window/ControlWidgets.h"
+#include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
 #include "ui/qt/window/MenuBar.h"
+#include "ui/qt/window/PopupMenus.h"
 #include "ui/qt/window/PreviewWindow.h"
 #include "ui/qt/window/StoredLayout.h"
 #include "ui/qt/window/ToolBar.h"
@@ -44,6 +48,15 @@ TFormHooks WindowHooks(FormHolder* holder) {
     if (!holder->dialogs.ChooseColor) return std::nullopt;
     return holder->dialogs.ChooseColor(start);
   };
+  hooks.ChooseFont = [holder](const TFont& start) -> std::optional<TFont> {
+    if (!holder->dialogs.ChooseFont) return std::nullopt;
+    return holder->dialogs.ChooseFont(start);
+  };
+  hooks.ExecuteFileDialog = [holder](const TFileDialog& dialog) -> std::vector<std::string> {
+    if (!holder->dialogs.ExecuteFileDialog) return {};
+    return holder->dialogs.ExecuteFileDialog(dialog);
+  };
+  hooks.OpenURL = [](const std::string& url) { OpenURL(url); };
   hooks.ShowWaitCursor = [](bool on) {
     if (on) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -114,7 +127,9 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   ConnectProgramOperations(form);
   ConnectWindowCommands(form);
   form.Close1.SetOnClick([this] { close(); });
+  ConnectDialogCommands();
 
+  popups_ = new PopupMenus(form, this);
   BuildMenuBar(menuBar(), form);
   BuildToolBar(addToolBar(QString()), form);
   BuildCentralArea();
@@ -126,6 +141,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   connect(timer1_, &QTimer::timeout, this, [this] { form.Timer1Timer(); });
   if (form.Timer1.Enabled) timer1_->start();
   qApp->installEventFilter(this);
+  new FileDrop(this, [this](const std::vector<std::string>& files) { OpenDroppedFiles(form, files); });
   RestorePlacement();
 }
 
@@ -144,6 +160,7 @@ void MainWindow::BuildCentralArea() {
   memo->setObjectName("MemoTxt");
   memo->setMinimumWidth(60);
   new MemoView(form.MemoTxt, memo, Placement::Layout);
+  new DoubleClickFilter(memo->viewport(), [this] { Openbuttoncaptionstextfile1Click(form); });
 
   auto* panelMain = new QWidget(splitter);
   panelMain->setObjectName("PanelMain");
@@ -169,6 +186,7 @@ void MainWindow::BuildCentralArea() {
   base->setCursor(Qt::CrossCursor);
   baseBox->setWidget(base);
   new ImageView(form.ImageBase, base, Placement::Layout);
+  ConnectBaseImage(baseBox, base);
   mainLayout->addWidget(baseBox, 1);
   mainLayout->addWidget(BuildControlPanel(panelMain));
 
@@ -180,6 +198,7 @@ void MainWindow::BuildCentralArea() {
   outputPanel_ = new ImageBoxView(form.ScrollBox2, panelRight);
   outputPanel_->setObjectName("ScrollBox2");
   outputPanel_->OnHint = [this](const std::string& hint) { form.ApplicationHint(hint); };
+  outputPanel_->OnImageContextMenu = [this](TImage& image, const QPoint& at) { popups_->PopupOnPreview(image, at); };
   rightLayout->addWidget(outputPanel_);
 
   splitter->setStretchFactor(0, 1);
@@ -227,6 +246,31 @@ void MainWindow::ConnectSamples() {
       }
     });
   }
+}
+
+void MainWindow::ConnectBaseImage(QWidget* scrollBox, ImageWidget* image) {
+  auto* area = static_cast<QScrollArea*>(scrollBox);
+  image->OnDoubleClick = [this] { Openbaseimage1Click(form); };
+  new DoubleClickFilter(area->viewport(), [this] { Openbaseimage1Click(form); });
+  image->OnMouseDown = [this](int x, int y) { form.ImageBaseMouseDown(x, y); };
+  popups_->AttachImageMenu(image);
+  popups_->AttachImageMenu(area->viewport());
+}
+
+void MainWindow::ConnectDialogCommands() {
+  const auto open = [](const std::function<void()>& dialog) {
+    if (dialog) dialog();
+  };
+  for (TButton* command : {&form.Presets1, &form.TBPres, &form.BitBtnPreset}) {
+    command->SetOnClick([this, open] { open(OpenPresetsDialog); });
+  }
+  for (TButton* command : {&form.Processimage1, &form.TBProcess}) {
+    command->SetOnClick([this, open] {
+      open(OpenProcessDialog);
+      form.UpdateImageInfo();
+    });
+  }
+  form.About1.SetOnClick([this, open] { open(OpenAboutBox); });
 }
 
 void MainWindow::RestorePlacement() {

@@ -4,13 +4,16 @@
 // widget that mirrors it. The window adds what only a screen has: the
 // layout around the controls, the timer that keeps the commands' enabled
 // states current, the hint of the control under the mouse in the status bar,
-// the window placement, and closing through the exit question.
+// the window placement, closing through the exit question, the pop-up menus
+// and the clipboard, double clicks, picking the cut rectangle on the base
+// image, dropped files, and starting the browser for help and web pages.
 //
-// Every question and every colour or folder choice goes through the Dialogs
-// given at construction (the standard dialogs when none are given).
+// Every question and every colour, font, folder or file choice goes through
+// the Dialogs given at construction (the standard dialogs when none are given).
 
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -20,6 +23,8 @@
 namespace kestrova::qt {
 
 class ImageBoxView;
+class ImageWidget;
+class PopupMenus;
 
 namespace detail {
 
@@ -47,6 +52,15 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   ImageBoxView* OutputPanel() const { return outputPanel_; }
   QTimer* Timer1() const { return timer1_; }
 
+  PopupMenus* Popups() const { return popups_; }
+
+  // The dialogs of the Presets and Process image commands and the About box;
+  // each is shown modally and may stay empty (the command then opens
+  // nothing). Process image refreshes the image information afterwards.
+  std::function<void()> OpenPresetsDialog;
+  std::function<void()> OpenProcessDialog;
+  std::function<void()> OpenAboutBox;
+
   // Shows the window as it was stored (maximised or at its normal place).
   void ShowAsStored();
   // Writes the window's placement into the window store's record.
@@ -61,9 +75,12 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void BuildCentralArea();
   QWidget* BuildControlPanel(QWidget* parent);
   void ConnectSamples();
+  void ConnectBaseImage(QWidget* scrollBox, ImageWidget* image);
+  void ConnectDialogCommands();
   void RestorePlacement();
 
   ImageBoxView* outputPanel_ = nullptr;
+  PopupMenus* popups_ = nullptr;
   QTimer* timer1_ = nullptr;
   bool shown_ = false;
   bool maximized_ = false;

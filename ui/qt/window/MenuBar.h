@@ -3,6 +3,8 @@
 // of the model (caption, enabled state, check mark, click handler). The menus
 // and items are the rows of one table in MenuBar.cpp; an item's shortcut
 // belongs to the item itself, so it works with or without a window manager.
+// "Load recent" is a sub-menu that lists the recent-files list's items and
+// follows every change of the list.
 
 #include <QMenuBar>
 

@@ -2,35 +2,47 @@
 
 #include <QStyle>
 #include <QToolButton>
+#include <optional>
 
 #include "ui/qt/widgets/ButtonView.h"
 #include "ui/qt/window/FlagIcons.h"
+#include "ui/qt/window/ToolIcons.h"
 
 namespace kestrova::qt {
 
 namespace {
 
+// A command's picture: the desktop theme's icon of that standard name, else
+// Qt's standard icon, else our own drawing.
 struct ToolButton {
   TButton TForm1::*button;
-  const char* themeIcon;  // the desktop theme's standard name
-  QStyle::StandardPixmap fallback;
+  const char* themeIcon;  // a standard freedesktop name, or nullptr when none fits
+  // Exactly one of these two.
+  std::optional<QStyle::StandardPixmap> standard;
+  std::optional<ToolIcon> drawn;
 };
 
-constexpr ToolButton kCommands[] = {
-    {&TForm1::TBLoad, "document-open", QStyle::SP_DialogOpenButton},
-    {&TForm1::TBSave, "document-save", QStyle::SP_DialogSaveButton},
-    {&TForm1::TBLoadImg, "insert-image", QStyle::SP_FileDialogContentsView},
-    {&TForm1::TBSaveImg, "document-save-as", QStyle::SP_DriveFDIcon},
-    {&TForm1::TBLoadTxt, "text-x-generic", QStyle::SP_FileIcon},
-    {&TForm1::TBSaveTxt, "document-save-as", QStyle::SP_DriveHDIcon},
-    {&TForm1::TBNew, "document-new", QStyle::SP_FileDialogNewFolder},
-    {&TForm1::TBPres, "view-list-icons", QStyle::SP_FileDialogDetailedView},
-    {&TForm1::TBProcess, "image-x-generic", QStyle::SP_DesktopIcon},
-    {&TForm1::TBFont, "preferences-desktop-font", QStyle::SP_FileDialogInfoView},
-    {&TForm1::TBColor, "preferences-desktop-color", QStyle::SP_DialogHelpButton},
-    {&TForm1::TBGen, "system-run", QStyle::SP_MediaPlay},
-    {&TForm1::TBSaveBtns, "document-save-all", QStyle::SP_DialogApplyButton},
+const ToolButton kCommands[] = {
+    {&TForm1::TBLoad, "document-open", QStyle::SP_DialogOpenButton, std::nullopt},
+    {&TForm1::TBSave, "document-save", QStyle::SP_DialogSaveButton, std::nullopt},
+    {&TForm1::TBLoadImg, "insert-image", std::nullopt, ToolIcon::OpenPicture},
+    {&TForm1::TBSaveImg, nullptr, std::nullopt, ToolIcon::SavePicture},
+    {&TForm1::TBLoadTxt, "insert-text", std::nullopt, ToolIcon::OpenText},
+    {&TForm1::TBSaveTxt, nullptr, std::nullopt, ToolIcon::SaveText},
+    {&TForm1::TBNew, "document-new", std::nullopt, ToolIcon::NewPicture},
+    {&TForm1::TBPres, nullptr, std::nullopt, ToolIcon::Presets},
+    {&TForm1::TBProcess, nullptr, std::nullopt, ToolIcon::ProcessImage},
+    {&TForm1::TBFont, "preferences-desktop-font", std::nullopt, ToolIcon::Font},
+    {&TForm1::TBColor, nullptr, std::nullopt, ToolIcon::TextColor},
+    {&TForm1::TBGen, "system-run", QStyle::SP_MediaPlay, std::nullopt},
+    {&TForm1::TBSaveBtns, nullptr, std::nullopt, ToolIcon::SaveButtons},
 };
+
+QIcon CommandIcon(const ToolButton& entry, const QStyle* style) {
+  if (entry.themeIcon != nullptr && QIcon::hasThemeIcon(entry.themeIcon)) return QIcon::fromTheme(entry.themeIcon);
+  if (entry.standard) return style->standardIcon(*entry.standard);
+  return DrawnToolIcon(*entry.drawn);
+}
 
 struct FlagButton {
   TButton TForm1::*button;
@@ -61,8 +73,7 @@ void BuildToolBar(QToolBar* bar, TForm1& form) {
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   for (const ToolButton& entry : kCommands) {
-    const QIcon icon = QIcon::fromTheme(entry.themeIcon, bar->style()->standardIcon(entry.fallback));
-    AddButton(bar, form.*entry.button, icon);
+    AddButton(bar, form.*entry.button, CommandIcon(entry, bar->style()));
   }
   bar->addSeparator();
   for (const FlagButton& entry : kFlags) {

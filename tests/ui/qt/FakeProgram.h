@@ -1,0 +1,46 @@
+#pragma once
+// A fake program put first on PATH for the lifetime of the object: a shell
+// script of the given name that writes each of its arguments on a line of a
+// record file, so tests see exactly what a started program was given.
+
+#include <QTest>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/support/StrLib.h"
+#include "tests/support/TestFiles.h"
+
+namespace kestrova::test {
+
+class FakeProgram {
+ public:
+  explicit FakeProgram(const std::string& name)
+      : path_(folder_ / name), record_(folder_ / "record"), env_("PATH", folder_.Path() + ":" + std::getenv("PATH")) {
+    // The record appears whole: written aside, then renamed.
+    WriteBytes(path_, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record_ +
+                          ".part' && mv '" + record_ + ".part' '" + record_ + "'\n");
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
+  }
+
+  const std::string& Path() const { return path_; }
+
+  // The arguments of the run that ended last (waits for one up to 5 s);
+  // empty when none came. The record is taken, so the next call waits anew.
+  std::vector<std::string> TakeArguments() {
+    for (int i = 0; i < 500 && !std::filesystem::exists(record_); ++i) QTest::qWait(10);
+    if (!std::filesystem::exists(record_)) return {};
+    const std::string text = ReadBytes(record_);
+    std::filesystem::remove(record_);
+    return SplitLines(text);
+  }
+  bool Ran() const { return std::filesystem::exists(record_); }
+
+ private:
+  TempFolder folder_;
+  std::string path_;
+  std::string record_;
+  ScopedEnv env_;
+};
+
+}  // namespace kestrova::test

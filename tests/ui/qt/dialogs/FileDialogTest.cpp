@@ -1,0 +1,237 @@
+// The file dialogs as the model's dialogs describe them, and the picture
+// preview of the open-picture dialog: a GIF of several frames plays, and its
+// painter thread ends whenever the selection moves on or the dialog goes.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include "tests/support/TestFiles.h"
+#include "ui/model/form/MainForm.h"
+#include "ui/qt/dialogs/FileDialog.h"
+#include "ui/qt/dialogs/PicturePreview.h"
+
+using namespace kestrova;
+using namespace kestrova::qt;
+using namespace kestrova::test;
+
+namespace {
+
+std::string ReadLine(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::string line;
+  std::getline(in, line);
+  return line;
+}
+
+// Threads of this process named as the process is: the main thread and every
+// std::thread (Qt names its own threads after their classes).
+int UnnamedThreads() {
+  const std::string own = ReadLine("/proc/self/comm");
+  int count = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    if (ReadLine(task.path() / "comm") == own) ++count;
+  }
+  return count;
+}
+
+// Makes the file of that name current in the dialog's list, as a click does.
+void Select(FileDialog& dialog, const QString& name) {
+  auto* list = dialog.findChild<QListView*>("listView");
+  ASSERT_NE(list, nullptr);
+  QModelIndex found;
+  QTRY_VERIFY_WITH_TIMEOUT(
+      [&] {
+        const QAbstractItemModel* model = list->model();
+        for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+          const QModelIndex index = model->index(row, 0, list->rootIndex());
+          if (index.data().toString() == name) found = index;
+        }
+        return found.isValid();
+      }(),
+      5000);
+  list->setCurrentIndex(found);
+}
+
+QRgb CentreOf(QWidget* widget) {
+  const QImage shown = widget->grab().toImage();
+  return shown.pixel(shown.width() / 2, shown.height() / 2 - 8);
+}
+
+// Closes the message box the dialog is about to show, once it shows.
+void AnswerNextMessageBox() {
+  QTimer::singleShot(0, [] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(top); box != nullptr && box->isVisible()) box->accept();
+    }
+  });
+}
+
+}  // namespace
+
+TEST(FileDialogFilters, BecomeQtNameFiltersMatchedWithoutCase) {
+  EXPECT_EQ(QtNameFilters("Kestrova files (*.btn)|*.btn|All files (*.*)|*.*"),
+            QStringList({"Kestrova files (*.btn) (*.[bB][tT][nN])", "All files (*.*) (*)"}));
+  EXPECT_EQ(QtNameFilters("JPG images (*.jpg;*.jpe;*.jpeg)|*.jpg;*.jpe;*.jpeg"),
+            QStringList({"JPG images (*.jpg;*.jpe;*.jpeg) (*.[jJ][pP][gG] *.[jJ][pP][eE] *.[jJ][pP][eE][gG])"}));
+  EXPECT_EQ(QtNameFilters(""), QStringList());
+  EXPECT_EQ(QtNameFilters("No patterns"), QStringList());
+}
+
+TEST(FileDialogs, TakeTheirTitleFilterExtensionAndRulesFromTheModel) {
+  TForm1 form;
+  struct Case {
+    const TFileDialog& settings;
+    QFileDialog::AcceptMode mode;
+    QFileDialog::FileMode files;
+    const char* suffix;
+    bool confirmOverwrite;
+    int filters;
+    bool preview;
+  };
+  const Case cases[] = {
+      {form.OpenDialog1, QFileDialog::AcceptOpen, QFileDialog::ExistingFile, "txt", true, 2, false},
+      {form.SaveDialog1, QFileDialog::AcceptSave, QFileDialog::AnyFile, "txt", true, 2, false},
+      {form.OpenDialog2, QFileDialog::AcceptOpen, QFileDialog::ExistingFile, "btn", true, 2, false},
+      {form.SaveDialog2, QFileDialog::AcceptSave, QFileDialog::AnyFile, "btn", true, 2, false},
+      {form.OpenPictureDialog1, QFileDialog::AcceptOpen, QFileDialog::ExistingFile, "", true, 7, true},
+      {form.SavePictureDialog1, QFileDialog::AcceptSave, QFileDialog::AnyFile, "bmp", false, 5, false},
+  };
+  for (const Case& c : cases) {
+    FileDialog dialog(c.settings);
+    const std::string name = c.settings.Name();
+    EXPECT_EQ(dialog.objectName().toStdString(), name);
+    EXPECT_EQ(dialog.windowTitle().toStdString(), c.settings.Title()) << name;
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog)) << name;
+    EXPECT_EQ(dialog.acceptMode(), c.mode) << name;
+    EXPECT_EQ(dialog.fileMode(), c.files) << name;
+    EXPECT_EQ(dialog.defaultSuffix(), c.suffix) << name;
+    if (c.mode == QFileDialog::AcceptSave) {
+      EXPECT_EQ(!dialog.testOption(QFileDialog::DontConfirmOverwrite), c.confirmOverwrite) << name;
+    }
+    EXPECT_EQ(dialog.nameFilters().size(), c.filters) << name;
+    EXPECT_EQ(dialog.Preview() != nullptr, c.preview) << name;
+  }
+  // The list of file types shows the descriptions as the language gives them.
+  FileDialog project(form.OpenDialog2);
+  auto* types = project.findChild<QComboBox*>("fileTypeCombo");
+  ASSERT_NE(types, nullptr);
+  EXPECT_EQ(types->itemText(0), "Kestrova files (*.btn)");
+  EXPECT_EQ(types->itemText(1), "All files (*.*)");
+}
+
+TEST(FileDialogs, StartAtTheirFileNameAndAddTheDefaultExtension) {
+  TempFolder folder;
+  TForm1 form;
+  form.SaveDialog2.SetFileName(folder / "site.btn");
+  FileDialog dialog(form.SaveDialog2);
+  EXPECT_EQ(dialog.directory().absolutePath().toStdString() + "/", folder.Path());
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("fileNameEdit")->text(), "site.btn");
+  dialog.show();
+  dialog.findChild<QLineEdit*>("fileNameEdit")->setText("menu");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.ChosenFiles(), std::vector<std::string>{folder / "menu.btn"});
+}
+
+TEST(FileDialogs, ASaveDialogRefusesAFileInAFolderThatDoesNotExist) {
+  TempFolder folder;
+  TForm1 form;
+  FileDialog dialog(form.SaveDialog1);
+  dialog.setDirectory(QString::fromStdString(folder.Path()));
+  dialog.show();
+  auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+  name->setText("missing/captions.txt");
+  AnswerNextMessageBox();
+  dialog.accept();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  name->setText("captions.txt");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.ChosenFiles(), std::vector<std::string>{folder / "captions.txt"});
+}
+
+TEST(PicturePreview, ShowsAStillPictureAtItsSizeAndNothingForAFileThatIsNoPicture) {
+  TempFolder folder;
+  std::filesystem::copy_file(KESTROVA_TEST_DATA "/pngsuite/basn3p08.png", folder / "still.png");
+  WriteBytes(folder / "notes.png", "no picture");
+  PicturePreview preview;
+  preview.resize(200, 200);
+  preview.ShowFile(QString::fromStdString(folder / "still.png"));
+  EXPECT_FALSE(preview.Animated());
+  EXPECT_EQ(preview.PictureSize(), QSize(32, 32));
+  EXPECT_NE(CentreOf(&preview), preview.palette().color(QPalette::Base).rgb());
+  preview.ShowFile(QString::fromStdString(folder / "notes.png"));
+  EXPECT_EQ(preview.PictureSize(), QSize());
+  preview.ShowFile(QString::fromStdString(folder.Path()));
+  EXPECT_EQ(preview.PictureSize(), QSize());
+}
+
+TEST(PicturePreview, PlaysAGifInTheOpenPictureDialogAndEndsItsThreadOnEveryChange) {
+  TempFolder folder;
+  std::filesystem::copy_file(KESTROVA_TEST_DATA "/gif/im_fast_frames.gif", folder / "fast.gif");
+  std::filesystem::copy_file(KESTROVA_TEST_DATA "/pngsuite/basn3p08.png", folder / "still.png");
+  TForm1 form;
+  auto dialog = std::make_unique<FileDialog>(form.OpenPictureDialog1);
+  dialog->setDirectory(QString::fromStdString(folder.Path()));
+  dialog->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+  PicturePreview* preview = dialog->Preview();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_TRUE(preview->isVisible());
+  Select(*dialog, "still.png");
+  const int before = UnnamedThreads();
+
+  Select(*dialog, "fast.gif");
+  ASSERT_TRUE(preview->Animated());
+  EXPECT_EQ(preview->PictureSize(), QSize(24, 16));
+  // Red, green and blue frames follow one another in the preview.
+  std::set<QRgb> frames;
+  for (int i = 0; i < 300 && frames.size() < 3; ++i) {
+    frames.insert(CentreOf(preview));
+    QTest::qWait(10);
+  }
+  EXPECT_EQ(frames, (std::set<QRgb>{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}));
+  EXPECT_EQ(UnnamedThreads(), before + 1);
+
+  Select(*dialog, "still.png");
+  EXPECT_FALSE(preview->Animated());
+  EXPECT_EQ(UnnamedThreads(), before);
+  QTest::qWait(100);  // frames the stopped painter had queued arrive and do nothing
+
+  // Playing again, then the dialog goes while frames are on their way.
+  Select(*dialog, "fast.gif");
+  CentreOf(preview);
+  EXPECT_EQ(UnnamedThreads(), before + 1);
+  QTest::qWait(30);
+  dialog.reset();
+  EXPECT_EQ(UnnamedThreads(), before);
+  QTest::qWait(100);
+}
+
+TEST(PicturePreview, ClosingTheDialogStopsThePlayingGif) {
+  TempFolder folder;
+  std::filesystem::copy_file(KESTROVA_TEST_DATA "/gif/im_fast_frames.gif", folder / "fast.gif");
+  TForm1 form;
+  FileDialog dialog(form.OpenPictureDialog1);
+  dialog.setDirectory(QString::fromStdString(folder.Path()));
+  dialog.show();
+  const int before = UnnamedThreads();
+  Select(dialog, "fast.gif");
+  CentreOf(dialog.Preview());
+  EXPECT_EQ(UnnamedThreads(), before + 1);
+  dialog.reject();
+  EXPECT_FALSE(dialog.Preview()->Animated());
+  EXPECT_EQ(UnnamedThreads(), before);
+}

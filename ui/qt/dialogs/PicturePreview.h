@@ -1,0 +1,55 @@
+#pragma once
+// The picture preview beside the file list of the open-picture dialog: the
+// selected file's picture, shrunk to fit when it is larger than the preview
+// (never enlarged), centred, with its size in pixels below. A GIF of several
+// frames plays: its painter runs on a thread of its own and hands each frame
+// to the GUI thread (GuiTaskQueue), where all drawing happens. A new
+// selection, Clear and the preview's end stop the painter and wait for its
+// thread before the image goes.
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+namespace kestrova {
+class TGIFImage;
+}
+
+namespace kestrova::qt {
+
+class GuiTaskQueue;
+
+class PicturePreview : public QWidget {
+ public:
+  explicit PicturePreview(QWidget* parent = nullptr);
+  ~PicturePreview() override;
+
+  // Shows the picture of the file; a folder or a file that cannot be read shows nothing.
+  void ShowFile(const QString& path);
+  void Clear();
+  // True while a GIF of several frames is shown.
+  bool Animated() const { return animation_ != nullptr; }
+  // The size of the picture shown, in its own pixels (empty when none).
+  QSize PictureSize() const { return pictureSize_; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool LoadAnimation(const QString& path);
+  bool LoadStill(const QString& path);
+  // Where the picture goes: its own size, shrunk to fit, centred above the size text.
+  QRect PictureRect() const;
+  QImage AnimationFrame(const QRect& target);
+
+  // The queue outlives the image: the image's destructor stops the painters first.
+  std::shared_ptr<GuiTaskQueue> executor_;
+  std::unique_ptr<TGIFImage> animation_;
+  QImage still_;
+  QSize pictureSize_;
+};
+
+}  // namespace kestrova::qt
