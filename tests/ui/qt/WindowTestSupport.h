@@ -1,8 +1,9 @@
 #pragma once
 // A main window for tests: its dialogs answered by the test (message boxes
-// with a chosen button, the colour dialog with a chosen colour or Cancel) and
-// recorded.
+// with a chosen button, the colour dialog with a chosen colour or Cancel, file
+// choices with chosen files, input boxes with a chosen text) and recorded.
 
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 #include <optional>
@@ -18,6 +19,10 @@ struct DialogAnswers {
   std::optional<TColor> colour;
   std::vector<std::string> messages;
   std::vector<TColor> colourStarts;
+  std::vector<std::string> files;  // the files chosen in the next file dialogs
+  std::optional<std::string> input;
+  std::vector<std::string> fileDialogs;  // title, filter and "multiple" of each file dialog
+  std::vector<std::string> inputBoxes;   // caption and prompt of each input box
 
   qt::Dialogs Dialogs() {
     qt::Dialogs d;
@@ -30,9 +35,24 @@ struct DialogAnswers {
       return colour;
     };
     d.ChooseFolder = [](const std::string&) { return std::optional<std::string>(); };
+    d.OpenFiles = [this](const std::string& title, const std::string& filter, bool multiple) {
+      fileDialogs.push_back(title + " | " + filter + (multiple ? " | multiple" : ""));
+      return files;
+    };
+    d.InputText = [this](const std::string& caption, const std::string& prompt, const std::string&) {
+      inputBoxes.push_back(caption + " | " + prompt);
+      return input;
+    };
     return d;
   }
 };
+
+// True when a push button's caption (its "&" marks left out) fits inside it
+// beside the style's margins.
+inline bool TextFits(const QPushButton& button) {
+  const QString text = QString(button.text()).remove(QLatin1Char('&'));
+  return button.fontMetrics().horizontalAdvance(text) + 8 <= button.width();
+}
 
 // A shown window with recorded dialogs.
 struct TestWindow {

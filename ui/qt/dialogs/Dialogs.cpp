@@ -2,7 +2,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "ui/qt/widgets/QtText.h"
 
@@ -51,7 +53,36 @@ int ShowMessageBox(QWidget* parent, const std::string& text, TMsgDlgType type, T
   return mrOk;
 }
 
+std::vector<std::string> ChooseFiles(QWidget* parent, const std::string& title, const std::string& filter,
+                                     bool multiple) {
+  QFileDialog dialog(parent, ToQt(title));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+  dialog.setNameFilters(NameFiltersOf(filter));
+  std::vector<std::string> files;
+  if (dialog.exec() != QDialog::Accepted) return files;
+  for (const QString& file : dialog.selectedFiles()) files.push_back(FromQt(file));
+  return files;
+}
+
 }  // namespace
+
+QStringList NameFiltersOf(const std::string& filter) {
+  const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  static const QRegularExpression ownPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    description.remove(ownPatterns);
+    QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+    }
+    filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+  }
+  return filters;
+}
 
 Dialogs DefaultDialogs(QWidget* parent) {
   Dialogs d;
@@ -69,6 +100,16 @@ Dialogs DefaultDialogs(QWidget* parent) {
         parent, QString(), ToQt(start), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (folder.isEmpty()) return std::nullopt;
     return folder.toStdString();
+  };
+  d.OpenFiles = [parent](const std::string& title, const std::string& filter, bool multiple) {
+    return ChooseFiles(parent, title, filter, multiple);
+  };
+  d.InputText = [parent](const std::string& caption, const std::string& prompt,
+                         const std::string& start) -> std::optional<std::string> {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, ToQt(caption), ToQt(prompt), QLineEdit::Normal, ToQt(start), &ok);
+    if (!ok) return std::nullopt;
+    return FromQt(text);
   };
   return d;
 }

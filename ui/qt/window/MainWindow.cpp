@@ -27,6 +27,7 @@
 #include "ui/qt/window/ButtonGlyphs.h"
 #include "ui/qt/window/ControlWidgets.h"
 #include "ui/qt/window/FlowRow.h"
+#include "ui/qt/window/IconPage.h"
 #include "ui/qt/window/MenuBar.h"
 #include "ui/qt/window/PreviewWindow.h"
 #include "ui/qt/window/StoredLayout.h"
@@ -113,6 +114,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   setWindowTitle("Kestrova");
   ConnectProgramOperations(form);
   ConnectWindowCommands(form);
+  ConnectIconPage(form, dialogs);
   form.Close1.SetOnClick([this] { close(); });
 
   BuildMenuBar(menuBar(), form);

@@ -1,0 +1,37 @@
+#pragma once
+// Widgets for the dialogs' controls, each bound to its control, named after
+// it and placed by a layout.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <utility>
+
+#include "ui/model/controls/Button.h"
+#include "ui/model/controls/CheckBox.h"
+#include "ui/model/controls/ItemList.h"
+#include "ui/model/controls/Label.h"
+#include "ui/model/controls/SpinEdit.h"
+
+namespace kestrova::qt {
+
+// Holds a dialog's model. A dialog derives from it before QDialog, so the
+// model is made before the widgets and outlives them (their views stop
+// listening to the model when they go).
+template <class Model>
+struct ModelHolder {
+  template <class... Args>
+  explicit ModelHolder(Args&&... args) : model_(std::forward<Args>(args)...) {}
+  Model model_;
+};
+
+// A push button at least `minimumWidth` wide that Enter does not press unless it has the focus.
+QPushButton* MakePushButton(TButton& button, QWidget* parent, int minimumWidth);
+QLabel* MakeLabel(TLabel& label, QWidget* parent);
+QSpinBox* MakeSpinEdit(TRxSpinEdit& edit, QWidget* parent, int minimumWidth);
+QCheckBox* MakeCheckBox(TCheckBox& check, QWidget* parent);
+QComboBox* MakeComboBox(TComboBox& combo, QWidget* parent, int minimumWidth);
+
+}  // namespace kestrova::qt

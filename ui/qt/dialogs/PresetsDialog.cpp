@@ -1,0 +1,98 @@
+#include "ui/qt/dialogs/PresetsDialog.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "ui/qt/dialogs/DialogWidgets.h"
+#include "ui/qt/dialogs/PresetGrid.h"
+#include "ui/qt/widgets/QtText.h"
+
+namespace kestrova::qt {
+
+namespace {
+
+constexpr int kWidth = 533;
+constexpr int kHeight = 492;
+constexpr int kPanelHeight = 36;
+
+TPresetsDialogHooks HooksOf(const Dialogs& dialogs) {
+  TPresetsDialogHooks hooks;
+  if (dialogs.OpenFiles) {
+    hooks.OpenFile = [open = dialogs.OpenFiles](const std::string& title,
+                                                const std::string& filter) -> std::optional<std::string> {
+      const std::vector<std::string> files = open(title, filter, false);
+      if (files.empty()) return std::nullopt;
+      return files.front();
+    };
+  }
+  hooks.InputQuery = dialogs.InputText;
+  return hooks;
+}
+
+QHBoxLayout* PanelRow(QWidget* panel) {
+  panel->setFixedHeight(kPanelHeight);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(6, 4, 6, 4);
+  row->setSpacing(4);
+  return row;
+}
+
+}  // namespace
+
+PresetsDialog::PresetsDialog(TForm1& form, const Dialogs& dialogs, QWidget* parent)
+    : ModelHolder(form, HooksOf(dialogs)), QDialog(parent) {
+  setObjectName("BtnPresetsForm");
+  setModal(true);
+  resize(kWidth, kHeight);
+  BuildWidgets();
+  model_.SetOnGridChange([this] { grid_->Sync(); });
+  model_.SetOnClose([this](int result) { QDialog::done(result == mrOk ? Accepted : Rejected); });
+}
+
+void PresetsDialog::BuildWidgets() {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  auto* top = new QWidget(this);
+  top->setObjectName("P2");
+  QHBoxLayout* row = PanelRow(top);
+  row->addWidget(MakeLabel(model_.Label1, top));
+  row->addWidget(MakeComboBox(model_.ComboPresets, top, 110), 1);
+  row->addWidget(MakeCheckBox(model_.cbSquare, top));
+  row->addWidget(MakePushButton(model_.BitBtnSN, top, 56));
+  row->addWidget(MakePushButton(model_.BitBtnSI, top, 56));
+  row->addWidget(MakePushButton(model_.BitBtnSR, top, 56));
+  layout->addWidget(top);
+
+  grid_ = new PresetGrid(model_, this);
+  layout->addWidget(grid_, 1);
+
+  auto* bottom = new QWidget(this);
+  bottom->setObjectName("P1");
+  row = PanelRow(bottom);
+  row->addWidget(MakePushButton(model_.BBAdd, bottom, 70));
+  row->addWidget(MakePushButton(model_.BBDel, bottom, 70));
+  row->addWidget(MakePushButton(model_.BitBtnImp, bottom, 110));
+  row->addStretch(1);
+  row->addWidget(MakePushButton(model_.BBNo, bottom, 75));
+  row->addWidget(MakePushButton(model_.BBUse, bottom, 75));
+  layout->addWidget(bottom);
+}
+
+void PresetsDialog::showEvent(QShowEvent* event) {
+  model_.FormShow();
+  setWindowTitle(ToQt(model_.Caption()));
+  QDialog::showEvent(event);
+  grid_->setFocus();
+}
+
+void PresetsDialog::reject() { model_.BBNo.Click(); }
+
+int RunPresetsDialog(QWidget* parent, TForm1& form, const Dialogs& dialogs) {
+  PresetsDialog dialog(form, dialogs, parent);
+  dialog.exec();
+  return dialog.Model().ModalResult();
+}
+
+}  // namespace kestrova::qt
