@@ -9,8 +9,8 @@ namespace kestrova {
 
 namespace {
 
-constexpr const char* kCredits =
-    "Drawing and text: FreeType, fontconfig. Images: libpng, zlib, libjpeg. Window: Qt.";
+// The libraries the program is built on.
+constexpr const char* kCredits = "FreeType \u00b7 fontconfig \u00b7 libpng \u00b7 zlib \u00b7 libjpeg \u00b7 Qt";
 
 }  // namespace
 

@@ -82,12 +82,14 @@ void AboutBox::BuildWidgets() {
   QFont bold = version->font();
   bold.setBold(true);
   version->setFont(bold);
-  PlaceLabel(model_.Comments, new QLabel, panel, QRect(8, 48, 261, 18));
-  PlaceLabel(model_.Credits, new QLabel, panel, QRect(8, 80, 261, 60));
+  PlaceLabel(model_.Comments, new QLabel, panel, QRect(8, 60, 261, 18));
+  PlaceLabel(model_.Credits, new QLabel, panel, QRect(8, 96, 261, 36));
   auto* web = new WebLabel;
-  PlaceLabel(model_.LabelWeb, web, panel, QRect(8, 160, 261, 18));
+  PlaceLabel(model_.LabelWeb, web, panel, QRect(8, 152, 261, 18));
   web->OnClick = [this] { model_.LabelWebClick(); };
 
+  // The window's own font: the memo holds several facts in little room.
+  model_.MemoSys.SetFont(TFont{"Liberation Sans", 8, 0, 1, clBlack, fqDefault});
   auto* memo = new QPlainTextEdit(panel);
   memo->setObjectName("MemoSys");
   memo->setGeometry(8, 200, 257, 105);

@@ -165,6 +165,12 @@ void PresetGrid::paintEvent(QPaintEvent* event) {
     const QPoint shift = (i == selected || i == pressed_) ? QPoint(1, 1) : QPoint(0, 0);
     p.drawImage(bounds.center() - QPoint(picture.width() / 2, picture.height() / 2) + QPoint(1, 1) + shift, picture);
   }
+  // The selected button carries a frame in the highlight colour.
+  if (selected >= 0 && CellRect(selected).intersects(event->rect())) {
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(CellRect(selected).adjusted(1, 1, -1, -1));
+  }
   // Forget previews far from the view, so a long set keeps little in memory.
   const QRect kept = view.adjusted(0, -kKeptPages * view.height(), 0, kKeptPages * view.height());
   std::erase_if(previews_, [&](const auto& entry) { return !CellRect(entry.first).intersects(kept); });

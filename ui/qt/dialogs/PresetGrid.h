@@ -23,6 +23,7 @@ class PresetGrid : public QAbstractScrollArea {
 
   // Takes the model's cells anew (after a rebuild or a new selection).
   void Sync();
+  int CellCount() const { return static_cast<int>(model_.Cells().size()); }
   // The cell at a point of the viewport; -1 for none.
   int CellAt(const QPoint& viewportPoint) const;
   // A cell's button in viewport coordinates.
