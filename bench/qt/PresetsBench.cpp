@@ -18,8 +18,8 @@
 #include <memory>
 #include <string>
 
+#include "bench/qt/QtBenchMain.h"
 #include "core/files/PresetFiles.h"
-#include "ui/qt/application/Application.h"
 #include "ui/qt/dialogs/PresetGrid.h"
 #include "ui/qt/dialogs/PresetsDialog.h"
 
@@ -156,11 +156,4 @@ BENCHMARK(BM_ScrollAPageOfThousandPresets)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qt::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

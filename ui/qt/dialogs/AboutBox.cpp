@@ -58,7 +58,7 @@ AboutBox::AboutBox(TForm1& form, TAboutBoxSources sources, QWidget* parent)
   setFixedSize(kWidth, kHeight);
   model_.OpenURL = form.Hooks.OpenURL;
   BuildWidgets();
-  model_.SetOnClose([this](int result) { done(result == mrOk ? Accepted : Rejected); });
+  CloseWithModel(*this, model_);
   connect(&timer_, &QTimer::timeout, this, [this] {
     model_.Timer1Timer();
     FollowTimer();

@@ -18,6 +18,28 @@ W* Named(W* widget, const TControl& control) {
 
 }  // namespace
 
+void CloseWithModel(QDialog& dialog, TDialogForm& model) {
+  model.SetOnClose([&dialog](int result) { dialog.done(result == mrOk ? QDialog::Accepted : QDialog::Rejected); });
+}
+
+QVBoxLayout* MakeColumn(QWidget* dialog) {
+  auto* column = new QVBoxLayout(dialog);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  return column;
+}
+
+QHBoxLayout* MakePanelRow(QVBoxLayout* column, const char* name, int height, int margin) {
+  auto* panel = new QWidget(column->parentWidget());
+  panel->setObjectName(name);
+  panel->setFixedHeight(height);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(margin, margin, margin, margin);
+  row->setSpacing(4);
+  column->addWidget(panel);
+  return row;
+}
+
 QPushButton* MakePushButton(TButton& button, QWidget* parent, int minimumWidth) {
   auto* push = Named(new QPushButton(parent), button);
   push->setAutoDefault(false);

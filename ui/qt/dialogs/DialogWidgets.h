@@ -4,9 +4,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 #include <utility>
 
 #include "ui/model/controls/Button.h"
@@ -14,6 +17,7 @@
 #include "ui/model/controls/ItemList.h"
 #include "ui/model/controls/Label.h"
 #include "ui/model/controls/SpinEdit.h"
+#include "ui/model/dialogs/DialogForm.h"
 
 namespace kestrova::qt {
 
@@ -26,6 +30,14 @@ struct ModelHolder {
   explicit ModelHolder(Args&&... args) : model_(std::forward<Args>(args)...) {}
   Model model_;
 };
+
+// Closes the dialog whenever its model closes itself: accepted on mrOk, else rejected.
+void CloseWithModel(QDialog& dialog, TDialogForm& model);
+
+// The dialog's column of panels: no margins, no spacing.
+QVBoxLayout* MakeColumn(QWidget* dialog);
+// A panel `height` pixels high named `name`, added to the column; the row of widgets it holds.
+QHBoxLayout* MakePanelRow(QVBoxLayout* column, const char* name, int height, int margin);
 
 // A push button at least `minimumWidth` wide that Enter does not press unless it has the focus.
 QPushButton* MakePushButton(TButton& button, QWidget* parent, int minimumWidth);

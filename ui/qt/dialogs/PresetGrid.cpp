@@ -21,13 +21,11 @@ constexpr int kKeptPages = 2;
 
 }  // namespace
 
-PresetGrid::PresetGrid(TBtnPresetsForm& model, QWidget* parent) : QAbstractScrollArea(parent), model_(model) {
+PresetGrid::PresetGrid(TBtnPresetsForm& model, QWidget* parent) : ContentScrollArea(parent), model_(model) {
   setObjectName("SB1");
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
-  horizontalScrollBar()->setSingleStep(16);
-  verticalScrollBar()->setSingleStep(16);
   composer_.setInterval(0);
   composer_.setSingleShot(true);
   connect(&composer_, &QTimer::timeout, this, [this] { ComposeSome(); });
@@ -49,19 +47,7 @@ void PresetGrid::Sync() {
   for (const TPresetCell& cell : model_.Cells()) {
     content = content.expandedTo(QSize(cell.bounds.left + cell.bounds.width, cell.bounds.top + cell.bounds.height));
   }
-  content_ = content;
-  UpdateScrollBars();
-  viewport()->update();
-}
-
-QPoint PresetGrid::Offset() const { return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()); }
-
-void PresetGrid::UpdateScrollBars() {
-  const QSize view = viewport()->size();
-  horizontalScrollBar()->setRange(0, std::max(0, content_.width() - view.width()));
-  horizontalScrollBar()->setPageStep(view.width());
-  verticalScrollBar()->setRange(0, std::max(0, content_.height() - view.height()));
-  verticalScrollBar()->setPageStep(view.height());
+  SetContentSize(content);
 }
 
 QRect PresetGrid::CellRect(int cell) const {
@@ -176,13 +162,6 @@ void PresetGrid::paintEvent(QPaintEvent* event) {
   std::erase_if(previews_, [&](const auto& entry) { return !CellRect(entry.first).intersects(kept); });
 }
 
-void PresetGrid::resizeEvent(QResizeEvent* event) {
-  QAbstractScrollArea::resizeEvent(event);
-  UpdateScrollBars();
-}
-
-void PresetGrid::scrollContentsBy(int, int) { viewport()->update(); }
-
 bool PresetGrid::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     const auto* help = static_cast<QHelpEvent*>(event);
@@ -195,18 +174,18 @@ bool PresetGrid::viewportEvent(QEvent* event) {
     }
     return true;
   }
-  return QAbstractScrollArea::viewportEvent(event);
+  return ContentScrollArea::viewportEvent(event);
 }
 
 void PresetGrid::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return ContentScrollArea::mousePressEvent(event);
   setFocus(Qt::MouseFocusReason);
   pressed_ = CellAt(event->position().toPoint());
   viewport()->update();
 }
 
 void PresetGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton) return ContentScrollArea::mouseReleaseEvent(event);
   const int pressed = pressed_;
   pressed_ = -1;
   viewport()->update();
@@ -241,7 +220,7 @@ void PresetGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
       if (selected >= 0) model_.PresetButtonClick(model_.SelectedPreset());
       return;
-    default: QAbstractScrollArea::keyPressEvent(event);
+    default: ContentScrollArea::keyPressEvent(event);
   }
 }
 

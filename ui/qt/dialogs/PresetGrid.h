@@ -7,17 +7,17 @@
 // goes to the model, as do the arrow keys (move the selection) and Enter or
 // Space (a click on the selected button).
 
-#include <QAbstractScrollArea>
 #include <QImage>
 #include <QTimer>
 #include <deque>
 #include <unordered_map>
 
 #include "ui/model/dialogs/PresetsDialog.h"
+#include "ui/qt/widgets/ContentScrollArea.h"
 
 namespace kestrova::qt {
 
-class PresetGrid : public QAbstractScrollArea {
+class PresetGrid : public ContentScrollArea {
  public:
   PresetGrid(TBtnPresetsForm& model, QWidget* parent = nullptr);
 
@@ -37,16 +37,12 @@ class PresetGrid : public QAbstractScrollArea {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void scrollContentsBy(int dx, int dy) override;
   bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QPoint Offset() const;
-  void UpdateScrollBars();
   // Draws waiting previews for a few milliseconds; again later while any wait.
   void ComposeSome();
   void ComposeOne(int cell);
@@ -55,7 +51,6 @@ class PresetGrid : public QAbstractScrollArea {
   void SelectCell(int cell);
 
   TBtnPresetsForm& model_;
-  QSize content_;
   std::string file_;
   bool square_ = false;
   int version_ = -1;

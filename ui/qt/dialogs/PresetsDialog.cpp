@@ -1,7 +1,5 @@
 #include "ui/qt/dialogs/PresetsDialog.h"
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "ui/qt/dialogs/DialogWidgets.h"
 #include "ui/qt/dialogs/PresetGrid.h"
@@ -29,14 +27,6 @@ TPresetsDialogHooks HooksOf(const Dialogs& dialogs) {
   return hooks;
 }
 
-QHBoxLayout* PanelRow(QWidget* panel) {
-  panel->setFixedHeight(kPanelHeight);
-  auto* row = new QHBoxLayout(panel);
-  row->setContentsMargins(6, 4, 6, 4);
-  row->setSpacing(4);
-  return row;
-}
-
 }  // namespace
 
 PresetsDialog::PresetsDialog(TForm1& form, const Dialogs& dialogs, QWidget* parent)
@@ -46,38 +36,31 @@ PresetsDialog::PresetsDialog(TForm1& form, const Dialogs& dialogs, QWidget* pare
   resize(kWidth, kHeight);
   BuildWidgets();
   model_.SetOnGridChange([this] { grid_->Sync(); });
-  model_.SetOnClose([this](int result) { QDialog::done(result == mrOk ? Accepted : Rejected); });
+  CloseWithModel(*this, model_);
 }
 
 void PresetsDialog::BuildWidgets() {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-
-  auto* top = new QWidget(this);
-  top->setObjectName("P2");
-  QHBoxLayout* row = PanelRow(top);
+  QVBoxLayout* column = MakeColumn(this);
+  QHBoxLayout* row = MakePanelRow(column, "P2", kPanelHeight, 4);
+  QWidget* top = row->parentWidget();
   row->addWidget(MakeLabel(model_.Label1, top));
   row->addWidget(MakeComboBox(model_.ComboPresets, top, 110), 1);
   row->addWidget(MakeCheckBox(model_.cbSquare, top));
   row->addWidget(MakePushButton(model_.BitBtnSN, top, 56));
   row->addWidget(MakePushButton(model_.BitBtnSI, top, 56));
   row->addWidget(MakePushButton(model_.BitBtnSR, top, 56));
-  layout->addWidget(top);
 
   grid_ = new PresetGrid(model_, this);
-  layout->addWidget(grid_, 1);
+  column->addWidget(grid_, 1);
 
-  auto* bottom = new QWidget(this);
-  bottom->setObjectName("P1");
-  row = PanelRow(bottom);
+  row = MakePanelRow(column, "P1", kPanelHeight, 4);
+  QWidget* bottom = row->parentWidget();
   row->addWidget(MakePushButton(model_.BBAdd, bottom, 70));
   row->addWidget(MakePushButton(model_.BBDel, bottom, 70));
   row->addWidget(MakePushButton(model_.BitBtnImp, bottom, 110));
   row->addStretch(1);
   row->addWidget(MakePushButton(model_.BBNo, bottom, 75));
   row->addWidget(MakePushButton(model_.BBUse, bottom, 75));
-  layout->addWidget(bottom);
 }
 
 void PresetsDialog::showEvent(QShowEvent* event) {

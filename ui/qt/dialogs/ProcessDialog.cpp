@@ -1,9 +1,7 @@
 #include "ui/qt/dialogs/ProcessDialog.h"
 
-#include <QHBoxLayout>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 #include "ui/qt/dialogs/DialogWidgets.h"
 #include "ui/qt/widgets/ImageView.h"
@@ -25,20 +23,14 @@ ProcessDialog::ProcessDialog(TForm1& form, QWidget* parent) : ModelHolder(form),
   setModal(true);
   resize(kWidth, kHeight);
   BuildWidgets();
-  model_.SetOnClose([this](int result) { QDialog::done(result == mrOk ? Accepted : Rejected); });
+  CloseWithModel(*this, model_);
   hide();
 }
 
 void ProcessDialog::BuildWidgets() {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-
-  auto* panel = new QWidget(this);
-  panel->setObjectName("Panel1");
-  panel->setFixedHeight(kPanelHeight);
-  auto* row = new QHBoxLayout(panel);
-  row->setContentsMargins(8, 8, 8, 8);
+  QVBoxLayout* layout = MakeColumn(this);
+  QHBoxLayout* row = MakePanelRow(layout, "Panel1", kPanelHeight, 8);
+  QWidget* panel = row->parentWidget();
   QLabel* label = MakeLabel(model_.Label2, panel);
   label->setMinimumWidth(97);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -49,7 +41,6 @@ void ProcessDialog::BuildWidgets() {
   row->addStretch(1);
   row->addWidget(MakePushButton(model_.BitBtnU, panel, 75));
   row->addWidget(MakePushButton(model_.BitBtnC, panel, 75));
-  layout->addWidget(panel);
 
   auto* box = new QScrollArea(this);
   box->setObjectName("ScrollBox1");
