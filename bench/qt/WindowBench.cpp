@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "bench/qt/QtBenchMain.h"
 #include "ui/model/commands/WindowCommands.h"
-#include "ui/qt/application/Application.h"
 #include "ui/qt/widgets/ImageBoxView.h"
 #include "ui/qt/widgets/ImageView.h"
 #include "ui/qt/widgets/RendererWidget.h"
@@ -119,11 +119,4 @@ BENCHMARK(BM_ScrollThroughTenThousandPreviews)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qt::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

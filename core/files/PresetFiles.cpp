@@ -53,6 +53,8 @@ std::string GetSetFilePathForWriting() {
 void WritePreset(const TSettings& settings, int number) {
   TIniFile ini(GetSetFilePathForWriting());
   const std::string section = std::string(kPresetPrefix) + std::to_string(number);
+  // The whole preset goes into the file in one write: all of it or, on failure, none.
+  ini.BeginUpdate();
   SettingsKeyWriter write(ini, section);
   KESTROVA_WRITE_KEY(BNX);
   KESTROVA_WRITE_KEY(BNY);
@@ -83,6 +85,7 @@ void WritePreset(const TSettings& settings, int number) {
   KESTROVA_WRITE_KEY(gc2);
   KESTROVA_WRITE_KEY(gc3);
   KESTROVA_WRITE_KEY(radial);
+  ini.EndUpdate();
 }
 
 int NextPresetNumber() {

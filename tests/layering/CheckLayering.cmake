@@ -17,9 +17,9 @@ set(kLayers
   "rendering/" "gif/"
   "core/support/" "core/files/" "core/images/" "core/generation/" "core/"
   "ui/model/controls/" "ui/model/language/" "ui/model/lists/" "ui/model/form/"
-  "ui/model/commands/" "ui/model/"
+  "ui/model/commands/" "ui/model/dialogs/" "ui/model/"
   "ui/qt/" "app/")
-set(kRanks 0 1 2 3 4 5 5 6 6 6 7 8 8 9 10)
+set(kRanks 0 1 2 3 4 5 5 6 6 6 7 8 8 8 9 10)
 
 function(layer_rank path out)
   set(rank -1)

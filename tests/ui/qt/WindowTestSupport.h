@@ -1,8 +1,10 @@
 #pragma once
 // A main window for tests: its dialogs answered by the test (message boxes
 // with a chosen button, the colour and font dialogs with a chosen value or
-// Cancel, file dialogs with chosen files or Cancel) and recorded.
+// Cancel, file dialogs with chosen files or Cancel, input boxes with a chosen
+// text) and recorded.
 
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 #include <optional>
@@ -25,6 +27,10 @@ struct DialogAnswers {
   // The names of the file dialogs shown, and the file each started with.
   std::vector<std::string> fileDialogs;
   std::vector<std::string> fileDialogStarts;
+  // Title, filter and " | multiple" (several files allowed) of each file dialog.
+  std::vector<std::string> fileDialogDetails;
+  std::optional<std::string> input;
+  std::vector<std::string> inputBoxes;  // caption and prompt of each input box
 
   qt::Dialogs Dialogs() {
     qt::Dialogs d;
@@ -44,11 +50,24 @@ struct DialogAnswers {
     d.ExecuteFileDialog = [this](const TFileDialog& dialog) {
       fileDialogs.push_back(dialog.Name());
       fileDialogStarts.push_back(dialog.FileName());
+      fileDialogDetails.push_back(dialog.Title() + " | " + dialog.Filter() +
+                                  (dialog.Has(ofAllowMultiSelect) ? " | multiple" : ""));
       return files;
+    };
+    d.InputText = [this](const std::string& caption, const std::string& prompt, const std::string&) {
+      inputBoxes.push_back(caption + " | " + prompt);
+      return input;
     };
     return d;
   }
 };
+
+// True when a push button's caption (its "&" marks left out) fits inside it
+// beside the style's margins.
+inline bool TextFits(const QPushButton& button) {
+  const QString text = QString(button.text()).remove(QLatin1Char('&'));
+  return button.fontMetrics().horizontalAdvance(text) + 8 <= button.width();
+}
 
 // A shown window with recorded dialogs.
 struct TestWindow {

@@ -87,4 +87,13 @@ void OpenDroppedFiles(TForm1& form, const std::vector<std::string>& files) {
   if (files.size() == 1) OpenProject(form, files.front());
 }
 
+void AddIconsClick(TForm1& form) {
+  TFileDialog& picture = form.OpenPictureDialog1;
+  const TOpenOptions options = picture.Options();
+  picture.SetOptions(options | ofAllowMultiSelect);
+  const std::vector<std::string> files = form.Execute(picture);
+  picture.SetOptions(options);
+  if (!files.empty()) form.BitBtn1Click(files);
+}
+
 }  // namespace kestrova

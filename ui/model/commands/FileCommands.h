@@ -34,6 +34,11 @@ bool LoadCaptions(TForm1& form, const std::string& fileName, std::string& errorT
 // Writes the memo's lines as UTF-8, each ended by CR LF; false when the file cannot be written.
 bool SaveCaptions(const TForm1& form, const std::string& fileName);
 
+// "Add to list" of the icon palette: the picture-open dialog with several files
+// allowed for this one showing (switched back afterwards, also on Cancel); the
+// chosen files are added to the palette in the dialog's order.
+void AddIconsClick(TForm1& form);
+
 // Files dropped on the window: exactly one is opened as a project, whatever
 // its extension; two or more open nothing.
 void OpenDroppedFiles(TForm1& form, const std::vector<std::string>& files);

@@ -34,6 +34,7 @@ std::vector<TCommand> Commands() {
       {{&TForm1::BitBtnCycle}, [](TForm1& f) { f.BitBtnCycleClick(); }},
       {{&TForm1::BitBtnX0Y0}, [](TForm1& f) { f.BitBtnX0Y0Click(); }},
       {{&TForm1::BitBtnXEYE}, [](TForm1& f) { f.BitBtnXEYEClick(); }},
+      {{&TForm1::BitBtn1}, AddIconsClick},
       {{&TForm1::HelpMenuItem}, HelpMenuItemClick},
       {{&TForm1::PayPaldonation1}, PayPaldonation1Click},
       {{&TForm1::Zandrelkocom1}, Zandrelkocom1Click},

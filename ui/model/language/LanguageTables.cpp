@@ -24,7 +24,7 @@ const std::array<TLangRow, 5> LangAbout = {{
     {"Current version: ", "Najnowsza wersja: ", "Aktuelle Version: ", "Versión actual: ", "Versione corrente: "},
 }};
 
-const std::array<TLangRow, 18> LangPresets = {{
+const std::array<TLangRow, 19> LangPresets = {{
     /* 0 */ {"Presets", "Gotowce", "Presets", "Predeterminados", "Preimpostazioni"},
     /* 1 */ {"&Add", "&Dodaj", "&Hinzufügen", "&Anadir", "&Aggiungere"},
     /* 2 */ {"&Delete", "&Usuń", "&Löschen", "&Borrar", "&Cancellare"},
@@ -79,9 +79,16 @@ const std::array<TLangRow, 18> LangPresets = {{
         "Ha alcanzado el límite máximo de conjuntos!",
         "Raggiunto il limite massimo di insiemi!",
     },
+    /* 18 */ {
+        "A set name cannot hold \"=\" or \"[\" nor begin with \";\".",
+        "Nazwa zestawu nie może zawierać \"=\" ani \"[\" ani zaczynać się od \";\".",
+        "Ein Set-Name darf weder \"=\" noch \"[\" enthalten noch mit \";\" beginnen.",
+        "El nombre de un set no puede contener \"=\" ni \"[\" ni empezar por \";\".",
+        "Il nome di un set non puo contenere \"=\" o \"[\" ne iniziare con \";\".",
+    },
 }};
 
-const std::array<TLangRow, 10> LangProcess = {{
+const std::array<TLangRow, 11> LangProcess = {{
     /* 0 */ {"&Close", "&Zamknij", "&Schließen", "&Cerrar", "C&hiudere"},
     /* 1 */ {"&Use", "&Użyj", "&Verwenden", "&Usar", "&Utilizzare"},
     /* 2 */ {"&Resize", "&Przeskaluj", "&Größe ändern", "C&ambiar el tamano", "&Ridimensionare"},
@@ -98,6 +105,13 @@ const std::array<TLangRow, 10> LangProcess = {{
     /* 7 */ {},
     /* 8 */ {},
     /* 9 */ {},
+    /* 10 */ {
+        "The image cannot be resized to %s:\r\n%s",
+        "Nie można przeskalować obrazka do rozmiaru %s:\r\n%s",
+        "Das Bild kann nicht auf %s geändert werden:\r\n%s",
+        "No se puede cambiar el tamano de la imagen a %s:\r\n%s",
+        "Impossibile ridimensionare l'immagine a %s:\r\n%s",
+    },
 }};
 
 const std::array<TLangRow, 1> LangHelpFiles = {{

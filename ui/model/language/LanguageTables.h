@@ -24,7 +24,7 @@ extern const std::array<TLangRow, 5> LangAbout;
 enum TLangAboutRow : std::size_t { laCaption, laRights, laChecking, laUnavailable, laVersionPrefix };
 
 // The presets dialog.
-extern const std::array<TLangRow, 18> LangPresets;
+extern const std::array<TLangRow, 19> LangPresets;
 enum TLangPresetsRow : std::size_t {
   lpCaption,
   lpAdd,
@@ -44,11 +44,19 @@ enum TLangPresetsRow : std::size_t {
   lpSquare,
   lpAttachTitle,
   lpTooManySets,
+  lpBadSetName,
 };
 
 // The image-processing dialog (rows 3, 4, 7, 8 and 9 are empty).
-extern const std::array<TLangRow, 10> LangProcess;
-enum TLangProcessRow : std::size_t { lprClose = 0, lprUse = 1, lprResize = 2, lprNewSize = 5, lprCaption = 6 };
+extern const std::array<TLangRow, 11> LangProcess;
+enum TLangProcessRow : std::size_t {
+  lprClose = 0,
+  lprUse = 1,
+  lprResize = 2,
+  lprNewSize = 5,
+  lprCaption = 6,
+  lprResizeError = 10,  // two "%s": the size asked for and the reason
+};
 
 // The help file the Help command opens.
 extern const std::array<TLangRow, 1> LangHelpFiles;

@@ -10,7 +10,7 @@ int RunWindow(int& argc, char** argv) {
   Application app(argc, argv);
   MainWindow window;
   app.OnException = [&window](const std::string& message) { window.Form().ApplicationException(message); };
-  auto* process = new ProcessDialog(&window);
+  auto* process = new ProcessDialog(window.Form(), &window);
   (void)process;
   window.ShowAsStored();
   return app.exec();

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include "ui/qt/dialogs/FileDialog.h"
@@ -80,6 +81,13 @@ Dialogs DefaultDialogs(QWidget* parent) {
     return FromQFont(chosen, start);
   };
   d.ExecuteFileDialog = [parent](const TFileDialog& dialog) { return ExecuteFileDialog(dialog, parent); };
+  d.InputText = [parent](const std::string& caption, const std::string& prompt,
+                         const std::string& start) -> std::optional<std::string> {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, ToQt(caption), ToQt(prompt), QLineEdit::Normal, ToQt(start), &ok);
+    if (!ok) return std::nullopt;
+    return FromQt(text);
+  };
   return d;
 }
 

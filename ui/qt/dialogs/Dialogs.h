@@ -1,7 +1,7 @@
 #pragma once
 // The one way the window asks the user anything: message boxes (questions and
-// errors), the colour and font dialogs, the folder browser and the file
-// dialogs. Each is a replaceable function; the program uses the standard
+// errors), the colour and font dialogs, the folder browser, the file dialogs
+// and input boxes. Each is a replaceable function; the program uses the standard
 // dialogs (DefaultDialogs), tests put answers of their own in place.
 
 #include <functional>
@@ -32,6 +32,10 @@ struct Dialogs {
   // A file dialog as the model's dialog describes it (open or save, title,
   // filter, default extension, start file, rules); the files chosen, none on Cancel.
   std::function<std::vector<std::string>(const TFileDialog& dialog)> ExecuteFileDialog;
+  // An input box with a caption, a prompt and a start text; the text typed, nothing on Cancel.
+  std::function<std::optional<std::string>(const std::string& caption, const std::string& prompt,
+                                           const std::string& start)>
+      InputText;
 };
 
 // The standard dialogs, opened over `parent` (which must outlive them).

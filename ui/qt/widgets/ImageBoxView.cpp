@@ -34,12 +34,10 @@ QRect BoundsOf(const TImage& image) { return QRect(image.Left(), image.Top(), im
 
 }  // namespace
 
-ImageBoxView::ImageBoxView(TScrollBox& box, QWidget* parent) : QAbstractScrollArea(parent), box_(box) {
+ImageBoxView::ImageBoxView(TScrollBox& box, QWidget* parent) : ContentScrollArea(parent), box_(box) {
   new ScrollBoxBinding(box, this);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
-  horizontalScrollBar()->setSingleStep(16);
-  verticalScrollBar()->setSingleStep(16);
   Sync();
 }
 
@@ -73,25 +71,13 @@ void ImageBoxView::Sync() {
     if (!image.Visible()) continue;
     content = content.expandedTo(QSize(image.Left() + image.Width(), image.Top() + image.Height()));
   }
-  content_ = content;
-  UpdateScrollBars();
-  viewport()->update();
+  SetContentSize(content);
 }
 
 QSize ImageBoxView::ContentSize() {
   if (syncPending_) Sync();
-  return content_;
+  return ContentArea();
 }
-
-void ImageBoxView::UpdateScrollBars() {
-  const QSize view = viewport()->size();
-  horizontalScrollBar()->setRange(0, std::max(0, content_.width() - view.width()));
-  horizontalScrollBar()->setPageStep(view.width());
-  verticalScrollBar()->setRange(0, std::max(0, content_.height() - view.height()));
-  verticalScrollBar()->setPageStep(view.height());
-}
-
-QPoint ImageBoxView::Offset() const { return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()); }
 
 const QImage& ImageBoxView::PictureOf(const TImage& image) {
   auto found = pictures_.find(&image);
@@ -120,13 +106,6 @@ void ImageBoxView::paintEvent(QPaintEvent* event) {
   }
   pictures_.swap(drawn);
 }
-
-void ImageBoxView::resizeEvent(QResizeEvent* event) {
-  QAbstractScrollArea::resizeEvent(event);
-  UpdateScrollBars();
-}
-
-void ImageBoxView::scrollContentsBy(int, int) { viewport()->update(); }
 
 TImage* ImageBoxView::ImageAt(const QPoint& viewportPoint) const {
   const QPoint point = viewportPoint + Offset();

@@ -8,17 +8,17 @@
 // onto it (the box's own hint between images); a click on an image goes to
 // OnImageClick, a request for a context menu on an image to OnImageContextMenu.
 
-#include <QAbstractScrollArea>
 #include <QImage>
 #include <functional>
 #include <string>
 #include <unordered_map>
 
 #include "ui/model/controls/ScrollBox.h"
+#include "ui/qt/widgets/ContentScrollArea.h"
 
 namespace kestrova::qt {
 
-class ImageBoxView : public QAbstractScrollArea {
+class ImageBoxView : public ContentScrollArea {
  public:
   ImageBoxView(TScrollBox& box, QWidget* parent = nullptr);
   ~ImageBoxView() override;
@@ -37,8 +37,6 @@ class ImageBoxView : public QAbstractScrollArea {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void scrollContentsBy(int dx, int dy) override;
   bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -48,15 +46,12 @@ class ImageBoxView : public QAbstractScrollArea {
   friend class ScrollBoxBinding;
   // The box or one of its images changed; sync after the current event.
   void ScheduleSync(bool imagesChanged);
-  void UpdateScrollBars();
-  QPoint Offset() const;
   const QImage& PictureOf(const TImage& image);
   std::string HintAt(const QPoint& viewportPoint) const;
 
   TScrollBox& box_;
   bool syncPending_ = false;
   bool imagesChanged_ = true;
-  QSize content_;
   // Pictures of the images drawn last; rebuilt on every paint, so that only
   // what is in view is kept.
   std::unordered_map<const TImage*, QImage> pictures_;

@@ -12,7 +12,7 @@ StatusBarView::StatusBarView(TStatusBar& bar, QStatusBar* widget, int firstWidth
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setTextFormat(Qt::PlainText);
-    if (i == 0) {
+    if (i == 0 && firstWidth > 0) {
       panel->setFixedWidth(firstWidth);
       widget->addWidget(panel);
     } else {

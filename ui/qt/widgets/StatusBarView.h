@@ -1,6 +1,6 @@
 #pragma once
 // The status bar: one QLabel per panel of a TStatusBar, the first `firstWidth`
-// pixels wide, the last taking the rest.
+// pixels wide (0: as wide as the others), the last taking the rest.
 
 #include <QLabel>
 #include <QStatusBar>

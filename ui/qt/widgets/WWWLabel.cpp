@@ -7,6 +7,7 @@
 namespace kestrova::qt {
 
 WWWLabel::WWWLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
   QFont f = font();
   f.setUnderline(true);
   setFont(f);
@@ -18,7 +19,12 @@ WWWLabel::WWWLabel(QWidget* parent) : QLabel(parent) {
 
 void WWWLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) OpenURL(URL.toStdString());
+  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+  if (OnClick) {
+    OnClick();
+  } else {
+    OpenURL(URL.toStdString());
+  }
 }
 
 }  // namespace kestrova::qt

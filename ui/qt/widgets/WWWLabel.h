@@ -1,9 +1,10 @@
 #pragma once
-// A label that looks like a link (underlined, blue, a pointing hand over it)
-// and shows its URL with OpenURL when clicked. The URL is kept as given.
+// A label that looks like a link (underlined, blue, a pointing hand over it).
+// A click runs OnClick when it is set, else shows URL (kept as given) with OpenURL.
 
 #include <QLabel>
 #include <QString>
+#include <functional>
 
 namespace kestrova::qt {
 
@@ -12,6 +13,7 @@ class WWWLabel : public QLabel {
   explicit WWWLabel(QWidget* parent = nullptr);
 
   QString URL;
+  std::function<void()> OnClick;
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -17,6 +17,9 @@
 #include "ui/model/commands/BatchRun.h"
 #include "ui/model/commands/FileCommands.h"
 #include "ui/model/commands/WindowCommands.h"
+#include "ui/qt/dialogs/AboutBox.h"
+#include "ui/qt/dialogs/PresetsDialog.h"
+#include "ui/qt/dialogs/ProcessDialog.h"
 #include "ui/qt/widgets/ControlView.h"
 #include "ui/qt/widgets/EditView.h"
 #include "ui/qt/widgets/ImageBoxView.h"
@@ -127,6 +130,9 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   ConnectProgramOperations(form);
   ConnectWindowCommands(form);
   form.Close1.SetOnClick([this] { close(); });
+  OpenPresetsDialog = [this] { RunPresetsDialog(this, form, dialogs); };
+  OpenProcessDialog = [this] { RunProcessDialog(this, form); };
+  OpenAboutBox = [this] { RunAboutBox(this, form); };
   ConnectDialogCommands();
 
   popups_ = new PopupMenus(form, this);

@@ -54,9 +54,10 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
 
   PopupMenus* Popups() const { return popups_; }
 
-  // The dialogs of the Presets and Process image commands and the About box;
-  // each is shown modally and may stay empty (the command then opens
-  // nothing). Process image refreshes the image information afterwards.
+  // The dialogs of the Presets and Process image commands and the About box,
+  // each shown modally (the window's own by default; tests put their own or
+  // none, and then the command opens nothing). Process image refreshes the
+  // image information afterwards.
   std::function<void()> OpenPresetsDialog;
   std::function<void()> OpenProcessDialog;
   std::function<void()> OpenAboutBox;

@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <filesystem>
@@ -571,4 +572,23 @@ TEST(HelpAndWebLinks, OpenTheGuideOfTheLanguageAndTheMakersPagesWithXdgOpen) {
   EXPECT_EQ(opened("HelpMenuItem"), std::vector<std::string>{sandbox.Shared("Kestroen.html")});
   EXPECT_EQ(opened("PayPaldonation1"), std::vector<std::string>{kDonationPage});
   w.Find<QToolButton>("BitBtnEN")->click();
+}
+
+TEST(MainMenu, PresetsProcessAndAboutOpenTheirDialogsModally) {
+  TestWindow w;
+  const struct {
+    const char* item;
+    const char* dialog;
+  } rows[] = {{"Presets1", "BtnPresetsForm"}, {"Processimage1", "ProcessForm"}, {"About1", "AboutBox"}};
+  for (const auto& row : rows) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) return;
+      shown = modal->objectName();
+      modal->close();
+    });
+    Action(w, row.item)->trigger();
+    EXPECT_EQ(shown, row.dialog) << row.item;
+  }
 }

@@ -1,0 +1,39 @@
+#pragma once
+// What this system tells about itself, for the About box: the distribution
+// (from /etc/os-release), the kernel (uname), the processor (/proc/cpuinfo),
+// the user, the default language (the locale) and the total memory (sysinfo).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kestrova {
+
+struct TSystemFacts {
+  std::string distribution;  // "Debian GNU/Linux 12 (bookworm)"; empty when unknown
+  std::string kernel;        // "Linux 6.1.0-18-amd64 (x86_64)"
+  std::string processor;     // "Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz"; empty when unknown
+  int processorCount = 0;    // processors online
+  std::string userName;      // the full name of the user's account, else the login name
+  std::string locale;        // the locale the user's messages use ("pl_PL.UTF-8"; "C" when none is set)
+  std::uint64_t totalMemory = 0;  // bytes of physical memory
+};
+
+// Reads the facts of the running system.
+TSystemFacts ReadSystemFacts();
+
+// The distribution's name from the text of an os-release file: PRETTY_NAME,
+// else NAME and VERSION; quotes and backslash escapes removed.
+std::string DistributionName(std::string_view osRelease);
+// The processor's model from the text of /proc/cpuinfo ("model name", else
+// "Hardware", "cpu model" or "Processor"); empty when none is given.
+std::string ProcessorModel(std::string_view cpuInfo);
+
+// A number of bytes in kilobytes, rounded to the nearest, with `separator`
+// between groups of three digits, followed by " KB": 2147483648 bytes with ","
+// give "2,097,152 KB".
+std::string KilobytesText(std::uint64_t bytes, std::string_view separator);
+// The user's thousands separator from the locale; "," when it gives none.
+std::string UserThousandsSeparator();
+
+}  // namespace kestrova

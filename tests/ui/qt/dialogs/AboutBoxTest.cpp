@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "tests/support/TestFiles.h"
+#include "tests/ui/qt/WindowTestSupport.h"
+#include "ui/qt/dialogs/AboutBox.h"
+#include "ui/qt/widgets/WWWLabel.h"
+
+using namespace kestrova;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A folder holding one of the test's stand-ins as the version library.
+struct LibraryFolder {
+  explicit LibraryFolder(const char* behaviour) {
+    if (behaviour != nullptr) {
+      std::filesystem::copy_file(std::string(KESTROVA_FAKE_VERSION_DIR) + "/libfake_version_" + behaviour + ".so",
+                                 Path());
+    }
+  }
+  std::string Path() const { return folder / "libtavmolint.so"; }
+  // A function of the loaded stand-in that the tests read.
+  template <class F>
+  F Read(const char* name) const {
+    void* handle = ::dlopen(Path().c_str(), RTLD_NOW | RTLD_NOLOAD);
+    return handle == nullptr ? nullptr : reinterpret_cast<F>(::dlsym(handle, name));
+  }
+  int Queries() const {
+    auto count = Read<int (*)()>("FakeQueryCount");
+    return count != nullptr ? count() : 0;
+  }
+  int Polls() const {
+    auto count = Read<int (*)()>("FakePollCount");
+    return count != nullptr ? count() : 0;
+  }
+  test::TempFolder folder;
+};
+
+struct AboutBoxTest : ::testing::Test {
+  std::unique_ptr<qt::AboutBox> Open(const LibraryFolder& library) {
+    TAboutBoxSources sources = qt::AboutBox::DefaultAboutBoxSources();
+    sources.libraryPath = library.Path();
+    sources.version = "2.3.0.0";
+    sources.giveUpAfter = 300ms;
+    auto box = std::make_unique<qt::AboutBox>(form, sources);
+    box->Model().Timer1.Interval = 10;
+    box->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    return box;
+  }
+  static QString Line(qt::AboutBox& box) { return box.findChild<QLabel*>("LabelVer")->text(); }
+
+  TForm1 form;
+};
+
+}  // namespace
+
+TEST_F(AboutBoxTest, TheVersionLineShowsWhatTheLibraryAnswers) {
+  struct Case {
+    const char* behaviour;  // nullptr: no library in the folder
+    const char* line;
+  };
+  const Case cases[] = {
+      {"now", "Current version: 2.5.0.1"},
+      {"late", "Current version: 2.6.1.0"},
+      {"never", "Current version: unavailable..."},
+      {"failstart", "Current version: unavailable..."},
+      {"notext", "Current version: unavailable..."},
+      {"noanswer", ""},  // an entry point missing: as without the library
+      {nullptr, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.behaviour != nullptr ? c.behaviour : "no library");
+    const LibraryFolder library(c.behaviour);
+    auto box = Open(library);
+    QTRY_VERIFY_WITH_TIMEOUT(!box->Timer()->isActive(), 5000);
+    EXPECT_EQ(Line(*box).toStdString(), c.line);
+  }
+}
+
+TEST_F(AboutBoxTest, ALibraryThatIsNoLibraryLeavesTheLineEmpty) {
+  LibraryFolder library(nullptr);
+  test::WriteBytes(library.Path(), "\x7f" "ELF but not really");
+  auto box = Open(library);
+  EXPECT_FALSE(box->Timer()->isActive());
+  EXPECT_EQ(Line(*box), "");
+  EXPECT_EQ(box->findChild<QLabel*>("Version")->text(), "Kestrova, v2.3.0.0");
+}
+
+TEST_F(AboutBoxTest, TheWindowAnswersWhileTheQueryRunsAndClosingStopsThePolling) {
+  const LibraryFolder library("never");
+  auto box = Open(library);
+  EXPECT_EQ(Line(*box), "Checking for latest version...");
+  EXPECT_TRUE(box->Timer()->isActive());
+  bool answered = false;
+  QTimer::singleShot(20, [&answered] { answered = true; });
+  QTRY_VERIFY_WITH_TIMEOUT(answered, 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(library.Polls() >= 2, 2000);
+  EXPECT_TRUE(box->Timer()->isActive());
+  QTest::keyClick(box.get(), Qt::Key_Escape);
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_FALSE(box->Timer()->isActive());
+  EXPECT_EQ(box->Model().ModalResult(), mrOk);
+  const int polls = library.Polls();
+  QTest::qWait(60);
+  EXPECT_EQ(library.Polls(), polls);
+}
+
+TEST_F(AboutBoxTest, EachOpeningAsksOnce) {
+  const LibraryFolder library("late");
+  auto first = Open(library);
+  first->close();
+  auto second = Open(library);
+  EXPECT_EQ(library.Queries(), 2);
+  auto last = library.Read<const char* (*)()>("FakeLastQuery");
+  ASSERT_NE(last, nullptr);
+  EXPECT_STREQ(last(), "https://zandrelko.example/version q=version&p=kestro&v=2.3.0.0");
+}
+
+TEST_F(AboutBoxTest, ShowsTheProgramTheSystemAndTheWebLink) {
+  const LibraryFolder library(nullptr);
+  std::string opened;
+  form.Hooks.OpenURL = [&opened](const std::string& url) { opened = url; };
+  auto box = Open(library);
+  EXPECT_EQ(box->windowTitle(), "About...");
+  EXPECT_EQ(box->size(), QSize(277, 397));
+  EXPECT_FALSE(box->findChild<QLabel*>("Image1")->pixmap().isNull());
+  const QString system = box->findChild<QPlainTextEdit*>("MemoSys")->toPlainText();
+  EXPECT_TRUE(system.startsWith("SYSTEM INFORMATION:\nSystem: ")) << system.toStdString();
+  EXPECT_TRUE(system.contains("\nTotal memory: ")) << system.toStdString();
+  auto* web = box->findChild<qt::WWWLabel*>("LabelWeb");
+  ASSERT_NE(web, nullptr);
+  EXPECT_EQ(web->text(), "https://zandrelko.example/");
+  QTest::mouseClick(web, Qt::LeftButton);
+  EXPECT_EQ(opened, "https://zandrelko.example/");
+  // Every text fits its place.
+  for (const char* name : {"Version", "Comments", "Credits", "LabelWeb", "LabelVer"}) {
+    auto* label = box->findChild<QLabel*>(name);
+    EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
+  }
+  QTest::mouseClick(box->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+  EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(AboutBoxTest, RunAboutBoxWaitsUntilTheBoxCloses) {
+  LangIndex = lgPolish;
+  QString title;
+  QTimer::singleShot(0, [&title] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_EQ(qt::RunAboutBox(nullptr, form), mrOk);
+  LangIndex = lgEnglish;
+  EXPECT_EQ(title, "O programie...");
+}
