@@ -19,6 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -53,7 +54,9 @@ void WriteText(const fs::path& path, const std::string& text) {
 // The folder the runs of this process work in, each in a sub-folder.
 fs::path BenchFolder() { return fs::temp_directory_path() / ("kestrova-bench-scale-" + std::to_string(::getpid())); }
 
-// A fresh folder holding the project and a captions file of `captions` lines.
+// A fresh folder holding the project and a captions file of `captions` lines,
+// all of one length ("Button 000001", ...), so that every button costs the
+// same whatever the count.
 // Every run writes into a folder of its own: files deleted just before would
 // make some file systems (ext4) search longer for free inodes.
 fs::path PrepareFolder(long captions, int run) {
@@ -62,7 +65,10 @@ fs::path PrepareFolder(long captions, int run) {
   fs::create_directories(folder);
   WriteText(folder / "bench.btn", kProject);
   std::string lines;
-  for (long i = 0; i < captions; ++i) lines.append("Button ").append(std::to_string(i + 1)).append("\r\n");
+  for (long i = 1; i <= captions; ++i) {
+    const std::string number = std::to_string(i);
+    lines.append("Button ").append(6 - std::min<std::size_t>(number.size(), 6), '0').append(number).append("\r\n");
+  }
   WriteText(folder / "captions.txt", lines);
   return folder;
 }
