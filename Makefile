@@ -30,8 +30,8 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# The GIF painter tests (the code that runs threads) built with ThreadSanitizer;
-# only the libraries they need are built.
+# The tests of the code that runs threads (the GIF painters, saving many images
+# at once) built with ThreadSanitizer; only the libraries they need are built.
 tsan: deps
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTROVA_TSAN=ON -DKESTROVA_TESTS=ON -DKESTROVA_BENCH=OFF
 	cmake --build $(TSAN_DIR) -j $(JOBS)

@@ -69,9 +69,9 @@ void BM_ButtonReduceOctreeFloydSteinberg(benchmark::State& state) {
 }
 
 void BM_ButtonEncodeGif(benchmark::State& state) {
-  GIFDefaultColorReduction = TColorReduction::rmQuantize;
   PerButton(state, [](const Bitmap& button) {
-    benchmark::DoNotOptimize(EncodeGif(button, TDitherMode::dmFloydSteinberg, TGIFCompression::gcLZW));
+    benchmark::DoNotOptimize(
+        EncodeGif(button, TColorReduction::rmQuantize, TDitherMode::dmFloydSteinberg, TGIFCompression::gcLZW));
   });
 }
 

@@ -38,7 +38,7 @@ int FontPixelSize(int points) {
 void FontEngine::FaceDeleter::operator()(FT_FaceRec_* face) const { FT_Done_Face(face); }
 
 FontEngine& FontEngine::Instance() {
-  static FontEngine engine;
+  thread_local FontEngine engine;
   return engine;
 }
 

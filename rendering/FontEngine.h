@@ -1,7 +1,8 @@
 #pragma once
 // The fonts canvas text is written with: fontconfig picks the face for a
 // logical font's family and style, FreeType scales it at 96 DPI. Faces and
-// their sizes are kept for later calls; the engine serves one thread.
+// their sizes are kept for later calls. Each thread has an engine of its own
+// (FreeType objects serve one thread), so threads may draw text at once.
 
 #include <map>
 #include <memory>
@@ -22,6 +23,7 @@ int FontPixelSize(int points);
 
 class FontEngine {
  public:
+  // The calling thread's engine.
   static FontEngine& Instance();
 
   // The face matched for the font's name and style, at its size and quality.

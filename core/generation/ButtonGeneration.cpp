@@ -45,6 +45,25 @@ void CheckTilesInsideBase(const ButtonSetInput& input, int count) {
   }
 }
 
+int ButtonCountOf(const ButtonSetInput& input) {
+  return CountButtons(static_cast<int>(input.lines.size()), input.linesPerButton);
+}
+
+// The checks of CheckButtonSet when `held` of the buttons are in memory at once.
+void CheckButtons(const ButtonSetInput& input, int held) {
+  const int count = ButtonCountOf(input);
+  if (count == 0) return;
+  if (input.base == nullptr || input.base->Empty()) throw GenerationError("There is no base image.");
+  if (input.cut.on) CheckCutSize(input.cut);
+  const TSize size = ButtonSize(input);
+  const std::int64_t w = size.cx, h = size.cy;
+  if (w * h > Bitmap::kMaxPixels / std::max(held, 1)) {
+    throw GenerationError(std::to_string(count) + " buttons of " + SizeText(w, h) +
+                          " pixels would take more memory than one run may use.");
+  }
+  if (input.cut.on) CheckTilesInsideBase(input, count);
+}
+
 }  // namespace
 
 int CountButtons(int lineCount, int linesPerButton) {
@@ -127,23 +146,25 @@ GeneratedButton GenerateButton(const ButtonSetInput& input, int button) {
   return result;
 }
 
-void CheckButtonSet(const ButtonSetInput& input) {
-  const int count = CountButtons(static_cast<int>(input.lines.size()), input.linesPerButton);
-  if (count == 0) return;
-  if (input.base == nullptr || input.base->Empty()) throw GenerationError("There is no base image.");
-  if (input.cut.on) CheckCutSize(input.cut);
-  const std::int64_t w = input.cut.on ? TileWidth(input.cut) : input.base->Width();
-  const std::int64_t h = input.cut.on ? TileHeight(input.cut) : input.base->Height();
-  if (w * h > Bitmap::kMaxPixels / count) {
-    throw GenerationError(std::to_string(count) + " buttons of " + SizeText(w, h) +
-                          " pixels would take more memory than one run may use.");
-  }
-  if (input.cut.on) CheckTilesInsideBase(input, count);
+void CheckButtonSet(const ButtonSetInput& input) { CheckButtons(input, ButtonCountOf(input)); }
+
+void CheckButtonsOneByOne(const ButtonSetInput& input) { CheckButtons(input, 1); }
+
+TSize ButtonSize(const ButtonSetInput& input) {
+  if (input.cut.on) return TSize{TileWidth(input.cut), TileHeight(input.cut)};
+  return input.base ? TSize{input.base->Width(), input.base->Height()} : TSize{};
+}
+
+bool DrawsCaptionText(const ButtonSetInput& input) {
+  if (ButtonCountOf(input) == 0) return false;
+  if (!input.caption.ignoreBlank) return true;
+  return std::any_of(input.lines.begin(), input.lines.end(),
+                     [](const std::string& line) { return !TrimControls(line).empty(); });
 }
 
 std::vector<GeneratedButton> GenerateButtonSet(const ButtonSetInput& input) {
   CheckButtonSet(input);
-  const int count = CountButtons(static_cast<int>(input.lines.size()), input.linesPerButton);
+  const int count = ButtonCountOf(input);
   std::vector<GeneratedButton> buttons;
   buttons.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) buttons.push_back(GenerateButton(input, i));

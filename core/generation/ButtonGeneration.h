@@ -10,6 +10,7 @@
 #include "core/generation/CaptionLayout.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Color.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -82,9 +83,16 @@ void ApplyPostEffect(Bitmap& button, const PostEffect& effect);
 GeneratedButton GenerateButton(const ButtonSetInput& input, int button);
 
 // Raises GenerationError for a set that cannot be made: buttons but no base
-// image, a cut size below 1 x 1, a tile whose source lies wholly outside the base image, or buttons
-// holding more pixels together than one bitmap may.
+// image, a cut size below 1 x 1, a tile whose source lies wholly outside the
+// base image, or buttons holding more pixels together than one bitmap may.
 void CheckButtonSet(const ButtonSetInput& input);
+// The same for buttons made, used and dropped one at a time: only one button
+// must not hold more pixels than a bitmap may.
+void CheckButtonsOneByOne(const ButtonSetInput& input);
+// The size of every button: the cut size, or the base image's size.
+TSize ButtonSize(const ButtonSetInput& input);
+// Whether making the buttons draws a caption line (and so needs the font).
+bool DrawsCaptionText(const ButtonSetInput& input);
 // Every button, in order, after CheckButtonSet.
 std::vector<GeneratedButton> GenerateButtonSet(const ButtonSetInput& input);
 

@@ -5,6 +5,7 @@
 
 #include "core/support/StrLib.h"
 #include "rendering/Canvas.h"
+#include "rendering/FontEngine.h"
 
 namespace kestrova {
 
@@ -14,6 +15,13 @@ namespace {
 constexpr std::int64_t kFarOff = std::int64_t{1} << 30;
 
 int ToInt(std::int64_t v) { return static_cast<int>(std::clamp(v, -kFarOff, kFarOff)); }
+
+// The style's font at the quality its anti-aliasing asks for.
+TFont CaptionFont(const CaptionStyle& style) {
+  TFont font = style.font;
+  font.quality = style.antialias ? fqAntialiased : fqNonAntialiased;
+  return font;
+}
 
 }  // namespace
 
@@ -42,8 +50,7 @@ void DrawCaption(Bitmap& bitmap, const std::vector<std::string>& lines, const Ca
   if (bitmap.Empty()) return;
   TCanvas canvas(bitmap);
   canvas.Brush.style = BrushStyle::bsClear;
-  canvas.Font = style.font;
-  canvas.Font.quality = style.antialias ? fqAntialiased : fqNonAntialiased;
+  canvas.Font = CaptionFont(style);
   const std::vector<std::string> drawn = LinesToDraw(lines, style.ignoreBlank);
   const int n = static_cast<int>(drawn.size());
   const TSize area{bitmap.Width(), bitmap.Height()};
@@ -60,5 +67,7 @@ void DrawCaption(Bitmap& bitmap, const std::vector<std::string>& lines, const Ca
     canvas.TextOut(p.x, p.y, line);
   }
 }
+
+void LoadCaptionFont(const CaptionStyle& style) { FontEngine::Instance().Get(CaptionFont(style)); }
 
 }  // namespace kestrova

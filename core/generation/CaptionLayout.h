@@ -49,4 +49,8 @@ std::vector<std::string> LinesToDraw(const std::vector<std::string>& lines, bool
 // drawn on an empty bitmap. Raises FontError when the font cannot be loaded.
 void DrawCaption(Bitmap& bitmap, const std::vector<std::string>& lines, const CaptionStyle& style);
 
+// Loads the font DrawCaption draws with on the calling thread, so that a font
+// that cannot be used shows before any button is drawn: raises FontError then.
+void LoadCaptionFont(const CaptionStyle& style);
+
 }  // namespace kestrova

@@ -29,8 +29,10 @@ Bitmap DecodeGif(std::span<const std::uint8_t> file) {
   return *first;
 }
 
-std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TDitherMode dither, TGIFCompression compression) {
+std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
+                                    TGIFCompression compression) {
   TGIFImage gif;
+  gif.ColorReduction = reduction;
   gif.DitherMode = dither;
   gif.Compression = compression;
   gif.Assign(bitmap);

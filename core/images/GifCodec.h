@@ -23,9 +23,11 @@ TGIFCompression CompressionForIndex(int index);
 // "GIF file contains no image" when the file holds no picture.
 Bitmap DecodeGif(std::span<const std::uint8_t> file);
 
-// A GIF image created now (it takes the unit's default colour reduction) with
-// the given dithering and compression, holding the bitmap as its one frame;
-// the whole file. Raises GIFException.
-std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TDitherMode dither, TGIFCompression compression);
+// A GIF image with the given colour reduction, dithering and compression
+// (the unit's defaults for the rest), holding the bitmap as its one frame; the
+// whole file. Raises GIFException. Sets no default, so that several threads
+// may encode at once.
+std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
+                                    TGIFCompression compression);
 
 }  // namespace kestrova

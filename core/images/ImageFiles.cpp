@@ -71,6 +71,12 @@ bool Guarded(std::string& errorText, Step step) {
   return false;
 }
 
+bool SavePicture(PictureKind kind, const std::string& fileName, const Bitmap* bitmap,
+                 const ImageWriteOptions& options, std::string& errorText) {
+  if (!bitmap) return false;
+  return WriteEncodedPicture(fileName, EncodePicture(kind, *bitmap, options), errorText);
+}
+
 }  // namespace
 
 void ShowErrorBox(const std::string& text) {
@@ -124,32 +130,57 @@ bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText
   return Guarded(errorText, [&] { *target = DecodeGif(BytesOf(ReadWholeFile(fileName))); });
 }
 
+EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options) {
+  EncodedPicture picture;
+  picture.ok = Guarded(picture.errorText, [&] {
+    switch (kind) {
+      case PictureKind::Gif:
+        picture.bytes = EncodeGif(bitmap, ColorReductionForIndex(options.gifColorReduction),
+                                  DitherModeForIndex(options.gifDither), CompressionForIndex(options.gifCompression));
+        return;
+      case PictureKind::Jpeg: picture.bytes = EncodeJpeg(bitmap, options.jpegQuality); return;
+      case PictureKind::Png:
+        picture.bytes =
+            EncodePng(bitmap, PngWriteOptions{options.pngCompressionLevel, options.pngTransparent,
+                                              options.pngTransparentColor});
+        return;
+      default: picture.bytes = EncodeBmp(bitmap); return;
+    }
+  });
+  return picture;
+}
+
+bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText) {
+  if (!picture.ok) {
+    errorText = picture.errorText;
+    return false;
+  }
+  return Guarded(errorText, [&] { WriteWholeFile(fileName, picture.bytes); });
+}
+
+void SetGifDefaults(const ImageWriteOptions& options) {
+  GIFDefaultColorReduction = ColorReductionForIndex(options.gifColorReduction);
+}
+
 bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
              std::string& errorText) {
   if (!bitmap) return false;
-  GIFDefaultColorReduction = ColorReductionForIndex(options.gifColorReduction);
-  return Guarded(errorText, [&] {
-    WriteWholeFile(fileName, EncodeGif(*bitmap, DitherModeForIndex(options.gifDither),
-                                       CompressionForIndex(options.gifCompression)));
-  });
+  SetGifDefaults(options);
+  return SavePicture(PictureKind::Gif, fileName, bitmap, options, errorText);
 }
 
 bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText) {
-  if (!bitmap) return false;
-  return Guarded(errorText, [&] { WriteWholeFile(fileName, EncodeBmp(*bitmap)); });
+  return SavePicture(PictureKind::WindowsBitmap, fileName, bitmap, ImageWriteOptions(), errorText);
 }
 
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
               std::string& errorText) {
-  if (!bitmap) return false;
-  return Guarded(errorText, [&] { WriteWholeFile(fileName, EncodeJpeg(*bitmap, options.jpegQuality)); });
+  return SavePicture(PictureKind::Jpeg, fileName, bitmap, options, errorText);
 }
 
 bool SavePng(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
              std::string& errorText) {
-  if (!bitmap) return false;
-  const PngWriteOptions png{options.pngCompressionLevel, options.pngTransparent, options.pngTransparentColor};
-  return Guarded(errorText, [&] { WriteWholeFile(fileName, EncodePng(*bitmap, png)); });
+  return SavePicture(PictureKind::Png, fileName, bitmap, options, errorText);
 }
 
 void SaveBaseImage(BaseImageHost& host, const ImageWriteOptions& options, const std::string& fileName) {

@@ -14,9 +14,11 @@
 // on failure, return false with the error's message in it. A reader changes
 // its target only when the whole file was read.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/files/SettingsRecord.h"
 #include "rendering/Bitmap.h"
@@ -83,16 +85,34 @@ bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText
 // is given. The file is written only once the whole picture was encoded.
 //
 // SaveGif first sets the GIF unit's default colour reduction from the option
-// (ColorReductionForIndex) and leaves it so: every GIF image created later
-// starts with it.
+// (SetGifDefaults) and leaves it so: every GIF image created later starts with
+// it.
 bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
              std::string& errorText);
+// The GIF unit's default colour reduction := the one the options select
+// (ColorReductionForIndex).
+void SetGifDefaults(const ImageWriteOptions& options);
 // A Windows bitmap file in the bitmap's own pixel format (no options).
 bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText);
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
               std::string& errorText);
 bool SavePng(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
              std::string& errorText);
+
+// The writers in two steps, for saving many pictures: encoding, which changes
+// no shared state (the GIF colour reduction comes from the options, not from
+// the unit's default) and so may run on several threads at once, and writing
+// the file. For a Gif, Jpeg, Png or WindowsBitmap kind they give the file and
+// the error text of SaveGif, SaveJpeg, SavePng or SaveBmp; only SaveGif's
+// setting of the default is left to the caller.
+struct EncodedPicture {
+  bool ok = false;
+  std::vector<std::uint8_t> bytes;  // the whole file
+  std::string errorText;            // why encoding failed
+};
+EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options);
+// Writes the encoded file; false with the error text of encoding or writing.
+bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText);
 
 // Writes the base image by the name's extension and reports errors itself in
 // message boxes. A Windows bitmap written becomes the base-image file

@@ -65,6 +65,28 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
   return -1;
 }
 
+// Writes a file of a name that is not taken yet in one step: an unnamed file
+// made in the folder takes the name once it holds every byte. This changes
+// the folder once, where a named temporary file changes it twice (made, then
+// renamed); threads writing into one folder wait for each other on every
+// change. False, with nothing left behind, whenever this way does not work
+// (the name is taken, by a file, a folder or a link; the file system keeps no
+// unnamed files; /proc is missing; any error): the caller then takes the
+// usual way, which also gives the reason of a failure.
+bool WriteNewFileInOneStep(const std::string& path, std::string_view bytes) {
+  const std::string folder = FolderPart(path);
+  FdCloser file{::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)};
+  if (file.fd < 0 || !WriteAll(file.fd, bytes)) return false;
+  // Linking the descriptor itself needs a privilege; its /proc entry does not.
+  const std::string self = "/proc/self/fd/" + std::to_string(file.fd);
+  if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) != 0) return false;
+  const int fd = file.fd;
+  file.fd = -1;
+  if (::close(fd) == 0) return true;
+  ::unlink(path.c_str());
+  return false;
+}
+
 // Gives `status` and, when asked for, the reason.
 ReadStatus ReadFailure(ReadStatus status, const std::string& text, std::string* reason) {
   if (reason) *reason = text;
@@ -132,6 +154,7 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::strin
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason) {
+  if (WriteNewFileInOneStep(path, bytes)) return true;
   const std::string target = ReplacedPath(path);
   std::string tempPath;
   FdCloser temp{CreateTemporary(target, tempPath)};

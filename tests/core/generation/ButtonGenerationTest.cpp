@@ -61,6 +61,45 @@ TEST(CheckButtonSet, TilesMustTouchTheBaseAndFitInMemory) {
   EXPECT_THROW(CheckButtonSet(huge), GenerationError);
 }
 
+TEST(CheckButtonsOneByOne, OnlyOneButtonMustFitInMemory) {
+  // 300 tiles of 1000 x 1000 pixels side by side, each touching the base image:
+  // 3 x 10^8 pixels together, more than one bitmap may hold.
+  const Bitmap base(300000, 1);
+  ButtonSetInput input = Input(base, std::vector<std::string>(300, "x"));
+  input.cut = CutSettings{true, cmHorizontalStrip, 1000, 1000, 0, 0, 1};
+  EXPECT_THROW(CheckButtonSet(input), GenerationError);
+  EXPECT_NO_THROW(CheckButtonsOneByOne(input));
+  input.cut.width = input.cut.height = 20000;  // one tile over the limit
+  EXPECT_THROW(CheckButtonsOneByOne(input), GenerationError);
+  // The other checks hold as well.
+  input.cut.width = 0;
+  EXPECT_THROW(CheckButtonsOneByOne(input), GenerationError);
+  input.cut.width = 1000;
+  input.cut.left = 300000;
+  EXPECT_THROW(CheckButtonsOneByOne(input), GenerationError);
+  input.base = nullptr;
+  EXPECT_THROW(CheckButtonsOneByOne(input), GenerationError);
+}
+
+TEST(DrawsCaptionText, UnlessEveryLineIsBlankAndBlankLinesAreIgnored) {
+  const Bitmap base = Coordinates(8, 8);
+  const struct {
+    std::vector<std::string> lines;
+    bool ignoreBlank;
+    bool draws;
+  } cases[] = {
+      {{}, false, false},
+      {{" ", ""}, false, true},
+      {{" ", "\t"}, true, false},
+      {{" ", "", "x"}, true, true},
+  };
+  for (const auto& c : cases) {
+    ButtonSetInput input = Input(base, c.lines);
+    input.caption.ignoreBlank = c.ignoreBlank;
+    EXPECT_EQ(DrawsCaptionText(input), c.draws) << c.lines.size() << c.ignoreBlank;
+  }
+}
+
 TEST(GenerateButtonSet, SameInputGivesTheSameBitmaps) {
   const Bitmap base = Coordinates(48, 20);
   ButtonSetInput input = Input(base, {"One", "Two"});

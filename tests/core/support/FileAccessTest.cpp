@@ -60,3 +60,25 @@ TEST(WriteFileAtomically, NamesUpToTheSystemsLimitAreWrittenAndFailuresSayWhy) {
   // Nothing is left behind by the failures.
   EXPECT_EQ(ListFolder(folder.Path()), "blocker " + std::string(255, 'n') + " sub ");
 }
+
+TEST(WriteFileAtomically, ANewFileGetsTheBitsTheUmaskAllowsAndNothingIsLeftBeside) {
+  TempFolder folder;
+  const mode_t oldMask = ::umask(027);
+  const struct {
+    std::string name;
+    std::string bytes;
+  } cases[] = {{"new.gif", "GIF89a"}, {"empty", ""}, {"big", std::string(1 << 20, 'b')}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteFileAtomically(folder / c.name, c.bytes)) << c.name;
+    struct stat st {};
+    ASSERT_EQ(::stat((folder / c.name).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u) << c.name;
+    EXPECT_EQ(ReadBytes(folder / c.name), c.bytes) << c.name;
+  }
+  ::umask(oldMask);
+  // A name held by a link to nowhere is taken over, as before.
+  ASSERT_EQ(::symlink((folder / "gone").c_str(), (folder / "dangling").c_str()), 0);
+  ASSERT_TRUE(WriteFileAtomically(folder / "dangling", "x"));
+  EXPECT_EQ(ReadBytes(folder / "dangling"), "x");
+  EXPECT_EQ(ListFolder(folder.Path()), "big dangling empty new.gif ");
+}

@@ -40,20 +40,6 @@ CaptionStyle CaptionStyleFromControls(const TForm1& f) {
   return style;
 }
 
-ButtonSetInput InputFromControls(const TForm1& f) {
-  ButtonSetInput input;
-  input.lines = f.MemoTxt.Lines();
-  input.linesPerButton = f.RxSpinEditRPB.Value();
-  input.cut = CutSettings{f.cbCut.Checked(),           f.RGCutMode.ItemIndex(),     f.RxSpinEditCutX.Value(),
-                          f.RxSpinEditCutY.Value(),    f.RxSpinEditCutX0.Value(),   f.RxSpinEditCutY0.Value(),
-                          f.RxSpinEditMX.Value()};
-  const TSettings& s = f.CurrentSettings;
-  input.post = PostEffect{s.postBNopacity, s.postBNx, s.postBNy, s.postBNColorBG, s.postBNColorBL};
-  input.caption = CaptionStyleFromControls(f);
-  input.base = &f.ImageBase.Picture();
-  return input;
-}
-
 JoinLayout JoinLayoutFromControls(const TForm1& f) {
   return JoinLayout{f.RGDisplay.ItemIndex(), f.RxSpinEditMX.Value(), f.RxSpinEditMarSize.Value(),
                     f.RxSpinEditGapSize.Value(), f.ColorBitBtnBK.GlyphColor()};
@@ -123,7 +109,7 @@ void JoinPerImage(TForm1& form, const JoinLayout& layout, int perImage) {
 }
 
 void MakePreviews(TForm1& form) {
-  std::vector<GeneratedButton> buttons = GenerateButtonSet(InputFromControls(form));
+  std::vector<GeneratedButton> buttons = GenerateButtonSet(ButtonInputFromControls(form));
   AddButtonPreviews(form, buttons);
   const JoinLayout layout = JoinLayoutFromControls(form);
   if (form.RGImgPerBtn.ItemIndex() == 1) JoinAllInOne(form, layout);
@@ -139,6 +125,20 @@ void ReportFailure(TForm1& form, const std::string& reason) {
 
 }  // namespace
 
+ButtonSetInput ButtonInputFromControls(const TForm1& f) {
+  ButtonSetInput input;
+  input.lines = f.MemoTxt.Lines();
+  input.linesPerButton = f.RxSpinEditRPB.Value();
+  input.cut = CutSettings{f.cbCut.Checked(),           f.RGCutMode.ItemIndex(),     f.RxSpinEditCutX.Value(),
+                          f.RxSpinEditCutY.Value(),    f.RxSpinEditCutX0.Value(),   f.RxSpinEditCutY0.Value(),
+                          f.RxSpinEditMX.Value()};
+  const TSettings& s = f.CurrentSettings;
+  input.post = PostEffect{s.postBNopacity, s.postBNx, s.postBNy, s.postBNColorBG, s.postBNColorBL};
+  input.caption = CaptionStyleFromControls(f);
+  input.base = &f.ImageBase.Picture();
+  return input;
+}
+
 int CaptionLineCount(const TForm1& form) { return form.MemoTxt.LineCount(); }
 
 int ButtonCount(const TForm1& form) { return CountButtons(CaptionLineCount(form), form.RxSpinEditRPB.Value()); }
@@ -149,8 +149,14 @@ int OutputFileCount(const TForm1& form) {
 
 bool GenerateButtons(TForm1& form) {
   form.MapRects.clear();
+  if (!ReportingGenerationErrors(form, [&form] { MakePreviews(form); })) return false;
+  form.ArrangePreviews();
+  return true;
+}
+
+bool ReportingGenerationErrors(TForm1& form, const std::function<void()>& step) {
   try {
-    MakePreviews(form);
+    step();
   } catch (const FontError& e) {
     ReportFailure(form, "the caption font \"" + form.MemoTxt.Font().name + "\" cannot be used: " + e.what());
     return false;
@@ -161,7 +167,6 @@ bool GenerateButtons(TForm1& form) {
     ReportFailure(form, e.what());
     return false;
   }
-  form.ArrangePreviews();
   return true;
 }
 

@@ -2,6 +2,10 @@
 // Generating the buttons from the window's controls into the output panel,
 // and the counts of caption lines, buttons and output files the window shows.
 
+#include <functional>
+
+#include "core/generation/ButtonGeneration.h"
+
 namespace kestrova {
 
 class TForm1;
@@ -26,5 +30,14 @@ int OutputFileCount(const TForm1& form);
 // through ShowMessageOrLog, the panel and MapRects are left empty, and the
 // result is false.
 bool GenerateButtons(TForm1& form);
+
+// What the buttons are made from, as the controls hold it (the post effect
+// from CurrentSettings); the base image is the window's, not a copy.
+ButtonSetInput ButtonInputFromControls(const TForm1& form);
+
+// Runs a step of making buttons; when it fails as GenerateButtons may, reports
+// the failure as GenerateButtons does (the panel and MapRects emptied) and
+// gives false.
+bool ReportingGenerationErrors(TForm1& form, const std::function<void()>& step);
 
 }  // namespace kestrova

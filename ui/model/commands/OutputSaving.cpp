@@ -1,13 +1,18 @@
 #include "ui/model/commands/OutputSaving.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/generation/OutputNames.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
+#include "core/support/OrderedWork.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/language/FormatText.h"
 #include "ui/model/language/Language.h"
@@ -31,28 +36,63 @@ std::string CurrentFolder() {
   return error || folder.empty() ? std::string("./") : folder;
 }
 
-bool WriteImage(const TForm1& form, int format, const std::string& path, const Bitmap& picture,
-                std::string& errorText) {
+// The images on their way (being made and encoded, or encoded and waiting to
+// be written) hold at most about this many pixels together, though at least
+// one is always on its way: large images take fewer threads.
+constexpr std::int64_t kPixelsAtOnce = std::int64_t{1} << 22;
+// How many images may be on their way per thread.
+constexpr int kAheadPerThread = 8;
+
+PictureKind KindOf(int format) {
   switch (format) {
-    case ofBmp: return SaveBmp(path, &picture, errorText);
-    case ofGif: return SaveGif(path, &picture, form.WriteOptions(), errorText);
-    case ofJpeg: return SaveJpeg(path, &picture, form.WriteOptions(), errorText);
-    default: return SavePng(path, &picture, form.WriteOptions(), errorText);
+    case ofBmp: return PictureKind::WindowsBitmap;
+    case ofGif: return PictureKind::Gif;
+    case ofJpeg: return PictureKind::Jpeg;
+    default: return PictureKind::Png;
   }
 }
 
 std::string ErrorSavingText() { return Lang(LangMessages[lmSaveError]); }
 
-// Writes every preview; false when any failed (each failure reported).
-bool WriteImages(const TForm1& form, const std::string& folder, int format) {
-  bool failed = false;
-  for (int k = 0; k < form.ScrollBox2.ImageCount(); ++k) {
-    const std::string path = folder + OutputImageFileName(form, k);
-    std::string errorText;
-    if (WriteImage(form, format, path, form.ScrollBox2.Image(k).Picture(), errorText)) continue;
-    failed = true;
-    ShowMessageOrLog(ErrorSavingText() + FormatTag(format) + path + "\r\n" + errorText, mtError, mbOK);
+// How many images may be on their way at once: `most`, fewer when they are large.
+int ImagesAtOnce(const TOutputImages& images, int most) {
+  std::int64_t largest = 1;
+  for (int k = 0; k < images.Count(); ++k) {
+    const TSize size = images.Size(k);
+    largest = std::max(largest, static_cast<std::int64_t>(size.cx) * size.cy);
   }
+  return static_cast<int>(std::clamp<std::int64_t>(kPixelsAtOnce / largest, 1, most));
+}
+
+// Encodes the images on the worker threads while the calling thread writes
+// the files one after the other, in image order, and reports each failure;
+// false when any failed. One thread writing keeps the file system from making
+// the others wait (each new file changes the folder), and leaves the files as
+// one thread would, also when two images have one name.
+bool WriteImages(const TForm1& form, const TOutputImages& images, const std::string& folder,
+                 const std::vector<std::string>& names, int format) {
+  const ImageWriteOptions options = form.WriteOptions();
+  // What saving each GIF would leave behind, set before the threads start.
+  if (format == ofGif) SetGifDefaults(options);
+  const PictureKind kind = KindOf(format);
+  const int threads = WorkerThreadCount();
+  const int ahead = ImagesAtOnce(images, kAheadPerThread * threads);
+  std::vector<EncodedPicture> encoded(static_cast<std::size_t>(ahead));
+  auto slotOf = [&](int k) -> EncodedPicture& { return encoded[static_cast<std::size_t>(k % ahead)]; };
+  bool failed = false;
+  RunInOrder(
+      images.Count(), std::min(threads, ahead), ahead,
+      [&](int k) {
+        images.UsePicture(k, [&](const Bitmap& picture) { slotOf(k) = EncodePicture(kind, picture, options); });
+      },
+      [&](int k) {
+        const std::string path = folder + names[static_cast<std::size_t>(k)];
+        std::string errorText;
+        const bool written = WriteEncodedPicture(path, std::exchange(slotOf(k), EncodedPicture()), errorText);
+        if (written) return;
+        failed = true;
+        ShowMessageOrLog(ErrorSavingText() + FormatTag(format) + path + "\r\n" + errorText, mtError, mbOK);
+      });
   return !failed;
 }
 
@@ -62,20 +102,20 @@ std::string PagePath(const TForm1& form, const std::string& folder) {
 }
 
 // Writes the test page or the image-map page; false when it could not be written.
-bool WritePage(const TForm1& form, const std::string& path) {
+bool WritePage(const TForm1& form, const std::string& path, const TPageInput& input) {
   const bool map = form.cbHTMLMap.Checked() && form.RGImgPerBtn.ItemIndex() > 0;
   std::string reason;
-  if (WriteFileAtomically(path, map ? BuildMapPage(form) : BuildTestPage(form), &reason)) return true;
+  if (WriteFileAtomically(path, map ? BuildMapPage(input) : BuildTestPage(input), &reason)) return true;
   ShowMessageOrLog(ErrorSavingText() + "\r\n" + path + "\r\nCannot write file (" + reason + ")", mtError, mbOK);
   return false;
 }
 
 // One text for each image whose file name an earlier image of the run has.
-std::vector<std::string> NameCollisions(const TForm1& form) {
+std::vector<std::string> NameCollisions(const std::vector<std::string>& names) {
   std::vector<std::string> texts;
-  std::unordered_map<std::string, int> first;
-  for (int k = 0; k < form.ScrollBox2.ImageCount(); ++k) {
-    const std::string name = OutputImageFileName(form, k);
+  std::unordered_map<std::string_view, int> first;
+  for (int k = 0; k < static_cast<int>(names.size()); ++k) {
+    const std::string& name = names[static_cast<std::size_t>(k)];
     const auto [earlier, isNew] = first.emplace(name, k);
     if (isNew) continue;
     texts.push_back(FormatText(Lang(LangMessages[lmNameCollision]),
@@ -85,8 +125,8 @@ std::vector<std::string> NameCollisions(const TForm1& form) {
 }
 
 // A warning for the images that replace others: one log line each, or one box.
-bool ReportNameCollisions(const TForm1& form) {
-  const std::vector<std::string> texts = NameCollisions(form);
+bool ReportNameCollisions(const std::vector<std::string>& names) {
+  const std::vector<std::string> texts = NameCollisions(names);
   if (texts.empty()) return false;
   if (ShellMode) {
     for (const std::string& text : texts) ShowMessageOrLog(text, mtWarning, mbOK);
@@ -100,9 +140,10 @@ bool ReportNameCollisions(const TForm1& form) {
 
 }  // namespace
 
-std::string OutputImageFileName(const TForm1& form, int k) {
-  const std::string& caption = form.ScrollBox2.Image(k).Hint();
-  return BuildOutputName(form.EditPrefix.Text(), form.EditPostfix.Text(), caption, form.cbNoCapts.Checked(),
+TSize TPanelImages::Size(int k) const { return TSize{Picture(k).Width(), Picture(k).Height()}; }
+
+std::string OutputImageFileName(const TForm1& form, const std::string& hint, int k) {
+  return BuildOutputName(form.EditPrefix.Text(), form.EditPostfix.Text(), hint, form.cbNoCapts.Checked(),
                          form.cbNumber.Checked(), form.cbLower.Checked(), k + 1LL) +
          OutputExtension(form.RG1.ItemIndex());
 }
@@ -114,8 +155,10 @@ std::string OutputFolder(const TForm1& form) {
   return folder;
 }
 
-bool SaveGeneratedImages(TForm1& form) {
-  if (form.ScrollBox2.Empty()) return true;
+bool SaveGeneratedImages(TForm1& form) { return SaveImages(form, TPanelImages(form)); }
+
+bool SaveImages(TForm1& form, const TOutputImages& images) {
+  if (images.Count() == 0) return true;
   const std::string folder = OutputFolder(form);
   if (form.cbForceDir.Checked()) {
     std::error_code ignored;  // a folder that cannot be made fails each file's write
@@ -127,14 +170,15 @@ bool SaveGeneratedImages(TForm1& form) {
                      mtError, mbOK);
     return false;
   }
-  const bool collisions = ReportNameCollisions(form);
-  bool ok = WriteImages(form, folder, format);
+  std::vector<std::string> names = OutputFileNames(form, images);
+  const bool collisions = ReportNameCollisions(names);
+  bool ok = WriteImages(form, images, folder, names, format);
   std::string pagePath;
   bool pageWritten = false;
   // A page beside images that failed would show stale files.
   if (ok && form.cbHTML.Checked()) {
     pagePath = PagePath(form, folder);
-    pageWritten = WritePage(form, pagePath);
+    pageWritten = WritePage(form, pagePath, PageInput(form, images, std::move(names)));
     ok = pageWritten;
   }
   ok = ok && !collisions;
@@ -147,7 +191,14 @@ bool SaveGeneratedImages(TForm1& form) {
   return ok;
 }
 
-TPageInput PageInput(const TForm1& form) {
+std::vector<std::string> OutputFileNames(const TForm1& form, const TOutputImages& images) {
+  std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(images.Count()));
+  for (int k = 0; k < images.Count(); ++k) names.push_back(OutputImageFileName(form, images.Hint(k), k));
+  return names;
+}
+
+TPageInput PageInput(const TForm1& form, const TOutputImages& images, std::vector<std::string> fileNames) {
   TPageInput in;
   in.projectFile = form.CurrentSettings.projectfile;
   in.joinMode = form.RGImgPerBtn.ItemIndex();
@@ -159,13 +210,19 @@ TPageInput PageInput(const TForm1& form) {
   in.buttonsPerImage = form.RxSpinEditBtnPerImg.Value();
   in.buttonCount = ButtonCount(form);
   in.captionLines = form.MemoTxt.Lines();
-  for (int i = 0; i < form.ScrollBox2.ImageCount(); ++i) {
-    const TImage& image = form.ScrollBox2.Image(i);
-    in.images.push_back(
-        TPageImage{OutputImageFileName(form, i), image.Hint(), image.Picture().Width(), image.Picture().Height()});
+  in.images.reserve(fileNames.size());
+  for (int i = 0; i < images.Count(); ++i) {
+    const TSize size = images.Size(i);
+    std::string& fileName = fileNames[static_cast<std::size_t>(i)];
+    in.images.push_back(TPageImage{std::move(fileName), images.Hint(i), size.cx, size.cy});
   }
   in.mapRects = form.MapRects;
   return in;
+}
+
+TPageInput PageInput(const TForm1& form) {
+  const TPanelImages images(form);
+  return PageInput(form, images, OutputFileNames(form, images));
 }
 
 std::string BuildTestPage(const TForm1& form) { return BuildTestPage(PageInput(form)); }

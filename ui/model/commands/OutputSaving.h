@@ -2,16 +2,48 @@
 // The output files of a generation: their names, writing them into the output
 // folder with the test page, and the names list that shows what a save writes.
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/generation/TestPages.h"
+#include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 #include "ui/model/form/MainForm.h"
 
 namespace kestrova {
 
-// The file name (with extension) that preview k of the output panel is saved
-// under, from its hint and the naming controls.
-std::string OutputImageFileName(const TForm1& form, int k);
+// The images a save writes, in output order.
+class TOutputImages {
+ public:
+  virtual ~TOutputImages() = default;
+  virtual int Count() const = 0;
+  // The caption text the image's file name is built from.
+  virtual std::string Hint(int k) const = 0;
+  // The picture's size, as the pages show it.
+  virtual TSize Size(int k) const = 0;
+  // Hands image k's picture to `use`. Several threads call it at once, each
+  // for another image.
+  virtual void UsePicture(int k, const std::function<void(const Bitmap&)>& use) const = 0;
+};
+
+// The previews of the output panel.
+class TPanelImages : public TOutputImages {
+ public:
+  explicit TPanelImages(const TForm1& form) : panel_(form.ScrollBox2) {}
+  int Count() const override { return panel_.ImageCount(); }
+  std::string Hint(int k) const override { return panel_.Image(k).Hint(); }
+  TSize Size(int k) const override;
+  void UsePicture(int k, const std::function<void(const Bitmap&)>& use) const override { use(Picture(k)); }
+
+ private:
+  const Bitmap& Picture(int k) const { return panel_.Image(k).Picture(); }
+  const TScrollBox& panel_;
+};
+
+// The file name (with extension) that image k (from 0) is saved under, from
+// its hint and the naming controls.
+std::string OutputImageFileName(const TForm1& form, const std::string& hint, int k);
 
 // The output folder with a trailing "/"; the current folder when the folder
 // edit is empty.
@@ -30,7 +62,18 @@ void UpdateNamesList(TForm1& form);
 // could not be written, names collided or the format index is not one of 0..3.
 bool SaveGeneratedImages(TForm1& form);
 
-// The page builders' input as the window holds it.
+// The same for the given images. The images are encoded and written on
+// WorkerThreadCount() threads, while the calling thread reports in image
+// order: the files, the page and every message are those of one thread.
+bool SaveImages(TForm1& form, const TOutputImages& images);
+
+// The file names (with extension) the images are saved under, in order.
+std::vector<std::string> OutputFileNames(const TForm1& form, const TOutputImages& images);
+
+// The page builders' input: the window's settings and the images saved under
+// the given file names.
+TPageInput PageInput(const TForm1& form, const TOutputImages& images, std::vector<std::string> fileNames);
+// The same for the previews of the output panel, and the pages made from it.
 TPageInput PageInput(const TForm1& form);
 std::string BuildTestPage(const TForm1& form);
 std::string BuildMapPage(const TForm1& form);

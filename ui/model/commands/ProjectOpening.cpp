@@ -11,6 +11,7 @@
 #include "core/support/FilePaths.h"
 #include "core/support/StrLib.h"
 #include "core/support/TextFiles.h"
+#include "ui/model/commands/BatchButtons.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/commands/OutputSaving.h"
 #include "ui/model/language/Language.h"
@@ -80,13 +81,18 @@ bool ApplyCaptionsFile(TForm1& form, const std::string& fileName) {
   return true;
 }
 
-// Generates and saves the buttons; a run with nothing to make buttons from says so.
+// Generates and saves the buttons; a run with nothing to make buttons from
+// says so. Buttons that are not joined are not held: each is dropped once saved.
 void GenerateAndSave(TForm1& form) {
   if (ButtonCount(form) == 0) {
     ShowMessageOrLog(Lang(LangMessages[lmNoCaptions]), mtError, mbOK);
     return;
   }
-  if (GenerateButtons(form)) SaveGeneratedImages(form);
+  if (SavesEachButton(form)) {
+    GenerateAndSaveEachButton(form);
+  } else if (GenerateButtons(form)) {
+    SaveGeneratedImages(form);
+  }
 }
 
 }  // namespace

@@ -20,8 +20,9 @@ void OpenProject(TForm1& form, const std::string& fileName);
 // run with the switch x (batch set): first opens the log "kestro_shell_run.log"
 // in the current folder (its lines go to the standard error stream when it
 // cannot be opened), then replaces the captions by ShellCaptionsFile unless
-// that name is blank, generates and saves the buttons, closes the log and asks
-// the application to end. A captions file that cannot be read is reported and
+// that name is blank, generates and saves the buttons (buttons that are not
+// joined one at a time, none of them held), closes the log and asks the
+// application to end. A captions file that cannot be read is reported and
 // nothing is generated; so is a run without captions.
 void OpenFromCommandLine(TForm1& form, bool batch);
 

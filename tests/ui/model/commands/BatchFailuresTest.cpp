@@ -17,15 +17,6 @@ namespace {
 
 constexpr const char* kStarted = "Kestrova started from shell";
 
-// A project as Project() gives it, with its captions replaced.
-std::string ProjectWithCaptions(const std::string& keys, const std::vector<std::string>& captions) {
-  std::string text = Project(keys);
-  text.erase(text.find("[captions]"));
-  text += "[captions]\r\n";
-  for (std::size_t i = 0; i < captions.size(); ++i) text += "c" + std::to_string(i) + "=" + captions[i] + "\r\n";
-  return text;
-}
-
 }  // namespace
 
 TEST_F(BatchRun, ACutSizeBelowOnePixelIsRefusedBeforeAnythingIsMade) {

@@ -24,6 +24,15 @@ inline std::string Project(const std::string& extraKeys = "") {
          "[captions]\r\nc0=Home\r\nc1=News\r\nc2=Contact\r\n";
 }
 
+// A project as Project() gives it, with its captions replaced.
+inline std::string ProjectWithCaptions(const std::string& keys, const std::vector<std::string>& captions) {
+  std::string text = Project(keys);
+  text.erase(text.find("[captions]"));
+  text += "[captions]\r\n";
+  for (std::size_t i = 0; i < captions.size(); ++i) text += "c" + std::to_string(i) + "=" + captions[i] + "\r\n";
+  return text;
+}
+
 // Runs in a fresh current folder and puts the batch globals back afterwards.
 class BatchRun : public ::testing::Test {
  protected:
