@@ -10,12 +10,6 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationDisplayName("Kestrova");
   setStyle("Fusion");
   setFont(WindowFont());
-  // Group boxes as the stored layout expects them: the frame starts half a
-  // line down and the title sits on it, so controls placed just below the
-  // title stay inside the frame.
-  setStyleSheet(
-      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
-      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

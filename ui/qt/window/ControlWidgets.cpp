@@ -33,6 +33,15 @@ namespace kestrova::qt {
 
 namespace {
 
+// A group box as the stored layout expects it: the frame starts half a line
+// down and the title sits on it, so controls placed just below the title stay
+// inside the frame. Set on the box alone, so no other widget changes style.
+void ShapeAsStored(QGroupBox* box) {
+  box->setStyleSheet(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+}
+
 // Labels that show a font of their own: the font sample and the shadow sample.
 bool HasOwnFont(const std::string& name) {
   return name == "LabelABC" || name == "LabelSh1" || name == "LabelSh2" || name == "LabelSh3";
@@ -71,6 +80,7 @@ class Builder {
     if (auto* check = dynamic_cast<TCheckBox*>(&c)) return Bind<CheckBoxView>(*check, new QCheckBox(parent));
     if (auto* radio = dynamic_cast<TRadioGroup*>(&c)) {
       auto* box = new QGroupBox(parent);
+      ShapeAsStored(box);
       new RadioGroupView(*radio, box, layout ? layout->columns : 1);
       return box;
     }
@@ -111,6 +121,7 @@ class Builder {
       }
       case LayoutKind::Group: {
         auto* box = new QGroupBox(parent);
+        ShapeAsStored(box);
         new GroupBoxView(label, box);
         containers_[label.Name()] = box;
         return box;
