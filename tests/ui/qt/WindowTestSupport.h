@@ -4,8 +4,11 @@
 // Cancel, file dialogs with chosen files or Cancel, input boxes with a chosen
 // text) and recorded.
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,6 +70,23 @@ struct DialogAnswers {
 inline bool TextFits(const QPushButton& button) {
   const QString text = QString(button.text()).remove(QLatin1Char('&'));
   return button.fontMetrics().horizontalAdvance(text) + 8 <= button.width();
+}
+
+// Runs `steps` on the modal window once one is shown: a dialog opened by a
+// command may be shown only after the command has let events run, so a single
+// zero-time timer could look before it is there. Looks every millisecond for
+// at most ten seconds; `steps` gets nullptr when none was shown by then.
+inline void WhenModalShown(std::function<void(QWidget*)> steps) {
+  auto* timer = new QTimer;
+  auto left = std::make_shared<int>(10000);
+  QObject::connect(timer, &QTimer::timeout, [timer, left, steps = std::move(steps)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr && --*left > 0) return;
+    timer->stop();
+    timer->deleteLater();
+    steps(modal);
+  });
+  timer->start(1);
 }
 
 // A shown window with recorded dialogs.

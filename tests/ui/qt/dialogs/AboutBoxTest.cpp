@@ -154,8 +154,7 @@ TEST_F(AboutBoxTest, ShowsTheProgramTheSystemAndTheWebLink) {
 TEST_F(AboutBoxTest, RunAboutBoxWaitsUntilTheBoxCloses) {
   LangIndex = lgPolish;
   QString title;
-  QTimer::singleShot(0, [&title] {
-    QWidget* box = QApplication::activeModalWidget();
+  test::WhenModalShown([&title](QWidget* box) {
     ASSERT_NE(box, nullptr);
     title = box->windowTitle();
     QTest::keyClick(box, Qt::Key_Return);

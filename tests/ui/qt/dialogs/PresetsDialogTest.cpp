@@ -193,10 +193,10 @@ TEST_F(PresetsDialogTest, EveryCaptionFitsInEveryLanguage) {
 
 TEST_F(PresetsDialogTest, RunPresetsDialogGivesWhetherAPresetWasApplied) {
   dialog->close();
-  QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+  test::WhenModalShown([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
   EXPECT_EQ(qt::RunPresetsDialog(w->window.get(), w->Form(), w->window->WindowDialogs()), mrCancel);
-  QTimer::singleShot(0, [] {
-    auto* shown = dynamic_cast<qt::PresetsDialog*>(QApplication::activeModalWidget());
+  test::WhenModalShown([](QWidget* modal) {
+    auto* shown = dynamic_cast<qt::PresetsDialog*>(modal);
     ASSERT_NE(shown, nullptr);
     QTest::keyClick(shown->Grid(), Qt::Key_Down);
     QTest::keyClick(shown->Grid(), Qt::Key_Space);

@@ -25,8 +25,8 @@ Bitmap Pattern(int w, int h) {
 
 // Runs `steps` on the image-processing dialog once it is shown by RunProcessDialog.
 int RunWith(test::TestWindow& w, const std::function<void(qt::ProcessDialog&)>& steps) {
-  QTimer::singleShot(0, [&steps] {
-    auto* dialog = dynamic_cast<qt::ProcessDialog*>(QApplication::activeModalWidget());
+  test::WhenModalShown([&steps](QWidget* modal) {
+    auto* dialog = dynamic_cast<qt::ProcessDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     steps(*dialog);
   });

@@ -582,8 +582,7 @@ TEST(MainMenu, PresetsProcessAndAboutOpenTheirDialogsModally) {
   } rows[] = {{"Presets1", "BtnPresetsForm"}, {"Processimage1", "ProcessForm"}, {"About1", "AboutBox"}};
   for (const auto& row : rows) {
     QString shown;
-    QTimer::singleShot(0, [&shown] {
-      QWidget* modal = QApplication::activeModalWidget();
+    WhenModalShown([&shown](QWidget* modal) {
       if (modal == nullptr) return;
       shown = modal->objectName();
       modal->close();
