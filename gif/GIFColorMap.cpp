@@ -1,5 +1,6 @@
 #include "gif/GIFColorMap.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "gif/GIFHeader.h"
@@ -153,14 +154,23 @@ void TGIFGlobalColorMap::Warning(int severity, const std::string& message) const
   if (header_->Image() != nullptr) header_->Image()->Warning(this, severity, message);
 }
 
+int TGIFGlobalColorMap::BackgroundEntry() const {
+  const int index = header_->BackgroundColorIndex();
+  return index < Count() ? index : 0;
+}
+
 void TGIFGlobalColorMap::CountPixels(TGIFHistogram& histogram) const {
   for (const auto& frame : header_->Image()->Images())
     if (&frame->ActiveColorMap() == this) frame->CountPixels(histogram);
+  // The background colour is in use even where no pixel has it.
+  TGIFUsage& background = histogram[BackgroundEntry()];
+  background.count = std::max<long long>(background.count, 1);
 }
 
 void TGIFGlobalColorMap::MapImages(const TGIFColorMapping& map) {
   for (const auto& frame : header_->Image()->Images())
     if (&frame->ActiveColorMap() == this) frame->MapPixels(map);
+  header_->SetBackgroundColorIndex(map[BackgroundEntry()]);
 }
 
 bool TGIFGlobalColorMap::CanOptimize() const {

@@ -86,13 +86,17 @@ class TGIFGlobalColorMap : public TGIFColorMap {
   void Warning(int severity, const std::string& message) const override;
 
  protected:
-  // Counts over every frame whose active colour table is this one.
+  // Counts over every frame whose active colour table is this one; the
+  // background entry counts as used. Sorting moves the background index along.
   void CountPixels(TGIFHistogram& histogram) const override;
   void MapImages(const TGIFColorMapping& map) override;
   bool CanOptimize() const override;
   void Changed() override;
 
  private:
+  // The entry the background colour comes from (entry 0 for an index past the table).
+  int BackgroundEntry() const;
+
   TGIFHeader* header_;
 };
 

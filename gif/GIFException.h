@@ -18,6 +18,13 @@ class GIFException : public EInvalidGraphic {
   using EInvalidGraphic::EInvalidGraphic;
 };
 
+// A load refused because the file holds more frame pixels than the reader
+// allows (TGIFLoadLimits).
+class EGIFTooLarge : public GIFException {
+ public:
+  using GIFException::GIFException;
+};
+
 // A platform graphics resource could not be had (memory for a bitmap, say).
 class EOutOfResources : public std::runtime_error {
  public:

@@ -26,6 +26,7 @@ class TGIFHeader : public TGIFItem {
   void SetLogicalScreenHeight(int height) { height_ = static_cast<std::uint16_t>(height); }
   std::uint8_t PackedFields() const { return packedFields_; }
   std::uint8_t BackgroundColorIndex() const { return backgroundColorIndex_; }
+  void SetBackgroundColorIndex(std::uint8_t index) { backgroundColorIndex_ = index; }
   std::uint8_t AspectRatio() const { return aspectRatio_; }
 
   // 89a when the global table is sorted or an aspect ratio is set.

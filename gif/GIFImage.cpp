@@ -23,9 +23,6 @@ namespace {
 
 constexpr std::uint8_t kTrailer = ';';
 
-// Whether a read failed because the stream ran out (a file cut short).
-bool AtEnd(const std::istream& stream) { return stream.eof(); }
-
 // Bytes from the stream's position to its end; 0 when it cannot tell.
 std::int64_t Remaining(std::istream& stream) {
   const std::istream::pos_type start = stream.tellg();
@@ -89,17 +86,30 @@ void TGIFImage::Clear() {
   header_.Clear();
 }
 
-void TGIFImage::LoadFromStream(std::istream& stream) {
+void TGIFImage::LoadFromStream(std::istream& stream, const TGIFLoadLimits& limits) {
   ProgressScope progress(*this, "Loading...");
+  StopDraw();
+  // A load that fails leaves the image as it was.
+  TGIFHeader savedHeader(nullptr);
+  savedHeader.Assign(header_);
+  TGIFImageList savedFrames(this);
+  savedFrames.Swap(images_);
   Clear();
   const std::istream::pos_type start = stream.tellg();
   const std::int64_t size = Remaining(stream);
+  struct PixelLimit {
+    std::int64_t& left;
+    ~PixelLimit() { left = -1; }
+  } limit{loadPixelsLeft_ = limits.pixels > 0 ? limits.pixels : -1};
   try {
     header_.LoadFromStream(stream);
-    LoadFrames(stream, start, size, progress);
-    std::uint8_t trailer = 0;
-    if (TryReadByte(stream, trailer) && trailer != kTrailer) Warning(this, gsWarning, "Invalid Image trailer");
+    if (LoadFrames(stream, start, size, limits.frames, progress)) {
+      std::uint8_t trailer = 0;
+      if (TryReadByte(stream, trailer) && trailer != kTrailer) Warning(this, gsWarning, "Invalid Image trailer");
+    }
   } catch (...) {
+    images_.Swap(savedFrames);
+    header_.Assign(savedHeader);
     stream.clear();
     stream.seekg(start);
     throw;
@@ -107,32 +117,32 @@ void TGIFImage::LoadFromStream(std::istream& stream) {
   stream.clear();
 }
 
-void TGIFImage::LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size,
+bool TGIFImage::LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size, int limit,
                            const ProgressScope& progress) {
   std::uint8_t byte = 0;
   for (;;) {
+    if (limit > 0 && images_.Count() >= limit) return false;
     do {
-      if (!TryReadByte(stream, byte)) return;
+      if (!TryReadByte(stream, byte)) return true;
     } while (byte == 0);
     stream.seekg(-1, std::ios::cur);
-    if (byte == kTrailer) return;
+    if (byte == kTrailer) return true;
     if (byte != kExtensionIntroducer && byte != ',') {
       Warning(this, gsWarning, "Unknown GIF block type");
-      return;
+      return true;
     }
     auto frame = std::make_unique<TGIFSubImage>(this);
-    try {
-      frame->LoadFromStream(stream);
-    } catch (const GIFException& e) {
-      // A frame cut off by the end of the file is dropped; the frames before it stay.
-      if (!AtEnd(stream)) throw;
-      Warning(this, gsWarning, e.what());
-      return;
-    }
+    frame->LoadFromStream(stream);
     images_.Add(std::move(frame));
     FreeBitmap();
     progress.Running(Percent(stream.tellg() - start, size), GIFRedrawOnLoad);
   }
+}
+
+void TGIFImage::CountLoadedPixels(std::int64_t pixels) {
+  if (loadPixelsLeft_ < 0) return;
+  if (pixels > loadPixelsLeft_) throw EGIFTooLarge("GIF frames too large to load");
+  loadPixelsLeft_ -= pixels;
 }
 
 void TGIFImage::SaveToStream(std::ostream& stream) const {
@@ -157,6 +167,16 @@ void TGIFImage::WriteData(std::ostream& stream) {
 void TGIFImage::Assign(const TGIFImage& source) {
   if (&source == this) return;
   Clear();
+  // The source's handlers hear the copy; afterwards this image has none.
+  struct Handlers {
+    TGIFImage& image;
+    ~Handlers() {
+      image.OnProgress = nullptr;
+      image.OnItemWarning = nullptr;
+    }
+  } handlers{*this};
+  OnProgress = source.OnProgress;
+  OnItemWarning = source.OnItemWarning;
   ProgressScope progress(*this, "Copying...");
   header_.Assign(source.header_);
   ThreadPriority = source.ThreadPriority;

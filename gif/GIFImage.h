@@ -90,6 +90,15 @@ using TGIFPainterEvent = std::function<void(TGIFPainter& sender)>;
 
 using TGIFImageList = TGIFList<TGIFSubImage>;
 
+// How much of a file LoadFromStream reads.
+struct TGIFLoadLimits {
+  // Frames read; the rest of the file is not read at all. 0: every frame.
+  int frames = 0;
+  // Pixels the frames may hold in all; a frame past it raises EGIFTooLarge
+  // before its data is decoded. 0: no limit.
+  std::int64_t pixels = 0;
+};
+
 class TGIFImage {
  public:
   TGIFImage();
@@ -101,16 +110,19 @@ class TGIFImage {
   // Stops the painters; then no frames, an empty global table, a screen of 0 x 0.
   void Clear();
 
-  // Reads a whole GIF file. Faults that can be read past are warnings; a file
-  // cut short keeps the frames it holds, with a warning. On an error the
-  // frames read so far stay and the stream returns to where it started.
-  void LoadFromStream(std::istream& stream);
+  // Reads a whole GIF file (or as much as the limits allow). Faults that can
+  // be read past are warnings, so is image data cut short; a block cut short
+  // raises "Premature end of data". On an error the image is as it was before
+  // the load and the stream returns to where it started.
+  void LoadFromStream(std::istream& stream, const TGIFLoadLimits& limits = {});
   // Writes header, frames and trailer; an image without frames raises
   // "Unsupported GIF version".
   void SaveToStream(std::ostream& stream) const;
 
   // A copy of another image's header and frames, with its colour reduction,
-  // dithering and drawing options (not its reduction bits or compression).
+  // dithering and drawing options (not its reduction bits, compression or
+  // speed). The source's OnProgress and OnItemWarning hear the copy; this
+  // image has neither handler afterwards.
   void Assign(const TGIFImage& source);
   // Clear, then one frame made from the bitmap.
   void Assign(const Bitmap& source, std::optional<TColor> transparentColor = std::nullopt);
@@ -150,6 +162,10 @@ class TGIFImage {
   int GetBitsPerPixel() const;
   // The global table's background entry.
   TColor GetBackgroundColor() const { return header_.BackgroundColor(); }
+
+  // Used by a frame while it loads, before its data is decoded: counts its
+  // pixels against the load's limit; raises EGIFTooLarge past it.
+  void CountLoadedPixels(std::int64_t pixels);
 
   // Hands a warning to OnItemWarning.
   void Warning(const void* sender, int severity, const std::string& message) const;
@@ -191,7 +207,9 @@ class TGIFImage {
 
   // Drawing: copied from the defaults, except DrawBackgroundColor (clNone).
   TThreadPriority ThreadPriority;
-  int AnimationSpeed;  // percent: 200 plays twice as fast
+  // Percent: 200 plays twice as fast; 0 holds an asynchronous animation at
+  // its first frame, a negative speed plays it without waits.
+  int AnimationSpeed;
   TColor DrawBackgroundColor = clNone;
   // Copied into every painter when it is created.
   TGIFPainterEvent OnPaintStart, OnFramePaint, OnFramePainted, OnLoopRestart, OnPaintEnd;
@@ -219,8 +237,9 @@ class TGIFImage {
     int exceptions_;
   };
 
-  // Reads the frames; progress is the share of the `size` bytes from `start` read so far.
-  void LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size,
+  // Reads the frames (at most `limit`, 0: all); progress is the share of the
+  // `size` bytes from `start` read so far. False when stopped by the limit.
+  bool LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size, int limit,
                   const ProgressScope& progress);
   Bitmap DrawFirstFrame();
   // Draw's animated branch.
@@ -237,7 +256,11 @@ class TGIFImage {
   void StripTransparency(const std::function<void()>& step);
   void SimplifyDisposal(const std::function<void()>& step);
   void MergeFrames(const std::function<void()>& step);
+  void MergeFramesOnce(bool mayWidenTables, const std::function<void()>& step);
   void CropFrames(const std::function<void()>& step);
+  // For a frame that shows nothing: gives its time to the frame before and
+  // answers true when it can go without changing what is shown.
+  bool HandOverEmptyFrame(int index);
   void StripExtensions();
 
   TGIFHeader header_;
@@ -245,6 +268,8 @@ class TGIFImage {
   // GetBitsPerPixel while SaveToStream runs (every frame without a local
   // table asks for it); -1 otherwise.
   mutable int savingBitsPerPixel_ = -1;
+  // The pixels the frames being loaded may still hold; -1: no limit.
+  std::int64_t loadPixelsLeft_ = -1;
   std::unique_ptr<Bitmap> bitmap_;
   bool drawing_ = false;
   std::shared_ptr<TGIFPainterList> painters_;

@@ -15,7 +15,9 @@ void TGIFImage::Draw(TCanvas& canvas, const TRect& rect) {
   // and tells.
   const std::shared_ptr<TGIFPainterList> list = painters_;
   try {
-    if (images_.Count() == 1 || !(DrawOptions & doAnimate)) {
+    // A screen without a size has no room to play frames in: the first frame
+    // is drawn as GetBitmap shows it.
+    if (images_.Count() == 1 || !(DrawOptions & doAnimate) || Width() == 0 || Height() == 0) {
       images_[0].Draw(canvas, rect, DrawOptions & doTransparent, DrawOptions & doTile);
     } else {
       DrawAnimated(canvas, rect);

@@ -69,6 +69,8 @@ class TGIFList {
     return removed;
   }
   void Clear() { items_.clear(); }
+  // Exchanges the items of two lists of the same image.
+  void Swap(TGIFList& other) { items_.swap(other.items_); }
 
   void SaveToStream(std::ostream& stream) const {
     for (const auto& item : items_) item->SaveToStream(stream);

@@ -2,11 +2,11 @@
 // changing the frames it shows.
 
 #include <algorithm>
+#include <sstream>
 
 #include "gif/GIFExtensionApplication.h"
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFExtensionText.h"
-#include "gif/GIFExtensionUnknown.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFPainter.h"
 #include "gif/GIFSupport.h"
@@ -16,22 +16,25 @@ namespace kestrova {
 namespace {
 
 constexpr int kMaxDelay = 65535;
+// Players stretch delays below a few hundredths of a second (ours raises
+// them to 3), so only longer delays add up exactly.
+constexpr int kShortestExactDelay = 3;
 
 int DisposalOf(const TGIFSubImage& frame) {
   const TGIFGraphicControlExtension* control = frame.GraphicControlExtension();
   return control != nullptr ? control->Disposal() : 0;
 }
 
-bool HasLoopExtension(const TGIFSubImage& frame) {
-  return std::any_of(frame.Extensions().begin(), frame.Extensions().end(),
-                     [](const auto& e) { return dynamic_cast<const TGIFAppExtNSLoop*>(e.get()) != nullptr; });
-}
+// The frame's picture stays in place after it (no restore, and no reserved
+// value that players read in different ways).
+bool LeavesPicture(const TGIFSubImage& frame) { return DisposalOf(frame) <= 1; }
 
 // Whether Strip removes the extension from frame `index` of an image of `count` frames.
 bool Strippable(const TGIFExtension& extension, int index, int count) {
+  // Comments, plain text and other programs' application data; blocks this
+  // reader does not know (other labels, odd sizes) are kept.
   if (dynamic_cast<const TGIFLinesExtension*>(&extension) != nullptr ||
-      dynamic_cast<const TGIFUnknownAppExtension*>(&extension) != nullptr ||
-      dynamic_cast<const TGIFUnknownExtension*>(&extension) != nullptr)
+      dynamic_cast<const TGIFUnknownAppExtension*>(&extension) != nullptr)
     return true;
   if (dynamic_cast<const TGIFAppExtNSLoop*>(&extension) != nullptr) return index != 0 || count == 1;
   if (const auto* control = dynamic_cast<const TGIFGraphicControlExtension*>(&extension)) {
@@ -39,6 +42,26 @@ bool Strippable(const TGIFExtension& extension, int index, int count) {
     return (control->Delay() == 0 || single) && !control->Transparent() && !control->UserInput() &&
            (control->Disposal() < 2 || single);
   }
+  return false;
+}
+
+// Bytes the frame, or the whole image, takes in a file.
+template <class Item>
+std::size_t EncodedSize(const Item& item) {
+  std::ostringstream out;
+  item.SaveToStream(out);
+  return out.str().size();
+}
+
+// Makes the change to the frame and keeps it only when the frame takes no
+// more room in the file than before; true when kept.
+bool KeepIfNotLarger(TGIFSubImage& frame, const std::function<void()>& change) {
+  const std::size_t before = EncodedSize(frame);
+  TGIFSubImage saved(frame.Image());
+  saved.Assign(frame);
+  change();
+  if (EncodedSize(frame) <= before) return true;
+  frame.Assign(saved);
   return false;
 }
 
@@ -105,14 +128,14 @@ void TGIFImage::StripTransparency(const std::function<void()>& step) {
 }
 
 // A frame that restores its area (disposal 2 or 3) need not, when the next
-// frame is opaque, covers that whole area and does not restore the previous
-// picture itself: the next frame paints over all of it either way.
+// frame is opaque, covers that whole area and leaves its own picture or
+// restores the background: the next frame paints over all of it either way.
 void TGIFImage::SimplifyDisposal(const std::function<void()>& step) {
   for (int i = 0; i + 1 < images_.Count(); ++i) {
     TGIFSubImage& frame = images_[i];
     const TGIFSubImage& next = images_[i + 1];
     const int disposal = DisposalOf(frame);
-    if ((disposal == 2 || disposal == 3) && !next.Empty() && !next.Transparent() && DisposalOf(next) != 3 &&
+    if ((disposal == 2 || disposal == 3) && !next.Empty() && !next.Transparent() && DisposalOf(next) <= 2 &&
         Intersect(frame.BoundsRect(), next.BoundsRect()) == frame.BoundsRect())
       frame.GraphicControlExtension()->SetDisposal(0);
     step();
@@ -120,13 +143,47 @@ void TGIFImage::SimplifyDisposal(const std::function<void()>& step) {
   step();
 }
 
+// A merge may need a new transparent entry that widens a colour table, and
+// so every code of the frames that use it; that pays only when enough pixels
+// become transparent. The frames are merged both ways, and the smaller file is kept.
 void TGIFImage::MergeFrames(const std::function<void()>& step) {
+  TGIFHeader header(nullptr);
+  header.Assign(header_);
+  TGIFImageList frames(this);
+  for (const auto& frame : images_) {
+    auto copy = std::make_unique<TGIFSubImage>(this);
+    copy->Assign(*frame);
+    frames.Add(std::move(copy));
+  }
+  const auto swap = [&] {
+    TGIFHeader current(nullptr);
+    current.Assign(header_);
+    header_.Assign(header);
+    header.Assign(current);
+    images_.Swap(frames);
+  };
+  MergeFramesOnce(true, [] {});
+  const std::size_t widened = EncodedSize(*this);
+  swap();
+  MergeFramesOnce(false, step);
+  if (widened < EncodedSize(*this)) swap();
+}
+
+void TGIFImage::MergeFramesOnce(bool mayWidenTables, const std::function<void()>& step) {
+  TGIFColorMap& global = header_.GlobalColorMap();
   for (int i = images_.Count() - 1; i >= 1; --i) {
     // The picture under frame i is the one after the nearest earlier frame
     // that does not restore the previous picture.
     int j = i - 1;
     while (j > 0 && DisposalOf(images_[j]) == 3) --j;
-    images_[i].Merge(images_[j]);
+    if (LeavesPicture(images_[j])) {
+      // A merge that makes the frame larger is taken back, with the
+      // transparent entry it added to the global table.
+      const int globalColors = global.Count();
+      if (!KeepIfNotLarger(images_[i], [&] { images_[i].Merge(images_[j], mayWidenTables); }) &&
+          global.Count() > globalColors)
+        global.Delete(global.Count() - 1);
+    }
     step();
   }
   step();
@@ -136,20 +193,39 @@ void TGIFImage::CropFrames(const std::function<void()>& step) {
   for (int i = images_.Count() - 1; i >= 0; --i) {
     TGIFSubImage& frame = images_[i];
     step();
-    // A frame restored to the background would restore less once cropped;
-    // a frame left empty goes, and with it a loop count it carries.
+    // A frame restored to the background would restore less once cropped.
     if (frame.Empty() || !frame.Transparent() || DisposalOf(frame) == 2) continue;
-    if (HasLoopExtension(frame) && frame.OpaqueBounds().IsEmpty()) continue;
-    const int delay = frame.GraphicControlExtension()->Delay();
-    frame.Crop();
-    if (!frame.Empty()) continue;
-    // The frame showed the picture before it for its delay: the frame before takes that time.
-    if (i > 0) {
-      if (TGIFGraphicControlExtension* previous = images_[i - 1].GraphicControlExtension())
-        previous->SetDelay(std::min(previous->Delay() + delay, kMaxDelay));
+    const TRect shown = frame.OpaqueBounds();
+    if (!shown.IsEmpty()) {
+      KeepIfNotLarger(frame, [&] { frame.CropTo(shown); });
+    } else if (HandOverEmptyFrame(i)) {
+      images_.Delete(i);
+    } else {
+      // One transparent pixel keeps the frame's time on screen.
+      frame.CropTo(TRect{0, 0, 1, 1});
     }
-    images_.Delete(i);
   }
+}
+
+// A frame that shows nothing can go when the frame before it can show the
+// same picture for the frame's time as well: that frame leaves its picture
+// in place, and both delays are long enough to add up exactly. A frame that
+// carries more than its graphic control (a loop count, say), waits for
+// input, restores the background or has a reserved disposal stays.
+bool TGIFImage::HandOverEmptyFrame(int index) {
+  if (index == 0) return false;
+  TGIFSubImage& frame = images_[index];
+  const TGIFGraphicControlExtension* control = frame.GraphicControlExtension();
+  TGIFGraphicControlExtension* previous = images_[index - 1].GraphicControlExtension();
+  if (frame.Extensions().Count() != 1 || control->UserInput() || control->Disposal() == 2 ||
+      control->Disposal() > 3)
+    return false;
+  if (previous == nullptr || previous->UserInput() || !LeavesPicture(images_[index - 1])) return false;
+  if (control->Delay() < kShortestExactDelay || previous->Delay() < kShortestExactDelay ||
+      previous->Delay() + control->Delay() > kMaxDelay)
+    return false;
+  previous->SetDelay(previous->Delay() + control->Delay());
+  return true;
 }
 
 void TGIFImage::StripExtensions() {

@@ -25,6 +25,20 @@ std::string MessageOf(const std::exception_ptr& error) {
   }
 }
 
+// The frames to play: header, frames and drawing options of the image,
+// copied without telling the image's handlers.
+std::unique_ptr<TGIFImage> CopyOfFrames(const TGIFImage& image) {
+  auto copy = std::make_unique<TGIFImage>();
+  copy->Header().Assign(image.Header());
+  copy->DrawOptions = image.DrawOptions;
+  for (const auto& frame : image.Images()) {
+    auto played = std::make_unique<TGIFSubImage>(copy.get());
+    played->Assign(*frame);
+    copy->Images().Add(std::move(played));
+  }
+  return copy;
+}
+
 }  // namespace
 
 TGIFPainter::TGIFPainter(TGIFImage& image, std::shared_ptr<TGIFPainterList> list, const TCanvas& canvas,
@@ -40,10 +54,9 @@ TGIFPainter::TGIFPainter(TGIFImage& image, std::shared_ptr<TGIFPainterList> list
       animationSpeed_(image.AnimationSpeed),
       executor_(image.Executor),
       clock_(image.Clock != nullptr ? image.Clock : GIFSteadyClock()),
-      frames_(std::make_unique<TGIFImage>()),
+      frames_(CopyOfFrames(image)),
       canvas_(canvas),
       rect_(rect) {
-  frames_->Assign(image);
   if (image.DrawBackgroundColor != clNone) {
     background_ = PlainRGB(image.DrawBackgroundColor);
   } else {
@@ -160,10 +173,13 @@ void TGIFPainter::WaitBefore(int delay, std::int64_t& lastTime, std::int64_t& la
     const std::int64_t half = (now - lastTime - lastWait) / 2;
     wait = MulDiv(std::int64_t{delay} * GIFDelayUnit - half, 100, animationSpeed_);
     lastWait = wait;
-  } else {
-    // Speed 0 (or less) holds the animation until the painter is stopped.
-    wait = Async() ? TGIFClock::kForever : std::int64_t{GIFMaximumDelay} * GIFDelayUnit;
+  } else if (!Async()) {
+    wait = std::int64_t{GIFMaximumDelay} * GIFDelayUnit;
+  } else if (animationSpeed_ == 0) {
+    // Speed 0 holds the animation until the painter is stopped.
+    wait = TGIFClock::kForever;
   }
+  // A negative speed plays an asynchronous animation without waiting.
   lastTime = now;
   if (!Async()) wait = std::max<std::int64_t>(wait, 1);
   if (wait <= 0) return;

@@ -378,6 +378,7 @@ void TGIFSubImage::LoadFromStream(std::istream& stream) {
     Warning(gsWarning, "Image exceeds Logical Screen size");
   }
   if (std::int64_t{width_} * height_ > Bitmap::kMaxPixels) RaiseGIFError("Image too large");
+  if (Image() != nullptr) Image()->CountLoadedPixels(std::int64_t{width_} * height_);
   if (packedFields_ & 0x80) colorMap_.ImportFromStream(stream, 2 << (packedFields_ & 7));
   ReadImageData(stream);
 }

@@ -108,6 +108,9 @@ class TGIFSubImage : public TGIFItem {
   // the smallest rectangle that holds every pixel that is not transparent;
   // with none left it is cleared.
   void Crop();
+  // Keeps only the pixels of `keep` (frame coordinates, inside the frame);
+  // the frame moves and shrinks to it.
+  void CropTo(const TRect& keep);
   // The smallest rectangle (in frame coordinates) holding every pixel that is
   // not the transparent colour; empty when there is none. The whole frame
   // when the frame is not transparent.
@@ -115,8 +118,10 @@ class TGIFSubImage : public TGIFItem {
   // Makes transparent each pixel that shows the same colour as `previous`
   // at the same place of the screen (so the frame only carries what changes).
   // Nothing when previous is disposed of by restoring (disposal 2 or 3), or
-  // when no colour table has room for a transparent colour.
-  void Merge(TGIFSubImage& previous);
+  // when no colour table has room for a transparent colour; without
+  // `mayWidenTable` a table only has room below its next power of two, so
+  // that neither the table nor any frame's codes grow.
+  void Merge(TGIFSubImage& previous, bool mayWidenTable = true);
 
   // Extensions, then (unless empty) descriptor, local table and image data.
   // A frame with a local table is always written non-interlaced.
@@ -141,7 +146,7 @@ class TGIFSubImage : public TGIFItem {
   void ImportTransparent(const Bitmap& source, TColor transparentColor);
   // A colour index for pixels that Merge makes transparent, or -1 when no
   // table has room for one.
-  int ChooseMergeIndex();
+  int ChooseMergeIndex(bool mayWidenTable);
 
   std::unique_ptr<Bitmap> bitmap_;
   std::unique_ptr<Bitmap> mask_;

@@ -48,6 +48,10 @@ void TGIFSubImage::Crop() {
     Clear();
     return;
   }
+  CropTo(keep);
+}
+
+void TGIFSubImage::CropTo(const TRect& keep) {
   if (keep == TRect{0, 0, width_, height_}) return;
   std::vector<std::uint8_t> pixels;
   pixels.reserve(static_cast<std::size_t>(keep.Width()) * keep.Height());
@@ -63,7 +67,7 @@ void TGIFSubImage::Crop() {
   FreeBitmap();
 }
 
-void TGIFSubImage::Merge(TGIFSubImage& previous) {
+void TGIFSubImage::Merge(TGIFSubImage& previous, bool mayWidenTable) {
   if (Empty() || previous.Empty()) return;
   if (const auto* control = previous.GraphicControlExtension();
       control != nullptr && (control->Disposal() == 2 || control->Disposal() == 3))
@@ -93,7 +97,7 @@ void TGIFSubImage::Merge(TGIFSubImage& previous) {
       const std::uint8_t shown = previousRow[x - previous.left_];
       if (pixel == transparent || shown == previousTransparent || !showSame(pixel, shown)) continue;
       if (transparent < 0) {
-        transparent = ChooseMergeIndex();
+        transparent = ChooseMergeIndex(mayWidenTable);
         if (transparent < 0) return;
       }
       pixel = static_cast<std::uint8_t>(transparent);
@@ -114,19 +118,26 @@ void TGIFSubImage::Merge(TGIFSubImage& previous) {
   FreeBitmap();
 }
 
-int TGIFSubImage::ChooseMergeIndex() {
-  if (colorMap_.Count() > 0) return colorMap_.Count() < TGIFColorMap::kMaxColors ? colorMap_.Add(clBlack) : -1;
+int TGIFSubImage::ChooseMergeIndex(bool mayWidenTable) {
+  // A table has room for a new entry below 256 entries, or, when it may not
+  // widen, in the padding up to its next power of two.
+  const auto room = [mayWidenTable](const TGIFColorMap& map) {
+    return map.Count() < (mayWidenTable ? TGIFColorMap::kMaxColors : 1 << map.BitsPerPixel());
+  };
+  if (colorMap_.Count() > 0) return room(colorMap_) ? colorMap_.Add(clBlack) : -1;
   if (Image() == nullptr) return -1;
   TGIFColorMap& global = Image()->Header().GlobalColorMap();
   if (global.Count() == 0 || global.Count() == TGIFColorMap::kMaxColors) return -1;
   // Another frame's transparent entry of the global table serves as well,
-  // unless this frame shows that entry's colour somewhere.
+  // unless this frame shows that entry's colour somewhere. An index past the
+  // table (left by sorting it) is no entry.
   for (const auto& frame : Image()->Images()) {
     const int index = TransparentIndex(*frame);
-    if (frame.get() != this && index >= 0 && &frame->ActiveColorMap() == &global && !Uses(data_, index))
+    if (frame.get() != this && index >= 0 && index < global.Count() && &frame->ActiveColorMap() == &global &&
+        !Uses(data_, index))
       return index;
   }
-  return global.Add(clBlack);
+  return room(global) ? global.Add(clBlack) : -1;
 }
 
 }  // namespace kestrova

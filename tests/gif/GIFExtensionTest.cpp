@@ -141,9 +141,9 @@ TEST(GIFExtension, UnknownBlocksAreKeptRaw) {
   EXPECT_EQ(Save(f.image), FileWith(size10 + size12 + label));
   EXPECT_EQ(loaded.Data(), Bytes{0});
 
-  // The end of the file inside an extension: the frame ends there, with a warning.
+  // The end of the file inside an extension's sub-block: the load fails.
   Fixture cut;
   std::istringstream in(FileWith("").substr(0, 19) + S({0x21, 0xFE, 5, 'a'}));
-  cut.image.LoadFromStream(in);
-  EXPECT_FALSE(cut.warnings.empty());
+  EXPECT_THROW(cut.image.LoadFromStream(in), GIFException);
+  EXPECT_TRUE(cut.image.Empty());
 }

@@ -224,20 +224,69 @@ TEST(GIFOptimize, KeepsTheComposedFramesAndShrinks) {
 }
 
 TEST(GIFOptimize, CropDropsFramesThatShowNothing) {
-  auto image = std::make_unique<TGIFImage>();
-  // Frame 1 shows nothing: it goes, and frame 0 shows for its time as well.
-  // Frame 3 shows nothing either but carries the loop count: it stays.
-  MakeAnimation(*image, 4, 4, kPalette,
-                {{0, 0, 4, 4, Bytes(16, 1), 1, -1, 30},
-                 {0, 0, 4, 4, Bytes(16, 3), 1, 3, 65520},
-                 {1, 1, 2, 2, Bytes(4, 2), 1, -1, 20},
+  // A picture, then a frame that shows nothing (transparent everywhere): it
+  // goes and the picture shows for its time as well, when that picture stays
+  // in place for that time and both delays add up exactly; else one
+  // transparent pixel of it stays to keep its time.
+  struct Case {
+    const char* name;
+    int previousDisposal, previousDelay, disposal, delay;
+    bool dropped;
+    bool previousControl = true;
+  };
+  const Case cases[] = {
+      {"the picture stays", 1, 30, 1, 20, true},
+      {"no disposal given", 0, 30, 0, 20, true},
+      {"the empty frame restores the previous picture", 1, 30, 3, 20, true},
+      {"the picture is restored to the background", 2, 30, 1, 20, false},
+      {"the picture restores the one before it", 3, 30, 1, 20, false},
+      {"a reserved disposal", 4, 30, 1, 20, false},
+      {"a sum past 16 bits", 1, 30, 1, 65520, false},
+      {"a short delay", 1, 30, 1, 2, false},
+      {"a short delay before", 1, 1, 1, 20, false},
+      {"the picture has no graphic control", 1, 30, 1, 20, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TGIFImage image;
+    MakeAnimation(image, 4, 4, kPalette,
+                  {{0, 0, 4, 4, Bytes(16, 1), c.previousDisposal, -1, c.previousDelay},
+                   {1, 2, 3, 2, Bytes(6, 3), c.disposal, 3, c.delay},
+                   {1, 1, 2, 2, Bytes(4, 2), 1, -1, 20}});
+    if (!c.previousControl) image.Images()[0].Extensions().Clear();
+    image.Optimize(optCropFrames);
+    const TGIFGraphicControlExtension* previous = image.Images()[0].GraphicControlExtension();
+    if (c.dropped) {
+      ASSERT_EQ(image.Images().Count(), 2);
+      EXPECT_EQ(previous->Delay(), c.previousDelay + c.delay);
+      EXPECT_EQ(image.Images()[1].Data(), Bytes(4, 2));
+      continue;
+    }
+    ASSERT_EQ(image.Images().Count(), 3);
+    if (previous != nullptr) {
+      EXPECT_EQ(previous->Delay(), c.previousDelay);
+    }
+    EXPECT_EQ(image.Images()[1].BoundsRect(), (TRect{1, 2, 2, 3}));
+    EXPECT_EQ(image.Images()[1].Data(), Bytes{3});
+    EXPECT_EQ(image.Images()[1].GraphicControlExtension()->Delay(), c.delay);
+  }
+
+  // Frames that stay whole or as one pixel: the first frame, one that
+  // carries the loop count, one restored to the background (cropping would
+  // restore less).
+  TGIFImage image;
+  MakeAnimation(image, 4, 4, kPalette,
+                {{0, 0, 4, 4, Bytes(16, 3), 1, 3, 30},
+                 {0, 0, 4, 4, Bytes(16, 1), 1, -1, 30},
+                 {0, 0, 4, 4, Bytes(16, 3), 2, 3, 20},
                  {0, 0, 4, 4, Bytes(16, 3), 1, 3, 10}});
-  AddLoop(image->Images()[3], 5);
-  image->Optimize(optCropFrames);
-  ASSERT_EQ(image->Images().Count(), 3);
-  EXPECT_EQ(image->Images()[0].GraphicControlExtension()->Delay(), 65535);  // the sum, kept within 16 bits
-  EXPECT_EQ(image->Images()[1].Data(), Bytes(4, 2));
-  EXPECT_FALSE(image->Images()[2].Empty());
+  AddLoop(image.Images()[3], 5);
+  image.Optimize(optCropFrames);
+  ASSERT_EQ(image.Images().Count(), 4);
+  EXPECT_EQ(image.Images()[0].BoundsRect(), (TRect{0, 0, 1, 1}));
+  EXPECT_EQ(image.Images()[2].BoundsRect(), (TRect{0, 0, 4, 4}));
+  EXPECT_EQ(image.Images()[3].BoundsRect(), (TRect{0, 0, 1, 1}));
+  EXPECT_EQ(image.Images()[1].GraphicControlExtension()->Delay(), 30);
 }
 
 TEST(GIFOptimize, Strip) {
@@ -294,6 +343,23 @@ TEST(GIFOptimize, Strip) {
   } catch (const GIFException& e) {
     EXPECT_STREQ(e.what(), "Invalid reduction method");
   }
+}
+
+TEST(GIFOptimize, StripKeepsBlocksItDoesNotKnow) {
+  // Before each of two frames: a comment, another program's application
+  // data, an application block of an odd size and a block of an unknown
+  // label. Strip drops the first two and keeps the blocks it cannot read.
+  const std::string comment = S({0x21, 0xFE, 2, 'h', 'i', 0});
+  const std::string other = S({0x21, 0xFF, 11}) + "XMP DataXMP" + S({1, 7, 0});
+  const std::string odd = S({0x21, 0xFF, 10}) + "ABCDEFGHIJ" + S({2, 5, 6, 0});
+  const std::string unknown = S({0x21, 0x99, 3, 1, 2, 3, 0});
+  const std::string frame = S({',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0});
+  const std::string header = std::string("GIF89a") + S({1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255});
+  const std::string blocks = comment + other + odd + unknown;
+  auto loaded = Load(header + blocks + frame + blocks + frame + ";");
+  ASSERT_EQ(loaded->image->Images().Count(), 2);
+  loaded->image->Optimize(optStrip);
+  EXPECT_EQ(Hex(Save(*loaded->image)), Hex(header + odd + unknown + frame + odd + unknown + frame + ";"));
 }
 
 TEST(GIFOptimize, WriteDataOptimisesOnlyWhenAsked) {

@@ -92,3 +92,26 @@ TEST(GIFPainterComposition, EveryDisposalAgainstImageMagick) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Hex(playback.frames[i]), Hex(expected[i])) << "frame " << i;
   }
 }
+
+TEST(GIFPainterComposition, ReservedDisposalsLeaveTheFrameInPlace) {
+  // A red picture with a reserved disposal value (4 to 7), then a frame that
+  // paints one blue pixel and restores the previous picture, then one that
+  // paints nothing: the red stays around the blue pixel, and comes back
+  // where the blue was.
+  const std::vector<TColor> palette = {clRed, RGBColor(0, 0, 255), clBlack};
+  const auto rgb = [](TColor c) { return std::string{static_cast<char>(RedOf(c)), static_cast<char>(GreenOf(c)),
+                                                     static_cast<char>(BlueOf(c))}; };
+  for (int disposal = 4; disposal <= 7; ++disposal) {
+    SCOPED_TRACE(disposal);
+    TGIFImage image;
+    MakeAnimation(image, 2, 1, palette,
+                  {{0, 0, 2, 1, Bytes{0, 0}, disposal},
+                   {0, 0, 2, 1, Bytes{1, 2}, 3, 2},
+                   {0, 0, 1, 1, Bytes{2}, 1, 2}});
+    Playback playback;
+    ASSERT_TRUE(playback.Play(image, kUnder, kPlayOnce));
+    ASSERT_EQ(playback.frames.size(), 3u);
+    EXPECT_EQ(Hex(playback.frames[1]), Hex(rgb(RGBColor(0, 0, 255)) + rgb(clRed)));
+    EXPECT_EQ(Hex(playback.frames[2]), Hex(rgb(clRed) + rgb(clRed)));
+  }
+}

@@ -274,3 +274,22 @@ TEST(GIFPainterDraw, OwnerThreadWithAnEventLoop) {
   loop.Call([] {});
   EXPECT_EQ(repaints, seen);
 }
+
+TEST(GIFPainterDraw, AScreenWithoutASizeShowsTheFirstFrame) {
+  // Two 2 x 2 frames, white then red, on a screen of 0 x 0.
+  TGIFImage made;
+  MakeAnimation(made, 2, 2, kPalette, {{0, 0, 2, 2, Bytes(4, 1)}, {0, 0, 2, 2, Bytes(4, 2)}});
+  std::string bytes = Save(made);
+  bytes.replace(6, 4, std::string(4, '\0'));
+  auto loaded = Load(bytes);
+  TGIFImage& image = *loaded->image;
+  ASSERT_EQ(image.Images().Count(), 2);
+  ASSERT_EQ(image.Width(), 0);
+  Window window(image);
+  image.Draw(window.canvas, window.rect);
+  EXPECT_EQ(window.Shows(), clWhite);
+  const Bitmap* picture = image.GetBitmap();
+  ASSERT_NE(picture, nullptr);
+  ASSERT_EQ(picture->Width(), 2);
+  EXPECT_EQ(picture->GetPixel(1, 1), clWhite);
+}

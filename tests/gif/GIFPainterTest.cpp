@@ -116,6 +116,37 @@ TEST(GIFPainter, SpeedZeroHoldsTheFirstFrameUntilStopped) {
   EXPECT_FALSE(stage.clock->NeverWoken());
 }
 
+TEST(GIFPainter, NegativeSpeedPlaysWithoutWaits) {
+  // An asynchronous painter waits nowhere; a synchronous one waits as at speed 0.
+  auto image = Frames(3, 2);
+  image->AnimationSpeed = -50;
+  Stage stage(*image);
+  Recorder recorder;
+  recorder.Attach(*image);
+  stage.Start(*image, kAsync | doLoop);
+  ASSERT_TRUE(stage.PumpToEnd());
+  EXPECT_EQ(recorder.painted, (std::vector<int>{0, 1, 2, 0, 1, 2}));
+  EXPECT_TRUE(stage.clock->Waits().empty());
+  EXPECT_FALSE(stage.clock->Blocked());
+
+  auto still = Frames(2);
+  still->AnimationSpeed = -1;
+  Stage synchronous(*still);
+  synchronous.Start(*still, kSync);
+  EXPECT_EQ(synchronous.clock->Waits(), (std::vector<std::int64_t>{12000, 12000}));
+}
+
+TEST(GIFPainter, APainterCopiesTheFramesQuietly) {
+  auto image = Frames(2);
+  int heard = 0;
+  image->OnProgress = [&](TProgressStage, int, bool, const std::string&) { ++heard; };
+  Stage stage(*image);
+  stage.Start(*image, kAsync);
+  ASSERT_TRUE(stage.PumpToEnd());
+  EXPECT_EQ(heard, 0);
+  EXPECT_TRUE(image->OnProgress);
+}
+
 TEST(GIFPainter, LoopCounts) {
   struct Case {
     const char* name;

@@ -40,25 +40,72 @@ std::string SampleFile() {
 }  // namespace
 
 TEST(GIFRobustness, CutAtEveryOffset) {
+  // A file cut inside its header, a frame's descriptor, colour table or an
+  // extension's fixed fields fails the load ("Premature end of data"), and
+  // the image it was loaded into stays as it was; cut inside image data it
+  // loads what is there.
+  TGIFImage earlier;
+  AddFrame(earlier, 0, 0, 2, 1, {clRed, clWhite}, Bytes{1, 0});
+  const std::string earlierBytes = Save(earlier);
   for (const std::string& file :
        {SampleFile(), ReadFile(DataPath("im_frames.gif")), ReadFile(DataPath("im_interlaced.gif"))}) {
     const auto full = Load(file);
-    const auto packed = static_cast<std::uint8_t>(file[10]);
-    const std::size_t headerSize = 13 + (packed & 0x80 ? 3u << ((packed & 7) + 1) : 0);
     for (std::size_t cut = 0; cut < file.size(); ++cut) {
-      std::string error;
-      if (!LoadsOrFails(file.substr(0, cut), &error)) {
-        EXPECT_EQ(error, "Premature end of data") << cut;
-        EXPECT_LT(cut, headerSize) << "only a cut header fails";
+      std::istringstream in(file.substr(0, cut));
+      try {
+        earlier.LoadFromStream(in);
+      } catch (const GIFException& e) {
+        EXPECT_STREQ(e.what(), "Premature end of data") << cut;
+        EXPECT_EQ(Save(earlier), earlierBytes) << cut;
+        EXPECT_EQ(in.tellg(), 0) << cut;
         continue;
       }
+      EXPECT_NO_THROW(earlier.GetBitmap());
       // What was read agrees with the whole file as far as it goes.
-      auto loaded = Load(file.substr(0, cut));
-      ASSERT_LE(loaded->image->Images().Count(), full->image->Images().Count());
-      for (int i = 0; i + 1 < loaded->image->Images().Count(); ++i)
-        EXPECT_EQ(loaded->image->Images()[i].Data(), full->image->Images()[i].Data()) << cut;
+      ASSERT_LE(earlier.Images().Count(), full->image->Images().Count());
+      for (int i = 0; i + 1 < earlier.Images().Count(); ++i)
+        EXPECT_EQ(earlier.Images()[i].Data(), full->image->Images()[i].Data()) << cut;
+      earlier.Clear();
+      AddFrame(earlier, 0, 0, 2, 1, {clRed, clWhite}, Bytes{1, 0});
     }
   }
+  // The sample's first frame: its descriptor and 8-entry local table end at
+  // byte 47, where its image data starts.
+  const std::string sample = SampleFile();
+  for (std::size_t cut = 14; cut < 47; ++cut) EXPECT_FALSE(LoadsOrFails(sample.substr(0, cut))) << cut;
+  EXPECT_TRUE(LoadsOrFails(sample.substr(0, 13)));
+  EXPECT_TRUE(LoadsOrFails(sample.substr(0, 48)));
+}
+
+TEST(GIFRobustness, AFrameCutShortFailsTheLoadAndLeavesTheImageAsItWas) {
+  // Three frames, the file cut inside the third one's descriptor.
+  TGIFImage three;
+  for (int i = 0; i < 3; ++i) AddFrame(three, i, 0, 2, 2, {clRed, clWhite}, Bytes(4, static_cast<std::uint8_t>(i % 2)));
+  const std::string file = Save(three);
+  const std::size_t third = file.rfind(S({',', 2, 0, 0, 0}));
+  ASSERT_NE(third, std::string::npos);
+
+  // The first two frames load whole.
+  EXPECT_EQ(Load(file.substr(0, third))->image->Images().Count(), 2);
+  TGIFImage other;
+  AddFrame(other, 0, 0, 1, 1, {clBlack, clRed}, Bytes{1});
+  auto target = Load(Save(other));
+  const std::string before = Save(*target->image);
+  std::vector<int> ends;
+  target->image->OnProgress = [&](TProgressStage stage, int percent, bool, const std::string& message) {
+    if (stage == TProgressStage::psEnding && message == "Loading...") ends.push_back(percent);
+  };
+  std::istringstream in("junk" + file.substr(0, third + 6));
+  in.seekg(4);
+  try {
+    target->image->LoadFromStream(in);
+    FAIL() << "loaded";
+  } catch (const GIFException& e) {
+    EXPECT_STREQ(e.what(), "Premature end of data");
+  }
+  EXPECT_EQ(in.tellg(), 4);
+  EXPECT_EQ(Save(*target->image), before);
+  EXPECT_EQ(ends, std::vector<int>{0});
 }
 
 TEST(GIFRobustness, CodeSizes) {

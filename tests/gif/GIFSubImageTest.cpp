@@ -104,6 +104,32 @@ TEST(GIFSubImage, DefaultsAreCopiedAtCreation) {
   EXPECT_EQ(copy.Images().Count(), 1);
 }
 
+TEST(GIFSubImage, AssigningAnImageTellsTheSourcesHandlers) {
+  // Two frames; the second carries a block of a label no class reads, which
+  // gives a warning each time it is read again.
+  const std::string header = std::string("GIF89a") + S({1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255});
+  const std::string frame = S({',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0});
+  auto source = Load(header + frame + S({0x21, 0x99, 1, 7, 0}) + frame + ";");
+  std::vector<std::string> heard;
+  source->image->OnProgress = [&](TProgressStage stage, int percent, bool, const std::string& message) {
+    heard.push_back(message + " " + std::to_string(static_cast<int>(stage)) + " " + std::to_string(percent));
+  };
+  source->image->OnItemWarning = [&](const void*, int, const std::string& message) { heard.push_back(message); };
+
+  TGIFImage copy;
+  std::vector<std::string> ownHeard;
+  copy.OnProgress = [&](TProgressStage, int, bool, const std::string& m) { ownHeard.push_back(m); };
+  copy.OnItemWarning = [&](const void*, int, const std::string& m) { ownHeard.push_back(m); };
+  copy.Assign(*source->image);
+  EXPECT_EQ(heard, (std::vector<std::string>{"Copying... 0 0", "Copying... 1 50", "Unknown extension type",
+                                             "Copying... 1 100", "Copying... 2 100"}));
+  EXPECT_TRUE(ownHeard.empty());
+  EXPECT_FALSE(copy.OnProgress);
+  EXPECT_FALSE(copy.OnItemWarning);
+  EXPECT_TRUE(source->image->OnProgress);
+  EXPECT_EQ(copy.Images().Count(), 2);
+}
+
 TEST(GIFSubImage, TransparentButton) {
   DefaultReduction none(TColorReduction::rmNone);
   // Three colours; white is the transparent one.

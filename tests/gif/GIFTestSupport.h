@@ -84,11 +84,15 @@ struct GiflibFrame {
   int left = 0, top = 0, width = 0, height = 0;
   Bytes pixels;
   std::vector<TColor> palette;  // the active colour table
+  // From the frame's graphic control extension (giflib's defaults without one).
+  bool control = false;
+  int disposal = 0, delay = 0, transparent = -1;
 };
 
 struct GiflibResult {
   bool ok = false;
   int width = 0, height = 0;
+  TColor background = clBlack;  // the global table's background entry (black without one)
   std::vector<GiflibFrame> frames;
 };
 
@@ -111,6 +115,10 @@ inline GiflibResult DecodeWithGiflib(const std::string& bytes) {
   result.ok = DGifSlurp(gif) == GIF_OK;
   result.width = gif->SWidth;
   result.height = gif->SHeight;
+  if (gif->SColorMap != nullptr && gif->SBackGroundColor < gif->SColorMap->ColorCount) {
+    const GifColorType& c = gif->SColorMap->Colors[gif->SBackGroundColor];
+    result.background = RGBColor(c.Red, c.Green, c.Blue);
+  }
   for (int i = 0; result.ok && i < gif->ImageCount; ++i) {
     const SavedImage& saved = gif->SavedImages[i];
     GiflibFrame frame;
@@ -122,6 +130,13 @@ inline GiflibResult DecodeWithGiflib(const std::string& bytes) {
     const ColorMapObject* map = saved.ImageDesc.ColorMap ? saved.ImageDesc.ColorMap : gif->SColorMap;
     for (int c = 0; map != nullptr && c < map->ColorCount; ++c)
       frame.palette.push_back(RGBColor(map->Colors[c].Red, map->Colors[c].Green, map->Colors[c].Blue));
+    GraphicsControlBlock control;
+    frame.control = DGifSavedExtensionToGCB(gif, i, &control) == GIF_OK;
+    if (frame.control) {
+      frame.disposal = control.DisposalMode;
+      frame.delay = control.DelayTime;
+      frame.transparent = control.TransparentColor;
+    }
     result.frames.push_back(std::move(frame));
   }
   DGifCloseFile(gif, &error);
