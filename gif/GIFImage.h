@@ -14,6 +14,7 @@
 
 #include "gif/ColorReduction.h"
 #include "gif/GIFClock.h"
+#include "gif/GIFException.h"
 #include "gif/GIFExecutor.h"
 #include "gif/GIFHeader.h"
 #include "gif/GIFList.h"

@@ -23,7 +23,8 @@ TGIFCompression CompressionForIndex(int index) {
 Bitmap DecodeGif(std::span<const std::uint8_t> file) {
   std::istringstream in(std::string(file.begin(), file.end()));
   TGIFImage gif;
-  gif.LoadFromStream(in);
+  // Only the first frame is used: the rest of the file is not decoded.
+  gif.LoadFromStream(in, TGIFLoadLimits{.frames = 1});
   const Bitmap* first = gif.GetBitmap();
   if (!first) throw ImageFileError("GIF file contains no image");
   return *first;

@@ -19,8 +19,9 @@ TDitherMode DitherModeForIndex(int index);
 // Item index 1 is RLE, anything else LZW.
 TGIFCompression CompressionForIndex(int index);
 
-// The first frame as a bitmap; raises GIFException, or ImageFileError
-// "GIF file contains no image" when the file holds no picture.
+// The first frame as a bitmap (the frames after it are not read); raises
+// GIFException, or ImageFileError "GIF file contains no image" when the file
+// holds no picture.
 Bitmap DecodeGif(std::span<const std::uint8_t> file);
 
 // A GIF image with the given colour reduction, dithering and compression

@@ -88,6 +88,18 @@ inline TGIFGraphicControlExtension& AddControl(TGIFSubImage& frame) {
   return ref;
 }
 
+// A graphic control extension with the disposal, delay and transparent colour (-1: none).
+inline TGIFGraphicControlExtension& AddControl(TGIFSubImage& frame, int disposal, int delay, int transparent) {
+  TGIFGraphicControlExtension& control = AddControl(frame);
+  control.SetDisposal(disposal);
+  control.SetDelay(delay);
+  if (transparent >= 0) {
+    control.SetTransparent(true);
+    control.SetTransparentColorIndex(transparent);
+  }
+  return control;
+}
+
 inline void AddLoop(TGIFSubImage& frame, int loops) {
   auto loop = std::make_unique<TGIFAppExtNSLoop>(&frame);
   loop->SetLoops(loops);
@@ -105,13 +117,7 @@ inline void MakeAnimation(TGIFImage& image, int width, int height, const std::ve
     const TestFrame& plan = frames[i];
     TGIFSubImage& frame = AddFrame(image, plan.left, plan.top, plan.width, plan.height, {}, plan.pixels);
     if (i == 0 && loops >= 0) AddLoop(frame, loops);
-    TGIFGraphicControlExtension& control = AddControl(frame);
-    control.SetDisposal(plan.disposal);
-    control.SetDelay(plan.delay);
-    if (plan.transparent >= 0) {
-      control.SetTransparent(true);
-      control.SetTransparentColorIndex(plan.transparent);
-    }
+    AddControl(frame, plan.disposal, plan.delay, plan.transparent);
   }
 }
 

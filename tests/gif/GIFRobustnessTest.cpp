@@ -6,6 +6,8 @@
 #include <random>
 
 #include "tests/gif/GIFTestSupport.h"
+#include "tests/support/LargeAnimation.h"
+#include "tests/support/MemoryLimit.h"
 
 using namespace kestrova;
 using namespace kestrova::test;
@@ -166,4 +168,53 @@ TEST(GIFRobustness, RandomDamage) {
     for (int c = 0; c < changes; ++c) damaged[rng() % damaged.size()] = static_cast<char>(rng());
     LoadsOrFails(damaged);
   }
+}
+
+TEST(GIFRobustness, LoadLimits) {
+  TGIFImage three;
+  for (int i = 0; i < 3; ++i) AddFrame(three, 0, 0, 10, 10, {clRed, clWhite}, Bytes(100, static_cast<std::uint8_t>(i % 2)));
+  const std::string file = Save(three);
+
+  // A number of frames: the rest of the file is not read (no trailer looked for).
+  auto two = std::make_unique<TGIFImage>();
+  std::vector<std::string> warnings;
+  two->OnItemWarning = [&](const void*, int, const std::string& m) { warnings.push_back(m); };
+  std::istringstream cut(file.substr(0, file.size() - 20));
+  two->LoadFromStream(cut, TGIFLoadLimits{.frames = 2});
+  EXPECT_EQ(two->Images().Count(), 2);
+  EXPECT_TRUE(warnings.empty());
+
+  // A number of pixels: a frame past it fails the load before it is decoded,
+  // and the image stays as it was.
+  std::istringstream whole(file);
+  two->LoadFromStream(whole, TGIFLoadLimits{.pixels = 300});
+  EXPECT_EQ(two->Images().Count(), 3);
+  TGIFImage other;
+  AddFrame(other, 0, 0, 1, 1, {clRed, clWhite}, Bytes{1});
+  const std::string before = Save(other);
+  std::istringstream again(file);
+  EXPECT_THROW(other.LoadFromStream(again, TGIFLoadLimits{.pixels = 299}), EGIFTooLarge);
+  EXPECT_EQ(Save(other), before);
+  EXPECT_EQ(again.tellg(), 0);
+}
+
+TEST(GIFRobustness, AFileOverThePixelLimitIsRefusedWithinBoundedMemory) {
+  // 3,000 frames of 1000 x 1000 in 42 kB: decoded, 3 GB. With a limit of
+  // 32 Mi pixels the load is refused after 33 frames, within 512 MiB.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const OutOfMemoryChildren children;
+  const std::string file = LargeAnimation(3000, 1000, 1000);
+  EXPECT_EXIT(
+      {
+        LimitAddressSpaceGrowth(std::int64_t{512} << 20);
+        TGIFImage image;
+        std::istringstream in(file);
+        try {
+          image.LoadFromStream(in, TGIFLoadLimits{.pixels = std::int64_t{1} << 25});
+        } catch (const EGIFTooLarge&) {
+          std::_Exit(image.Empty() ? 0 : 2);
+        }
+        std::_Exit(1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }

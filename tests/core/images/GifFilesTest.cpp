@@ -3,6 +3,8 @@
 #include "core/images/GifCodec.h"
 #include "core/images/ImageFiles.h"
 #include "tests/core/images/ImageTestSupport.h"
+#include "tests/support/LargeAnimation.h"
+#include "tests/support/MemoryLimit.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -134,4 +136,34 @@ TEST_F(GifFiles, CutFilesFailOrKeepWhatTheyHold) {
       EXPECT_EQ(target.Height(), 29) << "cut at " << n;
     }
   }
+}
+
+TEST_F(GifFiles, OnlyTheFirstFrameIsRead) {
+  // The frames after the first are not read: a second frame cut short (which
+  // fails a whole load) leaves the picture as it is.
+  const std::string two = test::LargeAnimation(2, 3, 2);
+  const std::string cut = two.substr(0, two.size() - 6);
+  TempDir dir;
+  WriteBytes(dir.File("cut.gif"), std::vector<std::uint8_t>(cut.begin(), cut.end()));
+  Bitmap first;
+  std::string error;
+  ASSERT_TRUE(LoadGif(dir.File("cut.gif"), &first, error)) << error;
+  EXPECT_EQ(first.Width(), 3);
+  EXPECT_EQ(first.GetPixel(2, 1), 0x000000);
+}
+
+TEST_F(GifFiles, TheFirstFrameOfAHugeAnimationComesWithinBoundedMemory) {
+  // 3,000 frames of 1000 x 1000 in 42 kB, which would take 3 GB decoded,
+  // give their first frame within 256 MiB.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const test::OutOfMemoryChildren children;
+  const std::string file = test::LargeAnimation(3000, 1000, 1000);
+  EXPECT_EXIT(
+      {
+        test::LimitAddressSpaceGrowth(std::int64_t{256} << 20);
+        const Bitmap picture =
+            DecodeGif(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
+        std::_Exit(picture.Width() == 1000 && picture.Height() == 1000 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }

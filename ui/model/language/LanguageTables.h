@@ -61,8 +61,9 @@ enum TLangProcessRow : std::size_t {
 // The help file the Help command opens.
 extern const std::array<TLangRow, 1> LangHelpFiles;
 
-// Message boxes, the image information and the save report (row 8 is empty).
-extern const std::array<TLangRow, 13> LangMessages;
+// Message boxes, the image information, the save report and the picture
+// preview's note (row 8 is empty).
+extern const std::array<TLangRow, 14> LangMessages;
 enum TLangMessagesRow : std::size_t {
   lmEmptyImage,
   lmOpenError,
@@ -77,6 +78,7 @@ enum TLangMessagesRow : std::size_t {
   lmRemoveIcon,
   lmNoCaptions,     // a batch run with nothing to make buttons from
   lmNameCollision,  // three "%s": the two image numbers and the file name
+  lmAnimationTooLarge,  // the open-picture preview shows a GIF's first frame only
 };
 
 // File dialog filters ("description|pattern" pairs) and titles.

@@ -8,6 +8,7 @@
 #include "core/images/ImageFiles.h"
 #include "gif/GIFImage.h"
 #include "rendering/Canvas.h"
+#include "ui/model/language/Language.h"
 #include "ui/qt/widgets/GuiTaskQueue.h"
 #include "ui/qt/widgets/QtText.h"
 
@@ -37,6 +38,7 @@ void PicturePreview::Clear() {
   animation_.reset();  // stops the painter and waits for its thread
   still_ = QImage();
   pictureSize_ = QSize();
+  note_.clear();
   update();
 }
 
@@ -50,14 +52,22 @@ void PicturePreview::ShowFile(const QString& path) {
 
 bool PicturePreview::LoadAnimation(const QString& path) {
   auto image = std::make_unique<TGIFImage>();
+  const QString tooLarge = ToQt(Lang(LangMessages[lmAnimationTooLarge]));
   try {
     std::ifstream file(path.toStdString(), std::ios::binary);
     if (!file) return false;
-    image->LoadFromStream(file);
+    image->LoadFromStream(file, TGIFLoadLimits{.pixels = kMaxAnimationPixels});
+  } catch (const EGIFTooLarge&) {
+    note_ = tooLarge;
+    return false;
   } catch (const std::exception&) {
     return false;
   }
   if (image->Images().Count() < 2 || image->Width() <= 0 || image->Height() <= 0) return false;
+  if (std::int64_t{image->Width()} * image->Height() > kMaxAnimationScreen) {
+    note_ = tooLarge;
+    return false;
+  }
   image->Executor = executor_;
   image->OnChange = [this] { update(); };
   pictureSize_ = QSize(image->Width(), image->Height());
@@ -78,12 +88,18 @@ bool PicturePreview::LoadStill(const QString& path) {
 
 QRect PicturePreview::PictureRect() const {
   if (pictureSize_.isEmpty()) return QRect();
-  const QRect area = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin - fontMetrics().height());
+  const QRect area = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin - TextHeight());
   QSize size = pictureSize_;
   if (size.width() > area.width() || size.height() > area.height()) size.scale(area.size(), Qt::KeepAspectRatio);
   size = size.expandedTo(QSize(1, 1));
   return QRect(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2,
                size.width(), size.height());
+}
+
+int PicturePreview::TextHeight() const {
+  const int line = fontMetrics().height();
+  if (note_.isEmpty()) return line;
+  return line + fontMetrics().boundingRect(QRect(0, 0, width(), 0), Qt::TextWordWrap, note_).height();
 }
 
 QImage PicturePreview::AnimationFrame(const QRect& target) {
@@ -114,7 +130,10 @@ void PicturePreview::paintEvent(QPaintEvent*) {
   p.drawImage(target, picture);
   const QString size = QString("%1 x %2").arg(pictureSize_.width()).arg(pictureSize_.height());
   p.setPen(palette().color(QPalette::Text));
-  p.drawText(QRect(0, target.bottom() + 1 + kMargin, width(), fontMetrics().height()), Qt::AlignHCenter, size);
+  const int line = fontMetrics().height();
+  const int top = target.bottom() + 1 + kMargin;
+  p.drawText(QRect(0, top, width(), line), Qt::AlignHCenter, size);
+  if (!note_.isEmpty()) p.drawText(QRect(0, top + line, width(), TextHeight() - line), Qt::AlignHCenter | Qt::TextWordWrap, note_);
 }
 
 }  // namespace kestrova::qt

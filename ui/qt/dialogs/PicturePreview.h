@@ -6,10 +6,17 @@
 // to the GUI thread (GuiTaskQueue), where all drawing happens. A new
 // selection, Clear and the preview's end stop the painter and wait for its
 // thread before the image goes.
+//
+// Playing holds every frame decoded, so an animation plays only while its
+// frames hold at most kMaxAnimationPixels in all and its screen at most
+// kMaxAnimationScreen (about 150 MiB at most while it plays); a larger one
+// is refused before the frames past the limit are decoded, and the preview
+// shows its first frame with a note saying so.
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 
 namespace kestrova {
@@ -22,6 +29,9 @@ class GuiTaskQueue;
 
 class PicturePreview : public QWidget {
  public:
+  static constexpr std::int64_t kMaxAnimationPixels = std::int64_t{1} << 24;
+  static constexpr std::int64_t kMaxAnimationScreen = std::int64_t{1} << 22;
+
   explicit PicturePreview(QWidget* parent = nullptr);
   ~PicturePreview() override;
 
@@ -32,6 +42,8 @@ class PicturePreview : public QWidget {
   bool Animated() const { return animation_ != nullptr; }
   // The size of the picture shown, in its own pixels (empty when none).
   QSize PictureSize() const { return pictureSize_; }
+  // The note below the size (an animation too large to play); empty when none.
+  QString Note() const { return note_; }
 
   QSize sizeHint() const override;
 
@@ -41,8 +53,10 @@ class PicturePreview : public QWidget {
  private:
   bool LoadAnimation(const QString& path);
   bool LoadStill(const QString& path);
-  // Where the picture goes: its own size, shrunk to fit, centred above the size text.
+  // Where the picture goes: its own size, shrunk to fit, centred above the texts.
   QRect PictureRect() const;
+  // The height the size line and the note take below the picture.
+  int TextHeight() const;
   QImage AnimationFrame(const QRect& target);
 
   // The queue outlives the image: the image's destructor stops the painters first.
@@ -50,6 +64,7 @@ class PicturePreview : public QWidget {
   std::unique_ptr<TGIFImage> animation_;
   QImage still_;
   QSize pictureSize_;
+  QString note_;
 };
 
 }  // namespace kestrova::qt

@@ -16,7 +16,9 @@
 #include <memory>
 #include <set>
 
+#include "tests/support/LargeAnimation.h"
 #include "tests/support/TestFiles.h"
+#include "ui/model/language/Language.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/qt/dialogs/FileDialog.h"
 #include "ui/qt/dialogs/PicturePreview.h"
@@ -234,4 +236,35 @@ TEST(PicturePreview, ClosingTheDialogStopsThePlayingGif) {
   dialog.reject();
   EXPECT_FALSE(dialog.Preview()->Animated());
   EXPECT_EQ(UnnamedThreads(), before);
+}
+
+TEST(PicturePreview, AnAnimationTooLargeToPlayShowsItsFirstFrameWithANote) {
+  TempFolder folder;
+  // 40 frames of 1000 x 1000 (40 Mi pixels when decoded) in 560 bytes; a
+  // screen of 2100 x 2100; and a small animation for comparison.
+  WriteBytes(folder / "long.gif", LargeAnimation(40, 1000, 1000));
+  WriteBytes(folder / "wide.gif", LargeAnimation(2, 2100, 2100));
+  WriteBytes(folder / "small.gif", LargeAnimation(2, 300, 200));
+  PicturePreview preview;
+  preview.resize(200, 200);
+  for (const char* name : {"long.gif", "wide.gif"}) {
+    SCOPED_TRACE(name);
+    preview.ShowFile(QString::fromStdString(folder / name));
+    EXPECT_FALSE(preview.Animated());
+    EXPECT_EQ(preview.Note(), "Animation too large to play");
+    EXPECT_EQ(CentreOf(&preview), qRgb(0, 0, 0));
+  }
+  EXPECT_EQ(preview.PictureSize(), QSize(2100, 2100));
+  preview.ShowFile(QString::fromStdString(folder / "small.gif"));
+  EXPECT_TRUE(preview.Animated());
+  EXPECT_EQ(preview.Note(), "");
+
+  // The note is in the interface's language.
+  SetLangIndex(lgGerman);
+  preview.ShowFile(QString::fromStdString(folder / "long.gif"));
+  SetLangIndex(lgEnglish);
+  EXPECT_EQ(preview.Note(), QString::fromUtf8("Animation zu groß zum Abspielen"));
+  EXPECT_EQ(preview.PictureSize(), QSize(1000, 1000));
+  preview.Clear();
+  EXPECT_EQ(preview.Note(), "");
 }

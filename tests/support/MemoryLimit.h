@@ -1,0 +1,72 @@
+#pragma once
+// Memory bounds are checked under a memory limit: the test's body runs in a
+// child process (a gtest death test in "threadsafe" style, a fresh process)
+// whose address space may grow only so far beyond what it holds when the
+// limit is set. An allocation past it fails (std::bad_alloc, or the
+// sanitizer's out-of-memory report, which ends the child).
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace kestrova::test {
+
+#if defined(__SANITIZE_ADDRESS__)
+#define KESTROVA_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KESTROVA_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifdef KESTROVA_ADDRESS_SANITIZER
+#include <sanitizer/common_interface_defs.h>
+#endif
+
+// Lets this process's address space grow by at most `bytes` from now on.
+inline void LimitAddressSpaceGrowth(std::int64_t bytes) {
+#ifdef KESTROVA_ADDRESS_SANITIZER
+  // The sanitizer's report of running out of memory prints a stack; it
+  // reads the list of loaded modules first, which it cannot map under the
+  // limit. Printing one stack now reads that list beforehand.
+  __sanitizer_print_stack_trace();
+#endif
+  std::ifstream statm("/proc/self/statm");
+  std::int64_t pages = 0;
+  statm >> pages;
+  const std::int64_t now = pages * ::sysconf(_SC_PAGESIZE);
+  const rlimit limit{static_cast<rlim_t>(now + bytes), static_cast<rlim_t>(now + bytes)};
+  ::setrlimit(RLIMIT_AS, &limit);
+}
+
+// While it lives, death-test children (started afresh in "threadsafe" style)
+// run with sanitizer settings for running out of memory on purpose: an
+// unsymbolised report (the symbolizer cannot start under the limit) and no
+// quarantine of freed memory (which would count against the limit).
+class OutOfMemoryChildren {
+ public:
+  OutOfMemoryChildren() {
+    const char* options = std::getenv("ASAN_OPTIONS");
+    if (options != nullptr) saved_ = options;
+    had_ = options != nullptr;
+    ::setenv("ASAN_OPTIONS", (saved_ + ":symbolize=0:quarantine_size_mb=0").c_str(), 1);
+  }
+  ~OutOfMemoryChildren() {
+    if (had_) {
+      ::setenv("ASAN_OPTIONS", saved_.c_str(), 1);
+    } else {
+      ::unsetenv("ASAN_OPTIONS");
+    }
+  }
+  OutOfMemoryChildren(const OutOfMemoryChildren&) = delete;
+  OutOfMemoryChildren& operator=(const OutOfMemoryChildren&) = delete;
+
+ private:
+  std::string saved_;
+  bool had_ = false;
+};
+
+}  // namespace kestrova::test
