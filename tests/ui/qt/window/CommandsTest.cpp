@@ -576,6 +576,8 @@ TEST(HelpAndWebLinks, OpenTheGuideOfTheLanguageAndTheMakersPagesWithXdgOpen) {
 
 TEST(MainMenu, PresetsProcessAndAboutOpenTheirDialogsModally) {
   TestWindow w;
+  // Process image needs a base image; without one, Timer1 disables it whenever it runs first.
+  w.Form().ImageBase.SetPicture(Bitmap(40, 16));
   const struct {
     const char* item;
     const char* dialog;
