@@ -37,6 +37,7 @@
 #include "ui/qt/window/PopupMenus.h"
 #include "ui/qt/window/PreviewWindow.h"
 #include "ui/qt/window/StoredLayout.h"
+#include "ui/qt/window/TabOrder.h"
 #include "ui/qt/window/ToolBar.h"
 
 namespace kestrova::qt {
@@ -141,6 +142,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
   ConnectSamples();
+  ApplyTabOrder(this, form);
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(form.Timer1.Interval);
