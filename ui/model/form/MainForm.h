@@ -42,6 +42,7 @@
 #include "ui/model/controls/SpeedButton.h"
 #include "ui/model/controls/SpinEdit.h"
 #include "ui/model/controls/StatusBar.h"
+#include "ui/model/controls/ZOrder.h"
 #include "ui/model/form/FormStorage.h"
 #include "ui/model/language/Language.h"
 #include "ui/model/lists/Recent.h"
@@ -221,7 +222,7 @@ class TForm1 : public TControlOwner {
   TLabel LabelSh2{this, "LabelSh2", "GBShadow"};
   TLabel LabelSh3{this, "LabelSh3", "GBShadow"};
   // Stacking of the three sample labels, back to front.
-  std::vector<TLabel*> GBShadowZOrder{&LabelSh1, &LabelSh2, &LabelSh3};
+  TZOrder GBShadowZOrder{&LabelSh1, &LabelSh2, &LabelSh3};
 
   // Output page
   TTabSheet TabSheetOut{this, "TabSheetOut", "PageControl1"};

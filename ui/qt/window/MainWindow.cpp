@@ -29,6 +29,7 @@
 #include "ui/qt/widgets/RendererWidget.h"
 #include "ui/qt/widgets/StatusBarView.h"
 #include "ui/qt/widgets/WebLinks.h"
+#include "ui/qt/widgets/ZOrderView.h"
 #include "ui/qt/window/ButtonGlyphs.h"
 #include "ui/qt/window/ControlWidgets.h"
 #include "ui/qt/window/FileDrop.h"
@@ -232,6 +233,7 @@ void MainWindow::ConnectSamples() {
   if (auto* effect = findChild<RendererWidget*>("Buttonizer1")) {
     effect->OnDoubleClick = [this] { ShowPreviewWindow(PreviewKind::Effect, form, this); };
   }
+  if (auto* shadow = findChild<QWidget*>("GBShadow")) new ZOrderView(form.GBShadowZOrder, shadow);
   if (auto* gradient = findChild<QWidget*>("GBGradient")) {
     new FlowRow(gradient, {"cbGradient", "cbHorizon", "cbTwo", "cbRadial"}, 1);
   }
