@@ -35,6 +35,7 @@
 #include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
 #include "ui/qt/window/MenuBar.h"
+#include "ui/qt/window/MenuKeys.h"
 #include "ui/qt/window/PopupMenus.h"
 #include "ui/qt/window/PreviewWindow.h"
 #include "ui/qt/window/StoredLayout.h"
@@ -139,6 +140,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 
   popups_ = new PopupMenus(form, this);
   BuildMenuBar(menuBar(), form);
+  new MenuKeys(menuBar());
   BuildToolBar(addToolBar(QString()), form);
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
