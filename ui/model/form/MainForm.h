@@ -76,6 +76,9 @@ struct TFormHooks {
   std::function<void(const std::string& url)> OpenURL;
   // Shows the wait cursor (true) or the normal one again (false) around long operations.
   std::function<void(bool on)> ShowWaitCursor;
+  // The interface language changed to `langIndex`: the toolkit's own texts
+  // (standard buttons, its dialogs) follow it.
+  std::function<void(int langIndex)> LanguageChanged;
 };
 
 // Shows the wait cursor through the window's hook for the lifetime of the object.

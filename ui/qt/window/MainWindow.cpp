@@ -26,6 +26,7 @@
 #include "ui/qt/widgets/ImageView.h"
 #include "ui/qt/widgets/LabelView.h"
 #include "ui/qt/widgets/MemoView.h"
+#include "ui/qt/widgets/QtLanguage.h"
 #include "ui/qt/widgets/RendererWidget.h"
 #include "ui/qt/widgets/StatusBarView.h"
 #include "ui/qt/widgets/WebLinks.h"
@@ -63,6 +64,7 @@ TFormHooks WindowHooks(FormHolder* holder) {
     return holder->dialogs.ExecuteFileDialog(dialog);
   };
   hooks.OpenURL = [](const std::string& url) { OpenURL(url); };
+  hooks.LanguageChanged = [](int langIndex) { UseQtLanguage(langIndex); };
   hooks.ShowWaitCursor = [](bool on) {
     if (on) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
