@@ -74,6 +74,13 @@ bool TakeOverPermissions(const std::string& target, int fd) {
   return ::access(target.c_str(), W_OK) == 0 && ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// Removes a file this write made, keeping errno for the report of the failure.
+void RemoveKeepingErrno(const std::string& path) {
+  const int error = errno;
+  ::unlink(path.c_str());
+  errno = error;
+}
+
 // How a way of writing ended: done, failed (with errno set), or not available
 // here (then the other way is taken).
 enum class WriteOutcome { Done, Failed, Unavailable };
@@ -86,9 +93,7 @@ WriteOutcome LinkUnnamedFile(FdCloser& file, const std::string& target) {
   const std::string self = "/proc/self/fd/" + std::to_string(file.fd);
   if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
     if (::close(std::exchange(file.fd, -1)) == 0) return WriteOutcome::Done;
-    const int error = errno;
-    ::unlink(target.c_str());
-    errno = error;
+    RemoveKeepingErrno(target);
     return WriteOutcome::Failed;
   }
   if (errno != EEXIST) return WriteOutcome::Unavailable;
@@ -100,9 +105,7 @@ WriteOutcome LinkUnnamedFile(FdCloser& file, const std::string& target) {
     }
     if (::close(std::exchange(file.fd, -1)) == 0 && ::rename(temp.Path().c_str(), target.c_str()) == 0)
       return WriteOutcome::Done;
-    const int error = errno;
-    ::unlink(temp.Path().c_str());
-    errno = error;
+    RemoveKeepingErrno(temp.Path());
     return WriteOutcome::Failed;
   }
   return WriteOutcome::Failed;
@@ -129,13 +132,10 @@ bool WriteThroughNamedFile(const std::string& target, std::string_view bytes) {
     FdCloser file{::open(temp.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
     if (file.fd < 0 && errno == EEXIST) continue;
     if (file.fd < 0) return false;
-    bool ok = TakeOverPermissions(target, file.fd) && WriteAll(file.fd, bytes);
-    ok = ::close(std::exchange(file.fd, -1)) == 0 && ok;
-    ok = ok && ::rename(temp.Path().c_str(), target.c_str()) == 0;
-    if (ok) return true;
-    const int error = errno;
-    ::unlink(temp.Path().c_str());
-    errno = error;
+    if (TakeOverPermissions(target, file.fd) && WriteAll(file.fd, bytes) &&
+        ::close(std::exchange(file.fd, -1)) == 0 && ::rename(temp.Path().c_str(), target.c_str()) == 0)
+      return true;
+    RemoveKeepingErrno(temp.Path());
     return false;
   }
   return false;
