@@ -49,6 +49,7 @@ TSystemFacts Facts() {
   facts.processor = "Test CPU @ 2.0GHz";
   facts.processorCount = 4;
   facts.userName = "Jan Kowalski";
+  facts.organization = "Zandrelko Sp. z o.o.";
   facts.locale = "pl_PL.UTF-8";
   facts.totalMemory = 2147483648ull;
   return facts;
@@ -109,17 +110,20 @@ TEST(SystemInfoText, OneFactALineInEnglishOrPolish) {
             "System: Debian GNU/Linux 12 (bookworm), Linux 6.1.0 (x86_64)\r\n"
             "Processor: 4 x Test CPU @ 2.0GHz\r\n"
             "User Name: Jan Kowalski\r\n"
+            "Company Name: Zandrelko Sp. z o.o.\r\n"
             "Default Language: Polish (Poland)\r\n"
             "Total memory: 2,097,152 KB\r\n");
   TSystemFacts one = Facts();
   one.processorCount = 1;
   one.distribution.clear();
   one.totalMemory = 5ull << 40;  // beyond 32 bits
+  one.organization.clear();       // unknown: the line stays, empty
   EXPECT_EQ(GetSystemInfoTextPL(one, "polski", "\u00a0"),
             "INFORMACJE O SYSTEMIE:\r\n"
             "System: Linux 6.1.0 (x86_64)\r\n"
             "Procesor: Test CPU @ 2.0GHz\r\n"
             "Użytkownik: Jan Kowalski\r\n"
+            "Organiacja: \r\n"
             "Język: \"polski\"\r\n"
             "Pamięć: 5\u00a0368\u00a0709\u00a0120 KB\r\n");
 }
@@ -147,6 +151,7 @@ TEST(AboutBox, ShowsTheProgramTheSystemAndTheQueryInTheLanguage) {
   box.FormShow();
   LangIndex = lgEnglish;
   EXPECT_EQ(box.MemoSys.Text().substr(0, 22), "INFORMACJE O SYSTEMIE:");
+  EXPECT_NE(box.MemoSys.Text().find("\r\nOrganiacja: Zandrelko Sp. z o.o.\r\n"), std::string::npos);
   std::string opened;
   box.OpenURL = [&opened](const std::string& url) { opened = url; };
   box.LabelWebClick();

@@ -137,6 +137,8 @@ TEST_F(AboutBoxTest, ShowsTheProgramTheSystemAndTheWebLink) {
   const QString system = box->findChild<QPlainTextEdit*>("MemoSys")->toPlainText();
   EXPECT_TRUE(system.startsWith("SYSTEM INFORMATION:\nSystem: ")) << system.toStdString();
   EXPECT_TRUE(system.contains("\nTotal memory: ")) << system.toStdString();
+  EXPECT_TRUE(system.contains("\nUser Name: ")) << system.toStdString();
+  EXPECT_TRUE(system.contains("\nCompany Name: ")) << system.toStdString();
   auto* web = box->findChild<qt::WWWLabel*>("LabelWeb");
   ASSERT_NE(web, nullptr);
   EXPECT_EQ(web->text(), "https://zandrelko.example/");
