@@ -12,6 +12,9 @@ namespace {
 using Clock = TVersionQuery::Clock;
 using std::chrono::milliseconds;
 
+// Runs each call into the library on the spot, so that every step is seen at once.
+void RunHere(std::function<void()> call) { call(); }
+
 // A stand-in for the version library: statuses to report in turn (the last one
 // repeats), the answer, and whether Query fails.
 struct FakeLibrary {
@@ -85,7 +88,7 @@ TEST(VersionQuery, RunsUntilAnAnswerAFailureOrThirtySeconds) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TVersionQuery query;
+    TVersionQuery query(RunHere);
     const Clock::time_point start{};
     query.Start(FakeLibrary::Make(c.statuses, c.answer, c.failStart), "2.3.0.0", start);
     int polls = 0;
@@ -95,7 +98,7 @@ TEST(VersionQuery, RunsUntilAnAnswerAFailureOrThirtySeconds) {
     EXPECT_EQ(query.Value(), c.value);
   }
   EXPECT_EQ(FakeLibrary::queries.size(), 0u);  // the failing start recorded nothing
-  TVersionQuery query;
+  TVersionQuery query(RunHere);
   query.Start(FakeLibrary::Make({1}, nullptr), "2.3.0.0", Clock::time_point{});
   EXPECT_EQ(FakeLibrary::queries, (std::vector<std::string>{"https://zandrelko.example/version q=version&p=kestro&v=2.3.0.0"}));
   query.Poll(Clock::time_point{} + milliseconds(29999));
@@ -130,6 +133,7 @@ TEST(SystemInfoText, OneFactALineInEnglishOrPolish) {
 
 TEST(AboutBox, ShowsTheProgramTheSystemAndTheQueryInTheLanguage) {
   TAboutBoxSources sources;
+  sources.runLibraryCall = RunHere;
   sources.libraryPath = "";
   sources.version = "2.3.0.0";
   sources.systemFacts = Facts;
@@ -185,6 +189,7 @@ TEST(AboutBox, TheVersionLineFollowsTheQuery) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TAboutBoxSources sources;
+    sources.runLibraryCall = RunHere;
     sources.version = "2.3.0.0";
     sources.systemFacts = Facts;
     sources.loadLibrary = [&c](const std::string&) -> std::optional<TVersionLibrary> {
@@ -210,6 +215,7 @@ TEST(AboutBox, TheVersionLineFollowsTheQuery) {
 TEST(AboutBox, EachOpeningStartsOneQuery) {
   FakeLibrary::Make({1}, nullptr);
   TAboutBoxSources sources;
+  sources.runLibraryCall = RunHere;
   sources.version = "1.2.3.4";
   sources.systemFacts = Facts;
   sources.loadLibrary = [](const std::string&) { return std::optional(FakeLibrary::Library()); };
