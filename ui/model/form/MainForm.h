@@ -466,8 +466,9 @@ class TForm1 : public TControlOwner {
   // ---- icon palette ----
   // Loads the icon list file into BulletList; a missing or unreadable file leaves the list.
   void LoadBulletList();
-  // Writes BulletList to the icon list file; false when it cannot be written.
-  bool SaveBulletList();
+  // Writes BulletList to the icon list file; false when it cannot be written,
+  // with the reason in `reason` when given.
+  bool SaveBulletList(std::string* reason = nullptr);
   void AddBullet(const std::string& fileName);
   void RemoveBullet(int index);
   // The palette image whose tag is `tag` (the last one), or nullptr.
@@ -549,7 +550,7 @@ class TForm1 : public TControlOwner {
   // dialog's file name becomes the first file chosen.
   std::vector<std::string> Execute(TFileDialog& dialog);
   // Reports a file that could not be written ("Error saving: <file>"), with
-  // the reason on a line of its own when there is one.
+  // the reason on a line of its own.
   void ReportSaveError(const std::string& fileName, const std::string& reason);
 
  private:

@@ -327,7 +327,8 @@ TEST(FileCommands, CaptionsAreReadAsUtf8OrTheCodePageAndWrittenAsUtf8WithCrLf) {
   w.answers.files = {folder / "no-such-folder/out.txt"};
   Action(w, "Savecaptions1")->trigger();
   ASSERT_EQ(w.answers.messages.size(), 2u);
-  EXPECT_EQ(w.answers.messages[1], "Error saving: " + folder / "no-such-folder/out.txt");
+  EXPECT_EQ(w.answers.messages[1],
+            "Error saving: " + folder / "no-such-folder/out.txt" + "\r\nNo such file or directory");
 }
 
 TEST(FileCommands, DoubleClicksOnTheBaseImageItsBoxAndTheCaptionsOpenTheirFiles) {
