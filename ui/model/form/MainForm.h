@@ -71,7 +71,9 @@ struct TFormHooks {
   std::function<void()> UpdateNamesList;
   // Loads the program settings and opens the command-line project (batch: runs the job).
   std::function<void(bool batch)> OpenFromCommandLine;
-  // Shows a file or web address with the desktop's program for it (the web browser).
+  // Shows a file or web address with the desktop's program for it (the web
+  // browser) without waiting for it; when that program cannot be started or
+  // fails at once, the view tells the user (ReportViewerFailure).
   std::function<void(const std::string& url)> OpenURL;
   // Shows the wait cursor (true) or the normal one again (false) around long operations.
   std::function<void(bool on)> ShowWaitCursor;
