@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -181,6 +182,11 @@ TEST_F(AboutBoxTest, ShowsTheProgramTheSystemAndTheWebLink) {
   EXPECT_TRUE(system.contains("\nTotal memory: ")) << system.toStdString();
   EXPECT_TRUE(system.contains("\nUser Name: ")) << system.toStdString();
   EXPECT_TRUE(system.contains("\nCompany Name: ")) << system.toStdString();
+  // Every fact shows without scrolling, the last one whole.
+  auto* memo = box->findChild<QPlainTextEdit*>("MemoSys");
+  const QTextBlock last = memo->document()->findBlockByNumber(memo->document()->blockCount() - 2);
+  EXPECT_TRUE(last.text().startsWith("Total memory: ")) << last.text().toStdString();
+  EXPECT_LE(memo->cursorRect(QTextCursor(last)).bottom(), memo->viewport()->height() - 1);
   auto* web = box->findChild<qt::WWWLabel*>("LabelWeb");
   ASSERT_NE(web, nullptr);
   EXPECT_EQ(web->text(), "https://zandrelko.example/");
