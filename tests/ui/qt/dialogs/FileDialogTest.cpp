@@ -109,7 +109,8 @@ class OpenWatchedFile {
     ready_ = child_ > 0 && ::read(report_, &said, 1) == 1 && said == 'r';
   }
   ~OpenWatchedFile() {
-    if (stop_ >= 0 && ::write(stop_, "s", 1) != 1) ::kill(child_, SIGKILL);
+    // A child that is not ready has ended already (writing to it would raise SIGPIPE here).
+    if (ready_ && ::write(stop_, "s", 1) != 1) ::kill(child_, SIGKILL);
     if (child_ > 0) ::waitpid(child_, nullptr, 0);
     ::close(report_);
     ::close(stop_);
