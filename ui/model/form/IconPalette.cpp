@@ -78,9 +78,8 @@ void TForm1::BitBtn2Click() {
 
 void TForm1::LoadBulletList() { ReadIconList(IconListFileForReading(), BulletList); }
 
-bool TForm1::SaveBulletList() {
-  EnsureWritableFolder();
-  return WriteIconList(IconListFileName(), BulletList);
+bool TForm1::SaveBulletList(std::string* reason) {
+  return EnsureWritableFolder(reason) && WriteIconList(IconListFileName(), BulletList, reason);
 }
 
 void TForm1::AddBullet(const std::string& fileName) {

@@ -72,7 +72,9 @@ struct TFormHooks {
   std::function<void()> UpdateNamesList;
   // Loads the program settings and opens the command-line project (batch: runs the job).
   std::function<void(bool batch)> OpenFromCommandLine;
-  // Shows a file or web address with the desktop's program for it (the web browser).
+  // Shows a file or web address with the desktop's program for it (the web
+  // browser) without waiting for it; when that program cannot be started or
+  // fails at once, the view tells the user (ReportViewerFailure).
   std::function<void(const std::string& url)> OpenURL;
   // Shows the wait cursor (true) or the normal one again (false) around long operations.
   std::function<void(bool on)> ShowWaitCursor;
@@ -470,8 +472,9 @@ class TForm1 : public TControlOwner {
   // ---- icon palette ----
   // Loads the icon list file into BulletList; a missing or unreadable file leaves the list.
   void LoadBulletList();
-  // Writes BulletList to the icon list file; false when it cannot be written.
-  bool SaveBulletList();
+  // Writes BulletList to the icon list file; false when it cannot be written,
+  // with the reason in `reason` when given.
+  bool SaveBulletList(std::string* reason = nullptr);
   void AddBullet(const std::string& fileName);
   void RemoveBullet(int index);
   // The palette image whose tag is `tag` (the last one), or nullptr.
@@ -553,7 +556,7 @@ class TForm1 : public TControlOwner {
   // dialog's file name becomes the first file chosen.
   std::vector<std::string> Execute(TFileDialog& dialog);
   // Reports a file that could not be written ("Error saving: <file>"), with
-  // the reason on a line of its own when there is one.
+  // the reason on a line of its own.
   void ReportSaveError(const std::string& fileName, const std::string& reason);
 
  private:

@@ -32,8 +32,8 @@ bool ReadIconList(const std::string& fileName, std::vector<std::string>& list) {
   return true;
 }
 
-bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list) {
-  return WriteTextFile(fileName, list);
+bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list, std::string* reason) {
+  return WriteTextFile(fileName, list, reason);
 }
 
 std::string IconEntryFor(const std::string& fileName, const std::string& folder) {

@@ -16,6 +16,7 @@
 
 #include "ui/model/commands/BatchRun.h"
 #include "ui/model/commands/FileCommands.h"
+#include "ui/model/commands/ViewerFailure.h"
 #include "ui/model/commands/WindowCommands.h"
 #include "ui/qt/dialogs/AboutBox.h"
 #include "ui/qt/dialogs/PresetsDialog.h"
@@ -63,7 +64,9 @@ TFormHooks WindowHooks(FormHolder* holder) {
     if (!holder->dialogs.ExecuteFileDialog) return {};
     return holder->dialogs.ExecuteFileDialog(dialog);
   };
-  hooks.OpenURL = [](const std::string& url) { OpenURL(url); };
+  hooks.OpenURL = [](const std::string& url) {
+    OpenURL(url, [url](const std::string& reason) { ReportViewerFailure(url, reason); });
+  };
   hooks.LanguageChanged = [](int langIndex) { UseQtLanguage(langIndex); };
   hooks.ShowWaitCursor = [](bool on) {
     if (on) {
