@@ -576,6 +576,8 @@ TEST(HelpAndWebLinks, OpenTheGuideOfTheLanguageAndTheMakersPagesWithXdgOpen) {
 
 TEST(MainMenu, PresetsProcessAndAboutOpenTheirDialogsModally) {
   TestWindow w;
+  // Process image needs a base image (without one the timer disables it).
+  w.Form().ImageBase.SetPicture(Bitmap(40, 16));
   const struct {
     const char* item;
     const char* dialog;
