@@ -147,6 +147,7 @@ TEST(GIFSubImageMembers, AFreedMaskIsBuiltAgainFromThePixels) {
   frame.Scanline(0)[0] = 2;  // a pixel changed behind the cached mask
   EXPECT_EQ(frame.Mask()->GetPixel(0, 0), clBlack);
   frame.FreeMask();
+  ASSERT_NE(frame.Mask(), nullptr);
   EXPECT_EQ(frame.Mask()->GetPixel(0, 0), clWhite);
   EXPECT_EQ(frame.Mask()->GetPixel(1, 0), clBlack);
 
