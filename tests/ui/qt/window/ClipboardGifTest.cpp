@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
 
@@ -12,7 +11,6 @@
 #include "gif/GIFFormat.h"
 #include "gif/GIFImage.h"
 #include "tests/ui/qt/WindowTestSupport.h"
-#include "ui/qt/widgets/ImageBoxView.h"
 #include "ui/qt/widgets/QtText.h"
 #include "ui/qt/window/MimeDataClipboard.h"
 #include "ui/qt/window/PopupMenus.h"
@@ -38,11 +36,11 @@ void CopyBaseImage(TestWindow& w) {
 }  // namespace
 
 TEST(ClipboardGif, ACopyOffersTheGifBesideTheImage) {
+  Bitmap base(7, 3);
+  base.Fill(0x204080);
+  base.SetPixel(5, 2, 0x0000FF);
   TestWindow w;
   TForm1& form = w.Form();
-  Bitmap base(6, 4);
-  base.Fill(0x204080);
-  base.SetPixel(5, 3, 0x0000FF);
   form.ImageBase.SetPicture(base);
   CopyBaseImage(w);
 
@@ -54,9 +52,9 @@ TEST(ClipboardGif, ACopyOffersTheGifBesideTheImage) {
   ASSERT_NE(gif, nullptr);
   const Bitmap* picture = gif->GetBitmap();
   ASSERT_NE(picture, nullptr);
-  EXPECT_EQ(picture->Width(), 6);
+  EXPECT_EQ(picture->Width(), 7);
   EXPECT_EQ(picture->GetPixel(0, 0), 0x204080u);
-  EXPECT_EQ(picture->GetPixel(5, 3), 0x0000FFu);
+  EXPECT_EQ(picture->GetPixel(5, 2), 0x0000FFu);
   // The image itself stays the bitmap, read back through the same clipboard view.
   EXPECT_TRUE(qt::MimeDataClipboard(*data).Picture() == base);
 
@@ -65,8 +63,8 @@ TEST(ClipboardGif, ACopyOffersTheGifBesideTheImage) {
   CopyBaseImage(w);
   const auto mono = GifOnClipboard();
   ASSERT_NE(mono, nullptr);
-  EXPECT_EQ(mono->GetBitmap()->GetPixel(5, 3), 0u);
-  EXPECT_EQ(qt::FromQColor(QApplication::clipboard()->image().pixelColor(5, 3)), 0x0000FFu);
+  EXPECT_EQ(mono->GetBitmap()->GetPixel(5, 2), 0u);
+  EXPECT_EQ(qt::FromQColor(QApplication::clipboard()->image().pixelColor(5, 2)), 0x0000FFu);
 
   // A picture that makes no GIF (too many colours without reduction) goes as the image alone.
   form.ComboGIFRC.SetItemIndex(0);
@@ -87,13 +85,8 @@ TEST(ClipboardGif, APreviewsCopyOffersTheGifToo) {
   form.ImageBase.SetPicture(white);
   form.MemoTxt.SetText("One\r\nTwo\r\n");
   w.window->findChild<QAction*>("Generateimages1")->trigger();
-  qt::ImageBoxView* panel = w.window->OutputPanel();
-  panel->Sync();
   const TImage& second = form.ScrollBox2.Image(1);
-  const QPoint inside(second.Left() + 2, second.Top() + 2);
-  QContextMenuEvent request(QContextMenuEvent::Mouse, inside, panel->viewport()->mapToGlobal(inside));
-  QApplication::sendEvent(panel->viewport(), &request);
-  QMenu* menu = w.window->Popups()->ButtonMenu();
+  QMenu* menu = kestrova::test::OpenPreviewMenu(w, second);
   ASSERT_TRUE(menu->isVisible());
   menu->actions()[0]->trigger();
   menu->close();
