@@ -571,6 +571,9 @@ TEST(HelpAndWebLinks, OpenTheGuideOfTheLanguageAndTheMakersPagesWithXdgOpen) {
 
 TEST(MainMenu, PresetsProcessAndAboutOpenTheirDialogsModally) {
   TestWindow w;
+  // Process image is enabled only with a base image (the window's timer checks that
+  // every 50 ms, also while the presets dialog is open).
+  w.Form().ImageBase.SetPicture(Bitmap(40, 12));
   const struct {
     const char* item;
     const char* dialog;
