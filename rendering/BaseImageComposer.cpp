@@ -1,6 +1,7 @@
 #include "rendering/BaseImageComposer.h"
 
 #include <optional>
+#include <string>
 
 #include "rendering/Buttonizer.h"
 #include "rendering/Canvas.h"
@@ -79,6 +80,10 @@ Bitmap ComposeBaseImage(const TSettings& settings) {
   if (settings.newx < 1 || settings.newy < 1)
     throw BitmapError("The new image must be at least 1 x 1 pixels");
   CheckBitmapSize(settings.newx, settings.newy);
+  if (settings.RoundBtn && !TButtonizer::RoundButtonDrawable(settings.roundmargin, settings.ExtRadius))
+    throw BitmapError("The round button's margin (" + std::to_string(settings.roundmargin) + ") and ring width (" +
+                      std::to_string(settings.ExtRadius) + ") must each lie between -" +
+                      std::to_string(TButtonizer::kRoundLimit) + " and " + std::to_string(TButtonizer::kRoundLimit));
 
   TGradientImage gradient;
   SetUpGradient(gradient, settings);

@@ -94,8 +94,16 @@ class TButtonizer {
   void Paint(TCanvas& canvas, int w, int h);
   // Paints the effect onto (0, 0, w, h) of the canvas.
   void Render(TCanvas& canvas, int w, int h);
-  // The round button over the background already on the canvas.
+  // The round button over the background already on the canvas; nothing when
+  // the margin or the ring count lies beyond kRoundLimit.
   void DrawRoundEdge(TCanvas& canvas, int w, int h);
+
+  // The largest margin and ring count, either sign, that a round button is
+  // drawn with: 9999, the largest new image's side. So every sum of them with
+  // a bitmap's size fits an int, and a ring takes about as many arc steps as
+  // one on the largest new image; far larger values would take for ever.
+  static constexpr int kRoundLimit = 9999;
+  static bool RoundButtonDrawable(int extMargin, int extRadius);
 
   // Channel-wise (c0 * w0 + c1 * w1) >> 10; weights are on a scale of 1024
   // and not normalised.

@@ -21,7 +21,13 @@ TPoint PointAt(const TArcSteps& steps, float angle) {
 
 }  // namespace
 
+bool TButtonizer::RoundButtonDrawable(int extMargin, int extRadius) {
+  return extMargin >= -kRoundLimit && extMargin <= kRoundLimit && extRadius >= -kRoundLimit &&
+         extRadius <= kRoundLimit;
+}
+
 void TButtonizer::DrawRoundEdge(TCanvas& canvas, int w, int h) {
+  if (!RoundButtonDrawable(extMargin_, extRadius_)) return;
   const TRect box{extMargin_, extMargin_, w - extMargin_, h - extMargin_};
   const int n = extRadius_;
   if (n >= 1) DrawRings(canvas, w, h, box);

@@ -36,10 +36,10 @@ std::span<const std::uint8_t> BytesOf(const std::string& bytes) {
   return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
-void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
+void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes, LinkAtName link) {
   std::string reason;
   if (!WriteFileAtomically(fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                           &reason))
+                           &reason, link))
     throw ImageFileError("Cannot write file: " + fileName + " (" + reason + ")");
 }
 
@@ -139,12 +139,13 @@ EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const Image
   return picture;
 }
 
-bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText) {
+bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText,
+                         LinkAtName link) {
   if (!picture.ok) {
     errorText = picture.errorText;
     return false;
   }
-  return Guarded(errorText, [&] { WriteWholeFile(fileName, picture.bytes); });
+  return Guarded(errorText, [&] { WriteWholeFile(fileName, picture.bytes, link); });
 }
 
 void AssignGif(TGIFImage& gif, const Bitmap& bitmap, const ImageWriteOptions& options) {

@@ -24,6 +24,7 @@
 
 #include "core/files/SettingsRecord.h"
 #include "core/images/PictureFormats.h"
+#include "core/support/FileAccess.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Color.h"
 #include "rendering/Settings.h"
@@ -118,7 +119,9 @@ struct EncodedPicture {
 };
 EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options);
 // Writes the encoded file; false with the error text of encoding or writing.
-bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText);
+// `link` tells what happens to a symbolic link at the name (WriteFileAtomically).
+bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText,
+                         LinkAtName link = LinkAtName::Follow);
 
 // Writes the base image by the name's extension and reports errors itself in
 // message boxes. A Windows bitmap written becomes the base-image file

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 
 #include "rendering/Buttonizer.h"
@@ -172,4 +173,26 @@ TEST(ButtonizerRound, ClipRegionModes) {
   TButtonizer::ClearClipRegion(canvas, round);
   EXPECT_EQ(round, nullptr);
   EXPECT_FALSE(canvas.HasClipRegion());
+}
+
+// Margins and ring counts far beyond any picture draw no button (the sums of
+// the ellipse's box would not fit an int, and the rings would take for ever);
+// up to the limit the button is drawn.
+TEST(ButtonizerRound, AMarginOrRingCountBeyondTheLimitDrawsNoButton) {
+  const int limit = TButtonizer::kRoundLimit;
+  const struct {
+    int rings, margin;
+  } beyond[] = {{3, INT_MAX}, {3, INT_MIN}, {3, limit + 1}, {3, -limit - 1}, {INT_MAX, 0}, {INT_MIN, 2}};
+  for (const auto& c : beyond) {
+    TButtonizer b;
+    EXPECT_FALSE(TButtonizer::RoundButtonDrawable(c.margin, c.rings));
+    EXPECT_EQ(Colours(Rendered(Round(b, c.rings, c.margin), 12, 8)), std::set<TColor>{kAround})
+        << c.rings << " rings, margin " << c.margin;
+  }
+  // At the limit, the ellipse lies far round the picture: the face disc covers it all.
+  for (const int margin : {limit, -limit}) {
+    TButtonizer b;
+    EXPECT_TRUE(TButtonizer::RoundButtonDrawable(margin, 1));
+    EXPECT_EQ(Colours(Rendered(Round(b, 1, margin), 12, 8)), std::set<TColor>{kFace}) << margin;
+  }
 }

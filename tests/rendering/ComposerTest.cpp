@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+
 #include "rendering/BaseImageComposer.h"
 
 using namespace kestrova;
@@ -121,4 +124,33 @@ TEST(Composer, RoundFrameWithMarginLeavesTheCorners) {
   EXPECT_EQ(b.GetPixel(10, 12), 0x0000FFu);
   EXPECT_EQ(b.GetPixel(1, 1), 0x336699u) << "rounded corner";
   EXPECT_EQ(b.GetPixel(10, 7), 0x336699u) << "a clear brush leaves the inside";
+}
+
+TEST(Composer, ARoundButtonsMarginOrRingWidthBeyondTheLimitIsAnError) {
+  const struct {
+    int margin, rings;
+  } cases[] = {{INT_MAX, 3}, {INT_MIN, 3}, {10000, 3}, {-10000, 3}, {2, INT_MAX}, {2, INT_MIN}};
+  for (const auto& c : cases) {
+    TSettings s = Small(40, 20);
+    s.RoundBtn = s.gradient = true;
+    s.roundmargin = c.margin;
+    s.ExtRadius = c.rings;
+    try {
+      ComposeBaseImage(s);
+      ADD_FAILURE() << "no error for margin " << c.margin << " and " << c.rings << " rings";
+    } catch (const BitmapError& e) {
+      EXPECT_EQ(std::string(e.what()), "The round button's margin (" + std::to_string(c.margin) + ") and ring width (" +
+                                           std::to_string(c.rings) + ") must each lie between -9999 and 9999");
+    }
+    s.RoundBtn = false;  // the bevel uses neither
+    EXPECT_EQ(ComposeBaseImage(s).Width(), 40);
+  }
+  // At the limit the ellipse lies far round the picture: the face fills it.
+  for (const int margin : {9999, -9999}) {
+    TSettings s = Small(40, 20);
+    s.RoundBtn = true;
+    s.ExtRadius = 1;
+    s.roundmargin = margin;
+    EXPECT_EQ(ComposeBaseImage(s), Filled(40, 20, 0x336699)) << margin;
+  }
 }

@@ -42,6 +42,7 @@
 #include "ui/model/controls/SpeedButton.h"
 #include "ui/model/controls/SpinEdit.h"
 #include "ui/model/controls/StatusBar.h"
+#include "ui/model/controls/ZOrder.h"
 #include "ui/model/form/FormStorage.h"
 #include "ui/model/language/Language.h"
 #include "ui/model/lists/Recent.h"
@@ -75,6 +76,9 @@ struct TFormHooks {
   std::function<void(const std::string& url)> OpenURL;
   // Shows the wait cursor (true) or the normal one again (false) around long operations.
   std::function<void(bool on)> ShowWaitCursor;
+  // The interface language changed to `langIndex`: the toolkit's own texts
+  // (standard buttons, its dialogs) follow it.
+  std::function<void(int langIndex)> LanguageChanged;
 };
 
 // Shows the wait cursor through the window's hook for the lifetime of the object.
@@ -221,7 +225,7 @@ class TForm1 : public TControlOwner {
   TLabel LabelSh2{this, "LabelSh2", "GBShadow"};
   TLabel LabelSh3{this, "LabelSh3", "GBShadow"};
   // Stacking of the three sample labels, back to front.
-  std::vector<TLabel*> GBShadowZOrder{&LabelSh1, &LabelSh2, &LabelSh3};
+  TZOrder GBShadowZOrder{&LabelSh1, &LabelSh2, &LabelSh3};
 
   // Output page
   TTabSheet TabSheetOut{this, "TabSheetOut", "PageControl1"};

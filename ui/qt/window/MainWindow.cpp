@@ -26,17 +26,21 @@
 #include "ui/qt/widgets/ImageView.h"
 #include "ui/qt/widgets/LabelView.h"
 #include "ui/qt/widgets/MemoView.h"
+#include "ui/qt/widgets/QtLanguage.h"
 #include "ui/qt/widgets/RendererWidget.h"
 #include "ui/qt/widgets/StatusBarView.h"
 #include "ui/qt/widgets/WebLinks.h"
+#include "ui/qt/widgets/ZOrderView.h"
 #include "ui/qt/window/ButtonGlyphs.h"
 #include "ui/qt/window/ControlWidgets.h"
 #include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
 #include "ui/qt/window/MenuBar.h"
+#include "ui/qt/window/MenuKeys.h"
 #include "ui/qt/window/PopupMenus.h"
 #include "ui/qt/window/PreviewWindow.h"
 #include "ui/qt/window/StoredLayout.h"
+#include "ui/qt/window/TabOrder.h"
 #include "ui/qt/window/ToolBar.h"
 
 namespace kestrova::qt {
@@ -60,6 +64,7 @@ TFormHooks WindowHooks(FormHolder* holder) {
     return holder->dialogs.ExecuteFileDialog(dialog);
   };
   hooks.OpenURL = [](const std::string& url) { OpenURL(url); };
+  hooks.LanguageChanged = [](int langIndex) { UseQtLanguage(langIndex); };
   hooks.ShowWaitCursor = [](bool on) {
     if (on) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -137,10 +142,12 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 
   popups_ = new PopupMenus(form, this);
   BuildMenuBar(menuBar(), form);
+  new MenuKeys(menuBar());
   BuildToolBar(addToolBar(QString()), form);
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
   ConnectSamples();
+  ApplyTabOrder(this, form);
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(form.Timer1.Interval);
@@ -230,6 +237,7 @@ void MainWindow::ConnectSamples() {
   if (auto* effect = findChild<RendererWidget*>("Buttonizer1")) {
     effect->OnDoubleClick = [this] { ShowPreviewWindow(PreviewKind::Effect, form, this); };
   }
+  if (auto* shadow = findChild<QWidget*>("GBShadow")) new ZOrderView(form.GBShadowZOrder, shadow);
   if (auto* gradient = findChild<QWidget*>("GBGradient")) {
     new FlowRow(gradient, {"cbGradient", "cbHorizon", "cbTwo", "cbRadial"}, 1);
   }

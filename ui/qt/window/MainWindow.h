@@ -6,7 +6,9 @@
 // states current, the hint of the control under the mouse in the status bar,
 // the window placement, closing through the exit question, the pop-up menus
 // and the clipboard, double clicks, picking the cut rectangle on the base
-// image, dropped files, and starting the browser for help and web pages.
+// image, dropped files, starting the browser for help and web pages, the
+// order Tab walks the controls in, the keys into the menu bar, and Qt's own
+// words in the interface language.
 //
 // Every question and every colour, font, folder or file choice goes through
 // the Dialogs given at construction (the standard dialogs when none are given).

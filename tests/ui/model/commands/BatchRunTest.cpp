@@ -50,6 +50,7 @@ TEST_F(BatchRun, BadInputAndLimitsEndInALogLineAndAFailureStatus) {
       {"image_file=gone.bmp\r\n", "Error opening file: gone.bmp"},
       {"image_file=bad.png\r\n", "Error opening file: bad.png"},
       {"outputdir=blocker/out\r\n", "Error saving gif: blocker/out/001_home.gif"},
+      {"RoundBtn=1\r\nroundmargin=-2147483648\r\n", "The round button's margin (-2147483648) and ring width"},
       // Two 300 x 1000 buttons in a grid of 999 columns: 299,700 x 1000 pixels.
       {"newx=300\r\nnewy=1000\r\nBtnPerImgMode=1\r\nvhmode=2\r\nmatrix_cols=999\r\n", "Error"},
   };

@@ -571,9 +571,8 @@ TEST(HelpAndWebLinks, OpenTheGuideOfTheLanguageAndTheMakersPagesWithXdgOpen) {
 
 TEST(MainMenu, PresetsProcessAndAboutOpenTheirDialogsModally) {
   TestWindow w;
-  // Process image is enabled only with a base image (the window's timer checks that
-  // every 50 ms, also while the presets dialog is open).
-  w.Form().ImageBase.SetPicture(Bitmap(40, 12));
+  // Process image needs a base image; without one, Timer1 disables it whenever it runs first.
+  w.Form().ImageBase.SetPicture(Bitmap(40, 16));
   const struct {
     const char* item;
     const char* dialog;
