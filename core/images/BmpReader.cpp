@@ -261,8 +261,12 @@ Bitmap DecodeRle(const LittleEndianView& f, const BmpLayout& l) {
 
 }  // namespace
 
+bool HasBmpSignature(std::span<const std::uint8_t> head) {
+  return head.size() >= kBmpSignatureSize && head[0] == 'B' && head[1] == 'M';
+}
+
 Bitmap DecodeBmp(std::span<const std::uint8_t> file) {
-  if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') throw ImageFileError("Not a bitmap file");
+  if (!HasBmpSignature(file)) throw ImageFileError("Not a bitmap file");
   const LittleEndianView f(file, kTruncated);
   const BmpLayout layout = ReadLayout(f);
   CheckBitmapSize(layout.width, layout.height);

@@ -8,6 +8,7 @@
 // offset, size and count in the headers is checked against the file before
 // memory is taken for the picture.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -15,6 +16,11 @@
 #include "rendering/Bitmap.h"
 
 namespace kestrova {
+
+// How many first bytes tell a bitmap file, and whether a file starting with
+// them ("BM") can be one; DecodeBmp refuses any other with "Not a bitmap file".
+inline constexpr std::size_t kBmpSignatureSize = 2;
+bool HasBmpSignature(std::span<const std::uint8_t> head);
 
 // Decodes a whole bitmap file; raises ImageFileError (or BitmapError for a
 // picture too large to hold) when the file is not one it can read.

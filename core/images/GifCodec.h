@@ -23,6 +23,13 @@ TGIFCompression CompressionForIndex(int index);
 // "GIF file contains no image" when the file holds no picture.
 Bitmap DecodeGif(std::span<const std::uint8_t> file);
 
+// The bitmap becomes the one frame of the image, made with the given colour
+// reduction, dithering and compression. Raises GIFException.
+void AssignGif(TGIFImage& gif, const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
+               TGIFCompression compression);
+// The image's whole file. Raises GIFException.
+std::vector<std::uint8_t> GifBytes(const TGIFImage& gif);
+
 // A GIF image with the given colour reduction, dithering and compression
 // (the unit's defaults for the rest), holding the bitmap as its one frame; the
 // whole file. Raises GIFException. Sets no default, so that several threads

@@ -12,7 +12,9 @@
 //
 // Every reader and the three format writers clear the error text first and,
 // on failure, return false with the error's message in it. A reader changes
-// its target only when the whole file was read.
+// its target only when the whole file was read. A file whose first bytes show
+// that it is not of the kind its name chooses is refused with the reader's
+// error on those bytes alone: the rest of it is not read.
 
 #include <cstdint>
 #include <functional>
@@ -21,12 +23,15 @@
 #include <vector>
 
 #include "core/files/SettingsRecord.h"
+#include "core/images/PictureFormats.h"
 #include "core/support/FileAccess.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Color.h"
 #include "rendering/Settings.h"
 
 namespace kestrova {
+
+class TGIFImage;
 
 // The output options the main window's controls hold.
 struct ImageWriteOptions {
@@ -41,8 +46,6 @@ struct ImageWriteOptions {
 
 // The options as the settings record holds them (each control mirrors one field).
 ImageWriteOptions ImageWriteOptionsOf(const TSettings& settings);
-
-enum class PictureKind { Gif, Png, Jpeg, Metafile, WindowsBitmap };
 
 // The reader for a file name: its extension trimmed and upper-cased.
 PictureKind PictureKindForReading(std::string_view fileName);
@@ -93,6 +96,9 @@ bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWrite
 // The GIF unit's default colour reduction := the one the options select
 // (ColorReductionForIndex).
 void SetGifDefaults(const ImageWriteOptions& options);
+// The bitmap becomes the one frame of the GIF image, made with the GIF
+// options as SaveGif makes it (without setting the unit's default).
+void AssignGif(TGIFImage& gif, const Bitmap& bitmap, const ImageWriteOptions& options);
 // A Windows bitmap file in the bitmap's own pixel format (no options).
 bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText);
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,

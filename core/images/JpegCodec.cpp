@@ -107,6 +107,10 @@ std::vector<TColor> GreyRamp() {
 
 }  // namespace
 
+bool HasJpegSignature(std::span<const std::uint8_t> head) {
+  return head.size() >= kJpegSignatureSize && head[0] == 0xFF && head[1] == 0xD8;
+}
+
 Bitmap DecodeJpeg(std::span<const std::uint8_t> file) {
   JpegReader r;
   if (!ReadHeader(r, file)) RaiseJpegError(r.err);

@@ -7,6 +7,7 @@
 //
 // Writing: baseline colour JPEG of the given quality (1..100).
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -14,6 +15,12 @@
 #include "rendering/Bitmap.h"
 
 namespace kestrova {
+
+// How many first bytes tell a JPEG file (its start-of-image marker), and
+// whether a file starting with them can be one; libjpeg refuses any other
+// ("JPEG: Not a JPEG file: starts with ...").
+inline constexpr std::size_t kJpegSignatureSize = 2;
+bool HasJpegSignature(std::span<const std::uint8_t> head);
 
 // Raises ImageFileError (or BitmapError for a picture too large to hold).
 Bitmap DecodeJpeg(std::span<const std::uint8_t> file);

@@ -165,8 +165,12 @@ void PackTwoBitRow(const std::uint8_t* indexes, std::uint8_t* row, int width) {
 
 }  // namespace
 
+bool HasPngSignature(std::span<const std::uint8_t> head) {
+  return head.size() >= kPngSignatureSize && png_sig_cmp(head.data(), 0, kPngSignatureSize) == 0;
+}
+
 Bitmap DecodePng(std::span<const std::uint8_t> file) {
-  if (file.size() < 8 || png_sig_cmp(file.data(), 0, 8) != 0) throw ImageFileError("Not a PNG file");
+  if (!HasPngSignature(file)) throw ImageFileError("Not a PNG file");
   PngReader r(file);
   PngShape shape;
   if (!ReadShape(r, shape)) RaisePngError(r.message, "PNG: cannot read the header");

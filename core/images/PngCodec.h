@@ -11,6 +11,7 @@
 // Writing: indexed bitmaps become palette files of their own depth, 24 and
 // 32-bit bitmaps 8-bit RGB files.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -25,6 +26,11 @@ struct PngWriteOptions {
   bool transparent = false;
   TColor transparentColor = 0;
 };
+
+// How many first bytes tell a PNG file, and whether a file starting with them
+// can be one; DecodePng refuses any other with "Not a PNG file".
+inline constexpr std::size_t kPngSignatureSize = 8;
+bool HasPngSignature(std::span<const std::uint8_t> head);
 
 // Raises ImageFileError (or BitmapError for a picture too large to hold).
 Bitmap DecodePng(std::span<const std::uint8_t> file);

@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 #include <utility>
@@ -185,6 +187,10 @@ std::string SystemErrorText(int error) {
 }
 
 ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason) {
+  return ReadFileHead(path, std::numeric_limits<std::size_t>::max(), bytes, reason);
+}
+
+ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes, std::string* reason) {
   bytes.clear();
   struct stat st {};
   // Only a regular file is opened: opening a pipe could wait for a writer for ever.
@@ -196,9 +202,10 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::strin
   // The name may have been given to something else in between.
   if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
   if (!S_ISREG(st.st_mode)) return ReadFailure(ReadStatus::Failed, kNotARegularFile, reason);
-  if (static_cast<std::uint64_t>(st.st_size) > bytes.max_size()) return ReadFailure(EFBIG, reason);
+  const std::uint64_t size = std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size), limit);
+  if (size > bytes.max_size()) return ReadFailure(EFBIG, reason);
   try {
-    if (ReadUpTo(file.fd, static_cast<std::size_t>(st.st_size), bytes)) return ReadStatus::Ok;
+    if (ReadUpTo(file.fd, static_cast<std::size_t>(size), bytes)) return ReadStatus::Ok;
   } catch (const std::bad_alloc&) {
     errno = ENOMEM;
   }

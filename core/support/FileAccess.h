@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file writes.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ enum class ReadStatus { Ok, Missing, Failed };
 // anything is read from them). With `reason`, a failure also gives the
 // system's text for it ("No such file or directory", "Is a directory", ...).
 ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason = nullptr);
+// The same, reading no more than the first `limit` bytes (fewer when the
+// file is shorter).
+ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes,
+                        std::string* reason = nullptr);
 
 // What a write does with a symbolic link at the file's name.
 enum class LinkAtName {

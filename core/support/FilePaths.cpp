@@ -23,6 +23,11 @@ std::string FolderOf(std::string_view path) { return std::string(path.substr(0, 
 
 std::string FileNameOf(std::string_view path) { return std::string(path.substr(FolderLength(path))); }
 
+std::string_view ExtensionOf(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  return dot == std::string_view::npos || dot < FolderLength(path) ? std::string_view() : path.substr(dot);
+}
+
 bool HasFolder(std::string_view path) { return FolderLength(path) > 0; }
 
 std::string MakeRelativePath(std::string_view base, std::string_view target) {

@@ -13,6 +13,9 @@ bool IsPathSeparator(char c);
 std::string FolderOf(std::string_view path);
 // What follows the folder part.
 std::string FileNameOf(std::string_view path);
+// The file name's extension: from the last "." of the name part on; empty
+// when the name has none.
+std::string_view ExtensionOf(std::string_view path);
 // True when the path has a folder part.
 bool HasFolder(std::string_view path);
 

@@ -516,13 +516,8 @@ TEST(Clipboard, CopiesTheBaseImageAndAPreviewAsImages) {
   form.ImageBase.SetPicture(white);
   form.MemoTxt.SetText("One\r\nTwo\r\n");
   Action(w, "Generateimages1")->trigger();
-  qt::ImageBoxView* panel = w.window->OutputPanel();
-  panel->Sync();
   const TImage& second = form.ScrollBox2.Image(1);
-  const QPoint inside(second.Left() + 2, second.Top() + 2);
-  QContextMenuEvent request(QContextMenuEvent::Mouse, inside, panel->viewport()->mapToGlobal(inside));
-  QApplication::sendEvent(panel->viewport(), &request);
-  QMenu* menu = w.window->Popups()->ButtonMenu();
+  QMenu* menu = OpenPreviewMenu(w, second);
   ASSERT_TRUE(menu->isVisible());
   EXPECT_EQ(menu->actions()[0]->text(), "Copy to clipboard");
   menu->actions()[0]->trigger();

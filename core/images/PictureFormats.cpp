@@ -1,0 +1,48 @@
+#include "core/images/PictureFormats.h"
+
+#include "core/images/BmpReader.h"
+#include "core/images/GifCodec.h"
+#include "core/images/JpegCodec.h"
+#include "core/images/Metafile.h"
+#include "core/images/PngCodec.h"
+#include "core/support/FilePaths.h"
+#include "core/support/StrLib.h"
+#include "gif/GIFFormat.h"
+
+namespace kestrova {
+
+namespace {
+
+Bitmap DecodeMetafile(std::span<const std::uint8_t> file) {
+  return RenderMetafile(std::vector<std::uint8_t>(file.begin(), file.end()));
+}
+
+}  // namespace
+
+const std::vector<PictureFormat>& PictureFormats() {
+  static const std::vector<PictureFormat> formats{
+      {PictureKind::Gif, kGIFDescription, {kGIFFileExtension}, kGIFSignatureSize, HasGIFSignature, DecodeGif},
+      {PictureKind::Png, "PNG images", {".PNG"}, kPngSignatureSize, HasPngSignature, DecodePng},
+      {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"}, kJpegSignatureSize, HasJpegSignature, DecodeJpeg},
+      {PictureKind::Metafile, "Metafiles", {".EMF", ".WMF"}, kMetafileSignatureSize, HasMetafileSignature,
+       DecodeMetafile},
+      {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, kBmpSignatureSize, HasBmpSignature, DecodeBmp},
+  };
+  return formats;
+}
+
+const PictureFormat& PictureFormatOf(PictureKind kind) {
+  for (const PictureFormat& format : PictureFormats())
+    if (format.kind == kind) return format;
+  return PictureFormats().back();
+}
+
+const PictureFormat& PictureFormatForReading(std::string_view fileName) {
+  const std::string_view ext = TrimControls(ExtensionOf(fileName));
+  for (const PictureFormat& format : PictureFormats())
+    for (std::string_view known : format.extensions)
+      if (SameText(ext, known)) return format;
+  return PictureFormats().back();
+}
+
+}  // namespace kestrova
