@@ -412,3 +412,45 @@ TEST_F(PresetsDialog, APresetFileThatCannotBeWrittenIsReportedAndKeepsItsPresets
   EXPECT_EQ(status, 0);
   EXPECT_EQ(test::ReadBytes(sandbox.Writable("locked/p.ini")), PresetText(2));
 }
+
+// On a first run the writable folder does not exist yet; a preset file from
+// elsewhere is listed by a path through it ("../../..") and still works.
+TEST(PresetsOnAFirstRun, ASetAttachedFromElsewhereShowsItsPresetsAndTakesANewOne) {
+  test::ProgramFolderSandbox sandbox;  // its writable folder is not made
+  test::TempFolder elsewhere;
+  test::WriteBytes(elsewhere / "mine.ini", PresetText(2));
+  std::vector<std::string> messages;
+  MessageBoxFunction = [&messages](const std::string& text, TMsgDlgType, TMsgDlgButtons, int) {
+    messages.push_back(text);
+    return static_cast<int>(mrOk);
+  };
+  PresetSets.clear();
+  CurrentPresetSet.clear();
+  TForm1 form;
+  TPresetsDialogHooks hooks;
+  hooks.OpenFile = [&elsewhere](const std::string&, const std::string&) {
+    return std::optional<std::string>(elsewhere / "mine.ini");
+  };
+  hooks.InputQuery = [](const std::string&, const std::string&, const std::string&) {
+    return std::optional<std::string>("Mine");
+  };
+  TBtnPresetsForm dialog(form, hooks);
+  dialog.FormShow();
+  dialog.BitBtnSI.Click();
+  const auto sections = [&dialog] {
+    std::vector<std::string> names;
+    for (const TPresetCell& cell : dialog.Cells()) names.push_back(cell.section);
+    return names;
+  };
+  ASSERT_FALSE(std::filesystem::exists(sandbox.Writable("")));
+  ASSERT_EQ(PresetSets.size(), 1u);
+  EXPECT_TRUE(PresetSets[0].starts_with("Mine=../")) << PresetSets[0];
+  EXPECT_EQ(sections(), (std::vector<std::string>{"preset1", "preset2"}));
+  dialog.BBAdd.Click();
+  EXPECT_EQ(sections(), (std::vector<std::string>{"preset1", "preset2", "preset3"}));
+  EXPECT_NE(test::ReadBytes(elsewhere / "mine.ini").find("[preset3]"), std::string::npos);
+  EXPECT_TRUE(messages.empty()) << messages.front();
+  MessageBoxFunction = nullptr;
+  PresetSets.clear();
+  CurrentPresetSet.clear();
+}

@@ -93,3 +93,20 @@ TEST_F(Palette, SelectingUsingAndRemovingAnIcon) {
   EXPECT_TRUE(form.ImageIcnPrev.Picture().Empty());
   EXPECT_EQ(form.SB1.ImageCount(), 1);
 }
+
+// On a first run the writable folder does not exist yet; an icon from
+// elsewhere is listed by a path through it ("../../..") and still shows.
+TEST(PaletteOnAFirstRun, AnIconFromElsewhereShowsItsThumbnail) {
+  test::ProgramFolderSandbox sandbox;  // its writable folder is not made
+  test::TempFolder elsewhere;
+  WriteIcon(elsewhere / "red.bmp", 4, 4, 0x0000FF);
+  TForm1 form;
+  form.BitBtn1Click({elsewhere / "red.bmp"});
+  ASSERT_FALSE(std::filesystem::exists(sandbox.Writable("")));
+  ASSERT_EQ(form.BulletList.size(), 1u);
+  EXPECT_TRUE(form.BulletList[0].starts_with("../")) << form.BulletList[0];
+  ASSERT_EQ(form.SB1.ImageCount(), 1);
+  EXPECT_EQ(form.SB1.Image(0).Picture().GetPixel(0, 0), 0x0000FFu);
+  form.BulletImageClick(form.SB1.Image(0));
+  EXPECT_EQ(form.ImageIcnPrev.Picture().Width(), 4);
+}
