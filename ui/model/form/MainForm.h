@@ -439,6 +439,10 @@ class TForm1 : public TControlOwner {
   // refreshes every dependent control; draws a new base image when the record
   // names no base-image file.
   void SettingsToControls();
+  // Brings the 29 preset fields of a record into the limits of the controls
+  // that show them, as SettingsToControls brings them (an angle to whole
+  // degrees first): a preset read from a file, before it is drawn or stored.
+  void BringPresetIntoRanges(TSettings& s) const;
 
   // ---- previews and state refreshers ----
   void ClearPreviews();
