@@ -37,6 +37,10 @@ struct TArcSteps {
 
 class TButtonizer {
  public:
+  // A margin this far beyond the canvas, on either side, draws what any
+  // farther one would: every ring lies outside the canvas or none is drawn.
+  static constexpr int kMaxExtMargin = 1 << 20;
+
   TButtonizer() = default;
   TButtonizer(const TButtonizer&) = delete;
   TButtonizer& operator=(const TButtonizer&) = delete;
@@ -79,7 +83,8 @@ class TButtonizer {
   void SetMyblack(TColor value) { Store(myblack_, value); }
   void SetMywhite(TColor value) { Store(mywhite_, value); }
   void SetExtRadius(int value) { Store(extRadius_, value); }
-  void SetExtMargin(int value) { Store(extMargin_, value); }
+  // Stores the value limited to -kMaxExtMargin..kMaxExtMargin.
+  void SetExtMargin(int value);
   void SetSmooth(int value) { Store(smooth_, value); }
 
   // Between the two, Paint draws nothing; EndUpdate does not repaint by itself.

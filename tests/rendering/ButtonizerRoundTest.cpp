@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <set>
 
 #include "rendering/Buttonizer.h"
@@ -172,4 +174,22 @@ TEST(ButtonizerRound, ClipRegionModes) {
   TButtonizer::ClearClipRegion(canvas, round);
   EXPECT_EQ(round, nullptr);
   EXPECT_FALSE(canvas.HasClipRegion());
+}
+
+TEST(ButtonizerRound, MarginsFarBeyondTheCanvasDrawAtOnce) {
+  // Far outside the canvas every ring passes round it and the face disc covers it.
+  for (const int margin : {std::numeric_limits<int>::min(), -1000000, -TButtonizer::kMaxExtMargin - 1}) {
+    TButtonizer button;
+    Round(button, 999, margin);
+    button.SetSmooth(99);
+    EXPECT_EQ(button.ExtMargin(), std::max(margin, -TButtonizer::kMaxExtMargin));
+    EXPECT_EQ(Colours(Rendered(button, 40, 20)), std::set<TColor>{kFace}) << margin;
+  }
+  // Far inside it the ellipse is gone, and so are the rings.
+  for (const int margin : {std::numeric_limits<int>::max(), 1000000}) {
+    TButtonizer button;
+    Round(button, 999, margin);
+    EXPECT_EQ(button.ExtMargin(), std::min(margin, TButtonizer::kMaxExtMargin));
+    EXPECT_EQ(Colours(Rendered(button, 40, 20)).count(0x0000FF), 0u) << margin;
+  }
 }
