@@ -29,6 +29,13 @@ Bitmap DecodeGif(std::span<const std::uint8_t> file) {
   return *first;
 }
 
+TSize GifPictureSize(std::span<const std::uint8_t> file) {
+  std::istringstream in(std::string(file.begin(), file.end()));
+  TGIFHeader header(nullptr);
+  header.LoadFromStream(in);
+  return {header.LogicalScreenWidth(), header.LogicalScreenHeight()};
+}
+
 std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
                                     TGIFCompression compression) {
   TGIFImage gif;
