@@ -118,7 +118,7 @@ const std::array<TLangRow, 1> LangHelpFiles = {{
     {"Kestroen.html", "Kestropl.html", "Kestroen.html", "Kestroen.html", "Kestroen.html"},
 }};
 
-const std::array<TLangRow, 13> LangMessages = {{
+const std::array<TLangRow, 14> LangMessages = {{
     /* 0 */ {" Empty image", " Pusty obrazek", " Kein Bild", " Imagen vacia", " Immagine vuota", " ?????? ???????"},
     /* 1 */ {
         "Error opening file: ",
@@ -191,6 +191,13 @@ const std::array<TLangRow, 13> LangMessages = {{
         "Die Bilder %s und %s haben denselben Dateinamen %s: Das spätere ersetzt das frühere.",
         "Las imágenes %s y %s tienen el mismo nombre de archivo %s: la posterior reemplaza a la anterior.",
         "Le immagini %s e %s hanno lo stesso nome di file %s: la successiva sostituisce la precedente.",
+    },
+    /* 13 */ {
+        "Icon too large to use: %s pixels (at most %s).\r\n%s",
+        "Ikona jest za duża: %s pikseli (najwyżej %s).\r\n%s",
+        "Symbol zu groß: %s Pixel (höchstens %s).\r\n%s",
+        "Icono demasiado grande: %s píxeles (como máximo %s).\r\n%s",
+        "Icona troppo grande: %s pixel (al massimo %s).\r\n%s",
     },
 }};
 

@@ -62,7 +62,7 @@ enum TLangProcessRow : std::size_t {
 extern const std::array<TLangRow, 1> LangHelpFiles;
 
 // Message boxes, the image information and the save report (row 8 is empty).
-extern const std::array<TLangRow, 13> LangMessages;
+extern const std::array<TLangRow, 14> LangMessages;
 enum TLangMessagesRow : std::size_t {
   lmEmptyImage,
   lmOpenError,
@@ -77,6 +77,7 @@ enum TLangMessagesRow : std::size_t {
   lmRemoveIcon,
   lmNoCaptions,     // a batch run with nothing to make buttons from
   lmNameCollision,  // three "%s": the two image numbers and the file name
+  lmIconTooLarge,   // three "%s": the icon's size, the largest size and the file name
 };
 
 // File dialog filters ("description|pattern" pairs) and titles.
