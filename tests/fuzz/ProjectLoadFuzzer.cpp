@@ -4,8 +4,6 @@
 // ctest in build-fuzz runs it for a few seconds from its seed files; for a longer run:
 //   build-fuzz/tests/fuzz/fuzz_project_load /tmp/project-corpus tests/fuzz/corpus/project -max_total_time=600
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,29 +14,9 @@
 #include "core/files/ProjectFile.h"
 #include "core/support/FileAccess.h"
 #include "core/support/StrLib.h"
+#include "tests/fuzz/FuzzFolder.h"
 
-namespace {
-
-// A private folder for the files, removed at exit.
-struct PrivateFolder {
-  PrivateFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kestrova-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    path = pattern + "/";
-  }
-  ~PrivateFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-  std::string path;
-};
-
-const std::string& Folder() {
-  static const PrivateFolder folder;
-  return folder.path;
-}
-
-}  // namespace
+using kestrova::fuzz::Folder;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kestrova;
