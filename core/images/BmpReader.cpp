@@ -259,6 +259,10 @@ Bitmap DecodeRle(const LittleEndianView& f, const BmpLayout& l) {
   return out;
 }
 
+void CheckSignature(std::span<const std::uint8_t> file) {
+  if (!HasBmpSignature(file)) throw ImageFileError("Not a bitmap file");
+}
+
 }  // namespace
 
 bool HasBmpSignature(std::span<const std::uint8_t> head) {
@@ -266,12 +270,18 @@ bool HasBmpSignature(std::span<const std::uint8_t> head) {
 }
 
 Bitmap DecodeBmp(std::span<const std::uint8_t> file) {
-  if (!HasBmpSignature(file)) throw ImageFileError("Not a bitmap file");
+  CheckSignature(file);
   const LittleEndianView f(file, kTruncated);
   const BmpLayout layout = ReadLayout(f);
   CheckBitmapSize(layout.width, layout.height);
   if (layout.compression == kBiRle4 || layout.compression == kBiRle8) return DecodeRle(f, layout);
   return DecodeUncompressed(f, layout);
+}
+
+TSize BmpPictureSize(std::span<const std::uint8_t> file) {
+  CheckSignature(file);
+  const BmpLayout layout = ReadLayout(LittleEndianView(file, kTruncated));
+  return {SaturatedInt(layout.width), SaturatedInt(layout.height)};
 }
 
 Bitmap DecodeDib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits) {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -25,6 +26,9 @@ bool HasBmpSignature(std::span<const std::uint8_t> head);
 // Decodes a whole bitmap file; raises ImageFileError (or BitmapError for a
 // picture too large to hold) when the file is not one it can read.
 Bitmap DecodeBmp(std::span<const std::uint8_t> file);
+// The picture's width and height from the file's headers alone; raises
+// ImageFileError as DecodeBmp does for them.
+TSize BmpPictureSize(std::span<const std::uint8_t> file);
 
 // Decodes a device-independent bitmap as metafiles hold it: the information
 // header with its colour table, then the pixels, either right after the table

@@ -29,6 +29,13 @@ Bitmap DecodeGif(std::span<const std::uint8_t> file) {
   return *first;
 }
 
+TSize GifPictureSize(std::span<const std::uint8_t> file) {
+  std::istringstream in(std::string(file.begin(), file.end()));
+  TGIFHeader header(nullptr);
+  header.LoadFromStream(in);
+  return {header.LogicalScreenWidth(), header.LogicalScreenHeight()};
+}
+
 void AssignGif(TGIFImage& gif, const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
                TGIFCompression compression) {
   gif.ColorReduction = reduction;

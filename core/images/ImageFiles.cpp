@@ -52,6 +52,21 @@ Bitmap ReadPictureAs(const PictureFormat& format, const std::string& fileName) {
   return format.decode(BytesOf(bytes));
 }
 
+TSize ReadPictureSizeOf(const std::string& fileName) {
+  const std::string bytes = ReadWholeFile(fileName);
+  switch (PictureKindForReading(fileName)) {
+    case PictureKind::Png: return PngPictureSize(BytesOf(bytes));
+    case PictureKind::Jpeg: return JpegPictureSize(BytesOf(bytes));
+    case PictureKind::Metafile: {
+      const MetafilePicture metafile = MetafilePicture::Load(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+      return {metafile.Width(), metafile.Height()};
+    }
+    case PictureKind::Gif: return GifPictureSize(BytesOf(bytes));
+    case PictureKind::WindowsBitmap: break;
+  }
+  return BmpPictureSize(BytesOf(bytes));
+}
+
 // Runs a reader or writer step; false with the error's message when it fails.
 template <typename Step>
 bool Guarded(std::string& errorText, Step step) {
@@ -98,6 +113,10 @@ PictureKind PictureKindForSaving(std::string_view fileName) {
 bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText) {
   if (!image) return false;
   return Guarded(errorText, [&] { *image = ReadPictureAs(PictureFormatForReading(fileName), fileName); });
+}
+
+bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& errorText) {
+  return Guarded(errorText, [&] { size = ReadPictureSizeOf(fileName); });
 }
 
 bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string& errorText) {

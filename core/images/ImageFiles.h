@@ -27,6 +27,7 @@
 #include "core/support/FileAccess.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Color.h"
+#include "rendering/Geometry.h"
 #include "rendering/Settings.h"
 
 namespace kestrova {
@@ -79,6 +80,13 @@ bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string
 // A metafile gives the bitmap the metafile's size; the image control showing
 // the bitmap takes that size from it.
 bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText);
+
+// The width and height of the picture in the file, read from its header alone
+// (the reader chosen as for LoadPictureInto), so that a picture too large for
+// a purpose can be refused before memory is taken for it. A GIF file gives its
+// logical screen: 0 x 0 when that has no size. False with the error's message
+// when the file cannot be read or its header is not one of its kind.
+bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& errorText);
 
 // Reads a GIF file and puts its first frame, as a bitmap, into the target;
 // false when no target is given, and ("GIF file contains no image") when the

@@ -126,6 +126,12 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> file) {
   return out;
 }
 
+TSize JpegPictureSize(std::span<const std::uint8_t> file) {
+  JpegReader r;
+  if (!ReadHeader(r, file)) RaiseJpegError(r.err);
+  return {SaturatedInt(r.cinfo.image_width), SaturatedInt(r.cinfo.image_height)};
+}
+
 // ---------------------------------------------------------------- writing
 
 namespace {

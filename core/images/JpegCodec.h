@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -24,6 +25,8 @@ bool HasJpegSignature(std::span<const std::uint8_t> head);
 
 // Raises ImageFileError (or BitmapError for a picture too large to hold).
 Bitmap DecodeJpeg(std::span<const std::uint8_t> file);
+// The picture's width and height from the file's header alone; raises ImageFileError.
+TSize JpegPictureSize(std::span<const std::uint8_t> file);
 
 // The whole JPEG file; raises ImageFileError when libjpeg refuses the picture.
 std::vector<std::uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality);

@@ -89,6 +89,16 @@ bool ReadShape(PngReader& r, PngShape& shape) {
   return true;
 }
 
+void CheckSignature(std::span<const std::uint8_t> file) {
+  if (!HasPngSignature(file)) throw ImageFileError("Not a PNG file");
+}
+
+PngShape HeaderShape(PngReader& r) {
+  PngShape shape;
+  if (!ReadShape(r, shape)) RaisePngError(r.message, "PNG: cannot read the header");
+  return shape;
+}
+
 // Sets the transformations for the target; false when libpng failed.
 bool PrepareTransforms(PngReader& r, const PngShape& shape, PngTarget target) {
   if (setjmp(png_jmpbuf(r.png))) return false;
@@ -170,10 +180,9 @@ bool HasPngSignature(std::span<const std::uint8_t> head) {
 }
 
 Bitmap DecodePng(std::span<const std::uint8_t> file) {
-  if (!HasPngSignature(file)) throw ImageFileError("Not a PNG file");
+  CheckSignature(file);
   PngReader r(file);
-  PngShape shape;
-  if (!ReadShape(r, shape)) RaisePngError(r.message, "PNG: cannot read the header");
+  const PngShape shape = HeaderShape(r);
   CheckPictureFitsFile(shape, file.size());
   const PngTarget target = TargetOf(shape);
   if (!PrepareTransforms(r, shape, target)) RaisePngError(r.message, "PNG: cannot read the picture");
@@ -296,6 +305,13 @@ bool WritePng(PngWriter& w, const Bitmap& b, PngHeader& h, int level, png_bytepp
 }
 
 }  // namespace
+
+TSize PngPictureSize(std::span<const std::uint8_t> file) {
+  CheckSignature(file);
+  PngReader r(file);
+  const PngShape shape = HeaderShape(r);
+  return {SaturatedInt(shape.width), SaturatedInt(shape.height)};
+}
 
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap, const PngWriteOptions& options) {
   if (bitmap.Empty()) throw ImageFileError("PNG: the picture is empty");

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -34,6 +35,8 @@ bool HasPngSignature(std::span<const std::uint8_t> head);
 
 // Raises ImageFileError (or BitmapError for a picture too large to hold).
 Bitmap DecodePng(std::span<const std::uint8_t> file);
+// The picture's width and height from the file's header alone; raises ImageFileError.
+TSize PngPictureSize(std::span<const std::uint8_t> file);
 
 // The whole PNG file; raises ImageFileError when libpng refuses the picture.
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap, const PngWriteOptions& options);

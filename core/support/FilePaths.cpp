@@ -1,6 +1,7 @@
 #include "core/support/FilePaths.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/support/StrLib.h"
 
@@ -56,6 +57,16 @@ std::string MakeRelativePath(std::string_view base, std::string_view target) {
   }
   result += target.substr(common);
   return result;
+}
+
+std::string PathInFolder(std::string_view folder, std::string_view path) {
+  std::string full(path);
+  if (!full.starts_with('/')) {
+    full = std::string(folder);
+    if (!full.empty() && !IsPathSeparator(full.back())) full += '/';
+    full += path;
+  }
+  return std::filesystem::path(full).lexically_normal().string();
 }
 
 }  // namespace kestrova

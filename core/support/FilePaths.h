@@ -29,4 +29,9 @@ bool HasFolder(std::string_view path);
 // in the base (the separator the base uses there).
 std::string MakeRelativePath(std::string_view base, std::string_view target);
 
+// `path` taken relative to `folder` (a path starting with "/" stands as it
+// is), with "." and ".." resolved in the text, the way MakeRelativePath made
+// them: no folder on the way needs to exist.
+std::string PathInFolder(std::string_view folder, std::string_view path);
+
 }  // namespace kestrova

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <limits>
 #include <set>
 
 #include "rendering/Buttonizer.h"
@@ -175,24 +177,33 @@ TEST(ButtonizerRound, ClipRegionModes) {
   EXPECT_FALSE(canvas.HasClipRegion());
 }
 
-// Margins and ring counts far beyond any picture draw no button (the sums of
-// the ellipse's box would not fit an int, and the rings would take for ever);
-// up to the limit the button is drawn.
-TEST(ButtonizerRound, AMarginOrRingCountBeyondTheLimitDrawsNoButton) {
-  const int limit = TButtonizer::kRoundLimit;
-  const struct {
-    int rings, margin;
-  } beyond[] = {{3, INT_MAX}, {3, INT_MIN}, {3, limit + 1}, {3, -limit - 1}, {INT_MAX, 0}, {INT_MIN, 2}};
-  for (const auto& c : beyond) {
+// Ring counts far beyond any picture draw no button (the sums of the ellipse's
+// box would not fit an int, and the rings would take for ever); up to the
+// limit the button is drawn.
+TEST(ButtonizerRound, ARingCountBeyondTheLimitDrawsNoButton) {
+  const int limit = TButtonizer::kMaxRingCount;
+  for (const int rings : {INT_MAX, INT_MIN, limit + 1, -limit - 1}) {
     TButtonizer b;
-    EXPECT_FALSE(TButtonizer::RoundButtonDrawable(c.margin, c.rings));
-    EXPECT_EQ(Colours(Rendered(Round(b, c.rings, c.margin), 12, 8)), std::set<TColor>{kAround})
-        << c.rings << " rings, margin " << c.margin;
+    EXPECT_FALSE(TButtonizer::RingCountDrawable(rings));
+    EXPECT_EQ(Colours(Rendered(Round(b, rings, 2), 12, 8)), std::set<TColor>{kAround}) << rings << " rings";
   }
-  // At the limit, the ellipse lies far round the picture: the face disc covers it all.
-  for (const int margin : {limit, -limit}) {
-    TButtonizer b;
-    EXPECT_TRUE(TButtonizer::RoundButtonDrawable(margin, 1));
-    EXPECT_EQ(Colours(Rendered(Round(b, 1, margin), 12, 8)), std::set<TColor>{kFace}) << margin;
+  for (const int rings : {limit, -limit}) EXPECT_TRUE(TButtonizer::RingCountDrawable(rings));
+}
+
+TEST(ButtonizerRound, MarginsFarBeyondTheCanvasDrawAtOnce) {
+  // Far outside the canvas every ring passes round it and the face disc covers it.
+  for (const int margin : {std::numeric_limits<int>::min(), -1000000, -TButtonizer::kMaxExtMargin - 1}) {
+    TButtonizer button;
+    Round(button, 999, margin);
+    button.SetSmooth(99);
+    EXPECT_EQ(button.ExtMargin(), std::max(margin, -TButtonizer::kMaxExtMargin));
+    EXPECT_EQ(Colours(Rendered(button, 40, 20)), std::set<TColor>{kFace}) << margin;
+  }
+  // Far inside it the ellipse is gone, and so are the rings.
+  for (const int margin : {std::numeric_limits<int>::max(), 1000000}) {
+    TButtonizer button;
+    Round(button, 999, margin);
+    EXPECT_EQ(button.ExtMargin(), std::min(margin, TButtonizer::kMaxExtMargin));
+    EXPECT_EQ(Colours(Rendered(button, 40, 20)).count(0x0000FF), 0u) << margin;
   }
 }

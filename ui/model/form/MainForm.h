@@ -445,6 +445,10 @@ class TForm1 : public TControlOwner {
   // refreshes every dependent control; draws a new base image when the record
   // names no base-image file.
   void SettingsToControls();
+  // Brings the 29 preset fields of a record into the limits of the controls
+  // that show them, as SettingsToControls brings them (an angle to whole
+  // degrees first): a preset read from a file, before it is drawn or stored.
+  void BringPresetIntoRanges(TSettings& s) const;
 
   // ---- previews and state refreshers ----
   void ClearPreviews();
@@ -480,7 +484,9 @@ class TForm1 : public TControlOwner {
   // The palette image whose tag is `tag` (the last one), or nullptr.
   TImage* FindBulletImage(int tag);
   void BulletImageClick(const TImage& image);
+  // The preview shows the selected icon, read from its file at full size.
   void ShowSelectedBullet();
+  // Draws the icon of the preview onto the base image.
   void UseSelectedBullet();
   void BitBtnClrIcnClick();
   // Rebuilds the thumbnails in SB1 from BulletList at the size RGBullets selects.
@@ -567,6 +573,9 @@ class TForm1 : public TControlOwner {
   void RecordToOutputControls(const TSettings& s);
   void RecordToRoundButtonControls(const TSettings& s);
   void SelectBulletNamed(const std::string& fileName);
+  // The selected icon read at full size; empty when it cannot be (after
+  // saying so when it has grown too large to use).
+  Bitmap SelectedBulletPicture();
   void RefreshAfterRecordCopy();
   void CreatePreviewRenderers();
   void ConnectLayoutHandlers();

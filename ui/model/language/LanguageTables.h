@@ -62,7 +62,7 @@ enum TLangProcessRow : std::size_t {
 extern const std::array<TLangRow, 1> LangHelpFiles;
 
 // Message boxes, the image information and the save report (row 8 is empty).
-extern const std::array<TLangRow, 14> LangMessages;
+extern const std::array<TLangRow, 15> LangMessages;
 enum TLangMessagesRow : std::size_t {
   lmEmptyImage,
   lmOpenError,
@@ -78,6 +78,7 @@ enum TLangMessagesRow : std::size_t {
   lmNoCaptions,     // a batch run with nothing to make buttons from
   lmNameCollision,  // three "%s": the two image numbers and the file name
   lmCannotDisplay,  // two "%s": the file or web address and the reason
+  lmIconTooLarge,   // three "%s": the icon's size, the largest size and the file name
 };
 
 // File dialog filters ("description|pattern" pairs) and titles.
