@@ -43,28 +43,22 @@ void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>
     throw ImageFileError("Cannot write file: " + fileName + " (" + reason + ")");
 }
 
-// Reads the file with the reader of the format. The first bytes are read
-// first: when they show the file is not of the format, the reader refuses
-// them alone, with its own error, and the rest is never read.
-Bitmap ReadPictureAs(const PictureFormat& format, const std::string& fileName) {
+// The bytes of a file for the reader of the format. The first bytes are read
+// first: when they show the file is not of the format, those bytes alone are
+// given (the reader refuses them with its own error) and the rest is never read.
+std::string ReadPictureBytes(const PictureFormat& format, const std::string& fileName) {
   std::string bytes = ReadFileStart(fileName, format.signatureSize);
   if (bytes.size() == format.signatureSize && format.hasSignature(BytesOf(bytes))) bytes = ReadWholeFile(fileName);
-  return format.decode(BytesOf(bytes));
+  return bytes;
+}
+
+Bitmap ReadPictureAs(const PictureFormat& format, const std::string& fileName) {
+  return format.decode(BytesOf(ReadPictureBytes(format, fileName)));
 }
 
 TSize ReadPictureSizeOf(const std::string& fileName) {
-  const std::string bytes = ReadWholeFile(fileName);
-  switch (PictureKindForReading(fileName)) {
-    case PictureKind::Png: return PngPictureSize(BytesOf(bytes));
-    case PictureKind::Jpeg: return JpegPictureSize(BytesOf(bytes));
-    case PictureKind::Metafile: {
-      const MetafilePicture metafile = MetafilePicture::Load(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-      return {metafile.Width(), metafile.Height()};
-    }
-    case PictureKind::Gif: return GifPictureSize(BytesOf(bytes));
-    case PictureKind::WindowsBitmap: break;
-  }
-  return BmpPictureSize(BytesOf(bytes));
+  const PictureFormat& format = PictureFormatForReading(fileName);
+  return format.size(BytesOf(ReadPictureBytes(format, fileName)));
 }
 
 // Runs a reader or writer step; false with the error's message when it fails.

@@ -17,16 +17,24 @@ Bitmap DecodeMetafile(std::span<const std::uint8_t> file) {
   return RenderMetafile(std::vector<std::uint8_t>(file.begin(), file.end()));
 }
 
+TSize MetafileSize(std::span<const std::uint8_t> file) {
+  const MetafilePicture metafile = MetafilePicture::Load(std::vector<std::uint8_t>(file.begin(), file.end()));
+  return {metafile.Width(), metafile.Height()};
+}
+
 }  // namespace
 
 const std::vector<PictureFormat>& PictureFormats() {
   static const std::vector<PictureFormat> formats{
-      {PictureKind::Gif, kGIFDescription, {kGIFFileExtension}, kGIFSignatureSize, HasGIFSignature, DecodeGif},
-      {PictureKind::Png, "PNG images", {".PNG"}, kPngSignatureSize, HasPngSignature, DecodePng},
-      {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"}, kJpegSignatureSize, HasJpegSignature, DecodeJpeg},
+      {PictureKind::Gif, kGIFDescription, {kGIFFileExtension}, kGIFSignatureSize, HasGIFSignature, DecodeGif,
+       GifPictureSize},
+      {PictureKind::Png, "PNG images", {".PNG"}, kPngSignatureSize, HasPngSignature, DecodePng, PngPictureSize},
+      {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"}, kJpegSignatureSize, HasJpegSignature, DecodeJpeg,
+       JpegPictureSize},
       {PictureKind::Metafile, "Metafiles", {".EMF", ".WMF"}, kMetafileSignatureSize, HasMetafileSignature,
-       DecodeMetafile},
-      {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, kBmpSignatureSize, HasBmpSignature, DecodeBmp},
+       DecodeMetafile, MetafileSize},
+      {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, kBmpSignatureSize, HasBmpSignature, DecodeBmp,
+       BmpPictureSize},
   };
   return formats;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -30,6 +31,9 @@ struct PictureFormat {
   // GIFException, BitmapError). A file whose first bytes lack the signature
   // is refused on those bytes alone.
   Bitmap (*decode)(std::span<const std::uint8_t> file);
+  // The picture's size, as its decoder would give it, from the header alone;
+  // raises the reader's error as decode does.
+  TSize (*size)(std::span<const std::uint8_t> file);
 };
 
 // Every kind, the Windows bitmap last.
