@@ -62,7 +62,7 @@ void Select(FileDialog& dialog, const QString& name) {
   auto* list = dialog.findChild<QListView*>("listView");
   ASSERT_NE(list, nullptr);
   QModelIndex found;
-  QTRY_VERIFY_WITH_TIMEOUT(
+  ASSERT_TRUE(QTest::qWaitFor(
       [&] {
         const QAbstractItemModel* model = list->model();
         for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
@@ -70,8 +70,9 @@ void Select(FileDialog& dialog, const QString& name) {
           if (index.data().toString() == name) found = index;
         }
         return found.isValid();
-      }(),
-      5000);
+      },
+      5000))
+      << name.toStdString();
   list->setCurrentIndex(found);
 }
 

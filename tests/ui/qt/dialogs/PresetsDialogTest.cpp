@@ -44,7 +44,7 @@ struct PresetsDialogTest : ::testing::Test {
   void ClickCell(int cell) {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Grid()->CellRect(cell).center());
   }
-  void DrawPreviews() { QTRY_COMPARE_WITH_TIMEOUT(Grid()->MissingPreviews(), 0, 5000); }
+  void DrawPreviews() { ASSERT_TRUE(QTest::qWaitFor([this] { return Grid()->MissingPreviews() == 0; }, 5000)); }
 
   test::ProgramFolderSandbox sandbox;
   std::optional<test::TestWindow> w;

@@ -97,14 +97,14 @@ TEST(MainWindow, Timer1KeepsTheCommandsEnabledStateCurrent) {
   QAction* save = w.window->findChild<QAction*>("TBSaveBtns");
   form.ImageBase.SetPicture(Bitmap(40, 16));
   w.Find<QPlainTextEdit>("MemoTxt")->setPlainText("Home\nNews");
-  QTRY_VERIFY_WITH_TIMEOUT(generate->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return generate->isEnabled(); }, 2000));
   form.MemoTxt.SetText("");
-  QTRY_VERIFY_WITH_TIMEOUT(!generate->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !generate->isEnabled(); }, 2000));
 
   form.ScrollBox2.AddImage("newbutton0");
-  QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 2000));
   form.ClearPreviews();
-  QTRY_VERIFY_WITH_TIMEOUT(!save->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !save->isEnabled(); }, 2000));
 }
 
 TEST(MainWindow, AFlagSwitchesTheTextsOfEveryGroupAndKeepsRadioSelections) {
