@@ -43,6 +43,12 @@ class EOutOfMemory : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A file could not be opened, created or written.
+class EFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 [[noreturn]] void RaiseGIFError(const std::string& message);
 
 }  // namespace kestrova

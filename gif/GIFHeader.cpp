@@ -1,20 +1,11 @@
 #include "gif/GIFHeader.h"
 
-#include <cctype>
-
+#include "gif/GIFFormat.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFSupport.h"
 #include "rendering/Bitmap.h"
 
 namespace kestrova {
-
-namespace {
-
-bool IsSignature(const std::uint8_t* bytes) {
-  return std::toupper(bytes[0]) == 'G' && std::toupper(bytes[1]) == 'I' && std::toupper(bytes[2]) == 'F';
-}
-
-}  // namespace
 
 void TGIFHeader::Clear() {
   globalColorMap_.Clear();
@@ -68,11 +59,11 @@ void TGIFHeader::LoadFromStream(std::istream& stream) {
   const std::istream::pos_type start = stream.tellg();
   std::uint8_t signature[6];
   ReadCheck(stream, signature, sizeof(signature));
-  if (!IsSignature(signature)) {
+  if (!IsGIFSignature(signature)) {
     stream.clear();
     stream.seekg(start + std::streamoff{4});
     ReadCheck(stream, signature, sizeof(signature));
-    if (!IsSignature(signature)) RaiseGIFError("Invalid GIF signature");
+    if (!IsGIFSignature(signature)) RaiseGIFError("Invalid GIF signature");
   }
   std::uint8_t descriptor[7];
   ReadCheck(stream, descriptor, sizeof(descriptor));

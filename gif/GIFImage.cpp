@@ -84,6 +84,7 @@ void TGIFImage::Clear() {
   StopDraw();
   images_.Clear();
   header_.Clear();
+  globalPalette_.reset();
 }
 
 void TGIFImage::LoadFromStream(std::istream& stream, const TGIFLoadLimits& limits) {
@@ -241,6 +242,7 @@ void TGIFImage::Changed() {
 }
 
 std::vector<TColor> TGIFImage::GetPalette() const {
+  if (globalPalette_) return *globalPalette_;
   if (DitherTest()) return CreateNetscapePalette();
   if (header_.GlobalColorMap().Count() > 0) return header_.GlobalColorMap().ExportPalette();
   if (Empty()) return {};

@@ -24,6 +24,7 @@
 
 namespace kestrova {
 
+class TGIFClipboard;
 class TGIFPainter;
 struct TGIFPainterList;
 
@@ -138,9 +139,10 @@ class TGIFImage {
   // extent. Null when there is no frame or the first frame
   // holds no pixels. Valid until the image changes.
   const Bitmap* GetBitmap();
-  // The colours the image is shown with: the web palette when dithering for
-  // display, else the global table, else the first frame's table. Without
-  // any it raises "No global or local color table defined".
+  // The colours the image is shown with: the palette set with SetPalette,
+  // else the web palette when dithering for display, else the global table,
+  // else the first frame's table. Without any it raises "No global or local
+  // color table defined".
   std::vector<TColor> GetPalette() const;
   // Frames are shown dithered to the web palette: doDither is set, and
   // doAutoDither is clear or the display has a palette.
@@ -189,6 +191,39 @@ class TGIFImage {
   // The painter Draw started, while it runs.
   TGIFPainter* DrawPainter() const { return drawPainter_; }
 
+  // The logical screen's size. A frame reaching past the new size raises
+  // "Image width too small for contained frames" ("Image height too small
+  // for contained frames"); a size past 65535 raises "Image too large for
+  // GIF". A new size drops the cached bitmap and tells OnChange.
+  void SetWidth(int value);
+  void SetHeight(int value);
+  // True only for the very same image: two images are never compared by content.
+  bool Equals(const TGIFImage& other) const { return &other == this; }
+  // The bitmap becomes GetBitmap's picture (empty for an image without one).
+  void AssignTo(Bitmap& dest) {
+    const Bitmap* picture = GetBitmap();
+    dest = picture != nullptr ? *picture : Bitmap();
+  }
+  // The whole file, through LoadFromStream. A file that cannot be opened
+  // raises EFileError "Cannot open file "<name>". <reason>".
+  void LoadFromFile(const std::string& fileName);
+  // Encodes the image in memory, then writes the file: an image that cannot be
+  // encoded leaves the file untouched. EFileError "Cannot create file" or
+  // "Cannot write file" when the file cannot be written (a part written is removed).
+  void SaveToFile(const std::string& fileName) const;
+  // Shows the image with the given colours in place of its colour tables' (an
+  // empty palette goes back to them). When the cached bitmap has other
+  // colours, it is dropped, PaletteModified is set and OnChange told.
+  void SetPalette(std::vector<TColor> palette);
+  // Puts the first frame's bitmap and the whole GIF file (under
+  // kGIFClipboardFormat) on the clipboard; nothing for an empty image. A
+  // clipboard that refuses the file raises "Failed to store GIF on clipboard".
+  void SaveToClipboardFormat(TGIFClipboard& clipboard);
+  // Loads the GIF file held under kGIFClipboardFormat, or one frame made of
+  // the clipboard's picture for kBitmapClipboardFormat; any other format
+  // raises "Unsupported clipboard format".
+  void LoadFromClipboardFormat(const TGIFClipboard& clipboard, const std::string& format);
+
   // Makes the file smaller without changing what it shows (see README).
   void Optimize(TGIFOptimizeSet options, TColorReduction reduction = TColorReduction::rmNone,
                 TDitherMode ditherMode = TDitherMode::dmNearest, int reductionBits = 8);
@@ -205,6 +240,8 @@ class TGIFImage {
   TGIFProgressEvent OnProgress;
   // The image changed (its frames, or the picture a painter draws into the cache).
   std::function<void()> OnChange;
+  // Set when a new palette changed what the image shows.
+  bool PaletteModified = false;
 
   // Drawing: copied from the defaults, except DrawBackgroundColor (clNone).
   TThreadPriority ThreadPriority;
@@ -272,6 +309,8 @@ class TGIFImage {
   // The pixels the frames being loaded may still hold; -1: no limit.
   std::int64_t loadPixelsLeft_ = -1;
   std::unique_ptr<Bitmap> bitmap_;
+  // The palette set with SetPalette.
+  std::optional<std::vector<TColor>> globalPalette_;
   bool drawing_ = false;
   std::shared_ptr<TGIFPainterList> painters_;
   TGIFPainter* drawPainter_ = nullptr;

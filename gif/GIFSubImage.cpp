@@ -8,6 +8,7 @@
 #include "gif/ErrorDiffusion.h"
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFImage.h"
+#include "gif/GIFRowProgress.h"
 #include "gif/GIFSupport.h"
 #include "gif/LZWDecoder.h"
 #include "gif/LZWEncoder.h"
@@ -19,13 +20,6 @@ namespace kestrova {
 namespace {
 
 constexpr std::uint8_t kImageSeparator = ',';
-constexpr int kMaxDimension = 65535;
-
-std::uint16_t CheckedDimension(int value) {
-  if (value < 0) RaiseGIFError("Invalid image dimensions");
-  if (value > kMaxDimension) RaiseGIFError("Image too large for GIF");
-  return static_cast<std::uint16_t>(value);
-}
 
 void PutWord(std::uint8_t* p, std::uint16_t value) {
   p[0] = static_cast<std::uint8_t>(value & 0xFF);
@@ -170,15 +164,14 @@ void TGIFSubImage::Assign(const Bitmap& source, std::optional<TColor> transparen
   Clear();
   if (source.Empty()) return;
   SetBounds(0, 0, source.Width(), source.Height());
-  if (IsIndexed(source.Format()) || Image() == nullptr) {
-    ReadPixels(source);
-  } else {
-    ReadPixels(Image()->ReduceForFrame(source));
-  }
+  std::optional<Bitmap> reduced;
+  if (!IsIndexed(source.Format()) && Image() != nullptr) reduced = Image()->ReduceForFrame(source);
+  const TGIFRowProgress progress(Image(), "Converting...", height_, true);
+  ReadPixels(reduced ? *reduced : source, progress);
   if (transparentColor) ImportTransparent(source, *transparentColor);
 }
 
-void TGIFSubImage::ReadPixels(const Bitmap& source) {
+void TGIFSubImage::ReadPixels(const Bitmap& source, const TGIFRowProgress& progress) {
   const int width = width_;
   switch (source.Format()) {
     case PixelFormat::pf8bit:
@@ -189,6 +182,7 @@ void TGIFSubImage::ReadPixels(const Bitmap& source) {
       const int perByte = 8 / bits;
       const int mask = (1 << bits) - 1;
       for (int y = 0; y < height_; ++y) {
+        progress.Row(y);
         const std::uint8_t* in = source.ScanLine(y);
         std::uint8_t* out = Scanline(y);
         if (bits == 8) {
@@ -207,6 +201,7 @@ void TGIFSubImage::ReadPixels(const Bitmap& source) {
       const int step = source.Format() == PixelFormat::pf24bit ? 3 : 4;
       ColorIndexCache cache(colorMap_);
       for (int y = 0; y < height_; ++y) {
+        progress.Row(y);
         const std::uint8_t* in = source.ScanLine(y);
         std::uint8_t* out = Scanline(y);
         for (int x = 0; x < width; ++x, in += step) out[x] = cache.IndexOf(RGBColor(in[2], in[1], in[0]));
@@ -217,18 +212,24 @@ void TGIFSubImage::ReadPixels(const Bitmap& source) {
 }
 
 void TGIFSubImage::ImportTransparent(const Bitmap& source, TColor transparentColor) {
+  transparentColor = PlainRGB(transparentColor);
+  std::vector<std::uint8_t> isTransparent(data_.size());
+  for (int y = 0; y < height_; ++y) {
+    std::uint8_t* row = isTransparent.data() + static_cast<std::size_t>(y) * width_;
+    for (int x = 0; x < width_; ++x) row[x] = source.GetPixel(x, y) == transparentColor;
+  }
+  ImportTransparent(isTransparent);
+}
+
+void TGIFSubImage::ImportTransparent(const std::vector<std::uint8_t>& isTransparent) {
   colorMap_.Optimize();
   if (colorMap_.Count() == 0 || colorMap_.Count() == TGIFColorMap::kMaxColors) return;
   const int index = colorMap_.Add(clBlack);
   bool changed = false;
-  transparentColor = PlainRGB(transparentColor);
-  for (int y = 0; y < height_; ++y) {
-    std::uint8_t* row = Scanline(y);
-    for (int x = 0; x < width_; ++x) {
-      if (source.GetPixel(x, y) != transparentColor) continue;
-      row[x] = static_cast<std::uint8_t>(index);
-      changed = true;
-    }
+  for (std::size_t i = 0; i < data_.size(); ++i) {
+    if (isTransparent[i] == 0) continue;
+    data_[i] = static_cast<std::uint8_t>(index);
+    changed = true;
   }
   if (!changed) {
     colorMap_.Delete(index);
@@ -242,6 +243,7 @@ void TGIFSubImage::ImportTransparent(const Bitmap& source, TColor transparentCol
 }
 
 std::vector<TColor> TGIFSubImage::GetPalette() const {
+  if (palette_) return *palette_;
   if (Image() != nullptr && Image()->DitherTest()) return Image()->GetPalette();
   if (colorMap_.Count() == 0 && Image() != nullptr) return Image()->GetPalette();
   return colorMap_.ExportPalette();
@@ -255,11 +257,14 @@ const Bitmap& TGIFSubImage::GetBitmap() {
     palette.resize(TGIFColorMap::kMaxColors, clBlack);
     *bitmap = Bitmap(width_, height_, PixelFormat::pf8bit);
     bitmap->SetPalette(std::move(palette));
+    const TGIFRowProgress progress(Image(), "Rendering...", height_, false);
     if (Image() != nullptr && Image()->DitherTest()) {
-      RenderDithered(*bitmap, Transparent() ? GraphicControlExtension()->TransparentColorIndex() : -1);
+      RenderDithered(*bitmap, Transparent() ? GraphicControlExtension()->TransparentColorIndex() : -1, progress);
     } else {
-      for (int y = 0; y < height_; ++y)
+      for (int y = 0; y < height_; ++y) {
+        progress.Row(y);
         std::copy_n(data_.data() + static_cast<std::size_t>(y) * width_, width_, bitmap->ScanLine(y));
+      }
     }
   }
   bitmap_ = std::move(bitmap);
@@ -269,17 +274,19 @@ const Bitmap& TGIFSubImage::GetBitmap() {
 
 void TGIFSubImage::FreeBitmap() {
   bitmap_.reset();
-  mask_.reset();
-  maskedSource_.reset();
+  FreeMask();
 }
 
 const Bitmap* TGIFSubImage::Mask() {
   GetBitmap();
+  if (needMask_) BuildMask();
   return mask_.get();
 }
 
 void TGIFSubImage::BuildMask() {
   mask_.reset();
+  maskedSource_.reset();
+  needMask_ = false;
   if (Empty() || !Transparent()) return;
   const std::uint8_t transparent = GraphicControlExtension()->TransparentColorIndex();
   auto mask = std::make_unique<Bitmap>(width_, height_, PixelFormat::pf1bit);
@@ -298,7 +305,7 @@ void TGIFSubImage::BuildMask() {
   if (any) mask_ = std::move(mask);
 }
 
-void TGIFSubImage::RenderDithered(Bitmap& target, int transparent) const {
+void TGIFSubImage::RenderDithered(Bitmap& target, int transparent, const TGIFRowProgress& progress) const {
   std::vector<TColor> colors = ActiveColorMap().ExportPalette();
   colors.resize(TGIFColorMap::kMaxColors, clBlack);
   TNetscapeColorLookup lookup;
@@ -310,6 +317,7 @@ void TGIFSubImage::RenderDithered(Bitmap& target, int transparent) const {
     transparentEntry = lookup.Lookup(RedOf(c), GreenOf(c), BlueOf(c), r, g, b);
   }
   for (int y = 0; y < height_; ++y) {
+    progress.Row(y);
     const std::uint8_t* in = data_.data() + static_cast<std::size_t>(y) * width_;
     std::uint8_t* out = target.ScanLine(y);
     for (int x = ditherer.Column(); x >= 0 && x < width_; x = ditherer.Column()) {

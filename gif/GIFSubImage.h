@@ -17,7 +17,9 @@
 
 namespace kestrova {
 
+class TGIFGraphic;
 class TGIFGraphicControlExtension;
+class TGIFRowProgress;
 
 // The top-left corners of tiles `step` apart, starting at `first` and going on
 // right and down while they start inside `area` (the last ones may reach past it).
@@ -78,9 +80,21 @@ class TGIFSubImage : public TGIFItem {
   // overflow"). Pixels of `transparentColor` become a transparent colour when
   // the table has room for one.
   void Assign(const Bitmap& source, std::optional<TColor> transparentColor = std::nullopt);
+  // A frame of a picture of another kind (an icon, a metafile, any picture):
+  // the picture is drawn onto a white 24-bit bitmap of its size, which is
+  // assigned as above. An icon's mask, and the places where a metafile leaves
+  // the background showing, then become the transparent colour (when the table
+  // has room for one). An empty picture leaves the frame empty.
+  void Assign(const TGIFGraphic& source);
 
-  // The colours the frame is shown with.
+  // The colours the frame is shown with: the palette set with SetPalette,
+  // else the colour tables'.
   std::vector<TColor> GetPalette() const;
+  // Shows the frame with other colours (an empty palette goes back to the
+  // colour tables'). A new palette that the bitmap does not already have drops
+  // the bitmap and tells the image its palette changed (PaletteModified,
+  // OnChange).
+  void SetPalette(std::vector<TColor> palette);
   // The frame as an 8-bit bitmap with the frame's palette (256 entries),
   // built when first asked for; empty for an empty frame. A transparent frame
   // gets its mask at the same time.
@@ -88,6 +102,12 @@ class TGIFSubImage : public TGIFItem {
   bool HasBitmap() const { return bitmap_ != nullptr; }
   // Drops the bitmap and the mask; both are built again when next needed.
   void FreeBitmap();
+  // Replaces the bitmap by a new empty one for the caller to draw the frame
+  // into; GetBitmap gives it from then on, until the bitmap is dropped.
+  Bitmap& NewBitmap();
+  // Drops the mask; it is built again from the pixels when next needed (after
+  // the pixels were changed through Scanline, say).
+  void FreeMask();
   // A 1-bit picture of the frame's size, white where the frame is
   // transparent, black elsewhere; null when no pixel is transparent.
   const Bitmap* Mask();
@@ -135,15 +155,19 @@ class TGIFSubImage : public TGIFItem {
  private:
   void Compress(std::ostream& stream, bool interlaced) const;
   void ReadImageData(std::istream& stream);
-  void ReadPixels(const Bitmap& source);
+  void ReadPixels(const Bitmap& source, const TGIFRowProgress& progress);
   // The pixels' colours dithered to the web palette; transparent pixels
   // (index `transparent`, -1 for none) take the transparent colour's web
   // entry and pass on no error.
-  void RenderDithered(Bitmap& target, int transparent) const;
+  void RenderDithered(Bitmap& target, int transparent, const TGIFRowProgress& progress) const;
   void BuildMask();
   // The bitmap as 24 bits with its transparent pixels black (masked drawing).
   const Bitmap& MaskedSource();
   void ImportTransparent(const Bitmap& source, TColor transparentColor);
+  // The frame's pixels where `isTransparent` (Width x Height bytes, rows top
+  // to bottom) is not 0 become a transparent colour, added to the local table
+  // when it has room for one.
+  void ImportTransparent(const std::vector<std::uint8_t>& isTransparent);
   // A colour index for pixels that Merge makes transparent, or -1 when no
   // table has room for one.
   int ChooseMergeIndex(bool mayWidenTable);
@@ -151,6 +175,10 @@ class TGIFSubImage : public TGIFItem {
   std::unique_ptr<Bitmap> bitmap_;
   std::unique_ptr<Bitmap> mask_;
   std::unique_ptr<Bitmap> maskedSource_;
+  // The mask is to be built from the pixels when next asked for.
+  bool needMask_ = true;
+  // The palette set with SetPalette.
+  std::optional<std::vector<TColor>> palette_;
   std::vector<std::uint8_t> data_;
   TGIFLocalColorMap colorMap_;
   std::uint16_t left_ = 0;

@@ -25,6 +25,10 @@ void WriteStrings(std::ostream& stream, const std::vector<std::string>& strings)
 // Replaces the strings by the data sub-blocks read, one string per block.
 void ReadStrings(std::istream& stream, std::vector<std::string>& strings);
 
+// A position or size in a GIF file (16 bits): a negative value raises
+// "Invalid image dimensions", one past 65535 "Image too large for GIF".
+std::uint16_t CheckedDimension(int value);
+
 // Bits needed to index `count` colours: 0 for 0, 1 up to 2, else the smallest n with 2^n >= count.
 int ColorsToBits(int count);
 

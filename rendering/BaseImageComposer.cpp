@@ -1,6 +1,7 @@
 #include "rendering/BaseImageComposer.h"
 
 #include <optional>
+#include <string>
 
 #include "rendering/Buttonizer.h"
 #include "rendering/Canvas.h"
@@ -46,7 +47,7 @@ void Fill(TCanvas& canvas, TColor color, int w, int h) {
 // The gradient layer. Under a round button it shows only inside the button's
 // ellipse, inset by the ring band (a radial gradient's outer circles fill the
 // rest of the ellipse); outside it is the colour around the button.
-Bitmap GradientLayer(TGradientImage& gradient, const TSettings& s) {
+Bitmap GradientLayer(TGradientImage& gradient, const TSettings& s, const TButtonizer& button) {
   Bitmap layer(s.newx, s.newy, PixelFormat::pf24bit);
   TCanvas canvas(layer);
   if (!s.RoundBtn) {
@@ -54,7 +55,7 @@ Bitmap GradientLayer(TGradientImage& gradient, const TSettings& s) {
     return layer;
   }
   Fill(canvas, s.BNColorTR, s.newx, s.newy);
-  const int m = s.roundmargin, e = s.ExtRadius;
+  const int m = button.ExtMargin(), e = s.ExtRadius;  // the margin as the button limits it
   TRegionHandle clip =
       TButtonizer::SetClipRegion(canvas, TRect{m, m, s.newx - m, s.newy - m}, 0, 0, crmEllipse);
   gradient.DrawGradientRect(canvas, m + e, m + e, s.newx - m - e, s.newy - m - e);
@@ -79,6 +80,10 @@ Bitmap ComposeBaseImage(const TSettings& settings) {
   if (settings.newx < 1 || settings.newy < 1)
     throw BitmapError("The new image must be at least 1 x 1 pixels");
   CheckBitmapSize(settings.newx, settings.newy);
+  if (settings.RoundBtn && !TButtonizer::RingCountDrawable(settings.ExtRadius))
+    throw BitmapError("The round button's ring width (" + std::to_string(settings.ExtRadius) + ") must lie between -" +
+                      std::to_string(TButtonizer::kMaxRingCount) + " and " +
+                      std::to_string(TButtonizer::kMaxRingCount));
 
   TGradientImage gradient;
   SetUpGradient(gradient, settings);
@@ -89,7 +94,7 @@ Bitmap ComposeBaseImage(const TSettings& settings) {
   TCanvas canvas(base);
   Fill(canvas, settings.RoundBtn ? settings.BNColorTR : settings.BNColorFG, settings.newx, settings.newy);
   std::optional<Bitmap> layer;
-  if (settings.gradient) layer = GradientLayer(gradient, settings);
+  if (settings.gradient) layer = GradientLayer(gradient, settings, button);
   button.SetExtBMP(layer ? &*layer : nullptr);
   button.Render(canvas, settings.newx, settings.newy);
   button.SetExtBMP(nullptr);

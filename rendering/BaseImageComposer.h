@@ -10,7 +10,8 @@
 namespace kestrova {
 
 // A new 24-bit picture of newx x newy pixels. Throws BitmapError when that
-// size is below 1 x 1 or too large for a bitmap.
+// size is below 1 x 1 or too large for a bitmap, and when a round button's
+// ring width lies beyond TButtonizer::kMaxRingCount (any margin is drawn).
 Bitmap ComposeBaseImage(const TSettings& settings);
 // The same into `target`, which is left as it was when the picture cannot be made.
 void ComposeBaseImage(const TSettings& settings, Bitmap& target);

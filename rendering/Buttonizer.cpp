@@ -12,6 +12,8 @@ void TButtonizer::Changed() {
 
 void TButtonizer::SetOpacity(int value) { Store(opacity_, std::clamp(value, 0, 100)); }
 
+void TButtonizer::SetExtMargin(int value) { Store(extMargin_, std::clamp(value, -kMaxExtMargin, kMaxExtMargin)); }
+
 void TButtonizer::Assign(const TButtonizer& source) {
   BeginUpdate();
   SetColorBG(source.colorBG_);

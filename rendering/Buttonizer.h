@@ -37,6 +37,10 @@ struct TArcSteps {
 
 class TButtonizer {
  public:
+  // A margin this far beyond the canvas, on either side, draws what any
+  // farther one would: every ring lies outside the canvas or none is drawn.
+  static constexpr int kMaxExtMargin = 1 << 20;
+
   TButtonizer() = default;
   TButtonizer(const TButtonizer&) = delete;
   TButtonizer& operator=(const TButtonizer&) = delete;
@@ -79,7 +83,8 @@ class TButtonizer {
   void SetMyblack(TColor value) { Store(myblack_, value); }
   void SetMywhite(TColor value) { Store(mywhite_, value); }
   void SetExtRadius(int value) { Store(extRadius_, value); }
-  void SetExtMargin(int value) { Store(extMargin_, value); }
+  // Stores the value limited to -kMaxExtMargin..kMaxExtMargin.
+  void SetExtMargin(int value);
   void SetSmooth(int value) { Store(smooth_, value); }
 
   // Between the two, Paint draws nothing; EndUpdate does not repaint by itself.
@@ -94,8 +99,15 @@ class TButtonizer {
   void Paint(TCanvas& canvas, int w, int h);
   // Paints the effect onto (0, 0, w, h) of the canvas.
   void Render(TCanvas& canvas, int w, int h);
-  // The round button over the background already on the canvas.
+  // The round button over the background already on the canvas; nothing when
+  // the ring count lies beyond kMaxRingCount.
   void DrawRoundEdge(TCanvas& canvas, int w, int h);
+
+  // The largest ring count, either sign, that a round button is drawn with:
+  // 9999, the largest new image's side. So every sum of it with a margin and a
+  // bitmap's size fits an int; far more rings would take for ever.
+  static constexpr int kMaxRingCount = 9999;
+  static bool RingCountDrawable(int extRadius);
 
   // Channel-wise (c0 * w0 + c1 * w1) >> 10; weights are on a scale of 1024
   // and not normalised.

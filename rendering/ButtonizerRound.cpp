@@ -14,6 +14,22 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// How far from its ellipse a ring's arcs may colour a pixel (the pen is 2 wide).
+constexpr double kPenReach = 4;
+
+// True when ring k of the box passes round the whole canvas out of the pen's
+// reach of every pixel, so that drawing it changes nothing. A large negative
+// margin puts many rings there, each of a great many steps.
+bool RingClearsCanvas(const TRect& box, int k, int w, int h) {
+  const double cx = (static_cast<double>(box.left) + box.right) / 2;
+  const double cy = (static_cast<double>(box.top) + box.bottom) / 2;
+  // No point of the ellipse is nearer its centre than its smaller half-axis.
+  const double nearest =
+      std::min(static_cast<double>(box.right) - box.left, static_cast<double>(box.bottom) - box.top) / 2 - k;
+  const double farthestPixel = std::hypot(std::max(cx, w - cx), std::max(cy, h - cy));
+  return nearest - farthestPixel > kPenReach;
+}
+
 TPoint PointAt(const TArcSteps& steps, float angle) {
   return TPoint{RoundHalfEven(std::cos(static_cast<double>(angle)) * steps.r + steps.cx),
                 RoundHalfEven(std::sin(static_cast<double>(angle)) * steps.r + steps.cy)};
@@ -21,7 +37,12 @@ TPoint PointAt(const TArcSteps& steps, float angle) {
 
 }  // namespace
 
+bool TButtonizer::RingCountDrawable(int extRadius) {
+  return extRadius >= -kMaxRingCount && extRadius <= kMaxRingCount;
+}
+
 void TButtonizer::DrawRoundEdge(TCanvas& canvas, int w, int h) {
+  if (!RingCountDrawable(extRadius_)) return;
   const TRect box{extMargin_, extMargin_, w - extMargin_, h - extMargin_};
   const int n = extRadius_;
   if (n >= 1) DrawRings(canvas, w, h, box);
@@ -58,6 +79,7 @@ void TButtonizer::DrawRings(TCanvas& canvas, int w, int h, const TRect& box) {
       DrawArcStep(canvas, steps, theta, k);
     };
     for (int k = 0; k < n; ++k) {
+      if (RingClearsCanvas(box, k, w, h)) continue;
       const TColor ring = BlendColors(colorBG_, colorBL_, RoundHalfEven((n - k) * s), RoundHalfEven(k * s));
       if (!round3DLike_) canvas.Pen.color = ring;
       float a = a0;

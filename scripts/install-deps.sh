@@ -3,7 +3,7 @@
 # Nothing is installed when everything is present already.
 set -eu
 
-packages="build-essential cmake ninja-build pkg-config qt6-base-dev
+packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
 libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev zlib1g-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-dejavu-core fonts-liberation2

@@ -39,7 +39,9 @@ std::string GetSetFileName(std::string_view setName) {
 std::string GetSetFilePath() {
   const std::string file = CurrentSetFile();
   if (!HasFolder(file)) return ProgramFileForReading(file);
-  return file.front() == '/' ? file : WritableFolder() + file;
+  // A relative path is resolved in the text, so that it leads to its file
+  // also while the writable folder does not exist yet.
+  return PathInFolder(WritableFolder(), file);
 }
 
 std::string GetSetFilePathForWriting() {

@@ -1,6 +1,5 @@
 #include "core/files/PresetSetList.h"
 
-#include <filesystem>
 
 #include "core/files/IniFile.h"
 #include "core/files/PresetFiles.h"
@@ -16,10 +15,7 @@ namespace {
 constexpr int kMaxUserSets = 99;
 
 // Where a listed file lies: bare names and relative paths count from the writable folder.
-std::string ListedPath(const std::string& file) {
-  if (!file.empty() && file.front() == '/') return file;
-  return std::filesystem::path(WritableFolder() + file).lexically_normal().string();
-}
+std::string ListedPath(const std::string& file) { return PathInFolder(WritableFolder(), file); }
 
 bool FileIsListed(const std::string& path) {
   for (const std::string& line : PresetSets) {
@@ -55,7 +51,7 @@ std::string ListedSetFile(const std::string& path) {
   if (FolderOf(path) == folder) return name;
   const std::string relative = MakeRelativePath(folder, FolderOf(path)) + name;
   // The relative form must lead to the same file (letters of different case are different folders here).
-  const std::string normal = std::filesystem::path(path).lexically_normal().string();
+  const std::string normal = PathInFolder(folder, path);
   return ListedPath(relative) == normal ? relative : path;
 }
 

@@ -1,5 +1,6 @@
 #include "core/generation/TestPages.h"
 
+#include "core/generation/HtmlEscaping.h"
 #include "core/support/StrLib.h"
 
 namespace kestrova {
@@ -67,7 +68,7 @@ std::string MapAreas(const TPageInput& input, long long i) {
 
 std::string MapImage(const TPageImage& image, long long i) {
   const std::string n = std::to_string(i);
-  return "<img src=\"" + image.fileName + "\" alt=\"" + image.hint + "\" width=\"" + std::to_string(image.width) +
+  return "<img src=\"" + HtmlText(image.fileName) + "\" alt=\"" + HtmlText(image.hint) + "\" width=\"" + std::to_string(image.width) +
          "\" height=\"" + std::to_string(image.height) + "\" usemap=\"#kestro" + n + "\"/>";
 }
 
@@ -82,23 +83,24 @@ std::string HTMLHeader() {
 
 std::string HTMLLinkImg(std::string_view href, std::string_view src, std::string_view alt, int width, int height) {
   std::string line = "<a href=\"";
-  line.append(href).append("\"><img src=\"").append(src);
+  line.append(HtmlLinkTarget(href)).append("\"><img src=\"").append(HtmlText(src));
   line.append("\" border=\"0\" width=\"").append(std::to_string(width));
   line.append("\" height=\"").append(std::to_string(height));
-  line.append("\" alt=\"").append(alt).append("\"></a>");
+  line.append("\" alt=\"").append(HtmlText(alt)).append("\"></a>");
   return line;
 }
 
 std::string HTMLArea(std::string_view coords, std::string_view href, std::string_view alt) {
   std::string line = "<area shape=\"rect\" coords=\"";
-  line.append(coords).append("\" href=\"").append(href).append("\" alt=\"").append(alt).append("\"/>");
+  line.append(HtmlText(coords)).append("\" href=\"").append(HtmlLinkTarget(href));
+  line.append("\" alt=\"").append(HtmlText(alt)).append("\"/>");
   return line;
 }
 
 std::string BuildTestPage(const TPageInput& input) {
   const TableShape shape = ShapeOf(input);
   std::string page = HTMLHeader();
-  page += "<H2>Kestrova - test HTML: " + input.projectFile + "</H2>\r\n";
+  page += "<H2>Kestrova - test HTML: " + HtmlText(input.projectFile) + "</H2>\r\n";
   page.append(kTableTag).append(kLineEnd);
   if (shape.layout == 1) page += "<TR>\r\n";
   for (std::size_t i = 0; i < input.images.size(); ++i) {
@@ -119,7 +121,7 @@ std::string BuildMapPage(const TPageInput& input) {
   const TableShape shape = ShapeOf(input);
   const bool inTable = input.joinMode == 2;
   std::string page = HTMLHeader();
-  page += "<H2>Kestrova - test HTML (map): " + input.projectFile + "</H2>\r\n\r\n";
+  page += "<H2>Kestrova - test HTML (map): " + HtmlText(input.projectFile) + "</H2>\r\n\r\n";
   if (inTable) page.append(kTableTag).append("\r\n\r\n");
   if (shape.layout == 1) page += "<TR>\r\n";
   for (std::size_t i = 0; i < input.images.size(); ++i) {

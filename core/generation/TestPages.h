@@ -2,7 +2,8 @@
 // The test HTML pages written beside the saved images: the test page (every
 // image as a linked table cell) and the image-map page (every joined image with
 // a client-side map of its buttons). Both are built as one text with CR LF
-// line ends. Captions and names go into the pages as they are, unescaped.
+// line ends. Every text taken from a caption or a file name is escaped
+// (HtmlText), every link target is kept relative (HtmlLinkTarget).
 
 #include <string>
 #include <string_view>
@@ -36,6 +37,7 @@ struct TPageInput {
 
 // The page head: document type, <HTML>, the character-set line and the body tag.
 std::string HTMLHeader();
+// One linked image and one map area; the texts given are escaped here.
 std::string HTMLLinkImg(std::string_view href, std::string_view src, std::string_view alt, int width, int height);
 std::string HTMLArea(std::string_view coords, std::string_view href, std::string_view alt);
 

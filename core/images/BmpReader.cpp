@@ -259,15 +259,29 @@ Bitmap DecodeRle(const LittleEndianView& f, const BmpLayout& l) {
   return out;
 }
 
+void CheckSignature(std::span<const std::uint8_t> file) {
+  if (!HasBmpSignature(file)) throw ImageFileError("Not a bitmap file");
+}
+
 }  // namespace
 
+bool HasBmpSignature(std::span<const std::uint8_t> head) {
+  return head.size() >= kBmpSignatureSize && head[0] == 'B' && head[1] == 'M';
+}
+
 Bitmap DecodeBmp(std::span<const std::uint8_t> file) {
-  if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') throw ImageFileError("Not a bitmap file");
+  CheckSignature(file);
   const LittleEndianView f(file, kTruncated);
   const BmpLayout layout = ReadLayout(f);
   CheckBitmapSize(layout.width, layout.height);
   if (layout.compression == kBiRle4 || layout.compression == kBiRle8) return DecodeRle(f, layout);
   return DecodeUncompressed(f, layout);
+}
+
+TSize BmpPictureSize(std::span<const std::uint8_t> file) {
+  CheckSignature(file);
+  const BmpLayout layout = ReadLayout(LittleEndianView(file, kTruncated));
+  return {SaturatedInt(layout.width), SaturatedInt(layout.height)};
 }
 
 Bitmap DecodeDib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits) {

@@ -8,17 +8,27 @@
 // offset, size and count in the headers is checked against the file before
 // memory is taken for the picture.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
+
+// How many first bytes tell a bitmap file, and whether a file starting with
+// them ("BM") can be one; DecodeBmp refuses any other with "Not a bitmap file".
+inline constexpr std::size_t kBmpSignatureSize = 2;
+bool HasBmpSignature(std::span<const std::uint8_t> head);
 
 // Decodes a whole bitmap file; raises ImageFileError (or BitmapError for a
 // picture too large to hold) when the file is not one it can read.
 Bitmap DecodeBmp(std::span<const std::uint8_t> file);
+// The picture's width and height from the file's headers alone; raises
+// ImageFileError as DecodeBmp does for them.
+TSize BmpPictureSize(std::span<const std::uint8_t> file);
 
 // Decodes a device-independent bitmap as metafiles hold it: the information
 // header with its colour table, then the pixels, either right after the table

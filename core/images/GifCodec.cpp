@@ -30,17 +30,33 @@ Bitmap DecodeGif(std::span<const std::uint8_t> file) {
   return *first;
 }
 
-std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
-                                    TGIFCompression compression) {
-  TGIFImage gif;
+TSize GifPictureSize(std::span<const std::uint8_t> file) {
+  std::istringstream in(std::string(file.begin(), file.end()));
+  TGIFHeader header(nullptr);
+  header.LoadFromStream(in);
+  return {header.LogicalScreenWidth(), header.LogicalScreenHeight()};
+}
+
+void AssignGif(TGIFImage& gif, const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
+               TGIFCompression compression) {
   gif.ColorReduction = reduction;
   gif.DitherMode = dither;
   gif.Compression = compression;
   gif.Assign(bitmap);
+}
+
+std::vector<std::uint8_t> GifBytes(const TGIFImage& gif) {
   std::ostringstream out;
   gif.SaveToStream(out);
   const std::string bytes = std::move(out).str();
   return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> EncodeGif(const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
+                                    TGIFCompression compression) {
+  TGIFImage gif;
+  AssignGif(gif, bitmap, reduction, dither, compression);
+  return GifBytes(gif);
 }
 
 }  // namespace kestrova

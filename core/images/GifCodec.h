@@ -7,6 +7,7 @@
 
 #include "gif/GIFImage.h"
 #include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -23,6 +24,17 @@ TGIFCompression CompressionForIndex(int index);
 // GIFException, or ImageFileError "GIF file contains no image" when the file
 // holds no picture.
 Bitmap DecodeGif(std::span<const std::uint8_t> file);
+// The logical screen's width and height from the file's header alone (0 x 0
+// when the screen has no size: the first frame then gives the picture's
+// size); raises GIFException.
+TSize GifPictureSize(std::span<const std::uint8_t> file);
+
+// The bitmap becomes the one frame of the image, made with the given colour
+// reduction, dithering and compression. Raises GIFException.
+void AssignGif(TGIFImage& gif, const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,
+               TGIFCompression compression);
+// The image's whole file. Raises GIFException.
+std::vector<std::uint8_t> GifBytes(const TGIFImage& gif);
 
 // A GIF image with the given colour reduction, dithering and compression
 // (the unit's defaults for the rest), holding the bitmap as its one frame; the

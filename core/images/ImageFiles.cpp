@@ -1,13 +1,12 @@
 #include "core/images/ImageFiles.h"
 
 #include <exception>
+#include <limits>
 
-#include "core/images/BmpReader.h"
 #include "core/images/BmpWriter.h"
 #include "core/images/GifCodec.h"
 #include "core/images/ImageFileError.h"
 #include "core/images/JpegCodec.h"
-#include "core/images/Metafile.h"
 #include "core/images/PngCodec.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
@@ -18,16 +17,10 @@ namespace kestrova {
 
 namespace {
 
-// From the last "." of the file name part on; empty when it has none.
-std::string_view ExtensionOf(std::string_view fileName) {
-  const std::size_t nameStart = fileName.size() - FileNameOf(fileName).size();
-  const std::size_t dot = fileName.rfind('.');
-  return dot == std::string_view::npos || dot < nameStart ? std::string_view() : fileName.substr(dot);
-}
-
-std::string ReadWholeFile(const std::string& fileName) {
+// The first `limit` bytes of the file (all of a shorter one).
+std::string ReadFileStart(const std::string& fileName, std::size_t limit) {
   std::string bytes, reason;
-  switch (ReadFileBytes(fileName, bytes, &reason)) {
+  switch (ReadFileHead(fileName, limit, bytes, &reason)) {
     case ReadStatus::Ok: return bytes;
     case ReadStatus::Missing: throw ImageFileError("File not found: " + fileName + " (" + reason + ")");
     case ReadStatus::Failed: break;
@@ -35,27 +28,37 @@ std::string ReadWholeFile(const std::string& fileName) {
   throw ImageFileError("Cannot read file: " + fileName + " (" + reason + ")");
 }
 
+std::string ReadWholeFile(const std::string& fileName) {
+  return ReadFileStart(fileName, std::numeric_limits<std::size_t>::max());
+}
+
 std::span<const std::uint8_t> BytesOf(const std::string& bytes) {
   return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
-void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
+void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes, LinkAtName link) {
   std::string reason;
   if (!WriteFileAtomically(fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                           &reason))
+                           &reason, link))
     throw ImageFileError("Cannot write file: " + fileName + " (" + reason + ")");
 }
 
-Bitmap ReadPicture(const std::string& fileName) {
-  const std::string bytes = ReadWholeFile(fileName);
-  switch (PictureKindForReading(fileName)) {
-    case PictureKind::Png: return DecodePng(BytesOf(bytes));
-    case PictureKind::Jpeg: return DecodeJpeg(BytesOf(bytes));
-    case PictureKind::Metafile: return RenderMetafile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-    case PictureKind::Gif: return DecodeGif(BytesOf(bytes));
-    case PictureKind::WindowsBitmap: break;
-  }
-  return DecodeBmp(BytesOf(bytes));
+// The bytes of a file for the reader of the format. The first bytes are read
+// first: when they show the file is not of the format, those bytes alone are
+// given (the reader refuses them with its own error) and the rest is never read.
+std::string ReadPictureBytes(const PictureFormat& format, const std::string& fileName) {
+  std::string bytes = ReadFileStart(fileName, format.signatureSize);
+  if (bytes.size() == format.signatureSize && format.hasSignature(BytesOf(bytes))) bytes = ReadWholeFile(fileName);
+  return bytes;
+}
+
+Bitmap ReadPictureAs(const PictureFormat& format, const std::string& fileName) {
+  return format.decode(BytesOf(ReadPictureBytes(format, fileName)));
+}
+
+TSize ReadPictureSizeOf(const std::string& fileName) {
+  const PictureFormat& format = PictureFormatForReading(fileName);
+  return format.size(BytesOf(ReadPictureBytes(format, fileName)));
 }
 
 // Runs a reader or writer step; false with the error's message when it fails.
@@ -91,14 +94,7 @@ ImageWriteOptions ImageWriteOptionsOf(const TSettings& s) {
                            s.PNGCompressionLevel, s.PNGTransparent, s.PNGTransparentColor};
 }
 
-PictureKind PictureKindForReading(std::string_view fileName) {
-  const std::string_view ext = TrimControls(ExtensionOf(fileName));
-  if (SameText(ext, ".GIF")) return PictureKind::Gif;
-  if (SameText(ext, ".PNG")) return PictureKind::Png;
-  if (SameText(ext, ".JPG") || SameText(ext, ".JPEG") || SameText(ext, ".JPE")) return PictureKind::Jpeg;
-  if (SameText(ext, ".EMF") || SameText(ext, ".WMF")) return PictureKind::Metafile;
-  return PictureKind::WindowsBitmap;
-}
+PictureKind PictureKindForReading(std::string_view fileName) { return PictureFormatForReading(fileName).kind; }
 
 PictureKind PictureKindForSaving(std::string_view fileName) {
   const std::string_view ext = ExtensionOf(fileName);
@@ -110,7 +106,11 @@ PictureKind PictureKindForSaving(std::string_view fileName) {
 
 bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText) {
   if (!image) return false;
-  return Guarded(errorText, [&] { *image = ReadPicture(fileName); });
+  return Guarded(errorText, [&] { *image = ReadPictureAs(PictureFormatForReading(fileName), fileName); });
+}
+
+bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& errorText) {
+  return Guarded(errorText, [&] { size = ReadPictureSizeOf(fileName); });
 }
 
 bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string& errorText) {
@@ -127,17 +127,19 @@ bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string
 
 bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText) {
   if (!target) return false;
-  return Guarded(errorText, [&] { *target = DecodeGif(BytesOf(ReadWholeFile(fileName))); });
+  return Guarded(errorText, [&] { *target = ReadPictureAs(PictureFormatOf(PictureKind::Gif), fileName); });
 }
 
 EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options) {
   EncodedPicture picture;
   picture.ok = Guarded(picture.errorText, [&] {
     switch (kind) {
-      case PictureKind::Gif:
-        picture.bytes = EncodeGif(bitmap, ColorReductionForIndex(options.gifColorReduction),
-                                  DitherModeForIndex(options.gifDither), CompressionForIndex(options.gifCompression));
+      case PictureKind::Gif: {
+        TGIFImage gif;
+        AssignGif(gif, bitmap, options);
+        picture.bytes = GifBytes(gif);
         return;
+      }
       case PictureKind::Jpeg: picture.bytes = EncodeJpeg(bitmap, options.jpegQuality); return;
       case PictureKind::Png:
         picture.bytes =
@@ -150,12 +152,18 @@ EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const Image
   return picture;
 }
 
-bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText) {
+bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText,
+                         LinkAtName link) {
   if (!picture.ok) {
     errorText = picture.errorText;
     return false;
   }
-  return Guarded(errorText, [&] { WriteWholeFile(fileName, picture.bytes); });
+  return Guarded(errorText, [&] { WriteWholeFile(fileName, picture.bytes, link); });
+}
+
+void AssignGif(TGIFImage& gif, const Bitmap& bitmap, const ImageWriteOptions& options) {
+  AssignGif(gif, bitmap, ColorReductionForIndex(options.gifColorReduction), DitherModeForIndex(options.gifDither),
+            CompressionForIndex(options.gifCompression));
 }
 
 void SetGifDefaults(const ImageWriteOptions& options) {

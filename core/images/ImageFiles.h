@@ -12,7 +12,9 @@
 //
 // Every reader and the three format writers clear the error text first and,
 // on failure, return false with the error's message in it. A reader changes
-// its target only when the whole file was read.
+// its target only when the whole file was read. A file whose first bytes show
+// that it is not of the kind its name chooses is refused with the reader's
+// error on those bytes alone: the rest of it is not read.
 
 #include <cstdint>
 #include <functional>
@@ -21,11 +23,16 @@
 #include <vector>
 
 #include "core/files/SettingsRecord.h"
+#include "core/images/PictureFormats.h"
+#include "core/support/FileAccess.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Color.h"
+#include "rendering/Geometry.h"
 #include "rendering/Settings.h"
 
 namespace kestrova {
+
+class TGIFImage;
 
 // The output options the main window's controls hold.
 struct ImageWriteOptions {
@@ -40,8 +47,6 @@ struct ImageWriteOptions {
 
 // The options as the settings record holds them (each control mirrors one field).
 ImageWriteOptions ImageWriteOptionsOf(const TSettings& settings);
-
-enum class PictureKind { Gif, Png, Jpeg, Metafile, WindowsBitmap };
 
 // The reader for a file name: its extension trimmed and upper-cased.
 PictureKind PictureKindForReading(std::string_view fileName);
@@ -76,6 +81,13 @@ bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string
 // the bitmap takes that size from it.
 bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText);
 
+// The width and height of the picture in the file, read from its header alone
+// (the reader chosen as for LoadPictureInto), so that a picture too large for
+// a purpose can be refused before memory is taken for it. A GIF file gives its
+// logical screen: 0 x 0 when that has no size. False with the error's message
+// when the file cannot be read or its header is not one of its kind.
+bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& errorText);
+
 // Reads a GIF file and puts its first frame, as a bitmap, into the target;
 // false when no target is given, and ("GIF file contains no image") when the
 // file holds no picture.
@@ -92,6 +104,9 @@ bool SaveGif(const std::string& fileName, const Bitmap* bitmap, const ImageWrite
 // The GIF unit's default colour reduction := the one the options select
 // (ColorReductionForIndex).
 void SetGifDefaults(const ImageWriteOptions& options);
+// The bitmap becomes the one frame of the GIF image, made with the GIF
+// options as SaveGif makes it (without setting the unit's default).
+void AssignGif(TGIFImage& gif, const Bitmap& bitmap, const ImageWriteOptions& options);
 // A Windows bitmap file in the bitmap's own pixel format (no options).
 bool SaveBmp(const std::string& fileName, const Bitmap* bitmap, std::string& errorText);
 bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
@@ -112,7 +127,9 @@ struct EncodedPicture {
 };
 EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options);
 // Writes the encoded file; false with the error text of encoding or writing.
-bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText);
+// `link` tells what happens to a symbolic link at the name (WriteFileAtomically).
+bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText,
+                         LinkAtName link = LinkAtName::Follow);
 
 // Writes the base image by the name's extension and reports errors itself in
 // message boxes. A Windows bitmap written becomes the base-image file

@@ -107,6 +107,10 @@ std::vector<TColor> GreyRamp() {
 
 }  // namespace
 
+bool HasJpegSignature(std::span<const std::uint8_t> head) {
+  return head.size() >= kJpegSignatureSize && head[0] == 0xFF && head[1] == 0xD8;
+}
+
 Bitmap DecodeJpeg(std::span<const std::uint8_t> file) {
   JpegReader r;
   if (!ReadHeader(r, file)) RaiseJpegError(r.err);
@@ -120,6 +124,12 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> file) {
   std::vector<std::uint8_t> cmykRow(cmyk ? static_cast<std::size_t>(out.Width()) * 4 : 0);
   if (!ReadPixels(r, out, cmyk ? cmykRow.data() : nullptr)) RaiseJpegError(r.err);
   return out;
+}
+
+TSize JpegPictureSize(std::span<const std::uint8_t> file) {
+  JpegReader r;
+  if (!ReadHeader(r, file)) RaiseJpegError(r.err);
+  return {SaturatedInt(r.cinfo.image_width), SaturatedInt(r.cinfo.image_height)};
 }
 
 // ---------------------------------------------------------------- writing

@@ -4,6 +4,8 @@
 
 namespace kestrova {
 
+bool HasMetafileSignature(std::span<const std::uint8_t> head) { return LooksLikeEmf(head) || LooksLikeWmf(head); }
+
 MetafilePicture MetafilePicture::Load(std::vector<std::uint8_t> bytes) {
   MetafilePicture m;
   if (LooksLikeEmf(bytes)) {

@@ -3,7 +3,9 @@
 // placeable header) or an enhanced metafile. Its size comes from the header at
 // 96 DPI; drawing plays the records through the canvas.
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/images/EmfPlayer.h"
@@ -30,6 +32,12 @@ class MetafilePicture {
   EmfLayout emf_;
   WmfLayout wmf_;
 };
+
+// How many first bytes tell a metafile (enhanced or 16-bit), and whether a
+// file starting with them can be one; MetafilePicture::Load refuses any other
+// with "Not a metafile".
+inline constexpr std::size_t kMetafileSignatureSize = 44;
+bool HasMetafileSignature(std::span<const std::uint8_t> head);
 
 // The picture of a metafile file's bytes: a 24-bit bitmap of the metafile's
 // size, white where the metafile draws nothing.

@@ -89,6 +89,16 @@ bool ReadShape(PngReader& r, PngShape& shape) {
   return true;
 }
 
+void CheckSignature(std::span<const std::uint8_t> file) {
+  if (!HasPngSignature(file)) throw ImageFileError("Not a PNG file");
+}
+
+PngShape HeaderShape(PngReader& r) {
+  PngShape shape;
+  if (!ReadShape(r, shape)) RaisePngError(r.message, "PNG: cannot read the header");
+  return shape;
+}
+
 // Sets the transformations for the target; false when libpng failed.
 bool PrepareTransforms(PngReader& r, const PngShape& shape, PngTarget target) {
   if (setjmp(png_jmpbuf(r.png))) return false;
@@ -165,11 +175,14 @@ void PackTwoBitRow(const std::uint8_t* indexes, std::uint8_t* row, int width) {
 
 }  // namespace
 
+bool HasPngSignature(std::span<const std::uint8_t> head) {
+  return head.size() >= kPngSignatureSize && png_sig_cmp(head.data(), 0, kPngSignatureSize) == 0;
+}
+
 Bitmap DecodePng(std::span<const std::uint8_t> file) {
-  if (file.size() < 8 || png_sig_cmp(file.data(), 0, 8) != 0) throw ImageFileError("Not a PNG file");
+  CheckSignature(file);
   PngReader r(file);
-  PngShape shape;
-  if (!ReadShape(r, shape)) RaisePngError(r.message, "PNG: cannot read the header");
+  const PngShape shape = HeaderShape(r);
   CheckPictureFitsFile(shape, file.size());
   const PngTarget target = TargetOf(shape);
   if (!PrepareTransforms(r, shape, target)) RaisePngError(r.message, "PNG: cannot read the picture");
@@ -292,6 +305,13 @@ bool WritePng(PngWriter& w, const Bitmap& b, PngHeader& h, int level, png_bytepp
 }
 
 }  // namespace
+
+TSize PngPictureSize(std::span<const std::uint8_t> file) {
+  CheckSignature(file);
+  PngReader r(file);
+  const PngShape shape = HeaderShape(r);
+  return {SaturatedInt(shape.width), SaturatedInt(shape.height)};
+}
 
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap, const PngWriteOptions& options) {
   if (bitmap.Empty()) throw ImageFileError("PNG: the picture is empty");

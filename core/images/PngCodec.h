@@ -11,11 +11,13 @@
 // Writing: indexed bitmaps become palette files of their own depth, 24 and
 // 32-bit bitmaps 8-bit RGB files.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "rendering/Bitmap.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -26,8 +28,15 @@ struct PngWriteOptions {
   TColor transparentColor = 0;
 };
 
+// How many first bytes tell a PNG file, and whether a file starting with them
+// can be one; DecodePng refuses any other with "Not a PNG file".
+inline constexpr std::size_t kPngSignatureSize = 8;
+bool HasPngSignature(std::span<const std::uint8_t> head);
+
 // Raises ImageFileError (or BitmapError for a picture too large to hold).
 Bitmap DecodePng(std::span<const std::uint8_t> file);
+// The picture's width and height from the file's header alone; raises ImageFileError.
+TSize PngPictureSize(std::span<const std::uint8_t> file);
 
 // The whole PNG file; raises ImageFileError when libpng refuses the picture.
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap, const PngWriteOptions& options);

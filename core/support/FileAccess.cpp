@@ -4,23 +4,32 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
+#include <utility>
+
+#include "core/support/TemporaryFiles.h"
 
 namespace kestrova {
 
 namespace {
 
+// Closes the descriptor, if any, keeping errno for the caller's report.
 struct FdCloser {
   int fd;
   ~FdCloser() {
-    if (fd >= 0) ::close(fd);
+    if (fd < 0) return;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
   }
 };
 
@@ -52,38 +61,85 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Creates a new, empty file next to `target` and gives its name. The name is
-// short, so that a target whose name is near the system's limit can still be written.
-int CreateTemporary(const std::string& target, std::string& tempPath) {
+std::string TemporaryPathBeside(const std::string& target) {
   static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = FolderPart(target) + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) +
-               ".tmp";
-    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
+  return FolderPart(target) + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
 }
 
-// Writes a file of a name that is not taken yet in one step: an unnamed file
-// made in the folder takes the name once it holds every byte. This changes
-// the folder once, where a named temporary file changes it twice (made, then
-// renamed); threads writing into one folder wait for each other on every
-// change. False, with nothing left behind, whenever this way does not work
-// (the name is taken, by a file, a folder or a link; the file system keeps no
-// unnamed files; /proc is missing; any error): the caller then takes the
-// usual way, which also gives the reason of a failure.
-bool WriteNewFileInOneStep(const std::string& path, std::string_view bytes) {
-  const std::string folder = FolderPart(path);
-  FdCloser file{::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)};
-  if (file.fd < 0 || !WriteAll(file.fd, bytes)) return false;
+// Takes over the permission bits of the regular file that `fd` is to replace;
+// a file the user may not write stays as it is, even in a writable folder.
+// Anything else at the name (nothing, a link that is replaced, a folder) gives
+// nothing to take over. False with errno set when the file may not be replaced.
+bool TakeOverPermissions(const std::string& target, int fd) {
+  struct stat old {};
+  if (::lstat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
+  return ::access(target.c_str(), W_OK) == 0 && ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// Removes a file this write made, keeping errno for the report of the failure.
+void RemoveKeepingErrno(const std::string& path) {
+  const int error = errno;
+  ::unlink(path.c_str());
+  errno = error;
+}
+
+// How a way of writing ended: done, failed (with errno set), or not available
+// here (then the other way is taken).
+enum class WriteOutcome { Done, Failed, Unavailable };
+
+// Gives the unnamed file the name `target`. A name that is taken is replaced
+// in one step through a temporary name, which the file holds for no longer
+// than that step.
+WriteOutcome LinkUnnamedFile(FdCloser& file, const std::string& target) {
   // Linking the descriptor itself needs a privilege; its /proc entry does not.
   const std::string self = "/proc/self/fd/" + std::to_string(file.fd);
-  if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) != 0) return false;
-  const int fd = file.fd;
-  file.fd = -1;
-  if (::close(fd) == 0) return true;
-  ::unlink(path.c_str());
+  if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    if (::close(std::exchange(file.fd, -1)) == 0) return WriteOutcome::Done;
+    RemoveKeepingErrno(target);
+    return WriteOutcome::Failed;
+  }
+  if (errno != EEXIST) return WriteOutcome::Unavailable;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const TemporaryFileName temp(TemporaryPathBeside(target));
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.Path().c_str(), AT_SYMLINK_FOLLOW) != 0) {
+      if (errno == EEXIST) continue;
+      return WriteOutcome::Failed;
+    }
+    if (::close(std::exchange(file.fd, -1)) == 0 && ::rename(temp.Path().c_str(), target.c_str()) == 0)
+      return WriteOutcome::Done;
+    RemoveKeepingErrno(temp.Path());
+    return WriteOutcome::Failed;
+  }
+  return WriteOutcome::Failed;
+}
+
+// Writes the bytes into an unnamed file made in the target's folder, which
+// takes the target's name once it holds every byte: nothing of an unfinished
+// write is left behind, whatever ends the program. Unavailable, with nothing
+// left behind, when the file system keeps no unnamed files or /proc is missing.
+WriteOutcome WriteThroughUnnamedFile(const std::string& target, std::string_view bytes) {
+  const std::string folder = FolderPart(target);
+  FdCloser file{::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)};
+  if (file.fd < 0) return WriteOutcome::Unavailable;
+  if (!TakeOverPermissions(target, file.fd) || !WriteAll(file.fd, bytes)) return WriteOutcome::Failed;
+  return LinkUnnamedFile(file, target);
+}
+
+// Writes the bytes into a new temporary file beside the target, which then
+// takes the target's place. The temporary file is removed on a failure, and
+// when SIGTERM or SIGINT ends the program meanwhile.
+bool WriteThroughNamedFile(const std::string& target, std::string_view bytes) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const TemporaryFileName temp(TemporaryPathBeside(target));
+    FdCloser file{::open(temp.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
+    if (file.fd < 0 && errno == EEXIST) continue;
+    if (file.fd < 0) return false;
+    if (TakeOverPermissions(target, file.fd) && WriteAll(file.fd, bytes) &&
+        ::close(std::exchange(file.fd, -1)) == 0 && ::rename(temp.Path().c_str(), target.c_str()) == 0)
+      return true;
+    RemoveKeepingErrno(temp.Path());
+    return false;
+  }
   return false;
 }
 
@@ -131,6 +187,10 @@ std::string SystemErrorText(int error) {
 }
 
 ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason) {
+  return ReadFileHead(path, std::numeric_limits<std::size_t>::max(), bytes, reason);
+}
+
+ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes, std::string* reason) {
   bytes.clear();
   struct stat st {};
   // Only a regular file is opened: opening a pipe could wait for a writer for ever.
@@ -142,9 +202,10 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::strin
   // The name may have been given to something else in between.
   if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
   if (!S_ISREG(st.st_mode)) return ReadFailure(ReadStatus::Failed, kNotARegularFile, reason);
-  if (static_cast<std::uint64_t>(st.st_size) > bytes.max_size()) return ReadFailure(EFBIG, reason);
+  const std::uint64_t size = std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size), limit);
+  if (size > bytes.max_size()) return ReadFailure(EFBIG, reason);
   try {
-    if (ReadUpTo(file.fd, static_cast<std::size_t>(st.st_size), bytes)) return ReadStatus::Ok;
+    if (ReadUpTo(file.fd, static_cast<std::size_t>(size), bytes)) return ReadStatus::Ok;
   } catch (const std::bad_alloc&) {
     errno = ENOMEM;
   }
@@ -153,37 +214,15 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::strin
   return ReadFailure(error, reason);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason) {
-  if (WriteNewFileInOneStep(path, bytes)) return true;
-  const std::string target = ReplacedPath(path);
-  std::string tempPath;
-  FdCloser temp{CreateTemporary(target, tempPath)};
-  int error = errno;
-  bool ok = temp.fd >= 0;
-  struct stat old {};
-  if (ok && ::stat(target.c_str(), &old) == 0) {
-    // A file the user may not write stays as it is, even in a writable folder.
-    ok = ::access(target.c_str(), W_OK) == 0 && ::fchmod(temp.fd, old.st_mode & 07777) == 0;
-    if (!ok) error = errno;
-  }
-  if (ok && !WriteAll(temp.fd, bytes)) {
-    ok = false;
-    error = errno;
-  }
-  if (temp.fd >= 0) {
-    if (::close(temp.fd) != 0 && ok) {
-      ok = false;
-      error = errno;
-    }
-    temp.fd = -1;
-    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
-      ok = false;
-      error = errno;
-    }
-    if (!ok) ::unlink(tempPath.c_str());
-  }
-  if (!ok && reason) *reason = SystemErrorText(error);
-  return ok;
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason,
+                         LinkAtName link) {
+  const std::string target = link == LinkAtName::Follow ? ReplacedPath(path) : path;
+  WriteOutcome outcome = WriteThroughUnnamedFile(target, bytes);
+  if (outcome == WriteOutcome::Unavailable)
+    outcome = WriteThroughNamedFile(target, bytes) ? WriteOutcome::Done : WriteOutcome::Failed;
+  if (outcome == WriteOutcome::Done) return true;
+  if (reason) *reason = SystemErrorText(errno);
+  return false;
 }
 
 bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* reason) {

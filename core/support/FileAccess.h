@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file writes.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,14 +18,27 @@ enum class ReadStatus { Ok, Missing, Failed };
 // anything is read from them). With `reason`, a failure also gives the
 // system's text for it ("No such file or directory", "Is a directory", ...).
 ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason = nullptr);
+// The same, reading no more than the first `limit` bytes (fewer when the
+// file is shorter).
+ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes,
+                        std::string* reason = nullptr);
+
+// What a write does with a symbolic link at the file's name.
+enum class LinkAtName {
+  Follow,   // the link's target is replaced, and the link keeps pointing to it
+  Replace,  // the link itself gives way to the new file; its target stays untouched
+};
 
 // Replaces the file's content by `bytes`: they go to a temporary file in the
-// same folder, which then takes the file's place, so the file is either the
-// old one or the new one, never a part. A symbolic link keeps pointing to the
-// replaced file. The file keeps its permission bits; a new file gets the bits
-// the umask allows. False on any failure (the old file untouched), with the
-// system's text for it in `reason` when given.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason = nullptr);
+// same folder (an unnamed one where the file system allows), which then takes
+// the file's place, so the file is either the old one or the new one, never a
+// part. No temporary file is left behind: not by a failure, and not when
+// SIGTERM or SIGINT ends the program meanwhile (see TemporaryFileName). The
+// file keeps its permission bits; a new file gets the bits the umask allows.
+// False on any failure (the old file untouched), with the system's text for
+// it in `reason` when given.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason = nullptr,
+                         LinkAtName link = LinkAtName::Follow);
 
 // Copies a file the same way; false (with the reason when asked for) when it
 // cannot be read or written.

@@ -1,6 +1,7 @@
 #include "core/support/FilePaths.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/support/StrLib.h"
 
@@ -22,6 +23,11 @@ bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 std::string FolderOf(std::string_view path) { return std::string(path.substr(0, FolderLength(path))); }
 
 std::string FileNameOf(std::string_view path) { return std::string(path.substr(FolderLength(path))); }
+
+std::string_view ExtensionOf(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  return dot == std::string_view::npos || dot < FolderLength(path) ? std::string_view() : path.substr(dot);
+}
 
 bool HasFolder(std::string_view path) { return FolderLength(path) > 0; }
 
@@ -51,6 +57,16 @@ std::string MakeRelativePath(std::string_view base, std::string_view target) {
   }
   result += target.substr(common);
   return result;
+}
+
+std::string PathInFolder(std::string_view folder, std::string_view path) {
+  std::string full(path);
+  if (!full.starts_with('/')) {
+    full = std::string(folder);
+    if (!full.empty() && !IsPathSeparator(full.back())) full += '/';
+    full += path;
+  }
+  return std::filesystem::path(full).lexically_normal().string();
 }
 
 }  // namespace kestrova

@@ -13,6 +13,9 @@ bool IsPathSeparator(char c);
 std::string FolderOf(std::string_view path);
 // What follows the folder part.
 std::string FileNameOf(std::string_view path);
+// The file name's extension: from the last "." of the name part on; empty
+// when the name has none.
+std::string_view ExtensionOf(std::string_view path);
 // True when the path has a folder part.
 bool HasFolder(std::string_view path);
 
@@ -25,5 +28,10 @@ bool HasFolder(std::string_view path);
 // is put in front of what is left of the target once for every folder left
 // in the base (the separator the base uses there).
 std::string MakeRelativePath(std::string_view base, std::string_view target);
+
+// `path` taken relative to `folder` (a path starting with "/" stands as it
+// is), with "." and ".." resolved in the text, the way MakeRelativePath made
+// them: no folder on the way needs to exist.
+std::string PathInFolder(std::string_view folder, std::string_view path);
 
 }  // namespace kestrova

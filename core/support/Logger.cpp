@@ -1,5 +1,6 @@
 #include "core/support/Logger.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,14 +15,19 @@ TLogger::~TLogger() { Close(); }
 
 bool TLogger::Open() {
   Close();
-  if (FileExists(FileName)) {
-    file_ = std::fopen(FileName.c_str(), "ab");
-  } else if (CreateIfNoFile) {
-    file_ = std::fopen(FileName.c_str(), "wb");
-  } else {
-    return true;
+  if (!CreateIfNoFile && !FileExists(FileName)) return true;
+  // Never truncated, and never reached through a link (which might point to
+  // any of the user's files); a pipe with no reader does not make it wait.
+  const int flags = O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (CreateIfNoFile ? O_CREAT : 0);
+  const int fd = ::open(FileName.c_str(), flags, 0666);
+  if (fd >= 0) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file_ = ::fdopen(fd, "ab");
+    if (file_ != nullptr) return true;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
   }
-  if (file_ != nullptr) return true;
   const int error = errno;  // the caller may ask why
   if (OnOpenFail) OnOpenFail(*this);
   errno = error;

@@ -28,8 +28,9 @@ class TLogger {
 
   // Opens FileName for appending (creating it when allowed; with
   // CreateIfNoFile off and no file, nothing is opened and the result is still
-  // true). False, after calling OnOpenFail, when the file cannot be opened;
-  // errno then tells why.
+  // true). A symbolic link at the name is not followed: the log cannot be
+  // opened then (errno ELOOP). False, after calling OnOpenFail, when the file
+  // cannot be opened; errno then tells why.
   bool Open();
   // Writes one line ended by CR LF; false when the log is not open or the
   // write fails.

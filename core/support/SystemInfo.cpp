@@ -96,6 +96,12 @@ std::string DistributionName(std::string_view osRelease) {
   return version.empty() ? name : name + " " + version;
 }
 
+std::string OrganizationName(const char* environment, std::string_view organizationFile) {
+  if (environment != nullptr && !TrimBlanks(environment).empty()) return std::string(TrimBlanks(environment));
+  const std::vector<std::string> lines = SplitLines(organizationFile);
+  return lines.empty() ? std::string() : std::string(TrimBlanks(lines.front()));
+}
+
 std::string ProcessorModel(std::string_view cpuInfo) {
   for (const char* key : {"model name", "Hardware", "cpu model", "Processor"}) {
     std::string value = FindValue(cpuInfo, key, ':');
@@ -113,6 +119,7 @@ TSystemFacts ReadSystemFacts() {
   facts.processor = ProcessorModel(StreamText("/proc/cpuinfo"));
   facts.processorCount = static_cast<int>(std::max(0L, ::sysconf(_SC_NPROCESSORS_ONLN)));
   facts.userName = UserName();
+  facts.organization = OrganizationName(std::getenv("ORGANIZATION"), StreamText("/etc/organization"));
   facts.locale = LocaleName();
   facts.totalMemory = TotalMemory();
   return facts;

@@ -1,7 +1,8 @@
 #pragma once
 // What this system tells about itself, for the About box: the distribution
 // (from /etc/os-release), the kernel (uname), the processor (/proc/cpuinfo),
-// the user, the default language (the locale) and the total memory (sysinfo).
+// the user, the organisation, the default language (the locale) and the total
+// memory (sysinfo).
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,7 @@ struct TSystemFacts {
   std::string processor;     // "Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz"; empty when unknown
   int processorCount = 0;    // processors online
   std::string userName;      // the full name of the user's account, else the login name
+  std::string organization;  // the user's or the system's organisation; empty when none is named
   std::string locale;        // the locale the user's messages use ("pl_PL.UTF-8"; "C" when none is set)
   std::uint64_t totalMemory = 0;  // bytes of physical memory
 };
@@ -25,6 +27,10 @@ TSystemFacts ReadSystemFacts();
 // The distribution's name from the text of an os-release file: PRETTY_NAME,
 // else NAME and VERSION; quotes and backslash escapes removed.
 std::string DistributionName(std::string_view osRelease);
+// The organisation as Unix programs name it: the ORGANIZATION variable
+// (`environment`, nullptr when not set), else the first line of the text of
+// /etc/organization; blanks around it removed.
+std::string OrganizationName(const char* environment, std::string_view organizationFile);
 // The processor's model from the text of /proc/cpuinfo ("model name", else
 // "Hardware", "cpu model" or "Processor"); empty when none is given.
 std::string ProcessorModel(std::string_view cpuInfo);

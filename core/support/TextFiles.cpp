@@ -11,10 +11,10 @@ ReadStatus ReadTextFile(const std::string& path, std::string& text, std::string*
   return status;
 }
 
-bool WriteTextFile(const std::string& path, const std::vector<std::string>& lines) {
+bool WriteTextFile(const std::string& path, const std::vector<std::string>& lines, std::string* reason) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  return WriteFileAtomically(path, text);
+  return WriteFileAtomically(path, text, reason);
 }
 
 }  // namespace kestrova

@@ -13,7 +13,8 @@ namespace kestrova {
 // language; on failure the system's reason in `reason` when given.
 ReadStatus ReadTextFile(const std::string& path, std::string& text, std::string* reason = nullptr);
 
-// Writes the lines, each followed by CR LF, replacing the file at once; false on failure.
-bool WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
+// Writes the lines, each followed by CR LF, replacing the file at once; false
+// on failure, with the system's reason in `reason` when given.
+bool WriteTextFile(const std::string& path, const std::vector<std::string>& lines, std::string* reason = nullptr);
 
 }  // namespace kestrova

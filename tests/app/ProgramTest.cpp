@@ -3,7 +3,9 @@
 // the files it wrote and its log.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,6 +22,18 @@ namespace {
 int RunProgram(const TempFolder& folder, const std::vector<std::string>& args,
                const std::string& errors = "/dev/null") {
   return RunProgramIn(KESTROVA_PROGRAM, folder.Path(), args, errors);
+}
+
+// The same with writes limited to files of `limit` bytes: a write past it
+// fails (EFBIG), as on a full disk.
+int RunProgramWithFileSizeLimit(const TempFolder& folder, const std::vector<std::string>& args,
+                                const std::string& errors, rlim_t limit) {
+  return RunInChild([&] {
+    const rlimit fileSize{limit, limit};
+    if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0) return 125;
+    ::signal(SIGXFSZ, SIG_IGN);  // else the write past the limit ends the program
+    return RunProgram(folder, args, errors);
+  });
 }
 
 const char* const kProject =
@@ -49,21 +63,37 @@ TEST(Program, AFailedBatchRunEndsWithOne) {
 
 TEST(Program, ALogThatCannotBeWrittenGoesToTheErrorStreamAndTheRunFails) {
   const std::string lines = "Kestrova started from shell\nOK. Files saved to: out/\n";
+  const std::string linkRefused =
+      "Cannot open the log file kestro_shell_run.log (Is a symbolic link, which is not followed); its lines "
+      "follow here.\n" +
+      lines;
+  constexpr rlim_t kFull = 1 << 16;
   const struct {
     std::string name;
     std::function<void(const std::string& log)> make;  // puts something in the log file's place
     std::string errors;                                 // what the error stream shows
+    rlim_t fileSizeLimit = RLIM_INFINITY;
   } cases[] = {
       {"a folder", [](const std::string& log) { std::filesystem::create_directory(log); },
        "Cannot open the log file kestro_shell_run.log (Is a directory); its lines follow here.\n" + lines},
-      {"a full disk", [](const std::string& log) { std::filesystem::create_symlink("/dev/full", log); }, lines},
+      // The log has reached the largest file the run may write: every line fails.
+      {"a full disk", [](const std::string& log) { WriteBytes(log, std::string(kFull, 'x')); }, lines, kFull},
+      // A link is not followed: in a folder others may write to, it could point to any of the user's files.
+      {"a link to a file", [](const std::string& log) { std::filesystem::create_symlink("mine.txt", log); },
+       linkRefused},
+      {"a link to nowhere", [](const std::string& log) { std::filesystem::create_symlink("new.txt", log); },
+       linkRefused},
   };
   for (const auto& c : cases) {
     TempFolder folder;
     WriteBytes(folder / "site.btn", kProject);
+    WriteBytes(folder / "mine.txt", "mine\n");
     c.make(folder / "kestro_shell_run.log");
-    EXPECT_EQ(RunProgram(folder, {"/x", "site.btn"}, folder / "errors.txt"), 1) << c.name;
+    EXPECT_EQ(RunProgramWithFileSizeLimit(folder, {"/x", "site.btn"}, folder / "errors.txt", c.fileSizeLimit), 1)
+        << c.name;
     EXPECT_EQ(ReadBytes(folder / "errors.txt"), c.errors) << c.name;
     EXPECT_EQ(ListFolder(folder / "out"), "001_start.png 002_ende.png site.btn.html ") << c.name;
+    EXPECT_EQ(ReadBytes(folder / "mine.txt"), "mine\n") << c.name;
+    EXPECT_FALSE(std::filesystem::exists(folder / "new.txt")) << c.name;
   }
 }

@@ -4,8 +4,6 @@
 // ctest in build-fuzz runs it for a few seconds from its seed files; for a longer run:
 //   build-fuzz/tests/fuzz/fuzz_project_load /tmp/project-corpus tests/fuzz/corpus/project -max_total_time=600
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,36 +14,14 @@
 #include "core/files/ProjectFile.h"
 #include "core/support/FileAccess.h"
 #include "core/support/StrLib.h"
-
-namespace {
-
-// A private folder for the files, removed at exit.
-struct PrivateFolder {
-  PrivateFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kestrova-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    path = pattern + "/";
-  }
-  ~PrivateFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-  std::string path;
-};
-
-const std::string& Folder() {
-  static const PrivateFolder folder;
-  return folder.path;
-}
-
-}  // namespace
+#include "tests/fuzz/FuzzFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kestrova;
   // A new name for every input: the reader keeps parsed files by name.
   static unsigned long run = 0;
-  const std::string project = Folder() + std::to_string(++run) + ".btn";
-  const std::string copy = Folder() + std::to_string(run) + "-saved.btn";
+  const std::string project = fuzz::PrivateFolder() + std::to_string(++run) + ".btn";
+  const std::string copy = fuzz::PrivateFolder() + std::to_string(run) + "-saved.btn";
   if (!WriteFileAtomically(project, std::string_view(reinterpret_cast<const char*>(data), size))) std::abort();
   TSettings settings = DefaultSettings();
   std::string error;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <limits>
 #include <set>
 
 #include "rendering/Buttonizer.h"
@@ -172,4 +175,35 @@ TEST(ButtonizerRound, ClipRegionModes) {
   TButtonizer::ClearClipRegion(canvas, round);
   EXPECT_EQ(round, nullptr);
   EXPECT_FALSE(canvas.HasClipRegion());
+}
+
+// Ring counts far beyond any picture draw no button (the sums of the ellipse's
+// box would not fit an int, and the rings would take for ever); up to the
+// limit the button is drawn.
+TEST(ButtonizerRound, ARingCountBeyondTheLimitDrawsNoButton) {
+  const int limit = TButtonizer::kMaxRingCount;
+  for (const int rings : {INT_MAX, INT_MIN, limit + 1, -limit - 1}) {
+    TButtonizer b;
+    EXPECT_FALSE(TButtonizer::RingCountDrawable(rings));
+    EXPECT_EQ(Colours(Rendered(Round(b, rings, 2), 12, 8)), std::set<TColor>{kAround}) << rings << " rings";
+  }
+  for (const int rings : {limit, -limit}) EXPECT_TRUE(TButtonizer::RingCountDrawable(rings));
+}
+
+TEST(ButtonizerRound, MarginsFarBeyondTheCanvasDrawAtOnce) {
+  // Far outside the canvas every ring passes round it and the face disc covers it.
+  for (const int margin : {std::numeric_limits<int>::min(), -1000000, -TButtonizer::kMaxExtMargin - 1}) {
+    TButtonizer button;
+    Round(button, 999, margin);
+    button.SetSmooth(99);
+    EXPECT_EQ(button.ExtMargin(), std::max(margin, -TButtonizer::kMaxExtMargin));
+    EXPECT_EQ(Colours(Rendered(button, 40, 20)), std::set<TColor>{kFace}) << margin;
+  }
+  // Far inside it the ellipse is gone, and so are the rings.
+  for (const int margin : {std::numeric_limits<int>::max(), 1000000}) {
+    TButtonizer button;
+    Round(button, 999, margin);
+    EXPECT_EQ(button.ExtMargin(), std::min(margin, TButtonizer::kMaxExtMargin));
+    EXPECT_EQ(Colours(Rendered(button, 40, 20)).count(0x0000FF), 0u) << margin;
+  }
 }

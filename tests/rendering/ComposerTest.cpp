@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+#include <limits>
+#include <string>
+
 #include "rendering/BaseImageComposer.h"
 
 using namespace kestrova;
@@ -121,4 +126,88 @@ TEST(Composer, RoundFrameWithMarginLeavesTheCorners) {
   EXPECT_EQ(b.GetPixel(10, 12), 0x0000FFu);
   EXPECT_EQ(b.GetPixel(1, 1), 0x336699u) << "rounded corner";
   EXPECT_EQ(b.GetPixel(10, 7), 0x336699u) << "a clear brush leaves the inside";
+}
+
+TEST(Composer, ARoundButtonsRingWidthBeyondTheLimitIsAnError) {
+  for (const int rings : {INT_MAX, INT_MIN, 10000, -10000}) {
+    TSettings s = Small(40, 20);
+    s.RoundBtn = s.gradient = true;
+    s.roundmargin = 2;
+    s.ExtRadius = rings;
+    try {
+      ComposeBaseImage(s);
+      ADD_FAILURE() << "no error for " << rings << " rings";
+    } catch (const BitmapError& e) {
+      EXPECT_EQ(std::string(e.what()),
+                "The round button's ring width (" + std::to_string(rings) + ") must lie between -9999 and 9999");
+    }
+    s.RoundBtn = false;  // the bevel uses none
+    EXPECT_EQ(ComposeBaseImage(s).Width(), 40);
+  }
+  // Margins far round the picture: the face fills it.
+  for (const int margin : {9999, -9999, -1000000}) {
+    TSettings s = Small(40, 20);
+    s.RoundBtn = true;
+    s.ExtRadius = 1;
+    s.roundmargin = margin;
+    EXPECT_EQ(ComposeBaseImage(s), Filled(40, 20, 0x336699)) << margin;
+  }
+}
+
+TEST(Composer, RingsRoundTheWholePictureAreLeftOutWithoutChangingAPixel) {
+  // Pictures of round buttons whose outer rings pass round the whole picture,
+  // as drawn when every ring was drawn (a hash of their pixels, row by row).
+  struct Case {
+    int w, h, margin, rings, look;
+    std::uint64_t hash;
+  };
+  const Case cases[] = {
+      {40, 20, -60, 250, 1, 0x2f31aaf24da6d903},  // rings 0..43 of 250 lie round it
+      {21, 33, -45, 60, 0, 0x8110d5d4535e47b9},
+      {64, 64, -90, 250, 3, 0x1ace23b8e8681e76},
+      {7, 3, -20, 60, 2, 0x9da2a9fc66a8c3b3},
+  };
+  for (const Case& c : cases) {
+    TSettings s{};
+    s.newx = c.w;
+    s.newy = c.h;
+    s.RoundBtn = true;
+    s.roundmargin = c.margin;
+    s.ExtRadius = c.rings;
+    s.Round3DLike = c.look & 1;
+    s.gradient = c.look & 2;
+    s.radial = c.look == 3;
+    s.smooth = c.look == 1 ? 2 : 0;
+    s.Angle = 30;
+    s.BNColorBG = 0x2040F0;
+    s.BNColorBL = 0x10A010;
+    s.BNColorFG = 0xC0C0C0;
+    s.BNColorTR = 0x804000;
+    s.Myblack = 0x101010;
+    s.Mywhite = 0xF0F0F0;
+    s.gc1 = 0xFF0000;
+    s.gc2 = 0x00FF00;
+    s.gc3 = 0x0000FF;
+    const Bitmap b = ComposeBaseImage(s);
+    std::uint64_t hash = 1469598103934665603ull;  // FNV-1a over the pixel values
+    for (int y = 0; y < b.Height(); ++y) {
+      for (int x = 0; x < b.Width(); ++x) {
+        hash ^= b.GetPixel(x, y);
+        hash *= 1099511628211ull;
+      }
+    }
+    EXPECT_EQ(hash, c.hash) << c.w << "x" << c.h << " margin " << c.margin;
+  }
+}
+
+TEST(Composer, ARoundButtonOfAnyMarginIsDrawn) {
+  // The gradient is laid inside the margin: no margin overflows it.
+  for (const int margin : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+    TSettings s = Small(30, 20);
+    s.RoundBtn = true;
+    s.gradient = true;
+    s.ExtRadius = 999;
+    s.roundmargin = margin;
+    EXPECT_EQ(ComposeBaseImage(s).Width(), 30) << margin;
+  }
 }

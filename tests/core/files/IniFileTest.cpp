@@ -262,7 +262,8 @@ TEST_F(IniFileTest, InterruptedWriteLeavesTheOldFile) {
     EXPECT_EQ(status, killed ? 128 + SIGXFSZ : 3);
     EXPECT_EQ(ReadBytes(file), original);
   }
-  // The error path removes its temporary file (the killed one cannot).
+  // Neither the failed nor the killed write leaves a temporary file behind.
+  EXPECT_EQ(test::ListFolder(folder.Path()), "a.ini ");
   EXPECT_EQ(TIniFile(file).ReadString("s", "k", ""), "old");
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/generation/HtmlEscaping.h"
 #include "core/generation/TestPages.h"
 
 using namespace kestrova;
@@ -42,7 +43,8 @@ TEST(TestPage, GridOfThreeColumnsLeavesTheLastRowOpen) {
                         R"(  <a href="about us.html"><img src="001_about_us.gif" border="0" width="96" height="32" alt="About us"></a>)",
                         " </TD>",
                         " <TD>",
-                        R"(  <a href="say "hi".html"><img src="002_say__hi_.gif" border="0" width="96" height="32" alt="Say "hi""></a>)",
+                        // A double quote is written as a character reference, so it cannot end the attribute.
+                        R"(  <a href="say &quot;hi&quot;.html"><img src="002_say__hi_.gif" border="0" width="96" height="32" alt="Say &quot;hi&quot;"></a>)",
                         " </TD>",
                         " <TD>",
                         R"(  <a href="contact.html"><img src="003_contact.gif" border="0" width="96" height="32" alt="Contact"></a>)",
@@ -153,4 +155,69 @@ TEST(MapPage, AllInOneHasRowMarksButNoTableAndPadsMissingRectangles) {
                         "</BODY>",
                         "</HTML>",
                     }));
+}
+
+// Captions and file names can never become markup, a script link or raw
+// control bytes in a page; plain ones are written as they are.
+TEST(PageText, MarkupIsEscapedControlsDroppedAndLinksKeptRelative) {
+  const struct {
+    std::string in, text, link;
+  } cases[] = {
+      {"About us, 2nd (new)!", "About us, 2nd (new)!", "About us, 2nd (new)!"},
+      {"\xC3\x9C" "ber uns", "\xC3\x9C" "ber uns", "\xC3\x9C" "ber uns"},  // a UTF-8 letter with a byte in C1's range
+      {R"x("><img src=x onerror=alert(1)>)x", "&quot;&gt;&lt;img src=x onerror=alert(1)&gt;",
+       "&quot;&gt;&lt;img src=x onerror=alert(1)&gt;"},
+      {"<script>x</script>", "&lt;script&gt;x&lt;/script&gt;", "&lt;script&gt;x&lt;/script&gt;"},
+      {"Tom & Jerry", "Tom &amp; Jerry", "Tom &amp; Jerry"},
+      {"javascript:alert(1)", "javascript:alert(1)", "javascript%3Aalert(1)"},
+      {" data:text/html,x", " data:text/html,x", " data%3Atext/html,x"},
+      {"java\tscript:x", "java\tscript:x", "javascript%3Ax"},  // a browser drops the tab
+      {"a/b:c", "a/b:c", "a/b:c"},                             // after a "/" no scheme can start
+      {"javascript&colon;x", "javascript&amp;colon;x", "javascript&amp;colon;x"},
+      {std::string("a\0b\x1B[31mc\x7F" "d\xC2\x85" "e", 14), "ab[31mcde", "ab[31mcde"},
+      {"two\r\nlines", "two\r\nlines", "twolines"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(HtmlText(c.in), c.text) << c.in;
+    EXPECT_EQ(HtmlLinkTarget(c.in), c.link) << c.in;
+  }
+}
+
+TEST(TestPage, HostileCaptionsAndProjectNameStayText) {
+  TPageInput in;
+  in.projectFile = "/p/<script>alert(1)</script>.btn";
+  in.captionLines = {R"x("><img src=x onerror=alert(1)>)x", "javascript:alert(1)"};
+  in.images = {Image("001__img.gif", in.captionLines[0].c_str(), 8, 8), Image("002_js.gif", "javascript:alert(1)", 8, 8)};
+  const std::string page = BuildTestPage(in);
+  EXPECT_NE(page.find("<H2>Kestrova - test HTML: /p/&lt;script&gt;alert(1)&lt;/script&gt;.btn</H2>\r\n"),
+            std::string::npos);
+  EXPECT_NE(page.find(R"x(  <a href="&quot;&gt;&lt;img src=x onerror=alert(1)&gt;.html"><img src="001__img.gif" )x"
+                      R"x(border="0" width="8" height="8" alt="&quot;&gt;&lt;img src=x onerror=alert(1)&gt;"></a>)x"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find(R"x(<a href="javascript%3Aalert(1).html"><img src="002_js.gif" border="0" width="8" height="8" )x"
+                      R"x(alt="javascript:alert(1)"></a>)x"),
+            std::string::npos)
+      << page;
+  EXPECT_EQ(page.find("<script"), std::string::npos);
+  EXPECT_EQ(page.find("<img src=x"), std::string::npos);
+}
+
+TEST(MapPage, HostileCaptionsStayTextInAreasAndTheImage) {
+  TPageInput in;
+  in.projectFile = "a&b.btn";
+  in.joinMode = 1;
+  in.buttonCount = 2;
+  in.captionLines = {"<b>x</b>", "vbscript:msgbox"};
+  in.images = {Image("001_all.gif", "\"all\"\x1B", 8, 8)};
+  in.mapRects = {"0,0,8,4", "0,4,8,8"};
+  const std::string page = BuildMapPage(in);
+  EXPECT_NE(page.find("<H2>Kestrova - test HTML (map): a&amp;b.btn</H2>\r\n"), std::string::npos);
+  EXPECT_NE(page.find(R"x(<area shape="rect" coords="0,0,8,4" href="&lt;b&gt;x&lt;/b&gt;.html" alt="&lt;b&gt;x&lt;/b&gt;"/>)x"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find(R"x(<area shape="rect" coords="0,4,8,8" href="vbscript%3Amsgbox.html" alt="vbscript:msgbox"/>)x"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find(R"x(<img src="001_all.gif" alt="&quot;all&quot;" width="8")x"), std::string::npos) << page;
 }

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
+#include <filesystem>
+
 #include "core/images/BmpWriter.h"
 #include "core/images/ImageFiles.h"
 #include "core/images/JpegCodec.h"
 #include "core/support/Messages.h"
+#include "tests/core/images/EmfSample.h"
 #include "tests/core/images/ImageTestSupport.h"
 
 using namespace kestrova;
@@ -106,6 +111,51 @@ TEST(ImageFiles, LoadPictureIntoNeedsATargetAndLeavesTheBaseFileAlone) {
   Bitmap target;
   ASSERT_TRUE(LoadPictureInto(dir.File("p.bmp"), &target, error));
   EXPECT_EQ(target, Picture());
+}
+
+TEST(ImageFiles, PictureSizesComeFromTheHeaderAlone) {
+  // Every sample picture: the size its header gives is the size it loads at.
+  TempDir dir;
+  WriteBytes(dir.File("sample.emf"), SampleEmf());
+  std::vector<std::string> files{dir.File("sample.emf")};
+  for (const char* folder : {"bmp", "jpeg", "pngsuite", "gif"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
+      const std::string ext = entry.path().extension().string();
+      if (ext == ".bmp" || ext == ".jpg" || ext == ".png" || ext == ".gif") files.push_back(entry.path().string());
+    }
+  }
+  int checked = 0;
+  for (const std::string& file : files) {
+    Bitmap picture;
+    std::string error;
+    if (!LoadPictureInto(file, &picture, error)) continue;
+    TSize size;
+    ASSERT_TRUE(ReadPictureSize(file, size, error)) << file << ": " << error;
+    EXPECT_EQ(size, (TSize{picture.Width(), picture.Height()})) << file;
+    ++checked;
+  }
+  EXPECT_GE(checked, 40);
+
+  // A header promising a huge picture is read without the picture: the file
+  // holds the pixels of a small one.
+  std::vector<std::uint8_t> header = ReadBytes(DataPath("pngsuite/basn0g01.png"));
+  header[16] = 0, header[17] = 0, header[18] = 0x40, header[19] = 0;  // width 16384
+  header[20] = 0, header[21] = 0, header[22] = 0x20, header[23] = 0;  // height 8192
+  const uLong crc = crc32(0, header.data() + 12, 17);
+  for (int i = 0; i < 4; ++i) header[29 + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+  WriteBytes(dir.File("huge.png"), header);
+  TSize size;
+  std::string error;
+  ASSERT_TRUE(ReadPictureSize(dir.File("huge.png"), size, error)) << error;
+  EXPECT_EQ(size, (TSize{16384, 8192}));
+  Bitmap picture;
+  EXPECT_FALSE(LoadPictureInto(dir.File("huge.png"), &picture, error));
+
+  WriteBytes(dir.File("text.png"), {'h', 'e', 'l', 'l', 'o'});
+  EXPECT_FALSE(ReadPictureSize(dir.File("text.png"), size, error));
+  EXPECT_EQ(error, "Not a PNG file");
+  EXPECT_FALSE(ReadPictureSize(dir.File("missing.gif"), size, error));
+  EXPECT_TRUE(error.starts_with("File not found: ")) << error;
 }
 
 TEST(ImageFiles, SaveBaseImageByExtension) {

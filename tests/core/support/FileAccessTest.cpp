@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "core/support/FileAccess.h"
@@ -81,4 +84,79 @@ TEST(WriteFileAtomically, ANewFileGetsTheBitsTheUmaskAllowsAndNothingIsLeftBesid
   ASSERT_TRUE(WriteFileAtomically(folder / "dangling", "x"));
   EXPECT_EQ(ReadBytes(folder / "dangling"), "x");
   EXPECT_EQ(ListFolder(folder.Path()), "big dangling empty new.gif ");
+}
+
+namespace {
+
+bool IsLink(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+TEST(WriteFileAtomically, ALinkAtTheNameIsFollowedOrGivesWayAsAsked) {
+  TempFolder folder, elsewhere;
+  const std::string mine = elsewhere / "mine.txt", gone = elsewhere / "gone.txt", link = folder / "out.gif";
+  for (const LinkAtName how : {LinkAtName::Follow, LinkAtName::Replace}) {
+    WriteBytes(mine, "mine");
+    ::chmod(mine.c_str(), 0644);
+    for (const std::string& target : {mine, gone}) {
+      std::filesystem::remove(link);
+      ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+      std::string reason;
+      ASSERT_TRUE(WriteFileAtomically(link, "new", &reason, how)) << reason;
+      EXPECT_EQ(ReadBytes(link), "new");
+      const bool follows = how == LinkAtName::Follow && target == mine;  // a link to nowhere is taken over
+      EXPECT_EQ(IsLink(link), follows) << target;
+      EXPECT_EQ(IsRegularFile(link), !follows) << target;
+    }
+    EXPECT_EQ(ReadBytes(mine), how == LinkAtName::Follow ? "new" : "mine");
+    EXPECT_FALSE(std::filesystem::exists(gone));
+  }
+  // A link to a file the user may not write gives way all the same: that file is not touched.
+  ASSERT_EQ(::chmod(mine.c_str(), 0444), 0);
+  std::filesystem::remove(link);
+  ASSERT_EQ(::symlink(mine.c_str(), link.c_str()), 0);
+  EXPECT_TRUE(WriteFileAtomically(link, "newer", nullptr, LinkAtName::Replace));
+  EXPECT_EQ(ReadBytes(link), "newer");
+  EXPECT_EQ(ReadBytes(mine), "mine");
+  EXPECT_EQ(ListFolder(folder.Path()), "out.gif ");
+  EXPECT_EQ(ListFolder(elsewhere.Path()), "mine.txt ");
+}
+
+// A program ended while it replaces a file leaves the old file and nothing else.
+TEST(WriteFileAtomically, ATerminatedReplaceLeavesNoTemporaryFile) {
+  TempFolder folder;
+  const std::string file = folder / "big.gif";
+  WriteBytes(file, "old");
+  const std::string bytes(16 << 20, 'n');
+  const pid_t child = ::fork();
+  if (child == 0) {
+    for (;;) WriteFileAtomically(file, bytes);
+  }
+  // The child is killed as soon as it holds a file of the folder open:
+  // between the first and the last byte of a replace.
+  const std::string fds = "/proc/" + std::to_string(child) + "/fd";
+  bool writing = false;
+  for (int wait = 0; wait < 100000 && !writing; ++wait) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
+      writing = writing || std::filesystem::read_symlink(entry.path(), error).string().starts_with(folder.Path());
+    }
+    if (!writing) ::usleep(100);
+  }
+  ::kill(child, SIGTERM);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(writing);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+  EXPECT_EQ(ListFolder(folder.Path()), "big.gif ");
+  const std::string left = ReadBytes(file);
+  EXPECT_TRUE(left == "old" || left == bytes);
 }

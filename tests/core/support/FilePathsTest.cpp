@@ -36,3 +36,15 @@ TEST(FilePaths, FolderAndName) {
   EXPECT_FALSE(HasFolder("presets-user1.ini"));
   EXPECT_TRUE(HasFolder("sets/x.ini"));
 }
+
+TEST(PathInFolder, ResolvesDotsInTheTextAndUndoesMakeRelativePath) {
+  EXPECT_EQ(PathInFolder("/a/b/", "c.ini"), "/a/b/c.ini");
+  EXPECT_EQ(PathInFolder("/a/b", "./x/../c.ini"), "/a/b/c.ini");
+  EXPECT_EQ(PathInFolder("/a/b/", "/abs/c.ini"), "/abs/c.ini");
+  EXPECT_EQ(PathInFolder("/a/b/", "../../../../c.ini"), "/c.ini");
+  // No folder on the way is looked at: a missing one is passed through as well.
+  const std::string folder = "/no/such/folder/kestrova/";
+  for (const std::string target : {"/work/", "/no/such/other/", "/no/such/folder/kestrova/sub/"}) {
+    EXPECT_EQ(PathInFolder(folder, MakeRelativePath(folder, target) + "red.png"), target + "red.png");
+  }
+}

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <functional>
 
 #include "core/support/DateTimeFormat.h"
 #include "core/support/Logger.h"
@@ -108,6 +112,31 @@ TEST_F(LoggerTest, OpenFailureCallsTheHandler) {
   logger.FileName = folder.Path();  // a folder is no log file
   EXPECT_FALSE(logger.Open());
   EXPECT_FALSE(logger.Log("x"));
+}
+
+// What lies at the log's name is never truncated and never reached through a
+// link, and a pipe nobody reads does not make the program wait.
+TEST_F(LoggerTest, NeitherLinksNorPipesAreOpened) {
+  WriteBytes(folder / "mine.txt", "mine\r\n");
+  const struct {
+    std::string name;
+    std::function<void()> make;
+    int error;
+  } cases[] = {
+      {"a link to a file", [&] { std::filesystem::create_symlink("mine.txt", file); }, ELOOP},
+      {"a link to nowhere", [&] { std::filesystem::create_symlink("new.txt", file); }, ELOOP},
+      {"a pipe", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }, ENXIO},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(file);
+    c.make();
+    errno = 0;
+    EXPECT_FALSE(logger.Open()) << c.name;
+    EXPECT_EQ(errno, c.error) << c.name;
+    EXPECT_FALSE(logger.Log("x")) << c.name;
+  }
+  EXPECT_EQ(ReadBytes(folder / "mine.txt"), "mine\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "new.txt"));
 }
 
 TEST_F(LoggerTest, MessagesGoToTheBoxOrTheBatchLog) {

@@ -29,6 +29,15 @@ TEST(SystemInfo, TheProcessorIsTheFirstModelTheKernelGives) {
   for (const auto& [text, model] : cases) EXPECT_EQ(ProcessorModel(text), model);
 }
 
+TEST(SystemInfo, TheOrganisationIsTheVariableElseTheFirstLineOfTheSystemsFile) {
+  EXPECT_EQ(OrganizationName(" Zandrelko Ltd ", "Other\n"), "Zandrelko Ltd");
+  EXPECT_EQ(OrganizationName(nullptr, "  Acme Corp.\r\nsecond line\n"), "Acme Corp.");
+  EXPECT_EQ(OrganizationName("  ", "Acme Corp.\n"), "Acme Corp.");
+  EXPECT_EQ(OrganizationName(nullptr, ""), "");
+  const test::ScopedEnv organization("ORGANIZATION", "Zandrelko Ltd");
+  EXPECT_EQ(ReadSystemFacts().organization, "Zandrelko Ltd");
+}
+
 TEST(SystemInfo, MemoryIsCountedInRoundedKilobytesWithGroupedDigits) {
   const std::tuple<std::uint64_t, const char*, const char*> cases[] = {
       {2147483648ull, ",", "2,097,152 KB"},

@@ -1,7 +1,8 @@
 #pragma once
 // A fake program put first on PATH for the lifetime of the object: a shell
 // script of the given name that writes each of its arguments on a line of a
-// record file, so tests see exactly what a started program was given.
+// record file, so tests see exactly what a started program was given, and
+// then runs the shell text `then` (for example "exit 3").
 
 #include <QTest>
 #include <filesystem>
@@ -15,15 +16,17 @@ namespace kestrova::test {
 
 class FakeProgram {
  public:
-  explicit FakeProgram(const std::string& name)
+  explicit FakeProgram(const std::string& name, const std::string& then = "")
       : path_(folder_ / name), record_(folder_ / "record"), env_("PATH", folder_.Path() + ":" + std::getenv("PATH")) {
     // The record appears whole: written aside, then renamed.
     WriteBytes(path_, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record_ +
-                          ".part' && mv '" + record_ + ".part' '" + record_ + "'\n");
+                          ".part' && mv '" + record_ + ".part' '" + record_ + "'\n" + then + "\n");
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
   }
 
   const std::string& Path() const { return path_; }
+  // A file of that name beside the program (for `then` to wait for, say).
+  std::string File(std::string_view name) const { return folder_ / name; }
 
   // The arguments of the run that ended last (waits for one up to 5 s);
   // empty when none came. The record is taken, so the next call waits anew.

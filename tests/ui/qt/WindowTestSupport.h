@@ -5,6 +5,8 @@
 // text) and recorded.
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -14,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/qt/widgets/ImageBoxView.h"
 #include "ui/qt/window/MainWindow.h"
+#include "ui/qt/window/PopupMenus.h"
 
 namespace kestrova::test {
 
@@ -108,5 +112,16 @@ struct TestWindow {
   DialogAnswers answers;
   std::unique_ptr<qt::MainWindow> window;
 };
+
+// Asks for the context menu of a preview of the output panel, as a right
+// click near its top-left corner does; the menu that opened.
+inline QMenu* OpenPreviewMenu(TestWindow& w, const TImage& preview) {
+  qt::ImageBoxView* panel = w.window->OutputPanel();
+  panel->Sync();
+  const QPoint inside(preview.Left() + 2, preview.Top() + 2);
+  QContextMenuEvent request(QContextMenuEvent::Mouse, inside, panel->viewport()->mapToGlobal(inside));
+  QApplication::sendEvent(panel->viewport(), &request);
+  return w.window->Popups()->ButtonMenu();
+}
 
 }  // namespace kestrova::test

@@ -68,7 +68,8 @@ void Openbuttoncaptionstextfile1Click(TForm1& form) {
 
 void Savecaptions1Click(TForm1& form) {
   const auto file = ChooseFile(form, form.SaveDialog1);
-  if (file && !SaveCaptions(form, *file)) form.ReportSaveError(*file, "");
+  std::string errorText;
+  if (file && !SaveCaptions(form, *file, errorText)) form.ReportSaveError(*file, errorText);
 }
 
 bool LoadCaptions(TForm1& form, const std::string& fileName, std::string& errorText) {
@@ -79,8 +80,9 @@ bool LoadCaptions(TForm1& form, const std::string& fileName, std::string& errorT
   return true;
 }
 
-bool SaveCaptions(const TForm1& form, const std::string& fileName) {
-  return WriteTextFile(fileName, form.MemoTxt.Lines());
+bool SaveCaptions(const TForm1& form, const std::string& fileName, std::string& errorText) {
+  errorText.clear();
+  return WriteTextFile(fileName, form.MemoTxt.Lines(), &errorText);
 }
 
 void OpenDroppedFiles(TForm1& form, const std::vector<std::string>& files) {

@@ -25,14 +25,15 @@ void Openbaseimage1Click(TForm1& form);
 void Savebaseimage1Click(TForm1& form);
 // Loads the chosen text file into the captions memo; on failure "Error opening file: <file>" and the reason.
 void Openbuttoncaptionstextfile1Click(TForm1& form);
-// Writes the captions into the chosen file; on failure "Error saving: <file>".
+// Writes the captions into the chosen file; on failure "Error saving: <file>" and the reason.
 void Savecaptions1Click(TForm1& form);
 
 // The memo's lines := the file's lines (read as UTF-8, or in the language's
 // Windows code page when it is not valid UTF-8). False with the reason, the memo unchanged.
 bool LoadCaptions(TForm1& form, const std::string& fileName, std::string& errorText);
-// Writes the memo's lines as UTF-8, each ended by CR LF; false when the file cannot be written.
-bool SaveCaptions(const TForm1& form, const std::string& fileName);
+// Writes the memo's lines as UTF-8, each ended by CR LF; false with the reason
+// when the file cannot be written.
+bool SaveCaptions(const TForm1& form, const std::string& fileName, std::string& errorText);
 
 // "Add to list" of the icon palette: the picture-open dialog with several files
 // allowed for this one showing (switched back afterwards, also on Cancel); the

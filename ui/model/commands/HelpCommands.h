@@ -1,7 +1,7 @@
 #pragma once
 // The Help menu's commands: the user's guide in the interface language, and
 // the maker's home and donation pages. Each is shown by the desktop's program
-// for it (the window's OpenURL hook); whether that starts is not checked.
+// for it (the window's OpenURL hook, which reports a program that cannot show it).
 
 #include <string>
 

@@ -88,7 +88,8 @@ bool WriteImages(const TForm1& form, const TOutputImages& images, const std::str
       [&](int k) {
         const std::string path = folder + names[static_cast<std::size_t>(k)];
         std::string errorText;
-        const bool written = WriteEncodedPicture(path, std::exchange(slotOf(k), EncodedPicture()), errorText);
+        const bool written =
+            WriteEncodedPicture(path, std::exchange(slotOf(k), EncodedPicture()), errorText, LinkAtName::Replace);
         if (written) return;
         failed = true;
         ShowMessageOrLog(ErrorSavingText() + FormatTag(format) + path + "\r\n" + errorText, mtError, mbOK);
@@ -105,7 +106,8 @@ std::string PagePath(const TForm1& form, const std::string& folder) {
 bool WritePage(const TForm1& form, const std::string& path, const TPageInput& input) {
   const bool map = form.cbHTMLMap.Checked() && form.RGImgPerBtn.ItemIndex() > 0;
   std::string reason;
-  if (WriteFileAtomically(path, map ? BuildMapPage(input) : BuildTestPage(input), &reason)) return true;
+  if (WriteFileAtomically(path, map ? BuildMapPage(input) : BuildTestPage(input), &reason, LinkAtName::Replace))
+    return true;
   ShowMessageOrLog(ErrorSavingText() + "\r\n" + path + "\r\nCannot write file (" + reason + ")", mtError, mbOK);
   return false;
 }

@@ -60,6 +60,9 @@ void UpdateNamesList(TForm1& form);
 // earlier), and, when nothing of this happened, "OK. Files saved to: <folder>".
 // Nothing happens when there are no previews. False when a file or the page
 // could not be written, names collided or the format index is not one of 0..3.
+// Nothing is written through a symbolic link at an output's name (in a folder
+// others may write to, it could point to any of the user's files): the link
+// itself gives way to the new file, and what it points to stays untouched.
 bool SaveGeneratedImages(TForm1& form);
 
 // The same for the given images. The images are encoded and written on

@@ -55,11 +55,14 @@ void LoadProjectImage(TForm1& form) {
   ReportOpenError(tried, errorText);
 }
 
+// A link at the log's name is not followed: it might point to any of the user's files.
+constexpr char kLogIsALink[] = "Is a symbolic link, which is not followed";
+
 void OpenBatchLog(TForm1& form) {
   form.Logger1.FileName = kBatchLogFile;
   form.Logger1.DateFormat = UserDateFormat().shortDateFormat;
   if (!form.Logger1.Open()) {
-    const std::string reason = SystemErrorText(errno);
+    const std::string reason = errno == ELOOP ? std::string(kLogIsALink) : SystemErrorText(errno);
     std::fprintf(stderr, "Cannot open the log file %s (%s); its lines follow here.\n", kBatchLogFile, reason.c_str());
   }
   WriteLogLine("Kestrova started from shell");

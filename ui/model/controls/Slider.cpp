@@ -4,10 +4,12 @@
 
 namespace kestrova {
 
-void TRxSlider::SetValue(std::int64_t value) {
+void TRxSlider::SetValue(std::int64_t value) { StoreValue(Limited(value)); }
+
+int TRxSlider::Limited(std::int64_t value) const {
   const std::int64_t low = MinValue();
   const std::int64_t high = std::max(MinValue(), MaxValue());
-  StoreValue(static_cast<int>(std::clamp(value, low, high)));
+  return static_cast<int>(std::clamp(value, low, high));
 }
 
 void TRxSlider::SetMinValue(int v) {

@@ -21,6 +21,8 @@ class TRxSlider : public TRangeControl {
   void SetValue(std::int64_t value);
   void SetMinValue(int v);
   void SetMaxValue(int v);
+  // The value the slider would hold after SetValue(value).
+  int Limited(std::int64_t value) const;
 
   int Increment() const { return increment_; }
   void SetIncrement(int step) { Store(increment_, step); }

@@ -16,7 +16,8 @@ constexpr const char* kCredits = "FreeType \u00b7 fontconfig \u00b7 libpng \u00b
 
 std::string ProgramVersionText() { return GetFileVersionText(ExecutablePath()); }
 
-TAboutBox::TAboutBox(TAboutBoxSources sources) : sources_(std::move(sources)), url_(kMakerHomePage) {
+TAboutBox::TAboutBox(TAboutBoxSources sources)
+    : sources_(std::move(sources)), query_(sources_.runLibraryCall), url_(kMakerHomePage) {
   if (sources_.version.empty()) sources_.version = ProgramVersionText();
   GradientImage1.SetColorStart(0xC0C0C0);
   GradientImage1.SetColorMid(0xFFFFFF);

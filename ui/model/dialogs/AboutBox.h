@@ -2,8 +2,9 @@
 // The About box: the program's name and version, the rights line, the maker's
 // web address, the system information and the result of the online version
 // query. Each opening loads the version library from the program folder and
-// starts one query, which the box's timer polls every 500 ms; without the
-// library the version line stays empty. Made when it opens, gone when it closes.
+// starts one query, which the box's timer polls every 500 ms (the library's
+// calls run off the box's thread, so one that hangs holds up nothing); without
+// the library the version line stays empty. Made when it opens, gone when it closes.
 
 #include <chrono>
 #include <functional>
@@ -33,6 +34,8 @@ struct TAboutBoxSources {
   std::function<std::string(const std::string& locale)> languageName;
   std::string thousandsSeparator = UserThousandsSeparator();
   std::chrono::milliseconds giveUpAfter = TVersionQuery::kGiveUpAfter;
+  // Where the calls into the version library run: off the window's thread.
+  TLibraryCallRunner runLibraryCall = RunOnOwnThread;
 };
 // The version this program carries in its version block.
 std::string ProgramVersionText();

@@ -21,13 +21,19 @@ std::vector<TPresetCell> PresetGridCells(const std::vector<TPresetSection>& pres
   return cells;
 }
 
-Bitmap PresetPreview(const std::string& filePath, const std::string& section, bool square) {
+TSettings PresetPreviewSettings(const TForm1& form, const std::string& filePath, const std::string& section,
+                                bool square) {
   const TIniFile ini(filePath);
   TSettings settings;
   ReadPresetKeys(section, &ini, settings);
+  form.BringPresetIntoRanges(settings);
   settings.newx = kPresetPreviewWidth;
   settings.newy = square ? kPresetPreviewSquare : kPresetPreviewFlat;
-  return ComposeBaseImage(settings);
+  return settings;
+}
+
+Bitmap PresetPreview(const TForm1& form, const std::string& filePath, const std::string& section, bool square) {
+  return ComposeBaseImage(PresetPreviewSettings(form, filePath, section, square));
 }
 
 }  // namespace kestrova

@@ -9,6 +9,7 @@
 #include "core/files/PresetSetList.h"
 #include "rendering/Bitmap.h"
 #include "ui/model/controls/Control.h"
+#include "ui/model/form/MainForm.h"
 
 namespace kestrova {
 
@@ -30,9 +31,14 @@ struct TPresetCell {
 // a section that is no preset leaves its cell empty.
 std::vector<TPresetCell> PresetGridCells(const std::vector<TPresetSection>& presets, bool square);
 
-// The preset's picture: its keys read from the section of the file (missing
-// keys with their defaults) and drawn as a new base image of 120 x 120 or
-// 120 x 32. Throws BitmapError when it cannot be drawn.
-Bitmap PresetPreview(const std::string& filePath, const std::string& section, bool square);
+// What a preset's picture is drawn from: its keys read from the section of the
+// file (missing keys with their defaults) and brought into the limits of the
+// window's controls, as using the preset would bring them, on a new image of
+// 120 x 120 or 120 x 32.
+TSettings PresetPreviewSettings(const TForm1& form, const std::string& filePath, const std::string& section,
+                                bool square);
+// The preset's picture: that record drawn as a new base image. Throws
+// BitmapError when it cannot be drawn.
+Bitmap PresetPreview(const TForm1& form, const std::string& filePath, const std::string& section, bool square);
 
 }  // namespace kestrova

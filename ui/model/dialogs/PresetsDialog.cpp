@@ -106,6 +106,7 @@ void TBtnPresetsForm::BBUseClick() {
   const TIniFile ini(GetSetFilePath());
   TSettings preset;
   ReadPresetKeys(selectedPreset_, &ini, preset);
+  form_.BringPresetIntoRanges(preset);
   CopyPresetFields(preset, form_.CurrentSettings);
   form_.SettingsToControls();
   Close(mrOk);
@@ -121,8 +122,10 @@ bool TBtnPresetsForm::WriteToSet(const std::function<void()>& write) {
   }
 }
 
-void TBtnPresetsForm::StorePreset(const TSettings& settings) {
+void TBtnPresetsForm::StorePreset(TSettings settings) {
   if (GetSetFileName(CurrentPresetSet).empty()) return;
+  // A project's values go into the set as the window would take them, never beyond.
+  form_.BringPresetIntoRanges(settings);
   WriteToSet([&settings] { WritePreset(settings, NextPresetNumber()); });
   BuildPresetButtons();
 }

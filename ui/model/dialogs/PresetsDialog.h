@@ -65,6 +65,10 @@ class TBtnPresetsForm : public TDialogForm {
   bool Square() const { return cbSquare.Checked(); }
   // Counts the grid's rebuilds: a view draws its previews again when it changes.
   int GridVersion() const { return gridVersion_; }
+  // The picture of a preset of a set's file (PresetPreview with the main window's limits).
+  Bitmap Preview(const std::string& filePath, const std::string& section, bool square) const {
+    return PresetPreview(form_, filePath, section, square);
+  }
   // Called after the grid was rebuilt or the selection moved.
   void SetOnGridChange(std::function<void()> handler) { onGridChange_ = std::move(handler); }
 
@@ -92,8 +96,8 @@ class TBtnPresetsForm : public TDialogForm {
   void SelectPreset(const std::string& section);
   // Runs a write to the current set's file; false (after saying why) when it failed.
   bool WriteToSet(const std::function<void()>& write);
-  // Stores the 29 preset fields of `settings` as the set's next preset.
-  void StorePreset(const TSettings& settings);
+  // Stores the 29 preset fields of `settings`, within the window's limits, as the set's next preset.
+  void StorePreset(TSettings settings);
   void UpdateSetButtons();
 
   TForm1& form_;

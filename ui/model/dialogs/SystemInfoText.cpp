@@ -5,14 +5,14 @@ namespace kestrova {
 namespace {
 
 struct TInfoLabels {
-  std::string_view title, system, processor, user, language, memory;
+  std::string_view title, system, processor, user, organization, language, memory;
   bool quoteLanguage;
 };
 
 constexpr TInfoLabels kEnglish{"SYSTEM INFORMATION:", "System: ", "Processor: ", "User Name: ",
-                               "Default Language: ", "Total memory: ", false};
+                               "Company Name: ", "Default Language: ", "Total memory: ", false};
 constexpr TInfoLabels kPolish{"INFORMACJE O SYSTEMIE:", "System: ", "Procesor: ", "Użytkownik: ",
-                              "Język: ", "Pamięć: ", true};
+                              "Organiacja: ", "Język: ", "Pamięć: ", true};
 
 std::string SystemText(const TSystemFacts& facts) {
   if (facts.distribution.empty()) return facts.kernel;
@@ -37,6 +37,8 @@ std::string InfoText(const TInfoLabels& labels, const TSystemFacts& facts, std::
   line(labels.system, SystemText(facts));
   line(labels.processor, ProcessorText(facts));
   line(labels.user, facts.userName);
+  // Kept with an empty value when no organisation is named.
+  line(labels.organization, facts.organization);
   line(labels.language, language);
   line(labels.memory, KilobytesText(facts.totalMemory, thousands));
   return text;

@@ -1,10 +1,19 @@
 #include "ui/model/dialogs/VersionQuery.h"
 
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "core/support/StrLib.h"
 
 namespace kestrova {
+
+// What the poller and the call running share.
+struct TVersionQuery::TCalls {
+  std::mutex mutex;
+  bool calling = false;
+  std::optional<TOutcome> outcome;  // of the call that returned last, until taken
+};
 
 std::optional<std::string> VersionAnswerValue(const std::string& answer) {
   std::vector<std::string> items;
@@ -15,36 +24,95 @@ std::optional<std::string> VersionAnswerValue(const std::string& answer) {
   return std::nullopt;
 }
 
+void RunOnOwnThread(std::function<void()> call) { std::thread(std::move(call)).detach(); }
+
+TVersionQuery::TVersionQuery(TLibraryCallRunner runCall) : runCall_(std::move(runCall)) {}
+
 void TVersionQuery::Start(const std::optional<TVersionLibrary>& library, const std::string& version,
                           Clock::time_point now, Clock::duration giveUpAfter) {
   library_ = library;
   value_.reset();
+  calls_ = std::make_shared<TCalls>();
   if (!library_) {
     state_ = TState::NotStarted;
     return;
   }
   state_ = TState::Running;
   deadline_ = now + giveUpAfter;
-  try {
-    library_->Query(kVersionEndpoint, (std::string(kVersionQueryPrefix) + version).c_str());
-  } catch (...) {
-    state_ = TState::Failed;
-  }
+  Call([library = *library_, query = std::string(kVersionQueryPrefix) + version] {
+    library.Query(kVersionEndpoint, query.c_str());
+    return TOutcome{TStep::Started, std::nullopt};
+  });
+  TakeOutcome();
 }
 
 void TVersionQuery::Poll(Clock::time_point now) {
   if (state_ != TState::Running) return;
-  const std::int32_t status = library_->Status();
-  if (status == 0) {
-    Answered(library_->Answer());
-  } else if (status == -1 || now >= deadline_) {
-    state_ = TState::Failed;
+  TakeOutcome();
+  if (state_ == TState::Running && !Calling()) {
+    Call([library = *library_] { return AskStatus(library); });
+    TakeOutcome();
+  }
+  if (state_ == TState::Running && now >= deadline_) state_ = TState::Failed;
+}
+
+bool TVersionQuery::Calling() const {
+  if (!calls_) return false;
+  std::lock_guard lock(calls_->mutex);
+  return calls_->calling;
+}
+
+TVersionQuery::TOutcome TVersionQuery::AskStatus(const TVersionLibrary& library) {
+  const std::int32_t status = library.Status();
+  if (status == -1) return {TStep::Failed, std::nullopt};
+  if (status != 0) return {TStep::StillRunning, std::nullopt};
+  // The answer's text belongs to the library: copied before anything else can call it.
+  const char* answer = library.Answer();
+  return {TStep::Answered, answer != nullptr ? std::optional<std::string>(answer) : std::nullopt};
+}
+
+void TVersionQuery::Call(std::function<TOutcome()> call) {
+  {
+    std::lock_guard lock(calls_->mutex);
+    calls_->calling = true;
+  }
+  const auto finish = [calls = calls_](TOutcome outcome) {
+    std::lock_guard lock(calls->mutex);
+    calls->outcome = std::move(outcome);
+    calls->calling = false;
+  };
+  try {
+    runCall_([finish, call = std::move(call)] {
+      TOutcome outcome{TStep::Failed, std::nullopt};
+      try {
+        outcome = call();
+      } catch (...) {
+        // A library that throws has failed.
+      }
+      finish(std::move(outcome));
+    });
+  } catch (...) {
+    // No thread to run it on: the query cannot go on.
+    finish(TOutcome{TStep::Failed, std::nullopt});
   }
 }
 
-void TVersionQuery::Answered(const char* answer) {
-  state_ = TState::Answered;
-  if (answer != nullptr) value_ = VersionAnswerValue(answer);
+void TVersionQuery::TakeOutcome() {
+  std::optional<TOutcome> outcome;
+  {
+    std::lock_guard lock(calls_->mutex);
+    outcome.swap(calls_->outcome);
+  }
+  if (!outcome) return;
+  switch (outcome->step) {
+    case TStep::Started:
+    case TStep::StillRunning: break;
+    case TStep::Answered:
+      state_ = TState::Answered;
+      if (outcome->answer) value_ = VersionAnswerValue(*outcome->answer);
+      break;
+    case TStep::Failed: state_ = TState::Failed; break;
+  }
 }
 
 }  // namespace kestrova

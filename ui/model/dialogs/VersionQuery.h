@@ -5,8 +5,16 @@
 // failure or has not answered 30 seconds after it started counts as failed. A
 // query the user abandons by closing the box is not cancelled; the library is
 // simply no longer polled.
+//
+// The library is the maker's code and may not return: every call into it runs
+// off the caller's thread (one call at a time, in the order Query, Status...,
+// Answer), and the polling only takes the results of calls that have returned.
+// So a call that hangs never holds up the caller, and giving up after 30
+// seconds works all the same; a hung call is left running.
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,6 +26,11 @@ namespace kestrova {
 // The query text; the program's version follows it.
 inline constexpr const char* kVersionQueryPrefix = "q=version&p=kestro&v=";
 
+// Runs a call into the library somewhere; the default runs it on a thread of
+// its own that nobody waits for. Tests run it on the spot.
+using TLibraryCallRunner = std::function<void(std::function<void()> call)>;
+void RunOnOwnThread(std::function<void()> call);
+
 class TVersionQuery {
  public:
   using Clock = std::chrono::steady_clock;
@@ -25,24 +38,42 @@ class TVersionQuery {
 
   static constexpr std::chrono::milliseconds kGiveUpAfter{30000};
 
+  explicit TVersionQuery(TLibraryCallRunner runCall = RunOnOwnThread);
+
   // Starts one query with the library (none: nothing starts). A Query call
   // that fails counts as a failed query.
   void Start(const std::optional<TVersionLibrary>& library, const std::string& version, Clock::time_point now,
              Clock::duration giveUpAfter = kGiveUpAfter);
-  // One polling step while running: asks the library's status; on 0 takes
-  // the answer, on -1 fails; gives up once the time is over.
+  // One polling step while running: takes the result of the call that has
+  // returned since; when no call is running, asks the library's status, which
+  // on 0 takes the answer and on -1 fails; gives up once the time is over.
   void Poll(Clock::time_point now);
 
   TState State() const { return state_; }
   bool Running() const { return state_ == TState::Running; }
+  // True while a call into the library has not returned.
+  bool Calling() const;
   // The answered version: the text after the answer's first "=" up to a
   // second one; nothing when the answer held no "=" or was none at all.
   const std::optional<std::string>& Value() const { return value_; }
 
  private:
-  void Answered(const char* answer);
+  struct TCalls;
+  enum class TStep { Started, StillRunning, Answered, Failed };
+  struct TOutcome {
+    TStep step;
+    std::optional<std::string> answer;  // the answer's text when answered (nothing for none)
+  };
 
+  void Call(std::function<TOutcome()> call);
+  void TakeOutcome();
+  static TOutcome AskStatus(const TVersionLibrary& library);
+
+  TLibraryCallRunner runCall_;
   std::optional<TVersionLibrary> library_;
+  // Shared with the call running; a new query gets its own, so a late result
+  // of an abandoned query goes nowhere.
+  std::shared_ptr<TCalls> calls_;
   TState state_ = TState::NotStarted;
   Clock::time_point deadline_{};
   std::optional<std::string> value_;

@@ -50,7 +50,7 @@ void TFormStorage::RestorePlacement() {
   if (OnRestorePlacement) OnRestorePlacement();
 }
 
-bool TFormStorage::SavePlacement() {
+bool TFormStorage::SavePlacement(std::string* reason) {
   try {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(fileName_).parent_path(), ignored);
@@ -63,7 +63,8 @@ bool TFormStorage::SavePlacement() {
     ini.WriteString(section_, kNormPos, rect);
     if (OnSavePlacement) OnSavePlacement();
     return true;
-  } catch (const EIniFileError&) {
+  } catch (const EIniFileError& e) {
+    if (reason) *reason = e.what();
     return false;
   }
 }

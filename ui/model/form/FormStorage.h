@@ -41,8 +41,9 @@ class TFormStorage {
   std::function<void()> OnSavePlacement;
 
   void RestorePlacement();
-  // False (nothing raised) when the file cannot be written.
-  bool SavePlacement();
+  // False (nothing raised) when the file cannot be written, with the reason
+  // in `reason` when given.
+  bool SavePlacement(std::string* reason = nullptr);
 
   std::int32_t ReadInteger(std::string_view key, std::int32_t fallback) const;
   // Throws EIniFileError when the file cannot be written.

@@ -1,5 +1,6 @@
 // The icon palette: the list of icon files, the selected icon, its preview,
-// and drawing it onto the base image.
+// and drawing it onto the base image. The palette keeps a thumbnail of each
+// icon; the selected one is read at full size for the preview and drawing.
 
 #include "core/images/ImageFiles.h"
 #include "core/support/ProgramFolders.h"
@@ -7,7 +8,9 @@
 #include "rendering/Canvas.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/form/TransparentBitmap.h"
+#include "ui/model/language/FormatText.h"
 #include "ui/model/lists/IconList.h"
+#include "ui/model/lists/IconPictures.h"
 
 namespace kestrova {
 
@@ -20,6 +23,12 @@ int ThumbnailSize(int item) {
   return 0;
 }
 
+void ReportIconTooLarge(const std::string& fileName, TSize size) {
+  ShowMessageOrLog(FormatText(Lang(LangMessages[lmIconTooLarge]),
+                              {IconSizeText(size), IconSizeText({kMaxIconSide, kMaxIconSide}), fileName}),
+                   mtError, mbOK);
+}
+
 }  // namespace
 
 void TForm1::BuildBulletPalette() {
@@ -29,9 +38,9 @@ void TForm1::BuildBulletPalette() {
   const std::string folder = IconListFolder();
   int left = 2, top = 2, column = 1;
   for (std::size_t i = 0; i < BulletList.size(); ++i) {
-    Bitmap picture;
-    std::string error;
-    if (!LoadPictureInto(ResolveIconEntry(BulletList[i], folder), &picture, error)) continue;
+    // An icon too large to use gets no cell, like one that cannot be read.
+    TIconPicture icon = LoadIconPicture(ResolveIconEntry(BulletList[i], folder));
+    if (icon.result != TIconLoad::Loaded) continue;
     if (size > 0 && i > 0) {
       ++column;
       left += 2 + size;
@@ -44,23 +53,30 @@ void TForm1::BuildBulletPalette() {
     const int index = static_cast<int>(i);
     TImage& image = SB1.AddImage("BUL" + std::to_string(index));
     image.SetTag(index);
-    image.SetHint(std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + "\r\n" + BulletList[i]);
+    image.SetHint(std::to_string(icon.size.cx) + "x" + std::to_string(icon.size.cy) + "\r\n" + BulletList[i]);
     image.SetShowHint(true);
     if (size > 0) {
       image.SetStretch(true);
       image.SetBounds(left, top, size, size);
-      image.SetPicture(std::move(picture));
+      image.SetPicture(IconThumbnail(std::move(icon.picture), size));
     } else {
       image.SetAutoSize(true);
       image.SetBounds(left, top, 0, 0);
-      image.SetPicture(std::move(picture));
+      image.SetPicture(std::move(icon.picture));
       top += 2 + image.Height();
     }
   }
 }
 
 void TForm1::BitBtn1Click(const std::vector<std::string>& chosenFiles) {
-  for (const std::string& file : chosenFiles) AddBullet(file);
+  for (const std::string& file : chosenFiles) {
+    TSize size;
+    if (IconTooLargeToUse(file, size)) {
+      ReportIconTooLarge(file, size);
+      continue;
+    }
+    AddBullet(file);
+  }
   BuildBulletPalette();
 }
 
@@ -78,9 +94,8 @@ void TForm1::BitBtn2Click() {
 
 void TForm1::LoadBulletList() { ReadIconList(IconListFileForReading(), BulletList); }
 
-bool TForm1::SaveBulletList() {
-  EnsureWritableFolder();
-  return WriteIconList(IconListFileName(), BulletList);
+bool TForm1::SaveBulletList(std::string* reason) {
+  return EnsureWritableFolder(reason) && WriteIconList(IconListFileName(), BulletList, reason);
 }
 
 void TForm1::AddBullet(const std::string& fileName) {
@@ -112,14 +127,23 @@ void TForm1::ShowSelectedBullet() {
     ImageIcnPrev.ClearPicture();
     return;
   }
-  const TImage* image = FindBulletImage(BulletIndex);
-  ImageIcnPrev.SetPicture(image != nullptr ? image->Picture() : Bitmap());
+  ImageIcnPrev.SetPicture(FindBulletImage(BulletIndex) != nullptr ? SelectedBulletPicture() : Bitmap());
+}
+
+Bitmap TForm1::SelectedBulletPicture() {
+  if (BulletIndex < 0 || BulletIndex >= static_cast<int>(BulletList.size())) return {};
+  const std::string file = ResolveIconEntry(BulletList[static_cast<std::size_t>(BulletIndex)], IconListFolder());
+  TIconPicture icon = LoadIconPicture(file);
+  // The file may have changed since the palette was built.
+  if (icon.result == TIconLoad::TooLarge) ReportIconTooLarge(file, icon.size);
+  return std::move(icon.picture);
 }
 
 void TForm1::UseSelectedBullet() {
   if (BulletIndex == -1) return;
-  if (const TImage* image = FindBulletImage(BulletIndex)) {
-    DrawBullet(image->Picture(), ImageBase.Picture());
+  // The preview holds the selected icon at full size.
+  if (FindBulletImage(BulletIndex) != nullptr) {
+    DrawBullet(ImageIcnPrev.Picture(), ImageBase.Picture());
     ImageBase.PictureChanged();
   }
 }

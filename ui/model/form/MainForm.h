@@ -42,6 +42,7 @@
 #include "ui/model/controls/SpeedButton.h"
 #include "ui/model/controls/SpinEdit.h"
 #include "ui/model/controls/StatusBar.h"
+#include "ui/model/controls/ZOrder.h"
 #include "ui/model/form/FormStorage.h"
 #include "ui/model/language/Language.h"
 #include "ui/model/lists/Recent.h"
@@ -71,10 +72,15 @@ struct TFormHooks {
   std::function<void()> UpdateNamesList;
   // Loads the program settings and opens the command-line project (batch: runs the job).
   std::function<void(bool batch)> OpenFromCommandLine;
-  // Shows a file or web address with the desktop's program for it (the web browser).
+  // Shows a file or web address with the desktop's program for it (the web
+  // browser) without waiting for it; when that program cannot be started or
+  // fails at once, the view tells the user (ReportViewerFailure).
   std::function<void(const std::string& url)> OpenURL;
   // Shows the wait cursor (true) or the normal one again (false) around long operations.
   std::function<void(bool on)> ShowWaitCursor;
+  // The interface language changed to `langIndex`: the toolkit's own texts
+  // (standard buttons, its dialogs) follow it.
+  std::function<void(int langIndex)> LanguageChanged;
 };
 
 // Shows the wait cursor through the window's hook for the lifetime of the object.
@@ -221,7 +227,7 @@ class TForm1 : public TControlOwner {
   TLabel LabelSh2{this, "LabelSh2", "GBShadow"};
   TLabel LabelSh3{this, "LabelSh3", "GBShadow"};
   // Stacking of the three sample labels, back to front.
-  std::vector<TLabel*> GBShadowZOrder{&LabelSh1, &LabelSh2, &LabelSh3};
+  TZOrder GBShadowZOrder{&LabelSh1, &LabelSh2, &LabelSh3};
 
   // Output page
   TTabSheet TabSheetOut{this, "TabSheetOut", "PageControl1"};
@@ -439,6 +445,10 @@ class TForm1 : public TControlOwner {
   // refreshes every dependent control; draws a new base image when the record
   // names no base-image file.
   void SettingsToControls();
+  // Brings the 29 preset fields of a record into the limits of the controls
+  // that show them, as SettingsToControls brings them (an angle to whole
+  // degrees first): a preset read from a file, before it is drawn or stored.
+  void BringPresetIntoRanges(TSettings& s) const;
 
   // ---- previews and state refreshers ----
   void ClearPreviews();
@@ -466,14 +476,17 @@ class TForm1 : public TControlOwner {
   // ---- icon palette ----
   // Loads the icon list file into BulletList; a missing or unreadable file leaves the list.
   void LoadBulletList();
-  // Writes BulletList to the icon list file; false when it cannot be written.
-  bool SaveBulletList();
+  // Writes BulletList to the icon list file; false when it cannot be written,
+  // with the reason in `reason` when given.
+  bool SaveBulletList(std::string* reason = nullptr);
   void AddBullet(const std::string& fileName);
   void RemoveBullet(int index);
   // The palette image whose tag is `tag` (the last one), or nullptr.
   TImage* FindBulletImage(int tag);
   void BulletImageClick(const TImage& image);
+  // The preview shows the selected icon, read from its file at full size.
   void ShowSelectedBullet();
+  // Draws the icon of the preview onto the base image.
   void UseSelectedBullet();
   void BitBtnClrIcnClick();
   // Rebuilds the thumbnails in SB1 from BulletList at the size RGBullets selects.
@@ -549,7 +562,7 @@ class TForm1 : public TControlOwner {
   // dialog's file name becomes the first file chosen.
   std::vector<std::string> Execute(TFileDialog& dialog);
   // Reports a file that could not be written ("Error saving: <file>"), with
-  // the reason on a line of its own when there is one.
+  // the reason on a line of its own.
   void ReportSaveError(const std::string& fileName, const std::string& reason);
 
  private:
@@ -560,6 +573,9 @@ class TForm1 : public TControlOwner {
   void RecordToOutputControls(const TSettings& s);
   void RecordToRoundButtonControls(const TSettings& s);
   void SelectBulletNamed(const std::string& fileName);
+  // The selected icon read at full size; empty when it cannot be (after
+  // saying so when it has grown too large to use).
+  Bitmap SelectedBulletPicture();
   void RefreshAfterRecordCopy();
   void CreatePreviewRenderers();
   void ConnectLayoutHandlers();

@@ -109,7 +109,6 @@ void TForm1::CreateSpinEdit(TRxSpinEdit& edit, const TBounds& bounds, std::funct
 }
 
 void TForm1::BuildRuntimeControls() {
-  // The tab orders of the tables are final; nothing is reordered afterwards.
   for (const ColorButtonEntry& entry : kColorButtons) {
     CreateColorButton(this->*entry.field, entry.bounds, [this, h = entry.onClick] { (this->*h)(); }, entry.tabOrder);
   }
@@ -138,6 +137,10 @@ void TForm1::BuildRuntimeControls() {
   Logger1.DateFormat = "yyyy-mm-dd";
   Logger1.TimeFormat = "hh:nn:ss";
   Logger1.CommaSep = true;
+
+  // The round-button options take their places among the run-time controls of their group.
+  cbRoundBtn.SetTabOrder(12);
+  cbRound3D.SetTabOrder(13);
 }
 
 void TForm1::CreateSliders() {

@@ -3,7 +3,8 @@
 // recent-files placeholder), the controls that came later, and the texts that
 // are built from the language (output names and image information). Each
 // group is guarded on its own: a failure in one leaves its remaining texts as
-// they were and the next group still runs.
+// they were and the next group still runs. Last the window's toolkit is told,
+// so that its own texts follow the language.
 
 #include "ui/model/form/SetLanguage.h"
 
@@ -305,6 +306,9 @@ void SetLanguage(TForm1& form, int index) {
   Guarded([&] {
     form.UpdateNamesList();
     form.UpdateImageInfo();
+  });
+  Guarded([&] {
+    if (form.Hooks.LanguageChanged) form.Hooks.LanguageChanged(LangIndex);
   });
 }
 

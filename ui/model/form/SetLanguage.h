@@ -1,7 +1,8 @@
 #pragma once
 // Switches the interface language: every caption, hint, radio item, file
 // dialog text and menu caption of the main window, the recent-files
-// placeholder, the output names list and the image information.
+// placeholder, the output names list and the image information; the toolkit's
+// own texts follow through the window's LanguageChanged hook.
 
 namespace kestrova {
 

@@ -266,6 +266,21 @@ void TForm1::RecordToRoundButtonControls(const TSettings& s) {
   ColorBitBtnIcoTrans.SetGlyphColor(s.IconTranspColor);
 }
 
+void TForm1::BringPresetIntoRanges(TSettings& s) const {
+  s.BNX = RxSpinEditBX.Limited(s.BNX);
+  s.BNY = RxSpinEditBY.Limited(s.BNY);
+  s.BNOpacity = RxSlider1.Limited(s.BNOpacity);
+  s.Angle = static_cast<float>(RxSpinEditAngle.Limited(WholeDegrees(s.Angle)));
+  s.ExtRadius = RxSpinEditExtRadius.Limited(s.ExtRadius);
+  s.roundmargin = RxSpinEditRMargin.Limited(s.roundmargin);
+  s.smooth = RxSpinEditSmooth.Limited(s.smooth);
+  s.FrameWidth = RxSpinEditFW.Limited(s.FrameWidth);
+  s.FrameMargin = RxSpinEditFrameMargin.Limited(s.FrameMargin);
+  s.FrameRX = RxSpinEditFrameRX.Limited(s.FrameRX);
+  s.FrameRY = RxSpinEditFrameRY.Limited(s.FrameRY);
+  // The colours and switches take any value; every control shows them as they are.
+}
+
 // Selects the icon list's entry naming the file, letter case aside; the last
 // such entry wins, and with none no icon is selected.
 void TForm1::SelectBulletNamed(const std::string& fileName) {

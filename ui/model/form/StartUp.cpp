@@ -103,8 +103,9 @@ void TForm1::FormStorage1SavePlacement() { FormStorage1.WriteInteger("Language",
 TCloseAction TForm1::FormClose(TCloseAction action) {
   if (ShellMode) return action;
   if (ShowMessageOrLog(Lang(LangMessages[lmExitQuestion]), mtConfirmation, mbYes | mbNo) != mrYes) return TCloseAction::caNone;
-  if (!FormStorage1.SavePlacement()) ReportSaveError(FormStorage1.FileName(), "");
-  if (!SaveBulletList()) ReportSaveError(IconListFileName(), "");
+  std::string reason;
+  if (!FormStorage1.SavePlacement(&reason)) ReportSaveError(FormStorage1.FileName(), reason);
+  if (!SaveBulletList(&reason)) ReportSaveError(IconListFileName(), reason);
   try {
     SaveProgramSettings(Recent1.Files());
   } catch (const EIniFileError& e) {

@@ -2,23 +2,11 @@
 // state: shadow sample, frame, gradient and effect groups, font sample, memo
 // colour, row options and the image-map option.
 
-#include <algorithm>
-
 #include "ui/model/form/MainForm.h"
 
 namespace kestrova {
 
 namespace {
-
-void BringToFront(std::vector<TLabel*>& order, TLabel* label) {
-  std::erase(order, label);
-  order.push_back(label);
-}
-
-void SendToBack(std::vector<TLabel*>& order, TLabel* label) {
-  std::erase(order, label);
-  order.insert(order.begin(), label);
-}
 
 void MoveTo(TLabel& label, int left, int top) { label.SetBounds(left, top, label.Width(), label.Height()); }
 
@@ -32,9 +20,9 @@ void TForm1::UpdateShadowPreview() {
   RxSpinEditSY.SetEnabled(on);
   ShadowOffset = TPoint{RxSpinEditSX.Value(), RxSpinEditSY.Value()};
 
-  BringToFront(GBShadowZOrder, &LabelSh1);
-  SendToBack(GBShadowZOrder, &LabelSh2);
-  SendToBack(GBShadowZOrder, &LabelSh3);
+  GBShadowZOrder.BringToFront(LabelSh1);
+  GBShadowZOrder.SendToBack(LabelSh2);
+  GBShadowZOrder.SendToBack(LabelSh3);
   TFont text = MemoTxt.Font();
   LabelSh1.SetFont(text);
   text.color = ShadowColor;

@@ -118,7 +118,7 @@ const std::array<TLangRow, 1> LangHelpFiles = {{
     {"Kestroen.html", "Kestropl.html", "Kestroen.html", "Kestroen.html", "Kestroen.html"},
 }};
 
-const std::array<TLangRow, 14> LangMessages = {{
+const std::array<TLangRow, 16> LangMessages = {{
     /* 0 */ {" Empty image", " Pusty obrazek", " Kein Bild", " Imagen vacia", " Immagine vuota", " ?????? ???????"},
     /* 1 */ {
         "Error opening file: ",
@@ -193,6 +193,20 @@ const std::array<TLangRow, 14> LangMessages = {{
         "Le immagini %s e %s hanno lo stesso nome di file %s: la successiva sostituisce la precedente.",
     },
     /* 13 */ {
+        "Cannot display: %s\r\n%s",
+        "Nie można wyświetlić: %s\r\n%s",
+        "Anzeige nicht möglich: %s\r\n%s",
+        "No se puede mostrar: %s\r\n%s",
+        "Impossibile visualizzare: %s\r\n%s",
+    },
+    /* 14 */ {
+        "Icon too large to use: %s pixels (at most %s).\r\n%s",
+        "Ikona jest za duża: %s pikseli (najwyżej %s).\r\n%s",
+        "Symbol zu groß: %s Pixel (höchstens %s).\r\n%s",
+        "Icono demasiado grande: %s píxeles (como máximo %s).\r\n%s",
+        "Icona troppo grande: %s pixel (al massimo %s).\r\n%s",
+    },
+    /* 15 */ {
         "Animation too large to play",
         "Animacja zbyt duża do odtworzenia",
         "Animation zu groß zum Abspielen",

@@ -63,7 +63,7 @@ extern const std::array<TLangRow, 1> LangHelpFiles;
 
 // Message boxes, the image information, the save report and the picture
 // preview's note (row 8 is empty).
-extern const std::array<TLangRow, 14> LangMessages;
+extern const std::array<TLangRow, 16> LangMessages;
 enum TLangMessagesRow : std::size_t {
   lmEmptyImage,
   lmOpenError,
@@ -78,6 +78,8 @@ enum TLangMessagesRow : std::size_t {
   lmRemoveIcon,
   lmNoCaptions,     // a batch run with nothing to make buttons from
   lmNameCollision,  // three "%s": the two image numbers and the file name
+  lmCannotDisplay,  // two "%s": the file or web address and the reason
+  lmIconTooLarge,   // three "%s": the icon's size, the largest size and the file name
   lmAnimationTooLarge,  // the open-picture preview shows a GIF's first frame only
 };
 

@@ -32,8 +32,8 @@ bool ReadIconList(const std::string& fileName, std::vector<std::string>& list) {
   return true;
 }
 
-bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list) {
-  return WriteTextFile(fileName, list);
+bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list, std::string* reason) {
+  return WriteTextFile(fileName, list, reason);
 }
 
 std::string IconEntryFor(const std::string& fileName, const std::string& folder) {
@@ -43,9 +43,12 @@ std::string IconEntryFor(const std::string& fileName, const std::string& folder)
 std::string ResolveIconEntry(const std::string& entry, const std::string& folder) {
   const std::string path = MakeRelativePath(folder, FolderOf(entry)) + FileNameOf(entry);
   if (path.starts_with('/')) return path;
-  if (FileExists(folder + path)) return folder + path;
+  // Resolved in the text: on a first run the folder does not exist yet, and
+  // the system cannot walk ".." through a missing folder.
+  const std::string own = PathInFolder(folder, path);
+  if (FileExists(own)) return own;
   const std::string shipped = FindResourceFile(path);
-  return shipped.empty() ? folder + path : shipped;
+  return shipped.empty() ? own : shipped;
 }
 
 }  // namespace kestrova

@@ -23,8 +23,8 @@ std::string IconListFileForReading();
 // the list unchanged, when the file is missing or cannot be read.
 bool ReadIconList(const std::string& fileName, std::vector<std::string>& list);
 // Writes the list, each entry followed by CR LF, replacing the file. False
-// when the file cannot be written.
-bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list);
+// when the file cannot be written, with the reason in `reason` when given.
+bool WriteIconList(const std::string& fileName, const std::vector<std::string>& list, std::string* reason = nullptr);
 
 // The entry that stands for an icon file: its folder relative to `folder`,
 // followed by its file name.

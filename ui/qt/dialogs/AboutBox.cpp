@@ -92,10 +92,14 @@ void AboutBox::BuildWidgets() {
   model_.MemoSys.SetFont(TFont{"Liberation Sans", 8, 0, 1, clBlack, fqDefault});
   auto* memo = new QPlainTextEdit(panel);
   memo->setObjectName("MemoSys");
-  memo->setGeometry(8, 200, 257, 105);
+  // Room for every fact, a long system name on two lines, down to the version line.
+  memo->setGeometry(8, 200, 257, 112);
   new MemoView(model_.MemoSys, memo, Placement::Layout);
   memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  memo->document()->setDocumentMargin(2);
+  // No scroll bar for the empty line after the last fact's line break (the
+  // wheel and the keys still scroll a longer text).
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   PlaceLabel(model_.LabelVer, new QLabel, panel, QRect(18, 319, 241, 18));
 

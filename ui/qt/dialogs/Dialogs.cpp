@@ -1,7 +1,6 @@
 #include "ui/qt/dialogs/Dialogs.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -68,12 +67,7 @@ Dialogs DefaultDialogs(QWidget* parent) {
     if (!chosen.isValid()) return std::nullopt;
     return FromQColor(chosen);
   };
-  d.ChooseFolder = [parent](const std::string& start) -> std::optional<std::string> {
-    const QString folder = QFileDialog::getExistingDirectory(
-        parent, QString(), ToQt(start), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    if (folder.isEmpty()) return std::nullopt;
-    return folder.toStdString();
-  };
+  d.ChooseFolder = [parent](const std::string& start) { return ChooseFolder(start, parent); };
   d.ChooseFont = [parent](const TFont& start) -> std::optional<TFont> {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, ToQFont(start), parent, QString(), QFontDialog::DontUseNativeDialog);

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTreeView>
 
+#include "ui/qt/dialogs/FileIconProvider.h"
 #include "ui/qt/dialogs/PicturePreview.h"
 #include "ui/qt/widgets/QtText.h"
 
@@ -47,6 +48,7 @@ FileDialog::FileDialog(const TFileDialog& settings, QWidget* parent)
   setObjectName(ToQt(settings.Name()));
   setOption(QFileDialog::DontUseNativeDialog);
   setOption(QFileDialog::HideNameFilterDetails);
+  setIconProvider(FileIconProvider::Shared());
   setWindowTitle(ToQt(settings.Title()));
   const QStringList filters = QtNameFilters(settings.Filter());
   if (!filters.isEmpty()) setNameFilters(filters);
@@ -114,6 +116,15 @@ std::vector<std::string> ExecuteFileDialog(const TFileDialog& settings, QWidget*
   FileDialog dialog(settings, parent);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.ChosenFiles();
+}
+
+std::optional<std::string> ChooseFolder(const std::string& start, QWidget* parent) {
+  QFileDialog dialog(parent, QString(), ToQt(start));
+  dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(FileIconProvider::Shared());
+  dialog.setFileMode(QFileDialog::Directory);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FromQt(dialog.selectedFiles().front());
 }
 
 }  // namespace kestrova::qt

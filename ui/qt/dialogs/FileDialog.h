@@ -3,10 +3,12 @@
 // behaves the same everywhere and in tests), set up from a file dialog of the
 // model: open or save, title, filter, default extension, the file name it
 // starts with and the rules (the folder or the file must exist, ask before
-// replacing, several files, a preview of the selected picture).
+// replacing, several files, a preview of the selected picture). They, and the
+// folder browser, never read a file they only list (FileIconProvider).
 
 #include <QFileDialog>
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,5 +45,9 @@ QStringList QtNameFilters(const std::string& filter);
 
 // Shows the dialog modally; the files chosen, none on Cancel.
 std::vector<std::string> ExecuteFileDialog(const TFileDialog& settings, QWidget* parent);
+
+// The folder browser (Qt's own dialog, listing folders only), starting at
+// `start`; the folder chosen, nothing on Cancel.
+std::optional<std::string> ChooseFolder(const std::string& start, QWidget* parent);
 
 }  // namespace kestrova::qt

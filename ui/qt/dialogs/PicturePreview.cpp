@@ -45,7 +45,9 @@ void PicturePreview::Clear() {
 void PicturePreview::ShowFile(const QString& path) {
   Clear();
   const QFileInfo info(path);
-  if (!info.isFile()) return;
+  // Only a regular file with something in it may hold a picture; an empty one
+  // may be a file of the system (/proc/kmsg) whose reading never ends.
+  if (!info.isFile() || info.size() == 0) return;
   if (PictureKindForReading(path.toStdString()) == PictureKind::Gif && LoadAnimation(path)) return;
   LoadStill(path);
 }

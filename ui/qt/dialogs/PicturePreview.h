@@ -35,7 +35,8 @@ class PicturePreview : public QWidget {
   explicit PicturePreview(QWidget* parent = nullptr);
   ~PicturePreview() override;
 
-  // Shows the picture of the file; a folder or a file that cannot be read shows nothing.
+  // Shows the picture of the file; a folder, a special or empty file and a file
+  // that cannot be read show nothing (the first three are never opened).
   void ShowFile(const QString& path);
   void Clear();
   // True while a GIF of several frames is shown.

@@ -94,7 +94,7 @@ void PresetGrid::ComposeOne(int cell) {
   QImage picture;
   try {
     const TPresetCell& c = model_.Cells().at(static_cast<std::size_t>(cell));
-    picture = ToQImage(PresetPreview(file_, c.section, square_));
+    picture = ToQImage(model_.Preview(file_, c.section, square_));
     // The button face shows through the glyph's bottom-left pixel, as on a bitmap button.
     picture.setPixelColor(0, picture.height() - 1, palette().color(QPalette::Button));
   } catch (const BitmapError&) {

@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "ui/qt/widgets/CaptionFit.h"
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
@@ -15,6 +16,11 @@ ButtonView::ButtonView(TButton& button, QPushButton* push, Placement placement)
 void ButtonView::MirrorValue() {
   const QString text = ToQt(button_.Caption());
   if (push_->text() != text) push_->setText(text);
+}
+
+void ButtonView::MirrorBounds() {
+  ControlView::MirrorBounds();
+  if (ViewPlacement() == Placement::Bounds) FitCaption(push_);
 }
 
 ActionView::ActionView(TButton& button, QAction* action, bool checkable)

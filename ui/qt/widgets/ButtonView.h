@@ -16,6 +16,7 @@ class ButtonView : public ControlView {
 
  protected:
   void MirrorValue() override;
+  void MirrorBounds() override;
 
  private:
   TButton& button_;

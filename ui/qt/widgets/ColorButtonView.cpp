@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "ui/qt/widgets/ColorSwatch.h"
+#include "ui/qt/widgets/CaptionFit.h"
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
@@ -18,6 +19,11 @@ void ColorButtonView::MirrorValue() {
   const QString text = ToQt(button_.Caption());
   if (push_->text() != text) push_->setText(text);
   UpdateGlyph();
+}
+
+void ColorButtonView::MirrorBounds() {
+  ControlView::MirrorBounds();
+  if (ViewPlacement() == Placement::Bounds) FitCaption(push_);
 }
 
 void ColorButtonView::UpdateGlyph() {

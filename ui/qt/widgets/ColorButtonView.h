@@ -17,6 +17,7 @@ class ColorButtonView : public ControlView {
 
  protected:
   void MirrorValue() override;
+  void MirrorBounds() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -8,6 +8,8 @@ MemoView::MemoView(TMemo& memo, QPlainTextEdit* edit, Placement placement)
     : ControlView(memo, edit, placement), memo_(memo), edit_(edit) {
   edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
   edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // A memo takes no tabs: Tab moves on to the next control.
+  edit_->setTabChangesFocus(true);
   connect(edit_, &QPlainTextEdit::textChanged, this, [this] {
     Edit([&] {
       std::string text = FromQt(edit_->toPlainText());

@@ -1,6 +1,7 @@
 #pragma once
 // A multi-line edit: QPlainTextEdit on a TMemo (text, font, background colour,
-// read-only), without word wrap. The text typed goes to the memo whole.
+// read-only), without word wrap and without tabs (Tab moves to the next
+// control). The text typed goes to the memo whole.
 
 #include <QPlainTextEdit>
 #include <string>

@@ -1,5 +1,7 @@
 #include "ui/qt/widgets/QtText.h"
 
+#include <cstring>
+
 namespace kestrova::qt {
 
 QString ToQt(const std::string& text) {
@@ -47,6 +49,15 @@ QImage ToQImage(const Bitmap& bitmap) {
   // Rows of both are padded to 4 bytes, so the rows can be taken as they are.
   const QImage view(bitmap.ScanLine(0), bitmap.Width(), bitmap.Height(), bitmap.Stride(), QImage::Format_BGR888);
   return view.convertToFormat(QImage::Format_RGB32);
+}
+
+Bitmap FromQImage(const QImage& image) {
+  if (image.isNull()) return Bitmap();
+  const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+  Bitmap bitmap(bgr.width(), bgr.height());
+  const std::size_t rowBytes = static_cast<std::size_t>(bgr.width()) * 3;
+  for (int y = 0; y < bgr.height(); ++y) std::memcpy(bitmap.ScanLine(y), bgr.constScanLine(y), rowBytes);
+  return bitmap;
 }
 
 }  // namespace kestrova::qt

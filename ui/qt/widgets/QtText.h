@@ -30,5 +30,7 @@ TFont FromQFont(const QFont& font, TFont base);
 
 // A copy of the bitmap as a 24-bit image (indexed and 32-bit bitmaps converted).
 QImage ToQImage(const Bitmap& bitmap);
+// A 24-bit bitmap of the image (its alpha dropped).
+Bitmap FromQImage(const QImage& image);
 
 }  // namespace kestrova::qt

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <vector>
 
 #include "ui/qt/widgets/QtText.h"
 
@@ -69,14 +70,27 @@ void RadioGroupView::PlaceItems() {
   const int count = static_cast<int>(buttons_->buttons().size());
   if (count == 0) return;
   const int rows = (count + columns_ - 1) / columns_;
-  const int columnWidth = (box_->width() - 2 * kSideMargin) / columns_;
-  const double rowHeight = std::max(1.0, (box_->height() - kTitleHeight - 4) / static_cast<double>(rows));
+  // Each column as wide as its widest item, the room left shared out evenly.
+  std::vector<int> widths(static_cast<std::size_t>(columns_), 0);
   for (int i = 0; i < count; ++i) {
-    QAbstractButton* button = buttons_->button(i);
-    const int row = i % rows, column = i / rows;
-    const int height = button->sizeHint().height();
-    const int top = kTitleHeight + static_cast<int>(row * rowHeight + (rowHeight - height) / 2);
-    button->setGeometry(kSideMargin + column * columnWidth, top, columnWidth, height);
+    int& width = widths[static_cast<std::size_t>(i / rows)];
+    width = std::max(width, buttons_->button(i)->sizeHint().width());
+  }
+  int spare = box_->width() - 2 * kSideMargin;
+  for (int width : widths) spare -= width;
+  const double rowHeight = std::max(1.0, (box_->height() - kTitleHeight - 4) / static_cast<double>(rows));
+  int left = kSideMargin;
+  for (int column = 0; column < columns_; ++column) {
+    // The last column takes what the rounding leaves.
+    const int share = column + 1 < columns_ ? spare / columns_ : spare - spare / columns_ * (columns_ - 1);
+    const int width = widths[static_cast<std::size_t>(column)] + share;
+    for (int row = 0; row < rows && column * rows + row < count; ++row) {
+      QAbstractButton* button = buttons_->button(column * rows + row);
+      const int height = button->sizeHint().height();
+      const int top = kTitleHeight + static_cast<int>(row * rowHeight + (rowHeight - height) / 2);
+      button->setGeometry(left, top, width, height);
+    }
+    left += width;
   }
 }
 

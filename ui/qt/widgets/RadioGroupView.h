@@ -1,6 +1,7 @@
 #pragma once
 // A radio group: a QGroupBox with one radio button per item of a TRadioGroup,
-// in `columns` columns, the rows spread evenly over the box below its title.
+// in `columns` columns (each as wide as its widest item, the room left shared
+// out evenly), the rows spread evenly over the box below its title.
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -15,9 +15,9 @@ bool StartDetached(const QStringList& words) {
 
 }  // namespace
 
-void OpenURL(const std::string& url) {
+void OpenURL(const std::string& url, ProgramFailure onFailure, std::chrono::milliseconds atOnce) {
   if (url.empty()) return;
-  StartDetached({kOpenProgram, ToQt(url)});
+  StartWatchedProgram(kOpenProgram, {url}, atOnce, std::move(onFailure));
 }
 
 bool ExecCommand(const std::string& commandLine) { return StartDetached(SplitCommandLine(ToQt(commandLine))); }

@@ -6,17 +6,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <unordered_map>
+#include <vector>
 
 #include "ui/model/commands/BatchRun.h"
 #include "ui/model/commands/FileCommands.h"
+#include "ui/model/commands/ViewerFailure.h"
 #include "ui/model/commands/WindowCommands.h"
+#include "ui/model/form/ScreenFit.h"
 #include "ui/qt/dialogs/AboutBox.h"
 #include "ui/qt/dialogs/PresetsDialog.h"
 #include "ui/qt/dialogs/ProcessDialog.h"
@@ -26,17 +33,22 @@
 #include "ui/qt/widgets/ImageView.h"
 #include "ui/qt/widgets/LabelView.h"
 #include "ui/qt/widgets/MemoView.h"
+#include "ui/qt/widgets/QtLanguage.h"
 #include "ui/qt/widgets/RendererWidget.h"
 #include "ui/qt/widgets/StatusBarView.h"
 #include "ui/qt/widgets/WebLinks.h"
+#include "ui/qt/widgets/ZOrderView.h"
 #include "ui/qt/window/ButtonGlyphs.h"
 #include "ui/qt/window/ControlWidgets.h"
 #include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
 #include "ui/qt/window/MenuBar.h"
+#include "ui/qt/window/MenuKeys.h"
+#include "ui/qt/window/PagesScrollArea.h"
 #include "ui/qt/window/PopupMenus.h"
 #include "ui/qt/window/PreviewWindow.h"
 #include "ui/qt/window/StoredLayout.h"
+#include "ui/qt/window/TabOrder.h"
 #include "ui/qt/window/ToolBar.h"
 
 namespace kestrova::qt {
@@ -59,7 +71,10 @@ TFormHooks WindowHooks(FormHolder* holder) {
     if (!holder->dialogs.ExecuteFileDialog) return {};
     return holder->dialogs.ExecuteFileDialog(dialog);
   };
-  hooks.OpenURL = [](const std::string& url) { OpenURL(url); };
+  hooks.OpenURL = [](const std::string& url) {
+    OpenURL(url, [url](const std::string& reason) { ReportViewerFailure(url, reason); });
+  };
+  hooks.LanguageChanged = [](int langIndex) { UseQtLanguage(langIndex); };
   hooks.ShowWaitCursor = [](bool on) {
     if (on) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -87,6 +102,43 @@ FormHolder::~FormHolder() { MessageBoxFunction = previousMessageBox; }
 }  // namespace detail
 
 namespace {
+
+// The least height of the base image's box in a window too low for everything.
+constexpr int kLeastBaseImageHeight = 40;
+
+// A length in window pixels that stays on the screen's own pixels: at a
+// fractional scale the screen's size in window pixels is rounded, and its
+// last window pixel may end half a screen pixel past the edge.
+int WholeLength(int length, qreal scale) {
+  constexpr qreal kSlack = 1e-6;
+  return static_cast<int>(std::floor(std::floor(length * scale + kSlack) / scale + kSlack));
+}
+
+// The available areas of the screens (the parts their panels leave free), the
+// primary screen's first.
+std::vector<TBounds> AvailableAreas() {
+  std::vector<TBounds> areas;
+  QList<QScreen*> screens = QGuiApplication::screens();
+  screens.removeAll(QGuiApplication::primaryScreen());
+  screens.prepend(QGuiApplication::primaryScreen());
+  for (const QScreen* screen : screens) {
+    if (screen == nullptr) continue;
+    const QRect r = screen->availableGeometry();
+    const qreal scale = screen->devicePixelRatio();
+    areas.push_back(TBounds{r.x(), r.y(), WholeLength(r.width(), scale), WholeLength(r.height(), scale)});
+  }
+  return areas;
+}
+
+// A window rectangle on the available area of the screen that holds most of
+// it (the primary screen's when none does); `preferred` is the size of a
+// window without one.
+QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& preferred) {
+  const std::vector<TBounds> areas = AvailableAreas();
+  const TBounds area = areas.empty() ? TBounds{} : areas[ScreenOfPlacement(placed, areas)];
+  const TBounds fitted = FitOnScreen(placed, area, preferred.width(), preferred.height());
+  return {fitted.left, fitted.top, fitted.width, fitted.height};
+}
 
 // The panel of the option pages: its height is the model's (the collapse bar
 // shrinks it), its width goes to the model, which widens the collapse bar.
@@ -137,10 +189,12 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 
   popups_ = new PopupMenus(form, this);
   BuildMenuBar(menuBar(), form);
+  new MenuKeys(menuBar());
   BuildToolBar(addToolBar(QString()), form);
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
   ConnectSamples();
+  ApplyTabOrder(this, form);
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(form.Timer1.Interval);
@@ -170,7 +224,6 @@ void MainWindow::BuildCentralArea() {
 
   auto* panelMain = new QWidget(splitter);
   panelMain->setObjectName("PanelMain");
-  panelMain->setMinimumWidth(kPanelMainWidth);
   (new ControlView(form.PanelMain, panelMain, Placement::Layout))->Mirror();
   auto* mainLayout = new QVBoxLayout(panelMain);
   mainLayout->setContentsMargins(0, 0, 0, 0);
@@ -181,11 +234,15 @@ void MainWindow::BuildCentralArea() {
   info->setTextFormat(Qt::PlainText);
   info->setFrameShape(QFrame::StyledPanel);
   info->setMinimumHeight(2 * info->fontMetrics().height() + 6);
+  info->setMinimumWidth(1);  // a long file name is cut, it does not widen the window
   new LabelView(form.LabelInfo, info, false, Placement::Layout);
   mainLayout->addWidget(info);
 
   auto* baseBox = new QScrollArea(panelMain);
   baseBox->setObjectName("ScrollBox1");
+  // The base image takes the height the option pages leave, down to a strip.
+  baseBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+  baseBox->setMinimumHeight(kLeastBaseImageHeight);
   (new ControlView(form.ScrollBox1, baseBox, Placement::Layout))->Mirror();
   auto* base = new ImageWidget(form.ImageBase);
   base->setObjectName("ImageBase");
@@ -194,7 +251,9 @@ void MainWindow::BuildCentralArea() {
   new ImageView(form.ImageBase, base, Placement::Layout);
   ConnectBaseImage(baseBox, base);
   mainLayout->addWidget(baseBox, 1);
-  mainLayout->addWidget(BuildControlPanel(panelMain));
+  pagesArea_ = new PagesScrollArea(BuildControlPanel(panelMain), panelMain);
+  pagesArea_->setObjectName("PanelCtlArea");
+  mainLayout->addWidget(pagesArea_);
 
   auto* panelRight = new QWidget(splitter);
   panelRight->setObjectName("PanelRight");
@@ -210,12 +269,27 @@ void MainWindow::BuildCentralArea() {
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 0);
   splitter->setStretchFactor(2, 2);
-  splitter->setSizes({170, kPanelMainWidth + 4, 300});
+  splitter_ = splitter;
+}
+
+void MainWindow::ShareSplitterWidth() {
+  // The option pages whole where the window leaves room for them; the captions
+  // and the output panel share the rest as 170 to 300.
+  const QList<int> sizes = splitter_->sizes();
+  int total = 0;
+  for (int size : sizes) total += size;
+  const int leastSides =
+      splitter_->widget(0)->minimumSizeHint().width() + splitter_->widget(2)->minimumSizeHint().width();
+  const int leastMain = splitter_->widget(1)->minimumSizeHint().width();
+  const int main = std::max(leastMain, std::min(total - leastSides, pagesArea_->WholeWidth() + 4));
+  const int memo = (total - main) * 170 / 470;
+  splitter_->setSizes({memo, main, total - main - memo});
 }
 
 QWidget* MainWindow::BuildControlPanel(QWidget* parent) {
   auto* panel = new QWidget(parent);
   panel->setObjectName("PanelCtl");
+  panel->setMinimumWidth(kPanelMainWidth);
   new ControlPanelView(form, panel);
   std::unordered_map<std::string, QWidget*> containers{{"PanelCtl", panel}};
   BuildControlWidgets(form, containers);
@@ -230,6 +304,7 @@ void MainWindow::ConnectSamples() {
   if (auto* effect = findChild<RendererWidget*>("Buttonizer1")) {
     effect->OnDoubleClick = [this] { ShowPreviewWindow(PreviewKind::Effect, form, this); };
   }
+  if (auto* shadow = findChild<QWidget*>("GBShadow")) new ZOrderView(form.GBShadowZOrder, shadow);
   if (auto* gradient = findChild<QWidget*>("GBGradient")) {
     new FlowRow(gradient, {"cbGradient", "cbHorizon", "cbTwo", "cbRadial"}, 1);
   }
@@ -280,13 +355,18 @@ void MainWindow::ConnectDialogCommands() {
 }
 
 void MainWindow::RestorePlacement() {
-  const TWindowPlacement& p = form.FormStorage1.Placement;
-  if (form.FormStorage1.PlacementRestored && p.right > p.left && p.bottom > p.top) {
-    setGeometry(p.left, p.top, p.right - p.left, p.bottom - p.top);
-    maximized_ = p.showCmd == TWindowPlacement::Maximized;
-  } else {
-    resize(kDefaultWindowWidth, kDefaultWindowHeight);
-  }
+  std::optional<TWindowPlacement> stored;
+  if (form.FormStorage1.PlacementRestored) stored = form.FormStorage1.Placement;
+  setGeometry(FitOnAScreen(stored, QSize(kDefaultWindowWidth, kDefaultWindowHeight)));
+  maximized_ = stored && stored->showCmd == TWindowPlacement::Maximized;
+}
+
+void MainWindow::FitFrameOnScreen() {
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  if (frame.isNull() || isMaximized()) return;
+  const QRect outer = geometry().marginsAdded(frame);
+  const TWindowPlacement placed{outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
+  setGeometry(FitOnAScreen(placed, outer.size()).marginsRemoved(frame));
 }
 
 void MainWindow::StorePlacement() {
@@ -311,6 +391,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
+  FitFrameOnScreen();
+  ShareSplitterWidth();
   form.FormShow();
 }
 

@@ -4,9 +4,12 @@
 // widget that mirrors it. The window adds what only a screen has: the
 // layout around the controls, the timer that keeps the commands' enabled
 // states current, the hint of the control under the mouse in the status bar,
-// the window placement, closing through the exit question, the pop-up menus
+// the window placement (brought onto the screen's free area; option pages
+// that do not fit scroll), closing through the exit question, the pop-up menus
 // and the clipboard, double clicks, picking the cut rectangle on the base
-// image, dropped files, and starting the browser for help and web pages.
+// image, dropped files, starting the browser for help and web pages, the
+// order Tab walks the controls in, the keys into the menu bar, and Qt's own
+// words in the interface language.
 //
 // Every question and every colour, font, folder or file choice goes through
 // the Dialogs given at construction (the standard dialogs when none are given).
@@ -20,10 +23,13 @@
 #include "ui/model/form/MainForm.h"
 #include "ui/qt/dialogs/Dialogs.h"
 
+class QSplitter;
+
 namespace kestrova::qt {
 
 class ImageBoxView;
 class ImageWidget;
+class PagesScrollArea;
 class PopupMenus;
 
 namespace detail {
@@ -79,15 +85,21 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void ConnectBaseImage(QWidget* scrollBox, ImageWidget* image);
   void ConnectDialogCommands();
   void RestorePlacement();
+  // The window with its frame (where the frame is known by now) on the screen.
+  void FitFrameOnScreen();
+  // The option pages' whole width to their panel where the window has room.
+  void ShareSplitterWidth();
 
   ImageBoxView* outputPanel_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  PagesScrollArea* pagesArea_ = nullptr;
   PopupMenus* popups_ = nullptr;
   QTimer* timer1_ = nullptr;
   bool shown_ = false;
   bool maximized_ = false;
 };
 
-// The default size of the window when no placement is stored.
+// The size of the first window (no placement stored), made smaller to fit a smaller screen.
 inline constexpr int kDefaultWindowWidth = 1060;
 inline constexpr int kDefaultWindowHeight = 730;
 

@@ -3,9 +3,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <exception>
+#include <memory>
 
+#include "gif/GIFImage.h"
 #include "ui/qt/widgets/ButtonView.h"
 #include "ui/qt/widgets/QtText.h"
+#include "ui/qt/window/MimeDataClipboard.h"
 
 namespace kestrova::qt {
 
@@ -27,9 +31,21 @@ QMenu* BuildMenu(QWidget* parent, const char* name, std::initializer_list<TButto
 
 }  // namespace
 
-void CopyToClipboard(const Bitmap& bitmap) {
-  if (bitmap.Empty()) return;
-  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(ToQImage(bitmap));
+void CopyToClipboard(const Bitmap& bitmap, const ImageWriteOptions& gifOptions) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (bitmap.Empty() || clipboard == nullptr) return;
+  auto data = std::make_unique<QMimeData>();
+  try {
+    TGIFImage gif;
+    AssignGif(gif, bitmap, gifOptions);
+    MimeDataClipboard onData(*data);
+    gif.SaveToClipboardFormat(onData);
+  } catch (const std::exception&) {
+    // A picture that makes no GIF (too many colours without reduction) goes as the image alone.
+  }
+  // The image itself, not the GIF's reduced colours.
+  data->setImageData(ToQImage(bitmap));
+  clipboard->setMimeData(data.release());
 }
 
 PopupMenus::PopupMenus(TForm1& form, QWidget* window)
@@ -37,7 +53,8 @@ PopupMenus::PopupMenus(TForm1& form, QWidget* window)
       form_(form),
       imageMenu_(BuildMenu(window, kImageMenu, {&form.OpenImgPop, &form.SaveImgPop, &form.Copytoclipboard1})),
       buttonMenu_(BuildMenu(window, kButtonMenu, {&form.Copytoclipboard2})) {
-  form_.Copytoclipboard1.SetOnClick([this] { CopyToClipboard(form_.ImageBase.Picture()); });
+  form_.Copytoclipboard1.SetOnClick(
+      [this] { CopyToClipboard(form_.ImageBase.Picture(), form_.WriteOptions()); });
   form_.Copytoclipboard2.SetOnClick([this] { CopyPreview(); });
 }
 
@@ -59,7 +76,8 @@ void PopupMenus::PopupOnPreview(const TImage& preview, const QPoint& globalPos) 
 
 void PopupMenus::CopyPreview() {
   if (previewName_.empty()) return;
-  if (const TImage* preview = form_.ScrollBox2.FindImage(previewName_)) CopyToClipboard(preview->Picture());
+  if (const TImage* preview = form_.ScrollBox2.FindImage(previewName_))
+    CopyToClipboard(preview->Picture(), form_.WriteOptions());
 }
 
 }  // namespace kestrova::qt

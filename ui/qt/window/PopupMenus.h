@@ -3,13 +3,15 @@
 // PopupMenuImg on the base image and its scroll box (open and save the base
 // image, copy it to the clipboard) and BtnOnPopup on every preview of the
 // output panel (copy that preview). A copy puts the bitmap on the clipboard
-// as an image, without loss; a failure is ignored.
+// as an image, without loss, and beside it as a GIF file made with the GIF
+// output options; a failure is ignored.
 
 #include <QMenu>
 #include <QObject>
 #include <QPoint>
 #include <string>
 
+#include "core/images/ImageFiles.h"
 #include "rendering/Bitmap.h"
 #include "ui/model/form/MainForm.h"
 
@@ -42,7 +44,10 @@ class PopupMenus : public QObject {
   std::string previewName_;
 };
 
-// Puts the bitmap on the clipboard as an image; an empty bitmap puts nothing.
-void CopyToClipboard(const Bitmap& bitmap);
+// Puts the bitmap on the clipboard as an image and, made with the options'
+// GIF colour reduction, dithering and compression, as a GIF file (under
+// kGIFClipboardFormat; left out when the bitmap makes no GIF). An empty
+// bitmap puts nothing.
+void CopyToClipboard(const Bitmap& bitmap, const ImageWriteOptions& gifOptions);
 
 }  // namespace kestrova::qt

@@ -39,6 +39,15 @@ TEST_F(BatchRun, ACaptionsFileReplacesTheProjectsCaptions) {
   EXPECT_EQ(ListFolder(folder / "out"), "001_home.gif 001_one.gif 002_news.gif 002_two.gif 003_contact.gif p.btn.html ");
 }
 
+TEST_F(BatchRun, ARoundButtonOfAnyMarginIsDrawn) {
+  for (const char* margin : {"-2147483648", "2147483647"}) {
+    std::filesystem::remove_all(folder / "out");
+    WriteBytes(folder / "p.btn", Project(std::string("RoundBtn=1\r\nroundmargin=") + margin + "\r\n"));
+    EXPECT_EQ(Run({"/x", "p.btn"}), 0) << margin;
+    EXPECT_TRUE(std::filesystem::exists(folder / "out/001_home.gif")) << margin;
+  }
+}
+
 TEST_F(BatchRun, BadInputAndLimitsEndInALogLineAndAFailureStatus) {
   WriteBytes(folder / "bad.png", "not a picture");
   WriteBytes(folder / "blocker", "a file where the folder should be");

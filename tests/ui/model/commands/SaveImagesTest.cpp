@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/generation/OutputNames.h"
 #include "core/images/ImageFiles.h"
 #include "tests/ui/model/commands/SessionSupport.h"
@@ -153,4 +155,27 @@ TEST(SaveGeneratedImages, CollidingNamesGiveOneWarningBoxAndNoSuccess) {
   // The names stay as they are: the last image holds the file.
   EXPECT_EQ(ListFolder(folder.Path()), "b__ber_uns_.bmp b_home__page.bmp ");
   EXPECT_EQ(Read(folder / "b_home__page.bmp").GetPixel(0, 0), 0xFFFFFFu);
+}
+
+// Links planted under the names of an image and of the page give way to the
+// new files; the files they point to, elsewhere, stay as they were.
+TEST(SaveGeneratedImages, NothingIsWrittenThroughALinkAtAnOutputsName) {
+  TempFolder folder, elsewhere;
+  WriteBytes(elsewhere / "mine.txt", "mine");
+  TwoButtons w;
+  w.form.RG1.SetItemIndex(ofGif);
+  w.form.cbHTML.SetChecked(true);
+  w.form.DirectoryEdit1.SetText(folder.Path());
+  w.form.CurrentSettings.projectfile = "menu.btn";
+  for (const char* name : {"b__ber_uns_.gif", "menu.btn.html"})
+    std::filesystem::create_symlink(elsewhere / "mine.txt", folder / name);
+  std::filesystem::create_symlink(elsewhere / "gone.txt", folder / "b_home__page.gif");
+  RecordedMessages no(mrNo);
+  EXPECT_TRUE(SaveGeneratedImages(w.form));
+  EXPECT_EQ(ReadBytes(elsewhere / "mine.txt"), "mine");
+  EXPECT_EQ(ListFolder(elsewhere.Path()), "mine.txt ");
+  for (const char* name : {"b__ber_uns_.gif", "b_home__page.gif", "menu.btn.html"})
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder / name))) << name;
+  EXPECT_EQ(Read(folder / "b__ber_uns_.gif").GetPixel(3, 2), 0x0000FFu);
+  EXPECT_EQ(ReadBytes(folder / "menu.btn.html"), BuildTestPage(w.form));
 }

@@ -12,6 +12,9 @@ namespace {
 using Clock = TVersionQuery::Clock;
 using std::chrono::milliseconds;
 
+// Runs each call into the library on the spot, so that every step is seen at once.
+void RunHere(std::function<void()> call) { call(); }
+
 // A stand-in for the version library: statuses to report in turn (the last one
 // repeats), the answer, and whether Query fails.
 struct FakeLibrary {
@@ -49,6 +52,7 @@ TSystemFacts Facts() {
   facts.processor = "Test CPU @ 2.0GHz";
   facts.processorCount = 4;
   facts.userName = "Jan Kowalski";
+  facts.organization = "Zandrelko Sp. z o.o.";
   facts.locale = "pl_PL.UTF-8";
   facts.totalMemory = 2147483648ull;
   return facts;
@@ -84,7 +88,7 @@ TEST(VersionQuery, RunsUntilAnAnswerAFailureOrThirtySeconds) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TVersionQuery query;
+    TVersionQuery query(RunHere);
     const Clock::time_point start{};
     query.Start(FakeLibrary::Make(c.statuses, c.answer, c.failStart), "2.3.0.0", start);
     int polls = 0;
@@ -94,7 +98,7 @@ TEST(VersionQuery, RunsUntilAnAnswerAFailureOrThirtySeconds) {
     EXPECT_EQ(query.Value(), c.value);
   }
   EXPECT_EQ(FakeLibrary::queries.size(), 0u);  // the failing start recorded nothing
-  TVersionQuery query;
+  TVersionQuery query(RunHere);
   query.Start(FakeLibrary::Make({1}, nullptr), "2.3.0.0", Clock::time_point{});
   EXPECT_EQ(FakeLibrary::queries, (std::vector<std::string>{"https://zandrelko.example/version q=version&p=kestro&v=2.3.0.0"}));
   query.Poll(Clock::time_point{} + milliseconds(29999));
@@ -109,23 +113,27 @@ TEST(SystemInfoText, OneFactALineInEnglishOrPolish) {
             "System: Debian GNU/Linux 12 (bookworm), Linux 6.1.0 (x86_64)\r\n"
             "Processor: 4 x Test CPU @ 2.0GHz\r\n"
             "User Name: Jan Kowalski\r\n"
+            "Company Name: Zandrelko Sp. z o.o.\r\n"
             "Default Language: Polish (Poland)\r\n"
             "Total memory: 2,097,152 KB\r\n");
   TSystemFacts one = Facts();
   one.processorCount = 1;
   one.distribution.clear();
   one.totalMemory = 5ull << 40;  // beyond 32 bits
+  one.organization.clear();       // unknown: the line stays, empty
   EXPECT_EQ(GetSystemInfoTextPL(one, "polski", "\u00a0"),
             "INFORMACJE O SYSTEMIE:\r\n"
             "System: Linux 6.1.0 (x86_64)\r\n"
             "Procesor: Test CPU @ 2.0GHz\r\n"
             "Użytkownik: Jan Kowalski\r\n"
+            "Organiacja: \r\n"
             "Język: \"polski\"\r\n"
             "Pamięć: 5\u00a0368\u00a0709\u00a0120 KB\r\n");
 }
 
 TEST(AboutBox, ShowsTheProgramTheSystemAndTheQueryInTheLanguage) {
   TAboutBoxSources sources;
+  sources.runLibraryCall = RunHere;
   sources.libraryPath = "";
   sources.version = "2.3.0.0";
   sources.systemFacts = Facts;
@@ -147,6 +155,7 @@ TEST(AboutBox, ShowsTheProgramTheSystemAndTheQueryInTheLanguage) {
   box.FormShow();
   LangIndex = lgEnglish;
   EXPECT_EQ(box.MemoSys.Text().substr(0, 22), "INFORMACJE O SYSTEMIE:");
+  EXPECT_NE(box.MemoSys.Text().find("\r\nOrganiacja: Zandrelko Sp. z o.o.\r\n"), std::string::npos);
   std::string opened;
   box.OpenURL = [&opened](const std::string& url) { opened = url; };
   box.LabelWebClick();
@@ -180,6 +189,7 @@ TEST(AboutBox, TheVersionLineFollowsTheQuery) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TAboutBoxSources sources;
+    sources.runLibraryCall = RunHere;
     sources.version = "2.3.0.0";
     sources.systemFacts = Facts;
     sources.loadLibrary = [&c](const std::string&) -> std::optional<TVersionLibrary> {
@@ -205,6 +215,7 @@ TEST(AboutBox, TheVersionLineFollowsTheQuery) {
 TEST(AboutBox, EachOpeningStartsOneQuery) {
   FakeLibrary::Make({1}, nullptr);
   TAboutBoxSources sources;
+  sources.runLibraryCall = RunHere;
   sources.version = "1.2.3.4";
   sources.systemFacts = Facts;
   sources.loadLibrary = [](const std::string&) { return std::optional(FakeLibrary::Library()); };

@@ -112,10 +112,11 @@ TEST(PresetGrid, APreviewIsThePresetDrawnAsANewBaseImage) {
   test::ProgramFolderSandbox sandbox;
   std::filesystem::create_directories(sandbox.Writable(""));
   test::WriteBytes(sandbox.Writable("p.ini"), "[preset1]\r\ngradient=0\r\nRoundBtn=0\r\nBNColorFG=255\r\n");
-  const Bitmap flat = PresetPreview(sandbox.Writable("p.ini"), "preset1", false);
+  const TForm1 form;
+  const Bitmap flat = PresetPreview(form, sandbox.Writable("p.ini"), "preset1", false);
   EXPECT_EQ(flat.Width(), 120);
   EXPECT_EQ(flat.Height(), 32);
-  EXPECT_EQ(PresetPreview(sandbox.Writable("p.ini"), "preset1", true).Height(), 120);
+  EXPECT_EQ(PresetPreview(form, sandbox.Writable("p.ini"), "preset1", true).Height(), 120);
   TSettings expected;
   ReadPresetKeys("preset1", nullptr, expected);
   const TIniFile ini(sandbox.Writable("p.ini"));
@@ -226,6 +227,83 @@ TEST_F(PresetsDialog, ImportTakesThePresetKeysOfAProjectAndPassesOverFilesItCann
   chosenFile.reset();
   dialog->BitBtnImp.Click();
   EXPECT_EQ(Sections().size(), 4u);
+}
+
+// Values no control of the window can hold: each is brought to its control's
+// limit before the preset is drawn, used or stored.
+constexpr char kOutOfRangeKeys[] =
+    "RoundBtn=1\r\nRound3DLike=1\r\ngradient=1\r\nradial=1\r\nFrameOn=1\r\nFrameRound=1\r\n"
+    "ExtRadius=2147483647\r\nsmooth=2147483647\r\nFrameMargin=-2147483648\r\nBNX=-5\r\nBNY=1000\r\n"
+    "BNOpacity=300\r\nAngle=400\r\nFrameWidth=0\r\nFrameRX=-1\r\nFrameRY=100000\r\nroundmargin=-7\r\n"
+    "gc1=-1\r\n";
+
+TEST(PresetGrid, APreviewTakesThePresetWithinTheLimitsOfTheWindowsControls) {
+  test::ProgramFolderSandbox sandbox;
+  std::filesystem::create_directories(sandbox.Writable(""));
+  test::WriteBytes(sandbox.Writable("p.ini"), std::string("[preset1]\r\n") + kOutOfRangeKeys);
+  const TForm1 form;
+  const TSettings s = PresetPreviewSettings(form, sandbox.Writable("p.ini"), "preset1", false);
+  EXPECT_EQ(s.ExtRadius, 999);
+  EXPECT_EQ(s.smooth, 99);
+  EXPECT_EQ(s.FrameMargin, 0);
+  EXPECT_EQ(s.BNX, 0);
+  EXPECT_EQ(s.BNY, 99);
+  EXPECT_EQ(s.BNOpacity, 100);
+  EXPECT_EQ(s.Angle, 360.0f);
+  EXPECT_EQ(s.FrameWidth, 1);
+  EXPECT_EQ(s.FrameRX, 0);
+  EXPECT_EQ(s.FrameRY, 999);
+  EXPECT_EQ(s.roundmargin, -7);  // its spin edit has no limits
+  EXPECT_EQ(s.gc1, 0xFFFFFFFFu);  // colours are shown as they are
+  EXPECT_TRUE(s.RoundBtn && s.gradient && s.FrameOn);
+}
+
+TEST(PresetGrid, APresetBeyondEveryLimitIsDrawnWithinThem) {
+  // Unlimited smoothing would keep the window busy for good, a frame margin of
+  // -2^31 overflow: the picture is that of the preset within the limits.
+  test::ProgramFolderSandbox sandbox;
+  std::filesystem::create_directories(sandbox.Writable(""));
+  test::WriteBytes(sandbox.Writable("p.ini"),
+                   "[preset1]\r\nRoundBtn=1\r\ngradient=1\r\nFrameOn=1\r\nFrameRound=1\r\nExtRadius=3\r\n"
+                   "smooth=2147483647\r\nFrameMargin=-2147483648\r\nFrameRX=2147483647\r\nFrameWidth=2147483647\r\n");
+  const TForm1 form;
+  const Bitmap picture = PresetPreview(form, sandbox.Writable("p.ini"), "preset1", false);
+  TSettings expected;
+  const TIniFile ini(sandbox.Writable("p.ini"));
+  ReadPresetKeys("preset1", &ini, expected);
+  expected.smooth = 99;
+  expected.FrameMargin = 0;
+  expected.FrameRX = 999;
+  expected.FrameWidth = 99;
+  expected.newx = 120;
+  expected.newy = 32;
+  EXPECT_TRUE(picture == ComposeBaseImage(expected));
+}
+
+TEST_F(PresetsDialog, ValuesBeyondTheLimitsAreNeitherStoredNorUsed) {
+  // A project holding them is imported within the limits, so later previews of
+  // the set draw at once; a preset file holding them is used within them.
+  test::WriteBytes(sandbox.Writable("wild.btn"), std::string("[main]\r\n") + kOutOfRangeKeys);
+  chosenFile = sandbox.Writable("wild.btn");
+  dialog->FormShow();
+  dialog->BitBtnImp.Click();
+  ASSERT_EQ(Sections().size(), 4u);
+  const TIniFile ini(sandbox.Writable("presets-default.ini"));
+  EXPECT_EQ(ini.ReadInteger("preset4", "ExtRadius", 0), 999);
+  EXPECT_EQ(ini.ReadInteger("preset4", "smooth", 0), 99);
+  EXPECT_EQ(ini.ReadInteger("preset4", "FrameMargin", -1), 0);
+  EXPECT_EQ(ini.ReadInteger("preset4", "BNY", 0), 99);
+  EXPECT_EQ(ini.ReadInteger("preset4", "Angle", 0), 360);
+
+  test::WriteBytes(sandbox.Writable("presets-default.ini"), std::string("[preset1]\r\n") + kOutOfRangeKeys);
+  form.CurrentSettings.image_file = "base.bmp";  // no new base image is drawn from the record
+  dialog->FormShow();
+  dialog->PresetButtonClick("preset1");
+  dialog->PresetButtonClick("preset1");
+  EXPECT_EQ(form.CurrentSettings.ExtRadius, 999);
+  EXPECT_EQ(form.CurrentSettings.smooth, 99);
+  EXPECT_EQ(form.CurrentSettings.FrameMargin, 0);
+  EXPECT_EQ(form.RxSpinEditSmooth.Value(), 99);
 }
 
 TEST_F(PresetsDialog, DeleteAsksThenErasesThePresetAndClearsTheSelection) {
@@ -411,4 +489,46 @@ TEST_F(PresetsDialog, APresetFileThatCannotBeWrittenIsReportedAndKeepsItsPresets
       true);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(test::ReadBytes(sandbox.Writable("locked/p.ini")), PresetText(2));
+}
+
+// On a first run the writable folder does not exist yet; a preset file from
+// elsewhere is listed by a path through it ("../../..") and still works.
+TEST(PresetsOnAFirstRun, ASetAttachedFromElsewhereShowsItsPresetsAndTakesANewOne) {
+  test::ProgramFolderSandbox sandbox;  // its writable folder is not made
+  test::TempFolder elsewhere;
+  test::WriteBytes(elsewhere / "mine.ini", PresetText(2));
+  std::vector<std::string> messages;
+  MessageBoxFunction = [&messages](const std::string& text, TMsgDlgType, TMsgDlgButtons, int) {
+    messages.push_back(text);
+    return static_cast<int>(mrOk);
+  };
+  PresetSets.clear();
+  CurrentPresetSet.clear();
+  TForm1 form;
+  TPresetsDialogHooks hooks;
+  hooks.OpenFile = [&elsewhere](const std::string&, const std::string&) {
+    return std::optional<std::string>(elsewhere / "mine.ini");
+  };
+  hooks.InputQuery = [](const std::string&, const std::string&, const std::string&) {
+    return std::optional<std::string>("Mine");
+  };
+  TBtnPresetsForm dialog(form, hooks);
+  dialog.FormShow();
+  dialog.BitBtnSI.Click();
+  const auto sections = [&dialog] {
+    std::vector<std::string> names;
+    for (const TPresetCell& cell : dialog.Cells()) names.push_back(cell.section);
+    return names;
+  };
+  ASSERT_FALSE(std::filesystem::exists(sandbox.Writable("")));
+  ASSERT_EQ(PresetSets.size(), 1u);
+  EXPECT_TRUE(PresetSets[0].starts_with("Mine=../")) << PresetSets[0];
+  EXPECT_EQ(sections(), (std::vector<std::string>{"preset1", "preset2"}));
+  dialog.BBAdd.Click();
+  EXPECT_EQ(sections(), (std::vector<std::string>{"preset1", "preset2", "preset3"}));
+  EXPECT_NE(test::ReadBytes(elsewhere / "mine.ini").find("[preset3]"), std::string::npos);
+  EXPECT_TRUE(messages.empty()) << messages.front();
+  MessageBoxFunction = nullptr;
+  PresetSets.clear();
+  CurrentPresetSet.clear();
 }

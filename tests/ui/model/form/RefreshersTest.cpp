@@ -18,7 +18,9 @@ TEST(UpdateShadowPreview, OffsetsMoveTheSampleEvenWithTheShadowOff) {
   EXPECT_EQ(form.LabelSh2.Top(), form.LabelSh1.Top() - 2);
   EXPECT_EQ(form.LabelSh3.Left(), form.LabelSh1.Left() - 3);
   EXPECT_EQ(form.LabelSh3.Top(), form.LabelSh1.Top() + 2);
-  EXPECT_EQ(form.GBShadowZOrder.back(), &form.LabelSh1);
+  // The text in front, the shadows behind it (the second shadow at the back).
+  EXPECT_EQ(form.GBShadowZOrder.BackToFront(),
+            (std::vector<TControl*>{&form.LabelSh3, &form.LabelSh2, &form.LabelSh1}));
 
   form.cbShadow.SetChecked(true);
   EXPECT_TRUE(form.RxSpinEditSX.Enabled());

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
 #include "ui/model/form/MainForm.h"
 
 using namespace kestrova;
@@ -107,4 +110,18 @@ TEST(RuntimeControls, TabOrderOutsideItsRangeIsARangeError) {
   TForm1 form;
   EXPECT_THROW(form.CreateColorButton(form.ColorBitBtnBK, {}, nullptr, 32768), std::out_of_range);
   EXPECT_THROW(form.RxSpinEditMX.SetTabOrder(-2), std::out_of_range);
+}
+
+TEST(RuntimeControls, TheButtonGroupsTabOrdersRunFromOneToSeventeenRoundButtonOptionsIncluded) {
+  TForm1 form;
+  std::vector<int> orders;
+  for (const TControl* c : form.Components()) {
+    if (c->Parent() == "GBButton" && c->TabOrder() >= 0) orders.push_back(c->TabOrder());
+  }
+  std::sort(orders.begin(), orders.end());
+  std::vector<int> expected(17);
+  std::iota(expected.begin(), expected.end(), 1);
+  EXPECT_EQ(orders, expected);
+  EXPECT_EQ(form.cbRoundBtn.TabOrder(), 12);
+  EXPECT_EQ(form.cbRound3D.TabOrder(), 13);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/images/ImageFiles.h"
+#include "core/support/ProgramFolders.h"
 #include "ui/model/form/MainForm.h"
 
 using namespace kestrova;
@@ -261,13 +263,17 @@ TEST(SettingsCopy, TheIconEntryIsMatchedWithoutCaseAndTheLastOneWins) {
 
 TEST(SettingsCopy, AProjectWithoutImageFileGetsANewBaseImageWithItsIcon) {
   TForm1 form;
-  form.BulletList = {"star.gif"};
-  TImage& thumb = form.SB1.AddImage("BUL0");
-  thumb.SetPicture(Bitmap(2, 2));
-  thumb.Picture().Fill(0x0000FF);
+  // The icon lies in the writable folder; the palette shows it.
+  Bitmap star(2, 2);
+  star.Fill(0x0000FF);
+  std::string error;
+  ASSERT_TRUE(EnsureWritableFolder());
+  ASSERT_TRUE(SaveBmp(WritableFolder() + "star.bmp", &star, error)) << error;
+  form.BulletList = {"star.bmp"};
+  form.BuildBulletPalette();
   TSettings s = SampleProject();
   s.image_file.clear();
-  s.GlyphFile = "star.gif";
+  s.GlyphFile = "star.bmp";
   s.GlyphX = 1;
   s.GlyphY = 1;
   s.IconTransparent = false;
@@ -277,7 +283,7 @@ TEST(SettingsCopy, AProjectWithoutImageFileGetsANewBaseImageWithItsIcon) {
   EXPECT_EQ(form.ImageBase.Picture().Height(), 40);
   EXPECT_EQ(form.ImageBase.Width(), 120);
   EXPECT_TRUE(form.CurrentSettings.image_file.empty());
-  EXPECT_EQ(form.CurrentSettings.GlyphFile, "star.gif");
+  EXPECT_EQ(form.CurrentSettings.GlyphFile, "star.bmp");
   EXPECT_EQ(form.ImageBase.Picture().GetPixel(1, 1), 0x0000FFu);
   EXPECT_EQ(form.ImageIcnPrev.Picture().Width(), 2);
 }

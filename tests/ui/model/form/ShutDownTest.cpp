@@ -55,6 +55,24 @@ TEST(FormClose, YesSavesPlacementIconListAndProgramSettings) {
   SetLangIndex(lgEnglish);
 }
 
+TEST(FormClose, FilesThatCannotBeWrittenAreReportedWithTheirReasonAndTheWindowStillCloses) {
+  test::ProgramFolderSandbox sandbox;
+  // Folders where the files should be: nothing can replace them.
+  std::filesystem::create_directories(sandbox.Writable("kestrova-ui.ini"));
+  std::filesystem::create_directories(sandbox.Writable("bullets.ini"));
+  TForm1 form;
+  form.BulletList = {"a.gif"};
+  form.Recent1.AddFile("/p/one.btn");
+  MessageBoxAnswer yes(mrYes);
+  EXPECT_EQ(form.FormClose(TCloseAction::caFree), TCloseAction::caFree);
+  ASSERT_EQ(yes.texts.size(), 3u);
+  const std::string store = sandbox.Writable("kestrova-ui.ini");
+  EXPECT_EQ(yes.texts[1], "Error saving: " + store + "\r\nUnable to write to " + store + " (Is a directory)");
+  EXPECT_EQ(yes.texts[2], "Error saving: " + sandbox.Writable("bullets.ini") + "\r\nIs a directory");
+  EXPECT_EQ(yes.types[2], mtError);
+  EXPECT_NE(test::ReadBytes(sandbox.Writable("kestro.ini")).find("/p/one.btn"), std::string::npos);
+}
+
 TEST(FormClose, ABatchRunNeitherAsksNorSaves) {
   test::ProgramFolderSandbox sandbox;
   TForm1 form;

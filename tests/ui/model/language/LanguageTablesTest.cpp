@@ -75,7 +75,7 @@ TEST(LanguageTables, SixthSlotIsEmptyExceptTheTwoDocumentedRows) {
       }
     }
   }
-  EXPECT_EQ(rows, 223u);
+  EXPECT_EQ(rows, 225u);
   EXPECT_EQ(LangMessages[lmEmptyImage][5], " ?????? ???????");
   EXPECT_FALSE(LangMenus[15][0].empty());
   for (std::string_view text : LangMenus[15]) EXPECT_EQ(text, LangMenus[15][0]);

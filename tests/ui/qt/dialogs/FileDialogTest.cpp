@@ -4,6 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -13,13 +21,17 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <atomic>
 #include <memory>
 #include <set>
+#include <thread>
 
 #include "tests/support/LargeAnimation.h"
 #include "tests/support/TestFiles.h"
-#include "ui/model/language/Language.h"
+#include "tests/ui/qt/WindowTestSupport.h"
 #include "ui/model/form/MainForm.h"
+#include "ui/model/language/Language.h"
+#include "ui/qt/dialogs/Dialogs.h"
 #include "ui/qt/dialogs/FileDialog.h"
 #include "ui/qt/dialogs/PicturePreview.h"
 
@@ -52,7 +64,7 @@ void Select(FileDialog& dialog, const QString& name) {
   auto* list = dialog.findChild<QListView*>("listView");
   ASSERT_NE(list, nullptr);
   QModelIndex found;
-  QTRY_VERIFY_WITH_TIMEOUT(
+  ASSERT_TRUE(QTest::qWaitFor(
       [&] {
         const QAbstractItemModel* model = list->model();
         for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
@@ -60,8 +72,9 @@ void Select(FileDialog& dialog, const QString& name) {
           if (index.data().toString() == name) found = index;
         }
         return found.isValid();
-      }(),
-      5000);
+      },
+      5000))
+      << name.toStdString();
   list->setCurrentIndex(found);
 }
 
@@ -77,6 +90,141 @@ void AnswerNextMessageBox() {
       if (auto* box = qobject_cast<QMessageBox*>(top); box != nullptr && box->isVisible()) box->accept();
     }
   });
+}
+
+// An empty regular file that tells when anything opens it, as /proc/kmsg
+// stands in a listing: a regular file that reports no size and whose reading
+// may never end. A child process holds a lease on it, so that opening it waits
+// until the child has noticed, recorded it and let the opening go on.
+class OpenWatchedFile {
+ public:
+  explicit OpenWatchedFile(const std::string& path) {
+    WriteBytes(path, "");
+    int report[2], stop[2];
+    if (::pipe2(report, O_CLOEXEC) != 0 || ::pipe2(stop, O_CLOEXEC) != 0) return;
+    child_ = ::fork();
+    if (child_ == 0) Hold(path, report[1], stop[0]);
+    ::close(report[1]);
+    ::close(stop[0]);
+    report_ = report[0];
+    stop_ = stop[1];
+    char said = 0;
+    ready_ = child_ > 0 && ::read(report_, &said, 1) == 1 && said == 'r';
+  }
+  ~OpenWatchedFile() {
+    // A child that is not ready has ended already (writing to it would raise SIGPIPE here).
+    if (ready_ && ::write(stop_, "s", 1) != 1) ::kill(child_, SIGKILL);
+    if (child_ > 0) ::waitpid(child_, nullptr, 0);
+    ::close(report_);
+    ::close(stop_);
+  }
+  bool Ready() const { return ready_; }
+  // True once anything has opened the file.
+  bool Opened() {
+    pollfd said{report_, POLLIN, 0};
+    char what = 0;
+    if (!opened_ && ::poll(&said, 1, 0) == 1 && ::read(report_, &what, 1) == 1) opened_ = what == 'o';
+    return opened_;
+  }
+
+ private:
+  // The child: takes the lease, says it is ready, and waits for an opening
+  // (the lease's signal) or the end of the test.
+  [[noreturn]] static void Hold(const std::string& path, int report, int stop) {
+    sigset_t leaseSignal;
+    sigemptyset(&leaseSignal);
+    sigaddset(&leaseSignal, SIGIO);
+    ::sigprocmask(SIG_BLOCK, &leaseSignal, nullptr);
+    const int noticed = ::signalfd(-1, &leaseSignal, 0);
+    const int file = ::open(path.c_str(), O_RDONLY);
+    if (noticed < 0 || file < 0 || ::fcntl(file, F_SETLEASE, F_WRLCK) != 0) ::_exit(1);
+    if (::write(report, "r", 1) != 1) ::_exit(1);
+    pollfd waits[2] = {{noticed, POLLIN, 0}, {stop, POLLIN, 0}};
+    while (::poll(waits, 2, -1) < 0 || (waits[1].revents & (POLLIN | POLLHUP)) == 0) {
+      if ((waits[0].revents & POLLIN) == 0) continue;
+      signalfd_siginfo told;
+      if (::read(noticed, &told, sizeof told) == sizeof told && ::write(report, "o", 1) == 1) {
+        ::fcntl(file, F_SETLEASE, F_UNLCK);
+      }
+      waits[0].fd = -1;  // told once
+    }
+    ::_exit(0);
+  }
+
+  pid_t child_ = -1;
+  int report_ = -1;
+  int stop_ = -1;
+  bool ready_ = false;
+  bool opened_ = false;
+};
+
+// A FIFO that tells when anything opens it for reading: such a reader would
+// wait for a writer for ever, so a thread looks for one every 20 ms, counts it
+// and lets it go on (with an end of file) by opening and closing the FIFO.
+class WatchedFifo {
+ public:
+  explicit WatchedFifo(std::string path) : path_(std::move(path)) {
+    ready_ = ::mkfifo(path_.c_str(), 0600) == 0;
+    thread_ = std::thread([this] {
+      while (!stop_) {
+        const int writer = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (writer >= 0) {
+          opened_ = true;
+          ::close(writer);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+    });
+  }
+  ~WatchedFifo() {
+    stop_ = true;
+    thread_.join();
+  }
+  bool Ready() const { return ready_; }
+  bool Opened() const { return opened_; }
+
+ private:
+  std::string path_;
+  bool ready_ = false;
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> opened_{false};
+  std::thread thread_;
+};
+
+// A folder of special files beside a picture, as /proc holds them.
+struct SpecialFolder {
+  SpecialFolder() {
+    std::filesystem::copy_file(KESTROVA_TEST_DATA "/pngsuite/basn3p08.png", folder / "still.png");
+    EXPECT_TRUE(kmsg.Ready() && empty.Ready() && pipe.Ready() && picturePipe.Ready());
+  }
+  // The names of those opened, "" when none was.
+  std::string Opened() {
+    std::string names;
+    for (auto [name, opened] : {std::pair{"kmsg ", kmsg.Opened()}, std::pair{"empty.png ", empty.Opened()},
+                                std::pair{"pipe ", pipe.Opened()}, std::pair{"pipe.png ", picturePipe.Opened()}}) {
+      if (opened) names += name;
+    }
+    return names;
+  }
+
+  TempFolder folder;
+  OpenWatchedFile kmsg{folder / "kmsg"};
+  OpenWatchedFile empty{folder / "empty.png"};
+  WatchedFifo pipe{folder / "pipe"};
+  WatchedFifo picturePipe{folder / "pipe.png"};
+};
+
+// The names the dialog's list shows.
+QStringList Listed(QFileDialog& dialog) {
+  QStringList names;
+  auto* list = dialog.findChild<QListView*>("listView");
+  if (list == nullptr) return names;
+  const QAbstractItemModel* model = list->model();
+  for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+    names << model->index(row, 0, list->rootIndex()).data().toString();
+  }
+  names.sort();
+  return names;
 }
 
 }  // namespace
@@ -236,6 +384,64 @@ TEST(PicturePreview, ClosingTheDialogStopsThePlayingGif) {
   dialog.reject();
   EXPECT_FALSE(dialog.Preview()->Animated());
   EXPECT_EQ(UnnamedThreads(), before);
+}
+
+TEST(FileDialogs, ListAFolderOfSpecialFilesWithoutOpeningAnyOfThem) {
+  SpecialFolder special;
+  TForm1 form;
+  struct Case {
+    TFileDialog& settings;
+    int filter;  // the "All files" filter of the captions dialog shows everything
+    QStringList listed;
+  };
+  const Case cases[] = {
+      {form.OpenDialog1, 1, {"empty.png", "kmsg", "still.png"}},
+      {form.OpenPictureDialog1, 0, {"empty.png", "still.png"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.settings.Name());
+    FileDialog dialog(c.settings);
+    dialog.setDirectory(QString::fromStdString(special.folder.Path()));
+    dialog.selectNameFilter(dialog.nameFilters()[c.filter]);
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed(dialog) == c.listed; }, 5000)) << Listed(dialog).join(" ").toStdString();
+    for (const QString& name : c.listed) Select(dialog, name);
+    QTest::qWait(100);  // the file list's details and the preview come in
+    EXPECT_EQ(special.Opened(), "");
+    dialog.reject();
+  }
+  EXPECT_EQ(special.Opened(), "");
+}
+
+TEST(FileDialogs, TheFolderBrowserListsAFolderOfSpecialFilesWithoutOpeningAnyOfThem) {
+  SpecialFolder special;
+  std::filesystem::create_directories(special.folder / "sub");
+  QWidget owner;
+  QStringList listed;
+  WhenModalShown([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed(*dialog) == QStringList{"sub"}; }, 5000));
+    listed = Listed(*dialog);
+    QTest::qWait(100);
+    dialog->reject();
+  });
+  EXPECT_EQ(qt::DefaultDialogs(&owner).ChooseFolder(special.folder.Path()), std::nullopt);
+  EXPECT_EQ(listed, QStringList{"sub"});
+  EXPECT_EQ(special.Opened(), "");
+}
+
+TEST(PicturePreview, ShowsNothingForAnEmptyOrSpecialFileWithoutOpeningIt) {
+  SpecialFolder special;
+  PicturePreview preview;
+  for (const char* name : {"empty.png", "kmsg", "pipe.png", "pipe"}) {
+    preview.ShowFile(QString::fromStdString(special.folder / name));
+    EXPECT_EQ(preview.PictureSize(), QSize()) << name;
+  }
+  preview.ShowFile(QString::fromStdString(special.folder / "still.png"));
+  EXPECT_EQ(preview.PictureSize(), QSize(32, 32));
+  QTest::qWait(100);
+  EXPECT_EQ(special.Opened(), "");
 }
 
 TEST(PicturePreview, AnAnimationTooLargeToPlayShowsItsFirstFrameWithANote) {

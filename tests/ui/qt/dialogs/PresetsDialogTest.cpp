@@ -44,7 +44,7 @@ struct PresetsDialogTest : ::testing::Test {
   void ClickCell(int cell) {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Grid()->CellRect(cell).center());
   }
-  void DrawPreviews() { QTRY_COMPARE_WITH_TIMEOUT(Grid()->MissingPreviews(), 0, 5000); }
+  void DrawPreviews() { ASSERT_TRUE(QTest::qWaitFor([this] { return Grid()->MissingPreviews() == 0; }, 5000)); }
 
   test::ProgramFolderSandbox sandbox;
   std::optional<test::TestWindow> w;
@@ -63,8 +63,8 @@ TEST_F(PresetsDialogTest, ShowsTheSetsPresetsAsPreviewButtons) {
   EXPECT_EQ(Grid()->CellRect(5), QRect(131, 40, 128, 40));
   DrawPreviews();
   for (int cell = 0; cell < 6; ++cell) {
-    QImage expected = qt::ToQImage(PresetPreview(sandbox.Shared("presets-default.ini"),
-                                                 "preset" + std::to_string(cell + 1), false));
+    QImage expected = qt::ToQImage(
+        dialog->Model().Preview(sandbox.Shared("presets-default.ini"), "preset" + std::to_string(cell + 1), false));
     QImage shown = Grid()->Preview(cell).convertToFormat(expected.format());
     ASSERT_EQ(shown.size(), QSize(120, 32)) << cell;
     // The bottom-left pixel takes the button face's colour; the rest is the preset drawn.

@@ -1,22 +1,42 @@
 // Stand-ins for the version-query library that the About box tests load as
 // "libtavmolint.so". One source, built once per behaviour (FAKE_VERSION_xxx):
-//   NOW        answers at once
-//   LATE       reports "running" three times, then answers
-//   NEVER      never answers
-//   FAILSTART  fails when the query is started
-//   NOTEXT     answers with no text (a null pointer)
-//   NOANSWER   lacks the Answer entry point
-// Each also records the queries it was given, for the tests to read.
+//   NOW           answers at once
+//   LATE          reports "running" three times, then answers
+//   NEVER         never answers
+//   FAILSTART     fails when the query is started
+//   NOTEXT        answers with no text (a null pointer)
+//   NOANSWER      lacks the Answer entry point
+//   QUERYHANGS    Query does not return until the test lets it go
+//   STATUSHANGS   Status does not return until the test lets it go
+// A call that hangs returns by itself after 20 s, so that a fault cannot hang
+// the tests. Each also records the queries it was given, for the tests to read.
+// The box calls the library from threads of its own, so all this is guarded.
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <algorithm>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
-int gQueries = 0;
-int gPolls = 0;
+std::atomic<int> gQueries{0};
+std::atomic<int> gPolls{0};
+std::mutex gMutex;
 std::string gLastQuery;
+std::condition_variable gLetGo;
+bool gReleased = false;
+int gHanging = 0;
+
+[[maybe_unused]] void Hang() {
+  std::unique_lock lock(gMutex);
+  ++gHanging;
+  gLetGo.wait_for(lock, std::chrono::seconds(20), [] { return gReleased; });
+  --gHanging;
+}
 
 }  // namespace
 
@@ -26,16 +46,25 @@ __attribute__((visibility("default"))) void Query(const char* endpoint, const ch
 #ifdef FAKE_VERSION_FAILSTART
   throw std::runtime_error("the network is down");
 #endif
+#ifdef FAKE_VERSION_QUERYHANGS
+  Hang();
+#endif
+  {
+    std::lock_guard lock(gMutex);
+    gLastQuery = std::string(endpoint) + " " + query;
+  }
   ++gQueries;
-  gLastQuery = std::string(endpoint) + " " + query;
 }
 
 __attribute__((visibility("default"))) std::int32_t Status() {
-  ++gPolls;
-#if defined(FAKE_VERSION_NEVER)
+  [[maybe_unused]] const int polls = ++gPolls;
+#if defined(FAKE_VERSION_STATUSHANGS)
+  Hang();
+  return 1;
+#elif defined(FAKE_VERSION_NEVER)
   return 1;
 #elif defined(FAKE_VERSION_LATE)
-  return gPolls > 3 ? 0 : 5;
+  return polls > 3 ? 0 : 5;
 #else
   return 0;
 #endif
@@ -53,8 +82,22 @@ __attribute__((visibility("default"))) const char* Answer() {
 }
 #endif
 
-// What the tests read.
+// What the tests read, and how they let hanging calls go.
 __attribute__((visibility("default"))) int FakeQueryCount() { return gQueries; }
 __attribute__((visibility("default"))) int FakePollCount() { return gPolls; }
-__attribute__((visibility("default"))) const char* FakeLastQuery() { return gLastQuery.c_str(); }
+// The last query into `buffer` (cut at its size).
+__attribute__((visibility("default"))) void FakeLastQuery(char* buffer, int size) {
+  std::lock_guard lock(gMutex);
+  gLastQuery.copy(buffer, static_cast<std::size_t>(size - 1));
+  buffer[std::min<std::size_t>(gLastQuery.size(), static_cast<std::size_t>(size - 1))] = '\0';
+}
+__attribute__((visibility("default"))) int FakeHanging() {
+  std::lock_guard lock(gMutex);
+  return gHanging;
+}
+__attribute__((visibility("default"))) void FakeLetGo() {
+  std::lock_guard lock(gMutex);
+  gReleased = true;
+  gLetGo.notify_all();
+}
 }

@@ -1,9 +1,12 @@
-// Starting other programs: xdg-open with an address as its one argument, a
-// command line split into words without a shell, and the link label.
+// Starting other programs: xdg-open with an address as its one argument (and
+// what is told when it cannot show it), a command line split into words
+// without a shell, and the link label.
 
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <filesystem>
+#include <sstream>
 
 #include "tests/ui/qt/FakeProgram.h"
 #include "ui/qt/widgets/WWWLabel.h"
@@ -12,6 +15,33 @@
 using namespace kestrova;
 using namespace kestrova::qt;
 using namespace kestrova::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The reasons a started program's failure was told with, in order.
+struct Failures {
+  ProgramFailure Tell() {
+    return [this](const std::string& reason) { reasons.push_back(reason); };
+  }
+  std::vector<std::string> reasons;
+};
+
+// Children of this process that have ended but were never collected.
+int ZombieChildren() {
+  int count = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::istringstream children(ReadBytes(task.path() / "children"));
+    for (int child = 0; children >> child;) {
+      const std::string stat = ReadBytes("/proc/" + std::to_string(child) + "/stat");
+      const std::size_t name = stat.rfind(')');
+      if (name != std::string::npos && name + 2 < stat.size() && stat[name + 2] == 'Z') ++count;
+    }
+  }
+  return count;
+}
+
+}  // namespace
 
 TEST(WebLinks, ACommandLineSplitsIntoWordsAtBlanksOutsideDoubleQuotes) {
   const std::pair<QString, QStringList> cases[] = {
@@ -59,4 +89,48 @@ TEST(WebLinks, TheLinkLabelLooksLikeALinkAndOpensItsAddressWhenClicked) {
   EXPECT_EQ(label.cursor().shape(), Qt::PointingHandCursor);
   QTest::mouseClick(&label, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   EXPECT_EQ(opener.TakeArguments(), std::vector<std::string>{"https://zandrelko.example/"});
+}
+
+TEST(WebLinks, OpenURLTellsAtOnceWhenXdgOpenIsMissing) {
+  TempFolder empty;
+  ScopedEnv path("PATH", empty.Path());
+  Failures failures;
+  OpenURL("https://zandrelko.example/", failures.Tell());
+  EXPECT_EQ(failures.reasons, std::vector<std::string>{"xdg-open: No such file or directory"});
+}
+
+TEST(WebLinks, OpenURLTellsWhenXdgOpenFailsAtOnceWithoutWaitingForIt) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"exit 4", "xdg-open: exit status 4"},
+      {"kill -9 $$", "xdg-open: ended by signal 9"},
+  };
+  for (const auto& [then, reason] : cases) {
+    FakeProgram opener("xdg-open", then);
+    Failures failures;
+    OpenURL("/tmp/page.html", failures.Tell());
+    EXPECT_TRUE(failures.reasons.empty());  // told from the event loop, once it has ended
+    EXPECT_EQ(opener.TakeArguments(), std::vector<std::string>{"/tmp/page.html"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !failures.reasons.empty(); }, 5000));
+    EXPECT_EQ(failures.reasons, std::vector<std::string>{reason});
+    EXPECT_TRUE(QTest::qWaitFor([] { return ZombieChildren() == 0; }, 5000));
+  }
+}
+
+TEST(WebLinks, AViewerThatKeepsRunningIsNotWaitedForAndItsLaterFailureNotTold) {
+  TempFolder marks;
+  // Runs until let go (10 s at most), then fails.
+  FakeProgram opener("xdg-open", "touch '" + marks / "running" + "'; i=0; while [ ! -e '" + marks / "go" +
+                                     "' ] && [ $i -lt 500 ]; do sleep 0.02; i=$((i+1)); done; touch '" +
+                                     marks / "ended" + "'; exit 3");
+  Failures failures;
+  OpenURL("https://zandrelko.example/", failures.Tell(), 300ms);
+  EXPECT_FALSE(std::filesystem::exists(marks / "ended"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(marks / "running"); }, 5000));
+  QTest::qWait(500);  // past the time for failing at once
+  WriteBytes(marks / "go", "");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(marks / "ended"); }, 5000));
+  // Its end is collected, and not told.
+  EXPECT_TRUE(QTest::qWaitFor([] { return ZombieChildren() == 0; }, 5000));
+  QTest::qWait(50);
+  EXPECT_TRUE(failures.reasons.empty());
 }

@@ -327,7 +327,8 @@ TEST(FileCommands, CaptionsAreReadAsUtf8OrTheCodePageAndWrittenAsUtf8WithCrLf) {
   w.answers.files = {folder / "no-such-folder/out.txt"};
   Action(w, "Savecaptions1")->trigger();
   ASSERT_EQ(w.answers.messages.size(), 2u);
-  EXPECT_EQ(w.answers.messages[1], "Error saving: " + folder / "no-such-folder/out.txt");
+  EXPECT_EQ(w.answers.messages[1],
+            "Error saving: " + folder / "no-such-folder/out.txt" + "\r\nNo such file or directory");
 }
 
 TEST(FileCommands, DoubleClicksOnTheBaseImageItsBoxAndTheCaptionsOpenTheirFiles) {
@@ -515,13 +516,8 @@ TEST(Clipboard, CopiesTheBaseImageAndAPreviewAsImages) {
   form.ImageBase.SetPicture(white);
   form.MemoTxt.SetText("One\r\nTwo\r\n");
   Action(w, "Generateimages1")->trigger();
-  qt::ImageBoxView* panel = w.window->OutputPanel();
-  panel->Sync();
   const TImage& second = form.ScrollBox2.Image(1);
-  const QPoint inside(second.Left() + 2, second.Top() + 2);
-  QContextMenuEvent request(QContextMenuEvent::Mouse, inside, panel->viewport()->mapToGlobal(inside));
-  QApplication::sendEvent(panel->viewport(), &request);
-  QMenu* menu = w.window->Popups()->ButtonMenu();
+  QMenu* menu = OpenPreviewMenu(w, second);
   ASSERT_TRUE(menu->isVisible());
   EXPECT_EQ(menu->actions()[0]->text(), "Copy to clipboard");
   menu->actions()[0]->trigger();
@@ -574,8 +570,60 @@ TEST(HelpAndWebLinks, OpenTheGuideOfTheLanguageAndTheMakersPagesWithXdgOpen) {
   w.Find<QToolButton>("BitBtnEN")->click();
 }
 
+TEST(HelpAndWebLinks, APageThatCannotBeShownIsToldWithItsFileOrAddressInTheLanguage) {
+  ProgramFolderSandbox sandbox;
+  std::filesystem::create_directories(sandbox.Shared(""));
+  WriteBytes(sandbox.Shared("Kestroen.html"), "<html></html>");
+  WriteBytes(sandbox.Shared("Kestropl.html"), "<html></html>");
+  TestWindow w;
+  {
+    // No xdg-open on the path: told at once.
+    TempFolder empty;
+    ScopedEnv path("PATH", empty.Path());
+    Action(w, "HelpMenuItem")->trigger();
+    ASSERT_EQ(w.answers.messages.size(), 1u);
+    EXPECT_EQ(w.answers.messages[0],
+              "Cannot display: " + sandbox.Shared("Kestroen.html") + "\r\nxdg-open: No such file or directory");
+    w.Find<QToolButton>("BitBtnPL")->click();
+    QTest::keyClick(w.window.get(), Qt::Key_F1);
+    ASSERT_EQ(w.answers.messages.size(), 2u);
+    EXPECT_EQ(w.answers.messages[1], "Nie można wyświetlić: " + sandbox.Shared("Kestropl.html") +
+                                         "\r\nxdg-open: No such file or directory");
+    w.Find<QToolButton>("BitBtnEN")->click();
+  }
+  {
+    // An xdg-open that finds no browser fails at once: told once it has ended.
+    FakeProgram opener("xdg-open", "exit 3");
+    Action(w, "Zandrelkocom1")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.answers.messages.size() == 3; }, 5000));
+    ASSERT_EQ(w.answers.messages.size(), 3u);
+    EXPECT_EQ(w.answers.messages[2], std::string("Cannot display: ") + kMakerHomePage + "\r\nxdg-open: exit status 3");
+  }
+}
+
+TEST(HelpAndWebLinks, YesToShowingTheSavedPageTellsWhenItCannotBeShown) {
+  TempFolder folder;
+  TestWindow w;
+  TForm1& form = w.Form();
+  form.ImageBase.SetPicture(Bitmap(40, 12));
+  form.MemoTxt.SetText("Home\r\n");
+  Action(w, "Generateimages1")->trigger();
+  form.cbHTML.SetChecked(true);
+  form.DirectoryEdit1.SetText(folder.Path());
+  TempFolder empty;
+  ScopedEnv path("PATH", empty.Path());
+  w.answers.messageAnswer = mrYes;
+  Action(w, "Savegeneratedbuttons1")->trigger();
+  ASSERT_EQ(w.answers.messages.size(), 3u);
+  EXPECT_EQ(w.answers.messages[1], "Display HTML in web browser?");
+  EXPECT_EQ(w.answers.messages[2],
+            "Cannot display: " + folder / "kestro_test.html" + "\r\nxdg-open: No such file or directory");
+}
+
 TEST(MainMenu, PresetsProcessAndAboutOpenTheirDialogsModally) {
   TestWindow w;
+  // Process image needs a base image; without one, Timer1 disables it whenever it runs first.
+  w.Form().ImageBase.SetPicture(Bitmap(40, 16));
   const struct {
     const char* item;
     const char* dialog;

@@ -18,6 +18,7 @@
 
 #include "core/files/IniFile.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/qt/TextFit.h"
 #include "tests/ui/qt/WindowTestSupport.h"
 #include "ui/model/form/FormStorage.h"
 #include "ui/qt/application/Application.h"
@@ -66,19 +67,27 @@ TEST(MainWindow, RunTimeControlsSitAtTheirBoundsInTheirGroups) {
   }
 }
 
+// Every option page (and every page of the output-format pages) shown in turn,
+// in each language: no caption, group title, button text, item or tab text is
+// cut off by its widget, its parent or a control lying over it.
 TEST(MainWindow, EveryCaptionFitsItsWidgetInEveryLanguage) {
   TestWindow w;
-  for (const QToolButton* flag : {w.Find<QToolButton>("BitBtnEN"), w.Find<QToolButton>("BitBtnPL"),
-                                  w.Find<QToolButton>("BitBtnDE"), w.Find<QToolButton>("BitBtnES"),
-                                  w.Find<QToolButton>("BitBtnIT")}) {
-    const_cast<QToolButton*>(flag)->click();
-    QCoreApplication::processEvents();
-    for (const QCheckBox* box : w.window->findChildren<QCheckBox*>()) {
-      EXPECT_GE(box->width(), box->sizeHint().width()) << box->objectName().toStdString() << " " << flag->objectName().toStdString();
-      const QWidget* parent = box->parentWidget();
-      EXPECT_LE(box->geometry().right(), parent->width()) << box->objectName().toStdString();
+  auto* pages = w.Find<QTabWidget>("PageControl1");
+  auto* formats = w.Find<QTabWidget>("PageControl2");
+  const std::vector<std::string> samples{"LabelABC", "LabelSh1", "LabelSh2", "LabelSh3"};
+  for (const char* flag : {"BitBtnEN", "BitBtnPL", "BitBtnDE", "BitBtnES", "BitBtnIT"}) {
+    w.Find<QToolButton>(flag)->click();
+    for (int page = 0; page < pages->count(); ++page) {
+      pages->setCurrentIndex(page);
+      const int subpages = pages->currentWidget()->isAncestorOf(formats) ? formats->count() : 1;
+      for (int sub = 0; sub < subpages; ++sub) {
+        if (subpages > 1) formats->setCurrentIndex(sub);
+        QCoreApplication::processEvents();
+        for (const std::string& fault : TextsCutOff(pages, samples)) ADD_FAILURE() << flag << " " << fault;
+      }
     }
   }
+  w.Find<QToolButton>("BitBtnEN")->click();
 }
 
 TEST(MainWindow, Timer1KeepsTheCommandsEnabledStateCurrent) {
@@ -88,14 +97,14 @@ TEST(MainWindow, Timer1KeepsTheCommandsEnabledStateCurrent) {
   QAction* save = w.window->findChild<QAction*>("TBSaveBtns");
   form.ImageBase.SetPicture(Bitmap(40, 16));
   w.Find<QPlainTextEdit>("MemoTxt")->setPlainText("Home\nNews");
-  QTRY_VERIFY_WITH_TIMEOUT(generate->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return generate->isEnabled(); }, 2000));
   form.MemoTxt.SetText("");
-  QTRY_VERIFY_WITH_TIMEOUT(!generate->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !generate->isEnabled(); }, 2000));
 
   form.ScrollBox2.AddImage("newbutton0");
-  QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 2000));
   form.ClearPreviews();
-  QTRY_VERIFY_WITH_TIMEOUT(!save->isEnabled(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !save->isEnabled(); }, 2000));
 }
 
 TEST(MainWindow, AFlagSwitchesTheTextsOfEveryGroupAndKeepsRadioSelections) {

@@ -1,0 +1,157 @@
+// The order Tab walks the window's controls in, and Tab in the captions memo.
+
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "tests/ui/qt/WindowTestSupport.h"
+
+using namespace kestrova;
+using namespace kestrova::test;
+
+namespace {
+
+// The control whose widget is `widget` or holds it (a spin box holds its edit line).
+const TControl* ControlOf(const QWidget* widget, const TForm1& form) {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (const TControl* control = form.FindComponent(w->objectName().toStdString())) return control;
+  }
+  return nullptr;
+}
+
+void Activate(TestWindow& w) {
+  w.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+}
+
+// The controls Tab reaches from `start` (itself first), one per press, until
+// the walk comes back to `start` or `steps` presses are done.
+std::vector<const TControl*> TabWalk(TestWindow& w, QWidget* start, int steps = 400) {
+  start->setFocus(Qt::TabFocusReason);
+  std::vector<const TControl*> walk;
+  QWidget* first = QApplication::focusWidget();
+  for (int i = 0; i < steps; ++i) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || (i > 0 && focus == first)) break;
+    walk.push_back(ControlOf(focus, w.Form()));
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+  return walk;
+}
+
+std::vector<std::string> Names(const std::vector<const TControl*>& controls) {
+  std::vector<std::string> names;
+  for (const TControl* c : controls) names.push_back(c != nullptr ? c->Name() : "?");
+  return names;
+}
+
+// The controls of `parent` that carry a tab order and that Tab can reach now,
+// in the order of their tab orders.
+std::vector<const TControl*> ByTabOrder(TestWindow& w, const std::string& parent) {
+  std::vector<const TControl*> controls;
+  for (const TControl* c : w.Form().Components()) {
+    if (c->Parent() != parent || c->TabOrder() < 0) continue;
+    const QWidget* widget = w.Find<QWidget>(c->Name().c_str());
+    if (widget != nullptr && widget->isVisible() && widget->isEnabled()) controls.push_back(c);
+  }
+  std::stable_sort(controls.begin(), controls.end(),
+                   [](const TControl* a, const TControl* b) { return a->TabOrder() < b->TabOrder(); });
+  return controls;
+}
+
+}  // namespace
+
+TEST(TabOrder, TabWalksTheButtonGroupByItsTabOrdersAndThenGoesOnToTheFrameGroup) {
+  TestWindow w;
+  Activate(w);
+  const std::vector<const TControl*> expected = ByTabOrder(w, "GBButton");
+  ASSERT_GE(expected.size(), 8u);
+  ASSERT_EQ(expected.front()->Name(), "RxSpinEditNewX");
+
+  std::vector<const TControl*> walk = TabWalk(w, w.Find<QWidget>("RxSpinEditNewX"), 40);
+  const auto out = std::find_if(walk.begin(), walk.end(),
+                                [](const TControl* c) { return c == nullptr || c->Parent() != "GBButton"; });
+  ASSERT_NE(out, walk.end());
+  EXPECT_EQ((*out)->Parent(), "GBFrame");
+  walk.erase(out, walk.end());
+  EXPECT_EQ(Names(walk), Names(expected));
+  // From the opacity slider on to the button colour.
+  const auto slider = std::find(walk.begin(), walk.end(), &w.Form().RxSlider1);
+  ASSERT_NE(slider, walk.end());
+  ASSERT_NE(slider + 1, walk.end());
+  EXPECT_EQ(*(slider + 1), &w.Form().BitBtnBGColor);
+}
+
+TEST(TabOrder, EveryGroupOfEveryPageIsWalkedWholeAndByItsTabOrders) {
+  TestWindow w;
+  TForm1& form = w.Form();
+  for (TCheckBox* on : {&form.cbFrame, &form.cbFrameRound, &form.cbGradient, &form.cbShadow, &form.cbCut}) {
+    on->SetChecked(true);
+  }
+  form.RxSpinEditRPB.SetValue(2);
+  Activate(w);
+  auto* pages = w.Find<QTabWidget>("PageControl1");
+  std::set<std::string> checked;
+  for (int page = 0; page < pages->count(); ++page) {
+    // Each output format enables the options of its own format page.
+    for (int format = 0; format < 4; ++format) {
+      pages->setCurrentIndex(page);
+      form.RG1.SetItemIndex(format);
+      QCoreApplication::processEvents();
+      const std::vector<const TControl*> walk = TabWalk(w, w.Find<QWidget>("MemoTxt"));
+      std::map<std::string, std::vector<std::size_t>> places;  // where each parent's controls come
+      for (std::size_t i = 0; i < walk.size(); ++i) {
+        if (walk[i] != nullptr) places[walk[i]->Parent()].push_back(i);
+      }
+      for (const auto& [parent, at] : places) {
+        const std::vector<const TControl*> expected = ByTabOrder(w, parent);
+        if (expected.empty()) continue;
+        // One stretch of the walk per group: Tab does not leave it and come back.
+        EXPECT_EQ(at.back() - at.front() + 1, at.size()) << parent;
+        std::vector<const TControl*> ordered;
+        for (std::size_t i : at) {
+          if (walk[i]->TabOrder() >= 0) ordered.push_back(walk[i]);
+        }
+        EXPECT_TRUE(std::is_sorted(ordered.begin(), ordered.end(), [](const TControl* a, const TControl* b) {
+          return a->TabOrder() < b->TabOrder();
+        })) << parent << ": " << testing::PrintToString(Names(ordered));
+        EXPECT_EQ(std::set<const TControl*>(ordered.begin(), ordered.end()),
+                  std::set<const TControl*>(expected.begin(), expected.end()))
+            << parent;
+        checked.insert(parent);
+      }
+    }
+  }
+  EXPECT_EQ(checked, (std::set<std::string>{"GBButton", "GBFrame", "GBGradient", "GroupBox1", "GBText", "GBCut",
+                                            "GBOneImg", "GBBnEffect", "TabSheetSha", "TabSheetOut", "GBjpg",
+                                            "TabSheet3", "TabSheetDisp"}));
+}
+
+TEST(TabOrder, ControlsWithoutATabOrderFillThePlacesTheOthersLeaveFree) {
+  TestWindow w;
+  TForm1& form = w.Form();
+  form.cbFrame.SetChecked(true);
+  form.cbFrameRound.SetChecked(true);
+  Activate(w);
+  std::vector<const TControl*> walk = TabWalk(w, w.Find<QWidget>("cbFrame"), 8);
+  walk.resize(7);
+  EXPECT_EQ(Names(walk), (std::vector<std::string>{"cbFrame", "RxSpinEditFW", "RxSpinEditFrameMargin", "cbFrameRound",
+                                                   "RxSpinEditFrameRX", "RxSpinEditFrameRY", "BitBtnFrameColor"}));
+}
+
+TEST(TabOrder, TabInTheCaptionsMemoMovesOnAndTypesNoTab) {
+  TestWindow w;
+  Activate(w);
+  auto* memo = w.Find<QPlainTextEdit>("MemoTxt");
+  memo->setPlainText("Home");
+  memo->moveCursor(QTextCursor::End);
+  memo->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), memo);
+  QTest::keyClick(memo, Qt::Key_Tab);
+  EXPECT_EQ(w.Form().MemoTxt.Text(), "Home");
+  EXPECT_NE(QApplication::focusWidget(), memo);
+}
