@@ -13,8 +13,6 @@
 #include <fstream>
 #include <string>
 
-namespace kestrova::test {
-
 #if defined(__SANITIZE_ADDRESS__)
 #define KESTROVA_ADDRESS_SANITIZER 1
 #elif defined(__has_feature)
@@ -25,6 +23,8 @@ namespace kestrova::test {
 #ifdef KESTROVA_ADDRESS_SANITIZER
 #include <sanitizer/common_interface_defs.h>
 #endif
+
+namespace kestrova::test {
 
 // Lets this process's address space grow by at most `bytes` from now on.
 inline void LimitAddressSpaceGrowth(std::int64_t bytes) {

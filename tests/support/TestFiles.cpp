@@ -2,7 +2,6 @@
 
 #include "core/support/ProgramFolders.h"
 
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -101,28 +100,6 @@ int RunInChild(const std::function<int()>& body, bool unprivileged) {
   int status = 0;
   ::waitpid(pid, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-namespace {
-
-// The process's address space in bytes (the first field of /proc/self/statm, in pages).
-std::uint64_t AddressSpace() {
-  std::ifstream statm("/proc/self/statm");
-  std::uint64_t pages = 0;
-  statm >> pages;
-  return pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
-}
-
-}  // namespace
-
-int RunWithMemoryBudget(std::uint64_t budget, const std::function<int()>& body) {
-  return RunInChild([&] {
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_AS, &limit) != 0) return 101;
-    limit.rlim_cur = std::min<rlim_t>(AddressSpace() + budget, limit.rlim_max);
-    if (::setrlimit(RLIMIT_AS, &limit) != 0) return 101;
-    return body();
-  });
 }
 
 }  // namespace kestrova::test

@@ -71,10 +71,4 @@ int RunProgramIn(const std::string& program, const std::string& folder, const st
 // "nobody" user, so permission checks hold even when the tests run as root.
 int RunInChild(const std::function<int()>& body, bool unprivileged = false);
 
-// Runs `body` in a child process whose address space may grow by at most
-// `budget` bytes beyond what it has at the start (so the bound holds under
-// the sanitizers' large reservations too); an allocation past it fails.
-// Gives the child's status as RunInChild does (101: the limit could not be set).
-int RunWithMemoryBudget(std::uint64_t budget, const std::function<int()>& body);
-
 }  // namespace kestrova::test

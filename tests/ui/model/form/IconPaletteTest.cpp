@@ -7,6 +7,7 @@
 
 #include "core/images/BmpWriter.h"
 #include "core/support/Messages.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TestFiles.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/lists/IconList.h"
@@ -212,10 +213,14 @@ TEST_F(Palette, HugeIconsInTheListCostNoMemoryAtStartUp) {
   std::string list;
   for (int i = 0; i < 8; ++i) list += "icons/huge.png\r\n";
   test::WriteBytes(sandbox.Writable("bullets.ini"), list + "icons/small.bmp\r\n");
-  const int status = test::RunWithMemoryBudget(std::uint64_t{512} << 20, [this] {
-    form.FormShow();
-    const bool onlySmall = form.SB1.ImageCount() == 1 && form.SB1.Image(0).Name() == "BUL8";
-    return form.BulletList.size() == 9 && onlySmall ? 0 : 1;
-  });
-  EXPECT_EQ(status, 0);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const test::OutOfMemoryChildren children;
+  EXPECT_EXIT(
+      {
+        test::LimitAddressSpaceGrowth(std::int64_t{512} << 20);
+        form.FormShow();
+        const bool onlySmall = form.SB1.ImageCount() == 1 && form.SB1.Image(0).Name() == "BUL8";
+        std::_Exit(form.BulletList.size() == 9 && onlySmall ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
