@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
 
 #include "gif/GIFExtensionApplication.h"
 #include "gif/GIFExtensionGraphicControl.h"
@@ -51,6 +52,17 @@ std::size_t EncodedSize(const Item& item) {
   std::ostringstream out;
   item.SaveToStream(out);
   return out.str().size();
+}
+
+// The same for the whole image, which is measured, not saved: its OnProgress
+// does not hear of it.
+std::size_t EncodedFileSize(TGIFImage& image) {
+  struct Quiet {
+    TGIFImage& image;
+    TGIFProgressEvent onProgress;
+    ~Quiet() { image.OnProgress = std::move(onProgress); }
+  } quiet{image, std::exchange(image.OnProgress, nullptr)};
+  return EncodedSize(image);
 }
 
 // Makes the change to the frame and keeps it only when the frame takes no
@@ -163,10 +175,10 @@ void TGIFImage::MergeFrames(const std::function<void()>& step) {
     images_.Swap(frames);
   };
   MergeFramesOnce(true, [] {});
-  const std::size_t widened = EncodedSize(*this);
+  const std::size_t widened = EncodedFileSize(*this);
   swap();
   MergeFramesOnce(false, step);
-  if (widened < EncodedSize(*this)) swap();
+  if (widened < EncodedFileSize(*this)) swap();
 }
 
 void TGIFImage::MergeFramesOnce(bool mayWidenTables, const std::function<void()>& step) {

@@ -425,3 +425,13 @@ TEST(GIFOptimize, ProgressNotifications) {
   EXPECT_THROW(failed.LoadFromStream(junk), GIFException);
   EXPECT_EQ(notes.back(), (Note{TProgressStage::psEnding, 0, true, "Loading..."}));
 }
+
+// The optimiser measures the file it would write; that is no saving to tell of.
+TEST(GIFOptimize, OnlyTheOptimisingIsToldAsProgress) {
+  auto image = MovingSquare();
+  std::vector<std::string> messages;
+  image->OnProgress = [&](TProgressStage, int, bool, const std::string& message) { messages.push_back(message); };
+  image->Optimize(optAll);
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "Optimizing..."), std::ssize(messages));
+}
