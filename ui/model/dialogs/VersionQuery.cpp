@@ -26,6 +26,17 @@ std::optional<std::string> VersionAnswerValue(const std::string& answer) {
 
 void RunOnOwnThread(std::function<void()> call) { std::thread(std::move(call)).detach(); }
 
+namespace {
+
+// Held for each call into the library, whichever query makes it: a call of a
+// query abandoned with its box may still run when a new box starts a query.
+std::mutex& LibraryCallLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+}  // namespace
+
 TVersionQuery::TVersionQuery(TLibraryCallRunner runCall) : runCall_(std::move(runCall)) {}
 
 void TVersionQuery::Start(const std::optional<TVersionLibrary>& library, const std::string& version,
@@ -85,6 +96,7 @@ void TVersionQuery::Call(std::function<TOutcome()> call) {
     runCall_([finish, call = std::move(call)] {
       TOutcome outcome{TStep::Failed, std::nullopt};
       try {
+        const std::lock_guard lock(LibraryCallLock());
         outcome = call();
       } catch (...) {
         // A library that throws has failed.

@@ -10,7 +10,9 @@
 // off the caller's thread (one call at a time, in the order Query, Status...,
 // Answer), and the polling only takes the results of calls that have returned.
 // So a call that hangs never holds up the caller, and giving up after 30
-// seconds works all the same; a hung call is left running.
+// seconds works all the same; a hung call is left running. One call at a time
+// holds across queries too: a new query's calls wait for a call of an
+// abandoned one that has not returned.
 
 #include <chrono>
 #include <functional>

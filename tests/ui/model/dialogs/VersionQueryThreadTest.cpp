@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -25,12 +26,13 @@ struct HangingLibrary {
   static inline bool released = false;
   static inline bool queryHangs = false;
   static inline bool statusHangs = false;
-  static inline int inside = 0;  // calls in the library now
+  static inline int inside = 0;      // calls in the library now
+  static inline int mostInside = 0;  // the most calls in the library at once
   static inline int statusCalls = 0;
 
   static void Enter(bool hangs) {
     std::unique_lock lock(mutex);
-    ++inside;
+    mostInside = std::max(mostInside, ++inside);
     if (hangs) letGo.wait_for(lock, 20s, [] { return released; });
     --inside;
   }
@@ -51,6 +53,7 @@ struct HangingLibrary {
     queryHangs = query;
     statusHangs = status;
     statusCalls = 0;
+    mostInside = 0;
     return TVersionLibrary{&Query, &Status, &Answer};
   }
   static void Release() {
@@ -61,6 +64,10 @@ struct HangingLibrary {
   static int Inside() {
     std::lock_guard lock(mutex);
     return inside;
+  }
+  static int MostInside() {
+    std::lock_guard lock(mutex);
+    return mostInside;
   }
   static int StatusCalls() {
     std::lock_guard lock(mutex);
@@ -118,4 +125,31 @@ TEST(VersionQueryOffThread, TheAnswerComesBackFromTheCallsThreads) {
   EXPECT_TRUE(query.Running());
   EXPECT_EQ(query.Value(), std::nullopt);
   ASSERT_TRUE(Until([&] { query.Poll(Clock::now()); }, [&] { return !query.Running() && !query.Calling(); }));
+}
+
+// A box closed while its call hangs, and opened again: the new query's calls
+// wait for that call, so the library is never called from two threads at once
+// (its answer, say, is only valid until it is called again).
+TEST(VersionQueryOffThread, ANewQueryWaitsForTheCallOfAnAbandonedOne) {
+  const TVersionLibrary library = HangingLibrary::Make(false, true);
+  const Clock::time_point start{};
+  TVersionQuery abandoned;
+  abandoned.Start(library, "2.3.0.0", start, 1s);
+  ASSERT_TRUE(Until([&] { abandoned.Poll(start); }, [] { return HangingLibrary::Inside() == 1; }));
+
+  TVersionQuery query;
+  query.Start(library, "2.3.0.0", start, 1s);
+  for (int i = 0; i < 50; ++i) {
+    query.Poll(start + 10ms * i);
+    std::this_thread::sleep_for(2ms);
+  }
+  EXPECT_EQ(HangingLibrary::MostInside(), 1);
+  query.Poll(start + 1s);
+  EXPECT_EQ(query.State(), TVersionQuery::TState::Failed);
+
+  HangingLibrary::Release();
+  ASSERT_TRUE(Until([] {}, [&] {
+    return HangingLibrary::Inside() == 0 && !query.Calling() && !abandoned.Calling();
+  }));
+  EXPECT_EQ(HangingLibrary::MostInside(), 1);
 }
