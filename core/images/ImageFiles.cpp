@@ -113,6 +113,16 @@ bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& erro
   return Guarded(errorText, [&] { size = ReadPictureSizeOf(fileName); });
 }
 
+bool LoadPictureOfWantedSize(const std::string& fileName, const std::function<bool(TSize)>& wanted, TSize& size,
+                             Bitmap& image, std::string& errorText) {
+  return Guarded(errorText, [&] {
+    const PictureFormat& format = PictureFormatForReading(fileName);
+    const std::string bytes = ReadPictureBytes(format, fileName);
+    size = format.size(BytesOf(bytes));
+    if (wanted(size)) image = format.decode(BytesOf(bytes));
+  });
+}
+
 bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string& errorText) {
   bool loaded = false;
   if (host.image) {

@@ -87,6 +87,12 @@ bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& er
 // logical screen: 0 x 0 when that has no size. False with the error's message
 // when the file cannot be read or its header is not one of its kind.
 bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& errorText);
+// Both from one reading of the file: the size as ReadPictureSize gives it
+// and, only when `wanted` takes that size, the picture into `image` as
+// LoadPictureInto reads it. False with the error's message when the size or
+// the wanted picture cannot be read (`image` unchanged).
+bool LoadPictureOfWantedSize(const std::string& fileName, const std::function<bool(TSize)>& wanted, TSize& size,
+                             Bitmap& image, std::string& errorText);
 
 // Reads a GIF file and puts its first frame, as a bitmap, into the target;
 // false when no target is given, and ("GIF file contains no image") when the

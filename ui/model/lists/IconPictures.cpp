@@ -14,12 +14,12 @@ bool TooLarge(TSize size) { return size.cx > kMaxIconSide || size.cy > kMaxIconS
 TIconPicture LoadIconPicture(const std::string& fileName) {
   TIconPicture icon;
   std::string error;
-  if (!ReadPictureSize(fileName, icon.size, error)) return icon;
+  if (!LoadPictureOfWantedSize(fileName, [](TSize size) { return !TooLarge(size); }, icon.size, icon.picture, error))
+    return icon;
   if (TooLarge(icon.size)) {
     icon.result = TIconLoad::TooLarge;
     return icon;
   }
-  if (!LoadPictureInto(fileName, &icon.picture, error)) return icon;
   // A header may leave the size to the picture (a GIF screen of 0 x 0).
   icon.size = {icon.picture.Width(), icon.picture.Height()};
   icon.result = TooLarge(icon.size) ? TIconLoad::TooLarge : TIconLoad::Loaded;
