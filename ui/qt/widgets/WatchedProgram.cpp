@@ -57,18 +57,18 @@ void CollectUnwatched(pid_t pid) {
 
 }  // namespace
 
-void StartWatchedProgram(const std::string& program, const std::vector<std::string>& arguments,
+bool StartWatchedProgram(const std::string& program, const std::vector<std::string>& arguments,
                          std::chrono::milliseconds atOnce, ProgramFailure onFailure) {
   pid_t pid = 0;
   if (const int error = Spawn(program, arguments, pid); error != 0) {
     if (onFailure) onFailure(program + ": " + SystemErrorText(error));
-    return;
+    return false;
   }
   const int ended = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
   if (ended < 0 || QCoreApplication::instance() == nullptr) {
     if (ended >= 0) ::close(ended);
     CollectUnwatched(pid);
-    return;
+    return true;
   }
   const Clock::time_point deadline = Clock::now() + atOnce;
   auto* notifier = new QSocketNotifier(ended, QSocketNotifier::Read, QCoreApplication::instance());
@@ -86,6 +86,7 @@ void StartWatchedProgram(const std::string& program, const std::vector<std::stri
                      QTimer::singleShot(0, QCoreApplication::instance(),
                                         [onFailure, reason = FailureText(program, status)] { onFailure(reason); });
                    });
+  return true;
 }
 
 }  // namespace kestrova::qt

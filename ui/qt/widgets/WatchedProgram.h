@@ -18,11 +18,11 @@ namespace kestrova::qt {
 // not be started, "xdg-open: exit status 3", "xdg-open: ended by signal 9".
 using ProgramFailure = std::function<void(const std::string& reason)>;
 
-// Starts `program` (looked up on PATH) with `arguments`. When it cannot be
-// started, `onFailure` runs before this returns; when it ends within `atOnce`
-// with a status other than 0 or by a signal, `onFailure` runs from the event
-// loop then. A later end is not reported.
-void StartWatchedProgram(const std::string& program, const std::vector<std::string>& arguments,
+// Starts `program` (looked up on PATH) with `arguments`; false when it cannot
+// be started, after `onFailure` has run. When it ends within `atOnce` with a
+// status other than 0 or by a signal, `onFailure` runs from the event loop
+// then. A later end is not reported.
+bool StartWatchedProgram(const std::string& program, const std::vector<std::string>& arguments,
                          std::chrono::milliseconds atOnce, ProgramFailure onFailure);
 
 }  // namespace kestrova::qt

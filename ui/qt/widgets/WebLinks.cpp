@@ -1,26 +1,22 @@
 #include "ui/qt/widgets/WebLinks.h"
 
-#include <QProcess>
-
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
-
-namespace {
-
-bool StartDetached(const QStringList& words) {
-  if (words.isEmpty()) return false;
-  return QProcess::startDetached(words.front(), words.mid(1));
-}
-
-}  // namespace
 
 void OpenURL(const std::string& url, ProgramFailure onFailure, std::chrono::milliseconds atOnce) {
   if (url.empty()) return;
   StartWatchedProgram(kOpenProgram, {url}, atOnce, std::move(onFailure));
 }
 
-bool ExecCommand(const std::string& commandLine) { return StartDetached(SplitCommandLine(ToQt(commandLine))); }
+bool ExecCommand(const std::string& commandLine) {
+  const QStringList words = SplitCommandLine(ToQt(commandLine));
+  if (words.isEmpty()) return false;
+  std::vector<std::string> arguments;
+  for (const QString& word : words.mid(1)) arguments.push_back(FromQt(word));
+  // Only a program that cannot be started is reported, by the result.
+  return StartWatchedProgram(FromQt(words.front()), arguments, std::chrono::milliseconds(0), {});
+}
 
 QStringList SplitCommandLine(const QString& commandLine) {
   QStringList words;
