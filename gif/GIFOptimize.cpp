@@ -189,12 +189,13 @@ void TGIFImage::MergeFramesOnce(bool mayWidenTables, const std::function<void()>
     int j = i - 1;
     while (j > 0 && DisposalOf(images_[j]) == 3) --j;
     if (LeavesPicture(images_[j])) {
-      // A merge that makes the frame larger is taken back, with the
-      // transparent entry it added to the global table.
-      const int globalColors = global.Count();
+      // A merge that makes the frame larger is taken back, and the global
+      // table as it was before the transparent entry it added (sort flag included).
+      TGIFHeader before(nullptr);
+      before.GlobalColorMap().Assign(global);
       if (!KeepIfNotLarger(images_[i], [&] { images_[i].Merge(images_[j], mayWidenTables); }) &&
-          global.Count() > globalColors)
-        global.Delete(global.Count() - 1);
+          global.Count() > before.GlobalColorMap().Count())
+        global.Assign(before.GlobalColorMap());
     }
     step();
   }

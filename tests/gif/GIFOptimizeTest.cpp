@@ -426,6 +426,20 @@ TEST(GIFOptimize, ProgressNotifications) {
   EXPECT_EQ(notes.back(), (Note{TProgressStage::psEnding, 0, true, "Loading..."}));
 }
 
+// A merge that would make a frame larger is taken back whole: the transparent
+// entry it added to the sorted global table goes, and the table stays sorted.
+TEST(GIFOptimize, AMergeTakenBackLeavesTheGlobalTableAsItWas) {
+  Bytes board(16 * 16), plain(16 * 16, 0);
+  for (std::size_t i = 0; i < board.size(); ++i) board[i] = static_cast<std::uint8_t>((i % 16 + i / 16) % 2);
+  TGIFImage image;
+  MakeAnimation(image, 16, 16, {clBlack, clWhite, clRed}, {TestFrame{0, 0, 16, 16, board}, TestFrame{0, 0, 16, 16, plain}});
+  image.Optimize(optSortTables | optMergeFrames);
+  EXPECT_FALSE(image.Images()[1].Transparent());  // a checkered frame would be larger than a plain one
+  EXPECT_EQ(image.Header().GlobalColorMap().Count(), 3);
+  EXPECT_TRUE(image.Header().GlobalColorMap().Optimized());
+  EXPECT_EQ(static_cast<std::uint8_t>(Save(image)[10]) & 0x08, 0x08) << "the sort flag";
+}
+
 // The optimiser measures the file it would write; that is no saving to tell of.
 TEST(GIFOptimize, OnlyTheOptimisingIsToldAsProgress) {
   auto image = MovingSquare();
