@@ -77,6 +77,21 @@ bool KeepIfNotLarger(TGIFSubImage& frame, const std::function<void()>& change) {
   return false;
 }
 
+// A copy of the frame, to merge the frames another way. Assign leaves out
+// what a frame without pixels holds (the blocks after the last picture, say):
+// such a frame is copied through its bytes in the file.
+std::unique_ptr<TGIFSubImage> CopyOfFrame(const TGIFSubImage& frame, TGIFImage* image) {
+  auto copy = std::make_unique<TGIFSubImage>(image);
+  if (!frame.Empty()) {
+    copy->Assign(frame);
+    return copy;
+  }
+  std::stringstream bytes;
+  frame.SaveToStream(bytes);
+  copy->LoadFromStream(bytes);
+  return copy;
+}
+
 }  // namespace
 
 void TGIFImage::Optimize(TGIFOptimizeSet options, TColorReduction reduction, TDitherMode /*ditherMode*/,
@@ -162,11 +177,7 @@ void TGIFImage::MergeFrames(const std::function<void()>& step) {
   TGIFHeader header(nullptr);
   header.Assign(header_);
   TGIFImageList frames(this);
-  for (const auto& frame : images_) {
-    auto copy = std::make_unique<TGIFSubImage>(this);
-    copy->Assign(*frame);
-    frames.Add(std::move(copy));
-  }
+  for (const auto& frame : images_) frames.Add(CopyOfFrame(*frame, this));
   const auto swap = [&] {
     TGIFHeader current(nullptr);
     current.Assign(header_);

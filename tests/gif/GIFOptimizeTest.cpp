@@ -440,6 +440,43 @@ TEST(GIFOptimize, AMergeTakenBackLeavesTheGlobalTableAsItWas) {
   EXPECT_EQ(static_cast<std::uint8_t>(Save(image)[10]) & 0x08, 0x08) << "the sort flag";
 }
 
+// Blocks after the last picture (a comment here) are held by a frame without
+// pixels. They stay when the frames are merged both ways and the way that
+// widens no table gives the smaller file: the last frame would take a new
+// transparent entry, which would widen the full global table, and so the
+// codes of many small frames.
+TEST(GIFOptimize, BlocksAfterTheLastPictureStayWhicheverWayTheFramesAreMerged) {
+  std::uint32_t noise = 99;
+  const auto picture = [&noise](int size) {
+    Bytes pixels(static_cast<std::size_t>(size) * size);
+    for (auto& pixel : pixels) {
+      noise = noise * 1103515245 + 12345;
+      pixel = static_cast<std::uint8_t>((noise >> 16) % 4);
+    }
+    return pixels;
+  };
+  // Small frames restored to the background (no frame merges against them),
+  // then a picture left in place and the same picture with one pixel changed.
+  std::vector<TestFrame> frames;
+  for (int f = 0; f < 60; ++f) frames.push_back(TestFrame{0, 0, 2, 2, picture(2), 2});
+  frames.push_back(TestFrame{0, 0, 8, 8, picture(8)});
+  frames.push_back(frames.back());
+  frames.back().pixels[0] ^= 1;
+  TGIFImage image;
+  MakeAnimation(image, 8, 8, kPalette, frames);
+  auto trailing = std::make_unique<TGIFSubImage>(&image);
+  auto comment = std::make_unique<TGIFCommentExtension>(trailing.get());
+  comment->Text() = {"the end"};
+  trailing->Extensions().Add(std::move(comment));
+  image.Add(std::move(trailing));
+  image.Optimize(optMergeFrames);
+  EXPECT_FALSE(image.Images()[61].Transparent()) << "the way that widens a table was kept";
+  EXPECT_EQ(image.Header().GlobalColorMap().Count(), 4);
+  ASSERT_EQ(image.Images().Count(), 63);
+  EXPECT_EQ(image.Images()[62].Extensions().Count(), 1);
+  EXPECT_NE(Save(image).find("the end"), std::string::npos);
+}
+
 // The optimiser measures the file it would write; that is no saving to tell of.
 TEST(GIFOptimize, OnlyTheOptimisingIsToldAsProgress) {
   auto image = MovingSquare();
