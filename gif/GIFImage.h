@@ -295,6 +295,8 @@ class TGIFImage {
   void SimplifyDisposal(const std::function<void()>& step);
   void MergeFrames(const std::function<void()>& step);
   void MergeFramesOnce(bool mayWidenTables, const std::function<void()>& step);
+  // The code widths of the global colour table and of each frame's own table.
+  std::vector<int> TableWidths() const;
   void CropFrames(const std::function<void()>& step);
   // For a frame that shows nothing: gives its time to the frame before and
   // answers true when it can go without changing what is shown.

@@ -172,7 +172,8 @@ void TGIFImage::SimplifyDisposal(const std::function<void()>& step) {
 
 // A merge may need a new transparent entry that widens a colour table, and
 // so every code of the frames that use it; that pays only when enough pixels
-// become transparent. The frames are merged both ways, and the smaller file is kept.
+// become transparent. Where the merges widened a table, the frames are merged
+// again without widening any, and the smaller file is kept.
 void TGIFImage::MergeFrames(const std::function<void()>& step) {
   TGIFHeader header(nullptr);
   header.Assign(header_);
@@ -185,11 +186,20 @@ void TGIFImage::MergeFrames(const std::function<void()>& step) {
     header.Assign(current);
     images_.Swap(frames);
   };
-  MergeFramesOnce(true, [] {});
+  const std::vector<int> widths = TableWidths();
+  MergeFramesOnce(true, step);
+  // No table grew wider: merging without widening would do just the same.
+  if (TableWidths() == widths) return;
   const std::size_t widened = EncodedFileSize(*this);
   swap();
-  MergeFramesOnce(false, step);
+  MergeFramesOnce(false, [] {});
   if (widened < EncodedFileSize(*this)) swap();
+}
+
+std::vector<int> TGIFImage::TableWidths() const {
+  std::vector<int> widths{header_.GlobalColorMap().BitsPerPixel()};
+  for (const auto& frame : images_) widths.push_back(frame->ColorMap().BitsPerPixel());
+  return widths;
 }
 
 void TGIFImage::MergeFramesOnce(bool mayWidenTables, const std::function<void()>& step) {
