@@ -1,6 +1,7 @@
 #include "gif/GIFImage.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "gif/GIFPainter.h"
 #include "gif/GIFSupport.h"
@@ -95,6 +96,7 @@ void TGIFImage::LoadFromStream(std::istream& stream, const TGIFLoadLimits& limit
   savedHeader.Assign(header_);
   TGIFImageList savedFrames(this);
   savedFrames.Swap(images_);
+  std::optional<std::vector<TColor>> savedPalette = std::exchange(globalPalette_, std::nullopt);
   Clear();
   const std::istream::pos_type start = stream.tellg();
   const std::int64_t size = Remaining(stream);
@@ -111,6 +113,7 @@ void TGIFImage::LoadFromStream(std::istream& stream, const TGIFLoadLimits& limit
   } catch (...) {
     images_.Swap(savedFrames);
     header_.Assign(savedHeader);
+    globalPalette_ = std::move(savedPalette);
     stream.clear();
     stream.seekg(start);
     throw;

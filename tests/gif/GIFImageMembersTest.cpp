@@ -164,6 +164,17 @@ TEST(GIFImageMembers, APaletteSetFromOutsideShowsTheFrames) {
   EXPECT_TRUE(image.GetPalette().empty());
 }
 
+TEST(GIFImageMembers, ALoadThatFailsKeepsThePaletteSetFromOutside) {
+  TGIFImage image;
+  image.Header().GlobalColorMap().ImportPalette({clRed, clGreen});
+  AddFrame(image, 0, 0, 2, 1, {}, Bytes{0, 1});
+  image.SetPalette({clBlue, clWhite});
+  std::istringstream cut(Save(image).substr(0, 20));
+  EXPECT_THROW(image.LoadFromStream(cut), GIFException);
+  EXPECT_EQ(image.GetPalette(), (std::vector<TColor>{clBlue, clWhite}));
+  EXPECT_EQ(image.GetBitmap()->GetPixel(0, 0), clBlue);
+}
+
 TEST(GIFImageMembers, ClipboardCarriesTheFileAndThePicture) {
   EXPECT_STREQ(kGIFClipboardFormat, "image/gif");
   TGIFImage image;
