@@ -57,7 +57,7 @@ TEST(Program, AFailedBatchRunEndsWithOne) {
   TempFolder folder;
   EXPECT_EQ(RunProgram(folder, {"-x", "missing.btn"}), 1);
   EXPECT_NE(ReadBytes(folder / "kestro_shell_run.log")
-                .find(",Error opening file: missing.btn No such file or directory\r\n"),
+                .find(",Error opening file: missing.btnNo such file or directory\r\n"),
             std::string::npos);
 }
 
