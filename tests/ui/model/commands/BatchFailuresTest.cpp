@@ -49,7 +49,7 @@ TEST_F(BatchRun, ARunWithNothingToMakeButtonsFromSaysSoAndFails) {
       {ProjectWithCaptions("BtnPerImgMode=1\r\n", {}), {kStarted, nothing}},  // not even one empty joined image
       {ProjectWithCaptions("BtnPerImgMode=2\r\nBtnPerImgCnt=2\r\n", {}), {kStarted, nothing}},
       {"\r\n", {kStarted, nothing}},
-      {"", {kStarted, "Error opening file: p.btnIs a directory", nothing}},
+      {"", {kStarted, "Error opening file: p.btnIs a directory"}},  // the run stops there
   };
   for (const auto& c : cases) {
     Clean();
