@@ -177,11 +177,12 @@ TEST_F(AboutBoxTest, ShowsTheProgramTheSystemAndTheWebLink) {
   EXPECT_EQ(box->windowTitle(), "About...");
   EXPECT_EQ(box->size(), QSize(277, 397));
   EXPECT_FALSE(box->findChild<QLabel*>("Image1")->pixmap().isNull());
-  const QString system = box->findChild<QPlainTextEdit*>("MemoSys")->toPlainText();
-  EXPECT_TRUE(system.startsWith("SYSTEM INFORMATION:\nSystem: ")) << system.toStdString();
-  EXPECT_TRUE(system.contains("\nTotal memory: ")) << system.toStdString();
-  EXPECT_TRUE(system.contains("\nUser Name: ")) << system.toStdString();
-  EXPECT_TRUE(system.contains("\nCompany Name: ")) << system.toStdString();
+  // Six lines, each ended: the title and one fact each, in this order.
+  const QStringList lines = box->findChild<QPlainTextEdit*>("MemoSys")->toPlainText().split('\n');
+  const QStringList starts{"SYSTEM INFORMATION:", "System: ", "User Name: ", "Company Name: ", "Default Language: ",
+                           "Total memory: ", ""};
+  ASSERT_EQ(lines.size(), starts.size()) << lines.join('|').toStdString();
+  for (qsizetype i = 0; i < lines.size(); ++i) EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
   // Every fact shows without scrolling, the last one whole.
   auto* memo = box->findChild<QPlainTextEdit*>("MemoSys");
   const QTextBlock last = memo->document()->findBlockByNumber(memo->document()->blockCount() - 2);
