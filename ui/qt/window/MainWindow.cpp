@@ -29,6 +29,7 @@
 #include "ui/qt/dialogs/ProcessDialog.h"
 #include "ui/qt/widgets/ControlView.h"
 #include "ui/qt/widgets/EditView.h"
+#include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/ImageBoxView.h"
 #include "ui/qt/widgets/ImageView.h"
 #include "ui/qt/widgets/LabelView.h"
@@ -194,7 +195,6 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
   ConnectSamples();
-  ApplyTabOrder(this, form);
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(form.Timer1.Interval);
@@ -336,6 +336,8 @@ void MainWindow::ConnectBaseImage(QWidget* scrollBox, ImageWidget* image) {
   image->OnMouseDown = [this](int x, int y) { form.ImageBaseMouseDown(x, y); };
   popups_->AttachImageMenu(image);
   popups_->AttachImageMenu(area->viewport());
+  // The box takes the keyboard focus, with a mark.
+  new FocusFrame(area);
 }
 
 void MainWindow::ConnectDialogCommands() {
@@ -405,6 +407,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   timer1_->stop();
   event->accept();
 }
+
+bool MainWindow::focusNextPrevChild(bool next) { return MoveTabFocus(TabStops(this, form), focusWidget(), next); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
