@@ -38,6 +38,8 @@ struct DialogAnswers {
   std::vector<std::string> fileDialogDetails;
   std::optional<std::string> input;
   std::vector<std::string> inputBoxes;  // caption and prompt of each input box
+  std::optional<std::string> folder;    // what the folder browser answers (none: Cancel)
+  std::vector<std::string> folderStarts;
 
   qt::Dialogs Dialogs() {
     qt::Dialogs d;
@@ -49,7 +51,10 @@ struct DialogAnswers {
       colourStarts.push_back(start);
       return colour;
     };
-    d.ChooseFolder = [](const std::string&) { return std::optional<std::string>(); };
+    d.ChooseFolder = [this](const std::string& start) {
+      folderStarts.push_back(start);
+      return folder;
+    };
     d.ChooseFont = [this](const TFont& start) {
       fontStarts.push_back(start);
       return font;

@@ -28,6 +28,7 @@
 #include "ui/qt/dialogs/PresetsDialog.h"
 #include "ui/qt/dialogs/ProcessDialog.h"
 #include "ui/qt/widgets/ControlView.h"
+#include "ui/qt/widgets/EditButton.h"
 #include "ui/qt/widgets/EditView.h"
 #include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/ImageBoxView.h"
@@ -318,9 +319,9 @@ void MainWindow::ConnectSamples() {
     }
   }
   if (auto* folder = findChild<QLineEdit*>("DirectoryEdit1")) {
-    QAction* browse = folder->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    auto* browse = new EditButton(folder, style()->standardIcon(QStyle::SP_DirOpenIcon));
     browse->setObjectName("DirectoryEdit1Browse");
-    connect(browse, &QAction::triggered, this, [this] {
+    connect(browse, &QToolButton::clicked, this, [this] {
       if (!dialogs.ChooseFolder) return;
       if (const auto chosen = dialogs.ChooseFolder(form.DirectoryEdit1BeforeDialog())) {
         form.DirectoryEdit1.SetText(*chosen);
