@@ -172,6 +172,12 @@ QRect ImageBoxView::CurrentInView() const {
   return shown.isEmpty() ? view : shown;
 }
 
+QVariant ImageBoxView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // Where a context menu asked for by a key opens.
+  if (query == Qt::ImCursorRectangle) return CurrentInView().translated(viewport()->pos());
+  return ContentScrollArea::inputMethodQuery(query);
+}
+
 std::string ImageBoxView::HintAt(const QPoint& viewportPoint) const {
   const TImage* image = ImageAt(viewportPoint);
   return image != nullptr ? image->Hint() : box_.Hint();
@@ -211,9 +217,12 @@ void ImageBoxView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ImageBoxView::contextMenuEvent(QContextMenuEvent* event) {
-  TImage* image = ImageAt(event->pos());
+  // Asked for by a key: on the current image, at its place (the event's point
+  // is the box's then, not the viewport's).
+  const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+  TImage* image = byKey ? CurrentImage() : ImageAt(event->pos());
   if (image != nullptr && OnImageContextMenu) {
-    OnImageContextMenu(*image, event->globalPos());
+    OnImageContextMenu(*image, byKey ? viewport()->mapToGlobal(CurrentInView().center()) : event->globalPos());
     event->accept();
     return;
   }

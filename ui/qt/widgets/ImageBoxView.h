@@ -12,9 +12,11 @@
 // current one (the first when the box takes the focus, then the one clicked),
 // framed by the focus mark while the box has the focus (the whole box is
 // framed when it holds no image). The arrow keys, Home and End make another
-// one current and bring it into view, Space and Enter click it.
+// one current and bring it into view, Space and Enter click it, and the
+// context-menu keys ask for its context menu, at its place.
 
 #include <QImage>
+#include <QVariant>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -36,6 +38,8 @@ class ImageBoxView : public ContentScrollArea {
   // Brings the drawing up to date with the box's images now (it happens by
   // itself once the current event is handled).
   void Sync();
+
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
   std::function<void(const std::string& hint)> OnHint;
   std::function<void(TImage& image)> OnImageClick;

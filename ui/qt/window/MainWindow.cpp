@@ -41,6 +41,7 @@
 #include "ui/qt/widgets/WebLinks.h"
 #include "ui/qt/widgets/ZOrderView.h"
 #include "ui/qt/window/ButtonGlyphs.h"
+#include "ui/qt/window/ContextMenuKeys.h"
 #include "ui/qt/window/ControlWidgets.h"
 #include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
@@ -192,6 +193,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   popups_ = new PopupMenus(form, this);
   BuildMenuBar(menuBar(), form);
   new MenuKeys(menuBar());
+  new ContextMenuKeys(this);
   BuildToolBar(addToolBar(QString()), form);
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
@@ -337,7 +339,8 @@ void MainWindow::ConnectBaseImage(QWidget* scrollBox, ImageWidget* image) {
   image->OnMouseDown = [this](int x, int y) { form.ImageBaseMouseDown(x, y); };
   popups_->AttachImageMenu(image);
   popups_->AttachImageMenu(area->viewport());
-  // The box takes the keyboard focus, with a mark.
+  // The box takes the keyboard focus, with a mark: its menu keys open the menu.
+  popups_->AttachImageMenu(area);
   new FocusFrame(area);
 }
 
