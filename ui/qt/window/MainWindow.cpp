@@ -43,6 +43,7 @@
 #include "ui/qt/window/ButtonGlyphs.h"
 #include "ui/qt/window/ContextMenuKeys.h"
 #include "ui/qt/window/ControlWidgets.h"
+#include "ui/qt/window/FieldNames.h"
 #include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
 #include "ui/qt/window/MenuBar.h"
@@ -168,14 +169,6 @@ class ControlPanelView : public ControlView {
   TForm1& form_;
 };
 
-template <class V>
-V* ViewOf(QWidget* widget) {
-  for (QObject* child : widget->children()) {
-    if (auto* view = dynamic_cast<V*>(child)) return view;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
@@ -198,6 +191,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
   ConnectSamples();
+  NameFieldsByTheirCaptions(this);
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(form.Timer1.Interval);

@@ -34,8 +34,14 @@ QRadioButton* Item(QGroupBox* group, const char* text) {
   return nullptr;
 }
 
-std::string AccessibleName(QWidget* widget) {
-  return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+// The name a screen reader reads for a field: its accessible name or, for a
+// combo box (named by its value on this platform), the label it is labelled by.
+std::string FieldName(QWidget* widget) {
+  if (widget == nullptr) return "(no such widget)";
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+  if (accessible->role() != QAccessible::ComboBox) return accessible->text(QAccessible::Name).toStdString();
+  const auto labels = accessible->relations(QAccessible::Label);
+  return labels.empty() ? "" : labels.front().first->text(QAccessible::Name).toStdString();
 }
 
 }  // namespace
@@ -67,4 +73,27 @@ TEST(Accessibility, AToggleRunsTheSameHandlerAsAClickOnce) {
   DoAction(w.Find<QToolButton>("SpeedBtnB"), QAccessibleActionInterface::toggleAction());
   EXPECT_NE(form.MemoTxt.Font().style & fsBold, bold);
   EXPECT_EQ(form.SpeedBtnB.Down(), bold == 0);
+}
+
+TEST(Accessibility, EachFieldIsNamedByTheCaptionThatStandsForItInTheInterfaceLanguage) {
+  TestWindow w;
+  struct Case {
+    const char* field;
+    const char* english;
+    const char* german;
+  };
+  const Case cases[] = {
+      {"RxSpinEditNewX", "Width", "Breite"},
+      {"RxSpinEditNewY", "Height", "Höhe"},
+      {"RxSlider1", "Opacity of button effect", "Deckkraft des Knopfeffekts"},
+      {"RxSpinEditFrameRY", "Rounded:", "Abgerundet:"},
+      {"ComboGIFRC", "Color reduction", "Farbreduzierung"},
+      {"EditPrefix", "Name prefix", "Namenspräfix"},
+      {"DirectoryEdit1", "Output directory", "Ausgabeordner"},
+      {"DirectoryEdit1Browse", "Output directory", "Ausgabeordner"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FieldName(w.Find<QWidget>(c.field)), c.english) << c.field;
+  SetLanguage(w.Form(), lgGerman);
+  for (const Case& c : cases) EXPECT_EQ(FieldName(w.Find<QWidget>(c.field)), c.german) << c.field;
+  SetLanguage(w.Form(), lgEnglish);
 }
