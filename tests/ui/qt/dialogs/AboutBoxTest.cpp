@@ -214,3 +214,22 @@ TEST_F(AboutBoxTest, RunAboutBoxWaitsUntilTheBoxCloses) {
   LangIndex = lgEnglish;
   EXPECT_EQ(title, "O programie...");
 }
+
+TEST_F(AboutBoxTest, TheWebLinkIsATabStopWithAFocusMarkOpenedByEnterOrSpace) {
+  const LibraryFolder library(nullptr);
+  std::vector<std::string> opened;
+  form.Hooks.OpenURL = [&opened](const std::string& url) { opened.push_back(url); };
+  auto box = Open(library);
+  box->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+  EXPECT_EQ(QApplication::focusWidget(), box->findChild<QPushButton*>("OKButton"));
+  auto* web = box->findChild<qt::WWWLabel*>("LabelWeb");
+  const QImage plain = web->grab().toImage();
+  QTest::keyClick(box->windowHandle(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), web);
+  EXPECT_NE(web->grab().toImage(), plain);
+  QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+  QTest::keyClick(box->windowHandle(), Qt::Key_Space);
+  EXPECT_EQ(opened, std::vector<std::string>(2, "https://zandrelko.example/"));
+  EXPECT_TRUE(box->isVisible());
+}
