@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,12 +42,7 @@ QImage Picture(const TImage& image) { return qt::ToQImage(image.Picture()); }
 TEST(Keyboard, TheContextMenuKeysOpenThePopUpMenusAtTheFocusedBaseImageAndPreview) {
   TestWindow w;
   TForm1& form = w.Form();
-  form.MemoTxt.SetFont(TFont{"DejaVu Sans", 6, 0, 1, 0, 0});
-  form.MemoTxt.SetText("One\r\nTwo\r\nThree\r\n");
-  Bitmap white(40, 12);
-  white.Fill(0xFFFFFF);
-  form.ImageBase.SetPicture(white);
-  w.window->findChild<QAction*>("Generateimages1")->trigger();
+  GeneratePreviews(w, "One\r\nTwo\r\nThree\r\n");
   Activate(w);
   QCursor::setPos(0, 0);  // the menus open at the control, not here
 
@@ -59,7 +53,6 @@ TEST(Keyboard, TheContextMenuKeysOpenThePopUpMenusAtTheFocusedBaseImageAndPrevie
   ASSERT_EQ(menu, w.window->Popups()->ImageMenu());
   EXPECT_EQ(menu->pos(), box->mapToGlobal(box->rect().center()));
   CopyWithKeys(menu);
-  EXPECT_EQ(OpenMenu(), nullptr);
   EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
             Picture(form.ImageBase).convertToFormat(QImage::Format_RGB32));
 

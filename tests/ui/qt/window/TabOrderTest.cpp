@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -239,12 +238,7 @@ TEST(TabOrder, TabIntoARadioGroupLandsOnItsCheckedItem) {
 
 TEST(TabOrder, EveryStopOfEveryPageShowsItsFocus) {
   TestWindow w;
-  TForm1& form = w.Form();
-  form.MemoTxt.SetText("One\r\nTwo\r\n");
-  Bitmap white(40, 12);
-  white.Fill(0xFFFFFF);
-  form.ImageBase.SetPicture(white);
-  w.window->findChild<QAction*>("Generateimages1")->trigger();
+  GeneratePreviews(w, "One\r\nTwo\r\n");
   Activate(w);
   auto* pages = w.Find<QTabWidget>("PageControl1");
   for (int page = 0; page < pages->count(); ++page) {
