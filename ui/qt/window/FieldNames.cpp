@@ -34,6 +34,7 @@ constexpr FieldCaption kFieldCaptions[] = {
     {"RxSpinEditGlyphY", "Label24"},
     {"RxSpinEditGlyphW", "Label25"},
     {"RxSpinEditGlyphH", "Label25"},
+    {"RxSpinEditGlyphMargin", "BitBtnIcnAdj"},
     // Settings.
     {"RxSpinEditRPB", "Label27"},
     {"RxSpinEditRowOffset", "Label41"},
