@@ -9,11 +9,11 @@
 // OnImageClick, a request for a context menu on an image to OnImageContextMenu.
 //
 // From the keyboard: the box is one Tab stop; one of its images is the
-// current one (the first when the box takes the focus, then the one clicked),
-// framed by the focus mark while the box has the focus (the whole box is
-// framed when it holds no image). The arrow keys, Home and End make another
-// one current and bring it into view, Space and Enter click it, and the
-// context-menu keys ask for its context menu, at its place.
+// current one (the first in view when the box takes the focus, then the one
+// clicked or walked to), framed by the focus mark while the box has the focus
+// (the whole box is framed when it holds no image). The arrow keys, Home and
+// End make another one current and bring it into view, Space and Enter click
+// it, and the context-menu keys ask for its context menu, at its place.
 
 #include <QImage>
 #include <QVariant>
@@ -39,6 +39,7 @@ class ImageBoxView : public ContentScrollArea {
   // itself once the current event is handled).
   void Sync();
 
+  // The cursor rectangle is the current image's place in view.
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
   std::function<void(const std::string& hint)> OnHint;
@@ -75,9 +76,8 @@ class ImageBoxView : public ContentScrollArea {
   // (the part in view), the whole viewport when there is none.
   QRect CurrentInView() const;
 
-  int current_ = -1;
-
   TScrollBox& box_;
+  int current_ = -1;
   bool syncPending_ = false;
   bool imagesChanged_ = true;
   // Pictures of the images drawn last; rebuilt on every paint, so that only
