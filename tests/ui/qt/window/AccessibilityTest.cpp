@@ -1,6 +1,6 @@
 // What a screen reader reaches through the accessibility interface: the
-// toggles of the check boxes, radio items and speed buttons, and the names of
-// the fields.
+// toggles of the check boxes, radio items and speed buttons, the edits' text,
+// and the names of the fields.
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ std::string FieldName(QWidget* widget) {
 
 }  // namespace
 
-TEST(Accessibility, AToggleRunsTheSameHandlerAsAClickOnce) {
+TEST(Accessibility, AToggleOrAnEditRunsTheSameHandlerAsTheUsersOwnOnce) {
   TestWindow w;
   TForm1& form = w.Form();
   form.MemoTxt.SetText("Home\r\n");
@@ -67,6 +67,12 @@ TEST(Accessibility, AToggleRunsTheSameHandlerAsAClickOnce) {
   EXPECT_EQ(form.RG1.ItemIndex(), 2);
   EXPECT_EQ(form.MemoNames.Text(), "001_b_home.jpg\r\n");
   EXPECT_EQ(form.PageControl2.ActivePage(), "TabSheet1");
+
+  // A screen reader's edit of the text (AT-SPI's SetTextContents).
+  QAccessibleInterface* prefix = QAccessible::queryAccessibleInterface(w.Find<QWidget>("EditPrefix"));
+  prefix->editableTextInterface()->replaceText(0, 2, "x_");
+  EXPECT_EQ(form.EditPrefix.Text(), "x_");
+  EXPECT_EQ(form.MemoNames.Text(), "001_x_home.jpg\r\n");
 
   // Run twice, the style's toggle would take itself back.
   const int bold = form.MemoTxt.Font().style & fsBold;
