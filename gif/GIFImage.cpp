@@ -228,11 +228,15 @@ const Bitmap* TGIFImage::GetBitmap() {
   return bitmap_.get();
 }
 
+TSize TGIFImage::PictureSize() const {
+  const TRect bounds = Empty() ? TRect{} : images_[0].BoundsRect();
+  return TSize{Width() > 0 ? Width() : bounds.right, Height() > 0 ? Height() : bounds.bottom};
+}
+
 Bitmap TGIFImage::DrawFirstFrame() {
   TGIFSubImage& frame = images_[0];
-  const TRect bounds = frame.BoundsRect();
-  // A screen without a size takes the frame's extent.
-  Bitmap picture(Width() > 0 ? Width() : bounds.right, Height() > 0 ? Height() : bounds.bottom, PixelFormat::pf24bit);
+  const TSize size = PictureSize();
+  Bitmap picture(size.cx, size.cy, PixelFormat::pf24bit);
   picture.Fill(header_.GlobalColorMap().Count() > 0 ? GetBackgroundColor() : clBlack);
   TCanvas canvas(picture);
   frame.Draw(canvas, TRect{0, 0, picture.Width(), picture.Height()}, false, false);

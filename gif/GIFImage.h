@@ -21,6 +21,7 @@
 #include "gif/GIFSubImage.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Canvas.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -133,12 +134,14 @@ class TGIFImage {
   int Add(std::unique_ptr<TGIFSubImage> frame);
 
   // The first frame as a bitmap: the frame's own 8-bit bitmap when it covers
-  // the logical screen exactly, otherwise a 24-bit bitmap of the screen
+  // the logical screen exactly, otherwise a 24-bit bitmap of PictureSize
   // filled with the background colour (black without a global table), the
-  // frame drawn at its position. A screen without a size takes the frame's
-  // extent. Null when there is no frame or the first frame
-  // holds no pixels. Valid until the image changes.
+  // frame drawn at its position. Null when there is no frame or the first
+  // frame holds no pixels. Valid until the image changes.
   const Bitmap* GetBitmap();
+  // The size of GetBitmap's picture: the logical screen, a side of which
+  // without a size takes the first frame's extent (0 x 0 without frames).
+  TSize PictureSize() const;
   // The colours the image is shown with: the palette set with SetPalette,
   // else the web palette when dithering for display, else the global table,
   // else the first frame's table. Without any it raises "No global or local
