@@ -48,13 +48,31 @@ void WriteStrings(std::ostream& stream, const std::vector<std::string>& strings)
   WriteByte(stream, 0);
 }
 
-void ReadStrings(std::istream& stream, std::vector<std::string>& strings) {
+void ReadStrings(std::istream& stream, std::vector<std::string>& strings,
+                 const std::function<void(std::size_t length)>& counted) {
   strings.clear();
   std::uint8_t length = 0;
   char block[255];
   while (TryReadByte(stream, length) && length != 0) {
     ReadCheck(stream, block, length);
+    if (counted) counted(length);
     strings.emplace_back(block, strnlen(block, length));
+  }
+}
+
+bool SkipZeroBytes(std::istream& stream) {
+  // Straight from the stream's buffer: a long run of padding is read past
+  // at the speed of copying it.
+  std::streambuf* buffer = stream.rdbuf();
+  if (!stream.good() || buffer == nullptr) return false;
+  for (;;) {
+    const auto c = buffer->sgetc();
+    if (c == std::char_traits<char>::eof()) {
+      stream.setstate(std::ios::eofbit);
+      return false;
+    }
+    if (c != 0) return true;
+    buffer->sbumpc();
   }
 }
 
