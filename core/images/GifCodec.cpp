@@ -23,8 +23,10 @@ TGIFCompression CompressionForIndex(int index) {
 Bitmap DecodeGif(std::span<const std::uint8_t> file) {
   std::istringstream in(std::string(file.begin(), file.end()));
   TGIFImage gif;
-  // Only the first frame is used: the rest of the file is not decoded.
-  gif.LoadFromStream(in, TGIFLoadLimits{.frames = 1});
+  // Only the first frame is used: the rest of the file is not decoded, and
+  // of the blocks before its picture only the one that tells how to draw it
+  // is kept.
+  gif.LoadFromStream(in, TGIFLoadLimits{.frames = 1, .keepExtensions = false});
   const Bitmap* first = gif.GetBitmap();
   if (!first) throw ImageFileError("GIF file contains no image");
   return *first;
