@@ -26,6 +26,7 @@
 #include <sanitizer/common_interface_defs.h>
 // The sanitizer's allocator (GCC ships no header that declares it).
 extern "C" std::size_t __sanitizer_get_heap_size();
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
@@ -59,6 +60,15 @@ inline std::int64_t HeapSize() {
 #else
   const struct mallinfo2 info = ::mallinfo2();
   return static_cast<std::int64_t>(info.arena + info.hblkhd);
+#endif
+}
+
+// The bytes allocated and not yet freed.
+inline std::int64_t AllocatedBytes() {
+#ifdef KESTROVA_ADDRESS_SANITIZER
+  return static_cast<std::int64_t>(__sanitizer_get_current_allocated_bytes());
+#else
+  return static_cast<std::int64_t>(::mallinfo2().uordblks);
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "ui/qt/dialogs/PicturePreview.h"
 
+#include <malloc.h>
+
 #include <QFileInfo>
 #include <QPainter>
 #include <exception>
@@ -35,10 +37,14 @@ PicturePreview::~PicturePreview() = default;
 QSize PicturePreview::sizeHint() const { return QSize(kPreviewWidth, kPreviewHeight); }
 
 void PicturePreview::Clear() {
+  const bool held = animation_ != nullptr || !still_.isNull();
   animation_.reset();  // stops the painter and waits for its thread
   still_ = QImage();
   pictureSize_ = QSize();
   note_.clear();
+  // A played animation is many small pieces of memory, which the heap keeps
+  // for later use unless it is told to give them back.
+  if (held) ::malloc_trim(0);
   update();
 }
 
@@ -58,7 +64,7 @@ bool PicturePreview::LoadAnimation(const QString& path) {
   try {
     std::ifstream file(path.toStdString(), std::ios::binary);
     if (!file) return false;
-    image->LoadFromStream(file, TGIFLoadLimits{.pixels = kMaxAnimationPixels});
+    image->LoadFromStream(file, TGIFLoadLimits{.pixels = kMaxAnimationPixels, .memory = kMaxAnimationMemory});
   } catch (const EGIFTooLarge&) {
     note_ = tooLarge;
     return false;

@@ -27,6 +27,7 @@
 #include <thread>
 
 #include "tests/support/LargeAnimation.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/qt/WindowTestSupport.h"
 #include "ui/model/form/MainForm.h"
@@ -384,6 +385,36 @@ TEST(PicturePreview, ClosingTheDialogStopsThePlayingGif) {
   dialog.reject();
   EXPECT_FALSE(dialog.Preview()->Animated());
   EXPECT_EQ(UnnamedThreads(), before);
+}
+
+TEST(PicturePreview, AnAnimationOfManyTinyFramesIsRefusedWithinBoundedMemoryAndFreedOnClose) {
+  // 200,000 frames of one pixel in 3 MB take some 500 MB loaded and drawn:
+  // the preview refuses them with its heap grown by less than 64 MiB. What it
+  // holds while it plays an animation it takes is freed when the dialog closes.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const OutOfMemoryChildren children;
+  EXPECT_EXIT(
+      {
+        TempFolder folder;
+        WriteBytes(folder / "many.gif", LargeAnimation(200'000, 1, 1));
+        WriteBytes(folder / "some.gif", LargeAnimation(2'000, 1, 1));
+        TForm1 form;
+        FileDialog dialog(form.OpenPictureDialog1);
+        dialog.setDirectory(QString::fromStdString(folder.Path()));
+        dialog.show();
+        PicturePreview* preview = dialog.Preview();
+        const std::int64_t heap = HeapSize();
+        Select(dialog, "many.gif");
+        if (preview->Animated() || preview->Note() != "Animation too large to play") std::_Exit(1);
+        if (HeapSize() - heap >= std::int64_t{64} << 20) std::_Exit(2);
+        const std::int64_t held = AllocatedBytes();
+        Select(dialog, "some.gif");
+        if (!preview->Animated()) std::_Exit(3);
+        CentreOf(preview);
+        dialog.reject();
+        std::_Exit(AllocatedBytes() - held < std::int64_t{1} << 20 ? 0 : 4);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST(FileDialogs, ListAFolderOfSpecialFilesWithoutOpeningAnyOfThem) {
