@@ -1,6 +1,7 @@
 #include "gif/GIFSupport.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -61,19 +62,28 @@ void ReadStrings(std::istream& stream, std::vector<std::string>& strings,
 }
 
 bool SkipZeroBytes(std::istream& stream) {
-  // Straight from the stream's buffer: a long run of padding is read past
-  // at the speed of copying it.
   std::streambuf* buffer = stream.rdbuf();
   if (!stream.good() || buffer == nullptr) return false;
+  const auto next = buffer->sgetc();
+  if (next != 0 && next != std::char_traits<char>::eof()) return true;
+  // A run of padding is read a piece at a time, and the stream set back to
+  // the byte after it.
+  static constexpr std::array<char, 4096> kZeros{};
+  std::array<char, kZeros.size()> piece;
   for (;;) {
-    const auto c = buffer->sgetc();
-    if (c == std::char_traits<char>::eof()) {
-      stream.setstate(std::ios::eofbit);
-      return false;
+    const auto got = static_cast<std::size_t>(buffer->sgetn(piece.data(), piece.size()));
+    const auto end = piece.begin() + static_cast<std::ptrdiff_t>(got);
+    const auto found = std::memcmp(piece.data(), kZeros.data(), got) == 0
+                           ? end
+                           : std::find_if(piece.begin(), end, [](char c) { return c != 0; });
+    if (found != end) {
+      if (buffer->pubseekoff(found - end, std::ios::cur, std::ios::in) == std::streampos(-1)) break;
+      return true;
     }
-    if (c != 0) return true;
-    buffer->sbumpc();
+    if (got < piece.size()) break;
   }
+  stream.setstate(std::ios::eofbit);
+  return false;
 }
 
 int ColorsToBits(int count) {
