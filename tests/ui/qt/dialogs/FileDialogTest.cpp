@@ -21,14 +21,13 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <atomic>
 #include <memory>
 #include <set>
-#include <thread>
 
 #include "tests/support/LargeAnimation.h"
 #include "tests/support/MemoryLimit.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WatchedFifo.h"
 #include "tests/ui/qt/WindowTestSupport.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/language/Language.h"
@@ -157,39 +156,6 @@ class OpenWatchedFile {
   int stop_ = -1;
   bool ready_ = false;
   bool opened_ = false;
-};
-
-// A FIFO that tells when anything opens it for reading: such a reader would
-// wait for a writer for ever, so a thread looks for one every 20 ms, counts it
-// and lets it go on (with an end of file) by opening and closing the FIFO.
-class WatchedFifo {
- public:
-  explicit WatchedFifo(std::string path) : path_(std::move(path)) {
-    ready_ = ::mkfifo(path_.c_str(), 0600) == 0;
-    thread_ = std::thread([this] {
-      while (!stop_) {
-        const int writer = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (writer >= 0) {
-          opened_ = true;
-          ::close(writer);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      }
-    });
-  }
-  ~WatchedFifo() {
-    stop_ = true;
-    thread_.join();
-  }
-  bool Ready() const { return ready_; }
-  bool Opened() const { return opened_; }
-
- private:
-  std::string path_;
-  bool ready_ = false;
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> opened_{false};
-  std::thread thread_;
 };
 
 // A folder of special files beside a picture, as /proc holds them.

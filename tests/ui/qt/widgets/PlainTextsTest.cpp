@@ -13,7 +13,7 @@
 #include <QToolTip>
 #include <filesystem>
 
-#include "tests/support/FifoWatch.h"
+#include "tests/support/WatchedFifo.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/qt/WindowTestSupport.h"
 #include "ui/model/form/MainForm.h"
@@ -38,8 +38,8 @@ QString Shown(const QString& text) {
 
 TEST(PlainTexts, ACaptionAndAFolderNamingAFifoAreShownAsWrittenWithoutOpeningIt) {
   TempFolder folder;
-  const FifoWatch fifo(folder / "fifo");
-  ASSERT_TRUE(fifo.Made());
+  const WatchedFifo fifo(folder / "fifo");
+  ASSERT_TRUE(fifo.Ready());
   const std::string markup = "<img src=" + fifo.Path() + ">";
   TestWindow w;
   TForm1& form = w.Form();
@@ -81,8 +81,8 @@ TEST(PlainTexts, ACaptionAndAFolderNamingAFifoAreShownAsWrittenWithoutOpeningIt)
 TEST(PlainTexts, TooltipsOfWidgetsAndPlacesAndQtsOwnQuestionsShowNamesAsWritten) {
   // A name holds no "/": its picture is named relative to the current folder.
   TempFolder folder;
-  const FifoWatch fifo(folder / "fifo");
-  ASSERT_TRUE(fifo.Made());
+  const WatchedFifo fifo(folder / "fifo");
+  ASSERT_TRUE(fifo.Ready());
   const ScopedCurrentFolder current(folder.Path());
   const std::string markup = "<img src=fifo>";
   WriteBytes(folder / (markup + ".txt"), "");

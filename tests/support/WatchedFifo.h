@@ -16,22 +16,22 @@
 
 namespace kestrova::test {
 
-class FifoWatch {
+class WatchedFifo {
  public:
-  explicit FifoWatch(std::string path) : path_(std::move(path)) {
-    made_ = ::mkfifo(path_.c_str(), 0600) == 0;
+  explicit WatchedFifo(std::string path) : path_(std::move(path)) {
+    ready_ = ::mkfifo(path_.c_str(), 0600) == 0;
     watcher_ = std::thread([this] { Watch(); });
   }
-  ~FifoWatch() {
+  ~WatchedFifo() {
     stop_ = true;
     watcher_.join();
     ::unlink(path_.c_str());
   }
-  FifoWatch(const FifoWatch&) = delete;
-  FifoWatch& operator=(const FifoWatch&) = delete;
+  WatchedFifo(const WatchedFifo&) = delete;
+  WatchedFifo& operator=(const WatchedFifo&) = delete;
 
   const std::string& Path() const { return path_; }
-  bool Made() const { return made_; }
+  bool Ready() const { return ready_; }
   bool Opened() const { return opened_; }
 
  private:
@@ -47,7 +47,7 @@ class FifoWatch {
   }
 
   std::string path_;
-  bool made_ = false;
+  bool ready_ = false;
   std::atomic<bool> stop_{false};
   std::atomic<bool> opened_{false};
   std::thread watcher_;
