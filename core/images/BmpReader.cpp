@@ -62,8 +62,9 @@ void SetDefaultMasks(BmpLayout& l) {
   if (l.bits == 32) l.masks = {0xFF0000, 0x00FF00, 0x0000FF};
 }
 
-// Reads the header; returns the offset just past it (and past masks stored after it)
-// and the number of colour-table entries the header declares.
+// Reads the header (of a size a header has); returns the offset just past it
+// (and past masks stored after it) and the number of colour-table entries the
+// header declares.
 std::uint64_t ReadHeader(const LittleEndianView& f, std::uint32_t headerSize, BmpLayout& l,
                          std::uint64_t& declaredColors) {
   std::uint64_t end = kFileHeaderSize + headerSize;
@@ -75,7 +76,6 @@ std::uint64_t ReadHeader(const LittleEndianView& f, std::uint32_t headerSize, Bm
     declaredColors = l.bits <= 8 ? (std::uint64_t{1} << l.bits) : 0;
     return end;
   }
-  if (!IsInfoHeaderSize(headerSize)) throw ImageFileError("Unsupported bitmap header");
   l.width = f.I32(18);
   const std::int64_t height = f.I32(22);
   l.topDown = height < 0;
@@ -100,6 +100,8 @@ BmpLayout ReadLayout(const LittleEndianView& f) {
   BmpLayout l;
   const std::uint32_t pixelOffset = f.U32(10);
   const std::uint32_t headerSize = f.U32(14);
+  // A size no header has is told as such, whatever the file's length.
+  if (headerSize != kCoreHeaderSize && !IsInfoHeaderSize(headerSize)) throw ImageFileError("Unsupported bitmap header");
   f.Require(kFileHeaderSize, headerSize);
   std::uint64_t declaredColors = 0;
   const std::uint64_t tableStart = ReadHeader(f, headerSize, l, declaredColors);
@@ -184,9 +186,12 @@ void DecodeMaskedRow(const std::uint8_t* src, std::uint8_t* dst, std::int64_t wi
   }
 }
 
+// The bytes of a row, padded to 4.
+std::int64_t RowStride(const BmpLayout& l) { return ((l.width * l.bits + 31) / 32) * 4; }
+
 // Reads the rows one at a time from the stream, which stands at the first.
 Bitmap DecodeUncompressed(std::istream& in, const BmpLayout& l) {
-  const std::int64_t stride = ((l.width * l.bits + 31) / 32) * 4;
+  const std::int64_t stride = RowStride(l);
   Bitmap out(static_cast<int>(l.width), static_cast<int>(l.height), TargetFormat(l.bits));
   if (IsIndexed(out.Format())) out.SetPalette(l.palette);
   std::array<ChannelMask, 3> channels{ChannelMask(0), ChannelMask(0), ChannelMask(0)};
@@ -306,9 +311,8 @@ Bitmap DecodeBmp(std::istream& file) {
   CheckBitmapSize(layout.width, layout.height);
   if (layout.compression == kBiRle4 || layout.compression == kBiRle8) return DecodeRle(file, start, fileSize, layout);
   // Only a file that holds every row is read further.
-  const std::uint64_t stride = static_cast<std::uint64_t>(((layout.width * layout.bits + 31) / 32) * 4);
-  if (layout.dataOffset > fileSize || stride * static_cast<std::uint64_t>(layout.height) > fileSize - layout.dataOffset)
-    throw ImageFileError(kTruncated);
+  const auto rows = static_cast<std::uint64_t>(RowStride(layout)) * static_cast<std::uint64_t>(layout.height);
+  if (layout.dataOffset > fileSize || rows > fileSize - layout.dataOffset) throw ImageFileError(kTruncated);
   file.seekg(start + static_cast<std::istream::off_type>(layout.dataOffset));
   return DecodeUncompressed(file, layout);
 }

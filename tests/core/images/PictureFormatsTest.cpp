@@ -130,7 +130,7 @@ TEST(PictureFormats, AFileIsReadNoFurtherThanItsHeaderAsksFor) {
     std::string error;  // empty: the size is read
     TSize size;
   } cases[] = {
-      {"header.bmp", bitmap(99, 10, 10), "Unsupported bitmap header", {}},
+      {"header.bmp", bitmap(0x10000000, 10, 10), "Unsupported bitmap header", {}},
       // 16000 x 16000 in 24 bits takes 768 MB.
       {"rows.bmp", bitmap(40, 16000, 16000), "Bitmap file is truncated", {}},
       {"size.bmp", bitmap(40, 10240, 10240), "", {10240, 10240}},
