@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <exception>
-#include <fstream>
 
 #include "core/images/ImageFiles.h"
+#include "core/support/InputStreams.h"
 #include "gif/GIFImage.h"
 #include "rendering/Canvas.h"
 #include "ui/model/language/Language.h"
@@ -62,8 +62,10 @@ bool PicturePreview::LoadAnimation(const QString& path) {
   auto image = std::make_unique<TGIFImage>();
   const QString tooLarge = ToQt(Lang(LangMessages[lmAnimationTooLarge]));
   try {
-    std::ifstream file(path.toStdString(), std::ios::binary);
-    if (!file) return false;
+    // Opened as the picture readers open a file: a regular file only, should
+    // the name have been given to a pipe since it was listed.
+    FileInputStream file;
+    if (file.Open(path.toStdString()) != ReadStatus::Ok) return false;
     image->LoadFromStream(file, TGIFLoadLimits{.pixels = kMaxAnimationPixels, .memory = kMaxAnimationMemory});
   } catch (const EGIFTooLarge&) {
     note_ = tooLarge;
