@@ -6,6 +6,7 @@
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFExtensionText.h"
 #include "gif/GIFExtensionUnknown.h"
+#include "gif/GIFImage.h"
 #include "gif/GIFSubImage.h"
 #include "gif/GIFSupport.h"
 #include "gif/LZWSubBlockReader.h"
@@ -13,6 +14,12 @@
 namespace kestrova {
 
 namespace {
+
+// What an extension block takes beside its data: the object and its place
+// in the frame's list; and what each data sub-block takes beside its bytes
+// (the string or vector that holds it, and its allocation).
+constexpr std::int64_t kLoadedBlockMemory = 96;
+constexpr std::int64_t kLoadedSubBlockMemory = 48;
 
 // The class for an application block: the looping extension, other
 // applications' data, or raw data when the identifier is not 11 bytes long.
@@ -50,10 +57,19 @@ void TGIFExtension::ReadIntroducer(std::istream& stream) const {
 
 void TGIFExtension::ReadBlocks(std::istream& stream, TGIFBlocks& blocks) const {
   blocks.clear();
-  const bool complete = ReadSubBlocks(stream, [&blocks](const std::uint8_t* data, std::size_t size) {
+  const bool complete = ReadSubBlocks(stream, [this, &blocks](const std::uint8_t* data, std::size_t size) {
+    CountLoadedSubBlock(size);
     blocks.emplace_back(data, data + size);
   });
   if (!complete) Warning(gsWarning, "Premature end of data");
+}
+
+void TGIFExtension::ReadTexts(std::istream& stream, std::vector<std::string>& texts) const {
+  ReadStrings(stream, texts, [this](std::size_t size) { CountLoadedSubBlock(size); });
+}
+
+void TGIFExtension::CountLoadedSubBlock(std::size_t size) const {
+  if (Image() != nullptr) Image()->CountLoaded(0, static_cast<std::int64_t>(size) + kLoadedSubBlockMemory);
 }
 
 void TGIFExtension::WriteBlocks(std::ostream& stream, const TGIFBlocks& blocks) {
@@ -87,19 +103,29 @@ std::unique_ptr<TGIFExtension> FindExtension(std::istream& stream, TGIFSubImage*
   return extension;
 }
 
+namespace {
+
+// Whether the frame keeps the block it is loading: every block, unless the
+// load keeps only the frame's graphic control extension.
+bool KeepsLoaded(const TGIFExtension& extension, const TGIFSubImage& frame) {
+  const TGIFImage* image = frame.Image();
+  if (image == nullptr || image->KeepsLoadedExtensions()) return true;
+  return dynamic_cast<const TGIFGraphicControlExtension*>(&extension) != nullptr &&
+         frame.GraphicControlExtension() == nullptr;
+}
+
+}  // namespace
+
 void TGIFExtensionList::LoadFromStream(std::istream& stream, TGIFSubImage* parent) {
-  std::uint8_t byte = 0;
   for (;;) {
     // Zero bytes between blocks are padding.
-    do {
-      if (!TryReadByte(stream, byte)) return;
-    } while (byte == 0);
-    if (byte == ',' || byte == ';') break;
+    if (!SkipZeroBytes(stream)) return;
+    const auto byte = stream.peek();
+    if (byte == ',' || byte == ';') return;
     if (byte != kExtensionIntroducer) {
       parent->Warning(gsWarning, "Invalid extension introducer");
-      break;
+      return;
     }
-    stream.seekg(-1, std::ios::cur);
     std::unique_ptr<TGIFExtension> extension = FindExtension(stream, parent);
     if (extension == nullptr) {
       // Only the introducer is left.
@@ -107,10 +133,16 @@ void TGIFExtensionList::LoadFromStream(std::istream& stream, TGIFSubImage* paren
       stream.ignore(1);
       return;
     }
+    if (!KeepsLoaded(*extension, *parent)) {
+      // Introducer and label, then the block's data sub-blocks, whatever its kind.
+      stream.ignore(2);
+      if (!ReadSubBlocks(stream, nullptr)) parent->Warning(gsWarning, "Premature end of data");
+      continue;
+    }
+    if (parent->Image() != nullptr) parent->Image()->CountLoaded(0, kLoadedBlockMemory);
     extension->LoadFromStream(stream);
     Add(std::move(extension));
   }
-  stream.seekg(-1, std::ios::cur);
 }
 
 }  // namespace kestrova

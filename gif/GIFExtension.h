@@ -7,6 +7,7 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "gif/GIFList.h"
@@ -37,9 +38,14 @@ class TGIFExtension : public TGIFItem {
   // Reads sub-blocks up to the terminator; a stream that ends first gives the
   // warning "Premature end of data" and keeps what was read.
   void ReadBlocks(std::istream& stream, TGIFBlocks& blocks) const;
+  // Reads sub-blocks up to the terminator as texts, one per block (ReadStrings).
+  void ReadTexts(std::istream& stream, std::vector<std::string>& texts) const;
   static void WriteBlocks(std::ostream& stream, const TGIFBlocks& blocks);
 
  private:
+  // Counts a sub-block about to be kept against the image's load limits.
+  void CountLoadedSubBlock(std::size_t size) const;
+
   TGIFSubImage* subImage_;
 };
 

@@ -13,7 +13,7 @@ void TGIFTextExtension::SaveToStream(std::ostream& stream) const {
 void TGIFTextExtension::LoadFromStream(std::istream& stream) {
   ReadIntroducer(stream);
   ReadCheck(stream, grid_, sizeof(grid_));
-  ReadStrings(stream, text_);
+  ReadTexts(stream, text_);
 }
 
 void TGIFCommentExtension::SaveToStream(std::ostream& stream) const {
@@ -23,7 +23,7 @@ void TGIFCommentExtension::SaveToStream(std::ostream& stream) const {
 
 void TGIFCommentExtension::LoadFromStream(std::istream& stream) {
   ReadIntroducer(stream);
-  ReadStrings(stream, text_);
+  ReadTexts(stream, text_);
 }
 
 }  // namespace kestrova

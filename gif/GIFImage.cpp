@@ -100,10 +100,11 @@ void TGIFImage::LoadFromStream(std::istream& stream, const TGIFLoadLimits& limit
   Clear();
   const std::istream::pos_type start = stream.tellg();
   const std::int64_t size = Remaining(stream);
-  struct PixelLimit {
-    std::int64_t& left;
-    ~PixelLimit() { left = -1; }
-  } limit{loadPixelsLeft_ = limits.pixels > 0 ? limits.pixels : -1};
+  struct Budget {
+    LoadBudget& budget;
+    ~Budget() { budget = LoadBudget{}; }
+  } budget{load_ = LoadBudget{limits.pixels > 0 ? limits.pixels : -1, limits.memory > 0 ? limits.memory : -1,
+                              limits.keepExtensions}};
   try {
     header_.LoadFromStream(stream);
     if (LoadFrames(stream, start, size, limits.frames, progress)) {
@@ -123,13 +124,11 @@ void TGIFImage::LoadFromStream(std::istream& stream, const TGIFLoadLimits& limit
 
 bool TGIFImage::LoadFrames(std::istream& stream, std::istream::pos_type start, std::int64_t size, int limit,
                            const ProgressScope& progress) {
-  std::uint8_t byte = 0;
   for (;;) {
     if (limit > 0 && images_.Count() >= limit) return false;
-    do {
-      if (!TryReadByte(stream, byte)) return true;
-    } while (byte == 0);
-    stream.seekg(-1, std::ios::cur);
+    // Zero bytes between blocks are padding.
+    if (!SkipZeroBytes(stream)) return true;
+    const auto byte = stream.peek();
     if (byte == kTrailer) return true;
     if (byte != kExtensionIntroducer && byte != ',') {
       Warning(this, gsWarning, "Unknown GIF block type");
@@ -143,10 +142,14 @@ bool TGIFImage::LoadFrames(std::istream& stream, std::istream::pos_type start, s
   }
 }
 
-void TGIFImage::CountLoadedPixels(std::int64_t pixels) {
-  if (loadPixelsLeft_ < 0) return;
-  if (pixels > loadPixelsLeft_) throw EGIFTooLarge("GIF frames too large to load");
-  loadPixelsLeft_ -= pixels;
+void TGIFImage::CountLoaded(std::int64_t pixels, std::int64_t memory) {
+  const auto take = [](std::int64_t& left, std::int64_t amount) {
+    if (left < 0) return;
+    if (amount > left) throw EGIFTooLarge("GIF frames too large to load");
+    left -= amount;
+  };
+  take(load_.pixels, pixels);
+  take(load_.memory, memory);
 }
 
 void TGIFImage::SaveToStream(std::ostream& stream) const {
@@ -228,11 +231,15 @@ const Bitmap* TGIFImage::GetBitmap() {
   return bitmap_.get();
 }
 
+TSize TGIFImage::PictureSize() const {
+  const TRect bounds = Empty() ? TRect{} : images_[0].BoundsRect();
+  return TSize{Width() > 0 ? Width() : bounds.right, Height() > 0 ? Height() : bounds.bottom};
+}
+
 Bitmap TGIFImage::DrawFirstFrame() {
   TGIFSubImage& frame = images_[0];
-  const TRect bounds = frame.BoundsRect();
-  // A screen without a size takes the frame's extent.
-  Bitmap picture(Width() > 0 ? Width() : bounds.right, Height() > 0 ? Height() : bounds.bottom, PixelFormat::pf24bit);
+  const TSize size = PictureSize();
+  Bitmap picture(size.cx, size.cy, PixelFormat::pf24bit);
   picture.Fill(header_.GlobalColorMap().Count() > 0 ? GetBackgroundColor() : clBlack);
   TCanvas canvas(picture);
   frame.Draw(canvas, TRect{0, 0, picture.Width(), picture.Height()}, false, false);

@@ -21,6 +21,7 @@
 #include "gif/GIFSubImage.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Canvas.h"
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -92,13 +93,22 @@ using TGIFPainterEvent = std::function<void(TGIFPainter& sender)>;
 
 using TGIFImageList = TGIFList<TGIFSubImage>;
 
-// How much of a file LoadFromStream reads.
+// How much of a file LoadFromStream reads, and what it keeps.
 struct TGIFLoadLimits {
   // Frames read; the rest of the file is not read at all. 0: every frame.
   int frames = 0;
   // Pixels the frames may hold in all; a frame past it raises EGIFTooLarge
   // before its data is decoded. 0: no limit.
   std::int64_t pixels = 0;
+  // Bytes the frames may take beside their pixels, while they are drawn too:
+  // each frame (with the bitmap drawing makes of it), each extension block
+  // and each of its data sub-blocks counts what holds it. Past it the load
+  // raises EGIFTooLarge, at most one sub-block later. 0: no limit.
+  std::int64_t memory = 0;
+  // False: a frame keeps only its graphic control extension (its first one);
+  // every other extension block is read past, not kept. For frames that are
+  // only drawn, never written again.
+  bool keepExtensions = true;
 };
 
 class TGIFImage {
@@ -133,12 +143,14 @@ class TGIFImage {
   int Add(std::unique_ptr<TGIFSubImage> frame);
 
   // The first frame as a bitmap: the frame's own 8-bit bitmap when it covers
-  // the logical screen exactly, otherwise a 24-bit bitmap of the screen
+  // the logical screen exactly, otherwise a 24-bit bitmap of PictureSize
   // filled with the background colour (black without a global table), the
-  // frame drawn at its position. A screen without a size takes the frame's
-  // extent. Null when there is no frame or the first frame
-  // holds no pixels. Valid until the image changes.
+  // frame drawn at its position. Null when there is no frame or the first
+  // frame holds no pixels. Valid until the image changes.
   const Bitmap* GetBitmap();
+  // The size of GetBitmap's picture: the logical screen, a side of which
+  // without a size takes the first frame's extent (0 x 0 without frames).
+  TSize PictureSize() const;
   // The colours the image is shown with: the palette set with SetPalette,
   // else the web palette when dithering for display, else the global table,
   // else the first frame's table. Without any it raises "No global or local
@@ -166,9 +178,13 @@ class TGIFImage {
   // The global table's background entry.
   TColor GetBackgroundColor() const { return header_.BackgroundColor(); }
 
-  // Used by a frame while it loads, before its data is decoded: counts its
-  // pixels against the load's limit; raises EGIFTooLarge past it.
-  void CountLoadedPixels(std::int64_t pixels);
+  // Used by the frames and extension blocks while they load, before a
+  // frame's data is decoded and before a block's bytes are kept: counts
+  // pixels and the memory that holds what was read against the load's
+  // limits; raises EGIFTooLarge past one of them.
+  void CountLoaded(std::int64_t pixels, std::int64_t memory);
+  // Whether the load under way keeps every extension block (TGIFLoadLimits).
+  bool KeepsLoadedExtensions() const { return load_.keepExtensions; }
 
   // Hands a warning to OnItemWarning.
   void Warning(const void* sender, int severity, const std::string& message) const;
@@ -308,8 +324,14 @@ class TGIFImage {
   // GetBitsPerPixel while SaveToStream runs (every frame without a local
   // table asks for it); -1 otherwise.
   mutable int savingBitsPerPixel_ = -1;
-  // The pixels the frames being loaded may still hold; -1: no limit.
-  std::int64_t loadPixelsLeft_ = -1;
+  // What the frames being loaded may still take (-1: no limit), and whether
+  // they keep every extension block.
+  struct LoadBudget {
+    std::int64_t pixels = -1;
+    std::int64_t memory = -1;
+    bool keepExtensions = true;
+  };
+  LoadBudget load_;
   std::unique_ptr<Bitmap> bitmap_;
   // The palette set with SetPalette.
   std::optional<std::vector<TColor>> globalPalette_;

@@ -21,6 +21,11 @@ namespace {
 
 constexpr std::uint8_t kImageSeparator = ',';
 
+// What a frame takes beside its pixels once it is drawn: itself (its colour
+// table inside it), its place in the list, and the bitmap drawing makes of
+// it with a palette of 256 colours; with the heap's overhead for each.
+constexpr std::int64_t kLoadedFrameMemory = sizeof(TGIFSubImage) + sizeof(Bitmap) + 256 * sizeof(TColor) + 128;
+
 void PutWord(std::uint8_t* p, std::uint16_t value) {
   p[0] = static_cast<std::uint8_t>(value & 0xFF);
   p[1] = static_cast<std::uint8_t>(value >> 8);
@@ -386,7 +391,7 @@ void TGIFSubImage::LoadFromStream(std::istream& stream) {
     Warning(gsWarning, "Image exceeds Logical Screen size");
   }
   if (std::int64_t{width_} * height_ > Bitmap::kMaxPixels) RaiseGIFError("Image too large");
-  if (Image() != nullptr) Image()->CountLoadedPixels(std::int64_t{width_} * height_);
+  if (Image() != nullptr) Image()->CountLoaded(std::int64_t{width_} * height_, kLoadedFrameMemory);
   if (packedFields_ & 0x80) colorMap_.ImportFromStream(stream, 2 << (packedFields_ & 7));
   ReadImageData(stream);
 }

@@ -1,6 +1,7 @@
 #include "gif/GIFSupport.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -48,14 +49,41 @@ void WriteStrings(std::ostream& stream, const std::vector<std::string>& strings)
   WriteByte(stream, 0);
 }
 
-void ReadStrings(std::istream& stream, std::vector<std::string>& strings) {
+void ReadStrings(std::istream& stream, std::vector<std::string>& strings,
+                 const std::function<void(std::size_t length)>& counted) {
   strings.clear();
   std::uint8_t length = 0;
   char block[255];
   while (TryReadByte(stream, length) && length != 0) {
     ReadCheck(stream, block, length);
+    if (counted) counted(length);
     strings.emplace_back(block, strnlen(block, length));
   }
+}
+
+bool SkipZeroBytes(std::istream& stream) {
+  std::streambuf* buffer = stream.rdbuf();
+  if (!stream.good() || buffer == nullptr) return false;
+  const auto next = buffer->sgetc();
+  if (next != 0 && next != std::char_traits<char>::eof()) return true;
+  // A run of padding is read a piece at a time, and the stream set back to
+  // the byte after it.
+  static constexpr std::array<char, 4096> kZeros{};
+  std::array<char, kZeros.size()> piece;
+  for (;;) {
+    const auto got = static_cast<std::size_t>(buffer->sgetn(piece.data(), piece.size()));
+    const auto end = piece.begin() + static_cast<std::ptrdiff_t>(got);
+    const auto found = std::memcmp(piece.data(), kZeros.data(), got) == 0
+                           ? end
+                           : std::find_if(piece.begin(), end, [](char c) { return c != 0; });
+    if (found != end) {
+      if (buffer->pubseekoff(found - end, std::ios::cur, std::ios::in) == std::streampos(-1)) break;
+      return true;
+    }
+    if (got < piece.size()) break;
+  }
+  stream.setstate(std::ios::eofbit);
+  return false;
 }
 
 int ColorsToBits(int count) {

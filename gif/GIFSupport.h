@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -22,8 +23,12 @@ void ReadCheck(std::istream& stream, void* buffer, std::size_t size);
 
 // Writes the strings as data sub-blocks (pieces of at most 255 bytes), then a 0 byte.
 void WriteStrings(std::ostream& stream, const std::vector<std::string>& strings);
-// Replaces the strings by the data sub-blocks read, one string per block.
-void ReadStrings(std::istream& stream, std::vector<std::string>& strings);
+// Replaces the strings by the data sub-blocks read, one string per block;
+// `counted`, when given, hears each block's length before the block is kept.
+void ReadStrings(std::istream& stream, std::vector<std::string>& strings,
+                 const std::function<void(std::size_t length)>& counted = nullptr);
+// Reads past zero bytes (padding between blocks); false when the stream ends first.
+bool SkipZeroBytes(std::istream& stream);
 
 // A position or size in a GIF file (16 bits): a negative value raises
 // "Invalid image dimensions", one past 65535 "Image too large for GIF".

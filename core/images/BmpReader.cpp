@@ -8,6 +8,7 @@
 
 #include "core/images/ImageFileError.h"
 #include "core/images/LittleEndian.h"
+#include "core/support/InputStreams.h"
 
 namespace kestrova {
 
@@ -61,8 +62,9 @@ void SetDefaultMasks(BmpLayout& l) {
   if (l.bits == 32) l.masks = {0xFF0000, 0x00FF00, 0x0000FF};
 }
 
-// Reads the header; returns the offset just past it (and past masks stored after it)
-// and the number of colour-table entries the header declares.
+// Reads the header (of a size a header has); returns the offset just past it
+// (and past masks stored after it) and the number of colour-table entries the
+// header declares.
 std::uint64_t ReadHeader(const LittleEndianView& f, std::uint32_t headerSize, BmpLayout& l,
                          std::uint64_t& declaredColors) {
   std::uint64_t end = kFileHeaderSize + headerSize;
@@ -74,7 +76,6 @@ std::uint64_t ReadHeader(const LittleEndianView& f, std::uint32_t headerSize, Bm
     declaredColors = l.bits <= 8 ? (std::uint64_t{1} << l.bits) : 0;
     return end;
   }
-  if (!IsInfoHeaderSize(headerSize)) throw ImageFileError("Unsupported bitmap header");
   l.width = f.I32(18);
   const std::int64_t height = f.I32(22);
   l.topDown = height < 0;
@@ -99,6 +100,8 @@ BmpLayout ReadLayout(const LittleEndianView& f) {
   BmpLayout l;
   const std::uint32_t pixelOffset = f.U32(10);
   const std::uint32_t headerSize = f.U32(14);
+  // A size no header has is told as such, whatever the file's length.
+  if (headerSize != kCoreHeaderSize && !IsInfoHeaderSize(headerSize)) throw ImageFileError("Unsupported bitmap header");
   f.Require(kFileHeaderSize, headerSize);
   std::uint64_t declaredColors = 0;
   const std::uint64_t tableStart = ReadHeader(f, headerSize, l, declaredColors);
@@ -183,16 +186,22 @@ void DecodeMaskedRow(const std::uint8_t* src, std::uint8_t* dst, std::int64_t wi
   }
 }
 
-Bitmap DecodeUncompressed(const LittleEndianView& f, const BmpLayout& l) {
-  const std::int64_t stride = ((l.width * l.bits + 31) / 32) * 4;
-  const auto data = f.Sub(l.dataOffset, static_cast<std::uint64_t>(stride) * static_cast<std::uint64_t>(l.height));
+// The bytes of a row, padded to 4.
+std::int64_t RowStride(const BmpLayout& l) { return ((l.width * l.bits + 31) / 32) * 4; }
+
+// Reads the rows one at a time from the stream, which stands at the first.
+Bitmap DecodeUncompressed(std::istream& in, const BmpLayout& l) {
+  const std::int64_t stride = RowStride(l);
   Bitmap out(static_cast<int>(l.width), static_cast<int>(l.height), TargetFormat(l.bits));
   if (IsIndexed(out.Format())) out.SetPalette(l.palette);
   std::array<ChannelMask, 3> channels{ChannelMask(0), ChannelMask(0), ChannelMask(0)};
   if (l.bits >= 16) channels = {ChannelMask(l.masks[0]), ChannelMask(l.masks[1]), ChannelMask(l.masks[2])};
-  for (std::int64_t row = 0; row < l.height; ++row) {
-    const std::uint8_t* src = data.data() + row * stride;
-    std::uint8_t* dst = out.ScanLine(static_cast<int>(l.topDown ? row : l.height - 1 - row));
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(stride));
+  for (std::int64_t y = 0; y < l.height; ++y) {
+    // The file was long enough when its header was read; it may have shrunk since.
+    if (!in.read(reinterpret_cast<char*>(row.data()), stride)) throw ImageFileError(kTruncated);
+    const std::uint8_t* src = row.data();
+    std::uint8_t* dst = out.ScanLine(static_cast<int>(l.topDown ? y : l.height - 1 - y));
     if (l.bits <= 8)
       CopyIndexedRow(src, dst, l.width, l.bits);
     else if (l.bits == 24)
@@ -203,24 +212,37 @@ Bitmap DecodeUncompressed(const LittleEndianView& f, const BmpLayout& l) {
   return out;
 }
 
+// An RLE stream read from the file a few bytes at a time, no further than
+// its length.
+class RleBytes {
+ public:
+  RleBytes(std::istream& in, std::uint64_t length) : in_(in), left_(length) {}
+  // The next `count` bytes (at most 256); raises "truncated" when the stream has fewer.
+  const std::uint8_t* Take(std::size_t count) {
+    if (left_ < count || !in_.read(reinterpret_cast<char*>(bytes_.data()), static_cast<std::streamsize>(count)))
+      throw ImageFileError(kTruncated);
+    left_ -= count;
+    return bytes_.data();
+  }
+
+ private:
+  std::istream& in_;
+  std::uint64_t left_;
+  std::array<std::uint8_t, 256> bytes_{};
+};
+
 // Plays an RLE4 or RLE8 stream (rows counted from the bottom). With no target it
 // only checks that the stream is whole, so that a broken file fails before the
 // picture's memory is taken. Pixels outside the picture are dropped.
-void PlayRle(std::span<const std::uint8_t> data, int bits, std::int64_t width, std::int64_t height,
-             Bitmap* target) {
-  std::size_t pos = 0;
+void PlayRle(RleBytes data, int bits, std::int64_t width, std::int64_t height, Bitmap* target) {
   std::int64_t x = 0, row = 0;
   auto put = [&](std::int64_t px, unsigned index) {
     if (target && px < width && row < height)
       target->SetRawPixel(static_cast<int>(px), static_cast<int>(height - 1 - row), index);
   };
-  auto need = [&](std::size_t n) {
-    if (data.size() - pos < n) throw ImageFileError(kTruncated);
-  };
   while (row < height) {
-    need(2);
-    const unsigned count = data[pos], value = data[pos + 1];
-    pos += 2;
+    const std::uint8_t* pair = data.Take(2);
+    const unsigned count = pair[0], value = pair[1];
     if (count > 0) {  // a run of one index (RLE8) or two alternating indexes (RLE4)
       for (unsigned k = 0; k < count; ++k) put(x + k, bits == 8 ? value : (k & 1 ? value & 0x0F : value >> 4));
       x += count;
@@ -230,37 +252,50 @@ void PlayRle(std::span<const std::uint8_t> data, int bits, std::int64_t width, s
     } else if (value == 1) {  // end of picture
       return;
     } else if (value == 2) {  // move right and up
-      need(2);
-      x += data[pos];
-      row += data[pos + 1];
-      pos += 2;
+      const std::uint8_t* move = data.Take(2);
+      x += move[0];
+      row += move[1];
     } else {  // literal indexes, padded to a 16-bit boundary
       const std::size_t bytes = bits == 8 ? value : (value + 1) / 2;
-      need(bytes + (bytes & 1));
+      const std::uint8_t* literal = data.Take(bytes + (bytes & 1));
       for (unsigned k = 0; k < value; ++k) {
-        const std::uint8_t b = data[pos + (bits == 8 ? k : k / 2)];
+        const std::uint8_t b = literal[bits == 8 ? k : k / 2];
         put(x + k, bits == 8 ? b : (k & 1 ? b & 0x0F : b >> 4));
       }
       x += value;
-      pos += bytes + (bytes & 1);
     }
   }
 }
 
-Bitmap DecodeRle(const LittleEndianView& f, const BmpLayout& l) {
-  f.Require(l.dataOffset, 0);
-  std::uint64_t length = f.Size() - l.dataOffset;
+// The RLE stream from `start`, the stream's position at the file's start:
+// to the file's end, or over the length the header gives when shorter.
+Bitmap DecodeRle(std::istream& in, std::istream::pos_type start, std::uint64_t fileSize, const BmpLayout& l) {
+  if (l.dataOffset > fileSize) throw ImageFileError(kTruncated);
+  std::uint64_t length = fileSize - l.dataOffset;
   if (l.sizeImage != 0) length = std::min<std::uint64_t>(length, l.sizeImage);
-  const auto data = f.Sub(l.dataOffset, length);
-  PlayRle(data, l.bits, l.width, l.height, nullptr);
+  const auto data = [&] {
+    in.seekg(start + static_cast<std::istream::off_type>(l.dataOffset));
+    return RleBytes(in, length);
+  };
+  PlayRle(data(), l.bits, l.width, l.height, nullptr);
   Bitmap out(static_cast<int>(l.width), static_cast<int>(l.height), TargetFormat(l.bits));
   out.SetPalette(l.palette);
-  PlayRle(data, l.bits, l.width, l.height, &out);
+  PlayRle(data(), l.bits, l.width, l.height, &out);
   return out;
 }
 
 void CheckSignature(std::span<const std::uint8_t> file) {
   if (!HasBmpSignature(file)) throw ImageFileError("Not a bitmap file");
+}
+
+// The headers, the masks and the colour table lie within this many first bytes.
+constexpr std::size_t kHeadersSize = kFileHeaderSize + 124 + 16 + 256 * 4;
+
+// The layout the file's first bytes give; nothing after them is read.
+BmpLayout ReadHeaders(std::istream& in) {
+  const std::vector<std::uint8_t> head = ReadUpTo(in, kHeadersSize);
+  CheckSignature(head);
+  return ReadLayout(LittleEndianView(head, kTruncated));
 }
 
 }  // namespace
@@ -269,19 +304,32 @@ bool HasBmpSignature(std::span<const std::uint8_t> head) {
   return head.size() >= kBmpSignatureSize && head[0] == 'B' && head[1] == 'M';
 }
 
-Bitmap DecodeBmp(std::span<const std::uint8_t> file) {
-  CheckSignature(file);
-  const LittleEndianView f(file, kTruncated);
-  const BmpLayout layout = ReadLayout(f);
+Bitmap DecodeBmp(std::istream& file) {
+  const std::istream::pos_type start = file.tellg();
+  const std::uint64_t fileSize = RemainingBytes(file);
+  const BmpLayout layout = ReadHeaders(file);
   CheckBitmapSize(layout.width, layout.height);
-  if (layout.compression == kBiRle4 || layout.compression == kBiRle8) return DecodeRle(f, layout);
-  return DecodeUncompressed(f, layout);
+  if (layout.compression == kBiRle4 || layout.compression == kBiRle8) return DecodeRle(file, start, fileSize, layout);
+  // Only a file that holds every row is read further.
+  const auto rows = static_cast<std::uint64_t>(RowStride(layout)) * static_cast<std::uint64_t>(layout.height);
+  if (layout.dataOffset > fileSize || rows > fileSize - layout.dataOffset) throw ImageFileError(kTruncated);
+  file.seekg(start + static_cast<std::istream::off_type>(layout.dataOffset));
+  return DecodeUncompressed(file, layout);
+}
+
+Bitmap DecodeBmp(std::span<const std::uint8_t> file) {
+  MemoryInputStream in(file);
+  return DecodeBmp(in);
+}
+
+TSize BmpPictureSize(std::istream& file) {
+  const BmpLayout layout = ReadHeaders(file);
+  return {SaturatedInt(layout.width), SaturatedInt(layout.height)};
 }
 
 TSize BmpPictureSize(std::span<const std::uint8_t> file) {
-  CheckSignature(file);
-  const BmpLayout layout = ReadLayout(LittleEndianView(file, kTruncated));
-  return {SaturatedInt(layout.width), SaturatedInt(layout.height)};
+  MemoryInputStream in(file);
+  return BmpPictureSize(in);
 }
 
 Bitmap DecodeDib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits) {

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <span>
 #include <string>
 
@@ -23,11 +24,16 @@ namespace kestrova {
 inline constexpr std::size_t kBmpSignatureSize = 2;
 bool HasBmpSignature(std::span<const std::uint8_t> head);
 
-// Decodes a whole bitmap file; raises ImageFileError (or BitmapError for a
-// picture too large to hold) when the file is not one it can read.
+// Decodes a bitmap file from the stream's position; raises ImageFileError (or
+// BitmapError for a picture too large to hold) when the file is not one it
+// can read. The headers are read first; a file they show too short for the
+// picture's rows is refused before the rows are read, and then only the rows
+// are read (an RLE picture's codes up to its end).
+Bitmap DecodeBmp(std::istream& file);
 Bitmap DecodeBmp(std::span<const std::uint8_t> file);
 // The picture's width and height from the file's headers alone; raises
 // ImageFileError as DecodeBmp does for them.
+TSize BmpPictureSize(std::istream& file);
 TSize BmpPictureSize(std::span<const std::uint8_t> file);
 
 // Decodes a device-independent bitmap as metafiles hold it: the information

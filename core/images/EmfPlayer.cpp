@@ -82,13 +82,13 @@ void ForEachRecord(std::span<const std::uint8_t> file, Visit visit) {
   const LittleEndianView f(file, kTruncated);
   std::size_t pos = 0;
   while (pos < file.size()) {
-    const std::uint32_t type = f.U32(pos);
-    const std::uint32_t size = f.U32(pos + 4);
-    if (size < 8 || size % 4 != 0) throw ImageFileError(kBadRecord);
+    bool last = false;
+    const std::uint64_t size = EmfRecordLength(f.Sub(pos, kEmfRecordHeadSize), last);
+    if (size == 0) throw ImageFileError(kBadRecord);
     f.Require(pos, size);
-    if (type == kEof) return;
-    visit(type, LittleEndianView(f.Sub(pos, size), kBadRecord));
-    pos += size;
+    if (last) return;
+    visit(f.U32(pos), LittleEndianView(f.Sub(pos, size), kBadRecord));
+    pos += static_cast<std::size_t>(size);
   }
   throw ImageFileError(kTruncated);  // the end record is missing
 }
@@ -303,6 +303,13 @@ double PixelsPerMm(int pixels, int mm) { return pixels > 0 && mm > 0 ? static_ca
 
 }  // namespace
 
+std::uint64_t EmfRecordLength(std::span<const std::uint8_t> head, bool& last) {
+  const LittleEndianView f(head, kTruncated);
+  const std::uint32_t size = f.U32(4);
+  last = f.U32(0) == kEof;
+  return size < 8 || size % 4 != 0 ? 0 : size;
+}
+
 bool LooksLikeEmf(std::span<const std::uint8_t> file) {
   const LittleEndianView f(file, kTruncated);
   return f.Holds(0, 44) && f.U32(0) == kHeader && f.U32(40) == kSignature;
@@ -312,7 +319,7 @@ EmfLayout ReadEmfLayout(std::span<const std::uint8_t> file) {
   if (!LooksLikeEmf(file)) throw ImageFileError("Invalid metafile header");
   const LittleEndianView f(file, kTruncated);
   const std::uint32_t headerSize = f.U32(4);
-  f.Require(0, std::max<std::uint32_t>(headerSize, 88));
+  f.Require(0, std::max<std::uint64_t>(headerSize, kEmfHeaderSize));
   EmfLayout layout;
   const TRect bounds = Rect32(f, 8);
   layout.frame = Rect32(f, 24);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/images/ImageFileError.h"
+#include "core/support/InputStreams.h"
 
 namespace kestrova {
 
@@ -20,21 +21,31 @@ TGIFCompression CompressionForIndex(int index) {
   return index == 1 ? TGIFCompression::gcRLE : TGIFCompression::gcLZW;
 }
 
-Bitmap DecodeGif(std::span<const std::uint8_t> file) {
-  std::istringstream in(std::string(file.begin(), file.end()));
+Bitmap DecodeGif(std::istream& file) {
   TGIFImage gif;
-  // Only the first frame is used: the rest of the file is not decoded.
-  gif.LoadFromStream(in, TGIFLoadLimits{.frames = 1});
+  // Only the first frame is used: the rest of the file is not read, and of
+  // the blocks before its picture only the one that tells how to draw it is
+  // kept.
+  gif.LoadFromStream(file, TGIFLoadLimits{.frames = 1, .keepExtensions = false});
   const Bitmap* first = gif.GetBitmap();
   if (!first) throw ImageFileError("GIF file contains no image");
   return *first;
 }
 
-TSize GifPictureSize(std::span<const std::uint8_t> file) {
-  std::istringstream in(std::string(file.begin(), file.end()));
+Bitmap DecodeGif(std::span<const std::uint8_t> file) {
+  MemoryInputStream in(file);
+  return DecodeGif(in);
+}
+
+TSize GifPictureSize(std::istream& file) {
   TGIFHeader header(nullptr);
-  header.LoadFromStream(in);
+  header.LoadFromStream(file);
   return {header.LogicalScreenWidth(), header.LogicalScreenHeight()};
+}
+
+TSize GifPictureSize(std::span<const std::uint8_t> file) {
+  MemoryInputStream in(file);
+  return GifPictureSize(in);
 }
 
 void AssignGif(TGIFImage& gif, const Bitmap& bitmap, TColorReduction reduction, TDitherMode dither,

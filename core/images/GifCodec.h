@@ -2,6 +2,7 @@
 // GIF files through the program's own GIF image class.
 
 #include <cstdint>
+#include <istream>
 #include <span>
 #include <vector>
 
@@ -20,13 +21,15 @@ TDitherMode DitherModeForIndex(int index);
 // Item index 1 is RLE, anything else LZW.
 TGIFCompression CompressionForIndex(int index);
 
-// The first frame as a bitmap (the frames after it are not read); raises
-// GIFException, or ImageFileError "GIF file contains no image" when the file
-// holds no picture.
+// The first frame as a bitmap, read from the stream's position (the file is
+// read no further than that frame); raises GIFException, or ImageFileError
+// "GIF file contains no image" when the file holds no picture.
+Bitmap DecodeGif(std::istream& file);
 Bitmap DecodeGif(std::span<const std::uint8_t> file);
 // The logical screen's width and height from the file's header alone (0 x 0
 // when the screen has no size: the first frame then gives the picture's
 // size); raises GIFException.
+TSize GifPictureSize(std::istream& file);
 TSize GifPictureSize(std::span<const std::uint8_t> file);
 
 // The bitmap becomes the one frame of the image, made with the given colour

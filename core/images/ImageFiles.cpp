@@ -1,7 +1,6 @@
 #include "core/images/ImageFiles.h"
 
 #include <exception>
-#include <limits>
 
 #include "core/images/BmpWriter.h"
 #include "core/images/GifCodec.h"
@@ -10,31 +9,13 @@
 #include "core/images/PngCodec.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
+#include "core/support/InputStreams.h"
 #include "core/support/Messages.h"
 #include "core/support/StrLib.h"
 
 namespace kestrova {
 
 namespace {
-
-// The first `limit` bytes of the file (all of a shorter one).
-std::string ReadFileStart(const std::string& fileName, std::size_t limit) {
-  std::string bytes, reason;
-  switch (ReadFileHead(fileName, limit, bytes, &reason)) {
-    case ReadStatus::Ok: return bytes;
-    case ReadStatus::Missing: throw ImageFileError("File not found: " + fileName + " (" + reason + ")");
-    case ReadStatus::Failed: break;
-  }
-  throw ImageFileError("Cannot read file: " + fileName + " (" + reason + ")");
-}
-
-std::string ReadWholeFile(const std::string& fileName) {
-  return ReadFileStart(fileName, std::numeric_limits<std::size_t>::max());
-}
-
-std::span<const std::uint8_t> BytesOf(const std::string& bytes) {
-  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
-}
 
 void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes, LinkAtName link) {
   std::string reason;
@@ -43,22 +24,28 @@ void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>
     throw ImageFileError("Cannot write file: " + fileName + " (" + reason + ")");
 }
 
-// The bytes of a file for the reader of the format. The first bytes are read
-// first: when they show the file is not of the format, those bytes alone are
-// given (the reader refuses them with its own error) and the rest is never read.
-std::string ReadPictureBytes(const PictureFormat& format, const std::string& fileName) {
-  std::string bytes = ReadFileStart(fileName, format.signatureSize);
-  if (bytes.size() == format.signatureSize && format.hasSignature(BytesOf(bytes))) bytes = ReadWholeFile(fileName);
-  return bytes;
+// Runs `read` on the file opened as a stream: the reader takes from the file
+// only what it asks for. A file that cannot be opened, or whose reading fails
+// on the way, raises ImageFileError with the system's reason.
+template <typename Read>
+auto ReadPictureFile(const std::string& fileName, Read read) {
+  FileInputStream file;
+  std::string reason;
+  switch (file.Open(fileName, &reason)) {
+    case ReadStatus::Ok: break;
+    case ReadStatus::Missing: throw ImageFileError("File not found: " + fileName + " (" + reason + ")");
+    case ReadStatus::Failed: throw ImageFileError("Cannot read file: " + fileName + " (" + reason + ")");
+  }
+  try {
+    return read(file);
+  } catch (const std::exception&) {
+    if (file.ReadFailed(&reason)) throw ImageFileError("Cannot read file: " + fileName + " (" + reason + ")");
+    throw;
+  }
 }
 
 Bitmap ReadPictureAs(const PictureFormat& format, const std::string& fileName) {
-  return format.decode(BytesOf(ReadPictureBytes(format, fileName)));
-}
-
-TSize ReadPictureSizeOf(const std::string& fileName) {
-  const PictureFormat& format = PictureFormatForReading(fileName);
-  return format.size(BytesOf(ReadPictureBytes(format, fileName)));
+  return ReadPictureFile(fileName, format.decode);
 }
 
 // Runs a reader or writer step; false with the error's message when it fails.
@@ -110,16 +97,21 @@ bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& er
 }
 
 bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& errorText) {
-  return Guarded(errorText, [&] { size = ReadPictureSizeOf(fileName); });
+  return Guarded(errorText, [&] { size = ReadPictureFile(fileName, PictureFormatForReading(fileName).size); });
 }
 
 bool LoadPictureOfWantedSize(const std::string& fileName, const std::function<bool(TSize)>& wanted, TSize& size,
                              Bitmap& image, std::string& errorText) {
   return Guarded(errorText, [&] {
     const PictureFormat& format = PictureFormatForReading(fileName);
-    const std::string bytes = ReadPictureBytes(format, fileName);
-    size = format.size(BytesOf(bytes));
-    if (wanted(size)) image = format.decode(BytesOf(bytes));
+    ReadPictureFile(fileName, [&](std::istream& file) {
+      size = format.size(file);
+      if (!wanted(size)) return;
+      // The picture from the file's start again: its header is read twice, the rest once.
+      file.clear();
+      file.seekg(0);
+      image = format.decode(file);
+    });
   });
 }
 

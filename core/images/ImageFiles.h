@@ -12,9 +12,11 @@
 //
 // Every reader and the three format writers clear the error text first and,
 // on failure, return false with the error's message in it. A reader changes
-// its target only when the whole file was read. A file whose first bytes show
-// that it is not of the kind its name chooses is refused with the reader's
-// error on those bytes alone: the rest of it is not read.
+// its target only when the whole picture was read. A reader takes from the
+// file its header first and then only what the header says the picture
+// needs: a file whose first bytes show that it is not of the kind its name
+// chooses, or whose header asks for more than the file holds, is refused
+// without the rest of it being read.
 
 #include <cstdint>
 #include <functional>

@@ -6,11 +6,13 @@
 #include <jerror.h>
 // clang-format on
 
+#include <array>
 #include <csetjmp>
 #include <new>
 #include <string>
 
 #include "core/images/ImageFileError.h"
+#include "core/support/InputStreams.h"
 
 namespace kestrova {
 
@@ -55,24 +57,91 @@ void InstallErrorManager(JpegErrorManager& err) {
 
 // ---------------------------------------------------------------- reading
 
+// A source that reads the file from a stream a buffer at a time, as libjpeg
+// asks for it. At the stream's end it gives an end-of-image marker with the
+// warning that the file ended early, as libjpeg's memory source does.
+struct StreamSource {
+  jpeg_source_mgr pub;
+  std::istream* in;
+  std::array<JOCTET, 65536> buffer;
+};
+
+constexpr JOCTET kEndOfImage[2] = {0xFF, JPEG_EOI};
+
+void InitSource(j_decompress_ptr) {}
+
+boolean FillInput(j_decompress_ptr cinfo) {
+  auto* src = reinterpret_cast<StreamSource*>(cinfo->src);
+  src->in->read(reinterpret_cast<char*>(src->buffer.data()), static_cast<std::streamsize>(src->buffer.size()));
+  const auto got = static_cast<std::size_t>(src->in->gcount());
+  if (got == 0) {
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    src->pub.next_input_byte = kEndOfImage;
+    src->pub.bytes_in_buffer = sizeof kEndOfImage;
+    return TRUE;
+  }
+  src->pub.next_input_byte = src->buffer.data();
+  src->pub.bytes_in_buffer = got;
+  return TRUE;
+}
+
+// Data libjpeg does not need (a marker it ignores) is sought past, not read.
+void SkipInput(j_decompress_ptr cinfo, long count) {
+  auto* src = reinterpret_cast<StreamSource*>(cinfo->src);
+  if (count <= 0) return;
+  const auto skip = static_cast<std::size_t>(count);
+  if (skip <= src->pub.bytes_in_buffer) {
+    src->pub.next_input_byte += skip;
+    src->pub.bytes_in_buffer -= skip;
+    return;
+  }
+  src->in->seekg(static_cast<std::istream::off_type>(skip - src->pub.bytes_in_buffer), std::ios::cur);
+  src->pub.bytes_in_buffer = 0;
+}
+
+void TermSource(j_decompress_ptr) {}
+
 struct JpegReader {
   jpeg_decompress_struct cinfo{};
   JpegErrorManager err{};
-  JpegReader() {
+  StreamSource source{};
+  explicit JpegReader(std::istream& file) {
     InstallErrorManager(err);
     cinfo.err = &err.base;
+    source.pub.init_source = InitSource;
+    source.pub.fill_input_buffer = FillInput;
+    source.pub.skip_input_data = SkipInput;
+    source.pub.resync_to_restart = jpeg_resync_to_restart;
+    source.pub.term_source = TermSource;
+    source.in = &file;
   }
   ~JpegReader() { jpeg_destroy_decompress(&cinfo); }
   JpegReader(const JpegReader&) = delete;
   JpegReader& operator=(const JpegReader&) = delete;
 };
 
-bool ReadHeader(JpegReader& r, std::span<const std::uint8_t> file) {
+bool ReadHeader(JpegReader& r) {
   if (setjmp(r.err.jump)) return false;
   jpeg_create_decompress(&r.cinfo);
-  jpeg_mem_src(&r.cinfo, file.data(), static_cast<unsigned long>(file.size()));
+  r.cinfo.src = &r.source.pub;
   jpeg_read_header(&r.cinfo, TRUE);
   return true;
+}
+
+// A file that starts as JPEG must go on with a marker: libjpeg would look for
+// one through the rest of the file, and refuse the bytes it passed over.
+void CheckMarkerAfterStart(std::istream& file) {
+  const std::istream::pos_type start = file.tellg();
+  const std::vector<std::uint8_t> head = ReadUpTo(file, 3);
+  if (head.size() == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] != 0xFF)
+    throw ImageFileError("JPEG: Corrupt JPEG data: no marker after the start of image");
+  file.seekg(start);
+}
+
+// The reader with the file's header read.
+void ReadJpegHeader(JpegReader& r, std::istream& file) {
+  CheckMarkerAfterStart(file);
+  if (!ReadHeader(r)) RaiseJpegError(r.err);
 }
 
 // One row of CMYK samples to blue, green, red. Adobe files store the inks inverted.
@@ -107,13 +176,9 @@ std::vector<TColor> GreyRamp() {
 
 }  // namespace
 
-bool HasJpegSignature(std::span<const std::uint8_t> head) {
-  return head.size() >= kJpegSignatureSize && head[0] == 0xFF && head[1] == 0xD8;
-}
-
-Bitmap DecodeJpeg(std::span<const std::uint8_t> file) {
-  JpegReader r;
-  if (!ReadHeader(r, file)) RaiseJpegError(r.err);
+Bitmap DecodeJpeg(std::istream& file) {
+  JpegReader r(file);
+  ReadJpegHeader(r, file);
   const bool grey = r.cinfo.jpeg_color_space == JCS_GRAYSCALE;
   const bool cmyk = r.cinfo.jpeg_color_space == JCS_CMYK || r.cinfo.jpeg_color_space == JCS_YCCK;
   r.cinfo.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : JCS_EXT_BGR);
@@ -126,10 +191,20 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> file) {
   return out;
 }
 
-TSize JpegPictureSize(std::span<const std::uint8_t> file) {
-  JpegReader r;
-  if (!ReadHeader(r, file)) RaiseJpegError(r.err);
+Bitmap DecodeJpeg(std::span<const std::uint8_t> file) {
+  MemoryInputStream in(file);
+  return DecodeJpeg(in);
+}
+
+TSize JpegPictureSize(std::istream& file) {
+  JpegReader r(file);
+  ReadJpegHeader(r, file);
   return {SaturatedInt(r.cinfo.image_width), SaturatedInt(r.cinfo.image_height)};
+}
+
+TSize JpegPictureSize(std::span<const std::uint8_t> file) {
+  MemoryInputStream in(file);
+  return JpegPictureSize(in);
 }
 
 // ---------------------------------------------------------------- writing

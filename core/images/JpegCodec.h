@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <span>
 #include <vector>
 
@@ -17,15 +18,15 @@
 
 namespace kestrova {
 
-// How many first bytes tell a JPEG file (its start-of-image marker), and
-// whether a file starting with them can be one; libjpeg refuses any other
-// ("JPEG: Not a JPEG file: starts with ...").
-inline constexpr std::size_t kJpegSignatureSize = 2;
-bool HasJpegSignature(std::span<const std::uint8_t> head);
-
-// Raises ImageFileError (or BitmapError for a picture too large to hold).
+// Reads the file from the stream's position, as far as the picture needs;
+// raises ImageFileError (or BitmapError for a picture too large to hold). A
+// file that does not start with the start-of-image marker is refused on its
+// first two bytes ("JPEG: Not a JPEG file: starts with ..."), one where no
+// marker follows it on its third.
+Bitmap DecodeJpeg(std::istream& file);
 Bitmap DecodeJpeg(std::span<const std::uint8_t> file);
 // The picture's width and height from the file's header alone; raises ImageFileError.
+TSize JpegPictureSize(std::istream& file);
 TSize JpegPictureSize(std::span<const std::uint8_t> file);
 
 // The whole JPEG file; raises ImageFileError when libjpeg refuses the picture.

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <span>
 #include <vector>
 
@@ -33,11 +34,15 @@ class MetafilePicture {
   WmfLayout wmf_;
 };
 
-// How many first bytes tell a metafile (enhanced or 16-bit), and whether a
-// file starting with them can be one; MetafilePicture::Load refuses any other
-// with "Not a metafile".
+// How many first bytes tell a metafile (enhanced or 16-bit); MetafilePicture::Load
+// refuses a file that does not start like one with "Not a metafile".
 inline constexpr std::size_t kMetafileSignatureSize = 44;
-bool HasMetafileSignature(std::span<const std::uint8_t> head);
+
+// The bytes of a metafile read from the stream's position as far as its end
+// record: its headers, then record after record. Reading stops early at a
+// file that does not start like a metafile, at a record whose length is
+// broken and at the file's end; MetafilePicture::Load then refuses the bytes.
+std::vector<std::uint8_t> ReadMetafileBytes(std::istream& file);
 
 // The picture of a metafile file's bytes: a 24-bit bitmap of the metafile's
 // size, white where the metafile draws nothing.

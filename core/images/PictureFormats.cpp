@@ -13,28 +13,27 @@ namespace kestrova {
 
 namespace {
 
-Bitmap DecodeMetafile(std::span<const std::uint8_t> file) {
-  return RenderMetafile(std::vector<std::uint8_t>(file.begin(), file.end()));
-}
+Bitmap DecodeMetafile(std::istream& file) { return RenderMetafile(ReadMetafileBytes(file)); }
 
-TSize MetafileSize(std::span<const std::uint8_t> file) {
-  const MetafilePicture metafile = MetafilePicture::Load(std::vector<std::uint8_t>(file.begin(), file.end()));
+TSize MetafileSize(std::istream& file) {
+  const MetafilePicture metafile = MetafilePicture::Load(ReadMetafileBytes(file));
   return {metafile.Width(), metafile.Height()};
 }
 
 }  // namespace
 
 const std::vector<PictureFormat>& PictureFormats() {
+  // The stream readers of each kind (each also has one for bytes in memory).
   static const std::vector<PictureFormat> formats{
-      {PictureKind::Gif, kGIFDescription, {kGIFFileExtension}, kGIFSignatureSize, HasGIFSignature, DecodeGif,
-       GifPictureSize},
-      {PictureKind::Png, "PNG images", {".PNG"}, kPngSignatureSize, HasPngSignature, DecodePng, PngPictureSize},
-      {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"}, kJpegSignatureSize, HasJpegSignature, DecodeJpeg,
-       JpegPictureSize},
-      {PictureKind::Metafile, "Metafiles", {".EMF", ".WMF"}, kMetafileSignatureSize, HasMetafileSignature,
-       DecodeMetafile, MetafileSize},
-      {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, kBmpSignatureSize, HasBmpSignature, DecodeBmp,
-       BmpPictureSize},
+      {PictureKind::Gif, kGIFDescription, {kGIFFileExtension}, [](std::istream& f) { return DecodeGif(f); },
+       [](std::istream& f) { return GifPictureSize(f); }},
+      {PictureKind::Png, "PNG images", {".PNG"}, [](std::istream& f) { return DecodePng(f); },
+       [](std::istream& f) { return PngPictureSize(f); }},
+      {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"}, [](std::istream& f) { return DecodeJpeg(f); },
+       [](std::istream& f) { return JpegPictureSize(f); }},
+      {PictureKind::Metafile, "Metafiles", {".EMF", ".WMF"}, DecodeMetafile, MetafileSize},
+      {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, [](std::istream& f) { return DecodeBmp(f); },
+       [](std::istream& f) { return BmpPictureSize(f); }},
   };
   return formats;
 }

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
 #include <new>
 #include <string>
 
 #include "core/images/ImageFileError.h"
+#include "core/support/InputStreams.h"
 
 namespace kestrova {
 
@@ -40,29 +40,23 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 
 // ---------------------------------------------------------------- reading
 
-struct MemorySource {
-  std::span<const std::uint8_t> bytes;
-  std::size_t pos = 0;
-};
-
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t length) {
-  auto* src = static_cast<MemorySource*>(png_get_io_ptr(png));
-  if (src->bytes.size() - src->pos < length) png_error(png, "file is truncated");
-  std::memcpy(out, src->bytes.data() + src->pos, length);
-  src->pos += length;
+void ReadFromStream(png_structp png, png_bytep out, png_size_t length) {
+  auto* in = static_cast<std::istream*>(png_get_io_ptr(png));
+  const bool whole = static_cast<bool>(in->read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(length)));
+  if (!whole) png_error(png, "file is truncated");
 }
 
+// Reads the file from the stream's position, as libpng asks for its pieces.
 struct PngReader {
   png_structp png = nullptr;
   png_infop info = nullptr;
   PngMessage message;
-  MemorySource source;
 
-  explicit PngReader(std::span<const std::uint8_t> file) : source{file} {
+  explicit PngReader(std::istream& file) {
     png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &message, StoreError, IgnoreWarning);
     if (png) info = png_create_info_struct(png);
     if (!png || !info) throw ImageFileError("PNG: out of memory");
-    png_set_read_fn(png, &source, ReadFromMemory);
+    png_set_read_fn(png, &file, ReadFromStream);
   }
   ~PngReader() { png_destroy_read_struct(&png, &info, nullptr); }
   PngReader(const PngReader&) = delete;
@@ -89,8 +83,11 @@ bool ReadShape(PngReader& r, PngShape& shape) {
   return true;
 }
 
-void CheckSignature(std::span<const std::uint8_t> file) {
-  if (!HasPngSignature(file)) throw ImageFileError("Not a PNG file");
+// Refuses a file that does not start with the signature; the stream stays at its start.
+void CheckSignature(std::istream& file) {
+  const std::istream::pos_type start = file.tellg();
+  if (!HasPngSignature(ReadUpTo(file, kPngSignatureSize))) throw ImageFileError("Not a PNG file");
+  file.seekg(start);
 }
 
 PngShape HeaderShape(PngReader& r) {
@@ -151,7 +148,7 @@ std::vector<TColor> PaletteOf(PngReader& r, const PngShape& s) {
   return palette;
 }
 
-void CheckPictureFitsFile(const PngShape& s, std::size_t fileSize) {
+void CheckPictureFitsFile(const PngShape& s, std::uint64_t fileSize) {
   CheckBitmapSize(s.width, s.height);
   const int channels = (s.colorType & PNG_COLOR_MASK_PALETTE) ? 1
                        : ((s.colorType & PNG_COLOR_MASK_COLOR) ? 3 : 1) + ((s.colorType & PNG_COLOR_MASK_ALPHA) ? 1 : 0);
@@ -179,11 +176,12 @@ bool HasPngSignature(std::span<const std::uint8_t> head) {
   return head.size() >= kPngSignatureSize && png_sig_cmp(head.data(), 0, kPngSignatureSize) == 0;
 }
 
-Bitmap DecodePng(std::span<const std::uint8_t> file) {
+Bitmap DecodePng(std::istream& file) {
+  const std::uint64_t fileSize = RemainingBytes(file);
   CheckSignature(file);
   PngReader r(file);
   const PngShape shape = HeaderShape(r);
-  CheckPictureFitsFile(shape, file.size());
+  CheckPictureFitsFile(shape, fileSize);
   const PngTarget target = TargetOf(shape);
   if (!PrepareTransforms(r, shape, target)) RaisePngError(r.message, "PNG: cannot read the picture");
 
@@ -306,11 +304,21 @@ bool WritePng(PngWriter& w, const Bitmap& b, PngHeader& h, int level, png_bytepp
 
 }  // namespace
 
-TSize PngPictureSize(std::span<const std::uint8_t> file) {
+Bitmap DecodePng(std::span<const std::uint8_t> file) {
+  MemoryInputStream in(file);
+  return DecodePng(in);
+}
+
+TSize PngPictureSize(std::istream& file) {
   CheckSignature(file);
   PngReader r(file);
   const PngShape shape = HeaderShape(r);
   return {SaturatedInt(shape.width), SaturatedInt(shape.height)};
+}
+
+TSize PngPictureSize(std::span<const std::uint8_t> file) {
+  MemoryInputStream in(file);
+  return PngPictureSize(in);
 }
 
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap, const PngWriteOptions& options) {

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <span>
 #include <vector>
 
@@ -33,9 +34,12 @@ struct PngWriteOptions {
 inline constexpr std::size_t kPngSignatureSize = 8;
 bool HasPngSignature(std::span<const std::uint8_t> head);
 
-// Raises ImageFileError (or BitmapError for a picture too large to hold).
+// Reads the file from the stream's position, as far as the picture needs;
+// raises ImageFileError (or BitmapError for a picture too large to hold).
+Bitmap DecodePng(std::istream& file);
 Bitmap DecodePng(std::span<const std::uint8_t> file);
 // The picture's width and height from the file's header alone; raises ImageFileError.
+TSize PngPictureSize(std::istream& file);
 TSize PngPictureSize(std::span<const std::uint8_t> file);
 
 // The whole PNG file; raises ImageFileError when libpng refuses the picture.

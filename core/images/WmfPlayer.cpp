@@ -17,7 +17,6 @@ namespace {
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t kPlaceableSize = 22;
 constexpr std::size_t kHeaderSize = 18;  // nine 16-bit words
-constexpr std::size_t kRecordHeaderSize = 6;
 
 const char* const kTruncated = kMetafileTruncated;
 const char* const kBadRecord = kMetafileBadRecord;
@@ -71,12 +70,12 @@ void ForEachRecord(std::span<const std::uint8_t> file, std::size_t start, Visit 
   const LittleEndianView f(file, kTruncated);
   std::size_t pos = start;
   while (pos < file.size()) {
-    const std::uint64_t bytes = std::uint64_t{f.U32(pos)} * 2;
-    const std::uint16_t function = f.U16(pos + 4);
-    if (bytes < kRecordHeaderSize) throw ImageFileError(kBadRecord);
+    bool last = false;
+    const std::uint64_t bytes = WmfRecordLength(f.Sub(pos, kWmfRecordHeadSize), last);
+    if (bytes == 0) throw ImageFileError(kBadRecord);
     f.Require(pos, bytes);
-    if (function == kEof) return;
-    visit(function, LittleEndianView(f.Sub(pos + kRecordHeaderSize, bytes - kRecordHeaderSize), kBadRecord));
+    if (last) return;
+    visit(f.U16(pos + 4), LittleEndianView(f.Sub(pos + kWmfRecordHeadSize, bytes - kWmfRecordHeadSize), kBadRecord));
     pos += static_cast<std::size_t>(bytes);
   }
   throw ImageFileError(kTruncated);  // the end record is missing
@@ -283,11 +282,23 @@ bool LooksLikeWmf(std::span<const std::uint8_t> file) {
   return f.Holds(0, 4) && (f.U16(0) == 1 || f.U16(0) == 2) && f.U16(2) == kHeaderSize / 2;
 }
 
+std::size_t WmfRecordsStart(std::span<const std::uint8_t> file) {
+  const bool placeable = LittleEndianView(file, kTruncated).U32(0) == kPlaceableKey;
+  return (placeable ? kPlaceableSize : 0) + kHeaderSize;
+}
+
+std::uint64_t WmfRecordLength(std::span<const std::uint8_t> head, bool& last) {
+  const LittleEndianView f(head, kTruncated);
+  const std::uint64_t bytes = std::uint64_t{f.U32(0)} * 2;
+  last = f.U16(4) == kEof;
+  return bytes < kWmfRecordHeadSize ? 0 : bytes;
+}
+
 WmfLayout ReadWmfLayout(std::span<const std::uint8_t> file) {
   const LittleEndianView f(file, kTruncated);
   WmfLayout layout;
-  std::size_t header = 0;
-  const bool placeable = f.U32(0) == kPlaceableKey;
+  const std::size_t header = WmfRecordsStart(file) - kHeaderSize;
+  const bool placeable = header != 0;
   if (placeable) {
     const TRect box{f.I16(6), f.I16(8), f.I16(10), f.I16(12)};
     const int inch = f.U16(14);
@@ -295,7 +306,6 @@ WmfLayout ReadWmfLayout(std::span<const std::uint8_t> file) {
     layout.window = box;
     layout.width = static_cast<int>(std::lrint(std::abs(box.Width()) * 96.0 / inch));
     layout.height = static_cast<int>(std::lrint(std::abs(box.Height()) * 96.0 / inch));
-    header = kPlaceableSize;
   }
   if ((f.U16(header) != 1 && f.U16(header) != 2) || f.U16(header + 2) != kHeaderSize / 2)
     throw ImageFileError("Invalid metafile header");

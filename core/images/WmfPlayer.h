@@ -20,6 +20,14 @@ struct WmfLayout {
 // True when the bytes start like a metafile of this kind.
 bool LooksLikeWmf(std::span<const std::uint8_t> file);
 
+// Where the records start, told from the file's first four bytes: after the
+// header, and after the placeable header in front of it when there is one.
+std::size_t WmfRecordsStart(std::span<const std::uint8_t> file);
+// A record's length in bytes, told from its first kWmfRecordHeadSize bytes
+// (0 when the length is broken), and whether it is the end record.
+inline constexpr std::size_t kWmfRecordHeadSize = 6;
+std::uint64_t WmfRecordLength(std::span<const std::uint8_t> head, bool& last);
+
 // Reads the headers and checks the length of every record; raises
 // ImageFileError for a broken file or one without a size.
 WmfLayout ReadWmfLayout(std::span<const std::uint8_t> file);

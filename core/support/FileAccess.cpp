@@ -190,8 +190,8 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::strin
   return ReadFileHead(path, std::numeric_limits<std::size_t>::max(), bytes, reason);
 }
 
-ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes, std::string* reason) {
-  bytes.clear();
+ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason) {
+  fd = -1;
   struct stat st {};
   // Only a regular file is opened: opening a pipe could wait for a writer for ever.
   if (::stat(path.c_str(), &st) != 0) return ReadFailure(errno, reason);
@@ -202,6 +202,17 @@ ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string&
   // The name may have been given to something else in between.
   if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
   if (!S_ISREG(st.st_mode)) return ReadFailure(ReadStatus::Failed, kNotARegularFile, reason);
+  fd = std::exchange(file.fd, -1);
+  return ReadStatus::Ok;
+}
+
+ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes, std::string* reason) {
+  bytes.clear();
+  FdCloser file{-1};
+  const ReadStatus opened = OpenFileForReading(path, file.fd, reason);
+  if (opened != ReadStatus::Ok) return opened;
+  struct stat st {};
+  if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
   const std::uint64_t size = std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size), limit);
   if (size > bytes.max_size()) return ReadFailure(EFBIG, reason);
   try {

@@ -22,6 +22,9 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::strin
 // file is shorter).
 ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes,
                         std::string* reason = nullptr);
+// Opens the file for reading as ReadFileBytes does, reading nothing: `fd`
+// is the open descriptor (the caller closes it) when Ok, -1 otherwise.
+ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason = nullptr);
 
 // What a write does with a symbolic link at the file's name.
 enum class LinkAtName {

@@ -19,8 +19,10 @@
 
 namespace kestrova::fuzz {
 
-template <typename Read>
-int CheckPictureReader(const std::uint8_t* data, std::size_t size, Read read) {
+// `read` takes the bytes as a file's stream (the readers' overloads for bytes
+// in memory read them so).
+inline int CheckPictureReader(const std::uint8_t* data, std::size_t size,
+                              Bitmap (*read)(std::span<const std::uint8_t> file)) {
   std::optional<Bitmap> picture;
   try {
     picture = read(std::span<const std::uint8_t>(data, size));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/images/Metafile.h"
+#include "core/support/InputStreams.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 // fontconfig loses a small block while it reads its configuration. The
@@ -17,7 +18,9 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 #endif
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // As a file is read: as far as its end record, then drawn.
   return kestrova::fuzz::CheckPictureReader(data, size, [](std::span<const std::uint8_t> file) {
-    return kestrova::RenderMetafile(std::vector<std::uint8_t>(file.begin(), file.end()));
+    kestrova::MemoryInputStream in(file);
+    return kestrova::RenderMetafile(kestrova::ReadMetafileBytes(in));
   });
 }

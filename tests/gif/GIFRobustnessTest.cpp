@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "gif/GIFExtensionGraphicControl.h"
 #include "tests/gif/GIFTestSupport.h"
 #include "tests/support/LargeAnimation.h"
 #include "tests/support/MemoryLimit.h"
@@ -196,6 +197,40 @@ TEST(GIFRobustness, LoadLimits) {
   EXPECT_THROW(other.LoadFromStream(again, TGIFLoadLimits{.pixels = 299}), EGIFTooLarge);
   EXPECT_EQ(Save(other), before);
   EXPECT_EQ(again.tellg(), 0);
+}
+
+TEST(GIFRobustness, MemoryLimitCountsFramesAndBlocksBesideTheirPixels) {
+  // 1,000 frames of one pixel, or 20,000 one-byte comments before one frame,
+  // take some 2.5 MB loaded (and drawn): over a limit of 1 MiB, within 4 MiB.
+  const std::string animation = LargeAnimation(1, 1, 1);
+  std::string comments = animation.substr(0, 25);
+  for (int i = 0; i < 20'000; ++i) comments += std::string("!\xFE\x01x\x00", 5);
+  comments += animation.substr(25);
+  for (const std::string& file : {LargeAnimation(1000, 1, 1), comments}) {
+    TGIFImage image;
+    std::istringstream in(file);
+    EXPECT_THROW(image.LoadFromStream(in, TGIFLoadLimits{.memory = 1 << 20}), EGIFTooLarge);
+    EXPECT_TRUE(image.Empty());
+    std::istringstream again(file);
+    image.LoadFromStream(again, TGIFLoadLimits{.memory = 4 << 20});
+    EXPECT_FALSE(image.Empty());
+  }
+}
+
+TEST(GIFRobustness, AFrameLoadedToBeDrawnKeepsOnlyItsGraphicControlExtension) {
+  const std::string transparent1 = S({'!', 0xF9, 4, 1, 0, 0, 1, 0});
+  const std::string transparent0 = S({'!', 0xF9, 4, 1, 0, 0, 0, 0});
+  const std::string comment = S({'!', 0xFE, 3, 'a', 'b', 'c', 0});
+  const std::string file = kHeader + comment + transparent1 + comment + transparent0 + kDescriptor +
+                           S({2, 2, 0x4C, 0x01, 0}) + ";";
+  for (const bool keep : {true, false}) {
+    TGIFImage image;
+    std::istringstream in(file);
+    image.LoadFromStream(in, TGIFLoadLimits{.keepExtensions = keep});
+    ASSERT_EQ(image.Images().Count(), 1);
+    EXPECT_EQ(image.Images()[0].Extensions().Count(), keep ? 4 : 1);
+    EXPECT_EQ(image.Images()[0].GraphicControlExtension()->TransparentColorIndex(), 1);
+  }
 }
 
 TEST(GIFRobustness, AFileOverThePixelLimitIsRefusedWithinBoundedMemory) {

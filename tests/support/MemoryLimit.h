@@ -1,13 +1,15 @@
 #pragma once
-// Memory bounds are checked under a memory limit: the test's body runs in a
-// child process (a gtest death test in "threadsafe" style, a fresh process)
-// whose address space may grow only so far beyond what it holds when the
-// limit is set. An allocation past it fails (std::bad_alloc, or the
-// sanitizer's out-of-memory report, which ends the child).
+// Memory bounds are checked in a child process (a gtest death test in
+// "threadsafe" style, a fresh process): under a limit on how far its address
+// space may grow beyond what it holds when the limit is set, where an
+// allocation past it fails (std::bad_alloc, or the sanitizer's out-of-memory
+// report, which ends the child); or, for memory taken in many small pieces,
+// by how far its heap grew.
 
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -22,6 +24,11 @@
 #endif
 #ifdef KESTROVA_ADDRESS_SANITIZER
 #include <sanitizer/common_interface_defs.h>
+// The sanitizer's allocator (GCC ships no header that declares it).
+extern "C" std::size_t __sanitizer_get_heap_size();
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
 #endif
 
 namespace kestrova::test {
@@ -40,6 +47,29 @@ inline void LimitAddressSpaceGrowth(std::int64_t bytes) {
   const std::int64_t now = pages * ::sysconf(_SC_PAGESIZE);
   const rlimit limit{static_cast<rlim_t>(now + bytes), static_cast<rlim_t>(now + bytes)};
   ::setrlimit(RLIMIT_AS, &limit);
+}
+
+// The bytes the heap has taken from the system: it grows with the most a
+// process holds in small allocations too, which the sanitizer's allocator
+// takes from address space it reserved at its start (so a limit on the
+// address space does not see them). Read it in a death-test child started
+// under OutOfMemoryChildren, where freed memory is used again at once.
+inline std::int64_t HeapSize() {
+#ifdef KESTROVA_ADDRESS_SANITIZER
+  return static_cast<std::int64_t>(__sanitizer_get_heap_size());
+#else
+  const struct mallinfo2 info = ::mallinfo2();
+  return static_cast<std::int64_t>(info.arena + info.hblkhd);
+#endif
+}
+
+// The bytes allocated and not yet freed.
+inline std::int64_t AllocatedBytes() {
+#ifdef KESTROVA_ADDRESS_SANITIZER
+  return static_cast<std::int64_t>(__sanitizer_get_current_allocated_bytes());
+#else
+  return static_cast<std::int64_t>(::mallinfo2().uordblks);
+#endif
 }
 
 // While it lives, death-test children (started afresh in "threadsafe" style)

@@ -2,6 +2,7 @@
 // Temporary folders and small file helpers for the tests.
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,20 @@ class ScopedEnv {
  private:
   std::string name_, old_;
   bool had_ = false;
+};
+
+// Makes `folder` the current folder for the lifetime of the object.
+class ScopedCurrentFolder {
+ public:
+  explicit ScopedCurrentFolder(const std::string& folder) : old_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  ~ScopedCurrentFolder() { std::filesystem::current_path(old_); }
+  ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+  ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+
+ private:
+  std::filesystem::path old_;
 };
 
 // The program's writable folder at <temp>/config/kestrova/ and its only

@@ -167,3 +167,28 @@ TEST_F(GifFiles, TheFirstFrameOfAHugeAnimationComesWithinBoundedMemory) {
       },
       ::testing::ExitedWithCode(0), "");
 }
+
+TEST_F(GifFiles, BlocksBeforeTheFirstPictureAreReadPastWithinBoundedMemory) {
+  // 2,000,000 one-byte comments (10 MB) before a frame would take some
+  // 250 MB if kept; read as a base image, the first frame comes with the heap
+  // grown by less than 64 MiB, drawn with the graphic control extension that
+  // comes before them.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const test::OutOfMemoryChildren children;
+  EXPECT_EXIT(
+      {
+        const std::string animation = test::LargeAnimation(1, 3, 2);
+        constexpr std::size_t kScreenAndTable = 25;
+        std::string file = animation.substr(0, kScreenAndTable);
+        // Index 2 (red) transparent: the frame, which holds no pixel data, is all of it.
+        file += std::string("!\xF9\x04\x01\x00\x00\x02\x00", 8);
+        for (int i = 0; i < 2'000'000; ++i) file += std::string("!\xFE\x01x\x00", 5);
+        file += animation.substr(kScreenAndTable);
+        const std::int64_t heap = test::HeapSize();
+        const Bitmap picture =
+            DecodeGif(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()));
+        if (test::HeapSize() - heap >= std::int64_t{64} << 20) std::_Exit(2);
+        std::_Exit(picture.Width() == 3 && picture.GetPixel(2, 1) == clRed ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}

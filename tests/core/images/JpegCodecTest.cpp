@@ -114,8 +114,11 @@ TEST(JpegCodec, CorruptDataIsAnErrorWhereverTheLibraryWouldOnlyWarn) {
        },
        "JPEG: Corrupt JPEG data: premature end of data segment"},
       {"no end marker", [](auto& f) { f.resize(f.size() - 2); }, "JPEG: Premature end of JPEG file"},
-      {"stray bytes before a marker", [](auto& f) { f.insert(f.begin() + 2, {0x12, 0x34}); },
-       "JPEG: Corrupt JPEG data: 2 extraneous bytes before marker 0xe0"},
+      {"stray bytes before a marker",
+       [&](auto& f) { f.insert(f.begin() + static_cast<std::ptrdiff_t>(frame), {0x12, 0x34}); },
+       "JPEG: Corrupt JPEG data: 2 extraneous bytes before marker 0xc0"},
+      {"no marker after the start of image", [](auto& f) { f.insert(f.begin() + 2, {0x12, 0x34}); },
+       "JPEG: Corrupt JPEG data: no marker after the start of image"},
   };
   for (const auto& c : cases) {
     std::vector<std::uint8_t> file = good;

@@ -112,14 +112,70 @@ TEST(PictureFormats, ALargeFileOfAnotherKindIsRefusedOnItsFirstBytes) {
   EXPECT_TRUE(settings.image_file.empty());
 }
 
+TEST(PictureFormats, AFileIsReadNoFurtherThanItsHeaderAsksFor) {
+  // 300 MiB files (sparse) that start right: each is refused, or gives its
+  // size, having read less than 1 MiB of it.
+  const auto text = [](const ByteWriter& w) { return std::string(w.bytes.begin(), w.bytes.end()); };
+  const auto bitmap = [&](std::uint32_t headerSize, std::int32_t width, std::int32_t height) {
+    ByteWriter w;
+    w.Raw({'B', 'M'}).U32(0).U32(0).U32(54).U32(headerSize).U32(static_cast<std::uint32_t>(width));
+    w.U32(static_cast<std::uint32_t>(height)).U16(1).U16(24).U32(0).U32(0).U32(0).U32(0).U32(0).U32(0);
+    return text(w);
+  };
+  const std::vector<std::uint8_t> emf = SampleEmf();
+  const std::string emfHeader(emf.begin(), emf.begin() + (emf[4] | emf[5] << 8));
+  const struct {
+    std::string name;
+    std::string start;
+    std::string error;  // empty: the size is read
+    TSize size;
+  } cases[] = {
+      {"header.bmp", bitmap(0x10000000, 10, 10), "Unsupported bitmap header", {}},
+      // 16000 x 16000 in 24 bits takes 768 MB.
+      {"rows.bmp", bitmap(40, 16000, 16000), "Bitmap file is truncated", {}},
+      {"size.bmp", bitmap(40, 10240, 10240), "", {10240, 10240}},
+      {"sig.png", "\x89PNG\r\n\x1a\n", "PNG: [00][00][00][00]: invalid chunk type", {}},
+      {"sig.jpg", "\xFF\xD8", "JPEG: Corrupt JPEG data: no marker after the start of image", {}},
+      {"frame.gif", text(ByteWriter().Raw({'G', 'I', 'F', '8', '9', 'a'}).U16(10).U16(10).U32(0).Raw({','}).U32(0)
+                             .U16(10).U16(10).U8(0)),
+       "Invalid LZW code size", {}},
+      {"records.wmf", text(ByteWriter().U16(1).U16(9).U16(0x0300).U32(0).U16(0).U32(0).U16(0)),
+       "Invalid metafile record", {}},
+      {"records.emf", emfHeader, "Invalid metafile record", {}},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir.File(c.name);
+    MakeLargeFile(path, c.start, 300u << 20);
+    Bitmap target(2, 2);
+    TSize size;
+    std::string errorText;
+    const std::uint64_t before = BytesReadSoFar();
+    if (c.error.empty()) {
+      // As the icon palette reads a file: its picture only when it is small enough.
+      const auto small = [](TSize s) { return s.cx <= 4096 && s.cy <= 4096; };
+      EXPECT_TRUE(LoadPictureOfWantedSize(path, small, size, target, errorText)) << errorText;
+      EXPECT_EQ(size, c.size);
+    } else {
+      EXPECT_FALSE(LoadPictureInto(path, &target, errorText));
+      EXPECT_EQ(errorText, c.error);
+    }
+    EXPECT_EQ(target.Width(), 2);
+    EXPECT_LT(BytesReadSoFar() - before, 1u << 20);
+    std::filesystem::remove(path);
+  }
+}
+
 TEST(PictureFormats, ErrorsAreThoseOfReadingTheWholeFile) {
   TempDir dir;
-  const std::vector<std::pair<std::string, std::function<Bitmap(std::span<const std::uint8_t>)>>> readers{
-      {"bmp", DecodeBmp},
-      {"png", DecodePng},
-      {"jpg", DecodeJpeg},
-      {"gif", DecodeGif},
-      {"emf", [](std::span<const std::uint8_t> f) { return RenderMetafile({f.begin(), f.end()}); }},
+  using Bytes = std::span<const std::uint8_t>;
+  const std::vector<std::pair<std::string, std::function<Bitmap(Bytes)>>> readers{
+      {"bmp", [](Bytes f) { return DecodeBmp(f); }},
+      {"png", [](Bytes f) { return DecodePng(f); }},
+      {"jpg", [](Bytes f) { return DecodeJpeg(f); }},
+      {"gif", [](Bytes f) { return DecodeGif(f); }},
+      {"emf", [](Bytes f) { return RenderMetafile({f.begin(), f.end()}); }},
   };
   // Empty and short files, files of another kind, files that start right
   // and break off.

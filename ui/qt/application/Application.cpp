@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "ui/qt/widgets/PlainTexts.h"
+
 namespace kestrova::qt {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
@@ -10,6 +12,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationDisplayName("Kestrova");
   setStyle("Fusion");
   setFont(WindowFont());
+  installEventFilter(new PlainTextGuard(this));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

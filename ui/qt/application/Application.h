@@ -1,8 +1,9 @@
 #pragma once
 // The Qt application object of the window: it carries the program's title,
-// font and style, and catches every exception that escapes an event handler:
-// the handler set with OnException reports it, then the application ends
-// with exit status 1.
+// font and style, shows message boxes and tooltips as plain text
+// (PlainTextGuard), and catches every exception that escapes an event
+// handler: the handler set with OnException reports it, then the application
+// ends with exit status 1.
 
 #include <QApplication>
 #include <QFont>

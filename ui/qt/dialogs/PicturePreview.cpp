@@ -1,11 +1,13 @@
 #include "ui/qt/dialogs/PicturePreview.h"
 
+#include <malloc.h>
+
 #include <QFileInfo>
 #include <QPainter>
 #include <exception>
-#include <fstream>
 
 #include "core/images/ImageFiles.h"
+#include "core/support/InputStreams.h"
 #include "gif/GIFImage.h"
 #include "rendering/Canvas.h"
 #include "ui/model/language/Language.h"
@@ -35,10 +37,14 @@ PicturePreview::~PicturePreview() = default;
 QSize PicturePreview::sizeHint() const { return QSize(kPreviewWidth, kPreviewHeight); }
 
 void PicturePreview::Clear() {
+  const bool held = animation_ != nullptr || !still_.isNull();
   animation_.reset();  // stops the painter and waits for its thread
   still_ = QImage();
   pictureSize_ = QSize();
   note_.clear();
+  // A played animation is many small pieces of memory, which the heap keeps
+  // for later use unless it is told to give them back.
+  if (held) ::malloc_trim(0);
   update();
 }
 
@@ -56,9 +62,11 @@ bool PicturePreview::LoadAnimation(const QString& path) {
   auto image = std::make_unique<TGIFImage>();
   const QString tooLarge = ToQt(Lang(LangMessages[lmAnimationTooLarge]));
   try {
-    std::ifstream file(path.toStdString(), std::ios::binary);
-    if (!file) return false;
-    image->LoadFromStream(file, TGIFLoadLimits{.pixels = kMaxAnimationPixels});
+    // Opened as the picture readers open a file: a regular file only, should
+    // the name have been given to a pipe since it was listed.
+    FileInputStream file;
+    if (file.Open(path.toStdString()) != ReadStatus::Ok) return false;
+    image->LoadFromStream(file, TGIFLoadLimits{.pixels = kMaxAnimationPixels, .memory = kMaxAnimationMemory});
   } catch (const EGIFTooLarge&) {
     note_ = tooLarge;
     return false;

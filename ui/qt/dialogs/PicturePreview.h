@@ -8,10 +8,13 @@
 // thread before the image goes.
 //
 // Playing holds every frame decoded, so an animation plays only while its
-// frames hold at most kMaxAnimationPixels in all and its screen at most
-// kMaxAnimationScreen (about 150 MiB at most while it plays); a larger one
-// is refused before the frames past the limit are decoded, and the preview
-// shows its first frame with a note saying so.
+// frames hold at most kMaxAnimationPixels in all, its screen at most
+// kMaxAnimationScreen, and its frames and their blocks take at most
+// kMaxAnimationMemory beside their pixels (some 12,000 frames, each with
+// what drawing it builds): about 180 MiB at most while it plays. A larger
+// one is refused before the frames past the limits are decoded, and the
+// preview shows its first frame with a note saying so. What the preview held
+// goes back to the system when it is cleared (the dialog closing clears it).
 
 #include <QImage>
 #include <QString>
@@ -31,6 +34,7 @@ class PicturePreview : public QWidget {
  public:
   static constexpr std::int64_t kMaxAnimationPixels = std::int64_t{1} << 24;
   static constexpr std::int64_t kMaxAnimationScreen = std::int64_t{1} << 22;
+  static constexpr std::int64_t kMaxAnimationMemory = std::int64_t{32} << 20;
 
   explicit PicturePreview(QWidget* parent = nullptr);
   ~PicturePreview() override;

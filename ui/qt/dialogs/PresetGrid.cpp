@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ui/qt/widgets/PlainTexts.h"
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
@@ -169,8 +170,8 @@ bool PresetGrid::viewportEvent(QEvent* event) {
     if (cell < 0) {
       QToolTip::hideText();
     } else {
-      QToolTip::showText(help->globalPos(), ToQt(model_.Cells()[static_cast<std::size_t>(cell)].section), viewport(),
-                         CellRect(cell));
+      QToolTip::showText(help->globalPos(), PlainToolTip(ToQt(model_.Cells()[static_cast<std::size_t>(cell)].section)),
+                         viewport(), CellRect(cell));
     }
     return true;
   }

@@ -11,6 +11,7 @@
 
 #include "ui/qt/widgets/ControlView.h"
 #include "ui/qt/widgets/FocusFrame.h"
+#include "ui/qt/widgets/PlainTexts.h"
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
@@ -190,7 +191,7 @@ bool ImageBoxView::viewportEvent(QEvent* event) {
     if (hint.isEmpty()) {
       QToolTip::hideText();
     } else {
-      QToolTip::showText(help->globalPos(), hint, viewport());
+      QToolTip::showText(help->globalPos(), PlainToolTip(hint), viewport());
     }
     return true;
   }

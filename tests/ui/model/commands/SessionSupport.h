@@ -1,10 +1,8 @@
 #pragma once
 // Helpers for tests that open projects and write output: recording message
-// boxes, running in a temporary current folder, small bitmap files.
+// boxes and small bitmap files (ScopedCurrentFolder, in TestFiles.h, runs
+// them in a temporary current folder).
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,18 +24,6 @@ struct RecordedMessages {
   ~RecordedMessages() { MessageBoxFunction = nullptr; }
   std::vector<std::string> texts;
   std::vector<TMsgDlgType> types;
-};
-
-// Makes `folder` the current folder for the lifetime of the object.
-class ScopedCurrentFolder {
- public:
-  explicit ScopedCurrentFolder(const std::string& folder) : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~ScopedCurrentFolder() { std::filesystem::current_path(old_); }
-
- private:
-  std::filesystem::path old_;
 };
 
 // A 24-bit bitmap file of one colour.

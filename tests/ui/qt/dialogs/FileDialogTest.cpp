@@ -21,13 +21,13 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <atomic>
 #include <memory>
 #include <set>
-#include <thread>
 
 #include "tests/support/LargeAnimation.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WatchedFifo.h"
 #include "tests/ui/qt/WindowTestSupport.h"
 #include "ui/model/form/MainForm.h"
 #include "ui/model/language/Language.h"
@@ -156,39 +156,6 @@ class OpenWatchedFile {
   int stop_ = -1;
   bool ready_ = false;
   bool opened_ = false;
-};
-
-// A FIFO that tells when anything opens it for reading: such a reader would
-// wait for a writer for ever, so a thread looks for one every 20 ms, counts it
-// and lets it go on (with an end of file) by opening and closing the FIFO.
-class WatchedFifo {
- public:
-  explicit WatchedFifo(std::string path) : path_(std::move(path)) {
-    ready_ = ::mkfifo(path_.c_str(), 0600) == 0;
-    thread_ = std::thread([this] {
-      while (!stop_) {
-        const int writer = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (writer >= 0) {
-          opened_ = true;
-          ::close(writer);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      }
-    });
-  }
-  ~WatchedFifo() {
-    stop_ = true;
-    thread_.join();
-  }
-  bool Ready() const { return ready_; }
-  bool Opened() const { return opened_; }
-
- private:
-  std::string path_;
-  bool ready_ = false;
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> opened_{false};
-  std::thread thread_;
 };
 
 // A folder of special files beside a picture, as /proc holds them.
@@ -384,6 +351,36 @@ TEST(PicturePreview, ClosingTheDialogStopsThePlayingGif) {
   dialog.reject();
   EXPECT_FALSE(dialog.Preview()->Animated());
   EXPECT_EQ(UnnamedThreads(), before);
+}
+
+TEST(PicturePreview, AnAnimationOfManyTinyFramesIsRefusedWithinBoundedMemoryAndFreedOnClose) {
+  // 200,000 frames of one pixel in 3 MB take some 500 MB loaded and drawn:
+  // the preview refuses them with its heap grown by less than 64 MiB. What it
+  // holds while it plays an animation it takes is freed when the dialog closes.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const OutOfMemoryChildren children;
+  EXPECT_EXIT(
+      {
+        TempFolder folder;
+        WriteBytes(folder / "many.gif", LargeAnimation(200'000, 1, 1));
+        WriteBytes(folder / "some.gif", LargeAnimation(2'000, 1, 1));
+        TForm1 form;
+        FileDialog dialog(form.OpenPictureDialog1);
+        dialog.setDirectory(QString::fromStdString(folder.Path()));
+        dialog.show();
+        PicturePreview* preview = dialog.Preview();
+        const std::int64_t heap = HeapSize();
+        Select(dialog, "many.gif");
+        if (preview->Animated() || preview->Note() != "Animation too large to play") std::_Exit(1);
+        if (HeapSize() - heap >= std::int64_t{64} << 20) std::_Exit(2);
+        const std::int64_t held = AllocatedBytes();
+        Select(dialog, "some.gif");
+        if (!preview->Animated()) std::_Exit(3);
+        CentreOf(preview);
+        dialog.reject();
+        std::_Exit(AllocatedBytes() - held < std::int64_t{1} << 20 ? 0 : 4);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST(FileDialogs, ListAFolderOfSpecialFilesWithoutOpeningAnyOfThem) {
