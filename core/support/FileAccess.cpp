@@ -66,14 +66,21 @@ std::string TemporaryPathBeside(const std::string& target) {
   return FolderPart(target) + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
 }
 
+// Whether fchmod failed because the file system keeps no permission bits or
+// refuses to change them (FAT through FUSE, gvfs mounts, some network shares).
+bool ModeRefused(int error) { return error == ENOSYS || error == EPERM || error == ENOTSUP || error == EOPNOTSUPP; }
+
 // Takes over the permission bits of the regular file that `fd` is to replace;
 // a file the user may not write stays as it is, even in a writable folder.
 // Anything else at the name (nothing, a link that is replaced, a folder) gives
-// nothing to take over. False with errno set when the file may not be replaced.
+// nothing to take over. Copying the bits is a courtesy: where the file system
+// refuses it, the new file keeps the bits it has. False with errno set when
+// the file may not be replaced.
 bool TakeOverPermissions(const std::string& target, int fd) {
   struct stat old {};
   if (::lstat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
-  return ::access(target.c_str(), W_OK) == 0 && ::fchmod(fd, old.st_mode & 07777) == 0;
+  if (::access(target.c_str(), W_OK) != 0) return false;
+  return ::fchmod(fd, old.st_mode & 07777) == 0 || ModeRefused(errno);
 }
 
 // Removes a file this write made, keeping errno for the report of the failure.

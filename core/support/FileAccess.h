@@ -34,7 +34,9 @@ enum class LinkAtName {
 // the file's place, so the file is either the old one or the new one, never a
 // part. No temporary file is left behind: not by a failure, and not when
 // SIGTERM or SIGINT ends the program meanwhile (see TemporaryFileName). The
-// file keeps its permission bits; a new file gets the bits the umask allows.
+// file keeps its permission bits where the file system lets them be set (one
+// that refuses chmod does not fail the write); a new file gets the bits the
+// umask allows.
 // False on any failure (the old file untouched), with the system's text for
 // it in `reason` when given.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason = nullptr,

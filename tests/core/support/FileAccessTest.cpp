@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 
@@ -11,6 +13,21 @@
 
 using namespace kestrova;
 using namespace kestrova::test;
+
+namespace {
+
+// While not 0, fchmod fails with this error, as it does on file systems that
+// keep no permission bits (FAT through FUSE, gvfs mounts, some shares).
+int fchmodError = 0;
+
+}  // namespace
+
+// The test double for fchmod: this program's definition comes before the C library's.
+extern "C" int fchmod(int fd, mode_t mode) {
+  if (fchmodError == 0) return static_cast<int>(::syscall(SYS_fchmod, fd, mode));
+  errno = fchmodError;
+  return -1;
+}
 
 TEST(ReadFileBytes, OnlyRegularFilesAreReadAndEveryFailureSaysWhy) {
   TempFolder folder;
@@ -159,4 +176,26 @@ TEST(WriteFileAtomically, ATerminatedReplaceLeavesNoTemporaryFile) {
   EXPECT_EQ(ListFolder(folder.Path()), "big.gif ");
   const std::string left = ReadBytes(file);
   EXPECT_TRUE(left == "old" || left == bytes);
+}
+
+// Copying the permission bits is a courtesy: a file system that refuses it
+// still takes the replacement; any other failure keeps the old file.
+TEST(WriteFileAtomically, AReplaceWhereFchmodIsRefusedStillReplaces) {
+  TempFolder folder;
+  const std::string file = folder / "out.gif";
+  const struct {
+    int error;
+    bool replaced;
+  } cases[] = {{ENOSYS, true}, {EPERM, true}, {ENOTSUP, true}, {EOPNOTSUPP, true}, {EIO, false}};
+  for (const auto& c : cases) {
+    WriteBytes(file, "old");
+    fchmodError = c.error;
+    std::string reason;
+    const bool written = WriteFileAtomically(file, "new", &reason, LinkAtName::Replace);
+    fchmodError = 0;
+    EXPECT_EQ(written, c.replaced) << c.error;
+    EXPECT_EQ(reason, c.replaced ? "" : "Input/output error") << c.error;
+    EXPECT_EQ(ReadBytes(file), c.replaced ? "new" : "old") << c.error;
+    EXPECT_EQ(ListFolder(folder.Path()), "out.gif ") << c.error;
+  }
 }
