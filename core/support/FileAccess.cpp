@@ -134,7 +134,7 @@ WriteOutcome WriteThroughUnnamedFile(const std::string& target, std::string_view
 
 // Writes the bytes into a new temporary file beside the target, which then
 // takes the target's place. The temporary file is removed on a failure, and
-// when SIGTERM or SIGINT ends the program meanwhile.
+// when a signal ends the program meanwhile (TemporaryFileName).
 bool WriteThroughNamedFile(const std::string& target, std::string_view bytes) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     const TemporaryFileName temp(TemporaryPathBeside(target));

@@ -33,8 +33,8 @@ enum class LinkAtName {
 // same folder (an unnamed one where the file system allows), which then takes
 // the file's place, so the file is either the old one or the new one, never a
 // part. No temporary file is left behind: not by a failure, and not when
-// SIGTERM or SIGINT ends the program meanwhile (see TemporaryFileName). The
-// file keeps its permission bits where the file system lets them be set (one
+// SIGTERM, SIGINT, SIGHUP or SIGQUIT ends the program meanwhile (see
+// TemporaryFileName). The file keeps its permission bits where the file system lets them be set (one
 // that refuses chmod does not fail the write); a new file gets the bits the
 // umask allows.
 // False on any failure (the old file untouched), with the system's text for
