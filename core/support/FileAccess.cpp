@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -61,11 +60,6 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::string TemporaryPathBeside(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  return FolderPart(target) + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
-}
-
 // Whether fchmod failed because the file system keeps no permission bits or
 // refuses to change them (FAT through FUSE, gvfs mounts, some network shares).
 bool ModeRefused(int error) { return error == ENOSYS || error == EPERM || error == ENOTSUP || error == EOPNOTSUPP; }
@@ -107,7 +101,7 @@ WriteOutcome LinkUnnamedFile(FdCloser& file, const std::string& target) {
   }
   if (errno != EEXIST) return WriteOutcome::Unavailable;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const TemporaryFileName temp(TemporaryPathBeside(target));
+    const TemporaryFileName temp(TemporaryPathIn(FolderPart(target)));
     if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.Path().c_str(), AT_SYMLINK_FOLLOW) != 0) {
       if (errno == EEXIST) continue;
       return WriteOutcome::Failed;
@@ -137,7 +131,7 @@ WriteOutcome WriteThroughUnnamedFile(const std::string& target, std::string_view
 // when a signal ends the program meanwhile (TemporaryFileName).
 bool WriteThroughNamedFile(const std::string& target, std::string_view bytes) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const TemporaryFileName temp(TemporaryPathBeside(target));
+    const TemporaryFileName temp(TemporaryPathIn(FolderPart(target)));
     FdCloser file{::open(temp.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
     if (file.fd < 0 && errno == EEXIST) continue;
     if (file.fd < 0) return false;

@@ -69,6 +69,11 @@ void InstallHandlersOnce() {
 
 }  // namespace
 
+std::string TemporaryPathIn(const std::string& folder) {
+  static std::atomic<unsigned> counter{0};
+  return folder + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+}
+
 TemporaryFileName::TemporaryFileName(std::string path) : path_(std::move(path)) {
   InstallHandlersOnce();
   if (path_.size() >= PATH_MAX) return;  // no file can be made under such a name

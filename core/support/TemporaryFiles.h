@@ -11,6 +11,10 @@
 
 namespace kestrova {
 
+// A name for a temporary file in `folder` (empty for the current folder, else
+// ending in "/"): ".kestrova.<process id>.<number>.tmp", a new number each time.
+std::string TemporaryPathIn(const std::string& folder);
+
 class TemporaryFileName {
  public:
   // Holds the name; the file need not exist yet.
