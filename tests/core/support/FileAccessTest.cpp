@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include "core/support/FileAccess.h"
 #include "tests/support/TestFiles.h"
@@ -101,6 +102,21 @@ TEST(WriteFileAtomically, ANewFileGetsTheBitsTheUmaskAllowsAndNothingIsLeftBesid
   ASSERT_TRUE(WriteFileAtomically(folder / "dangling", "x"));
   EXPECT_EQ(ReadBytes(folder / "dangling"), "x");
   EXPECT_EQ(ListFolder(folder.Path()), "big dangling empty new.gif ");
+}
+
+// Staged on one thread, named on another in order: the file appears only
+// when committed, and one never committed leaves nothing behind.
+TEST(StagedFile, TheFileTakesItsNameOnlyWhenCommitted) {
+  TempFolder folder;
+  WriteBytes(folder / "out.gif", "old");
+  StagedFile first(folder / "out.gif", "first", LinkAtName::Replace);
+  std::thread([&] { StagedFile(folder / "never.gif", "never"); }).join();
+  StagedFile second = std::move(first);
+  EXPECT_EQ(ReadBytes(folder / "out.gif"), "old");
+  EXPECT_EQ(ListFolder(folder.Path()), "out.gif ");
+  EXPECT_TRUE(second.Commit());
+  EXPECT_EQ(ReadBytes(folder / "out.gif"), "first");
+  EXPECT_EQ(ListFolder(folder.Path()), "out.gif ");
 }
 
 namespace {

@@ -65,11 +65,12 @@ int ImagesAtOnce(const TOutputImages& images, int most) {
   return static_cast<int>(std::clamp<std::int64_t>(kPixelsAtOnce / largest, 1, most));
 }
 
-// Encodes the images on the worker threads while the calling thread writes
-// the files one after the other, in image order, and reports each failure;
-// false when any failed. One thread writing keeps the file system from making
-// the others wait (each new file changes the folder), and leaves the files as
-// one thread would, also when two images have one name.
+// Encodes the images and writes each into an unnamed file in the folder
+// (StagedFile) on the worker threads, while the calling thread names the
+// files one after the other, in image order, and reports each failure; false
+// when any failed. One thread naming keeps the file system from making the
+// others wait (each new name changes the folder, an unnamed file does not),
+// and leaves the files as one thread would, also when two images have one name.
 bool WriteImages(const TForm1& form, const TOutputImages& images, const std::string& folder,
                  const std::vector<std::string>& names, int format) {
   const ImageWriteOptions options = form.WriteOptions();
@@ -77,20 +78,21 @@ bool WriteImages(const TForm1& form, const TOutputImages& images, const std::str
   if (format == ofGif) SetGifDefaults(options);
   const PictureKind kind = KindOf(format);
   const int threads = WorkerThreadCount();
-  const int ahead = ImagesAtOnce(images, kAheadPerThread * threads);
+  const int ahead = std::min(ImagesAtOnce(images, kAheadPerThread * threads), StagedFilesAtOnce());
   std::vector<EncodedPicture> encoded(static_cast<std::size_t>(ahead));
   auto slotOf = [&](int k) -> EncodedPicture& { return encoded[static_cast<std::size_t>(k % ahead)]; };
+  auto pathOf = [&](int k) { return folder + names[static_cast<std::size_t>(k)]; };
   bool failed = false;
   RunInOrder(
       images.Count(), std::min(threads, ahead), ahead,
       [&](int k) {
         images.UsePicture(k, [&](const Bitmap& picture) { slotOf(k) = EncodePicture(kind, picture, options); });
+        StageEncodedPicture(pathOf(k), slotOf(k), LinkAtName::Replace);
       },
       [&](int k) {
-        const std::string path = folder + names[static_cast<std::size_t>(k)];
+        const std::string path = pathOf(k);
         std::string errorText;
-        const bool written =
-            WriteEncodedPicture(path, std::exchange(slotOf(k), EncodedPicture()), errorText, LinkAtName::Replace);
+        const bool written = WriteEncodedPicture(path, std::exchange(slotOf(k), EncodedPicture()), errorText);
         if (written) return;
         failed = true;
         ShowMessageOrLog(ErrorSavingText() + FormatTag(format) + path + "\r\n" + errorText, mtError, mbOK);
