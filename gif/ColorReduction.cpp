@@ -3,6 +3,7 @@
 #include "gif/ColorLookup.h"
 #include "gif/DIB.h"
 #include "gif/ErrorDiffusion.h"
+#include "gif/FloydSteinbergDitherer.h"
 #include "gif/GIFException.h"
 #include "gif/Octree.h"
 #include "gif/ReductionPalettes.h"

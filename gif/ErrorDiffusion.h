@@ -1,10 +1,12 @@
 #pragma once
-// Error-diffusion ditherers. Each pixel takes the error accumulated for its own
-// position, rounded and clamped, asks the lookup for a palette colour, and
-// spreads the difference over pixels not yet visited by its kernel. Rows are
-// walked serpentine, so "ahead" is always further along the current walk.
-// Every channel is diffused on its own; all sums are exact integers in units
-// of 1/divisor.
+// The row ditherers (Stucki, Sierra, Jarvis-Judice-Ninke, Stevenson-Arce,
+// Burkes). Each pixel takes the error accumulated for its own position,
+// rounded and clamped, asks the lookup for a palette colour, and spreads the
+// difference over pixels not yet visited by its kernel. Rows are walked
+// serpentine, so "ahead" is always further along the current walk. Every
+// channel is diffused on its own; all sums are exact integers in units of
+// 1/divisor. Floyd-Steinberg keeps its errors its own way
+// (gif/FloydSteinbergDitherer.h).
 
 #include <algorithm>
 #include <array>
@@ -21,11 +23,6 @@ struct KernelTap {
   int row;
   int offset;
   int weight;
-};
-
-struct FloydSteinbergKernel {
-  static constexpr int kDivisor = 16;
-  static constexpr std::array<KernelTap, 4> kTaps{{{0, 1, 7}, {1, -1, 3}, {1, 0, 5}, {1, 1, 1}}};
 };
 
 struct StuckiKernel {
@@ -129,8 +126,6 @@ class TErrorDiffusionDitherer : public TDitherEngine<Lookup> {
   std::array<std::int32_t*, kRows> rows_{};
 };
 
-template <class Lookup>
-using TFloydSteinbergDitherer = TErrorDiffusionDitherer<FloydSteinbergKernel, Lookup>;
 template <class Lookup>
 using TStuckiDitherer = TErrorDiffusionDitherer<StuckiKernel, Lookup>;
 template <class Lookup>

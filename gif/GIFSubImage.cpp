@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "gif/ColorLookup.h"
-#include "gif/ErrorDiffusion.h"
+#include "gif/FloydSteinbergDitherer.h"
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFImage.h"
 #include "gif/GIFRowProgress.h"

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "rendering/FontError.h"
+#include "rendering/FontFamilyName.h"
 
 namespace kestrova {
 
@@ -15,17 +16,43 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
+struct FontSetDeleter {
+  void operator()(FcFontSet* s) const { FcFontSetDestroy(s); }
+};
+struct ObjectSetDeleter {
+  void operator()(FcObjectSet* s) const { FcObjectSetDestroy(s); }
+};
+
 std::string NoFontMessage(std::string_view family) {
   return "No font found for \"" + std::string(family) + "\"";
 }
 
+void AddString(FcPattern* pattern, const char* object, const std::string& value) {
+  FcPatternAddString(pattern, object, reinterpret_cast<const FcChar8*>(value.c_str()));
+}
+
 }  // namespace
 
-FontFile MatchFontFile(std::string_view family, bool bold, bool italic) {
+bool HasFontFamily(std::string_view family, std::string_view foundry) {
   Pattern wanted(FcPatternCreate());
-  if (!wanted) throw FontError(NoFontMessage(family));
-  const std::string name(family);
-  if (!name.empty()) FcPatternAddString(wanted.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FAMILY, nullptr));
+  if (!wanted || !objects) return false;
+  AddString(wanted.get(), FC_FAMILY, std::string(family));
+  if (!foundry.empty()) AddString(wanted.get(), FC_FOUNDRY, std::string(foundry));
+  FcPatternAddBool(wanted.get(), FC_SCALABLE, FcTrue);
+  std::unique_ptr<FcFontSet, FontSetDeleter> fonts(FcFontList(nullptr, wanted.get(), objects.get()));
+  return fonts && fonts->nfont > 0;
+}
+
+FontFile MatchFontFile(std::string_view name, bool bold, bool italic) {
+  Pattern wanted(FcPatternCreate());
+  if (!wanted) throw FontError(NoFontMessage(name));
+  const FontFamilyName family = SplitFoundry(name);
+  if (!family.family.empty()) AddString(wanted.get(), FC_FAMILY, family.family);
+  // The foundry weighs more than the family in fontconfig's matching: it is
+  // asked for only where it makes the family, else it would pick another one.
+  if (!family.foundry.empty() && HasFontFamily(family.family, family.foundry))
+    AddString(wanted.get(), FC_FOUNDRY, family.foundry);
   FcPatternAddInteger(wanted.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(wanted.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(wanted.get(), FC_SCALABLE, FcTrue);
@@ -36,7 +63,7 @@ FontFile MatchFontFile(std::string_view family, bool bold, bool italic) {
   Pattern match(FcFontMatch(nullptr, wanted.get(), &result));
   FcChar8* path = nullptr;
   if (!match || FcPatternGetString(match.get(), FC_FILE, 0, &path) != FcResultMatch || !path)
-    throw FontError(NoFontMessage(family));
+    throw FontError(NoFontMessage(name));
   FontFile file;
   file.path = reinterpret_cast<const char*>(path);
   if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &file.index) != FcResultMatch) file.index = 0;

@@ -25,18 +25,8 @@ int WarningMessageCount() { return gWarningMessages; }
 int LostLogLineCount() { return gLostLogLines; }
 
 std::string OneLine(std::string_view text) {
-  std::string line;
-  line.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') {
-      line += c;
-      continue;
-    }
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    const bool atEnd = i + 1 == text.size();
-    if (!atEnd && !line.empty() && line.back() != ' ') line += ' ';
-  }
+  std::string line(text);
+  std::erase_if(line, [](char c) { return c == '\r' || c == '\n'; });
   return line;
 }
 

@@ -44,8 +44,8 @@ extern TLogger Logger1;
 // text as one line of the batch log (OneLine), and mrNone.
 int ShowMessageOrLog(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
 
-// The text as one log line: each line break (CR LF, CR or LF) becomes one
-// blank, none where a blank already stands before it or at the end.
+// The text as one log line: every CR and every LF removed, nothing in their
+// place, so the lines of a message run together.
 std::string OneLine(std::string_view text);
 
 // Writes one line to Logger1. A line the log cannot take (it could not be

@@ -7,7 +7,6 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -19,7 +18,7 @@ namespace kestrova {
 
 namespace {
 
-// The whole text of a file read as a stream (files under /proc report no size).
+// The whole text of a file read as a stream.
 std::string StreamText(const char* path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -41,10 +40,10 @@ std::string Unquote(std::string_view value) {
   return text;
 }
 
-// The value of "key=value" lines (os-release) or "key : value" lines (cpuinfo).
-std::string FindValue(std::string_view text, std::string_view key, char separator) {
+// The value of a "key=value" line (os-release).
+std::string FindValue(std::string_view text, std::string_view key) {
   for (const std::string& line : SplitLines(text)) {
-    const auto at = line.find(separator);
+    const auto at = line.find('=');
     if (at == std::string::npos || TrimBlanks(std::string_view(line).substr(0, at)) != key) continue;
     return std::string(TrimBlanks(std::string_view(line).substr(at + 1)));
   }
@@ -89,10 +88,10 @@ std::uint64_t TotalMemory() {
 }  // namespace
 
 std::string DistributionName(std::string_view osRelease) {
-  const std::string pretty = Unquote(FindValue(osRelease, "PRETTY_NAME", '='));
+  const std::string pretty = Unquote(FindValue(osRelease, "PRETTY_NAME"));
   if (!pretty.empty()) return pretty;
-  const std::string name = Unquote(FindValue(osRelease, "NAME", '='));
-  const std::string version = Unquote(FindValue(osRelease, "VERSION", '='));
+  const std::string name = Unquote(FindValue(osRelease, "NAME"));
+  const std::string version = Unquote(FindValue(osRelease, "VERSION"));
   return version.empty() ? name : name + " " + version;
 }
 
@@ -102,22 +101,12 @@ std::string OrganizationName(const char* environment, std::string_view organizat
   return lines.empty() ? std::string() : std::string(TrimBlanks(lines.front()));
 }
 
-std::string ProcessorModel(std::string_view cpuInfo) {
-  for (const char* key : {"model name", "Hardware", "cpu model", "Processor"}) {
-    std::string value = FindValue(cpuInfo, key, ':');
-    if (!value.empty()) return value;
-  }
-  return {};
-}
-
 TSystemFacts ReadSystemFacts() {
   TSystemFacts facts;
   std::string osRelease = StreamText("/etc/os-release");
   if (osRelease.empty()) osRelease = StreamText("/usr/lib/os-release");
   facts.distribution = DistributionName(osRelease);
   facts.kernel = KernelText();
-  facts.processor = ProcessorModel(StreamText("/proc/cpuinfo"));
-  facts.processorCount = static_cast<int>(std::max(0L, ::sysconf(_SC_NPROCESSORS_ONLN)));
   facts.userName = UserName();
   facts.organization = OrganizationName(std::getenv("ORGANIZATION"), StreamText("/etc/organization"));
   facts.locale = LocaleName();

@@ -1,8 +1,7 @@
 #pragma once
 // What this system tells about itself, for the About box: the distribution
-// (from /etc/os-release), the kernel (uname), the processor (/proc/cpuinfo),
-// the user, the organisation, the default language (the locale) and the total
-// memory (sysinfo).
+// (from /etc/os-release), the kernel (uname), the user, the organisation, the
+// default language (the locale) and the total memory (sysinfo).
 
 #include <cstdint>
 #include <string>
@@ -13,8 +12,6 @@ namespace kestrova {
 struct TSystemFacts {
   std::string distribution;  // "Debian GNU/Linux 12 (bookworm)"; empty when unknown
   std::string kernel;        // "Linux 6.1.0-18-amd64 (x86_64)"
-  std::string processor;     // "Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz"; empty when unknown
-  int processorCount = 0;    // processors online
   std::string userName;      // the full name of the user's account, else the login name
   std::string organization;  // the user's or the system's organisation; empty when none is named
   std::string locale;        // the locale the user's messages use ("pl_PL.UTF-8"; "C" when none is set)
@@ -31,9 +28,6 @@ std::string DistributionName(std::string_view osRelease);
 // (`environment`, nullptr when not set), else the first line of the text of
 // /etc/organization; blanks around it removed.
 std::string OrganizationName(const char* environment, std::string_view organizationFile);
-// The processor's model from the text of /proc/cpuinfo ("model name", else
-// "Hardware", "cpu model" or "Processor"); empty when none is given.
-std::string ProcessorModel(std::string_view cpuInfo);
 
 // A number of bytes in kilobytes, rounded to the nearest, with `separator`
 // between groups of three digits, followed by " KB": 2147483648 bytes with ","

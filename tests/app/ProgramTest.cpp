@@ -53,12 +53,18 @@ TEST(Program, BatchRunNeedsNoDisplayWritesFilesAndLogAndEndsWithZero) {
   EXPECT_FALSE(std::filesystem::exists(folder / "config/kestrova/kestro.ini"));  // a batch run saves no settings
 }
 
-TEST(Program, AFailedBatchRunEndsWithOne) {
+TEST(Program, ABatchRunWhoseProjectCannotBeOpenedWritesNothingAndEndsWithOne) {
+  // A mistyped project name: the files of the captions' names stay as they are.
   TempFolder folder;
-  EXPECT_EQ(RunProgram(folder, {"-x", "missing.btn"}), 1);
-  EXPECT_NE(ReadBytes(folder / "kestro_shell_run.log")
-                .find(",Error opening file: missing.btn No such file or directory\r\n"),
-            std::string::npos);
+  WriteBytes(folder / "captions.txt", "Home\nNews\n");
+  WriteBytes(folder / "Home.bmp", "mine");  // the name the first button would get
+  EXPECT_EQ(RunProgram(folder, {"-x", "missing.btn", "captions.txt"}), 1);
+  EXPECT_EQ(ListFolder(folder.Path()), "Home.bmp captions.txt kestro_shell_run.log ");
+  EXPECT_EQ(ReadBytes(folder / "Home.bmp"), "mine");
+  const std::string log = ReadBytes(folder / "kestro_shell_run.log");
+  const std::string opening = ",Error opening file: missing.btnNo such file or directory\r\n";
+  ASSERT_NE(log.find(opening), std::string::npos) << log;
+  EXPECT_TRUE(log.ends_with(opening)) << log;
 }
 
 TEST(Program, ALogThatCannotBeWrittenGoesToTheErrorStreamAndTheRunFails) {

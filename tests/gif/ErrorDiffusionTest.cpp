@@ -8,6 +8,7 @@
 
 #include "gif/ColorLookup.h"
 #include "gif/ErrorDiffusion.h"
+#include "gif/FloydSteinbergDitherer.h"
 
 using namespace kestrova;
 
@@ -75,8 +76,7 @@ std::vector<int> Reference(const Picture& p, const RefKernel& k) {
 
 }  // namespace
 
-TEST(ErrorDiffusion, EveryKernelMatchesAPlainWholePictureReference) {
-  const RefKernel floyd{{{0, 1, 7}, {1, -1, 3}, {1, 0, 5}, {1, 1, 1}}, 16};
+TEST(ErrorDiffusion, EveryRowKernelMatchesAPlainWholePictureReference) {
   const RefKernel stucki{{{0, 1, 8}, {0, 2, 4}, {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2},
                           {2, -2, 1}, {2, -1, 2}, {2, 0, 4}, {2, 1, 2}, {2, 2, 1}}, 42};
   const RefKernel sierra{{{0, 1, 5}, {0, 2, 3}, {1, -2, 2}, {1, -1, 4}, {1, 0, 5}, {1, 1, 4}, {1, 2, 2},
@@ -91,7 +91,6 @@ TEST(ErrorDiffusion, EveryKernelMatchesAPlainWholePictureReference) {
     Picture p{w, h, std::vector<std::uint8_t>(3 * static_cast<std::size_t>(w) * h)};
     for (auto& v : p.rgb) v = static_cast<std::uint8_t>(random());
     SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-    EXPECT_EQ(WalkWeb<TFloydSteinbergDitherer>(p), Reference(p, floyd));
     EXPECT_EQ(WalkWeb<TStuckiDitherer>(p), Reference(p, stucki));
     EXPECT_EQ(WalkWeb<TSierraDitherer>(p), Reference(p, sierra));
     EXPECT_EQ(WalkWeb<TJaJuNiDitherer>(p), Reference(p, jajuni));
@@ -100,16 +99,64 @@ TEST(ErrorDiffusion, EveryKernelMatchesAPlainWholePictureReference) {
   }
 }
 
-TEST(ErrorDiffusion, FloydSteinbergByHand) {
-  // Grey 100 on black and white, 2 x 2. Row 0: 100 -> black (error 100, 7/16
-  // right, 3/16 below-behind, 5/16 below, 1/16 below-ahead); 100 + (700 + 8) / 16
-  // = 144 -> white (error -111). Row 1 walks right to left: x1 gets 100 - 555 ->
-  // 100 + (-447 / 16) = 73 -> black (error 73, 7/16 to x0); x0 gets 500 - 333 +
-  // 511 -> 100 + 686 / 16 = 142 -> white.
-  const Picture p{2, 2, std::vector<std::uint8_t>(12, 100)};
-  TMonochromeLookup mono;
-  TFloydSteinbergDitherer<TMonochromeLookup> d(2, mono);
-  EXPECT_EQ(Walk(p, d), (std::vector<int>{0, 1, 1, 0}));
+TEST(FloydSteinberg, GivesTheIndexesWorkedOutByHand) {
+  // Grey pictures to black and white. Errors in sixteenths; "slot s" is the
+  // one error row, Width + 2 slots, never cleared.
+  const struct {
+    const char* name;
+    int width;
+    std::vector<std::uint8_t> grey;  // rows top-down
+    std::vector<int> indexes;
+  } cases[] = {
+      // Row 0 ->: 100 black (e 100): slot 0 = 300, Pending 500, Previous 100,
+      //   Right 700; 100 + 708 / 16 = 144 white (e -111): slot 1 = 500 - 333,
+      //   Pending = 100 - 555 = -455; NextLine: slot 2 = -455.
+      // Row 1 <-: x1 reads slot 3, 0 in the first row walked this way: 100 black
+      //   (e 100): slot 3 = 300, Pending 500, Right 700; x0 reads slot 2:
+      //   100 + (-455 + 700 + 8) / 16 = 115 black (e 115): Pending 100 + 575 =
+      //   675; NextLine: slot 1 = 675.
+      // Row 2 ->: x0 reads slot 0, row 0's: 110 + 308 / 16 = 129 white (e -126):
+      //   Pending -630, Previous -126, Right -882; x1 reads slot 1:
+      //   100 + (675 - 882 + 8) / 16 = 88 black (e 88): Pending -126 + 440 = 314;
+      //   NextLine: slot 2 = 314.
+      // Row 3 <-: x1 reads slot 3, row 1's: 110 + 19 = 129 white (e -126, Right
+      //   -882); x0 reads slot 2: 100 + (314 - 882 + 8) / 16 = 65 black.
+      {"guard slots", 2, {100, 100, 100, 100, 110, 100, 100, 110}, {0, 1, 0, 0, 1, 0, 0, 1}},
+      // One pixel a row: 100 black, slot 0 = 300; row 1 reads slot 2 (0): 100
+      // black, slot 2 = 300; row 2 reads slot 0: 110 + 19 = 129 white; row 3
+      // reads slot 2: 129 white.
+      {"one column", 1, {100, 100, 110, 110}, {0, 0, 1, 1}},
+      // 252 white (e -3): slot 0 = -9; 0 has no error and writes no slot;
+      // 128 + (-9 + 8) / 16 = 128 white.
+      {"a carried -9", 1, {252, 0, 128}, {1, 0, 1}},
+      // 247 white (e -8): slot 0 = -24; then 128 + (-24 + 8) / 16 = 127 black.
+      {"a carried -24", 1, {247, 0, 128}, {1, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    Picture p{c.width, static_cast<int>(c.grey.size()) / c.width, {}};
+    for (std::uint8_t v : c.grey) p.rgb.insert(p.rgb.end(), {v, v, v});
+    TMonochromeLookup mono;
+    TFloydSteinbergDitherer<TMonochromeLookup> d(c.width, mono);
+    EXPECT_EQ(Walk(p, d), c.indexes) << c.name;
+  }
+}
+
+TEST(FloydSteinberg, ExactColoursStayAndChannelsNeverMix) {
+  std::mt19937 random(7);
+  Picture exact{9, 5, std::vector<std::uint8_t>(3 * 9 * 5)}, colour = exact;
+  for (auto& v : exact.rgb) v = static_cast<std::uint8_t>(51 * (random() % 6));
+  EXPECT_EQ(WalkWeb<TFloydSteinbergDitherer>(exact), WalkWeb<TDitherEngine>(exact));
+
+  // Each channel gets the level it gets in a grey picture of its own.
+  for (auto& v : colour.rgb) v = static_cast<std::uint8_t>(random());
+  std::vector<int> expected(9 * 5, 0);
+  for (int channel = 0; channel < 3; ++channel) {
+    Picture grey = colour;
+    for (std::size_t i = 0; i < grey.rgb.size(); ++i) grey.rgb[i] = colour.rgb[i - i % 3 + channel];
+    const std::vector<int> levels = WalkWeb<TFloydSteinbergDitherer>(grey);
+    for (std::size_t i = 0; i < levels.size(); ++i) expected[i] = expected[i] * 6 + levels[i] / 43;
+  }
+  EXPECT_EQ(WalkWeb<TFloydSteinbergDitherer>(colour), expected);
 }
 
 TEST(ErrorDiffusion, ClampingAndRoundingTowardZero) {
@@ -134,16 +181,20 @@ TEST(ErrorDiffusion, ClampingAndRoundingTowardZero) {
   EXPECT_EQ(pair(251), (std::vector<int>{1, 0}));
 }
 
-TEST(ErrorDiffusion, WalkIsSerpentineAndSkippingMovesTheErrorPosition) {
+TEST(FloydSteinberg, WalkIsSerpentineAndPassingOverAPixelMovesOnlyTheColumn) {
   TNetscapeColorLookup web;
   TFloydSteinbergDitherer<TNetscapeColorLookup> d(3, web);
   std::uint8_t r, g, b;
-  d.Dither(20, 0, 0, r, g, b);  // error 20 -> 9 carried to column 1
-  d.NextColumn();               // column 1 passed over: its carry is dropped
+  d.Dither(20, 0, 0, r, g, b);  // level 0, e 20: slot 0 = 60, Pending 100, Right 140
+  d.NextColumn();               // column 1 passed over; the pointer stays on slot 1
   EXPECT_EQ(d.Column(), 2);
-  d.Dither(40, 0, 0, r, g, b);  // takes its own (empty) carry: 40 stays level 0
-  EXPECT_EQ(r, 0);
-  d.NextLine();
+  d.Dither(40, 0, 0, r, g, b);  // reads slot 1 and Right: 40 + 148 / 16 = 49, level 1
+  EXPECT_EQ(r, 51);             // (e -2: slot 1 = 94, Pending 20 - 10 = 10)
+  d.NextLine();                 // slot 2 = 10
   EXPECT_EQ(d.Column(), 2);
   EXPECT_EQ(d.Direction(), -1);
+  d.NextColumn();               // column 2 passed over: column 1 reads slot 4, column 0 slot 3
+  d.Dither(0, 0, 0, r, g, b);
+  d.Dither(47, 0, 0, r, g, b);  // 47 + (0 + 8) / 16: level 0 (slot 2 would give 48, level 1)
+  EXPECT_EQ(r, 0);
 }

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 
 #include "rendering/FontEngine.h"
 #include "rendering/FontError.h"
+#include "rendering/FontFamilyName.h"
 #include "rendering/FontMatch.h"
 #include "rendering/Utf8.h"
 
@@ -64,6 +66,21 @@ TEST(TextFont, MissingStylesAreMadeUp) {
   };
   ASSERT_GT(l.height, 10);
   EXPECT_GT(firstInk(0), firstInk(l.height - 1) + 3);
+}
+
+TEST(TextFont, AFamilyNamedWithItsFoundryIsThatFamilyOfThatFoundryWhereThereIsOne) {
+  for (const auto& [name, family, foundry] : {std::array<std::string, 3>{"URW Gothic [UKWN]", "URW Gothic", "UKWN"},
+                                              {"A [b] [c]", "A [b]", "c"},
+                                              {"[UKWN]", "[UKWN]", ""},
+                                              {"Sans []", "Sans []", ""}}) {
+    EXPECT_EQ(SplitFoundry(name).family, family) << name;
+    EXPECT_EQ(SplitFoundry(name).foundry, foundry) << name;
+  }
+  if (!HasFontFamily("URW Gothic", "UKWN") || !HasFontFamily("URW Gothic", "urw"))
+    GTEST_SKIP() << "fontconfig has URW Gothic from fewer than two foundries (fonts-urw-base35)";
+  EXPECT_NE(MatchFontFile("URW Gothic [UKWN]", true, false).path, MatchFontFile("URW Gothic [urw]", true, false).path);
+  // A foundry that does not make the family is left out (fontconfig would take any face of it).
+  EXPECT_EQ(MatchFontFile("DejaVu Sans [UKWN]", false, false).path, MatchFontFile("DejaVu Sans", false, false).path);
 }
 
 TEST(TextUtf8, DecodesWellFormedAndReplacesEachBadByte) {

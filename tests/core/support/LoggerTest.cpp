@@ -158,18 +158,18 @@ TEST_F(LoggerTest, MessagesGoToTheBoxOrTheBatchLog) {
   Logger1.Close();
   MessageBoxFunction = nullptr;
   EXPECT_EQ(shown, "");
-  EXPECT_EQ(Masked(ReadBytes(file)), kDate + " " + Time() + ",Error opening file: a.btn No such file\r\n");
+  EXPECT_EQ(Masked(ReadBytes(file)), kDate + " " + Time() + ",Error opening file: a.btnNo such file\r\n");
 }
 
-TEST(OneLine, EachLineBreakOfAMessageBecomesOneBlank) {
+TEST(OneLine, EveryCrAndLfIsRemovedSoTheLinesRunTogether) {
   const struct {
     std::string text, line;
   } cases[] = {
-      {"base.bmp\r\nBitmap file is truncated", "base.bmp Bitmap file is truncated"},
-      {"Error opening file: \r\nbase.bmp\r\nFile not found", "Error opening file: base.bmp File not found"},
-      {"a\nb\rc", "a b c"},
-      {"a\r\n\r\nb", "a b"},
-      {"\r\na\r\n", "a"},
+      {"base.bmp\r\nBitmap file is truncated", "base.bmpBitmap file is truncated"},
+      {"Error opening file: \r\nbase.bmp\r\nFile not found", "Error opening file: base.bmpFile not found"},
+      {"a\nb\rc", "abc"},
+      {"a\r\n\r\nb", "ab"},
+      {"\r\na \r\n", "a "},
       {"one line", "one line"},
       {"", ""},
   };

@@ -4,6 +4,7 @@
 // Cancel, file dialogs with chosen files or Cancel, input boxes with a chosen
 // text) and recorded.
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -38,6 +39,8 @@ struct DialogAnswers {
   std::vector<std::string> fileDialogDetails;
   std::optional<std::string> input;
   std::vector<std::string> inputBoxes;  // caption and prompt of each input box
+  std::optional<std::string> folder;    // what the folder browser answers (none: Cancel)
+  std::vector<std::string> folderStarts;
 
   qt::Dialogs Dialogs() {
     qt::Dialogs d;
@@ -49,7 +52,10 @@ struct DialogAnswers {
       colourStarts.push_back(start);
       return colour;
     };
-    d.ChooseFolder = [](const std::string&) { return std::optional<std::string>(); };
+    d.ChooseFolder = [this](const std::string& start) {
+      folderStarts.push_back(start);
+      return folder;
+    };
     d.ChooseFont = [this](const TFont& start) {
       fontStarts.push_back(start);
       return font;
@@ -112,6 +118,18 @@ struct TestWindow {
   DialogAnswers answers;
   std::unique_ptr<qt::MainWindow> window;
 };
+
+// One preview per caption line, each made from a white 40 x 12 base image
+// with its caption in a small font.
+inline void GeneratePreviews(TestWindow& w, const std::string& captions) {
+  TForm1& form = w.Form();
+  form.MemoTxt.SetFont(TFont{"DejaVu Sans", 6, 0, 1, 0, 0});
+  form.MemoTxt.SetText(captions);
+  Bitmap white(40, 12);
+  white.Fill(0xFFFFFF);
+  form.ImageBase.SetPicture(white);
+  w.window->findChild<QAction*>("Generateimages1")->trigger();
+}
 
 // Asks for the context menu of a preview of the output panel, as a right
 // click near its top-left corner does; the menu that opened.

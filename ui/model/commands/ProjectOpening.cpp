@@ -100,11 +100,11 @@ void GenerateAndSave(TForm1& form) {
 
 }  // namespace
 
-void OpenProject(TForm1& form, const std::string& fileName) {
+bool OpenProject(TForm1& form, const std::string& fileName) {
   std::string errorText;
   if (!LoadProject(fileName, form.CurrentSettings, errorText, GifOptionCounts(form))) {
     ReportOpenError(fileName, errorText);
-    return;
+    return false;
   }
   form.SaveDialog2.SetFileName(fileName);
   form.SettingsToControls();
@@ -112,6 +112,7 @@ void OpenProject(TForm1& form, const std::string& fileName) {
   form.ClearPreviews();
   form.Recent1.AddFile(fileName);
   form.StatusBar1.SetPanelText(1, fileName);
+  return true;
 }
 
 void OpenFromCommandLine(TForm1& form, bool batch) {
@@ -121,9 +122,9 @@ void OpenFromCommandLine(TForm1& form, bool batch) {
   if (ShellProjectFile.empty()) return;
   const bool job = batch && IsBatchSwitch(ShellSwitch);
   if (job) OpenBatchLog(form);
-  OpenProject(form, ShellProjectFile);
+  const bool opened = OpenProject(form, ShellProjectFile);
   if (!job) return;
-  if (ApplyCaptionsFile(form, ShellCaptionsFile)) GenerateAndSave(form);
+  if (opened && ApplyCaptionsFile(form, ShellCaptionsFile)) GenerateAndSave(form);
   form.Logger1.Close();
   form.TerminateRequested = true;
 }

@@ -13,8 +13,9 @@ namespace kestrova {
 // the project's folder), clears the previews, puts the file at the top of the
 // recent list and shows its name in the status bar. Failures are reported
 // through ShowMessageOrLog; a project that cannot be read leaves everything
-// as it was, a base image that cannot be loaded leaves the project open.
-void OpenProject(TForm1& form, const std::string& fileName);
+// as it was (and gives false), a base image that cannot be loaded leaves the
+// project open.
+bool OpenProject(TForm1& form, const std::string& fileName);
 
 // Loads the program settings and opens ShellProjectFile, if any. In a batch
 // run with the switch x (batch set): first opens the log "kestro_shell_run.log"
@@ -22,8 +23,10 @@ void OpenProject(TForm1& form, const std::string& fileName);
 // cannot be opened), then replaces the captions by ShellCaptionsFile unless
 // that name is blank, generates and saves the buttons (buttons that are not
 // joined one at a time, none of them held), closes the log and asks the
-// application to end. A captions file that cannot be read is reported and
-// nothing is generated; so is a run without captions.
+// application to end. A project that cannot be opened, a captions file that
+// cannot be read and a run without captions are reported, and nothing is
+// generated or written: a mistyped project name must not replace the files
+// of its captions' names with empty buttons.
 void OpenFromCommandLine(TForm1& form, bool batch);
 
 inline constexpr const char* kBatchLogFile = "kestro_shell_run.log";

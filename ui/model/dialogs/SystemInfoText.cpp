@@ -5,24 +5,19 @@ namespace kestrova {
 namespace {
 
 struct TInfoLabels {
-  std::string_view title, system, processor, user, organization, language, memory;
+  std::string_view title, system, user, organization, language, memory;
   bool quoteLanguage;
 };
 
-constexpr TInfoLabels kEnglish{"SYSTEM INFORMATION:", "System: ", "Processor: ", "User Name: ",
-                               "Company Name: ", "Default Language: ", "Total memory: ", false};
-constexpr TInfoLabels kPolish{"INFORMACJE O SYSTEMIE:", "System: ", "Procesor: ", "Użytkownik: ",
-                              "Organiacja: ", "Język: ", "Pamięć: ", true};
+constexpr TInfoLabels kEnglish{"SYSTEM INFORMATION:", "System: ", "User Name: ", "Company Name: ",
+                               "Default Language: ", "Total memory: ", false};
+constexpr TInfoLabels kPolish{"INFORMACJE O SYSTEMIE:", "System: ", "Użytkownik: ", "Organiacja: ",
+                              "Język: ", "Pamięć: ", true};
 
 std::string SystemText(const TSystemFacts& facts) {
   if (facts.distribution.empty()) return facts.kernel;
   if (facts.kernel.empty()) return facts.distribution;
   return facts.distribution + ", " + facts.kernel;
-}
-
-std::string ProcessorText(const TSystemFacts& facts) {
-  if (facts.processorCount > 1) return std::to_string(facts.processorCount) + " x " + facts.processor;
-  return facts.processor;
 }
 
 std::string InfoText(const TInfoLabels& labels, const TSystemFacts& facts, std::string_view languageName,
@@ -35,7 +30,6 @@ std::string InfoText(const TInfoLabels& labels, const TSystemFacts& facts, std::
   };
   line(labels.title, "");
   line(labels.system, SystemText(facts));
-  line(labels.processor, ProcessorText(facts));
   line(labels.user, facts.userName);
   // Kept with an empty value when no organisation is named.
   line(labels.organization, facts.organization);

@@ -108,6 +108,8 @@ void AboutBox::BuildWidgets() {
   ok->setGeometry(102, 352, 73, 33);
   ok->setDefault(true);
   new ButtonView(model_.OKButton, ok, Placement::Layout);
+  // The box opens with the keyboard on OK; Tab goes on to the link, the system information and back.
+  ok->setFocus();
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

@@ -3,7 +3,8 @@
 // gradient with the program's icon, name and version, the rights line, the
 // web link, the system information and the version line. A timer polls the
 // version query while it runs; closing the box stops the polling. OK, Enter
-// and Escape close it.
+// and Escape close it (the box opens with the keyboard on OK; the web link is
+// a Tab stop of its own).
 
 #include <QDialog>
 #include <QTimer>

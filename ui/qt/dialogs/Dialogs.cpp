@@ -1,11 +1,11 @@
 #include "ui/qt/dialogs/Dialogs.h"
 
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "ui/qt/dialogs/FileDialog.h"
+#include "ui/qt/dialogs/FontDialog.h"
 
 #include "ui/qt/widgets/QtText.h"
 
@@ -68,12 +68,7 @@ Dialogs DefaultDialogs(QWidget* parent) {
     return FromQColor(chosen);
   };
   d.ChooseFolder = [parent](const std::string& start) { return ChooseFolder(start, parent); };
-  d.ChooseFont = [parent](const TFont& start) -> std::optional<TFont> {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, ToQFont(start), parent, QString(), QFontDialog::DontUseNativeDialog);
-    if (!ok) return std::nullopt;
-    return FromQFont(chosen, start);
-  };
+  d.ChooseFont = [parent](const TFont& start) { return ChooseFont(start, parent); };
   d.ExecuteFileDialog = [parent](const TFileDialog& dialog) { return ExecuteFileDialog(dialog, parent); };
   d.InputText = [parent](const std::string& caption, const std::string& prompt,
                          const std::string& start) -> std::optional<std::string> {

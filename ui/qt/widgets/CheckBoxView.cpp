@@ -6,7 +6,9 @@ namespace kestrova::qt {
 
 CheckBoxView::CheckBoxView(TCheckBox& check, QCheckBox* box, Placement placement)
     : ControlView(check, box, placement), check_(check), box_(box) {
-  connect(box_, &QCheckBox::clicked, this, [this](bool on) { Edit([&] { check_.SetChecked(on); }); });
+  // Every change of the mark that is not the view's own (a click, Space, a
+  // screen reader's toggle or press) reaches the control once.
+  connect(box_, &QCheckBox::toggled, this, [this](bool on) { Edit([&] { check_.SetChecked(on); }); });
   Mirror();
 }
 

@@ -24,6 +24,19 @@ void ControlView::Mirror() {
   }
   MirrorValue();
   MirrorBounds();
+  MirrorFieldNames();
+}
+
+void ControlView::NameField(QWidget* field) {
+  namedFields_.emplace_back(field);
+  MirrorFieldNames();
+}
+
+void ControlView::MirrorFieldNames() {
+  const QString name = ToQt(control_.Caption());
+  for (const QPointer<QWidget>& field : namedFields_) {
+    if (field != nullptr && field->accessibleName() != name) field->setAccessibleName(name);
+  }
 }
 
 void ControlView::MirrorBounds() {

@@ -7,11 +7,15 @@
 // widget is mirrored again afterwards, in case the control kept its old value.
 //
 // What every view mirrors: the enabled and visible states, the hint (as the
-// tool tip) and, by its placement, the bounds.
+// tool tip) and, by its placement, the bounds. A caption (a label's, a check
+// box's, a group's) may also name other widgets for screen readers: the fields
+// it stands for take it as their accessible name, in the current language.
 
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "ui/model/controls/Control.h"
 
@@ -38,6 +42,8 @@ class ControlView : public QObject {
 
   // Brings the widget into the control's state (signals blocked).
   void Mirror();
+  // `field` takes the control's caption as its accessible name from now on.
+  void NameField(QWidget* field);
 
  protected:
   // The kind's own state: value, texts, items.
@@ -50,10 +56,22 @@ class ControlView : public QObject {
 
  private:
 
+  void MirrorFieldNames();
+
   TControl& control_;
   QWidget* widget_;
   Placement placement_;
+  std::vector<QPointer<QWidget>> namedFields_;
 };
+
+// The view bound to `widget` (of the kind V), or nullptr.
+template <class V = ControlView>
+V* ViewOf(const QWidget* widget) {
+  for (QObject* child : widget->children()) {
+    if (auto* view = dynamic_cast<V*>(child)) return view;
+  }
+  return nullptr;
+}
 
 // The property that carries the model hint of a view's widget or action (the
 // tool tip may differ: a tool button without a hint shows its text).

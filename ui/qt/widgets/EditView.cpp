@@ -8,7 +8,9 @@ namespace kestrova::qt {
 
 EditView::EditView(TEdit& edit, QLineEdit* line, Placement placement)
     : ControlView(edit, line, placement), edit_(edit), line_(line) {
-  connect(line_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  // Every change of the text that is not the view's own (typing, pasting, a
+  // screen reader's edit) reaches the control.
+  connect(line_, &QLineEdit::textChanged, this, [this](const QString& text) {
     Edit([&] { edit_.SetText(FromQt(text)); });
   });
   Mirror();

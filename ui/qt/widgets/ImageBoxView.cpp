@@ -1,6 +1,7 @@
 #include "ui/qt/widgets/ImageBoxView.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/qt/widgets/ControlView.h"
+#include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/QtText.h"
 
 namespace kestrova::qt {
@@ -31,6 +33,9 @@ class ScrollBoxBinding : public ControlView {
 namespace {
 
 QRect BoundsOf(const TImage& image) { return QRect(image.Left(), image.Top(), image.Width(), image.Height()); }
+
+// The keys that move from image to image.
+constexpr int kImageKeys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
 
 }  // namespace
 
@@ -57,6 +62,7 @@ void ImageBoxView::Sync() {
   if (imagesChanged_) {
     imagesChanged_ = false;
     pictures_.clear();
+    if (current_ >= box_.ImageCount()) current_ = FirstShown(box_.ImageCount() - 1, -1);
     for (int i = 0; i < box_.ImageCount(); ++i) {
       TImage* image = &box_.Image(i);
       image->SetViewListener([this, image] {
@@ -105,15 +111,71 @@ void ImageBoxView::paintEvent(QPaintEvent* event) {
     drawn.emplace(&image, picture);
   }
   pictures_.swap(drawn);
+  if (hasFocus()) DrawFocusMark(p, CurrentInView(), palette());
+}
+
+int ImageBoxView::IndexAt(const QPoint& viewportPoint) const {
+  const QPoint point = viewportPoint + Offset();
+  for (int i = box_.ImageCount() - 1; i >= 0; --i) {
+    const TImage& image = box_.Image(i);
+    if (image.Visible() && BoundsOf(image).contains(point)) return i;
+  }
+  return -1;
 }
 
 TImage* ImageBoxView::ImageAt(const QPoint& viewportPoint) const {
-  const QPoint point = viewportPoint + Offset();
-  for (int i = box_.ImageCount() - 1; i >= 0; --i) {
-    TImage& image = box_.Image(i);
-    if (image.Visible() && BoundsOf(image).contains(point)) return &image;
+  const int index = IndexAt(viewportPoint);
+  return index >= 0 ? &box_.Image(index) : nullptr;
+}
+
+TImage* ImageBoxView::CurrentImage() const {
+  if (current_ < 0 || current_ >= box_.ImageCount() || !box_.Image(current_).Visible()) return nullptr;
+  return &box_.Image(current_);
+}
+
+int ImageBoxView::FirstShown(int from, int step) const {
+  for (int i = from; i >= 0 && i < box_.ImageCount(); i += step) {
+    if (box_.Image(i).Visible()) return i;
   }
-  return nullptr;
+  return -1;
+}
+
+int ImageBoxView::FirstInView() const {
+  const QRect view = viewport()->rect().translated(Offset());
+  for (int i = 0; i < box_.ImageCount(); ++i) {
+    const TImage& image = box_.Image(i);
+    if (image.Visible() && BoundsOf(image).intersects(view)) return i;
+  }
+  return FirstShown(0, 1);
+}
+
+void ImageBoxView::MakeCurrent(int index) {
+  if (index < 0) return;
+  current_ = index;
+  const QRect bounds = BoundsOf(box_.Image(index));
+  const QSize view = viewport()->size();
+  // The least scrolling that shows the image (its top left when it is larger than the view).
+  const auto scroll = [](QScrollBar* bar, int low, int high, int length) {
+    if (high > bar->value() + length) bar->setValue(high - length);
+    if (low < bar->value()) bar->setValue(low);
+  };
+  scroll(horizontalScrollBar(), bounds.left(), bounds.left() + bounds.width(), view.width());
+  scroll(verticalScrollBar(), bounds.top(), bounds.top() + bounds.height(), view.height());
+  viewport()->update();
+}
+
+QRect ImageBoxView::CurrentInView() const {
+  const QRect view = viewport()->rect();
+  const TImage* image = CurrentImage();
+  if (image == nullptr) return view;
+  const QRect shown = BoundsOf(*image).translated(-Offset()).intersected(view);
+  return shown.isEmpty() ? view : shown;
+}
+
+QVariant ImageBoxView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // Where a context menu asked for by a key opens.
+  if (query == Qt::ImCursorRectangle) return CurrentInView().translated(viewport()->pos());
+  return ContentScrollArea::inputMethodQuery(query);
 }
 
 std::string ImageBoxView::HintAt(const QPoint& viewportPoint) const {
@@ -136,9 +198,10 @@ bool ImageBoxView::viewportEvent(QEvent* event) {
 }
 
 void ImageBoxView::mousePressEvent(QMouseEvent* event) {
-  TImage* image = ImageAt(event->position().toPoint());
-  if (image != nullptr && event->button() == Qt::LeftButton && OnImageClick) {
-    OnImageClick(*image);
+  const int index = IndexAt(event->position().toPoint());
+  if (index >= 0) MakeCurrent(index);
+  if (index >= 0 && event->button() == Qt::LeftButton && OnImageClick) {
+    OnImageClick(box_.Image(index));
     return;
   }
   QAbstractScrollArea::mousePressEvent(event);
@@ -154,13 +217,68 @@ void ImageBoxView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ImageBoxView::contextMenuEvent(QContextMenuEvent* event) {
-  TImage* image = ImageAt(event->pos());
+  // Asked for by a key: on the current image, at its place (the event's point
+  // is the box's then, not the viewport's).
+  const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+  TImage* image = byKey ? CurrentImage() : ImageAt(event->pos());
   if (image != nullptr && OnImageContextMenu) {
-    OnImageContextMenu(*image, event->globalPos());
+    OnImageContextMenu(*image, byKey ? viewport()->mapToGlobal(CurrentInView().center()) : event->globalPos());
     event->accept();
     return;
   }
   QAbstractScrollArea::contextMenuEvent(event);
+}
+
+void ImageBoxView::keyPressEvent(QKeyEvent* event) {
+  if (syncPending_) Sync();
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  const int last = box_.ImageCount() - 1;
+  int to = -1;
+  switch (plain ? event->key() : 0) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      to = CurrentImage() != nullptr ? FirstShown(current_ - 1, -1) : FirstInView();
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      to = CurrentImage() != nullptr ? FirstShown(current_ + 1, 1) : FirstInView();
+      break;
+    case Qt::Key_Home:
+      to = FirstShown(0, 1);
+      break;
+    case Qt::Key_End:
+      to = FirstShown(last, -1);
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (TImage* image = CurrentImage(); image != nullptr && OnImageClick) {
+        OnImageClick(*image);
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  if (to >= 0) {
+    MakeCurrent(to);
+    return;
+  }
+  // Past the first or the last image the arrows stay put (they scroll a box without images).
+  if (CurrentImage() != nullptr && std::ranges::find(kImageKeys, event->key()) != std::end(kImageKeys)) return;
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+void ImageBoxView::focusInEvent(QFocusEvent* event) {
+  if (syncPending_) Sync();
+  if (CurrentImage() == nullptr) current_ = FirstInView();
+  viewport()->update();
+  QAbstractScrollArea::focusInEvent(event);
+}
+
+void ImageBoxView::focusOutEvent(QFocusEvent* event) {
+  viewport()->update();
+  QAbstractScrollArea::focusOutEvent(event);
 }
 
 }  // namespace kestrova::qt

@@ -7,8 +7,16 @@
 // Each image's hint is its tool tip and goes to OnHint when the mouse moves
 // onto it (the box's own hint between images); a click on an image goes to
 // OnImageClick, a request for a context menu on an image to OnImageContextMenu.
+//
+// From the keyboard: the box is one Tab stop; one of its images is the
+// current one (the first in view when the box takes the focus, then the one
+// clicked or walked to), framed by the focus mark while the box has the focus
+// (the whole box is framed when it holds no image). The arrow keys, Home and
+// End make another one current and bring it into view, Space and Enter click
+// it, and the context-menu keys ask for its context menu, at its place.
 
 #include <QImage>
+#include <QVariant>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -31,6 +39,9 @@ class ImageBoxView : public ContentScrollArea {
   // itself once the current event is handled).
   void Sync();
 
+  // The cursor rectangle is the current image's place in view.
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
   std::function<void(const std::string& hint)> OnHint;
   std::function<void(TImage& image)> OnImageClick;
   std::function<void(TImage& image, const QPoint& globalPos)> OnImageContextMenu;
@@ -41,6 +52,9 @@ class ImageBoxView : public ContentScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   friend class ScrollBoxBinding;
@@ -48,8 +62,22 @@ class ImageBoxView : public ContentScrollArea {
   void ScheduleSync(bool imagesChanged);
   const QImage& PictureOf(const TImage& image);
   std::string HintAt(const QPoint& viewportPoint) const;
+  // The current image (see above), or nullptr.
+  TImage* CurrentImage() const;
+  int IndexAt(const QPoint& viewportPoint) const;
+  // The first shown image from `from` on in the box's order (`step` 1) or
+  // back (`step` -1); -1 when there is none.
+  int FirstShown(int from, int step) const;
+  // The first shown image in view, else the first shown one.
+  int FirstInView() const;
+  // Makes the image current, scrolled into view.
+  void MakeCurrent(int index);
+  // The part of the viewport the focus mark frames: the current image's place
+  // (the part in view), the whole viewport when there is none.
+  QRect CurrentInView() const;
 
   TScrollBox& box_;
+  int current_ = -1;
   bool syncPending_ = false;
   bool imagesChanged_ = true;
   // Pictures of the images drawn last; rebuilt on every paint, so that only

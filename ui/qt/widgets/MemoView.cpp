@@ -27,7 +27,12 @@ void MemoView::MirrorValue() {
     edit_->setPlainText(ToQt(memo_.Text()));
     shownText_ = memo_.Text();
   }
-  if (edit_->isReadOnly() != memo_.ReadOnly()) edit_->setReadOnly(memo_.ReadOnly());
+  if (edit_->isReadOnly() != memo_.ReadOnly()) {
+    edit_->setReadOnly(memo_.ReadOnly());
+    // A read-only memo still shows its text cursor, and so its focus, and the
+    // keys move it through the text.
+    if (memo_.ReadOnly()) edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
   if (!(shownFont_ == memo_.Font()) || shownColor_ != memo_.Color()) {
     edit_->setFont(ToQFont(memo_.Font()));
     QPalette palette = edit_->palette();

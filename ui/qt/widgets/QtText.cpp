@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "rendering/FontFamilyName.h"
+
 namespace kestrova::qt {
 
 QString ToQt(const std::string& text) {
@@ -35,7 +37,9 @@ QFont ToQFont(const TFont& font) {
 }
 
 TFont FromQFont(const QFont& font, TFont base) {
-  base.name = font.family().toStdString();
+  // A family that two foundries make is "Family [Foundry]" in Qt; fontconfig
+  // names it without the foundry.
+  base.name = SplitFoundry(font.family().toStdString()).family;
   const int points = font.pointSize() > 0 ? font.pointSize() : (font.pixelSize() * 72 + 48) / 96;
   base.size = points > 0 ? points : 1;
   base.style = static_cast<TFontStyles>((font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |

@@ -24,8 +24,9 @@ TColor FromQColor(const QColor& c);
 
 // A Qt font with the family, point size and styles of the model's font.
 QFont ToQFont(const TFont& font);
-// The model's font with the family, point size and styles of the Qt font;
-// the rest (colour, character set, quality) as in `base`.
+// The model's font with the family (as fontconfig names it, without Qt's
+// " [Foundry]"), point size and styles of the Qt font; the rest (colour,
+// character set, quality) as in `base`.
 TFont FromQFont(const QFont& font, TFont base);
 
 // A copy of the bitmap as a 24-bit image (indexed and 32-bit bitmaps converted).

@@ -22,7 +22,11 @@ RadioGroupView::RadioGroupView(TRadioGroup& group, QGroupBox* box, int columns, 
       box_(box),
       columns_(std::max(1, columns)),
       buttons_(new QButtonGroup(this)) {
-  connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) { Edit([&] { group_.SetItemIndex(id); }); });
+  // The item that became checked, however (a click, the arrow keys, a screen
+  // reader's toggle or press), is chosen once.
+  connect(buttons_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+    if (on) Edit([&] { group_.SetItemIndex(id); });
+  });
   box_->installEventFilter(this);
   Mirror();
 }

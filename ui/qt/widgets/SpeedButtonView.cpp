@@ -6,7 +6,9 @@ SpeedButtonView::SpeedButtonView(TSpeedButton& button, QToolButton* tool, Placem
     : ControlView(button, tool, placement), button_(button), tool_(tool) {
   tool_->setCheckable(true);
   tool_->setAutoRaise(false);
-  connect(tool_, &QToolButton::clicked, this, [this] { Edit([&] { button_.Click(); }); });
+  // A click, Space or a screen reader's toggle or press changes the widget's
+  // state once; the model's Click then decides the state that stays.
+  connect(tool_, &QToolButton::toggled, this, [this] { Edit([&] { button_.Click(); }); });
   Mirror();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A speed button: a checkable QToolButton on a TSpeedButton (down state; the
-// glyph is the window's). A click goes to the button's Click, which decides
-// whether it stays down.
+// glyph is the window's). A click (or any other change of the widget's state)
+// goes to the button's Click, which decides whether it stays down.
 
 #include <QToolButton>
 

@@ -1,6 +1,8 @@
 #pragma once
 // A label that looks like a link (underlined, blue, a pointing hand over it).
-// A click runs OnClick when it is set, else shows URL (kept as given) with OpenURL.
+// A click runs OnClick when it is set, else shows URL (kept as given) with
+// OpenURL. The link is a Tab stop with a focus mark; Enter and Space open it
+// as a click does.
 
 #include <QLabel>
 #include <QString>
@@ -17,6 +19,11 @@ class WWWLabel : public QLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Open();
 };
 
 }  // namespace kestrova::qt

@@ -28,7 +28,9 @@
 #include "ui/qt/dialogs/PresetsDialog.h"
 #include "ui/qt/dialogs/ProcessDialog.h"
 #include "ui/qt/widgets/ControlView.h"
+#include "ui/qt/widgets/EditButton.h"
 #include "ui/qt/widgets/EditView.h"
+#include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/ImageBoxView.h"
 #include "ui/qt/widgets/ImageView.h"
 #include "ui/qt/widgets/LabelView.h"
@@ -39,7 +41,9 @@
 #include "ui/qt/widgets/WebLinks.h"
 #include "ui/qt/widgets/ZOrderView.h"
 #include "ui/qt/window/ButtonGlyphs.h"
+#include "ui/qt/window/ContextMenuKeys.h"
 #include "ui/qt/window/ControlWidgets.h"
+#include "ui/qt/window/FieldNames.h"
 #include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
 #include "ui/qt/window/MenuBar.h"
@@ -165,14 +169,6 @@ class ControlPanelView : public ControlView {
   TForm1& form_;
 };
 
-template <class V>
-V* ViewOf(QWidget* widget) {
-  for (QObject* child : widget->children()) {
-    if (auto* view = dynamic_cast<V*>(child)) return view;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
@@ -190,11 +186,12 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   popups_ = new PopupMenus(form, this);
   BuildMenuBar(menuBar(), form);
   new MenuKeys(menuBar());
+  new ContextMenuKeys(this);
   BuildToolBar(addToolBar(QString()), form);
   BuildCentralArea();
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
   ConnectSamples();
-  ApplyTabOrder(this, form);
+  NameFieldsByTheirCaptions(this);
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(form.Timer1.Interval);
@@ -318,9 +315,9 @@ void MainWindow::ConnectSamples() {
     }
   }
   if (auto* folder = findChild<QLineEdit*>("DirectoryEdit1")) {
-    QAction* browse = folder->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    auto* browse = new EditButton(folder, style()->standardIcon(QStyle::SP_DirOpenIcon));
     browse->setObjectName("DirectoryEdit1Browse");
-    connect(browse, &QAction::triggered, this, [this] {
+    connect(browse, &QToolButton::clicked, this, [this] {
       if (!dialogs.ChooseFolder) return;
       if (const auto chosen = dialogs.ChooseFolder(form.DirectoryEdit1BeforeDialog())) {
         form.DirectoryEdit1.SetText(*chosen);
@@ -336,6 +333,9 @@ void MainWindow::ConnectBaseImage(QWidget* scrollBox, ImageWidget* image) {
   image->OnMouseDown = [this](int x, int y) { form.ImageBaseMouseDown(x, y); };
   popups_->AttachImageMenu(image);
   popups_->AttachImageMenu(area->viewport());
+  // The box takes the keyboard focus, with a mark: its menu keys open the menu.
+  popups_->AttachImageMenu(area);
+  new FocusFrame(area);
 }
 
 void MainWindow::ConnectDialogCommands() {
@@ -405,6 +405,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   timer1_->stop();
   event->accept();
 }
+
+bool MainWindow::focusNextPrevChild(bool next) { return MoveTabFocus(TabStops(this, form), focusWidget(), next); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {

@@ -77,6 +77,8 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab and Shift+Tab walk the window's controls in the order of TabOrder.h.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void BuildCentralArea();

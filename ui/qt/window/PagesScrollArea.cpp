@@ -16,6 +16,8 @@ constexpr int kLeastHeight = 60;
 
 PagesScrollArea::PagesScrollArea(QWidget* panel, QWidget* parent) : QScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
+  // The pages' own controls take the keyboard focus, the area around them does not.
+  setFocusPolicy(Qt::NoFocus);
   setWidgetResizable(true);
   setWidget(panel);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

@@ -1,8 +1,12 @@
 #include "ui/qt/window/TabOrder.h"
 
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <algorithm>
 #include <limits>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -15,6 +19,31 @@ namespace {
 // A widget Tab stops at (a compound widget's stop is the part it hands its focus to).
 bool IsTabStop(const QWidget* widget) {
   return (widget->focusPolicy() & Qt::TabFocus) != 0 && widget->focusProxy() == nullptr;
+}
+
+bool ShownAndEnabled(const QWidget* widget) { return widget->isVisibleTo(widget->window()) && widget->isEnabled(); }
+
+// The item of a radio group that stands for the group in the Tab chain.
+const QAbstractButton* GroupStop(const QButtonGroup& group) {
+  const QAbstractButton* checked = group.checkedButton();
+  if (checked != nullptr && ShownAndEnabled(checked)) return checked;
+  const QList<QAbstractButton*> items = group.buttons();
+  const auto first = std::find_if(items.begin(), items.end(), ShownAndEnabled);
+  return first != items.end() ? *first : nullptr;
+}
+
+bool TakesTabFocusNow(const QWidget* stop) {
+  if (!ShownAndEnabled(stop)) return false;
+  const auto* radio = qobject_cast<const QRadioButton*>(stop);
+  if (radio == nullptr || radio->group() == nullptr || !radio->group()->exclusive()) return true;
+  return GroupStop(*radio->group()) == radio;
+}
+
+// Scrolls every scroll area around the widget so that it shows.
+void BringIntoView(QWidget* widget) {
+  for (QWidget* w = widget->parentWidget(); w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+    if (auto* area = qobject_cast<QScrollArea*>(w)) area->ensureWidgetVisible(widget);
+  }
 }
 
 // A child widget with its control (none for a widget of Qt's own) and the tab stops in it, in order.
@@ -53,33 +82,37 @@ class TabChain {
   }
 
   std::size_t LayoutPlace(const TControl* control) const {
-    const auto found = layoutPlace_.find(control->Name());
+    const auto found = control != nullptr ? layoutPlace_.find(control->Name()) : layoutPlace_.end();
     return found == layoutPlace_.end() ? std::numeric_limits<std::size_t>::max() : found->second;
   }
 
-  // The widgets that are no controls first (a page control's tabs before its
-  // pages), then the controls by their places.
+  // A page control's tabs first (before its pages), then the controls with a
+  // tab order at their places; the other widgets with stops fill the places
+  // left free: controls of the stored layout in its order, then the rest (the
+  // panels of the window) as they stand on the screen, top to bottom and left
+  // to right.
   std::vector<Child> Ordered(std::vector<Child> children) const {
     std::vector<Child> result;
     std::vector<Child> ordered;
     std::vector<Child> unordered;
     for (Child& child : children) {
-      if (child.control == nullptr) {
+      if (qobject_cast<QTabBar*>(child.widget) != nullptr) {
         result.push_back(std::move(child));
-      } else if (child.control->TabOrder() >= 0) {
+      } else if (child.control != nullptr && child.control->TabOrder() >= 0) {
         ordered.push_back(std::move(child));
       } else if (!child.stops.empty()) {
         unordered.push_back(std::move(child));
       }
     }
-    std::stable_partition(result.begin(), result.end(),
-                          [](const Child& c) { return qobject_cast<QTabBar*>(c.widget) != nullptr; });
     std::sort(ordered.begin(), ordered.end(), [this](const Child& a, const Child& b) {
       if (a.control->TabOrder() != b.control->TabOrder()) return a.control->TabOrder() < b.control->TabOrder();
       return made_.at(a.control) > made_.at(b.control);
     });
     std::stable_sort(unordered.begin(), unordered.end(), [this](const Child& a, const Child& b) {
-      return LayoutPlace(a.control) < LayoutPlace(b.control);
+      const auto key = [this](const Child& c) {
+        return std::tuple(LayoutPlace(c.control), c.widget->y(), c.widget->x());
+      };
+      return key(a) < key(b);
     });
 
     const std::size_t first = result.size();
@@ -101,9 +134,26 @@ class TabChain {
 
 }  // namespace
 
-void ApplyTabOrder(QWidget* window, const TForm1& form) {
-  const std::vector<QWidget*> stops = TabChain(form).StopsIn(window);
-  for (std::size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1], stops[i]);
+std::vector<QWidget*> TabStops(QWidget* window, const TForm1& form) { return TabChain(form).StopsIn(window); }
+
+bool MoveTabFocus(const std::vector<QWidget*>& stops, QWidget* from, bool next) {
+  const std::size_t n = stops.size();
+  // From outside every stop, Tab goes to the first and Shift+Tab to the last.
+  std::size_t at = next ? n - 1 : 0;
+  for (const QWidget* w = from; w != nullptr; w = w->parentWidget()) {
+    const auto found = std::find(stops.begin(), stops.end(), w);
+    if (found == stops.end()) continue;
+    at = static_cast<std::size_t>(found - stops.begin());
+    break;
+  }
+  for (std::size_t step = 1; step <= n; ++step) {
+    QWidget* stop = stops[(next ? at + step : at + n - step) % n];
+    if (!TakesTabFocusNow(stop)) continue;
+    stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    BringIntoView(stop);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace kestrova::qt

@@ -4,17 +4,30 @@
 // before the next sibling. Among the controls of one parent a control's tab
 // order (the model's) is its place; the controls that have none (those of the
 // stored layout) fill the places left free, in the order the stored layout
-// lists them. Where two controls claim the same place, the one made later goes
-// first, as when each is put at its place in turn. A page control's tabs come
-// before its pages.
+// lists them, and after them the panels of the window as they stand on the
+// screen (the captions, the base image, the option pages, the output panel).
+// Where two controls claim the same place, the one made later goes first, as
+// when each is put at its place in turn. A page control's tabs come before its
+// pages. A radio group is one stop, its checked item (its first
+// when none is checked): the arrow keys walk its items. Shift+Tab walks the
+// same order backwards. A stop Tab reaches is brought into view in every
+// scroll area around it.
 
 #include <QWidget>
+#include <vector>
 
 #include "ui/model/form/MainForm.h"
 
 namespace kestrova::qt {
 
-// Sets the focus chain of the window, whose widgets are named after their controls.
-void ApplyTabOrder(QWidget* window, const TForm1& form);
+// Every widget of the window that Tab may stop at, in the order Tab walks
+// them, whether it can take the focus now or not (the window's widgets are
+// named after their controls).
+std::vector<QWidget*> TabStops(QWidget* window, const TForm1& form);
+
+// The stop Tab (`next`) or Shift+Tab moves to from `from` (a stop, a widget
+// inside one, or nullptr), and focuses it; false when no stop can take the
+// focus now.
+bool MoveTabFocus(const std::vector<QWidget*>& stops, QWidget* from, bool next);
 
 }  // namespace kestrova::qt

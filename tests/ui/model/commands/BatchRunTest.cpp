@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/images/ImageFiles.h"
+#include "rendering/FontMatch.h"
 #include "tests/ui/model/commands/BatchRunSupport.h"
 
 using namespace kestrova;
@@ -37,6 +38,20 @@ TEST_F(BatchRun, ACaptionsFileReplacesTheProjectsCaptions) {
   // A captions file named by blanks only is ignored.
   EXPECT_EQ(Run({"/x", "p.btn", "  "}), 0);
   EXPECT_EQ(ListFolder(folder / "out"), "001_home.gif 001_one.gif 002_news.gif 002_two.gif 003_contact.gif p.btn.html ");
+}
+
+TEST_F(BatchRun, AFontNamedWithItsFoundryIsDrawnInThatFamily) {
+  // The font dialog names a family that two foundries make "Family [Foundry]",
+  // and projects saved with it hold that name.
+  if (!HasFontFamily("URW Gothic")) GTEST_SKIP() << "fontconfig has no URW Gothic (fonts-urw-base35)";
+  auto button = [&](const std::string& font) {
+    WriteBytes(folder / "p.btn", Project("fontname=" + font + "\r\nFileFormat=3\r\n"));
+    EXPECT_EQ(Run({"/x", "p.btn"}), 0) << font;
+    return ReadBytes(folder / "out/001_home.png");
+  };
+  const std::string withFoundry = button("URW Gothic [UKWN]");
+  EXPECT_EQ(withFoundry, button("URW Gothic"));
+  EXPECT_NE(withFoundry, button("DejaVu Sans"));
 }
 
 TEST_F(BatchRun, ARoundButtonOfAnyMarginIsDrawn) {

@@ -177,11 +177,12 @@ TEST_F(AboutBoxTest, ShowsTheProgramTheSystemAndTheWebLink) {
   EXPECT_EQ(box->windowTitle(), "About...");
   EXPECT_EQ(box->size(), QSize(277, 397));
   EXPECT_FALSE(box->findChild<QLabel*>("Image1")->pixmap().isNull());
-  const QString system = box->findChild<QPlainTextEdit*>("MemoSys")->toPlainText();
-  EXPECT_TRUE(system.startsWith("SYSTEM INFORMATION:\nSystem: ")) << system.toStdString();
-  EXPECT_TRUE(system.contains("\nTotal memory: ")) << system.toStdString();
-  EXPECT_TRUE(system.contains("\nUser Name: ")) << system.toStdString();
-  EXPECT_TRUE(system.contains("\nCompany Name: ")) << system.toStdString();
+  // Six lines, each ended: the title and one fact each, in this order.
+  const QStringList lines = box->findChild<QPlainTextEdit*>("MemoSys")->toPlainText().split('\n');
+  const QStringList starts{"SYSTEM INFORMATION:", "System: ", "User Name: ", "Company Name: ", "Default Language: ",
+                           "Total memory: ", ""};
+  ASSERT_EQ(lines.size(), starts.size()) << lines.join('|').toStdString();
+  for (qsizetype i = 0; i < lines.size(); ++i) EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
   // Every fact shows without scrolling, the last one whole.
   auto* memo = box->findChild<QPlainTextEdit*>("MemoSys");
   const QTextBlock last = memo->document()->findBlockByNumber(memo->document()->blockCount() - 2);
@@ -212,4 +213,23 @@ TEST_F(AboutBoxTest, RunAboutBoxWaitsUntilTheBoxCloses) {
   EXPECT_EQ(qt::RunAboutBox(nullptr, form), mrOk);
   LangIndex = lgEnglish;
   EXPECT_EQ(title, "O programie...");
+}
+
+TEST_F(AboutBoxTest, TheWebLinkIsATabStopWithAFocusMarkOpenedByEnterOrSpace) {
+  const LibraryFolder library(nullptr);
+  std::vector<std::string> opened;
+  form.Hooks.OpenURL = [&opened](const std::string& url) { opened.push_back(url); };
+  auto box = Open(library);
+  box->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+  EXPECT_EQ(QApplication::focusWidget(), box->findChild<QPushButton*>("OKButton"));
+  auto* web = box->findChild<qt::WWWLabel*>("LabelWeb");
+  const QImage plain = web->grab().toImage();
+  QTest::keyClick(box->windowHandle(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), web);
+  EXPECT_NE(web->grab().toImage(), plain);
+  QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+  QTest::keyClick(box->windowHandle(), Qt::Key_Space);
+  EXPECT_EQ(opened, std::vector<std::string>(2, "https://zandrelko.example/"));
+  EXPECT_TRUE(box->isVisible());
 }

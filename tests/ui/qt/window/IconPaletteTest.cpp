@@ -84,12 +84,19 @@ TEST_F(IconPalette, TheSizeButtonsRebuildTheThumbnails) {
   }
 }
 
-TEST_F(IconPalette, AClickSelectsAndUseDrawsOpaqueOrKeyed) {
+TEST_F(IconPalette, AClickOrTheKeysSelectAndUseDrawsOpaqueOrKeyed) {
   AddBoth();
   Bitmap base(20, 20);
   base.Fill(0x00FF00);
   Form().ImageBase.SetPicture(base);
   ClickThumbnail(1);
+  EXPECT_EQ(Form().BulletIndex, 1);
+  // From the keyboard the arrows walk the icons and Space or Enter selects one.
+  QTest::keyClick(palette, Qt::Key_Left);
+  QTest::keyClick(palette, Qt::Key_Space);
+  EXPECT_EQ(Form().BulletIndex, 0);
+  QTest::keyClick(palette, Qt::Key_Right);
+  QTest::keyClick(palette, Qt::Key_Return);
   EXPECT_EQ(Form().BulletIndex, 1);
   EXPECT_EQ(Form().ImageIcnPrev.Picture().GetPixel(3, 3), 0xFF0000u);
   EXPECT_EQ(Form().ImageBase.Picture().GetPixel(3, 3), 0x00FF00u);  // selecting draws nothing

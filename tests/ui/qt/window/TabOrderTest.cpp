@@ -1,8 +1,10 @@
-// The order Tab walks the window's controls in, and Tab in the captions memo.
+// The order Tab walks the window's controls in, backwards with Shift+Tab, the
+// focus mark of every stop, and Tab in the captions memo.
 
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <algorithm>
 #include <map>
@@ -154,4 +156,101 @@ TEST(TabOrder, TabInTheCaptionsMemoMovesOnAndTypesNoTab) {
   QTest::keyClick(memo, Qt::Key_Tab);
   EXPECT_EQ(w.Form().MemoTxt.Text(), "Home");
   EXPECT_NE(QApplication::focusWidget(), memo);
+}
+
+namespace {
+
+// The widgets Tab (or Shift+Tab) gives the focus to from the captions memo,
+// one press each, until it is back at the memo.
+std::vector<QWidget*> FocusWalk(TestWindow& w, bool forward) {
+  auto* memo = w.Find<QWidget>("MemoTxt");
+  memo->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> walk;
+  for (int i = 0; i < 400; ++i) {
+    QTest::keyClick(w.window->windowHandle(), Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus == memo) break;
+    walk.push_back(focus);
+  }
+  return walk;
+}
+
+int ChangedPixels(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return a.width() * a.height();
+  int changed = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) changed += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+  }
+  return changed;
+}
+
+std::vector<std::string> ObjectNames(const std::vector<QWidget*>& widgets) {
+  std::vector<std::string> names;
+  for (const QWidget* widget : widgets) names.push_back(widget->objectName().toStdString());
+  return names;
+}
+
+}  // namespace
+
+TEST(TabOrder, ShiftTabWalksTheChainOfTabBackwardsOnEveryPage) {
+  TestWindow w;
+  Activate(w);
+  auto* pages = w.Find<QTabWidget>("PageControl1");
+  for (int page = 0; page < pages->count(); ++page) {
+    pages->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+    const std::vector<QWidget*> forward = FocusWalk(w, true);
+    std::vector<QWidget*> backward = FocusWalk(w, false);
+    std::reverse(backward.begin(), backward.end());
+    EXPECT_EQ(ObjectNames(backward), ObjectNames(forward)) << page;
+    // The memo, the base image, the collapse bar, the tabs, the page, the output panel.
+    const std::vector<std::string> names = ObjectNames(forward);
+    ASSERT_GE(names.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 3),
+              (std::vector<std::string>{"ScrollBox1", "BitBtnX", "qt_tabwidget_tabbar"}));
+    EXPECT_EQ(names.back(), "ScrollBox2");
+  }
+}
+
+TEST(TabOrder, TabIntoARadioGroupLandsOnItsCheckedItem) {
+  TestWindow w;
+  TForm1& form = w.Form();
+  form.PageControl1.SetActivePage("TabSheetOut");
+  ASSERT_EQ(form.RG1.ItemIndex(), 1);
+  Activate(w);
+  const auto format = [] { return qobject_cast<QRadioButton*>(QApplication::focusWidget()); };
+  // Tab from the control before the group, Shift+Tab from the one after it.
+  for (const bool forward : {true, false}) {
+    const std::vector<QWidget*> walk = FocusWalk(w, forward);
+    const auto inGroup = [](QWidget* focus) { return focus->parentWidget()->objectName() == "RG1"; };
+    const auto into = std::find_if(walk.begin(), walk.end(), inGroup);
+    ASSERT_NE(into, walk.end());
+    EXPECT_EQ((*into)->property("text").toString(), "GIF") << forward;
+    EXPECT_EQ(std::count_if(walk.begin(), walk.end(), inGroup), 1) << "the group is one stop";
+  }
+  // The arrows walk the items and choose them.
+  w.Find<QWidget>("RG1")->findChildren<QRadioButton*>()[1]->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w.window->windowHandle(), Qt::Key_Left);
+  ASSERT_NE(format(), nullptr);
+  EXPECT_EQ(format()->text(), "BMP");
+  EXPECT_EQ(form.RG1.ItemIndex(), 0);
+}
+
+TEST(TabOrder, EveryStopOfEveryPageShowsItsFocus) {
+  TestWindow w;
+  GeneratePreviews(w, "One\r\nTwo\r\n");
+  Activate(w);
+  auto* pages = w.Find<QTabWidget>("PageControl1");
+  for (int page = 0; page < pages->count(); ++page) {
+    pages->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+    for (QWidget* stop : FocusWalk(w, true)) {
+      stop->setFocus(Qt::TabFocusReason);
+      const QImage focused = stop->grab().toImage();
+      w.Find<QWidget>("MemoTxt")->setFocus(Qt::TabFocusReason);
+      // At least a text cursor's worth of pixels tells the focus.
+      EXPECT_GE(ChangedPixels(focused, stop->grab().toImage()), 10)
+          << stop->objectName().toStdString() << " on page " << page;
+    }
+  }
 }
