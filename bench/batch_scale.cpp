@@ -3,14 +3,15 @@
 // 120 x 32 buttons (gradient base with a bevel, the post effect, anti-aliased
 // bold captions with a shadow, octree quantizer with Floyd-Steinberg, LZW) and
 // a captions file of 1,000, 10,000 or 100,000 lines, saved with the test
-// page. Reports buttons per second and the time per button;
+// page, each on one thread and on every processor the program may use (the
+// two figures side by side). Reports buttons per second and the time per button;
 // BM_BatchPeakMemory runs the same job with the program itself
 // (build/kestrova, beside the bench folder) and reports that process's peak
 // resident size.
 //
 // The runs work in a folder under TMPDIR (TMPDIR=/dev/shm puts them on
-// tmpfs). The thread count follows the processors the program may use
-// (taskset -c 0 runs it on one). Use --benchmark_repetitions for medians.
+// tmpfs). "All" processors are those the program may use (taskset limits
+// them). Use --benchmark_repetitions for medians.
 
 #include <benchmark/benchmark.h>
 #include <spawn.h>
@@ -27,6 +28,7 @@
 
 #include "core/support/CommandLine.h"
 #include "core/support/Messages.h"
+#include "core/support/OrderedWork.h"
 #include "ui/model/commands/BatchRun.h"
 
 extern char** environ;
@@ -87,6 +89,7 @@ int RunIn(const fs::path& folder) {
 
 void BM_BatchGif(benchmark::State& state) {
   const long captions = state.range(0);
+  SetWorkerThreadCount(static_cast<int>(state.range(1)));
   int run = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -94,6 +97,7 @@ void BM_BatchGif(benchmark::State& state) {
     state.ResumeTiming();
     if (RunIn(folder) != 0) state.SkipWithError("the batch run logged an error");
   }
+  SetWorkerThreadCount(0);
   const double buttons = static_cast<double>(captions) * state.iterations();
   state.counters["buttons/s"] = benchmark::Counter(buttons, benchmark::Counter::kIsRate);
   state.counters["time/button"] =
@@ -143,5 +147,14 @@ void BM_BatchPeakMemory(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_BatchGif)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Each count of captions on one thread, then on all the processors.
+void OnOneAndAllProcessors(benchmark::internal::Benchmark* bench) {
+  bench->ArgNames({"buttons", "threads"});
+  for (const long captions : {1000, 10000, 100000}) {
+    bench->Args({captions, 1});
+    if (MachineThreadCount() > 1) bench->Args({captions, MachineThreadCount()});
+  }
+}
+
+BENCHMARK(BM_BatchGif)->Apply(OnOneAndAllProcessors)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BatchPeakMemory)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();

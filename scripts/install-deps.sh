@@ -8,7 +8,7 @@ libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev zlib1g-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-dejavu-core fonts-liberation2 fonts-urw-base35
 libgif-dev imagemagick xvfb xdotool clang-14 libclang-rt-14-dev libemf-dev
-desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils"
+desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils fusefat dosfstools"
 
 missing=""
 for p in $packages; do

@@ -3,7 +3,8 @@
 // image as a linked table cell) and the image-map page (every joined image with
 // a client-side map of its buttons). Both are built as one text with CR LF
 // line ends. Every text taken from a caption or a file name is escaped
-// (HtmlText), every link target is kept relative (HtmlLinkTarget).
+// (HtmlText), every link target is kept inside the page's folder
+// (HtmlLinkTarget).
 
 #include <string>
 #include <string_view>

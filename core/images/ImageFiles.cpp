@@ -17,11 +17,10 @@ namespace kestrova {
 
 namespace {
 
-void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes, LinkAtName link) {
+// Gives the staged file its name.
+void CommitFile(const std::string& fileName, StagedFile& file) {
   std::string reason;
-  if (!WriteFileAtomically(fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                           &reason, link))
-    throw ImageFileError("Cannot write file: " + fileName + " (" + reason + ")");
+  if (!file.Commit(&reason)) throw ImageFileError("Cannot write file: " + fileName + " (" + reason + ")");
 }
 
 // Runs `read` on the file opened as a stream: the reader takes from the file
@@ -154,13 +153,21 @@ EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const Image
   return picture;
 }
 
-bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText,
+void StageEncodedPicture(const std::string& fileName, EncodedPicture& picture, LinkAtName link) {
+  if (!picture.ok || picture.staged) return;
+  const std::string_view bytes(reinterpret_cast<const char*>(picture.bytes.data()), picture.bytes.size());
+  picture.staged.emplace(fileName, bytes, link);
+  picture.bytes = {};  // the staged file holds them now
+}
+
+bool WriteEncodedPicture(const std::string& fileName, EncodedPicture picture, std::string& errorText,
                          LinkAtName link) {
   if (!picture.ok) {
     errorText = picture.errorText;
     return false;
   }
-  return Guarded(errorText, [&] { WriteWholeFile(fileName, picture.bytes, link); });
+  StageEncodedPicture(fileName, picture, link);
+  return Guarded(errorText, [&] { CommitFile(fileName, *picture.staged); });
 }
 
 void AssignGif(TGIFImage& gif, const Bitmap& bitmap, const ImageWriteOptions& options) {

@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,21 +123,28 @@ bool SaveJpeg(const std::string& fileName, const Bitmap* bitmap, const ImageWrit
 bool SavePng(const std::string& fileName, const Bitmap* bitmap, const ImageWriteOptions& options,
              std::string& errorText);
 
-// The writers in two steps, for saving many pictures: encoding, which changes
-// no shared state (the GIF colour reduction comes from the options, not from
-// the unit's default) and so may run on several threads at once, and writing
-// the file. For a Gif, Jpeg, Png or WindowsBitmap kind they give the file and
-// the error text of SaveGif, SaveJpeg, SavePng or SaveBmp; only SaveGif's
-// setting of the default is left to the caller.
+// The writers in steps, for saving many pictures: encoding, which changes no
+// shared state (the GIF colour reduction comes from the options, not from the
+// unit's default), and staging the file (StagedFile), both of which may run
+// on several threads at once, then writing the file, which gives it its name.
+// For a Gif, Jpeg, Png or WindowsBitmap kind they give the file and the error
+// text of SaveGif, SaveJpeg, SavePng or SaveBmp; only SaveGif's setting of
+// the default is left to the caller.
 struct EncodedPicture {
   bool ok = false;
-  std::vector<std::uint8_t> bytes;  // the whole file
+  std::vector<std::uint8_t> bytes;  // the whole file, until it is staged
   std::string errorText;            // why encoding failed
+  std::optional<StagedFile> staged;
 };
 EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options);
-// Writes the encoded file; false with the error text of encoding or writing.
-// `link` tells what happens to a symbolic link at the name (WriteFileAtomically).
-bool WriteEncodedPicture(const std::string& fileName, const EncodedPicture& picture, std::string& errorText,
+// Writes the encoded bytes of a picture ahead into the folder of its file,
+// to be named there by WriteEncodedPicture (StagedFile); nothing happens to a
+// picture that could not be encoded.
+void StageEncodedPicture(const std::string& fileName, EncodedPicture& picture, LinkAtName link = LinkAtName::Follow);
+// Writes the encoded file (the one staged, when it was); false with the error
+// text of encoding or writing. `link` tells what happens to a symbolic link
+// at the name (WriteFileAtomically); a staged picture was told at staging.
+bool WriteEncodedPicture(const std::string& fileName, EncodedPicture picture, std::string& errorText,
                          LinkAtName link = LinkAtName::Follow);
 
 // Writes the base image by the name's extension and reports errors itself in

@@ -1,11 +1,11 @@
 #include "core/support/FileAccess.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -23,14 +23,16 @@ namespace kestrova {
 namespace {
 
 // Closes the descriptor, if any, keeping errno for the caller's report.
+void CloseQuietly(int& fd) {
+  if (fd < 0) return;
+  const int error = errno;
+  ::close(std::exchange(fd, -1));
+  errno = error;
+}
+
 struct FdCloser {
   int fd;
-  ~FdCloser() {
-    if (fd < 0) return;
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-  }
+  ~FdCloser() { CloseQuietly(fd); }
 };
 
 // The file that a write to `path` must replace: the target of a symbolic link,
@@ -61,19 +63,21 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::string TemporaryPathBeside(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  return FolderPart(target) + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
-}
+// Whether fchmod failed because the file system keeps no permission bits or
+// refuses to change them (FAT through FUSE, gvfs mounts, some network shares).
+bool ModeRefused(int error) { return error == ENOSYS || error == EPERM || error == ENOTSUP || error == EOPNOTSUPP; }
 
 // Takes over the permission bits of the regular file that `fd` is to replace;
 // a file the user may not write stays as it is, even in a writable folder.
 // Anything else at the name (nothing, a link that is replaced, a folder) gives
-// nothing to take over. False with errno set when the file may not be replaced.
+// nothing to take over. Copying the bits is a courtesy: where the file system
+// refuses it, the new file keeps the bits it has. False with errno set when
+// the file may not be replaced.
 bool TakeOverPermissions(const std::string& target, int fd) {
   struct stat old {};
   if (::lstat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
-  return ::access(target.c_str(), W_OK) == 0 && ::fchmod(fd, old.st_mode & 07777) == 0;
+  if (::access(target.c_str(), W_OK) != 0) return false;
+  return ::fchmod(fd, old.st_mode & 07777) == 0 || ModeRefused(errno);
 }
 
 // Removes a file this write made, keeping errno for the report of the failure.
@@ -83,59 +87,71 @@ void RemoveKeepingErrno(const std::string& path) {
   errno = error;
 }
 
-// How a way of writing ended: done, failed (with errno set), or not available
-// here (then the other way is taken).
+// How a step of writing ended: done, failed (with errno set), or not
+// available here (then the other way is taken).
 enum class WriteOutcome { Done, Failed, Unavailable };
 
-// Gives the unnamed file the name `target`. A name that is taken is replaced
-// in one step through a temporary name, which the file holds for no longer
-// than that step.
-WriteOutcome LinkUnnamedFile(FdCloser& file, const std::string& target) {
+// Closes the descriptor of a file this write made; false with errno set when
+// that fails (the file may then not hold every byte).
+bool CloseFile(int& fd) { return ::close(std::exchange(fd, -1)) == 0; }
+
+// Gives the unnamed file `fd` the name `target` and closes it. A name that is
+// taken is replaced in one step through a temporary name, which the file
+// holds for no longer than that step; only then is there a file whose
+// permission bits to take over, so a new name costs no look at it.
+WriteOutcome NameUnnamedFile(int& fd, const std::string& target) {
   // Linking the descriptor itself needs a privilege; its /proc entry does not.
-  const std::string self = "/proc/self/fd/" + std::to_string(file.fd);
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
   if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-    if (::close(std::exchange(file.fd, -1)) == 0) return WriteOutcome::Done;
+    if (CloseFile(fd)) return WriteOutcome::Done;
     RemoveKeepingErrno(target);
     return WriteOutcome::Failed;
   }
-  if (errno != EEXIST) return WriteOutcome::Unavailable;
+  if (errno != EEXIST || !TakeOverPermissions(target, fd)) return WriteOutcome::Failed;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const TemporaryFileName temp(TemporaryPathBeside(target));
+    const TemporaryFileName temp(TemporaryPathIn(FolderPart(target)));
     if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.Path().c_str(), AT_SYMLINK_FOLLOW) != 0) {
       if (errno == EEXIST) continue;
       return WriteOutcome::Failed;
     }
-    if (::close(std::exchange(file.fd, -1)) == 0 && ::rename(temp.Path().c_str(), target.c_str()) == 0)
-      return WriteOutcome::Done;
+    if (CloseFile(fd) && ::rename(temp.Path().c_str(), target.c_str()) == 0) return WriteOutcome::Done;
     RemoveKeepingErrno(temp.Path());
     return WriteOutcome::Failed;
   }
   return WriteOutcome::Failed;
 }
 
+// Unnamed files are named through /proc (NameUnnamedFile).
+bool ProcessFilesVisible() {
+  static const bool visible = ::access("/proc/self/fd", F_OK) == 0;
+  return visible;
+}
+
 // Writes the bytes into an unnamed file made in the target's folder, which
-// takes the target's name once it holds every byte: nothing of an unfinished
-// write is left behind, whatever ends the program. Unavailable, with nothing
-// left behind, when the file system keeps no unnamed files or /proc is missing.
-WriteOutcome WriteThroughUnnamedFile(const std::string& target, std::string_view bytes) {
+// it gives in `fd`: nothing of it is left behind, whatever ends the program.
+// Unavailable, with nothing made, when the file system keeps no unnamed files
+// or /proc is missing.
+WriteOutcome WriteUnnamedFile(const std::string& target, std::string_view bytes, int& fd) {
+  if (!ProcessFilesVisible()) return WriteOutcome::Unavailable;
   const std::string folder = FolderPart(target);
   FdCloser file{::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)};
   if (file.fd < 0) return WriteOutcome::Unavailable;
-  if (!TakeOverPermissions(target, file.fd) || !WriteAll(file.fd, bytes)) return WriteOutcome::Failed;
-  return LinkUnnamedFile(file, target);
+  if (!WriteAll(file.fd, bytes)) return WriteOutcome::Failed;
+  fd = std::exchange(file.fd, -1);
+  return WriteOutcome::Done;
 }
 
 // Writes the bytes into a new temporary file beside the target, which then
 // takes the target's place. The temporary file is removed on a failure, and
-// when SIGTERM or SIGINT ends the program meanwhile.
+// when a signal ends the program meanwhile (TemporaryFileName).
 bool WriteThroughNamedFile(const std::string& target, std::string_view bytes) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const TemporaryFileName temp(TemporaryPathBeside(target));
+    const TemporaryFileName temp(TemporaryPathIn(FolderPart(target)));
     FdCloser file{::open(temp.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
     if (file.fd < 0 && errno == EEXIST) continue;
     if (file.fd < 0) return false;
-    if (TakeOverPermissions(target, file.fd) && WriteAll(file.fd, bytes) &&
-        ::close(std::exchange(file.fd, -1)) == 0 && ::rename(temp.Path().c_str(), target.c_str()) == 0)
+    if (TakeOverPermissions(target, file.fd) && WriteAll(file.fd, bytes) && CloseFile(file.fd) &&
+        ::rename(temp.Path().c_str(), target.c_str()) == 0)
       return true;
     RemoveKeepingErrno(temp.Path());
     return false;
@@ -225,15 +241,56 @@ ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string&
   return ReadFailure(error, reason);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason,
-                         LinkAtName link) {
-  const std::string target = link == LinkAtName::Follow ? ReplacedPath(path) : path;
-  WriteOutcome outcome = WriteThroughUnnamedFile(target, bytes);
-  if (outcome == WriteOutcome::Unavailable)
-    outcome = WriteThroughNamedFile(target, bytes) ? WriteOutcome::Done : WriteOutcome::Failed;
+StagedFile::StagedFile(const std::string& path, std::string_view bytes, LinkAtName link)
+    : target_(link == LinkAtName::Follow ? ReplacedPath(path) : path) {
+  switch (WriteUnnamedFile(target_, bytes, fd_)) {
+    case WriteOutcome::Done: break;
+    case WriteOutcome::Failed: error_ = errno; break;
+    case WriteOutcome::Unavailable: bytes_.assign(bytes); break;
+  }
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : target_(std::move(other.target_)),
+      fd_(std::exchange(other.fd_, -1)),
+      error_(other.error_),
+      bytes_(std::move(other.bytes_)) {}
+
+StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
+  if (this != &other) {
+    CloseQuietly(fd_);
+    target_ = std::move(other.target_);
+    fd_ = std::exchange(other.fd_, -1);
+    error_ = other.error_;
+    bytes_ = std::move(other.bytes_);
+  }
+  return *this;
+}
+
+StagedFile::~StagedFile() { CloseQuietly(fd_); }
+
+bool StagedFile::Commit(std::string* reason) {
+  WriteOutcome outcome = WriteOutcome::Failed;
+  if (fd_ >= 0) {
+    outcome = NameUnnamedFile(fd_, target_);
+  } else if (error_ != 0) {
+    errno = error_;
+  } else if (WriteThroughNamedFile(target_, bytes_)) {
+    outcome = WriteOutcome::Done;
+  }
   if (outcome == WriteOutcome::Done) return true;
   if (reason) *reason = SystemErrorText(errno);
   return false;
+}
+
+int StagedFilesAtOnce() {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_NOFILE, &limit) != 0) return 1;
+  return static_cast<int>(std::clamp<rlim_t>(limit.rlim_cur / 4, 1, std::numeric_limits<int>::max()));
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason, LinkAtName link) {
+  return StagedFile(path, bytes, link).Commit(reason);
 }
 
 bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* reason) {

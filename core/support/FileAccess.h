@@ -36,12 +36,41 @@ enum class LinkAtName {
 // same folder (an unnamed one where the file system allows), which then takes
 // the file's place, so the file is either the old one or the new one, never a
 // part. No temporary file is left behind: not by a failure, and not when
-// SIGTERM or SIGINT ends the program meanwhile (see TemporaryFileName). The
-// file keeps its permission bits; a new file gets the bits the umask allows.
+// SIGTERM, SIGINT, SIGHUP or SIGQUIT ends the program meanwhile (see
+// TemporaryFileName). The file keeps its permission bits where the file system lets them be set (one
+// that refuses chmod does not fail the write); a new file gets the bits the
+// umask allows.
 // False on any failure (the old file untouched), with the system's text for
 // it in `reason` when given.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason = nullptr,
                          LinkAtName link = LinkAtName::Follow);
+
+// WriteFileAtomically in two steps, so that files can be written on several
+// threads and still take their names in order. Making a StagedFile (on any
+// thread) writes the bytes into an unnamed file in the file's folder, held
+// open until Commit gives it the file's name; where the file system keeps no
+// unnamed files, the bytes are kept and Commit writes them the other way.
+// Commit (once) gives what WriteFileAtomically gives; a StagedFile never
+// committed leaves nothing behind.
+class StagedFile {
+ public:
+  StagedFile(const std::string& path, std::string_view bytes, LinkAtName link = LinkAtName::Follow);
+  StagedFile(StagedFile&& other) noexcept;
+  StagedFile& operator=(StagedFile&& other) noexcept;
+  ~StagedFile();
+
+  bool Commit(std::string* reason = nullptr);
+
+ private:
+  std::string target_;  // the file replaced
+  int fd_ = -1;         // the unnamed file holding the bytes
+  int error_ = 0;       // why writing the unnamed file failed
+  std::string bytes_;   // the bytes, where no unnamed file could be made
+};
+
+// How many StagedFiles a process may hold at once and still open every other
+// file it needs: a quarter of its limit of open files, at least 1.
+int StagedFilesAtOnce();
 
 // Copies a file the same way; false (with the reason when asked for) when it
 // cannot be read or written.

@@ -27,6 +27,13 @@ void SplitString(std::string_view separator, std::string_view text, std::vector<
 namespace {
 
 char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string EachChar(std::string_view text, char (*change)(char)) {
+  std::string result(text);
+  for (char& c : result) c = change(c);
+  return result;
+}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -37,11 +44,9 @@ int HexDigit(char c) {
 
 }  // namespace
 
-std::string LowerAscii(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = LowerChar(c);
-  return result;
-}
+std::string LowerAscii(std::string_view text) { return EachChar(text, LowerChar); }
+
+std::string UpperAscii(std::string_view text) { return EachChar(text, UpperChar); }
 
 bool SameText(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&

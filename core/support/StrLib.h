@@ -20,8 +20,9 @@ int PosFrom(std::string_view sub, std::string_view text, int start);
 // separator at the very end gives no empty piece after it.
 void SplitString(std::string_view separator, std::string_view text, std::vector<std::string>* list);
 
-// ASCII letters lower-cased; every other byte kept.
+// ASCII letters lower-cased (upper-cased); every other byte kept.
 std::string LowerAscii(std::string_view text);
+std::string UpperAscii(std::string_view text);
 // Equal when compared without regard to the case of ASCII letters.
 bool SameText(std::string_view a, std::string_view b);
 // True when `text` begins with `prefix`, ASCII letters compared without case.

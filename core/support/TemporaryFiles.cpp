@@ -41,6 +41,10 @@ extern "C" void RemoveTemporaryFiles(int signal) {
   ::raise(signal);
 }
 
+// The signals that end the program and that the handler turns into removing
+// the names held first: a kill, Ctrl+C, the terminal closed, the quit key.
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+
 void HandleSignalIfDefault(int signal) {
   struct sigaction current {};
   if (::sigaction(signal, nullptr, &current) != 0) return;
@@ -48,22 +52,27 @@ void HandleSignalIfDefault(int signal) {
   struct sigaction action {};
   action.sa_handler = RemoveTemporaryFiles;
   sigemptyset(&action.sa_mask);
-  sigaddset(&action.sa_mask, SIGTERM);
-  sigaddset(&action.sa_mask, SIGINT);
+  for (const int ending : kEndingSignals) sigaddset(&action.sa_mask, ending);
   action.sa_flags = SA_RESETHAND;
   ::sigaction(signal, &action, nullptr);
 }
 
+// Once in each process: a child made by fork looks at its own actions again
+// (it may have changed them before its first name).
 void InstallHandlersOnce() {
-  static const bool installed = [] {
-    HandleSignalIfDefault(SIGTERM);
-    HandleSignalIfDefault(SIGINT);
-    return true;
-  }();
-  (void)installed;
+  static std::atomic<pid_t> installedIn{0};
+  const pid_t self = ::getpid();
+  if (installedIn.load() == self) return;
+  for (const int signal : kEndingSignals) HandleSignalIfDefault(signal);
+  installedIn.store(self);
 }
 
 }  // namespace
+
+std::string TemporaryPathIn(const std::string& folder) {
+  static std::atomic<unsigned> counter{0};
+  return folder + ".kestrova." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+}
 
 TemporaryFileName::TemporaryFileName(std::string path) : path_(std::move(path)) {
   InstallHandlersOnce();

@@ -183,6 +183,36 @@ TEST(PageText, MarkupIsEscapedControlsDroppedAndLinksKeptRelative) {
   }
 }
 
+// A link never leaves the page's folder: not to another host, the root, a
+// drive or a parent folder; a "/" inside a caption still names a folder in it.
+TEST(PageText, EveryLinkTargetStaysInsideThePagesFolder) {
+  const struct {
+    const char* in;
+    const char* link;
+  } cases[] = {
+      {"//evil.example/x", ".//evil.example/x"},      // "//" would be another host
+      {R"(\\evil.example\x)", R"(.\\evil.example\x)"},
+      {R"(/\evil.example)", R"(./\evil.example)"},
+      {R"(\/evil.example)", R"(.\/evil.example)"},
+      {" \t//evil.example", " .//evil.example"},      // a browser drops the blank and the tab
+      {"/etc/passwd", "./etc/passwd"},                // a path from the root
+      {"../up", "__/up"},
+      {R"(a/../..\b)", R"(a/__/__\b)"},
+      {".%2e/x", "__/x"},                             // a browser reads "%2e" as a dot
+      {"%2E%2e/x", "__/x"},
+      {" ..?a/../b", " __?a/../b"},                   // the query is no path
+      {"x#../y", "x#../y"},
+      {"c|/windows", "c%7C/windows"},                 // a drive in a file address
+      {R"(C|\x)", R"(C%7C\x)"},
+      {"products/new", "products/new"},               // plain ones stay as they are
+      {"a..b/.../c|d/./e", "a..b/.../c|d/./e"},
+      {"100% off", "100% off"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HtmlLinkTarget(c.in), c.link) << c.in;
+  EXPECT_EQ(HTMLArea("0,0,1,1", "//evil.example/x.html", "x"),
+            R"(<area shape="rect" coords="0,0,1,1" href=".//evil.example/x.html" alt="x"/>)");
+}
+
 TEST(TestPage, HostileCaptionsAndProjectNameStayText) {
   TPageInput in;
   in.projectFile = "/p/<script>alert(1)</script>.btn";

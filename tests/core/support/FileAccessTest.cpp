@@ -1,16 +1,34 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include "core/support/FileAccess.h"
 #include "tests/support/TestFiles.h"
 
 using namespace kestrova;
 using namespace kestrova::test;
+
+namespace {
+
+// While not 0, fchmod fails with this error, as it does on file systems that
+// keep no permission bits (FAT through FUSE, gvfs mounts, some shares).
+int fchmodError = 0;
+
+}  // namespace
+
+// The test double for fchmod: this program's definition comes before the C library's.
+extern "C" int fchmod(int fd, mode_t mode) {
+  if (fchmodError == 0) return static_cast<int>(::syscall(SYS_fchmod, fd, mode));
+  errno = fchmodError;
+  return -1;
+}
 
 TEST(ReadFileBytes, OnlyRegularFilesAreReadAndEveryFailureSaysWhy) {
   TempFolder folder;
@@ -86,6 +104,21 @@ TEST(WriteFileAtomically, ANewFileGetsTheBitsTheUmaskAllowsAndNothingIsLeftBesid
   EXPECT_EQ(ListFolder(folder.Path()), "big dangling empty new.gif ");
 }
 
+// Staged on one thread, named on another in order: the file appears only
+// when committed, and one never committed leaves nothing behind.
+TEST(StagedFile, TheFileTakesItsNameOnlyWhenCommitted) {
+  TempFolder folder;
+  WriteBytes(folder / "out.gif", "old");
+  StagedFile first(folder / "out.gif", "first", LinkAtName::Replace);
+  std::thread([&] { StagedFile(folder / "never.gif", "never"); }).join();
+  StagedFile second = std::move(first);
+  EXPECT_EQ(ReadBytes(folder / "out.gif"), "old");
+  EXPECT_EQ(ListFolder(folder.Path()), "out.gif ");
+  EXPECT_TRUE(second.Commit());
+  EXPECT_EQ(ReadBytes(folder / "out.gif"), "first");
+  EXPECT_EQ(ListFolder(folder.Path()), "out.gif ");
+}
+
 namespace {
 
 bool IsLink(const std::string& path) {
@@ -159,4 +192,26 @@ TEST(WriteFileAtomically, ATerminatedReplaceLeavesNoTemporaryFile) {
   EXPECT_EQ(ListFolder(folder.Path()), "big.gif ");
   const std::string left = ReadBytes(file);
   EXPECT_TRUE(left == "old" || left == bytes);
+}
+
+// Copying the permission bits is a courtesy: a file system that refuses it
+// still takes the replacement; any other failure keeps the old file.
+TEST(WriteFileAtomically, AReplaceWhereFchmodIsRefusedStillReplaces) {
+  TempFolder folder;
+  const std::string file = folder / "out.gif";
+  const struct {
+    int error;
+    bool replaced;
+  } cases[] = {{ENOSYS, true}, {EPERM, true}, {ENOTSUP, true}, {EOPNOTSUPP, true}, {EIO, false}};
+  for (const auto& c : cases) {
+    WriteBytes(file, "old");
+    fchmodError = c.error;
+    std::string reason;
+    const bool written = WriteFileAtomically(file, "new", &reason, LinkAtName::Replace);
+    fchmodError = 0;
+    EXPECT_EQ(written, c.replaced) << c.error;
+    EXPECT_EQ(reason, c.replaced ? "" : "Input/output error") << c.error;
+    EXPECT_EQ(ReadBytes(file), c.replaced ? "new" : "old") << c.error;
+    EXPECT_EQ(ListFolder(folder.Path()), "out.gif ") << c.error;
+  }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -27,18 +28,22 @@ void MakeFile(const std::string& path) { ::close(::open(path.c_str(), O_WRONLY |
 
 }  // namespace
 
-TEST(TemporaryFileName, TermAndIntRemoveTheNamesHeldAndStillEndTheProgram) {
-  for (const int signal : {SIGTERM, SIGINT}) {
+// Whatever ran before in this process: the handlers are put in place in each
+// process, so a child that set an action back to the default gets them too.
+TEST(TemporaryFileName, EndingSignalsRemoveTheNamesHeldAndStillEndTheProgram) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
     TempFolder folder;
     const int status = InChild(signal, SIG_DFL, [&] {
+      const struct rlimit noCore {};
+      ::setrlimit(RLIMIT_CORE, &noCore);  // SIGQUIT would leave a core file
       const TemporaryFileName held(folder / ".held.tmp");
       MakeFile(held.Path());
       { const TemporaryFileName letGo(folder / "kept"); }
       MakeFile(folder / "kept");
       ::raise(signal);
     });
-    EXPECT_EQ(status, 128 + signal);
-    EXPECT_EQ(ListFolder(folder.Path()), "kept ");
+    EXPECT_EQ(status, 128 + signal) << signal;
+    EXPECT_EQ(ListFolder(folder.Path()), "kept ") << signal;
   }
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 #include <unordered_map>
 #include <utility>
@@ -12,7 +11,9 @@
 #include "core/generation/OutputNames.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
+#include "core/support/FolderCase.h"
 #include "core/support/OrderedWork.h"
+#include "core/support/StrLib.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/language/FormatText.h"
 #include "ui/model/language/Language.h"
@@ -64,11 +65,12 @@ int ImagesAtOnce(const TOutputImages& images, int most) {
   return static_cast<int>(std::clamp<std::int64_t>(kPixelsAtOnce / largest, 1, most));
 }
 
-// Encodes the images on the worker threads while the calling thread writes
-// the files one after the other, in image order, and reports each failure;
-// false when any failed. One thread writing keeps the file system from making
-// the others wait (each new file changes the folder), and leaves the files as
-// one thread would, also when two images have one name.
+// Encodes the images and writes each into an unnamed file in the folder
+// (StagedFile) on the worker threads, while the calling thread names the
+// files one after the other, in image order, and reports each failure; false
+// when any failed. One thread naming keeps the file system from making the
+// others wait (each new name changes the folder, an unnamed file does not),
+// and leaves the files as one thread would, also when two images have one name.
 bool WriteImages(const TForm1& form, const TOutputImages& images, const std::string& folder,
                  const std::vector<std::string>& names, int format) {
   const ImageWriteOptions options = form.WriteOptions();
@@ -76,20 +78,21 @@ bool WriteImages(const TForm1& form, const TOutputImages& images, const std::str
   if (format == ofGif) SetGifDefaults(options);
   const PictureKind kind = KindOf(format);
   const int threads = WorkerThreadCount();
-  const int ahead = ImagesAtOnce(images, kAheadPerThread * threads);
+  const int ahead = std::min(ImagesAtOnce(images, kAheadPerThread * threads), StagedFilesAtOnce());
   std::vector<EncodedPicture> encoded(static_cast<std::size_t>(ahead));
   auto slotOf = [&](int k) -> EncodedPicture& { return encoded[static_cast<std::size_t>(k % ahead)]; };
+  auto pathOf = [&](int k) { return folder + names[static_cast<std::size_t>(k)]; };
   bool failed = false;
   RunInOrder(
       images.Count(), std::min(threads, ahead), ahead,
       [&](int k) {
         images.UsePicture(k, [&](const Bitmap& picture) { slotOf(k) = EncodePicture(kind, picture, options); });
+        StageEncodedPicture(pathOf(k), slotOf(k), LinkAtName::Replace);
       },
       [&](int k) {
-        const std::string path = folder + names[static_cast<std::size_t>(k)];
+        const std::string path = pathOf(k);
         std::string errorText;
-        const bool written =
-            WriteEncodedPicture(path, std::exchange(slotOf(k), EncodedPicture()), errorText, LinkAtName::Replace);
+        const bool written = WriteEncodedPicture(path, std::exchange(slotOf(k), EncodedPicture()), errorText);
         if (written) return;
         failed = true;
         ShowMessageOrLog(ErrorSavingText() + FormatTag(format) + path + "\r\n" + errorText, mtError, mbOK);
@@ -112,23 +115,46 @@ bool WritePage(const TForm1& form, const std::string& path, const TPageInput& in
   return false;
 }
 
-// One text for each image whose file name an earlier image of the run has.
-std::vector<std::string> NameCollisions(const std::vector<std::string>& names) {
-  std::vector<std::string> texts;
-  std::unordered_map<std::string_view, int> first;
+// Image `later` of a run is saved under the file name of image `earlier`.
+struct NameCollision {
+  int earlier;
+  int later;
+};
+
+// The images whose file name an earlier image of the run has, with ASCII
+// letters compared without case when `ignoreCase` (output names hold no
+// other letters).
+std::vector<NameCollision> CollisionsOf(const std::vector<std::string>& names, bool ignoreCase) {
+  std::vector<NameCollision> collisions;
+  std::unordered_map<std::string, int> first;
   for (int k = 0; k < static_cast<int>(names.size()); ++k) {
     const std::string& name = names[static_cast<std::size_t>(k)];
-    const auto [earlier, isNew] = first.emplace(name, k);
-    if (isNew) continue;
-    texts.push_back(FormatText(Lang(LangMessages[lmNameCollision]),
-                               {std::to_string(earlier->second + 1), std::to_string(k + 1), name}));
+    const auto [earlier, isNew] = first.emplace(ignoreCase ? LowerAscii(name) : name, k);
+    if (!isNew) collisions.push_back({earlier->second, k});
   }
-  return texts;
+  return collisions;
+}
+
+// The collisions of the names in the output folder, as its file system
+// compares them: the folder is asked only when two names differ in case alone.
+std::vector<NameCollision> NameCollisions(const std::vector<std::string>& names, const std::string& folder) {
+  std::vector<NameCollision> folded = CollisionsOf(names, true);
+  const bool inCaseOnly = std::any_of(folded.begin(), folded.end(), [&](const NameCollision& c) {
+    return names[static_cast<std::size_t>(c.earlier)] != names[static_cast<std::size_t>(c.later)];
+  });
+  // With no such pair, the names that collide without case collide as they stand.
+  if (!inCaseOnly || FolderIgnoresCase(folder)) return folded;
+  return CollisionsOf(names, false);
 }
 
 // A warning for the images that replace others: one log line each, or one box.
-bool ReportNameCollisions(const std::vector<std::string>& names) {
-  const std::vector<std::string> texts = NameCollisions(names);
+bool ReportNameCollisions(const std::vector<std::string>& names, const std::string& folder) {
+  std::vector<std::string> texts;
+  for (const NameCollision& c : NameCollisions(names, folder)) {
+    texts.push_back(FormatText(Lang(LangMessages[lmNameCollision]),
+                               {std::to_string(c.earlier + 1), std::to_string(c.later + 1),
+                                names[static_cast<std::size_t>(c.later)]}));
+  }
   if (texts.empty()) return false;
   if (ShellMode) {
     for (const std::string& text : texts) ShowMessageOrLog(text, mtWarning, mbOK);
@@ -173,7 +199,7 @@ bool SaveImages(TForm1& form, const TOutputImages& images) {
     return false;
   }
   std::vector<std::string> names = OutputFileNames(form, images);
-  const bool collisions = ReportNameCollisions(names);
+  const bool collisions = ReportNameCollisions(names, folder);
   bool ok = WriteImages(form, images, folder, names, format);
   std::string pagePath;
   bool pageWritten = false;

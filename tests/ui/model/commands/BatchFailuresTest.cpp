@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FatVolume.h"
 #include "tests/ui/model/commands/BatchRunSupport.h"
 
 using namespace kestrova;
@@ -116,6 +117,29 @@ TEST_F(BatchRun, ImagesWhoseNamesCollideAreReportedAndFailTheRun) {
     EXPECT_EQ(LogMessages(), logged);
     EXPECT_EQ(ListFolder(folder / "out"), c.files);
   }
+}
+
+// On a FAT volume "Home" and "HOME" name one file: they collide as any names
+// do, while on the case-sensitive folder above they do not. The same outputs
+// saved again there replace the first ones, although chmod is refused.
+TEST_F(BatchRun, OnAFatVolumeNamesDifferingInCaseCollideAndASecondSaveReplaces) {
+  const FatVolume fat(folder.Path());
+  if (!fat.Mounted()) GTEST_SKIP() << "no FAT volume through FUSE here (mkfs.fat, fusefat, /dev/fuse)";
+  const std::string out = fat.Path() + "out/";
+  const std::string keys = "outputdir=" + out + "\r\nuseautonum=0\r\nlcname=0\r\n";
+  const std::string saved = "OK. Files saved to: " + out;
+  WriteBytes(folder / "p.btn", ProjectWithCaptions(keys, {"Home", "News"}));
+  EXPECT_EQ(Run({"/x", "p.btn"}), 0);
+  EXPECT_EQ(Run({"/x", "p.btn"}), 0);
+  EXPECT_EQ(LogMessages(), (std::vector<std::string>{kStarted, saved, kStarted, saved}));
+  EXPECT_EQ(ListFolder(out), "Home.gif News.gif p.btn.html ");
+  Clean();
+  std::filesystem::remove_all(out);
+  WriteBytes(folder / "p.btn", ProjectWithCaptions(keys, {"Home", "HOME"}));
+  EXPECT_EQ(Run({"/x", "p.btn"}), 1);
+  EXPECT_EQ(LogMessages(), (std::vector<std::string>{
+                               kStarted, "Images 1 and 2 have the same file name HOME.gif: the later one replaces the earlier."}));
+  EXPECT_EQ(ListFolder(out).size(), std::string("Home.gif p.btn.html ").size());  // the case kept is the volume's choice
 }
 
 TEST_F(BatchRun, ABaseImageThatIsNoRegularFileIsRefusedWithoutReadingIt) {
