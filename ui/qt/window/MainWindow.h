@@ -4,7 +4,8 @@
 // widget that mirrors it. The window adds what only a screen has: the
 // layout around the controls, the timer that keeps the commands' enabled
 // states current, the hint of the control under the mouse in the status bar,
-// the window placement (brought onto the screen's free area; option pages
+// the window placement (brought onto the screen's free area, title bar and
+// frame included once the window manager has told them; option pages
 // that do not fit scroll), closing through the exit question, the pop-up menus
 // and the clipboard, double clicks, picking the cut rectangle on the base
 // image, dropped files, starting the browser for help and web pages, the
@@ -85,7 +86,7 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void ConnectBaseImage(QWidget* scrollBox, ImageWidget* image);
   void ConnectDialogCommands();
   void RestorePlacement();
-  // The window with its frame (where the frame is known by now) on the screen.
+  // The window with its frame (as far as the frame is known by now) on the screen.
   void FitFrameOnScreen();
   // The option pages' whole width to their panel where the window has room.
   void ShareSplitterWidth();
