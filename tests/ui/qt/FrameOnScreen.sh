@@ -2,18 +2,19 @@
 # Starts the program under a window manager (openbox) on a virtual display and
 # checks that the window's frame, title bar and borders included, lies inside
 # the manager's work area: first with no window store, then with a stored
-# placement smaller than the window's least size near the screen's far corner.
-# The scale factor, when given, is the one Qt draws with. Every wait is bounded.
-#   FrameOnScreen.sh <program> <project> [scale]
+# placement smaller than the window's least size near the screen's far corner,
+# at each scale factor given (the one Qt draws with). Every wait is bounded.
+#   FrameOnScreen.sh <program> <project> <scale>...
 set -eu
 program=$1
 project=$2
+shift 2
+scales=$*
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config"
+export XDG_CACHE_HOME="$work/cache"
 export ASAN_OPTIONS=detect_leaks=0
-export QT_SCALE_FACTOR="${3:-1}"
 unset QT_QPA_PLATFORM
-mkdir -p "$XDG_CONFIG_HOME"
 openbox >"$work/wm.log" 2>&1 &
 wm=$!
 pid=""
@@ -79,7 +80,11 @@ check() {
   echo "$case_name at scale $QT_SCALE_FACTOR: frame $edges inside the work area $area_w x $area_h"
 }
 
-check "first window"
-mkdir -p "$XDG_CONFIG_HOME/kestrova"
-printf '[TForm1]\r\nNormPos=1500,900,1510,905\r\n' >"$XDG_CONFIG_HOME/kestrova/kestrova-ui.ini"
-check "tiny stored placement"
+for scale in $scales; do
+  export QT_SCALE_FACTOR="$scale"
+  rm -rf "$XDG_CONFIG_HOME"
+  check "first window"
+  mkdir -p "$XDG_CONFIG_HOME/kestrova"
+  printf '[TForm1]\r\nNormPos=1500,900,1510,905\r\n' >"$XDG_CONFIG_HOME/kestrova/kestrova-ui.ini"
+  check "tiny stored placement"
+done
