@@ -7,8 +7,9 @@ packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translat
 libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev zlib1g-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-dejavu-core fonts-liberation2
-libgif-dev imagemagick xvfb xdotool openbox x11-utils libglib2.0-bin clang-14 libclang-rt-14-dev libemf-dev
-desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils"
+libgif-dev imagemagick xvfb xdotool clang-14 libclang-rt-14-dev libemf-dev
+desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils
+openbox x11-utils libglib2.0-bin"
 
 missing=""
 for p in $packages; do
