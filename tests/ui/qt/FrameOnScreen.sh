@@ -28,7 +28,7 @@ trap cleanup EXIT
 # The numbers of an X property, separated by blanks ("" when it is not set).
 numbers() { xprop "$@" 2>/dev/null | sed -n 's/^[^=]*= *//p' | tr -d ','; }
 
-for _ in $(seq 1 50); do
+for _ in $(seq 1 200); do
   [ -n "$(numbers -root _NET_WORKAREA)" ] && break
   sleep 0.1
 done
@@ -36,44 +36,49 @@ set -- $(numbers -root _NET_WORKAREA)
 [ $# -ge 4 ] || { echo "no window manager came up"; cat "$work/wm.log"; exit 1; }
 area_x=$1 area_y=$2 area_w=$3 area_h=$4
 
-# Left, top, right and bottom of the frame of the window titled Kestrova,
-# once they stay the same for half a second.
+# Left, top, right and bottom of the frame of the window titled Kestrova
+# ("" while there is none with a frame).
 frame_edges() {
-  last="" same=0
-  for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
-    now=""
-    if [ -n "$window" ]; then
-      extents=$(numbers -id "$window" _NET_FRAME_EXTENTS)
-      client=$(xwininfo -id "$window" 2>/dev/null |
-        sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')
-      [ -n "$extents" ] && now="$client $extents"
-    fi
-    if [ -n "$now" ] && [ "$now" = "$last" ]; then
+  window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] || return 0
+  extents=$(numbers -id "$window" _NET_FRAME_EXTENTS)
+  [ -n "$extents" ] || return 0
+  set -- $(xwininfo -id "$window" 2>/dev/null |
+    sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p') $extents
+  [ $# -eq 8 ] || return 0
+  echo $(($1 - $5)) $(($2 - $7)) $(($1 + $3 + $6)) $(($2 + $4 + $8))
+}
+
+inside() {
+  set -- $1
+  [ $# -eq 4 ] && [ "$1" -ge "$area_x" ] && [ "$2" -ge "$area_y" ] &&
+    [ "$3" -le $((area_x + area_w)) ] && [ "$4" -le $((area_y + area_h)) ]
+}
+
+# Starts the program and waits (at most 20 seconds, the window being placed
+# after the manager has framed it) for its frame to stay inside the work area
+# for half a second.
+check() {
+  case_name=$1
+  "$program" "$project" >"$work/out.log" 2>&1 &
+  pid=$!
+  edges="" same=0
+  for _ in $(seq 1 200); do
+    now=$(frame_edges)
+    if [ -n "$now" ] && [ "$now" = "$edges" ] && inside "$now"; then
       same=$((same + 1))
       [ "$same" -ge 5 ] && break
     else
       same=0
     fi
-    last=$now
+    edges=$now
     sleep 0.1
   done
-  [ -n "$last" ] || return 1
-  set -- $last
-  echo $(($1 - $5)) $(($2 - $7)) $(($1 + $3 + $6)) $(($2 + $4 + $8))
-}
-
-check() {
-  case_name=$1
-  "$program" "$project" >"$work/out.log" 2>&1 &
-  pid=$!
-  edges=$(frame_edges) || { echo "$case_name: no framed window titled Kestrova"; cat "$work/out.log"; exit 1; }
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=""
-  set -- $edges
-  if [ "$1" -lt "$area_x" ] || [ "$2" -lt "$area_y" ] ||
-     [ "$3" -gt $((area_x + area_w)) ] || [ "$4" -gt $((area_y + area_h)) ]; then
+  if [ "$same" -lt 5 ]; then
+    [ -n "$edges" ] || { echo "$case_name: no framed window titled Kestrova"; cat "$work/out.log"; exit 1; }
     echo "$case_name at scale $QT_SCALE_FACTOR: the frame's edges $edges leave the work area $area_x $area_y $area_w x $area_h"
     exit 1
   fi

@@ -172,6 +172,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  delete frameWatch_;  // a frame told while the window goes is no longer fitted
   // The widgets go before the model (FormHolder is destroyed after QMainWindow).
 }
 
@@ -326,12 +327,23 @@ void MainWindow::RestorePlacement() {
   maximized_ = stored && stored->showCmd == TWindowPlacement::Maximized;
 }
 
-void MainWindow::FitFrameOnScreen() {
-  const QMargins frame = windowHandle() != nullptr ? FrameOf(*windowHandle()) : QMargins();
-  if (isMaximized()) return;
-  const QRect outer = geometry().marginsAdded(frame);
-  const TWindowPlacement placed{outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
-  setGeometry(FitOnAScreen(placed, outer.size()).marginsRemoved(frame));
+void MainWindow::FitOnScreenAtFirstShow() {
+  // The size the window takes at its show (at least its least size) on the
+  // screen, with its frame where the platform knows it by now.
+  QWindow* handle = windowHandle();
+  if (handle == nullptr || isMaximized()) return;
+  const bool frameLater = FrameWatch::Available();
+  setGeometry(FitWithFrame(geometry(), frameLater ? QMargins() : FrameOf(*handle)));
+  if (!frameLater) return;
+  // An X11 window manager tells the frame after the show; until the window
+  // has heard where the manager put it, its geometry may be one on the way
+  // there, so the rectangle fitted now is fitted again with the frame.
+  const QRect shown = geometry();
+  frameWatch_ = new FrameWatch(handle, [this, handle, shown](const QMargins& frame) {
+    if (isMaximized()) return;
+    const QRect fitted = FitWithFrame(shown, FrameInWindowPixels(frame, handle->devicePixelRatio()));
+    if (fitted != shown) handle->setGeometry(fitted);
+  });
 }
 
 void MainWindow::StorePlacement() {
@@ -356,16 +368,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  // The size the window takes at its first show (at least its least size) on
-  // the screen, and again with the frame round it once the manager tells it.
-  FitFrameOnScreen();
+  FitOnScreenAtFirstShow();
   ShareSplitterWidth();
-  if (windowHandle() != nullptr && windowHandle()->frameMargins().isNull()) {
-    new FrameWatch(windowHandle(), [this] {
-      FitFrameOnScreen();
-      ShareSplitterWidth();
-    });
-  }
   form.FormShow();
 }
 

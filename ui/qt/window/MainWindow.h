@@ -16,6 +16,7 @@
 // the Dialogs given at construction (the standard dialogs when none are given).
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -28,6 +29,7 @@ class QSplitter;
 
 namespace kestrova::qt {
 
+class FrameWatch;
 class ImageBoxView;
 class ImageWidget;
 class PagesScrollArea;
@@ -86,8 +88,9 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void ConnectBaseImage(QWidget* scrollBox, ImageWidget* image);
   void ConnectDialogCommands();
   void RestorePlacement();
-  // The window with its frame (as far as the frame is known by now) on the screen.
-  void FitFrameOnScreen();
+  // The window with its frame on the screen at its first show, and again once
+  // an X11 window manager has told the frame.
+  void FitOnScreenAtFirstShow();
   // The option pages' whole width to their panel where the window has room.
   void ShareSplitterWidth();
 
@@ -95,6 +98,7 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   QSplitter* splitter_ = nullptr;
   PagesScrollArea* pagesArea_ = nullptr;
   PopupMenus* popups_ = nullptr;
+  QPointer<FrameWatch> frameWatch_;
   QTimer* timer1_ = nullptr;
   bool shown_ = false;
   bool maximized_ = false;

@@ -36,7 +36,16 @@ std::vector<TBounds> AvailableAreas() {
   return areas;
 }
 
-int Widened(int side) { return side > 0 ? side + 1 : side; }
+bool Fractional(qreal scale) { return std::abs(scale - std::round(scale)) >= kSlack; }
+
+// At a fractional scale the window's own edges are rounded to screen pixels:
+// each side of its frame may reach up to a screen pixel further than its size
+// in window pixels says, and a window pixel more on each side keeps it inside.
+QMargins Widened(const QMargins& frame, qreal scale) {
+  if (!Fractional(scale)) return frame;
+  const auto wider = [](int side) { return side > 0 ? side + 1 : side; };
+  return {wider(frame.left()), wider(frame.top()), wider(frame.right()), wider(frame.bottom())};
+}
 
 }  // namespace
 
@@ -47,15 +56,24 @@ QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& p
   return {fitted.left, fitted.top, fitted.width, fitted.height};
 }
 
+QRect FitWithFrame(const QRect& client, const QMargins& frame) {
+  const QRect outer = client.marginsAdded(frame);
+  const TWindowPlacement placed{outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
+  return FitOnAScreen(placed, outer.size()).marginsRemoved(frame);
+}
+
 QMargins FrameOf(const QWindow& window) {
-  const QMargins told = window.frameMargins();
-  const qreal scale = window.devicePixelRatio();
-  if (std::abs(scale - std::round(scale)) < kSlack) return told;
-  // At a fractional scale the manager's sides were rounded to window pixels,
-  // and the window's own edges are rounded to screen pixels: each side may
-  // reach up to a screen pixel further than told, so a window pixel more on
-  // each side keeps the frame inside.
-  return {Widened(told.left()), Widened(told.top()), Widened(told.right()), Widened(told.bottom())};
+  // (Qt gives the frame rounded to window pixels, up to half of one short:
+  // the pixel added at a fractional scale covers that too)
+  return Widened(window.frameMargins(), window.devicePixelRatio());
+}
+
+QMargins FrameInWindowPixels(const QMargins& screenPixels, qreal scale) {
+  if (scale <= 0) return screenPixels;
+  const auto side = [scale](int pixels) { return static_cast<int>(std::ceil(pixels / scale - kSlack)); };
+  return Widened({side(screenPixels.left()), side(screenPixels.top()), side(screenPixels.right()),
+                  side(screenPixels.bottom())},
+                 scale);
 }
 
 }  // namespace kestrova::qt

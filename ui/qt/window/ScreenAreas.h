@@ -17,8 +17,15 @@ namespace kestrova::qt {
 // window without a placement.
 QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& preferred);
 
-// The frame the window manager put round `window` (none before it told it),
-// wide enough that a frame fitted into an area ends inside it in screen pixels.
+// The window rectangle `client` moved and shrunk as far as needed for it with
+// `frame` round it (both in window pixels) to lie on a screen's available area.
+QRect FitWithFrame(const QRect& client, const QMargins& frame);
+
+// The frame the platform knows round `window` (none before the window manager
+// told it), in window pixels, wide enough that a frame fitted into an area
+// ends inside it in screen pixels.
 QMargins FrameOf(const QWindow& window);
+// The same for a frame told in screen pixels, at the scale the window is drawn at.
+QMargins FrameInWindowPixels(const QMargins& screenPixels, qreal scale);
 
 }  // namespace kestrova::qt
