@@ -10,7 +10,11 @@ foreach(file IN LISTS KESTROVA_RESOURCE_FILES)
 endforeach()
 
 set(desktop ${KESTROVA_RESOURCE_DIR}/desktop)
-install(FILES ${desktop}/kestrova.desktop DESTINATION share/applications)
+# The desktop entry names the program by its full path under the prefix given
+# at install time (component desktop-entry, so that it can be installed alone).
+install(CODE "set(DESKTOP_ENTRY \"${desktop}/kestrova.desktop\")
+  set(DESKTOP_STAGE \"${PROJECT_BINARY_DIR}/desktop-entry\")" COMPONENT desktop-entry)
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/InstallDesktopEntry.cmake COMPONENT desktop-entry)
 install(FILES ${desktop}/kestrova.xml DESTINATION share/mime/packages)
 install(FILES ${desktop}/kestrova.svg DESTINATION share/icons/hicolor/scalable/apps)
 foreach(size 16 24 32 48 64 128 256)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <set>
@@ -90,9 +91,39 @@ TEST(DesktopEntry, PassesTheValidatorAndNamesWhatIsInstalled) {
   EXPECT_EQ(check.status, 0) << check.output;
   EXPECT_EQ(check.output, "");
   const std::string text = test::ReadBytes(entry);
-  EXPECT_NE(text.find("\nExec=kestrova %f\n"), std::string::npos) << "opens a project given as a file";
+  const std::string exec = "\nExec=" KESTROVA_INSTALL_PREFIX "/bin/kestrova %f\n";
+  EXPECT_NE(text.find(exec), std::string::npos) << "opens a project given as a file, by the program's full path";
   EXPECT_NE(text.find("\nIcon=kestrova\n"), std::string::npos);
   EXPECT_NE(text.find("\nMimeType=application/x-kestrova-project;\n"), std::string::npos);
+}
+
+TEST(DesktopEntry, StartsTheProgramUnderAnyPrefixWithTheFileOpened) {
+  if (!test::HaveProgram("/usr/bin/gio")) GTEST_SKIP() << "libglib2.0-bin not installed";
+  // The entry alone, under a prefix holding characters that an Exec line quotes
+  // or escapes; at the prefix's bin/kestrova a stand-in writes down its arguments.
+  test::TempFolder folder;
+  const std::string prefix = folder / "opt/Kestrova 2 \"$HOME\" `x`";
+  const test::CommandResult install = test::RunCommand("DESTDIR= " KESTROVA_CMAKE " --install " KESTROVA_BUILD_DIR
+                                                       " --component desktop-entry --prefix " + test::Quoted(prefix));
+  ASSERT_EQ(install.status, 0) << install.output;
+  const std::string entry = prefix + "/share/applications/kestrova.desktop";
+  if (test::HaveProgram("/usr/bin/desktop-file-validate")) {
+    const test::CommandResult check = test::RunCommand("/usr/bin/desktop-file-validate " + test::Quoted(entry));
+    EXPECT_EQ(check.output, "") << test::ReadBytes(entry);
+  }
+  fs::create_directories(prefix + "/bin");
+  test::WriteBytes(prefix + "/bin/kestrova", "#!/bin/sh\nprintf '%s\\n' \"$@\" >" + test::Quoted(folder / "part") +
+                                                 " && mv " + test::Quoted(folder / "part") + " " +
+                                                 test::Quoted(folder / "opened") + "\n");
+  fs::permissions(prefix + "/bin/kestrova", fs::perms::owner_all);
+  const std::string project = folder / "a project.btn";
+  test::WriteBytes(project, "");
+
+  const test::CommandResult launch =
+      test::RunCommand("/usr/bin/gio launch " + test::Quoted(entry) + " " + test::Quoted(project));
+  ASSERT_EQ(launch.status, 0) << launch.output << test::ReadBytes(entry);
+  for (int i = 0; i < 100 && !fs::exists(folder / "opened"); ++i) ::usleep(100 * 1000);
+  EXPECT_EQ(test::ReadBytes(folder / "opened"), project + "\n") << test::ReadBytes(entry);
 }
 
 TEST(FileType, BtnFilesBecomeKestrovaProjects) {

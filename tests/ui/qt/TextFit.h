@@ -1,9 +1,9 @@
 #pragma once
 // Measures whether the texts of a window's widgets are shown whole: each
 // caption, group title, button text, radio item, tab text and combo-box item
-// against the room its widget gives it, the widget inside its parent, and no
-// sibling lying over the text. Each finding is one line naming the widget and
-// the fault.
+// against the room its widget gives it, the widget inside its parent, clear of
+// its group's frame lines, and no sibling lying over the text. Each finding is
+// one line naming the widget and the fault.
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -145,18 +146,54 @@ inline void CheckOwnRoom(const QWidget* w, std::vector<std::string>& faults) {
   }
 }
 
-// A text-bearing widget inside its parent, with no later sibling over its text
-// (later siblings are drawn on top).
+inline std::string Describe(const QRect& r) {
+  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+         std::to_string(r.height());
+}
+
+// The rectangle a group box draws its frame lines on, as its style lays it out.
+inline QRect FrameOf(const QGroupBox& box) {
+  QStyleOptionGroupBox option;
+  option.initFrom(&box);
+  option.text = box.title();
+  option.lineWidth = 1;
+  option.textAlignment = box.alignment();
+  option.subControls = QStyle::SC_GroupBoxFrame | (box.title().isEmpty() ? QStyle::SC_None : QStyle::SC_GroupBoxLabel);
+  return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, &box);
+}
+
+// A text inside a group box keeps a little room from the frame's lines; the
+// group's own title, which stands on the top line, leaves as much of the line
+// on its right as on its left.
+inline void CheckFrame(const QWidget* w, const QRect& text, std::vector<std::string>& faults) {
+  constexpr int kRoom = 3;
+  constexpr int kTitleLeft = 6;
+  if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
+    const QRect frame = FrameOf(*box).translated(box->pos());
+    if (text.right() > frame.right() - kTitleLeft) {
+      faults.push_back(Name(w) + ": title " + Describe(text) + " into the corner of its frame " + Describe(frame));
+    }
+  }
+  const auto* group = qobject_cast<const QGroupBox*>(w->parentWidget());
+  if (group == nullptr) return;
+  const QRect frame = FrameOf(*group);
+  const QRect inside = frame.adjusted(1 + kRoom, 1 + kRoom, -1 - kRoom, -1 - kRoom);
+  if (text.intersects(frame) && !inside.contains(text)) {
+    faults.push_back(Name(w) + ": text " + Describe(text) + " on the frame " + Describe(frame) + " of " + Name(group));
+  }
+}
+
+// A text-bearing widget inside its parent, clear of its group's frame lines,
+// with no later sibling over its text (later siblings are drawn on top).
 inline void CheckPlace(const QWidget* w, std::vector<std::string>& faults) {
   const QRect text = TextArea(w);
   if (text.isEmpty()) return;
   const QWidget* parent = w->parentWidget();
   if (!parent->rect().contains(text)) {
-    const QRect r = text;
-    faults.push_back(Name(w) + ": text at " + std::to_string(r.x()) + "," + std::to_string(r.y()) + " " +
-                     std::to_string(r.width()) + "x" + std::to_string(r.height()) + " outside " + Name(parent) + " " +
+    faults.push_back(Name(w) + ": text at " + Describe(text) + " outside " + Name(parent) + " " +
                      std::to_string(parent->width()) + "x" + std::to_string(parent->height()));
   }
+  CheckFrame(w, text, faults);
   const QObjectList& siblings = parent->children();
   const qsizetype own = siblings.indexOf(const_cast<QWidget*>(w));
   for (qsizetype i = own + 1; i < siblings.size(); ++i) {

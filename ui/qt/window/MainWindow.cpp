@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
@@ -15,7 +14,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
 #include <unordered_map>
 #include <vector>
 
@@ -23,7 +21,6 @@
 #include "ui/model/commands/FileCommands.h"
 #include "ui/model/commands/ViewerFailure.h"
 #include "ui/model/commands/WindowCommands.h"
-#include "ui/model/form/ScreenFit.h"
 #include "ui/qt/dialogs/AboutBox.h"
 #include "ui/qt/dialogs/PresetsDialog.h"
 #include "ui/qt/dialogs/ProcessDialog.h"
@@ -46,11 +43,13 @@
 #include "ui/qt/window/FieldNames.h"
 #include "ui/qt/window/FileDrop.h"
 #include "ui/qt/window/FlowRow.h"
+#include "ui/qt/window/FrameWatch.h"
 #include "ui/qt/window/MenuBar.h"
 #include "ui/qt/window/MenuKeys.h"
 #include "ui/qt/window/PagesScrollArea.h"
 #include "ui/qt/window/PopupMenus.h"
 #include "ui/qt/window/PreviewWindow.h"
+#include "ui/qt/window/ScreenAreas.h"
 #include "ui/qt/window/StoredLayout.h"
 #include "ui/qt/window/TabOrder.h"
 #include "ui/qt/window/ToolBar.h"
@@ -109,40 +108,6 @@ namespace {
 
 // The least height of the base image's box in a window too low for everything.
 constexpr int kLeastBaseImageHeight = 40;
-
-// A length in window pixels that stays on the screen's own pixels: at a
-// fractional scale the screen's size in window pixels is rounded, and its
-// last window pixel may end half a screen pixel past the edge.
-int WholeLength(int length, qreal scale) {
-  constexpr qreal kSlack = 1e-6;
-  return static_cast<int>(std::floor(std::floor(length * scale + kSlack) / scale + kSlack));
-}
-
-// The available areas of the screens (the parts their panels leave free), the
-// primary screen's first.
-std::vector<TBounds> AvailableAreas() {
-  std::vector<TBounds> areas;
-  QList<QScreen*> screens = QGuiApplication::screens();
-  screens.removeAll(QGuiApplication::primaryScreen());
-  screens.prepend(QGuiApplication::primaryScreen());
-  for (const QScreen* screen : screens) {
-    if (screen == nullptr) continue;
-    const QRect r = screen->availableGeometry();
-    const qreal scale = screen->devicePixelRatio();
-    areas.push_back(TBounds{r.x(), r.y(), WholeLength(r.width(), scale), WholeLength(r.height(), scale)});
-  }
-  return areas;
-}
-
-// A window rectangle on the available area of the screen that holds most of
-// it (the primary screen's when none does); `preferred` is the size of a
-// window without one.
-QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& preferred) {
-  const std::vector<TBounds> areas = AvailableAreas();
-  const TBounds area = areas.empty() ? TBounds{} : areas[ScreenOfPlacement(placed, areas)];
-  const TBounds fitted = FitOnScreen(placed, area, preferred.width(), preferred.height());
-  return {fitted.left, fitted.top, fitted.width, fitted.height};
-}
 
 // The panel of the option pages: its height is the model's (the collapse bar
 // shrinks it), its width goes to the model, which widens the collapse bar.
@@ -204,6 +169,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  delete frameWatch_;  // a frame told while the window goes is no longer fitted
   // The widgets go before the model (FormHolder is destroyed after QMainWindow).
 }
 
@@ -361,12 +327,23 @@ void MainWindow::RestorePlacement() {
   maximized_ = stored && stored->showCmd == TWindowPlacement::Maximized;
 }
 
-void MainWindow::FitFrameOnScreen() {
-  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-  if (frame.isNull() || isMaximized()) return;
-  const QRect outer = geometry().marginsAdded(frame);
-  const TWindowPlacement placed{outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
-  setGeometry(FitOnAScreen(placed, outer.size()).marginsRemoved(frame));
+void MainWindow::FitOnScreenAtFirstShow() {
+  // The size the window takes at its show (at least its least size) on the
+  // screen, with its frame where the platform knows it by now.
+  QWindow* handle = windowHandle();
+  if (handle == nullptr || isMaximized()) return;
+  const bool frameLater = FrameWatch::Available();
+  setGeometry(FitWithFrame(geometry(), frameLater ? QMargins() : FrameOf(*handle)));
+  if (!frameLater) return;
+  // An X11 window manager tells the frame after the show; until the window
+  // has heard where the manager put it, its geometry may be one on the way
+  // there, so the rectangle fitted now is fitted again with the frame.
+  const QRect shown = geometry();
+  frameWatch_ = new FrameWatch(handle, [this, handle, shown](const QMargins& frame) {
+    if (isMaximized()) return;
+    const QRect fitted = FitWithFrame(shown, FrameInWindowPixels(frame, handle->devicePixelRatio()));
+    if (fitted != shown) handle->setGeometry(fitted);
+  });
 }
 
 void MainWindow::StorePlacement() {
@@ -391,7 +368,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  FitFrameOnScreen();
+  FitOnScreenAtFirstShow();
   ShareSplitterWidth();
   form.FormShow();
 }

@@ -4,7 +4,8 @@
 // widget that mirrors it. The window adds what only a screen has: the
 // layout around the controls, the timer that keeps the commands' enabled
 // states current, the hint of the control under the mouse in the status bar,
-// the window placement (brought onto the screen's free area; option pages
+// the window placement (brought onto the screen's free area, title bar and
+// frame included once the window manager has told them; option pages
 // that do not fit scroll), closing through the exit question, the pop-up menus
 // and the clipboard, double clicks, picking the cut rectangle on the base
 // image, dropped files, starting the browser for help and web pages, the
@@ -15,6 +16,7 @@
 // the Dialogs given at construction (the standard dialogs when none are given).
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -27,6 +29,7 @@ class QSplitter;
 
 namespace kestrova::qt {
 
+class FrameWatch;
 class ImageBoxView;
 class ImageWidget;
 class PagesScrollArea;
@@ -87,8 +90,9 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void ConnectBaseImage(QWidget* scrollBox, ImageWidget* image);
   void ConnectDialogCommands();
   void RestorePlacement();
-  // The window with its frame (where the frame is known by now) on the screen.
-  void FitFrameOnScreen();
+  // The window with its frame on the screen at its first show, and again once
+  // an X11 window manager has told the frame.
+  void FitOnScreenAtFirstShow();
   // The option pages' whole width to their panel where the window has room.
   void ShareSplitterWidth();
 
@@ -96,6 +100,7 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   QSplitter* splitter_ = nullptr;
   PagesScrollArea* pagesArea_ = nullptr;
   PopupMenus* popups_ = nullptr;
+  QPointer<FrameWatch> frameWatch_;
   QTimer* timer1_ = nullptr;
   bool shown_ = false;
   bool maximized_ = false;

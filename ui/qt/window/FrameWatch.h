@@ -1,0 +1,45 @@
+#pragma once
+// The frame (title bar and borders) that an X11 window manager puts round a
+// window, as the manager itself tells it in the window's _NET_FRAME_EXTENTS
+// property: it sets it only once it has taken the shown window into its care.
+// Qt's own frame margins cannot stand in for it then: Qt works them out from
+// the window's geometry as it last heard it, which at that moment may still be
+// an earlier one, and keeps what it found.
+//
+// A FrameWatch reads the property as soon as it is set (at once when it is
+// set already), hands the frame on once and goes.
+
+#include <QAbstractNativeEventFilter>
+#include <QMargins>
+#include <QObject>
+#include <cstdint>
+#include <functional>
+
+class QWindow;
+
+namespace kestrova::qt {
+
+class FrameWatch : public QObject, public QAbstractNativeEventFilter {
+ public:
+  // True on an X11 display, where the manager tells frames this way.
+  static bool Available();
+
+  // Watches `window` (and goes with it); `known` gets the frame in screen
+  // pixels once the manager has told it. Only where Available().
+  FrameWatch(QWindow* window, std::function<void(const QMargins&)> known);
+  ~FrameWatch() override;
+  FrameWatch(const FrameWatch&) = delete;
+  FrameWatch& operator=(const FrameWatch&) = delete;
+
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+ private:
+  // Hands the frame on when the property holds one.
+  void ReadFrame();
+
+  QWindow* window_;
+  std::uint32_t atom_ = 0;
+  std::function<void(const QMargins&)> known_;
+};
+
+}  // namespace kestrova::qt

@@ -1,0 +1,79 @@
+#include "ui/qt/window/ScreenAreas.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
+#include <vector>
+
+#include "ui/model/form/ScreenFit.h"
+
+namespace kestrova::qt {
+
+namespace {
+
+constexpr qreal kSlack = 1e-6;
+
+// A length in window pixels that stays on the screen's own pixels: at a
+// fractional scale the screen's size in window pixels is rounded, and its
+// last window pixel may end half a screen pixel past the edge.
+int WholeLength(int length, qreal scale) {
+  return static_cast<int>(std::floor(std::floor(length * scale + kSlack) / scale + kSlack));
+}
+
+// The available areas of the screens, the primary screen's first.
+std::vector<TBounds> AvailableAreas() {
+  std::vector<TBounds> areas;
+  QList<QScreen*> screens = QGuiApplication::screens();
+  screens.removeAll(QGuiApplication::primaryScreen());
+  screens.prepend(QGuiApplication::primaryScreen());
+  for (const QScreen* screen : screens) {
+    if (screen == nullptr) continue;
+    const QRect r = screen->availableGeometry();
+    const qreal scale = screen->devicePixelRatio();
+    areas.push_back(TBounds{r.x(), r.y(), WholeLength(r.width(), scale), WholeLength(r.height(), scale)});
+  }
+  return areas;
+}
+
+bool Fractional(qreal scale) { return std::abs(scale - std::round(scale)) >= kSlack; }
+
+// At a fractional scale the window's own edges are rounded to screen pixels:
+// each side of its frame may reach up to a screen pixel further than its size
+// in window pixels says, and a window pixel more on each side keeps it inside.
+QMargins Widened(const QMargins& frame, qreal scale) {
+  if (!Fractional(scale)) return frame;
+  const auto wider = [](int side) { return side > 0 ? side + 1 : side; };
+  return {wider(frame.left()), wider(frame.top()), wider(frame.right()), wider(frame.bottom())};
+}
+
+}  // namespace
+
+QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& preferred) {
+  const std::vector<TBounds> areas = AvailableAreas();
+  const TBounds area = areas.empty() ? TBounds{} : areas[ScreenOfPlacement(placed, areas)];
+  const TBounds fitted = FitOnScreen(placed, area, preferred.width(), preferred.height());
+  return {fitted.left, fitted.top, fitted.width, fitted.height};
+}
+
+QRect FitWithFrame(const QRect& client, const QMargins& frame) {
+  const QRect outer = client.marginsAdded(frame);
+  const TWindowPlacement placed{outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
+  return FitOnAScreen(placed, outer.size()).marginsRemoved(frame);
+}
+
+QMargins FrameOf(const QWindow& window) {
+  // (Qt gives the frame rounded to window pixels, up to half of one short:
+  // the pixel added at a fractional scale covers that too)
+  return Widened(window.frameMargins(), window.devicePixelRatio());
+}
+
+QMargins FrameInWindowPixels(const QMargins& screenPixels, qreal scale) {
+  if (scale <= 0) return screenPixels;
+  const auto side = [scale](int pixels) { return static_cast<int>(std::ceil(pixels / scale - kSlack)); };
+  return Widened({side(screenPixels.left()), side(screenPixels.top()), side(screenPixels.right()),
+                  side(screenPixels.bottom())},
+                 scale);
+}
+
+}  // namespace kestrova::qt
