@@ -202,10 +202,6 @@ std::string SystemErrorText(int error) {
   return ::strerror_r(error, buffer, sizeof buffer);
 }
 
-ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason) {
-  return ReadFileHead(path, std::numeric_limits<std::size_t>::max(), bytes, reason);
-}
-
 ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason) {
   fd = -1;
   struct stat st {};
@@ -222,14 +218,14 @@ ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* rea
   return ReadStatus::Ok;
 }
 
-ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes, std::string* reason) {
+ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason) {
   bytes.clear();
   FdCloser file{-1};
   const ReadStatus opened = OpenFileForReading(path, file.fd, reason);
   if (opened != ReadStatus::Ok) return opened;
   struct stat st {};
   if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
-  const std::uint64_t size = std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size), limit);
+  const auto size = static_cast<std::uint64_t>(st.st_size);
   if (size > bytes.max_size()) return ReadFailure(EFBIG, reason);
   try {
     if (ReadUpTo(file.fd, static_cast<std::size_t>(size), bytes)) return ReadStatus::Ok;

@@ -18,10 +18,6 @@ enum class ReadStatus { Ok, Missing, Failed };
 // anything is read from them). With `reason`, a failure also gives the
 // system's text for it ("No such file or directory", "Is a directory", ...).
 ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason = nullptr);
-// The same, reading no more than the first `limit` bytes (fewer when the
-// file is shorter).
-ReadStatus ReadFileHead(const std::string& path, std::size_t limit, std::string& bytes,
-                        std::string* reason = nullptr);
 // Opens the file for reading as ReadFileBytes does, reading nothing: `fd`
 // is the open descriptor (the caller closes it) when Ok, -1 otherwise.
 ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason = nullptr);
