@@ -1,5 +1,6 @@
 #include "core/files/ProjectFile.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/files/SettingsKeys.h"
@@ -7,6 +8,7 @@
 #include "core/support/FilePaths.h"
 #include "core/support/FileVersion.h"
 #include "core/support/ProgramFolders.h"
+#include "core/support/StrLib.h"
 
 namespace kestrova {
 
@@ -14,6 +16,7 @@ namespace {
 
 constexpr std::string_view kMain = "main";
 constexpr std::string_view kCaptions = "captions";
+constexpr std::string_view kVersion = "version";
 
 void WriteMainSection(TIniFile& ini, const TSettings& settings) {
   SettingsKeyWriter write(ini, kMain);
@@ -209,6 +212,17 @@ std::string ReadCaptions(const TIniFile& ini) {
   return captions;
 }
 
+// Whether the file holds any of the sections a project writes, found as the
+// reads find them. A file of another kind (a picture, a text of some other
+// program) holds none: read as a project it would give nothing but defaults.
+bool HasProjectSection(const TIniFile& ini) {
+  std::vector<std::string> sections;
+  ini.ReadSections(sections);
+  return std::any_of(sections.begin(), sections.end(), [](const std::string& name) {
+    return SameText(name, kMain) || SameText(name, kCaptions) || SameText(name, kVersion);
+  });
+}
+
 }  // namespace
 
 void ReadPresetKeys(std::string_view section, const TIniFile* iniFile, TSettings& settings) {
@@ -260,7 +274,7 @@ bool SaveProject(const std::string& fileName, const std::vector<std::string>& ca
             ? std::string()
             : MakeRelativePath(FolderOf(fileName), FolderOf(settings.image_file)) + FileNameOf(settings.image_file);
     static const std::string programVersion = GetFileVersionText(ExecutablePath());
-    ini.WriteString("version", "version", programVersion);
+    ini.WriteString(kVersion, "version", programVersion);
     WriteMainSection(ini, settings);
     for (std::size_t i = 0; i < captionLines.size(); ++i) {
       ini.WriteString(kCaptions, std::string(1, 'c').append(std::to_string(i)), captionLines[i]);
@@ -279,6 +293,10 @@ bool LoadProject(const std::string& fileName, TSettings& settings, std::string& 
   if (ReadFileBytes(fileName, bytes, &errorText) != ReadStatus::Ok) return false;
   try {
     const TIniFile ini(fileName);
+    if (!HasProjectSection(ini)) {
+      errorText = kNotAProjectFile;
+      return false;
+    }
     settings.projectfile = fileName;
     ReadMainSection(ini, settings, gifCounts);
     ReadPresetKeys(kMain, &ini, settings);

@@ -54,17 +54,32 @@ TEST(Program, BatchRunNeedsNoDisplayWritesFilesAndLogAndEndsWithZero) {
 }
 
 TEST(Program, ABatchRunWhoseProjectCannotBeOpenedWritesNothingAndEndsWithOne) {
-  // A mistyped project name: the files of the captions' names stay as they are.
-  TempFolder folder;
-  WriteBytes(folder / "captions.txt", "Home\nNews\n");
-  WriteBytes(folder / "Home.bmp", "mine");  // the name the first button would get
-  EXPECT_EQ(RunProgram(folder, {"-x", "missing.btn", "captions.txt"}), 1);
-  EXPECT_EQ(ListFolder(folder.Path()), "Home.bmp captions.txt kestro_shell_run.log ");
-  EXPECT_EQ(ReadBytes(folder / "Home.bmp"), "mine");
-  const std::string log = ReadBytes(folder / "kestro_shell_run.log");
-  const std::string opening = ",Error opening file: missing.btnNo such file or directory\r\n";
-  ASSERT_NE(log.find(opening), std::string::npos) << log;
-  EXPECT_TRUE(log.ends_with(opening)) << log;
+  // A mistyped project name, or a file that is no project (a picture renamed,
+  // a captions file given first): the files of the captions' names stay as they are.
+  const struct {
+    std::string project;
+    std::string contents;  // none: no such file
+    std::string reason;
+    std::string files;  // the folder afterwards
+  } cases[] = {
+      {"missing.btn", "", "No such file or directory", "Home.bmp captions.txt kestro_shell_run.log "},
+      {"photo.btn", ReadBytes(std::string(KESTROVA_TEST_DATA) + "/jpeg/colour.jpg"), "Not a project file",
+       "Home.bmp captions.txt kestro_shell_run.log photo.btn "},
+      {"captions.txt", "", "Not a project file", "Home.bmp captions.txt kestro_shell_run.log "},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    WriteBytes(folder / "captions.txt", "Home\nNews\n");
+    WriteBytes(folder / "Home.bmp", "mine");  // the name the first button would get
+    if (!c.contents.empty()) WriteBytes(folder / c.project, c.contents);
+    EXPECT_EQ(RunProgram(folder, {"-x", c.project, "captions.txt"}), 1) << c.project;
+    EXPECT_EQ(ListFolder(folder.Path()), c.files) << c.project;
+    EXPECT_EQ(ReadBytes(folder / "Home.bmp"), "mine");
+    const std::string log = ReadBytes(folder / "kestro_shell_run.log");
+    const std::string opening = ",Error opening file: " + c.project + c.reason + "\r\n";
+    ASSERT_NE(log.find(opening), std::string::npos) << log;
+    EXPECT_TRUE(log.ends_with(opening)) << log;
+  }
 }
 
 TEST(Program, ALogThatCannotBeWrittenGoesToTheErrorStreamAndTheRunFails) {

@@ -49,7 +49,8 @@ TEST_F(BatchRun, ARunWithNothingToMakeButtonsFromSaysSoAndFails) {
       {ProjectWithCaptions("", {}), {kStarted, nothing}},
       {ProjectWithCaptions("BtnPerImgMode=1\r\n", {}), {kStarted, nothing}},  // not even one empty joined image
       {ProjectWithCaptions("BtnPerImgMode=2\r\nBtnPerImgCnt=2\r\n", {}), {kStarted, nothing}},
-      {"\r\n", {kStarted, nothing}},
+      {"[main]\r\n", {kStarted, nothing}},
+      {"\r\n", {kStarted, "Error opening file: p.btnNot a project file"}},  // the run stops there
       {"", {kStarted, "Error opening file: p.btnIs a directory"}},  // the run stops there
   };
   for (const auto& c : cases) {
