@@ -115,6 +115,17 @@ bool WritePage(const TForm1& form, const std::string& path, const TPageInput& in
   return false;
 }
 
+// Makes the output folder and every missing folder above it. When it cannot,
+// says why once: each file's write would only fail for want of the folder.
+bool MakeOutputFolder(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (!error) return true;
+  ShowMessageOrLog(ErrorSavingText() + "\r\n" + folder + "\r\nCannot create folder (" + error.message() + ")", mtError,
+                   mbOK);
+  return false;
+}
+
 // Image `later` of a run is saved under the file name of image `earlier`.
 struct NameCollision {
   int earlier;
@@ -188,10 +199,7 @@ bool SaveGeneratedImages(TForm1& form) { return SaveImages(form, TPanelImages(fo
 bool SaveImages(TForm1& form, const TOutputImages& images) {
   if (images.Count() == 0) return true;
   const std::string folder = OutputFolder(form);
-  if (form.cbForceDir.Checked()) {
-    std::error_code ignored;  // a folder that cannot be made fails each file's write
-    std::filesystem::create_directories(folder, ignored);
-  }
+  if (form.cbForceDir.Checked() && !MakeOutputFolder(folder)) return false;
   const int format = form.RG1.ItemIndex();
   if (!IsOutputFormat(format)) {
     ShowMessageOrLog(ErrorSavingText() + "\r\n" + folder + "\r\nUnknown output format " + std::to_string(format),
