@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/support/CommandLine.h"
 #include "tests/ui/model/commands/SessionSupport.h"
+#include "ui/model/commands/FileCommands.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/commands/OutputSaving.h"
 #include "ui/model/commands/ProjectOpening.h"
@@ -102,6 +104,33 @@ TEST(OpenProject, AnImageFoundNowhereLeavesTheProjectOpenAfterOneMessage) {
   EXPECT_EQ(form.EditPrefix.Text(), "p_");
   EXPECT_TRUE(form.ScrollBox2.Empty());
   EXPECT_EQ(form.Recent1.GetFile(0), folder / "p.btn");
+}
+
+// The window knows a project named on the command line by its full name, as
+// the file dialogs give it: its recent entry opens it from any folder.
+TEST(OpenFromCommandLine, TheWindowKnowsTheProjectByItsFullName) {
+  TempFolder folder, elsewhere;
+  std::filesystem::create_directory(folder / "sub");
+  WriteBytes(folder / "sub/p.btn", ProjectText("", ""));
+  const std::string full = folder / "sub/p.btn";
+  for (const std::string& named : {std::string("sub/p.btn"), std::string("./sub/../sub/p.btn"), full}) {
+    ScopedCurrentFolder here(folder.Path());
+    ParseCommandLine({named});
+    TForm1 form;
+    RecordedMessages messages;
+    OpenFromCommandLine(form, false);
+    ParseCommandLine({});
+    EXPECT_TRUE(messages.texts.empty()) << named;
+    EXPECT_EQ(form.Recent1.Files(), std::vector<std::string>{full}) << named;
+    EXPECT_EQ(form.StatusBar1.PanelText(1), full) << named;
+    EXPECT_EQ(form.SaveDialog2.FileName(), full) << named;
+
+    ScopedCurrentFolder there(elsewhere.Path());
+    form.EditPrefix.SetText("changed");
+    Recent1Click(form, 0);
+    EXPECT_TRUE(messages.texts.empty()) << named;
+    EXPECT_EQ(form.EditPrefix.Text(), "p_") << named;
+  }
 }
 
 TEST(OpenProject, AGifOptionPastItsListSavesWithTheDefaultsWhateverWasChosenBefore) {
