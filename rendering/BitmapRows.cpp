@@ -1,5 +1,7 @@
 #include "rendering/BitmapRows.h"
 
+#include "rendering/PackedColor.h"
+
 namespace kestrova {
 
 namespace {
@@ -18,7 +20,7 @@ RawValueEncoder::RawValueEncoder(const Bitmap& bitmap)
 
 std::uint32_t RawValueEncoder::operator()(TColor c) {
   c = PlainRGB(c);
-  if (!indexed_) return c;
+  if (!indexed_) return bitmap_.RawValueOf(c);
   const std::size_t slot = SlotOf(c) % kSlots;
   if (keys_[slot] != c) {
     keys_[slot] = c;
@@ -37,6 +39,14 @@ void ReadColorRow(const Bitmap& bitmap, int y, int x0, int x1, TColor* out) {
     case PixelFormat::pf32bit:
       for (const std::uint8_t* p = row + 4 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 4)
         *out++ = RGBColor(p[2], p[1], p[0]);
+      return;
+    case PixelFormat::pf15bit:
+      for (const std::uint8_t* p = row + 2 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 2)
+        *out++ = Unpack555(LoadWord(p));
+      return;
+    case PixelFormat::pf16bit:
+      for (const std::uint8_t* p = row + 2 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 2)
+        *out++ = Unpack565(LoadWord(p));
       return;
     case PixelFormat::pf1bit:
     case PixelFormat::pf4bit:
@@ -68,6 +78,12 @@ void WriteColorRow(Bitmap& bitmap, int y, int x0, int x1, const TColor* in, RawV
         p[2] = RedOf(*in);
         p[3] = 0;
       }
+      return;
+    case PixelFormat::pf15bit:
+      for (std::uint8_t* p = row + 2 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 2) StoreWord(p, Pack555(*in++));
+      return;
+    case PixelFormat::pf16bit:
+      for (std::uint8_t* p = row + 2 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 2) StoreWord(p, Pack565(*in++));
       return;
     case PixelFormat::pf8bit:
       for (; x0 < x1; ++x0) row[x0] = static_cast<std::uint8_t>(encoder(*in++));
