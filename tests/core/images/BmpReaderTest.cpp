@@ -118,7 +118,7 @@ TEST(BmpReader, SixteenAndThirtyTwoBitMasks) {
   EXPECT_EQ(ErrorOf(InfoBmp(1, 1, 32, 3, {}, {0, 0, 0, 0}, {0xF0F00000, 0xFF00, 0xFF})), "Invalid bitmap colour masks");
 }
 
-TEST(BmpReader, SixteenBitFilesKeepTheirWordsWhenTheirMasksAreAFormats) {
+TEST(BmpReader, SixteenBitFilesKeepTheirWordsWhenTheirMasksNameAWordFormat) {
   // Two pixels each, stored as little-endian words.
   const std::vector<std::uint32_t> none, m555{0x7C00, 0x03E0, 0x001F}, m565{0xF800, 0x07E0, 0x001F};
   const struct {
@@ -150,6 +150,8 @@ TEST(BmpReader, SixteenBitFilesKeepTheirWordsWhenTheirMasksAreAFormats) {
     }
     EXPECT_EQ((std::vector<TColor>{b.GetPixel(0, 0), b.GetPixel(1, 0)}), c.colors);
   }
+  // The unused top bit is not kept, so it is not written back either.
+  EXPECT_EQ(DecodeBmp(InfoBmp(1, 1, 16, 0, {}, {0xFF, 0xFF, 0, 0})).ScanLine(0)[1], 0x7F);
 }
 
 TEST(BmpReader, LyingHeadersAreRefused) {
