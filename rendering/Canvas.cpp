@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "rendering/PackedColor.h"
+
 namespace kestrova {
 
 namespace {
@@ -58,6 +60,13 @@ void TCanvas::PaintRawSpan(int y, int x0, int x1, std::uint32_t raw) {
       p[2] = RedOf(raw);
       p[3] = 0;
       RepeatPattern(p, 4, 4 * count);
+      break;
+    }
+    case PixelFormat::pf15bit:
+    case PixelFormat::pf16bit: {
+      std::uint8_t* p = row + 2 * static_cast<std::size_t>(x0);
+      StoreWord(p, raw);
+      RepeatPattern(p, 2, 2 * count);
       break;
     }
     case PixelFormat::pf8bit: std::memset(row + x0, static_cast<int>(raw), count); break;
