@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "ui/qt/widgets/AccessibleFactory.h"
 #include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/WebLinks.h"
 
@@ -20,6 +21,7 @@ WWWLabel::WWWLabel(QWidget* parent) : QLabel(parent) {
   setPalette(p);
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::StrongFocus);
+  InstallAccessibleFactory();
 }
 
 void WWWLabel::Open() {

@@ -92,11 +92,11 @@ TEST(Accessibility, EachFieldIsNamedByTheCaptionThatStandsForItInTheInterfaceLan
       {"RxSpinEditNewX", "Width", "Breite"},
       {"RxSpinEditNewY", "Height", "Höhe"},
       {"RxSlider1", "Opacity of button effect", "Deckkraft des Knopfeffekts"},
-      {"RxSpinEditFrameRY", "Rounded:", "Abgerundet:"},
+      {"RxSpinEditFrameRY", "Rounded, vertical", "Abgerundet, vertikal"},
       {"ComboGIFRC", "Color reduction", "Farbreduzierung"},
       {"EditPrefix", "Name prefix", "Namenspräfix"},
       {"DirectoryEdit1", "Output directory", "Ausgabeordner"},
-      {"DirectoryEdit1Browse", "Output directory", "Ausgabeordner"},
+      {"DirectoryEdit1Browse", "Output directory, browse", "Ausgabeordner, durchsuchen"},
   };
   for (const Case& c : cases) EXPECT_EQ(FieldName(w.Find<QWidget>(c.field)), c.english) << c.field;
   SetLanguage(w.Form(), lgGerman);
