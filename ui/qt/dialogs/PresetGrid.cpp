@@ -26,6 +26,7 @@ constexpr int kKeptPages = 2;
 }  // namespace
 
 PresetGrid::PresetGrid(TBtnPresetsForm& model, QWidget* parent) : ContentScrollArea(parent), model_(model) {
+  InstallAccessibleFactory();
   setObjectName("SB1");
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::StrongFocus);
@@ -33,7 +34,6 @@ PresetGrid::PresetGrid(TBtnPresetsForm& model, QWidget* parent) : ContentScrollA
   composer_.setInterval(0);
   composer_.setSingleShot(true);
   connect(&composer_, &QTimer::timeout, this, [this] { ComposeSome(); });
-  InstallAccessibleFactory();
   Sync();
 }
 

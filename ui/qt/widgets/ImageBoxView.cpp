@@ -43,10 +43,10 @@ constexpr int kImageKeys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_D
 }  // namespace
 
 ImageBoxView::ImageBoxView(TScrollBox& box, QWidget* parent) : ContentScrollArea(parent), box_(box) {
+  InstallAccessibleFactory();  // before the binding names the box, which makes its interface
   new ScrollBoxBinding(box, this);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
-  InstallAccessibleFactory();
   Sync();
 }
 

@@ -12,6 +12,7 @@
 namespace kestrova::qt {
 
 WWWLabel::WWWLabel(QWidget* parent) : QLabel(parent) {
+  InstallAccessibleFactory();
   setTextFormat(Qt::PlainText);
   QFont f = font();
   f.setUnderline(true);
@@ -21,7 +22,6 @@ WWWLabel::WWWLabel(QWidget* parent) : QLabel(parent) {
   setPalette(p);
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::StrongFocus);
-  InstallAccessibleFactory();
 }
 
 void WWWLabel::Open() {

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -345,6 +346,7 @@ void MainWindow::RestorePlacement() {
 }
 
 void MainWindow::FollowLanguage() {
+  QToolTip::hideText();  // a tool tip open now is in the old language
   NameFieldsByTheirCaptions(this);
   if (auto* bar = findChild<QToolBar*>("ToolBar1")) NameToolBarExtension(bar);
   ShowHintUnderMouse();  // the mouse has not moved
