@@ -218,55 +218,6 @@ TEST_F(ScreenReader, EveryControlOfTheWindowAndItsDialogsIsNamedApartFromItsNeig
   }
 }
 
-TEST_F(ScreenReader, TheNamesReadOutAreTheCaptionsHintsAndWordsOfTheLanguage) {
-  struct Case {
-    const char* widget;
-    const char* english;
-    const char* german;
-  };
-  const Case cases[] = {
-      // The flags, each in its own language; the tool bar's button of the rest.
-      {"BitBtnES", "Español", "Español"},
-      {"BitBtnDE", "Deutsch", "Deutsch"},
-      {"qt_toolbar_ext_button", "More buttons", "Weitere Knöpfe"},
-      // Speed buttons and picture-only buttons by their hints.
-      {"SpeedBtnB", "Bold", "Fett"},
-      {"SpeedBtnBottom", "Align bottom", "Unten ausrichten"},
-      {"BitBtnX0Y0", "Set start point", "Startpunkt setzen"},
-      {"BitBtnXEYE", "Set end point (determines button size)", "Endpunkt setzen (bestimmt die Knopfgröße)"},
-      {"BitBtnClrIcn", "Clear icon", "Symbol entfernen"},
-      {"BitBtnRnd", "Generate random colors", "Zufällige Farben erzeugen"},
-      {"BitBtnX", "Show or hide options", "Optionen ein- oder ausblenden"},
-      // Unnamed boxes by their hints.
-      {"MemoTxt", "Button captions - double click to load", "Knopf-Beschriftungen - zum Laden doppelklicken"},
-      {"ScrollBox2", "Output preview", "Ausgabevorschau"},
-      // One caption for two fields, and captions alike in two groups.
-      {"RxSpinEditGlyphX", "Position, horizontal", "Position, horizontal"},
-      {"RxSpinEditGlyphH", "Size, Height", "Größe, Höhe"},
-      {"RxSpinEditCutY0", "Starting from offset, vertical", "Ab Versatz, vertikal"},
-      {"RxSpinEditGlyphMargin", "Adjust to margin of, Margin", "An Rand anpassen, Rand"},
-      {"RxSpinEditFrameRX", "Rounded, horizontal", "Abgerundet, horizontal"},
-      {"RxSpinEditMX0", "Arrange images (for display/HTML), of columns", nullptr},
-      {"DirectoryEdit1Browse", "Output directory, browse", "Ausgabeordner, durchsuchen"},
-      {"RxSliderPBNOpacity", "Opacity", "Deckkraft"},
-      {"ComboGIFDTR", "Dithering", "Rasterung"},
-  };
-  const auto name = [this](const char* widget) {
-    QWidget* found = w->window->findChild<QWidget*>(widget);
-    return found != nullptr ? NameOf(Accessible(found)).toStdString() : std::string("(no such widget)");
-  };
-  for (const Case& c : cases) EXPECT_EQ(name(c.widget), c.english) << c.widget;
-  SetLanguage(Form(), lgGerman);
-  for (const Case& c : cases) {
-    if (c.german != nullptr) EXPECT_EQ(name(c.widget), c.german) << c.widget;
-  }
-  // A caption broken over two lines is read as the word it is.
-  SetLanguage(Form(), lgSpanish);
-  EXPECT_EQ(name("BitBtnPreset"), "Predeterminados");
-  SetLanguage(Form(), lgItalian);
-  EXPECT_EQ(name("BitBtnPreset"), "Preimpostazioni");
-}
-
 TEST_F(ScreenReader, AFlagPressedThroughTheInterfaceSwitchesTheLanguageAndTheHintUnderTheMouseFollows) {
   QWidget* memo = w->Find<QWidget>("MemoTxt");
   QCursor::setPos(memo->mapToGlobal(memo->rect().center()));
