@@ -9,7 +9,7 @@ libgtest-dev libgmock-dev libbenchmark-dev
 fonts-dejavu-core fonts-liberation2 fonts-urw-base35
 libgif-dev imagemagick xvfb xdotool clang-14 libclang-rt-14-dev libemf-dev
 desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils fusefat dosfstools
-openbox x11-utils libglib2.0-bin"
+openbox x11-utils libglib2.0-bin at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0"
 
 missing=""
 for p in $packages; do
