@@ -54,6 +54,10 @@ MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : ca
   state_.font = DefaultFont();
 }
 
+MetafileDevice::~MetafileDevice() {
+  if (clipped_) canvas_.SelectClipRegion(nullptr);
+}
+
 // ---------------------------------------------------------------- state
 
 void MetafileDevice::SetWindowExt(int cx, int cy) {
@@ -154,15 +158,25 @@ void MetafileDevice::SelectObject(std::uint32_t index) {
       *objects_[index]);
 }
 
-void MetafileDevice::SelectStockObject(std::uint32_t stock) {
+namespace {
+
+// The stock brushes: 0 white, 1 light grey, 2 grey, 3 dark grey, 4 black, 5 null, 18 the DC brush.
+std::optional<MetaBrush> StockBrush(std::uint32_t stock) {
   static const TColor kBrushColors[] = {clWhite, 0xC0C0C0, 0x808080, 0x404040, clBlack};
-  if (stock <= 4) state_.brush = MetaBrush{true, kBrushColors[stock]};
-  if (stock == 5) state_.brush = MetaBrush{false, clWhite};
+  if (stock <= 4) return MetaBrush{true, kBrushColors[stock]};
+  if (stock == 5) return MetaBrush{false, clWhite};
+  if (stock == 18) return MetaBrush{true, clWhite};
+  return std::nullopt;
+}
+
+}  // namespace
+
+void MetafileDevice::SelectStockObject(std::uint32_t stock) {
+  if (const auto brush = StockBrush(stock)) state_.brush = *brush;
   if (stock == 6) state_.pen = MetaPen{true, 0, clWhite};
   if (stock == 7) state_.pen = MetaPen{true, 0, clBlack};
   if (stock == 8) state_.pen = MetaPen{false, 0, clBlack};
   if (stock >= 10 && stock <= 17) state_.font = DefaultFont();
-  if (stock == 18) state_.brush = MetaBrush{true, clWhite};
   if (stock == 19) state_.pen = MetaPen{true, 0, clBlack};
 }
 
@@ -172,11 +186,7 @@ void MetafileDevice::DeleteObject(std::uint32_t index) {
 
 std::optional<MetaBrush> MetafileDevice::BrushAt(std::uint32_t index) const {
   constexpr std::uint32_t kStock = 0x80000000;
-  if (index & kStock) {
-    MetafileDevice probe = *this;
-    probe.SelectStockObject(index & ~kStock);
-    return probe.state_.brush;
-  }
+  if (index & kStock) return StockBrush(index & ~kStock);
   if (index >= objects_.size() || !objects_[index]) return std::nullopt;
   if (const auto* brush = std::get_if<MetaBrush>(&*objects_[index])) return *brush;
   return std::nullopt;

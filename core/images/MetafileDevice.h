@@ -121,6 +121,10 @@ BlitOp BlitOpOf(std::uint32_t rop);
 class MetafileDevice {
  public:
   MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base);
+  // Takes away the clip the records gave the canvas.
+  ~MetafileDevice();
+  MetafileDevice(const MetafileDevice&) = delete;
+  MetafileDevice& operator=(const MetafileDevice&) = delete;
 
   // --- state
   void SetMapMode(int mode) { state_.mapMode = mode; }
@@ -311,6 +315,7 @@ class MetafileDevice {
   std::vector<DCState> saved_;
   std::vector<std::optional<MetaObject>> objects_;
   std::size_t notDrawn_ = 0;
+  bool clipped_ = false;  // the canvas's clip was set by the records
 };
 
 }  // namespace kestrova

@@ -61,6 +61,7 @@ void MetafileDevice::CombineClip(const Region& region, int mode) {
 }
 
 void MetafileDevice::ApplyClip() {
+  clipped_ = true;
   const Region* clip = state_.clip.get();
   const Region* meta = state_.metaRegion.get();
   if (!clip && !meta) {
