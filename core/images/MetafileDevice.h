@@ -53,23 +53,12 @@ constexpr unsigned PS_NULL = 5;
 constexpr unsigned BS_SOLID = 0;
 constexpr unsigned BS_NULL = 1;
 constexpr unsigned BS_HATCHED = 2;
-constexpr int ALTERNATE = 1;
-constexpr int WINDING = 2;
-constexpr int AD_COUNTERCLOCKWISE = 1;
-constexpr int AD_CLOCKWISE = 2;
-constexpr int RGN_AND = 1;
-constexpr int RGN_OR = 2;
-constexpr int RGN_XOR = 3;
-constexpr int RGN_DIFF = 4;
-constexpr int RGN_COPY = 5;
-constexpr int MWT_IDENTITY = 1;
-constexpr int MWT_LEFTMULTIPLY = 2;
-constexpr int MWT_RIGHTMULTIPLY = 3;
-constexpr int MWT_SET = 4;
-constexpr std::uint8_t PT_CLOSEFIGURE = 1;
-constexpr std::uint8_t PT_LINETO = 2;
-constexpr std::uint8_t PT_BEZIERTO = 4;
-constexpr std::uint8_t PT_MOVETO = 6;
+// Fill modes, arc directions, region combinations, world transform changes, point kinds.
+enum : int { ALTERNATE = 1, WINDING = 2 };
+enum : int { AD_COUNTERCLOCKWISE = 1, AD_CLOCKWISE = 2 };
+enum : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
+enum : int { MWT_IDENTITY = 1, MWT_LEFTMULTIPLY = 2, MWT_RIGHTMULTIPLY = 3, MWT_SET = 4 };
+enum : std::uint8_t { PT_CLOSEFIGURE = 1, PT_LINETO = 2, PT_BEZIERTO = 4, PT_MOVETO = 6 };
 }  // namespace gdi
 
 struct MetaPen {

@@ -26,18 +26,6 @@ struct Sample {
   Inside inside;  // the same shape told independently
 };
 
-// Winding number of a closed polygon round (px, py).
-int WindingNumber(const std::vector<TPointF>& poly, double px, double py) {
-  int wn = 0;
-  for (std::size_t i = 0; i < poly.size(); ++i) {
-    const TPointF a = poly[i], b = poly[(i + 1) % poly.size()];
-    const double cross = (b.x - a.x) * (py - a.y) - (px - a.x) * (b.y - a.y);
-    if (a.y <= py && b.y > py && cross > 0) ++wn;
-    if (a.y > py && b.y <= py && cross < 0) --wn;
-  }
-  return wn;
-}
-
 const std::vector<TPointF> kStar{{20, 1}, {31, 30}, {2, 12}, {38, 12}, {8, 30}};
 
 std::vector<Sample> Samples() {

@@ -10,6 +10,7 @@
 #include "core/images/Metafile.h"
 #include "rendering/Canvas.h"
 #include "tests/core/images/UemfWriter.h"
+#include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -24,13 +25,6 @@ Bitmap Play(const std::vector<std::uint8_t>& file) {
   b.Fill(clWhite);
   TCanvas canvas(b);
   metafile.Draw(canvas);
-  return b;
-}
-
-Bitmap Where(const std::function<bool(int x, int y)>& inside, TColor ink = clBlack) {
-  Bitmap b(kSize, kSize);
-  for (int y = 0; y < kSize; ++y)
-    for (int x = 0; x < kSize; ++x) b.SetPixel(x, y, inside(x, y) ? ink : clWhite);
   return b;
 }
 
@@ -146,7 +140,7 @@ TEST(MetafileClip, EachClipKindLimitsDrawingToTheRegion) {
     w.NullPen().Brush(Rgb(0, 0, 0));
     c.clip(w);
     w.Add(U_EMRSETMAPMODE_set(U_MM_TEXT)).Add(U_EMRRECTANGLE_set(Box(-10, -10, 200, 200)));
-    EXPECT_EQ(Play(w.Finish()), Where(c.inside)) << c.name;
+    EXPECT_EQ(Play(w.Finish()), Mask(kSize, kSize, c.inside)) << c.name;
   }
 }
 
@@ -178,6 +172,6 @@ TEST(MetafileClip, RegionsAreFilledFramedPaintedAndInverted) {
     UemfWriter w(kSize, kSize);
     const RegionData region({Box(10, 10, 50, 40), Box(60, 20, 90, 90)});
     c.draw(w, region.Get());
-    EXPECT_EQ(Play(w.Finish()), Where(c.inside)) << c.name;
+    EXPECT_EQ(Play(w.Finish()), Mask(kSize, kSize, c.inside)) << c.name;
   }
 }

@@ -13,6 +13,7 @@
 #include "core/images/Metafile.h"
 #include "rendering/Canvas.h"
 #include "tests/core/images/UemfWriter.h"
+#include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -43,14 +44,6 @@ Bitmap Direct(const std::function<void(TCanvas&)>& draw, int w = kSize, int h = 
   return b;
 }
 
-// Black where the predicate holds.
-Bitmap Where(const std::function<bool(int x, int y)>& inside, int w = kSize, int h = kSize) {
-  Bitmap b(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.SetPixel(x, y, inside(x, y) ? clBlack : clWhite);
-  return b;
-}
-
 // Pixels of one picture whose colour the other has nowhere within `reach`
 // pixels (so edges may differ by that much, shapes may not).
 int StrayPixels(const Bitmap& a, const Bitmap& b, int reach = 1) {
@@ -64,13 +57,6 @@ int StrayPixels(const Bitmap& a, const Bitmap& b, int reach = 1) {
         stray += !found;
       }
   return stray;
-}
-
-int CountOf(const Bitmap& b, TColor c) {
-  int n = 0;
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x) n += b.GetPixel(x, y) == c;
-  return n;
 }
 
 // A cubic curve by de Casteljau's construction at many steps: a reference
@@ -124,18 +110,6 @@ const std::vector<TPoint> kTwoCurves{{8, 48}, {20, 8}, {40, 8}, {48, 48}, {56, 8
 
 // A five-pointed star drawn in one stroke: its centre is wound round twice.
 const std::vector<TPoint> kStar{{48, 4}, {74, 86}, {6, 34}, {90, 34}, {22, 86}};
-
-// Winding number of the closed polygon round the point (independent of the scan converter).
-int WindingNumber(const std::vector<TPoint>& poly, double px, double py) {
-  int wn = 0;
-  for (std::size_t i = 0; i < poly.size(); ++i) {
-    const TPoint a = poly[i], b = poly[(i + 1) % poly.size()];
-    const double cross = (b.x - a.x) * (py - a.y) - (px - a.x) * (b.y - a.y);
-    if (a.y <= py && b.y > py && cross > 0) ++wn;
-    if (a.y > py && b.y <= py && cross < 0) --wn;
-  }
-  return wn;
-}
 
 }  // namespace
 
@@ -217,7 +191,7 @@ TEST(MetafileCurves, CurvesAndPathsMatchTheShapesDrawnDirectly) {
          w.Add(U_EMRPOLYGON16_set(kNoBounds, p.size(), p.data()));
        },
        [&](TCanvas& c) {
-         const Bitmap b = Where([&](int x, int y) { return WindingNumber(kStar, x + 0.5, y + 0.5) != 0; });
+         const Bitmap b = Mask(kSize, kSize, [&](int x, int y) { return WindingNumber(kStar, x + 0.5, y + 0.5) != 0; });
          c.Draw(0, 0, b);
        }},
       {"a star filled by the alternate rule",
@@ -227,7 +201,7 @@ TEST(MetafileCurves, CurvesAndPathsMatchTheShapesDrawnDirectly) {
          w.Add(U_EMRSETPOLYFILLMODE_set(U_ALTERNATE)).Add(U_EMRPOLYGON16_set(kNoBounds, p.size(), p.data()));
        },
        [&](TCanvas& c) {
-         const Bitmap b = Where([&](int x, int y) { return WindingNumber(kStar, x + 0.5, y + 0.5) % 2 != 0; });
+         const Bitmap b = Mask(kSize, kSize, [&](int x, int y) { return WindingNumber(kStar, x + 0.5, y + 0.5) % 2 != 0; });
          c.Draw(0, 0, b);
        }},
       {"a widened line filled covers what the pen strokes",
@@ -342,7 +316,7 @@ TEST(MetafileTransforms, ModifyWorldTransformCombinesInEachMode) {
     w.NullPen().Brush(Rgb(0, 0, 0)).Add(U_EMRSETWORLDTRANSFORM_set(move));
     w.Add(U_EMRMODIFYWORLDTRANSFORM_set(c.second, c.mode)).Add(U_EMRRECTANGLE_set(Box(10, 10, 14, 14)));
     const Played played = Play(w.Finish());
-    EXPECT_EQ(played.picture, Where([&](int x, int y) {
+    EXPECT_EQ(played.picture, Mask(kSize, kSize, [&](int x, int y) {
                 return x >= c.expected.left && x < c.expected.right && y >= c.expected.top && y < c.expected.bottom;
               }))
         << c.name;
@@ -380,7 +354,7 @@ TEST(MetafileTransforms, EveryMappingModeScalesItsUnits) {
     }
     w.Add(U_EMRRECTANGLE_set(Box(0, 0, c.ux, c.uy)));
     const Played played = Play(w.Finish());
-    EXPECT_EQ(played.picture, Where([&](int x, int y) {
+    EXPECT_EQ(played.picture, Mask(kSize, kSize, [&](int x, int y) {
                 return x >= c.expected.left && x < c.expected.right && y >= c.expected.top && y < c.expected.bottom;
               }))
         << c.name;
@@ -393,5 +367,5 @@ TEST(MetafileTransforms, ScalingTheExtentsScalesTheMapping) {
   w.Add(U_EMRSETWINDOWEXTEX_set(sizel_set(100, 100))).Add(U_EMRSETVIEWPORTEXTEX_set(sizel_set(100, 100)));
   w.Add(U_EMRSCALEVIEWPORTEXTEX_set(3, 2, 1, 1)).Add(U_EMRSCALEWINDOWEXTEX_set(1, 1, 1, 2));  // x 1.5, y 2
   w.Add(U_EMRRECTANGLE_set(Box(10, 10, 30, 20)));
-  EXPECT_EQ(Play(w.Finish()).picture, Where([](int x, int y) { return x >= 15 && x < 45 && y >= 20 && y < 40; }));
+  EXPECT_EQ(Play(w.Finish()).picture, Mask(kSize, kSize, [](int x, int y) { return x >= 15 && x < 45 && y >= 20 && y < 40; }));
 }

@@ -12,6 +12,7 @@
 #include "core/images/Metafile.h"
 #include "tests/core/images/ImageTestSupport.h"
 #include "tests/core/images/WmfBuilder.h"
+#include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -46,13 +47,6 @@ WmfBuilder WithObjects() {
 }
 
 Bitmap Play(const std::vector<std::uint8_t>& file) { return RenderMetafile(file); }
-
-Bitmap Where(const std::function<bool(int x, int y)>& inside) {
-  Bitmap b(kSize, kSize);
-  for (int y = 0; y < kSize; ++y)
-    for (int x = 0; x < kSize; ++x) b.SetPixel(x, y, inside(x, y) ? clBlack : clWhite);
-  return b;
-}
 
 bool In(int x, int y, const TRect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
@@ -90,7 +84,7 @@ TEST(WmfGeometry, RegionRecordsAndClipRectangles) {
   for (const auto& c : cases) {
     WmfBuilder b = WithObjects();
     c.records(b);
-    EXPECT_EQ(Play(b.Build(TRect{0, 0, kSize, kSize}, 96)), Where(c.inside)) << c.name;
+    EXPECT_EQ(Play(b.Build(TRect{0, 0, kSize, kSize}, 96)), Mask(kSize, kSize, c.inside)) << c.name;
   }
 }
 
@@ -112,7 +106,7 @@ TEST(WmfGeometry, MappingRecordsAndThePlaceableHeadersUnits) {
     WmfBuilder b = WithObjects();
     c.records(b);
     b.Record(0x012D, {2}).Record(0x012D, {0}).Record(0x041B, {900, 600, 300, 150});
-    EXPECT_EQ(Play(b.Build(TRect{0, 0, 1440, 1440}, 1440)), Where([&](int x, int y) { return In(x, y, c.expected); }))
+    EXPECT_EQ(Play(b.Build(TRect{0, 0, 1440, 1440}, 1440)), Mask(kSize, kSize, [&](int x, int y) { return In(x, y, c.expected); }))
         << c.name;
   }
 }
