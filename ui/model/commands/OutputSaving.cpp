@@ -14,6 +14,7 @@
 #include "core/support/FolderCase.h"
 #include "core/support/OrderedWork.h"
 #include "core/support/StrLib.h"
+#include "core/support/TemporaryFiles.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/language/FormatText.h"
 #include "ui/model/language/Language.h"
@@ -198,6 +199,7 @@ bool SaveImages(TForm1& form, const TOutputImages& images) {
                      mtError, mbOK);
     return false;
   }
+  RemoveStaleTemporaryFiles(folder);
   std::vector<std::string> names = OutputFileNames(form, images);
   const bool collisions = ReportNameCollisions(names, folder);
   bool ok = WriteImages(form, images, folder, names, format);
