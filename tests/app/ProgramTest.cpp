@@ -237,3 +237,30 @@ TEST(Program, TheNextRunRemovesATemporaryFileAKilledRunLeft) {
   EXPECT_EQ(TemporaryFilesIn(out), otherBoot + " ");
   EXPECT_EQ(ReadBytes(out + "001_b1.bmp").size(), 54u + 20 * 10 * 3);
 }
+
+// A parent may leave the run nearly every descriptor: the run on every
+// processor still saves every button (each thread opens the caption font).
+TEST(Program, ARunLeftFewDescriptorsSavesEveryButton) {
+  std::string project =
+      "[main]\r\nnewx=8\r\nnewy=8\r\nfontname=DejaVu Sans\r\nfontsize=7\r\nFileFormat=3\r\nsavehtml=0\r\n"
+      "outputdir=out\r\nForceDirs=1\r\n[captions]\r\n";
+  for (int i = 0; i < 2000; ++i) project += "c" + std::to_string(i) + "=B" + std::to_string(i + 1) + "\r\n";
+  for (const int free : {12, 4}) {
+    TempFolder folder;
+    WriteBytes(folder / "site.btn", project);
+    const int status =
+        WaitForProgram(StartProgramIn(KESTROVA_PROGRAM, folder.Path(), {"/x", "site.btn"}, "/dev/null", [free] {
+          const rlimit files{1024, 1024};
+          ::setrlimit(RLIMIT_NOFILE, &files);
+          const int null = ::open("/dev/null", O_RDONLY);
+          for (int fd = 3; fd < 1024 - free; ++fd) ::dup2(null, fd);  // 1,012 of 1,024 in use, or 1,020
+          ::close_range(1024 - free, ~0U, 0);
+        }));
+    EXPECT_EQ(status, 0) << free;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "out"), {}), 2000) << free;
+    const std::string log = ReadBytes(folder / "kestro_shell_run.log");
+    EXPECT_NE(log.find(",Kestrova started from shell\r\n"), std::string::npos) << log.substr(0, 1000);
+    EXPECT_TRUE(log.ends_with(",OK. Files saved to: out/\r\n")) << log.substr(0, 1000);
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log.substr(0, 1000);
+  }
+}
