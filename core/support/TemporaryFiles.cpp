@@ -1,7 +1,6 @@
 #include "core/support/TemporaryFiles.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <atomic>
