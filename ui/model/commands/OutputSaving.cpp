@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "core/generation/OutputNames.h"
+#include "core/support/Descriptors.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
 #include "core/support/FolderCase.h"
 #include "core/support/OrderedWork.h"
+#include "core/support/StagingArea.h"
 #include "core/support/StrLib.h"
+#include "core/support/TemporaryFiles.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/language/FormatText.h"
 #include "ui/model/language/Language.h"
@@ -65,29 +68,51 @@ int ImagesAtOnce(const TOutputImages& images, int most) {
   return static_cast<int>(std::clamp<std::int64_t>(kPixelsAtOnce / largest, 1, most));
 }
 
+// The descriptors kept for the files a save opens besides the unnamed files
+// written ahead: each thread that makes images opens the caption font's file
+// (once), and the thread that names the files writes one at its turn, then
+// the page.
+constexpr int kFilesPerMaker = 1;
+constexpr int kFilesForNaming = 2;
+
+// How a save shares the descriptors free when it starts.
+struct DescriptorShare {
+  int threads;       // the threads that make images, fewer than asked for when few descriptors are free
+  int filesAtOnce;   // the unnamed files held at once: what is left, at most a quarter of the limit
+};
+
+DescriptorShare ShareDescriptors(int threads) {
+  const int free = FreeDescriptors();
+  threads = std::clamp((free - kFilesForNaming) / kFilesPerMaker, 1, std::max(threads, 1));
+  const int left = free - kFilesForNaming - threads * kFilesPerMaker;
+  return DescriptorShare{threads, std::clamp(left, 0, DescriptorLimit() / 4)};
+}
+
 // Encodes the images and writes each into an unnamed file in the folder
 // (StagedFile) on the worker threads, while the calling thread names the
 // files one after the other, in image order, and reports each failure; false
 // when any failed. One thread naming keeps the file system from making the
 // others wait (each new name changes the folder, an unnamed file does not),
-// and leaves the files as one thread would, also when two images have one name.
+// and leaves the files as one thread would, also when two images have one
+// name, and also when descriptors or space run short (StagingArea).
 bool WriteImages(const TForm1& form, const TOutputImages& images, const std::string& folder,
                  const std::vector<std::string>& names, int format) {
   const ImageWriteOptions options = form.WriteOptions();
   // What saving each GIF would leave behind, set before the threads start.
   if (format == ofGif) SetGifDefaults(options);
   const PictureKind kind = KindOf(format);
-  const int threads = WorkerThreadCount();
-  const int ahead = std::min(ImagesAtOnce(images, kAheadPerThread * threads), StagedFilesAtOnce());
+  const DescriptorShare share = ShareDescriptors(WorkerThreadCount());
+  StagingArea area(share.filesAtOnce);
+  const int ahead = ImagesAtOnce(images, kAheadPerThread * share.threads);
   std::vector<EncodedPicture> encoded(static_cast<std::size_t>(ahead));
   auto slotOf = [&](int k) -> EncodedPicture& { return encoded[static_cast<std::size_t>(k % ahead)]; };
   auto pathOf = [&](int k) { return folder + names[static_cast<std::size_t>(k)]; };
   bool failed = false;
   RunInOrder(
-      images.Count(), std::min(threads, ahead), ahead,
+      images.Count(), std::min(share.threads, ahead), ahead,
       [&](int k) {
         images.UsePicture(k, [&](const Bitmap& picture) { slotOf(k) = EncodePicture(kind, picture, options); });
-        StageEncodedPicture(pathOf(k), slotOf(k), LinkAtName::Replace);
+        StageEncodedPicture(pathOf(k), slotOf(k), LinkAtName::Replace, &area);
       },
       [&](int k) {
         const std::string path = pathOf(k);
@@ -206,6 +231,7 @@ bool SaveImages(TForm1& form, const TOutputImages& images) {
                      mtError, mbOK);
     return false;
   }
+  RemoveStaleTemporaryFiles(folder);
   std::vector<std::string> names = OutputFileNames(form, images);
   const bool collisions = ReportNameCollisions(names, folder);
   bool ok = WriteImages(form, images, folder, names, format);
