@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -74,6 +75,16 @@ struct DialogAnswers {
     return d;
   }
 };
+
+// No test fails because the machine is slow: every wait lasts as long as its
+// condition takes to come true (a fault that never lets it is ended by the
+// test runner's time limit). Qt's own waits are given this limit.
+inline constexpr int kNoTimeLimit = std::numeric_limits<int>::max();
+
+// Lets events run until `condition` holds.
+inline void WaitUntil(const std::function<bool()>& condition) {
+  while (!condition()) QTest::qWait(1);
+}
 
 // True when a push button's caption (its "&" marks left out) fits inside it
 // beside the style's margins.
