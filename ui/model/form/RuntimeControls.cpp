@@ -122,6 +122,7 @@ void TForm1::BuildRuntimeControls() {
   DirectoryEdit1.SetBounds({8, 16, 233, 21});
   DirectoryEdit1.SetTabOrder(0);
   RxSplitter1.SetBounds({545, 32, 3, 562});
+  RxSplitter1.SetColor(0x00FFFF);  // yellow
   CreatePreviewRenderers();
 
   // The stored placement and language apply to every control made so far.

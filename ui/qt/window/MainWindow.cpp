@@ -34,6 +34,7 @@
 #include "ui/qt/widgets/MemoView.h"
 #include "ui/qt/widgets/QtLanguage.h"
 #include "ui/qt/widgets/RendererWidget.h"
+#include "ui/qt/widgets/SplitterView.h"
 #include "ui/qt/widgets/StatusBarView.h"
 #include "ui/qt/widgets/WebLinks.h"
 #include "ui/qt/widgets/ZOrderView.h"
@@ -228,6 +229,10 @@ void MainWindow::BuildCentralArea() {
   outputPanel_->OnHint = [this](const std::string& hint) { form.ApplicationHint(hint); };
   outputPanel_->OnImageContextMenu = [this](TImage& image, const QPoint& at) { popups_->PopupOnPreview(image, at); };
   rightLayout->addWidget(outputPanel_);
+  // The handle between the option pages and the output panel.
+  QSplitterHandle* handle = splitter->handle(splitter->indexOf(panelRight));
+  handle->setObjectName("RxSplitter1");
+  new SplitterView(form.RxSplitter1, handle);
 
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 0);

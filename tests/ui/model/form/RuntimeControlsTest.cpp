@@ -106,6 +106,12 @@ TEST(RuntimeControls, FontSizeSpinEditHoldsOneUntilStartUpSetsTheMemoFontSize) {
   EXPECT_EQ(form.RxSpinEditFontSize.Value(), form.MemoTxt.Font().size);
 }
 
+TEST(RuntimeControls, TheSplitterBetweenThePanelsIsYellow) {
+  TForm1 form;
+  EXPECT_EQ(form.RxSplitter1.Color(), 0x00FFFFu);  // red in the low byte: red and green
+  EXPECT_EQ(form.RxSplitter1.Parent(), "TForm1");
+}
+
 TEST(RuntimeControls, TabOrderOutsideItsRangeIsARangeError) {
   TForm1 form;
   EXPECT_THROW(form.CreateColorButton(form.ColorBitBtnBK, {}, nullptr, 32768), std::out_of_range);

@@ -10,11 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
+#include <set>
 
 #include "core/files/IniFile.h"
 #include "tests/support/TestFiles.h"
@@ -65,6 +67,28 @@ TEST(MainWindow, RunTimeControlsSitAtTheirBoundsInTheirGroups) {
     EXPECT_EQ(widget->parentWidget()->objectName(), c.parent) << c.name;
     EXPECT_EQ(widget->geometry(), c.bounds) << c.name;
   }
+}
+
+// The splitter between the option pages and the output panel is yellow all
+// over; the one beside the captions keeps the style's look.
+TEST(MainWindow, TheSplitterBetweenTheOptionPagesAndTheOutputIsYellow) {
+  TestWindow w;
+  EXPECT_EQ(w.Form().RxSplitter1.Color(), 0x00FFFFu);
+  auto* splitter = w.Find<QSplitter>("Splitter");
+  ASSERT_NE(splitter, nullptr);
+  const auto colours = [](QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    std::set<QRgb> found;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) found.insert(image.pixel(x, y) & 0xFFFFFF);
+    }
+    return found;
+  };
+  QSplitterHandle* between = splitter->handle(splitter->indexOf(w.Find<QWidget>("PanelRight")));
+  ASSERT_EQ(between->objectName(), "RxSplitter1");
+  ASSERT_GT(between->width(), 0);
+  EXPECT_EQ(colours(between), std::set<QRgb>{0xFFFF00});
+  EXPECT_EQ(colours(splitter->handle(splitter->indexOf(w.Find<QWidget>("PanelMain")))).count(0xFFFF00), 0u);
 }
 
 // Every option page (and every page of the output-format pages) shown in turn,
