@@ -569,6 +569,8 @@ class TForm1 : public TControlOwner {
  private:
   void SetLayoutDefaults();
   void CreateSliders();
+  // The button group's tab orders, set last, in their sequence.
+  void SetButtonGroupTabOrders();
   void RecordToTextAndImageControls(const TSettings& s);
   void RecordToFontControls(const TSettings& s);
   void RecordToOutputControls(const TSettings& s);
