@@ -3,7 +3,9 @@
 # checks that the window's frame, title bar and borders included, lies inside
 # the manager's work area: first with no window store, then with a stored
 # placement smaller than the window's least size near the screen's far corner,
-# at each scale factor given (the one Qt draws with). Every wait is bounded.
+# then stored maximised with a normal rectangle larger than the screen and
+# brought back to its normal size, at each scale factor given (the one Qt
+# draws with). Every wait is bounded.
 #   FrameOnScreen.sh <program> <project> <scale>...
 set -eu
 program=$1
@@ -15,7 +17,10 @@ export XDG_CONFIG_HOME="$work/config"
 export XDG_CACHE_HOME="$work/cache"
 export ASAN_OPTIONS=detect_leaks=0
 unset QT_QPA_PLATFORM
-openbox >"$work/wm.log" 2>&1 &
+# The manager's own settings, with a key that brings a maximised window back.
+sed 's|<keyboard>|<keyboard><keybind key="W-F12"><action name="Unmaximize"/></keybind>|' \
+  /etc/xdg/openbox/rc.xml >"$work/rc.xml"
+openbox --config-file "$work/rc.xml" >"$work/wm.log" 2>&1 &
 wm=$!
 pid=""
 cleanup() {
@@ -55,13 +60,35 @@ inside() {
     [ "$3" -le $((area_x + area_w)) ] && [ "$4" -le $((area_y + area_h)) ]
 }
 
-# Starts the program and waits (at most 20 seconds, the window being placed
-# after the manager has framed it) for its frame to stay inside the work area
-# for half a second.
+# Whether the window titled Kestrova is maximised, as the manager says.
+maximised() {
+  window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_MAXIMIZED_VERT
+}
+
+# Waits (at most 20 seconds) for the window to be maximised, then brings it
+# back to its normal size with the manager's key and waits for that.
+restore() {
+  for _ in $(seq 1 200); do
+    maximised && break
+    sleep 0.1
+  done
+  maximised || { echo "$case_name: the window was not shown maximised"; cat "$work/out.log"; exit 1; }
+  xdotool key --clearmodifiers super+F12
+  for _ in $(seq 1 200); do
+    maximised || break
+    sleep 0.1
+  done
+}
+
+# Starts the program (and runs the step given, if any) and waits (at most 20
+# seconds, the window being placed after the manager has framed it) for its
+# frame to stay inside the work area for half a second.
 check() {
   case_name=$1
   "$program" "$project" >"$work/out.log" 2>&1 &
   pid=$!
+  [ $# -lt 2 ] || "$2"
   edges="" same=0
   for _ in $(seq 1 200); do
     now=$(frame_edges)
@@ -92,4 +119,6 @@ for scale in $scales; do
   mkdir -p "$XDG_CONFIG_HOME/kestrova"
   printf '[TForm1]\r\nNormPos=1500,900,1510,905\r\n' >"$XDG_CONFIG_HOME/kestrova/kestrova-ui.ini"
   check "tiny stored placement"
+  printf '[TForm1]\r\nNormPos=0,0,1600,1000\r\nShowCmd=3\r\n' >"$XDG_CONFIG_HOME/kestrova/kestrova-ui.ini"
+  check "stored maximised, brought back" restore
 done

@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "ui/model/commands/BatchRun.h"
@@ -329,7 +330,7 @@ void MainWindow::RestorePlacement() {
   std::optional<TWindowPlacement> stored;
   if (form.FormStorage1.PlacementRestored) stored = form.FormStorage1.Placement;
   setGeometry(FitOnAScreen(stored, QSize(kDefaultWindowWidth, kDefaultWindowHeight)));
-  maximized_ = stored && stored->showCmd == TWindowPlacement::Maximized;
+  if (stored && stored->showCmd == TWindowPlacement::Maximized) maximizedNormal_ = geometry();
 }
 
 void MainWindow::FitOnScreenAtFirstShow() {
@@ -339,15 +340,31 @@ void MainWindow::FitOnScreenAtFirstShow() {
   if (handle == nullptr || isMaximized()) return;
   const bool frameLater = FrameWatch::Available();
   setGeometry(FitWithFrame(geometry(), frameLater ? QMargins() : FrameOf(*handle)));
-  if (!frameLater) return;
   // An X11 window manager tells the frame after the show; until the window
   // has heard where the manager put it, its geometry may be one on the way
   // there, so the rectangle fitted now is fitted again with the frame.
-  const QRect shown = geometry();
-  frameWatch_ = new FrameWatch(handle, [this, handle, shown](const QMargins& frame) {
+  if (frameLater) FitWhenFrameKnown(geometry());
+}
+
+void MainWindow::FitOnScreenAtFirstRestore() {
+  if (!maximizedNormal_ || windowHandle() == nullptr) return;
+  // The manager brings the window back to the rectangle it had before it was
+  // shown maximised; the geometry heard now may still be the maximised one.
+  const QRect normal = *std::exchange(maximizedNormal_, std::nullopt);
+  if (FrameWatch::Available()) {
+    FitWhenFrameKnown(normal);
+  } else {
+    setGeometry(FitWithFrame(normal, FrameOf(*windowHandle())));
+  }
+}
+
+void MainWindow::FitWhenFrameKnown(const QRect& rect) {
+  QWindow* handle = windowHandle();
+  delete frameWatch_;
+  frameWatch_ = new FrameWatch(handle, [this, handle, rect](const QMargins& frame) {
     if (isMaximized()) return;
-    const QRect fitted = FitWithFrame(shown, FrameInWindowPixels(frame, handle->devicePixelRatio()));
-    if (fitted != shown) handle->setGeometry(fitted);
+    const QRect fitted = FitWithFrame(rect, FrameInWindowPixels(frame, handle->devicePixelRatio()));
+    if (fitted != rect) handle->setGeometry(fitted);
   });
 }
 
@@ -362,7 +379,7 @@ void MainWindow::StorePlacement() {
 }
 
 void MainWindow::ShowAsStored() {
-  if (maximized_) {
+  if (maximizedNormal_) {
     showMaximized();
   } else {
     show();
@@ -376,6 +393,14 @@ void MainWindow::showEvent(QShowEvent* event) {
   FitOnScreenAtFirstShow();
   ShareSplitterWidth();
   form.FormShow();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+  const bool restored = (change->oldState() & Qt::WindowMaximized) != 0 && windowState() == Qt::WindowNoState;
+  if (restored) FitOnScreenAtFirstRestore();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

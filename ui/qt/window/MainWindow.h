@@ -78,6 +78,7 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Tab and Shift+Tab walk the window's controls in the order of TabOrder.h.
@@ -93,6 +94,12 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   // The window with its frame on the screen at its first show, and again once
   // an X11 window manager has told the frame.
   void FitOnScreenAtFirstShow();
+  // A window shown maximised, when first brought back to its normal size, at
+  // the normal rectangle fitted with its frame, once the frame is known.
+  void FitOnScreenAtFirstRestore();
+  // `rect` fitted with the frame an X11 window manager tells (at once when it
+  // has told it already), unless the window is maximised by then.
+  void FitWhenFrameKnown(const QRect& rect);
   // The option pages' whole width to their panel where the window has room.
   void ShareSplitterWidth();
 
@@ -103,7 +110,9 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   QPointer<FrameWatch> frameWatch_;
   QTimer* timer1_ = nullptr;
   bool shown_ = false;
-  bool maximized_ = false;
+  // The normal rectangle a window stored maximised was given, fitted without
+  // its frame, until the window is first brought back to it.
+  std::optional<QRect> maximizedNormal_;
 };
 
 // The size of the first window (no placement stored), made smaller to fit a smaller screen.
