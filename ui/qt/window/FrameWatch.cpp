@@ -27,9 +27,16 @@ xcb_atom_t FrameExtentsAtom(xcb_connection_t* c) {
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+std::optional<QMargins>& LastFrame() {
+  static std::optional<QMargins> frame;
+  return frame;
+}
+
 }  // namespace
 
 bool FrameWatch::Available() { return Connection() != nullptr; }
+
+std::optional<QMargins> FrameWatch::LastTold() { return LastFrame(); }
 
 FrameWatch::FrameWatch(QWindow* window, std::function<void(const QMargins&)> known)
     : QObject(window), window_(window), known_(std::move(known)) {
@@ -67,6 +74,7 @@ void FrameWatch::ReadFrame() {
   const QMargins frame(static_cast<int>(sides[0]), static_cast<int>(sides[2]), static_cast<int>(sides[1]),
                        static_cast<int>(sides[3]));
   if (frame.isNull()) return;
+  LastFrame() = frame;
   const std::function<void(const QMargins&)> known = std::move(known_);
   known_ = nullptr;
   QCoreApplication::instance()->removeNativeEventFilter(this);

@@ -7,13 +7,16 @@
 // an earlier one, and keeps what it found.
 //
 // A FrameWatch reads the property as soon as it is set (at once when it is
-// set already), hands the frame on once and goes.
+// set already), hands the frame on once and goes. The frame told last is kept:
+// the manager frames the program's other windows alike, so it tells what a
+// window about to be shown will most likely get.
 
 #include <QAbstractNativeEventFilter>
 #include <QMargins>
 #include <QObject>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QWindow;
 
@@ -23,6 +26,8 @@ class FrameWatch : public QObject, public QAbstractNativeEventFilter {
  public:
   // True on an X11 display, where the manager tells frames this way.
   static bool Available();
+  // The frame told last to any watch, in screen pixels (none before the first).
+  static std::optional<QMargins> LastTold();
 
   // Watches `window` (and goes with it); `known` gets the frame in screen
   // pixels once the manager has told it. Only where Available().

@@ -54,6 +54,7 @@
 #include "ui/qt/window/ScreenAreas.h"
 #include "ui/qt/window/StoredLayout.h"
 #include "ui/qt/window/TabOrder.h"
+#include "ui/qt/window/WindowFit.h"
 #include "ui/qt/window/ToolBar.h"
 
 namespace kestrova::qt {
@@ -336,14 +337,12 @@ void MainWindow::RestorePlacement() {
 void MainWindow::FitOnScreenAtFirstShow() {
   // The size the window takes at its show (at least its least size) on the
   // screen, with its frame where the platform knows it by now.
-  QWindow* handle = windowHandle();
-  if (handle == nullptr || isMaximized()) return;
-  const bool frameLater = FrameWatch::Available();
-  setGeometry(FitWithFrame(geometry(), frameLater ? QMargins() : FrameOf(*handle)));
+  if (windowHandle() == nullptr || isMaximized()) return;
+  setGeometry(FittedWithKnownFrame(*this, geometry()));
   // An X11 window manager tells the frame after the show; until the window
   // has heard where the manager put it, its geometry may be one on the way
   // there, so the rectangle fitted now is fitted again with the frame.
-  if (frameLater) FitWhenFrameKnown(geometry());
+  WatchFrame(geometry());
 }
 
 void MainWindow::FitOnScreenAtFirstRestore() {
@@ -352,20 +351,15 @@ void MainWindow::FitOnScreenAtFirstRestore() {
   // shown maximised; the geometry heard now may still be the maximised one.
   const QRect normal = *std::exchange(maximizedNormal_, std::nullopt);
   if (FrameWatch::Available()) {
-    FitWhenFrameKnown(normal);
+    WatchFrame(normal);
   } else {
-    setGeometry(FitWithFrame(normal, FrameOf(*windowHandle())));
+    setGeometry(FittedWithKnownFrame(*this, normal));
   }
 }
 
-void MainWindow::FitWhenFrameKnown(const QRect& rect) {
-  QWindow* handle = windowHandle();
+void MainWindow::WatchFrame(const QRect& rect) {
   delete frameWatch_;
-  frameWatch_ = new FrameWatch(handle, [this, handle, rect](const QMargins& frame) {
-    if (isMaximized()) return;
-    const QRect fitted = FitWithFrame(rect, FrameInWindowPixels(frame, handle->devicePixelRatio()));
-    if (fitted != rect) handle->setGeometry(fitted);
-  });
+  frameWatch_ = FitWhenFrameTold(*this, rect);
 }
 
 void MainWindow::StorePlacement() {

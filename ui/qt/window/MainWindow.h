@@ -99,7 +99,7 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void FitOnScreenAtFirstRestore();
   // `rect` fitted with the frame an X11 window manager tells (at once when it
   // has told it already), unless the window is maximised by then.
-  void FitWhenFrameKnown(const QRect& rect);
+  void WatchFrame(const QRect& rect);
   // The option pages' whole width to their panel where the window has room.
   void ShareSplitterWidth();
 
