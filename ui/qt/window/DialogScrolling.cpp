@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace kestrova::qt {
 
@@ -51,7 +52,9 @@ void ScrollDialogContent(QDialog& dialog) {
     row->addWidget(buttons);
     column->addLayout(row);
   }
-  dialog.resize(size);
+  // Room for the vertical scroll bar, so that a dialog too high but not too
+  // wide scrolls up and down only.
+  dialog.resize(size.width() + area->verticalScrollBar()->sizeHint().width(), size.height());
 }
 
 }  // namespace kestrova::qt

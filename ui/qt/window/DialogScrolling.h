@@ -9,7 +9,8 @@ class QDialog;
 namespace kestrova::qt {
 
 // Puts the content of `dialog` (laid out by a layout of its own) into a scroll
-// area, once; the dialog keeps its size, and may be made smaller from now on.
+// area, once; the dialog keeps its size (a scroll bar wider), and may be made
+// smaller from now on.
 // Nothing for a dialog without a layout.
 void ScrollDialogContent(QDialog& dialog);
 
