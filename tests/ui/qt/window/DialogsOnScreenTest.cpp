@@ -63,7 +63,7 @@ void CheckWhenShown(const std::string& what, bool* checked) {
       EXPECT_TRUE(InsideArea(shown, *dialog->screen()))
           << what << ": button " << button->objectName().toStdString() << " \"" << button->text().toStdString()
           << "\"";
-      EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect())
+      EXPECT_TRUE(dialog->rect().contains(QRect(button->mapTo(dialog, QPoint(0, 0)), button->size())))
           << what << ": button \"" << button->text().toStdString() << "\" is cut off";
     }
     if (auto* box = qobject_cast<QDialog*>(dialog.data())) box->reject();

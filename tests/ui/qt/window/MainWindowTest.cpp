@@ -120,16 +120,20 @@ TEST(MainWindow, Timer1KeepsTheCommandsEnabledStateCurrent) {
   TForm1& form = w.Form();
   QAction* generate = w.window->findChild<QAction*>("TBGen");
   QAction* save = w.window->findChild<QAction*>("TBSaveBtns");
+  // The window's own timer, running as in the program (each wait lasts until it has run).
+  ASSERT_EQ(w.window->Timer1()->interval(), 50);
+  w.window->Timer1()->start();
   form.ImageBase.SetPicture(Bitmap(40, 16));
   w.Find<QPlainTextEdit>("MemoTxt")->setPlainText("Home\nNews");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return generate->isEnabled(); }, 2000));
+  WaitUntil([&] { return generate->isEnabled(); });
   form.MemoTxt.SetText("");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !generate->isEnabled(); }, 2000));
+  WaitUntil([&] { return !generate->isEnabled(); });
 
   form.ScrollBox2.AddImage("newbutton0");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 2000));
+  WaitUntil([&] { return save->isEnabled(); });
   form.ClearPreviews();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !save->isEnabled(); }, 2000));
+  WaitUntil([&] { return !save->isEnabled(); });
+  w.window->Timer1()->stop();
 }
 
 TEST(MainWindow, AFlagSwitchesTheTextsOfEveryGroupAndKeepsRadioSelections) {

@@ -29,7 +29,7 @@ const TControl* ControlOf(const QWidget* widget, const TForm1& form) {
 
 void Activate(TestWindow& w) {
   w.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get(), kNoTimeLimit));
 }
 
 // The controls Tab reaches from `start` (itself first), one per press, until
