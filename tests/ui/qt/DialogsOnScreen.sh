@@ -9,50 +9,17 @@ set -eu
 program=$1
 project=$2
 export QT_SCALE_FACTOR=$3
-work=$(mktemp -d)
-export XDG_CONFIG_HOME="$work/config"
-export XDG_CACHE_HOME="$work/cache"
-export ASAN_OPTIONS=detect_leaks=0
-unset QT_QPA_PLATFORM
-openbox >"$work/wm.log" 2>&1 &
-wm=$!
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  kill "$wm" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The numbers of an X property, separated by blanks ("" when it is not set).
-numbers() { xprop "$@" 2>/dev/null | sed -n 's/^[^=]*= *//p' | tr -d ','; }
-
-for _ in $(seq 1 200); do
-  [ -n "$(numbers -root _NET_WORKAREA)" ] && break
-  sleep 0.1
-done
-set -- $(numbers -root _NET_WORKAREA)
-[ $# -ge 4 ] || { echo "no window manager came up"; cat "$work/wm.log"; exit 1; }
-area_x=$1 area_y=$2 area_w=$3 area_h=$4
-
-# Left, top, right and bottom of the frame of window $1 ("" while it has none).
-frame_edges() {
-  extents=$(numbers -id "$1" _NET_FRAME_EXTENTS)
-  [ -n "$extents" ] || return 0
-  set -- $(xwininfo -id "$1" 2>/dev/null |
-    sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p') $extents
-  [ $# -eq 8 ] || return 0
-  echo $(($1 - $5)) $(($2 - $7)) $(($1 + $3 + $6)) $(($2 + $4 + $8))
-}
-
-inside() {
-  set -- $1
-  [ $# -eq 4 ] && [ "$1" -ge "$area_x" ] && [ "$2" -ge "$area_y" ] &&
-    [ "$3" -le $((area_x + area_w)) ] && [ "$4" -le $((area_y + area_h)) ]
-}
+. "$(dirname "$0")/WindowManager.sh"
+start_manager
 
 # The shown windows of the program but its main window.
 dialogs() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$main" || true; }
+
+# The edges of the frame of the first of them ("" while there is none with a frame).
+dialog_frame_edges() {
+  dialog=$(dialogs | head -n 1)
+  [ -z "$dialog" ] || frame_edges "$dialog"
+}
 
 cd "$(dirname "$project")"
 "$program" "$(basename "$project")" >"$work/out.log" 2>&1 &
@@ -75,22 +42,8 @@ check() {
     xdotool key --clearmodifiers "$key"
     sleep 0.3
   done
-  edges="" same=0 dialog=""
-  for _ in $(seq 1 200); do
-    dialog=$(dialogs | head -n 1)
-    now=""
-    [ -z "$dialog" ] || now=$(frame_edges "$dialog")
-    if [ -n "$now" ] && [ "$now" = "$edges" ] && inside "$now"; then
-      same=$((same + 1))
-      [ "$same" -ge 5 ] && break
-    else
-      same=0
-    fi
-    edges=$now
-    sleep 0.1
-  done
-  if [ "$same" -lt 5 ]; then
-    [ -n "$dialog" ] || { echo "$name: no dialog shown"; cat "$work/out.log"; exit 1; }
+  if ! settles_inside dialog_frame_edges; then
+    [ -n "$edges" ] || { echo "$name: no framed dialog shown"; cat "$work/out.log"; exit 1; }
     echo "$name at scale $QT_SCALE_FACTOR: the frame's edges $edges leave the work area $area_x $area_y $area_w x $area_h"
     exit 1
   fi

@@ -12,52 +12,16 @@ program=$1
 project=$2
 shift 2
 scales=$*
-work=$(mktemp -d)
-export XDG_CONFIG_HOME="$work/config"
-export XDG_CACHE_HOME="$work/cache"
-export ASAN_OPTIONS=detect_leaks=0
-unset QT_QPA_PLATFORM
+. "$(dirname "$0")/WindowManager.sh"
 # The manager's own settings, with a key that brings a maximised window back.
 sed 's|<keyboard>|<keyboard><keybind key="W-F12"><action name="Unmaximize"/></keybind>|' \
   /etc/xdg/openbox/rc.xml >"$work/rc.xml"
-openbox --config-file "$work/rc.xml" >"$work/wm.log" 2>&1 &
-wm=$!
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  kill "$wm" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_manager --config-file "$work/rc.xml"
 
-# The numbers of an X property, separated by blanks ("" when it is not set).
-numbers() { xprop "$@" 2>/dev/null | sed -n 's/^[^=]*= *//p' | tr -d ','; }
-
-for _ in $(seq 1 200); do
-  [ -n "$(numbers -root _NET_WORKAREA)" ] && break
-  sleep 0.1
-done
-set -- $(numbers -root _NET_WORKAREA)
-[ $# -ge 4 ] || { echo "no window manager came up"; cat "$work/wm.log"; exit 1; }
-area_x=$1 area_y=$2 area_w=$3 area_h=$4
-
-# Left, top, right and bottom of the frame of the window titled Kestrova
-# ("" while there is none with a frame).
-frame_edges() {
+# The edges of the frame of the window titled Kestrova ("" while there is none with a frame).
+main_frame_edges() {
   window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] || return 0
-  extents=$(numbers -id "$window" _NET_FRAME_EXTENTS)
-  [ -n "$extents" ] || return 0
-  set -- $(xwininfo -id "$window" 2>/dev/null |
-    sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p') $extents
-  [ $# -eq 8 ] || return 0
-  echo $(($1 - $5)) $(($2 - $7)) $(($1 + $3 + $6)) $(($2 + $4 + $8))
-}
-
-inside() {
-  set -- $1
-  [ $# -eq 4 ] && [ "$1" -ge "$area_x" ] && [ "$2" -ge "$area_y" ] &&
-    [ "$3" -le $((area_x + area_w)) ] && [ "$4" -le $((area_y + area_h)) ]
+  [ -z "$window" ] || frame_edges "$window"
 }
 
 # Whether the window titled Kestrova is maximised, as the manager says.
@@ -89,22 +53,12 @@ check() {
   "$program" "$project" >"$work/out.log" 2>&1 &
   pid=$!
   [ $# -lt 2 ] || "$2"
-  edges="" same=0
-  for _ in $(seq 1 200); do
-    now=$(frame_edges)
-    if [ -n "$now" ] && [ "$now" = "$edges" ] && inside "$now"; then
-      same=$((same + 1))
-      [ "$same" -ge 5 ] && break
-    else
-      same=0
-    fi
-    edges=$now
-    sleep 0.1
-  done
+  settled=0
+  settles_inside main_frame_edges || settled=$?
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=""
-  if [ "$same" -lt 5 ]; then
+  if [ "$settled" -ne 0 ]; then
     [ -n "$edges" ] || { echo "$case_name: no framed window titled Kestrova"; cat "$work/out.log"; exit 1; }
     echo "$case_name at scale $QT_SCALE_FACTOR: the frame's edges $edges leave the work area $area_x $area_y $area_w x $area_h"
     exit 1

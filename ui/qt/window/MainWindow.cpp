@@ -15,7 +15,6 @@
 #include <QWindow>
 #include <algorithm>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "ui/model/commands/BatchRun.h"
@@ -172,7 +171,9 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
-  delete frameWatch_;  // a frame told while the window goes is no longer fitted
+  // a frame told while the window goes is no longer fitted
+  delete frameWatch_;
+  delete restoreWatch_;
   // The widgets go before the model (FormHolder is destroyed after QMainWindow).
 }
 
@@ -331,7 +332,7 @@ void MainWindow::RestorePlacement() {
   std::optional<TWindowPlacement> stored;
   if (form.FormStorage1.PlacementRestored) stored = form.FormStorage1.Placement;
   setGeometry(FitOnAScreen(stored, QSize(kDefaultWindowWidth, kDefaultWindowHeight)));
-  if (stored && stored->showCmd == TWindowPlacement::Maximized) maximizedNormal_ = geometry();
+  maximized_ = stored && stored->showCmd == TWindowPlacement::Maximized;
 }
 
 void MainWindow::FitOnScreenAtFirstShow() {
@@ -345,16 +346,28 @@ void MainWindow::FitOnScreenAtFirstShow() {
   WatchFrame(geometry());
 }
 
-void MainWindow::FitOnScreenAtFirstRestore() {
-  if (!maximizedNormal_ || windowHandle() == nullptr) return;
-  // The manager brings the window back to the rectangle it had before it was
-  // shown maximised; the geometry heard now may still be the maximised one.
-  const QRect normal = *std::exchange(maximizedNormal_, std::nullopt);
-  if (FrameWatch::Available()) {
-    WatchFrame(normal);
-  } else {
-    setGeometry(FittedWithKnownFrame(*this, normal));
+void MainWindow::FitOnScreenAfterRestore() {
+  // (the state changes before the window hears its new place: the first move
+  // or resize heard while it is normal brings it)
+  if (!restored_ || windowState() != Qt::WindowNoState || windowHandle() == nullptr) return;
+  restored_ = false;
+  QWindow* handle = windowHandle();
+  if (!FrameWatch::Available()) {
+    setGeometry(FittedWithKnownFrame(*this, geometry()));
+    return;
   }
+  // The manager tells the normal frame some time around the window's hearing
+  // its new place: fitted with the frame it has told, and again with each it
+  // tells while the window is not maximised, until it is again.
+  delete restoreWatch_;
+  restoreWatch_ = new FrameWatch(
+      handle,
+      [this, handle](const QMargins& frame) {
+        if (isMaximized() || FrameWatch::MaximisedNow(*handle)) return;
+        const QRect fitted = FitWithFrame(geometry(), FrameInWindowPixels(frame, handle->devicePixelRatio()));
+        if (fitted != geometry()) handle->setGeometry(fitted);
+      },
+      FrameWatch::TTelling::Each);
 }
 
 void MainWindow::WatchFrame(const QRect& rect) {
@@ -373,7 +386,7 @@ void MainWindow::StorePlacement() {
 }
 
 void MainWindow::ShowAsStored() {
-  if (maximizedNormal_) {
+  if (maximized_) {
     showMaximized();
   } else {
     show();
@@ -393,8 +406,18 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-  const bool restored = (change->oldState() & Qt::WindowMaximized) != 0 && windowState() == Qt::WindowNoState;
-  if (restored) FitOnScreenAtFirstRestore();
+  restored_ = (change->oldState() & Qt::WindowMaximized) != 0 && windowState() == Qt::WindowNoState;
+  if (!restored_) delete restoreWatch_;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  FitOnScreenAfterRestore();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitOnScreenAfterRestore();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -79,6 +79,8 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Tab and Shift+Tab walk the window's controls in the order of TabOrder.h.
@@ -94,9 +96,10 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   // The window with its frame on the screen at its first show, and again once
   // an X11 window manager has told the frame.
   void FitOnScreenAtFirstShow();
-  // A window shown maximised, when first brought back to its normal size, at
-  // the normal rectangle fitted with its frame, once the frame is known.
-  void FitOnScreenAtFirstRestore();
+  // A window brought back from maximised to its normal rectangle (which, for
+  // one shown maximised, was fitted without its frame) fitted with its frame,
+  // once the window has heard where the manager put it.
+  void FitOnScreenAfterRestore();
   // `rect` fitted with the frame an X11 window manager tells (at once when it
   // has told it already), unless the window is maximised by then.
   void WatchFrame(const QRect& rect);
@@ -108,11 +111,12 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   PagesScrollArea* pagesArea_ = nullptr;
   PopupMenus* popups_ = nullptr;
   QPointer<FrameWatch> frameWatch_;
+  QPointer<FrameWatch> restoreWatch_;
   QTimer* timer1_ = nullptr;
   bool shown_ = false;
-  // The normal rectangle a window stored maximised was given, fitted without
-  // its frame, until the window is first brought back to it.
-  std::optional<QRect> maximizedNormal_;
+  bool maximized_ = false;
+  // Brought back from maximised, and not yet fitted since.
+  bool restored_ = false;
 };
 
 // The size of the first window (no placement stored), made smaller to fit a smaller screen.
