@@ -3,81 +3,62 @@
 # checks that the window's frame, title bar and borders included, lies inside
 # the manager's work area: first with no window store, then with a stored
 # placement smaller than the window's least size near the screen's far corner,
-# at each scale factor given (the one Qt draws with). Every wait is bounded.
+# then stored maximised with a normal rectangle larger than the screen and
+# brought back to its normal size, at each scale factor given (the one Qt
+# draws with). Every wait is bounded.
 #   FrameOnScreen.sh <program> <project> <scale>...
 set -eu
 program=$1
 project=$2
 shift 2
 scales=$*
-work=$(mktemp -d)
-export XDG_CONFIG_HOME="$work/config"
-export XDG_CACHE_HOME="$work/cache"
-export ASAN_OPTIONS=detect_leaks=0
-unset QT_QPA_PLATFORM
-openbox >"$work/wm.log" 2>&1 &
-wm=$!
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  kill "$wm" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/WindowManager.sh"
+# The manager's own settings, with a key that brings a maximised window back.
+sed 's|<keyboard>|<keyboard><keybind key="W-F12"><action name="Unmaximize"/></keybind>|' \
+  /etc/xdg/openbox/rc.xml >"$work/rc.xml"
+start_manager --config-file "$work/rc.xml"
 
-# The numbers of an X property, separated by blanks ("" when it is not set).
-numbers() { xprop "$@" 2>/dev/null | sed -n 's/^[^=]*= *//p' | tr -d ','; }
-
-for _ in $(seq 1 200); do
-  [ -n "$(numbers -root _NET_WORKAREA)" ] && break
-  sleep 0.1
-done
-set -- $(numbers -root _NET_WORKAREA)
-[ $# -ge 4 ] || { echo "no window manager came up"; cat "$work/wm.log"; exit 1; }
-area_x=$1 area_y=$2 area_w=$3 area_h=$4
-
-# Left, top, right and bottom of the frame of the window titled Kestrova
-# ("" while there is none with a frame).
-frame_edges() {
+# The edges of the frame of the window titled Kestrova ("" while there is none with a frame).
+main_frame_edges() {
   window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] || return 0
-  extents=$(numbers -id "$window" _NET_FRAME_EXTENTS)
-  [ -n "$extents" ] || return 0
-  set -- $(xwininfo -id "$window" 2>/dev/null |
-    sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p') $extents
-  [ $# -eq 8 ] || return 0
-  echo $(($1 - $5)) $(($2 - $7)) $(($1 + $3 + $6)) $(($2 + $4 + $8))
+  [ -z "$window" ] || frame_edges "$window"
 }
 
-inside() {
-  set -- $1
-  [ $# -eq 4 ] && [ "$1" -ge "$area_x" ] && [ "$2" -ge "$area_y" ] &&
-    [ "$3" -le $((area_x + area_w)) ] && [ "$4" -le $((area_y + area_h)) ]
+# Whether the window titled Kestrova is maximised, as the manager says.
+maximised() {
+  window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_MAXIMIZED_VERT
 }
 
-# Starts the program and waits (at most 20 seconds, the window being placed
-# after the manager has framed it) for its frame to stay inside the work area
-# for half a second.
+# Waits (at most 20 seconds) for the window to be maximised, then brings it
+# back to its normal size with the manager's key and waits for that.
+restore() {
+  for _ in $(seq 1 200); do
+    maximised && break
+    sleep 0.1
+  done
+  maximised || { echo "$case_name: the window was not shown maximised"; cat "$work/out.log"; exit 1; }
+  xdotool key --clearmodifiers super+F12
+  for _ in $(seq 1 200); do
+    maximised || break
+    sleep 0.1
+  done
+}
+
+# Starts the program (and runs the step given, if any) and waits (at most 20
+# seconds, the window being placed after the manager has framed it) for its
+# frame to stay inside the work area for half a second.
 check() {
   case_name=$1
   "$program" "$project" >"$work/out.log" 2>&1 &
   pid=$!
-  edges="" same=0
-  for _ in $(seq 1 200); do
-    now=$(frame_edges)
-    if [ -n "$now" ] && [ "$now" = "$edges" ] && inside "$now"; then
-      same=$((same + 1))
-      [ "$same" -ge 5 ] && break
-    else
-      same=0
-    fi
-    edges=$now
-    sleep 0.1
-  done
+  [ $# -lt 2 ] || "$2"
+  settled=0
+  settles_inside main_frame_edges || settled=$?
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=""
-  if [ "$same" -lt 5 ]; then
+  if [ "$settled" -ne 0 ]; then
     [ -n "$edges" ] || { echo "$case_name: no framed window titled Kestrova"; cat "$work/out.log"; exit 1; }
     echo "$case_name at scale $QT_SCALE_FACTOR: the frame's edges $edges leave the work area $area_x $area_y $area_w x $area_h"
     exit 1
@@ -92,4 +73,6 @@ for scale in $scales; do
   mkdir -p "$XDG_CONFIG_HOME/kestrova"
   printf '[TForm1]\r\nNormPos=1500,900,1510,905\r\n' >"$XDG_CONFIG_HOME/kestrova/kestrova-ui.ini"
   check "tiny stored placement"
+  printf '[TForm1]\r\nNormPos=0,0,1600,1000\r\nShowCmd=3\r\n' >"$XDG_CONFIG_HOME/kestrova/kestrova-ui.ini"
+  check "stored maximised, brought back" restore
 done

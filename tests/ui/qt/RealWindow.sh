@@ -23,7 +23,7 @@ run() {
   "$program" "$project" >"$work/out.log" 2>&1 &
   pid=$!
   window=""
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 200); do
     window=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.1
@@ -31,10 +31,11 @@ run() {
   if [ -z "$window" ]; then
     echo "no window titled Kestrova"; kill "$pid"; cat "$work/out.log"; exit 1
   fi
-  sleep 0.5
+  # Keys go to the window once the manager has given it the focus (they wait
+  # in the display's queue until the program reads them).
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key --clearmodifiers F1
-  for _ in $(seq 1 50); do
+  for _ in $(seq 1 200); do
     [ -f "$work/opened" ] && break
     sleep 0.1
   done
@@ -44,13 +45,16 @@ run() {
   esac
   xdotool key --clearmodifiers alt+F4
   # The exit question is a second window titled Kestrova.
-  for _ in $(seq 1 50); do
-    [ "$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | wc -l)" -ge 2 ] && break
+  box=""
+  for _ in $(seq 1 200); do
+    box=$(xdotool search --onlyvisible --name '^Kestrova$' 2>/dev/null | grep -vx "$window" | head -n 1 || true)
+    [ -n "$box" ] && break
     sleep 0.1
   done
-  sleep 0.3
+  [ -n "$box" ] || { echo "no exit question"; kill "$pid"; exit 1; }
+  xdotool windowfocus --sync "$box" 2>/dev/null || true
   xdotool key Return
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 200); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done

@@ -4,6 +4,8 @@
 // Cancel, file dialogs with chosen files or Cancel, input boxes with a chosen
 // text) and recorded.
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -17,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/qt/Waiting.h"
 #include "ui/qt/widgets/ImageBoxView.h"
 #include "ui/qt/window/MainWindow.h"
 #include "ui/qt/window/PopupMenus.h"
@@ -84,26 +87,35 @@ inline bool TextFits(const QPushButton& button) {
 
 // Runs `steps` on the modal window once one is shown: a dialog opened by a
 // command may be shown only after the command has let events run, so a single
-// zero-time timer could look before it is there. Looks every millisecond for
-// at most ten seconds; `steps` gets nullptr when none was shown by then.
+// zero-time timer could look before it is there. Looks each time the event
+// loop runs its timers (every millisecond at most), ten thousand times at most,
+// however long they take; `steps` gets nullptr when none was shown by then.
 inline void WhenModalShown(std::function<void(QWidget*)> steps) {
   auto* timer = new QTimer;
   auto left = std::make_shared<int>(10000);
-  QObject::connect(timer, &QTimer::timeout, [timer, left, steps = std::move(steps)] {
+  // (a look left over from a test that has ended goes without a word)
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  QObject::connect(timer, &QTimer::timeout, [timer, left, test, steps = std::move(steps)] {
+    const bool testGoesOn = ::testing::UnitTest::GetInstance()->current_test_info() == test;
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr && --*left > 0) return;
+    if (testGoesOn && modal == nullptr && --*left > 0) return;
     timer->stop();
     timer->deleteLater();
-    steps(modal);
+    if (testGoesOn) steps(modal);
   });
   timer->start(1);
 }
 
-// A shown window with recorded dialogs.
+// A shown window with recorded dialogs. Its Timer1 is stopped once it has
+// set the commands' enabled states, so that nothing changes them behind a
+// test's back whenever the timer happens to run; a test that changes what
+// they follow runs Form().Timer1Timer() itself.
 struct TestWindow {
   TestWindow() : window(std::make_unique<qt::MainWindow>(answers.Dialogs())) {
+    window->Timer1()->stop();
     window->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get(), kNoTimeLimit));
+    window->Form().Timer1Timer();
   }
   ~TestWindow() {
     // Closing asks nothing in the tests' own teardown.
@@ -128,7 +140,9 @@ inline void GeneratePreviews(TestWindow& w, const std::string& captions) {
   Bitmap white(40, 12);
   white.Fill(0xFFFFFF);
   form.ImageBase.SetPicture(white);
+  form.Timer1Timer();
   w.window->findChild<QAction*>("Generateimages1")->trigger();
+  form.Timer1Timer();
 }
 
 // Asks for the context menu of a preview of the output panel, as a right

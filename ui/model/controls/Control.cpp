@@ -16,6 +16,7 @@ TControl::TControl(std::string name, std::string parent)
 
 TControl::TControl(TControlOwner* owner, std::string name, std::string parent)
     : TControl(std::move(name), std::move(parent)) {
+  owner_ = owner;
   if (owner != nullptr) owner->InsertComponent(this);
 }
 
@@ -36,6 +37,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SetTabOrder(int order) {
   if (order < -1 || order > 32767) throw std::out_of_range("Range check error");
+  if (owner_ != nullptr) owner_->NoteTabOrder(this, order);
   Store(tabOrder_, order);
 }
 

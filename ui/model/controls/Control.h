@@ -22,7 +22,15 @@ struct TBounds {
   int height = 0;
 };
 
-// Keeps a list of the controls it owns, in creation order, for look-up by name.
+// One setting of a control's tab order.
+struct TTabOrderSetting {
+  const TControl* control;
+  int order;
+};
+
+// Keeps a list of the controls it owns, in creation order, for look-up by
+// name, and every setting of their tab orders in the order they were made:
+// each one moves its control to that place among its siblings (TabList.h).
 class TControlOwner {
  public:
   const std::vector<TControl*>& Components() const { return components_; }
@@ -30,8 +38,12 @@ class TControlOwner {
   TControl* FindComponent(std::string_view name) const;
   void InsertComponent(TControl* control) { components_.push_back(control); }
 
+  const std::vector<TTabOrderSetting>& TabOrderSettings() const { return tabOrderSettings_; }
+  void NoteTabOrder(const TControl* control, int order) { tabOrderSettings_.push_back({control, order}); }
+
  private:
   std::vector<TControl*> components_;
+  std::vector<TTabOrderSetting> tabOrderSettings_;
 };
 
 class TControl {
@@ -70,6 +82,7 @@ class TControl {
   void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
 
   // -1..32767; anything else throws std::out_of_range ("Range check error").
+  // The owner notes every setting, the same value again included.
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order);
 
@@ -92,6 +105,7 @@ class TControl {
   }
 
  private:
+  TControlOwner* owner_ = nullptr;
   std::string name_;
   std::string parent_;
   std::string caption_;

@@ -31,7 +31,7 @@ TAboutBox::TAboutBox(TAboutBoxSources sources)
   OKButton.SetOnClick([this] { Close(mrOk); });
 }
 
-void TAboutBox::FormShow(Clock::time_point now) {
+void TAboutBox::FormShow() {
   Reopen();
   SetCaption(Lang(LangAbout[laCaption]));
   Comments.SetCaption(Lang(LangAbout[laRights]));
@@ -49,7 +49,7 @@ void TAboutBox::FormShow(Clock::time_point now) {
   Version.SetCaption("Kestrova, v" + sources_.version);
 
   const auto library = sources_.loadLibrary ? sources_.loadLibrary(sources_.libraryPath) : std::nullopt;
-  query_.Start(library, sources_.version, now, sources_.giveUpAfter);
+  query_.Start(library, sources_.version);
   switch (query_.State()) {
     case TVersionQuery::TState::NotStarted: LabelVer.SetCaption(""); break;
     case TVersionQuery::TState::Running: Timer1.Enabled = true; break;
@@ -57,8 +57,8 @@ void TAboutBox::FormShow(Clock::time_point now) {
   }
 }
 
-void TAboutBox::Timer1Timer(Clock::time_point now) {
-  query_.Poll(now);
+void TAboutBox::Timer1Timer() {
+  query_.Poll();
   if (!query_.Running()) ShowQueryResult();
 }
 

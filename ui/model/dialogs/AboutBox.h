@@ -6,7 +6,6 @@
 // calls run off the box's thread, so one that hangs holds up nothing); without
 // the library the version line stays empty. Made when it opens, gone when it closes.
 
-#include <chrono>
 #include <functional>
 #include <string>
 
@@ -33,7 +32,6 @@ struct TAboutBoxSources {
   // The name of the language of a locale ("pl_PL.UTF-8"); the locale itself when not set.
   std::function<std::string(const std::string& locale)> languageName;
   std::string thousandsSeparator = UserThousandsSeparator();
-  std::chrono::milliseconds giveUpAfter = TVersionQuery::kGiveUpAfter;
   // Where the calls into the version library run: off the window's thread.
   TLibraryCallRunner runLibraryCall = RunOnOwnThread;
 };
@@ -42,8 +40,6 @@ std::string ProgramVersionText();
 
 class TAboutBox : public TDialogForm {
  public:
-  using Clock = TVersionQuery::Clock;
-
   explicit TAboutBox(TAboutBoxSources sources = {});
 
   // The background: silver, white, silver across.
@@ -64,9 +60,9 @@ class TAboutBox : public TDialogForm {
 
   // Each opening: texts in the current language, the system information,
   // and a new query when the version library loads.
-  void FormShow(Clock::time_point now = Clock::now());
+  void FormShow();
   // One polling step of the version query.
-  void Timer1Timer(Clock::time_point now = Clock::now());
+  void Timer1Timer();
   void LabelWebClick();
   const TVersionQuery& Query() const { return query_; }
 

@@ -39,8 +39,7 @@ std::mutex& LibraryCallLock() {
 
 TVersionQuery::TVersionQuery(TLibraryCallRunner runCall) : runCall_(std::move(runCall)) {}
 
-void TVersionQuery::Start(const std::optional<TVersionLibrary>& library, const std::string& version,
-                          Clock::time_point now, Clock::duration giveUpAfter) {
+void TVersionQuery::Start(const std::optional<TVersionLibrary>& library, const std::string& version) {
   library_ = library;
   value_.reset();
   calls_ = std::make_shared<TCalls>();
@@ -49,7 +48,6 @@ void TVersionQuery::Start(const std::optional<TVersionLibrary>& library, const s
     return;
   }
   state_ = TState::Running;
-  deadline_ = now + giveUpAfter;
   Call([library = *library_, query = std::string(kVersionQueryPrefix) + version] {
     library.Query(kVersionEndpoint, query.c_str());
     return TOutcome{TStep::Started, std::nullopt};
@@ -57,14 +55,13 @@ void TVersionQuery::Start(const std::optional<TVersionLibrary>& library, const s
   TakeOutcome();
 }
 
-void TVersionQuery::Poll(Clock::time_point now) {
+void TVersionQuery::Poll() {
   if (state_ != TState::Running) return;
   TakeOutcome();
   if (state_ == TState::Running && !Calling()) {
     Call([library = *library_] { return AskStatus(library); });
     TakeOutcome();
   }
-  if (state_ == TState::Running && now >= deadline_) state_ = TState::Failed;
 }
 
 bool TVersionQuery::Calling() const {
@@ -74,9 +71,11 @@ bool TVersionQuery::Calling() const {
 }
 
 TVersionQuery::TOutcome TVersionQuery::AskStatus(const TVersionLibrary& library) {
-  const std::int32_t status = library.Status();
-  if (status == -1) return {TStep::Failed, std::nullopt};
-  if (status != 0) return {TStep::StillRunning, std::nullopt};
+  if (library.Status() != 0) {
+    // Only a failure that the second look confirms ends the query.
+    if (library.Status() == -1) return {TStep::Failed, std::nullopt};
+    return {TStep::StillRunning, std::nullopt};
+  }
   // The answer's text belongs to the library: copied before anything else can call it.
   const char* answer = library.Answer();
   return {TStep::Answered, answer != nullptr ? std::optional<std::string>(answer) : std::nullopt};

@@ -1,20 +1,20 @@
 #pragma once
 // One online query for the program's latest version through the version
 // library, polled by the About box's timer: not started (no library) ->
-// running -> answered, or failed. A query that fails to start, reports a
-// failure or has not answered 30 seconds after it started counts as failed. A
-// query the user abandons by closing the box is not cancelled; the library is
-// simply no longer polled.
+// running -> answered, or failed. Each polling step asks the library's status;
+// 0 takes the answer, any other value asks the status once more, and only
+// that second status's -1 is a failure. A query that fails to start counts as
+// failed too. There is no time-out: a query that never answers runs for as
+// long as it is polled. A query the user abandons by closing the box is not
+// cancelled; the library is simply no longer polled.
 //
 // The library is the maker's code and may not return: every call into it runs
 // off the caller's thread (one call at a time, in the order Query, Status...,
 // Answer), and the polling only takes the results of calls that have returned.
-// So a call that hangs never holds up the caller, and giving up after 30
-// seconds works all the same; a hung call is left running. One call at a time
-// holds across queries too: a new query's calls wait for a call of an
-// abandoned one that has not returned.
+// So a call that hangs never holds up the caller; it is left running, and the
+// query stays running. One call at a time holds across queries too: a new
+// query's calls wait for a call of an abandoned one that has not returned.
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -35,21 +35,17 @@ void RunOnOwnThread(std::function<void()> call);
 
 class TVersionQuery {
  public:
-  using Clock = std::chrono::steady_clock;
   enum class TState { NotStarted, Running, Answered, Failed };
-
-  static constexpr std::chrono::milliseconds kGiveUpAfter{30000};
 
   explicit TVersionQuery(TLibraryCallRunner runCall = RunOnOwnThread);
 
   // Starts one query with the library (none: nothing starts). A Query call
   // that fails counts as a failed query.
-  void Start(const std::optional<TVersionLibrary>& library, const std::string& version, Clock::time_point now,
-             Clock::duration giveUpAfter = kGiveUpAfter);
+  void Start(const std::optional<TVersionLibrary>& library, const std::string& version);
   // One polling step while running: takes the result of the call that has
-  // returned since; when no call is running, asks the library's status, which
-  // on 0 takes the answer and on -1 fails; gives up once the time is over.
-  void Poll(Clock::time_point now);
+  // returned since; when no call is running, makes the step's calls (the
+  // status, then the answer or the second status).
+  void Poll();
 
   TState State() const { return state_; }
   bool Running() const { return state_ == TState::Running; }
@@ -77,7 +73,6 @@ class TVersionQuery {
   // of an abandoned query goes nowhere.
   std::shared_ptr<TCalls> calls_;
   TState state_ = TState::NotStarted;
-  Clock::time_point deadline_{};
   std::optional<std::string> value_;
 };
 

@@ -41,6 +41,7 @@
 #include "ui/model/controls/Slider.h"
 #include "ui/model/controls/SpeedButton.h"
 #include "ui/model/controls/SpinEdit.h"
+#include "ui/model/controls/Splitter.h"
 #include "ui/model/controls/StatusBar.h"
 #include "ui/model/controls/ZOrder.h"
 #include "ui/model/form/FormStorage.h"
@@ -403,7 +404,7 @@ class TForm1 : public TControlOwner {
   TRxSlider RxSliderJPG{this, "RxSliderJPG", "GBjpg"};
 
   TEdit DirectoryEdit1{this, "DirectoryEdit1", "TabSheetOut"};
-  TPanel RxSplitter1{this, "RxSplitter1", "TForm1"};
+  TSplitter RxSplitter1{this, "RxSplitter1", "TForm1"};
   TButtonizerControl Buttonizer1{this, "Buttonizer1", "GBButton"};
   TGradientImageControl GradientImage1{this, "GradientImage1", "GBGradient"};
   TFormStorage FormStorage1;
@@ -568,6 +569,8 @@ class TForm1 : public TControlOwner {
  private:
   void SetLayoutDefaults();
   void CreateSliders();
+  // The button group's tab orders, set last, in their sequence.
+  void SetButtonGroupTabOrders();
   void RecordToTextAndImageControls(const TSettings& s);
   void RecordToFontControls(const TSettings& s);
   void RecordToOutputControls(const TSettings& s);

@@ -3,6 +3,7 @@
 // values and handlers. Each handler is set last, so making a control runs none.
 
 #include <array>
+#include <utility>
 
 #include "ui/model/form/MainForm.h"
 
@@ -122,6 +123,7 @@ void TForm1::BuildRuntimeControls() {
   DirectoryEdit1.SetBounds({8, 16, 233, 21});
   DirectoryEdit1.SetTabOrder(0);
   RxSplitter1.SetBounds({545, 32, 3, 562});
+  RxSplitter1.SetColor(0x00FFFF);  // yellow
   CreatePreviewRenderers();
 
   // The stored placement and language apply to every control made so far.
@@ -138,9 +140,21 @@ void TForm1::BuildRuntimeControls() {
   Logger1.TimeFormat = "hh:nn:ss";
   Logger1.CommaSep = true;
 
-  // The round-button options take their places among the run-time controls of their group.
-  cbRoundBtn.SetTabOrder(12);
-  cbRound3D.SetTabOrder(13);
+  SetButtonGroupTabOrders();
+}
+
+void TForm1::SetButtonGroupTabOrders() {
+  // Each setting moves its control among its siblings: in this sequence every
+  // control of the button group ends at the place it is given, the round-button
+  // options among the run-time controls.
+  const std::pair<TControl*, int> sequence[] = {
+      {&BitBtnFrameColor, 6},    {&RxSpinEditNewX, 1},       {&RxSpinEditNewY, 2},   {&RxSpinEditBX, 3},
+      {&RxSpinEditBY, 4},        {&RxSlider1, 5},            {&BitBtnBGColor, 6},    {&BitBtnTRColor, 7},
+      {&BitBtnBN1Color, 8},      {&BitBtnBN2Color, 9},       {&BitBtnBNBlack, 10},   {&BitBtnBNWhite, 11},
+      {&cbRoundBtn, 12},         {&cbRound3D, 13},           {&RxSpinEditAngle, 14}, {&RxSpinEditExtRadius, 15},
+      {&RxSpinEditSmooth, 16},   {&RxSpinEditRMargin, 17},
+  };
+  for (const auto& [control, order] : sequence) control->SetTabOrder(order);
 }
 
 void TForm1::CreateSliders() {

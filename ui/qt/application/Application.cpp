@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "ui/qt/widgets/PlainTexts.h"
+#include "ui/qt/window/DialogFit.h"
 
 namespace kestrova::qt {
 
@@ -13,6 +14,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setStyle("Fusion");
   setFont(WindowFont());
   installEventFilter(new PlainTextGuard(this));
+  new DialogFit(this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ui/model/language/Language.h"
 #include "ui/qt/widgets/ButtonView.h"
@@ -57,7 +58,6 @@ AboutBox::AboutBox(TForm1& form, TAboutBoxSources sources, QWidget* parent)
     : ModelHolder(std::move(sources)), QDialog(parent) {
   setObjectName("AboutBox");
   setModal(true);
-  setFixedSize(kWidth, kHeight);
   model_.OpenURL = form.Hooks.OpenURL;
   BuildWidgets();
   CloseWithModel(*this, model_);
@@ -71,7 +71,13 @@ void AboutBox::BuildWidgets() {
   auto* panel = new RendererWidget(
       [this](TCanvas& canvas, int w, int h) { model_.GradientImage1.Paint(canvas, w, h); }, this);
   panel->setObjectName("GradientImage1");
-  panel->setGeometry(0, 0, kWidth, kHeight);
+  panel->setFixedSize(kWidth, kHeight);
+  // The box takes the panel's size and keeps it (on a screen too small for
+  // it, the box scrolls the panel).
+  auto* box = new QVBoxLayout(this);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSizeConstraint(QLayout::SetFixedSize);
+  box->addWidget(panel);
   new RendererView(model_.GradientImage1, panel, Placement::Layout);
 
   InitWindowResources();

@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 namespace kestrova::qt {
 
@@ -20,10 +22,15 @@ xcb_connection_t* Connection() {
 template <class Reply>
 using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
-xcb_atom_t FrameExtentsAtom(xcb_connection_t* c) {
-  constexpr char kName[] = "_NET_FRAME_EXTENTS";
+std::optional<QMargins>& LastFrame() {
+  static std::optional<QMargins> frame;
+  return frame;
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, std::string_view name) {
   const ReplyPtr<xcb_intern_atom_reply_t> reply(
-      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof kName - 1, kName), nullptr), &std::free);
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr),
+      &std::free);
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -31,11 +38,27 @@ xcb_atom_t FrameExtentsAtom(xcb_connection_t* c) {
 
 bool FrameWatch::Available() { return Connection() != nullptr; }
 
-FrameWatch::FrameWatch(QWindow* window, std::function<void(const QMargins&)> known)
-    : QObject(window), window_(window), known_(std::move(known)) {
+std::optional<QMargins> FrameWatch::LastTold() { return LastFrame(); }
+
+bool FrameWatch::MaximisedNow(const QWindow& window) {
+  xcb_connection_t* c = Connection();
+  if (c == nullptr) return false;
+  const xcb_atom_t state = Atom(c, "_NET_WM_STATE");
+  const xcb_atom_t vertical = Atom(c, "_NET_WM_STATE_MAXIMIZED_VERT");
+  const auto w = static_cast<xcb_window_t>(window.winId());
+  const ReplyPtr<xcb_get_property_reply_t> reply(
+      xcb_get_property_reply(c, xcb_get_property(c, 0, w, state, XCB_ATOM_ATOM, 0, 32), nullptr), &std::free);
+  if (!reply || reply->format != 32) return false;
+  const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+  const int count = xcb_get_property_value_length(reply.get()) / 4;
+  return std::find(atoms, atoms + count, vertical) != atoms + count;
+}
+
+FrameWatch::FrameWatch(QWindow* window, std::function<void(const QMargins&)> known, TTelling telling)
+    : QObject(window), window_(window), known_(std::move(known)), telling_(telling) {
   xcb_connection_t* c = Connection();
   if (c == nullptr) return;
-  atom_ = FrameExtentsAtom(c);
+  atom_ = Atom(c, "_NET_FRAME_EXTENTS");
   QCoreApplication::instance()->installNativeEventFilter(this);
   ReadFrame();
 }
@@ -67,6 +90,11 @@ void FrameWatch::ReadFrame() {
   const QMargins frame(static_cast<int>(sides[0]), static_cast<int>(sides[2]), static_cast<int>(sides[1]),
                        static_cast<int>(sides[3]));
   if (frame.isNull()) return;
+  LastFrame() = frame;
+  if (telling_ == TTelling::Each) {
+    known_(frame);
+    return;
+  }
   const std::function<void(const QMargins&)> known = std::move(known_);
   known_ = nullptr;
   QCoreApplication::instance()->removeNativeEventFilter(this);

@@ -36,6 +36,7 @@
 #include "ui/qt/widgets/MemoView.h"
 #include "ui/qt/widgets/QtLanguage.h"
 #include "ui/qt/widgets/RendererWidget.h"
+#include "ui/qt/widgets/SplitterView.h"
 #include "ui/qt/widgets/StatusBarView.h"
 #include "ui/qt/widgets/WebLinks.h"
 #include "ui/qt/widgets/ZOrderView.h"
@@ -54,6 +55,7 @@
 #include "ui/qt/window/ScreenAreas.h"
 #include "ui/qt/window/StoredLayout.h"
 #include "ui/qt/window/TabOrder.h"
+#include "ui/qt/window/WindowFit.h"
 #include "ui/qt/window/ToolBar.h"
 
 namespace kestrova::qt {
@@ -176,7 +178,9 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 MainWindow::~MainWindow() {
   afterLanguageChange = nullptr;
   qApp->removeEventFilter(this);
-  delete frameWatch_;  // a frame told while the window goes is no longer fitted
+  // a frame told while the window goes is no longer fitted
+  delete frameWatch_;
+  delete restoreWatch_;
   // The widgets go before the model (FormHolder is destroyed after QMainWindow).
 }
 
@@ -239,6 +243,10 @@ void MainWindow::BuildCentralArea() {
     return image.Hint() + ", " + OutputImageFileName(form, image.Hint(), index);
   };
   rightLayout->addWidget(outputPanel_);
+  // The handle between the option pages and the output panel.
+  QSplitterHandle* handle = splitter->handle(splitter->indexOf(panelRight));
+  handle->setObjectName("RxSplitter1");
+  new SplitterView(form.RxSplitter1, handle);
 
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 0);
@@ -360,20 +368,41 @@ void MainWindow::ShowHintUnderMouse() {
 void MainWindow::FitOnScreenAtFirstShow() {
   // The size the window takes at its show (at least its least size) on the
   // screen, with its frame where the platform knows it by now.
-  QWindow* handle = windowHandle();
-  if (handle == nullptr || isMaximized()) return;
-  const bool frameLater = FrameWatch::Available();
-  setGeometry(FitWithFrame(geometry(), frameLater ? QMargins() : FrameOf(*handle)));
-  if (!frameLater) return;
+  if (windowHandle() == nullptr || isMaximized()) return;
+  setGeometry(FittedWithKnownFrame(*this, geometry()));
   // An X11 window manager tells the frame after the show; until the window
   // has heard where the manager put it, its geometry may be one on the way
   // there, so the rectangle fitted now is fitted again with the frame.
-  const QRect shown = geometry();
-  frameWatch_ = new FrameWatch(handle, [this, handle, shown](const QMargins& frame) {
-    if (isMaximized()) return;
-    const QRect fitted = FitWithFrame(shown, FrameInWindowPixels(frame, handle->devicePixelRatio()));
-    if (fitted != shown) handle->setGeometry(fitted);
-  });
+  WatchFrame(geometry());
+}
+
+void MainWindow::FitOnScreenAfterRestore() {
+  // (the state changes before the window hears its new place: the first move
+  // or resize heard while it is normal brings it)
+  if (!restored_ || windowState() != Qt::WindowNoState || windowHandle() == nullptr) return;
+  restored_ = false;
+  QWindow* handle = windowHandle();
+  if (!FrameWatch::Available()) {
+    setGeometry(FittedWithKnownFrame(*this, geometry()));
+    return;
+  }
+  // The manager tells the normal frame some time around the window's hearing
+  // its new place: fitted with the frame it has told, and again with each it
+  // tells while the window is not maximised, until it is again.
+  delete restoreWatch_;
+  restoreWatch_ = new FrameWatch(
+      handle,
+      [this, handle](const QMargins& frame) {
+        if (isMaximized() || FrameWatch::MaximisedNow(*handle)) return;
+        const QRect fitted = FitWithFrame(geometry(), FrameInWindowPixels(frame, handle->devicePixelRatio()));
+        if (fitted != geometry()) handle->setGeometry(fitted);
+      },
+      FrameWatch::TTelling::Each);
+}
+
+void MainWindow::WatchFrame(const QRect& rect) {
+  delete frameWatch_;
+  frameWatch_ = FitWhenFrameTold(*this, rect);
 }
 
 void MainWindow::StorePlacement() {
@@ -401,6 +430,24 @@ void MainWindow::showEvent(QShowEvent* event) {
   FitOnScreenAtFirstShow();
   ShareSplitterWidth();
   form.FormShow();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+  restored_ = (change->oldState() & Qt::WindowMaximized) != 0 && windowState() == Qt::WindowNoState;
+  if (!restored_) delete restoreWatch_;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  FitOnScreenAfterRestore();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitOnScreenAfterRestore();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

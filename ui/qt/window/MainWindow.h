@@ -80,6 +80,9 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Tab and Shift+Tab walk the window's controls in the order of TabOrder.h.
@@ -99,6 +102,13 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   // The window with its frame on the screen at its first show, and again once
   // an X11 window manager has told the frame.
   void FitOnScreenAtFirstShow();
+  // A window brought back from maximised to its normal rectangle (which, for
+  // one shown maximised, was fitted without its frame) fitted with its frame,
+  // once the window has heard where the manager put it.
+  void FitOnScreenAfterRestore();
+  // `rect` fitted with the frame an X11 window manager tells (at once when it
+  // has told it already), unless the window is maximised by then.
+  void WatchFrame(const QRect& rect);
   // The option pages' whole width to their panel where the window has room.
   void ShareSplitterWidth();
 
@@ -107,9 +117,12 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   PagesScrollArea* pagesArea_ = nullptr;
   PopupMenus* popups_ = nullptr;
   QPointer<FrameWatch> frameWatch_;
+  QPointer<FrameWatch> restoreWatch_;
   QTimer* timer1_ = nullptr;
   bool shown_ = false;
   bool maximized_ = false;
+  // Brought back from maximised, and not yet fitted since.
+  bool restored_ = false;
 };
 
 // The size of the first window (no placement stored), made smaller to fit a smaller screen.

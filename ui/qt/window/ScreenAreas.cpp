@@ -47,19 +47,31 @@ QMargins Widened(const QMargins& frame, qreal scale) {
   return {wider(frame.left()), wider(frame.top()), wider(frame.right()), wider(frame.bottom())};
 }
 
+// The available area of the screen that holds most of the placement.
+TBounds AreaOf(const std::optional<TWindowPlacement>& placed) {
+  const std::vector<TBounds> areas = AvailableAreas();
+  return areas.empty() ? TBounds{} : areas[ScreenOfPlacement(placed, areas)];
+}
+
+TWindowPlacement PlacementOf(const QRect& r) {
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
 }  // namespace
 
 QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& preferred) {
-  const std::vector<TBounds> areas = AvailableAreas();
-  const TBounds area = areas.empty() ? TBounds{} : areas[ScreenOfPlacement(placed, areas)];
-  const TBounds fitted = FitOnScreen(placed, area, preferred.width(), preferred.height());
+  const TBounds fitted = FitOnScreen(placed, AreaOf(placed), preferred.width(), preferred.height());
   return {fitted.left, fitted.top, fitted.width, fitted.height};
+}
+
+QRect AvailableAreaOf(const QRect& placed) {
+  const TBounds area = AreaOf(PlacementOf(placed));
+  return {area.left, area.top, area.width, area.height};
 }
 
 QRect FitWithFrame(const QRect& client, const QMargins& frame) {
   const QRect outer = client.marginsAdded(frame);
-  const TWindowPlacement placed{outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
-  return FitOnAScreen(placed, outer.size()).marginsRemoved(frame);
+  return FitOnAScreen(PlacementOf(outer), outer.size()).marginsRemoved(frame);
 }
 
 QMargins FrameOf(const QWindow& window) {

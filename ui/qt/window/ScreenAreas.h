@@ -17,6 +17,10 @@ namespace kestrova::qt {
 // window without a placement.
 QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& preferred);
 
+// The available area of the screen that holds most of `placed` (the primary
+// screen's when none does), in window pixels.
+QRect AvailableAreaOf(const QRect& placed);
+
 // The window rectangle `client` moved and shrunk as far as needed for it with
 // `frame` round it (both in window pixels) to lie on a screen's available area.
 QRect FitWithFrame(const QRect& client, const QMargins& frame);

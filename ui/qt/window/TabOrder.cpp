@@ -6,10 +6,12 @@
 #include <QTabBar>
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
 
+#include "ui/model/controls/TabList.h"
 #include "ui/qt/window/StoredLayout.h"
 
 namespace kestrova::qt {
@@ -56,8 +58,6 @@ struct Child {
 class TabChain {
  public:
   explicit TabChain(const TForm1& form) : form_(form) {
-    const std::vector<TControl*>& components = form.Components();
-    for (std::size_t i = 0; i < components.size(); ++i) made_[components[i]] = i;
     const auto layout = StoredLayout();
     for (std::size_t i = 0; i < layout.size(); ++i) layoutPlace_[layout[i].name] = i;
   }
@@ -81,54 +81,56 @@ class TabChain {
     return children;
   }
 
-  std::size_t LayoutPlace(const TControl* control) const {
+  std::optional<std::size_t> LayoutPlace(const TControl* control) const {
     const auto found = control != nullptr ? layoutPlace_.find(control->Name()) : layoutPlace_.end();
-    return found == layoutPlace_.end() ? std::numeric_limits<std::size_t>::max() : found->second;
+    if (found == layoutPlace_.end()) return std::nullopt;
+    return found->second;
   }
 
-  // A page control's tabs first (before its pages), then the controls with a
-  // tab order at their places; the other widgets with stops fill the places
-  // left free: controls of the stored layout in its order, then the rest (the
-  // panels of the window) as they stand on the screen, top to bottom and left
-  // to right.
+  // Whether a sibling stands in the order before any tab order is set: one of
+  // the stored layout (not a caption, which no key reaches), or a widget with
+  // stops that the model sets no tab order for.
+  bool StandsFromTheStart(const Child& child) const {
+    if (const auto place = LayoutPlace(child.control)) {
+      const LayoutKind kind = StoredLayout()[*place].kind;
+      return kind != LayoutKind::Label && kind != LayoutKind::RightLabel;
+    }
+    return !child.stops.empty() && (child.control == nullptr || child.control->TabOrder() < 0);
+  }
+
+  // A page control's tabs first (before its pages), then the siblings as they
+  // stand from the start, moved by every tab order set among them.
   std::vector<Child> Ordered(std::vector<Child> children) const {
     std::vector<Child> result;
-    std::vector<Child> ordered;
-    std::vector<Child> unordered;
-    for (Child& child : children) {
-      if (qobject_cast<QTabBar*>(child.widget) != nullptr) {
-        result.push_back(std::move(child));
-      } else if (child.control != nullptr && child.control->TabOrder() >= 0) {
-        ordered.push_back(std::move(child));
-      } else if (!child.stops.empty()) {
-        unordered.push_back(std::move(child));
+    std::vector<std::size_t> start;
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      if (qobject_cast<QTabBar*>(children[i].widget) != nullptr) {
+        result.push_back(std::move(children[i]));
+      } else if (StandsFromTheStart(children[i])) {
+        start.push_back(i);
       }
     }
-    std::sort(ordered.begin(), ordered.end(), [this](const Child& a, const Child& b) {
-      if (a.control->TabOrder() != b.control->TabOrder()) return a.control->TabOrder() < b.control->TabOrder();
-      return made_.at(a.control) > made_.at(b.control);
-    });
-    std::stable_sort(unordered.begin(), unordered.end(), [this](const Child& a, const Child& b) {
-      const auto key = [this](const Child& c) {
-        return std::tuple(LayoutPlace(c.control), c.widget->y(), c.widget->x());
+    std::stable_sort(start.begin(), start.end(), [&](std::size_t a, std::size_t b) {
+      const auto key = [&](const Child& c) {
+        return std::tuple(LayoutPlace(c.control).value_or(std::numeric_limits<std::size_t>::max()), c.widget->y(),
+                          c.widget->x());
       };
-      return key(a) < key(b);
+      return key(children[a]) < key(children[b]);
     });
 
-    const std::size_t first = result.size();
-    auto free = std::make_move_iterator(unordered.begin());
-    const auto freeEnd = std::make_move_iterator(unordered.end());
-    for (Child& child : ordered) {
-      const auto place = static_cast<std::size_t>(child.control->TabOrder());
-      while (result.size() - first < place && free != freeEnd) result.push_back(*free++);
-      result.push_back(std::move(child));
+    std::vector<std::size_t> order = std::move(start);
+    for (const TTabOrderSetting& setting : form_.TabOrderSettings()) {
+      const auto child = std::find_if(children.begin(), children.end(),
+                                      [&](const Child& c) { return c.control == setting.control; });
+      if (child != children.end()) {
+        MoveInTabList(order, static_cast<std::size_t>(child - children.begin()), setting.order);
+      }
     }
-    result.insert(result.end(), free, freeEnd);
+    for (std::size_t i : order) result.push_back(std::move(children[i]));
     return result;
   }
 
   const TForm1& form_;
-  std::unordered_map<const TControl*, std::size_t> made_;
   std::unordered_map<std::string_view, std::size_t> layoutPlace_;
 };
 

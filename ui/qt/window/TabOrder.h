@@ -1,13 +1,12 @@
 #pragma once
 // The order in which Tab walks the window's controls. Each group, page or
 // panel is walked in turn where it stands among its siblings, its own controls
-// before the next sibling. Among the controls of one parent a control's tab
-// order (the model's) is its place; the controls that have none (those of the
-// stored layout) fill the places left free, in the order the stored layout
-// lists them, and after them the panels of the window as they stand on the
-// screen (the captions, the base image, the option pages, the output panel).
-// Where two controls claim the same place, the one made later goes first, as
-// when each is put at its place in turn. A page control's tabs come before its
+// before the next sibling. The siblings of one parent stand first as the stored
+// layout lists them (its captions aside), then the panels of the window as they
+// stand on the screen (the captions, the base image, the option pages, the
+// output panel); then every tab order the model set, in the order it set them,
+// moves its control to that place among its siblings (TabList.h), a control
+// made at run time joining them there. A page control's tabs come before its
 // pages. A radio group is one stop, its checked item (its first
 // when none is checked): the arrow keys walk its items. Shift+Tab walks the
 // same order backwards. A stop Tab reaches is brought into view in every

@@ -9,9 +9,6 @@ using namespace kestrova;
 
 namespace {
 
-using Clock = TVersionQuery::Clock;
-using std::chrono::milliseconds;
-
 // Runs each call into the library on the spot, so that every step is seen at once.
 void RunHere(std::function<void()> call) { call(); }
 
@@ -65,43 +62,52 @@ TEST(VersionQuery, TheAnswersValueIsTheTextAfterTheFirstEqualsSign) {
   for (const auto& [answer, value] : cases) EXPECT_EQ(VersionAnswerValue(answer), value) << answer;
 }
 
-TEST(VersionQuery, RunsUntilAnAnswerAFailureOrThirtySeconds) {
+// Each step asks the status; a status other than 0 is looked at once more,
+// and only a -1 on that second look is a failure. Nothing else ends a query.
+TEST(VersionQuery, EachStepAsksTheStatusAgainAfterANonZeroOneAndNothingEndsItButAnAnswerOrAFailure) {
+  constexpr int kPollLimit = 1000;  // far more than any time-out would allow
   struct Case {
     const char* what;
-    std::vector<std::int32_t> statuses;
+    std::vector<std::int32_t> statuses;  // reported in turn, the last one repeated
     const char* answer;
     bool failStart;
-    int pollsUntilDone;  // polls 500 ms apart; -1: still running after 59 polls
+    int polls;         // steps until the query ended (kPollLimit: still running then)
+    int statusCalls;   // the library's Status calls by then
     TVersionQuery::TState end;
     std::optional<std::string> value;
   };
+  using S = TVersionQuery::TState;
   const Case cases[] = {
-      {"at once", {0}, "version=2.5.0.1", false, 1, TVersionQuery::TState::Answered, "2.5.0.1"},
-      {"late", {1, 7, 1, 0}, "v=3", false, 4, TVersionQuery::TState::Answered, "3"},
-      {"failed", {1, -1}, "v=3", false, 2, TVersionQuery::TState::Failed, std::nullopt},
-      {"no text", {0}, nullptr, false, 1, TVersionQuery::TState::Answered, std::nullopt},
-      {"no =", {0}, "2.5", false, 1, TVersionQuery::TState::Answered, std::nullopt},
-      {"never", {1}, nullptr, false, 60, TVersionQuery::TState::Failed, std::nullopt},
-      {"fails to start", {0}, "v=1", true, 0, TVersionQuery::TState::Failed, std::nullopt},
+      {"at once", {0}, "version=2.5.0.1", false, 1, 1, S::Answered, "2.5.0.1"},
+      {"ready at the second look: the next step takes it", {1, 0}, "v=3", false, 2, 3, S::Answered, "3"},
+      {"late", {5, 5, 7, 7, 1, 1, 0}, "v=3", false, 4, 7, S::Answered, "3"},
+      {"failed at the second look", {1, -1}, "v=3", false, 1, 2, S::Failed, std::nullopt},
+      {"a failure the second look does not confirm", {-1, 1, 0}, "v=4", false, 2, 3, S::Answered, "4"},
+      {"failed twice", {-1}, nullptr, false, 1, 2, S::Failed, std::nullopt},
+      {"no text", {0}, nullptr, false, 1, 1, S::Answered, std::nullopt},
+      {"no =", {0}, "2.5", false, 1, 1, S::Answered, std::nullopt},
+      {"never", {1}, nullptr, false, kPollLimit, 2 * kPollLimit, S::Running, std::nullopt},
+      {"fails to start", {0}, "v=1", true, 0, 0, S::Failed, std::nullopt},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TVersionQuery query(RunHere);
-    const Clock::time_point start{};
-    query.Start(FakeLibrary::Make(c.statuses, c.answer, c.failStart), "2.3.0.0", start);
+    query.Start(FakeLibrary::Make(c.statuses, c.answer, c.failStart), "2.3.0.0");
     int polls = 0;
-    while (query.Running() && polls < 100) query.Poll(start + milliseconds(500) * ++polls);
-    EXPECT_EQ(polls, c.pollsUntilDone);
+    while (query.Running() && polls < kPollLimit) {
+      query.Poll();
+      ++polls;
+    }
+    EXPECT_EQ(polls, c.polls);
+    EXPECT_EQ(FakeLibrary::polls, static_cast<std::size_t>(c.statusCalls));
     EXPECT_EQ(query.State(), c.end);
     EXPECT_EQ(query.Value(), c.value);
   }
   EXPECT_EQ(FakeLibrary::queries.size(), 0u);  // the failing start recorded nothing
   TVersionQuery query(RunHere);
-  query.Start(FakeLibrary::Make({1}, nullptr), "2.3.0.0", Clock::time_point{});
+  query.Start(FakeLibrary::Make({1}, nullptr), "2.3.0.0");
   EXPECT_EQ(FakeLibrary::queries, (std::vector<std::string>{"https://zandrelko.example/version q=version&p=kestro&v=2.3.0.0"}));
-  query.Poll(Clock::time_point{} + milliseconds(29999));
-  EXPECT_TRUE(query.Running());
-  query.Start(std::nullopt, "2.3.0.0", Clock::time_point{});
+  query.Start(std::nullopt, "2.3.0.0");
   EXPECT_EQ(query.State(), TVersionQuery::TState::NotStarted);
 }
 
@@ -176,6 +182,8 @@ TEST(AboutBox, TheVersionLineFollowsTheQuery) {
       {"fails", true, {1, -1}, nullptr, false, lgGerman, "Die Prüfung auf neueste Version...",
        "Aktuelle Version: nicht verfügbar..."},
       {"never answers", true, {1}, nullptr, false, lgEnglish, "Checking for latest version...",
+       "Checking for latest version..."},
+      {"fails at a second look", true, {1, -1}, nullptr, false, lgEnglish, "Checking for latest version...",
        "Current version: unavailable..."},
       {"fails to start", true, {0}, "v=1", true, lgEnglish, "Current version: unavailable...",
        "Current version: unavailable..."},
@@ -193,17 +201,18 @@ TEST(AboutBox, TheVersionLineFollowsTheQuery) {
     };
     TAboutBox box(sources);
     LangIndex = c.language;
-    const Clock::time_point start{};
-    box.FormShow(start);
+    box.FormShow();
     EXPECT_EQ(box.LabelVer.Caption(), c.checking);
+    const bool endless = std::string(c.what) == "never answers";
     int polls = 0;
-    while (box.Timer1.Enabled && polls < 100) box.Timer1Timer(start + milliseconds(500) * ++polls);
-    LangIndex = lgEnglish;
-    EXPECT_FALSE(box.Timer1.Enabled);
-    EXPECT_EQ(box.LabelVer.Caption(), c.end);
-    if (std::string(c.what) == "never answers") {
-      EXPECT_EQ(polls, 60);
+    while (box.Timer1.Enabled && polls < 1000) {
+      box.Timer1Timer();
+      ++polls;
     }
+    LangIndex = lgEnglish;
+    // A query that never answers keeps the timer polling.
+    EXPECT_EQ(box.Timer1.Enabled, endless);
+    EXPECT_EQ(box.LabelVer.Caption(), c.end);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "ui/model/controls/TabList.h"
 #include "ui/model/form/MainForm.h"
 
 using namespace kestrova;
@@ -106,22 +107,82 @@ TEST(RuntimeControls, FontSizeSpinEditHoldsOneUntilStartUpSetsTheMemoFontSize) {
   EXPECT_EQ(form.RxSpinEditFontSize.Value(), form.MemoTxt.Font().size);
 }
 
+TEST(RuntimeControls, TheSplitterBetweenThePanelsIsYellow) {
+  TForm1 form;
+  EXPECT_EQ(form.RxSplitter1.Color(), 0x00FFFFu);  // red in the low byte: red and green
+  EXPECT_EQ(form.RxSplitter1.Parent(), "TForm1");
+}
+
 TEST(RuntimeControls, TabOrderOutsideItsRangeIsARangeError) {
   TForm1 form;
   EXPECT_THROW(form.CreateColorButton(form.ColorBitBtnBK, {}, nullptr, 32768), std::out_of_range);
   EXPECT_THROW(form.RxSpinEditMX.SetTabOrder(-2), std::out_of_range);
 }
 
+TEST(TabList, SettingATabOrderMovesTheControlToThatPlaceAmongItsSiblings) {
+  struct Case {
+    const char* what;
+    std::string list;  // one letter a control
+    char item;
+    int order;
+    std::string after;
+  };
+  const Case cases[] = {
+      {"a new control joins at the end, then moves", "abc", 'x', 1, "axbc"},
+      {"to the front", "abc", 'x', 0, "xabc"},
+      {"past the end: last", "abc", 'x', 7, "abcx"},
+      {"below 0: first", "abc", 'x', -1, "xabc"},
+      {"one already there moves back", "abcd", 'a', 2, "bcad"},
+      {"one already there moves forward", "abcd", 'd', 1, "adbc"},
+      {"to its own place: nothing moves", "abcd", 'c', 2, "abcd"},
+      {"an existing one past the end", "abcd", 'b', 9, "acdb"},
+      {"into an empty list", "", 'x', 3, "x"},
+  };
+  for (const Case& c : cases) {
+    std::vector<char> list(c.list.begin(), c.list.end());
+    MoveInTabList(list, c.item, c.order);
+    EXPECT_EQ(std::string(list.begin(), list.end()), c.after) << c.what;
+  }
+}
+
+namespace {
+
+// The controls of `parent` in the order Tab walks them, starting from
+// `designed` (the controls of the stored layout, in their order) and moved by
+// every tab order the window set, in the order it set them.
+std::vector<std::string> TabListOf(const TForm1& form, const std::string& parent,
+                                   const std::vector<std::string>& designed) {
+  std::vector<const TControl*> list;
+  for (const std::string& name : designed) list.push_back(form.FindComponent(name));
+  for (const TTabOrderSetting& setting : form.TabOrderSettings()) {
+    if (setting.control->Parent() == parent) MoveInTabList(list, setting.control, setting.order);
+  }
+  std::vector<std::string> names;
+  for (const TControl* c : list) names.push_back(c->Name());
+  return names;
+}
+
+}  // namespace
+
+TEST(RuntimeControls, TheTextGroupsRunTimeControlsTakeTheirPlacesOneAfterAnother) {
+  TForm1 form;
+  const std::vector<std::string> list =
+      TabListOf(form, "GBText", {"BitBtnFont", "BitBtnCenterV", "cbIgnBlank", "cbAnitAlias"});
+  EXPECT_EQ(list, (std::vector<std::string>{"RxSpinEditRPB", "RxSpinEditRowOffset", "RxSpinEditTextX",
+                                            "RxSpinEditTextY", "BitBtnFont", "BitBtnAdjColor",
+                                            "RxSpinEditFontSize", "BitBtnCenterV", "cbIgnBlank", "cbAnitAlias"}));
+}
+
+// Only in the button group do the tab orders end as the places they name: its
+// sequence of settings, made last, sees to that.
 TEST(RuntimeControls, TheButtonGroupsTabOrdersRunFromOneToSeventeenRoundButtonOptionsIncluded) {
   TForm1 form;
-  std::vector<int> orders;
-  for (const TControl* c : form.Components()) {
-    if (c->Parent() == "GBButton" && c->TabOrder() >= 0) orders.push_back(c->TabOrder());
+  const std::vector<std::string> list = TabListOf(form, "GBButton", {"BitBtnPreset", "cbRoundBtn", "cbRound3D"});
+  ASSERT_EQ(list.size(), 18u);
+  EXPECT_EQ(list.front(), "BitBtnPreset");
+  for (std::size_t place = 1; place < list.size(); ++place) {
+    EXPECT_EQ(form.FindComponent(list[place])->TabOrder(), static_cast<int>(place)) << list[place];
   }
-  std::sort(orders.begin(), orders.end());
-  std::vector<int> expected(17);
-  std::iota(expected.begin(), expected.end(), 1);
-  EXPECT_EQ(orders, expected);
   EXPECT_EQ(form.cbRoundBtn.TabOrder(), 12);
   EXPECT_EQ(form.cbRound3D.TabOrder(), 13);
 }

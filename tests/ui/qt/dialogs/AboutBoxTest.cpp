@@ -16,7 +16,8 @@
 #include "ui/qt/widgets/WWWLabel.h"
 
 using namespace kestrova;
-using namespace std::chrono_literals;
+using kestrova::test::kNoTimeLimit;
+using kestrova::test::WaitUntil;
 
 namespace {
 
@@ -61,16 +62,14 @@ struct LibraryFolder {
 };
 
 struct AboutBoxTest : ::testing::Test {
-  std::unique_ptr<qt::AboutBox> Open(const LibraryFolder& library,
-                                     std::chrono::milliseconds giveUpAfter = 300ms) {
+  std::unique_ptr<qt::AboutBox> Open(const LibraryFolder& library) {
     TAboutBoxSources sources = qt::AboutBox::DefaultAboutBoxSources();
     sources.libraryPath = library.Path();
     sources.version = "2.3.0.0";
-    sources.giveUpAfter = giveUpAfter;
     auto box = std::make_unique<qt::AboutBox>(form, sources);
     box->Model().Timer1.Interval = 10;
     box->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(box.get(), kNoTimeLimit));
     return box;
   }
   static QString Line(qt::AboutBox& box) { return box.findChild<QLabel*>("LabelVer")->text(); }
@@ -84,22 +83,40 @@ TEST_F(AboutBoxTest, TheVersionLineShowsWhatTheLibraryAnswers) {
   struct Case {
     const char* behaviour;  // nullptr: no library in the folder
     const char* line;
+    int statusCalls;  // each step asks again after a status other than 0
   };
   const Case cases[] = {
-      {"now", "Current version: 2.5.0.1"},
-      {"late", "Current version: 2.6.1.0"},
-      {"never", "Current version: unavailable..."},
-      {"failstart", "Current version: unavailable..."},
-      {"notext", "Current version: unavailable..."},
-      {"noanswer", ""},  // an entry point missing: as without the library
-      {nullptr, ""},
+      {"now", "Current version: 2.5.0.1", 1},
+      {"late", "Current version: 2.6.1.0", 5},
+      {"failstart", "Current version: unavailable...", 0},
+      {"notext", "Current version: unavailable...", 1},
+      {"noanswer", "", 0},  // an entry point missing: as without the library
+      {nullptr, "", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.behaviour != nullptr ? c.behaviour : "no library");
     const LibraryFolder library(c.behaviour);
     auto box = Open(library);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !box->Timer()->isActive(); }, 5000));
+    WaitUntil([&] { return !box->Timer()->isActive(); });
     EXPECT_EQ(Line(*box).toStdString(), c.line);
+    EXPECT_EQ(library.Polls(), c.statusCalls);
+  }
+}
+
+// A status other than 0 is asked again at once, and only a -1 then is a
+// failure; there is no time-out, so a query that never ends keeps checking
+// until the box is closed.
+TEST_F(AboutBoxTest, AQueryThatNeverEndsKeepsCheckingUntilTheBoxCloses) {
+  for (const char* behaviour : {"never", "flicker"}) {
+    SCOPED_TRACE(behaviour);
+    const LibraryFolder library(behaviour);
+    auto box = Open(library);
+    WaitUntil([&] { return library.Polls() >= 200; });
+    EXPECT_EQ(Line(*box), "Checking for latest version...");
+    EXPECT_TRUE(box->Timer()->isActive());
+    box->close();
+    WaitUntil([&] { return !box->Model().Query().Calling(); });
+    EXPECT_EQ(library.Polls() % 2, 0) << "two status calls a step";
   }
 }
 
@@ -119,15 +136,15 @@ TEST_F(AboutBoxTest, TheWindowAnswersWhileTheQueryRunsAndClosingStopsThePolling)
   EXPECT_TRUE(box->Timer()->isActive());
   bool answered = false;
   QTimer::singleShot(20, [&answered] { answered = true; });
-  EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 2000));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return library.Polls() >= 2; }, 2000));
+  WaitUntil([&] { return answered; });
+  WaitUntil([&] { return library.Polls() >= 2; });
   EXPECT_TRUE(box->Timer()->isActive());
   QTest::keyClick(box.get(), Qt::Key_Escape);
   EXPECT_FALSE(box->isVisible());
   EXPECT_FALSE(box->Timer()->isActive());
   EXPECT_EQ(box->Model().ModalResult(), mrOk);
   // A status call made just before may still be on its way.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !box->Model().Query().Calling(); }, 2000));
+  WaitUntil([&] { return !box->Model().Query().Calling(); });
   const int polls = library.Polls();
   QTest::qWait(60);
   EXPECT_EQ(library.Polls(), polls);
@@ -138,26 +155,26 @@ TEST_F(AboutBoxTest, EachOpeningAsksOnce) {
   auto first = Open(library);
   first->close();
   auto second = Open(library);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return library.Queries() == 2; }, 2000));
+  WaitUntil([&] { return library.Queries() == 2; });
   EXPECT_EQ(library.LastQuery(), "https://zandrelko.example/version q=version&p=kestro&v=2.3.0.0");
 }
 
-TEST_F(AboutBoxTest, ALibraryCallThatDoesNotReturnHoldsUpNeitherTheBoxNorItsGivingUp) {
+TEST_F(AboutBoxTest, ALibraryCallThatDoesNotReturnHoldsUpNeitherTheBoxNorItsClosing) {
   for (const char* behaviour : {"queryhangs", "statushangs"}) {
     SCOPED_TRACE(behaviour);
     const LibraryFolder library(behaviour);
     // Escape closes the box while the call hangs.
-    auto first = Open(library, 30s);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return library.Hanging() == 1; }, 2000));
+    auto first = Open(library);
+    WaitUntil([&] { return library.Hanging() == 1; });
     EXPECT_EQ(Line(*first), "Checking for latest version...");
     QTest::keyClick(first.get(), Qt::Key_Escape);
     EXPECT_FALSE(first->isVisible());
     first.reset();
 
-    // The box gives up on time while the calls hang, and its OK button closes it.
-    auto second = Open(library, 300ms);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Line(*second) == "Current version: unavailable..."; }, 5000));
-    EXPECT_FALSE(second->Timer()->isActive());
+    // A box opened again keeps checking while the calls hang, and its OK button closes it.
+    auto second = Open(library);
+    EXPECT_EQ(Line(*second), "Checking for latest version...");
+    EXPECT_TRUE(second->Timer()->isActive());
     EXPECT_GE(library.Hanging(), 1);
     QTest::mouseClick(second->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     EXPECT_FALSE(second->isVisible());
@@ -165,7 +182,7 @@ TEST_F(AboutBoxTest, ALibraryCallThatDoesNotReturnHoldsUpNeitherTheBoxNorItsGivi
 
     // The calls return once let go; the library stays loaded all along.
     library.LetGo();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return library.Hanging() == 0; }, 5000));
+    WaitUntil([&] { return library.Hanging() == 0; });
   }
 }
 
@@ -221,7 +238,7 @@ TEST_F(AboutBoxTest, TheWebLinkIsATabStopWithAFocusMarkOpenedByEnterOrSpace) {
   form.Hooks.OpenURL = [&opened](const std::string& url) { opened.push_back(url); };
   auto box = Open(library);
   box->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(box.get(), kNoTimeLimit));
   EXPECT_EQ(QApplication::focusWidget(), box->findChild<QPushButton*>("OKButton"));
   auto* web = box->findChild<qt::WWWLabel*>("LabelWeb");
   const QImage plain = web->grab().toImage();

@@ -64,17 +64,14 @@ void Select(FileDialog& dialog, const QString& name) {
   auto* list = dialog.findChild<QListView*>("listView");
   ASSERT_NE(list, nullptr);
   QModelIndex found;
-  ASSERT_TRUE(QTest::qWaitFor(
-      [&] {
-        const QAbstractItemModel* model = list->model();
-        for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
-          const QModelIndex index = model->index(row, 0, list->rootIndex());
-          if (index.data().toString() == name) found = index;
-        }
-        return found.isValid();
-      },
-      5000))
-      << name.toStdString();
+  WaitUntil([&] {
+    const QAbstractItemModel* model = list->model();
+    for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+      const QModelIndex index = model->index(row, 0, list->rootIndex());
+      if (index.data().toString() == name) found = index;
+    }
+    return found.isValid();
+  });
   list->setCurrentIndex(found);
 }
 
@@ -303,7 +300,7 @@ TEST(PicturePreview, PlaysAGifInTheOpenPictureDialogAndEndsItsThreadOnEveryChang
   auto dialog = std::make_unique<FileDialog>(form.OpenPictureDialog1);
   dialog->setDirectory(QString::fromStdString(folder.Path()));
   dialog->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get(), kNoTimeLimit));
   PicturePreview* preview = dialog->Preview();
   ASSERT_NE(preview, nullptr);
   EXPECT_TRUE(preview->isVisible());
@@ -315,10 +312,10 @@ TEST(PicturePreview, PlaysAGifInTheOpenPictureDialogAndEndsItsThreadOnEveryChang
   EXPECT_EQ(preview->PictureSize(), QSize(24, 16));
   // Red, green and blue frames follow one another in the preview.
   std::set<QRgb> frames;
-  for (int i = 0; i < 300 && frames.size() < 3; ++i) {
+  WaitUntil([&] {
     frames.insert(CentreOf(preview));
-    QTest::qWait(10);
-  }
+    return frames.size() >= 3;
+  });
   EXPECT_EQ(frames, (std::set<QRgb>{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}));
   EXPECT_EQ(UnnamedThreads(), before + 1);
 
@@ -401,7 +398,7 @@ TEST(FileDialogs, ListAFolderOfSpecialFilesWithoutOpeningAnyOfThem) {
     dialog.setDirectory(QString::fromStdString(special.folder.Path()));
     dialog.selectNameFilter(dialog.nameFilters()[c.filter]);
     dialog.show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed(dialog) == c.listed; }, 5000)) << Listed(dialog).join(" ").toStdString();
+    WaitUntil([&] { return Listed(dialog) == c.listed; });
     for (const QString& name : c.listed) Select(dialog, name);
     QTest::qWait(100);  // the file list's details and the preview come in
     EXPECT_EQ(special.Opened(), "");
@@ -418,7 +415,7 @@ TEST(FileDialogs, TheFolderBrowserListsAFolderOfSpecialFilesWithoutOpeningAnyOfT
   WhenModalShown([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed(*dialog) == QStringList{"sub"}; }, 5000));
+    WaitUntil([&] { return Listed(*dialog) == QStringList{"sub"}; });
     listed = Listed(*dialog);
     QTest::qWait(100);
     dialog->reject();

@@ -37,14 +37,14 @@ struct PresetsDialogTest : ::testing::Test {
     w.emplace();
     dialog = std::make_unique<qt::PresetsDialog>(w->Form(), w->window->WindowDialogs(), w->window.get());
     dialog->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get(), test::kNoTimeLimit));
   }
   qt::PresetGrid* Grid() { return dialog->Grid(); }
   QPushButton* Button(const char* name) { return dialog->findChild<QPushButton*>(name); }
   void ClickCell(int cell) {
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Grid()->CellRect(cell).center());
   }
-  void DrawPreviews() { ASSERT_TRUE(QTest::qWaitFor([this] { return Grid()->MissingPreviews() == 0; }, 5000)); }
+  void DrawPreviews() { test::WaitUntil([this] { return Grid()->MissingPreviews() == 0; }); }
 
   test::ProgramFolderSandbox sandbox;
   std::optional<test::TestWindow> w;

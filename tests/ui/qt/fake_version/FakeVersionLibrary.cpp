@@ -2,18 +2,19 @@
 // "libtavmolint.so". One source, built once per behaviour (FAKE_VERSION_xxx):
 //   NOW           answers at once
 //   LATE          reports "running" three times, then answers
+//   FLICKER       reports -1 and "running" in turn, from -1 on
 //   NEVER         never answers
 //   FAILSTART     fails when the query is started
 //   NOTEXT        answers with no text (a null pointer)
 //   NOANSWER      lacks the Answer entry point
 //   QUERYHANGS    Query does not return until the test lets it go
 //   STATUSHANGS   Status does not return until the test lets it go
-// A call that hangs returns by itself after 20 s, so that a fault cannot hang
-// the tests. Each also records the queries it was given, for the tests to read.
+// A call that hangs returns once the test lets it go (a fault that never does
+// is ended by the test runner's time limit). Each also records the queries it
+// was given and counts its Status calls, for the tests to read.
 // The box calls the library from threads of its own, so all this is guarded.
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <algorithm>
@@ -34,7 +35,7 @@ int gHanging = 0;
 [[maybe_unused]] void Hang() {
   std::unique_lock lock(gMutex);
   ++gHanging;
-  gLetGo.wait_for(lock, std::chrono::seconds(20), [] { return gReleased; });
+  gLetGo.wait(lock, [] { return gReleased; });
   --gHanging;
 }
 
@@ -65,6 +66,8 @@ __attribute__((visibility("default"))) std::int32_t Status() {
   return 1;
 #elif defined(FAKE_VERSION_LATE)
   return polls > 3 ? 0 : 5;
+#elif defined(FAKE_VERSION_FLICKER)
+  return polls % 2 == 1 ? -1 : 5;
 #else
   return 0;
 #endif

@@ -46,6 +46,7 @@ TEST(PlainTexts, ACaptionAndAFolderNamingAFifoAreShownAsWrittenWithoutOpeningIt)
   form.ImageBase.SetPicture(Bitmap(40, 12));
   form.MemoTxt.SetText(markup + "\r\n");
   form.Generateimages1.Click();
+  form.Timer1Timer();  // Save follows the previews
 
   // The caption as the preview's tooltip.
   qt::ImageBoxView* panel = w.window->OutputPanel();
@@ -102,7 +103,7 @@ TEST(PlainTexts, TooltipsOfWidgetsAndPlacesAndQtsOwnQuestionsShowNamesAsWritten)
   dialog.setDirectory(QString::fromStdString(folder.Path()));
   dialog.setSidebarUrls({QUrl::fromLocalFile(QString::fromStdString(place))});
   dialog.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog, kNoTimeLimit));
 
   // The place's tooltip: its folder.
   auto* places = dialog.findChild<QAbstractItemView*>("sidebar");

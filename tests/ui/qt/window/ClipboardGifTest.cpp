@@ -84,6 +84,7 @@ TEST(ClipboardGif, APreviewsCopyOffersTheGifToo) {
   white.Fill(0xFFFFFF);
   form.ImageBase.SetPicture(white);
   form.MemoTxt.SetText("One\r\nTwo\r\n");
+  form.Timer1Timer();
   w.window->findChild<QAction*>("Generateimages1")->trigger();
   const TImage& second = form.ScrollBox2.Image(1);
   QMenu* menu = kestrova::test::OpenPreviewMenu(w, second);

@@ -19,7 +19,7 @@ namespace {
 
 void Activate(TestWindow& w) {
   w.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get(), kNoTimeLimit));
 }
 
 void Press(TestWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -10,11 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
+#include <set>
 
 #include "core/files/IniFile.h"
 #include "tests/support/TestFiles.h"
@@ -67,6 +69,28 @@ TEST(MainWindow, RunTimeControlsSitAtTheirBoundsInTheirGroups) {
   }
 }
 
+// The splitter between the option pages and the output panel is yellow all
+// over; the one beside the captions keeps the style's look.
+TEST(MainWindow, TheSplitterBetweenTheOptionPagesAndTheOutputIsYellow) {
+  TestWindow w;
+  EXPECT_EQ(w.Form().RxSplitter1.Color(), 0x00FFFFu);
+  auto* splitter = w.Find<QSplitter>("Splitter");
+  ASSERT_NE(splitter, nullptr);
+  const auto colours = [](QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    std::set<QRgb> found;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) found.insert(image.pixel(x, y) & 0xFFFFFF);
+    }
+    return found;
+  };
+  QSplitterHandle* between = splitter->handle(splitter->indexOf(w.Find<QWidget>("PanelRight")));
+  ASSERT_EQ(between->objectName(), "RxSplitter1");
+  ASSERT_GT(between->width(), 0);
+  EXPECT_EQ(colours(between), std::set<QRgb>{0xFFFF00});
+  EXPECT_EQ(colours(splitter->handle(splitter->indexOf(w.Find<QWidget>("PanelMain")))).count(0xFFFF00), 0u);
+}
+
 // Every option page (and every page of the output-format pages) shown in turn,
 // in each language: no caption, group title, button text, item or tab text is
 // cut off by its widget, its parent or a control lying over it, or lies on the
@@ -96,16 +120,20 @@ TEST(MainWindow, Timer1KeepsTheCommandsEnabledStateCurrent) {
   TForm1& form = w.Form();
   QAction* generate = w.window->findChild<QAction*>("TBGen");
   QAction* save = w.window->findChild<QAction*>("TBSaveBtns");
+  // The window's own timer, running as in the program (each wait lasts until it has run).
+  ASSERT_EQ(w.window->Timer1()->interval(), 50);
+  w.window->Timer1()->start();
   form.ImageBase.SetPicture(Bitmap(40, 16));
   w.Find<QPlainTextEdit>("MemoTxt")->setPlainText("Home\nNews");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return generate->isEnabled(); }, 2000));
+  WaitUntil([&] { return generate->isEnabled(); });
   form.MemoTxt.SetText("");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !generate->isEnabled(); }, 2000));
+  WaitUntil([&] { return !generate->isEnabled(); });
 
   form.ScrollBox2.AddImage("newbutton0");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 2000));
+  WaitUntil([&] { return save->isEnabled(); });
   form.ClearPreviews();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !save->isEnabled(); }, 2000));
+  WaitUntil([&] { return !save->isEnabled(); });
+  w.window->Timer1()->stop();
 }
 
 TEST(MainWindow, AFlagSwitchesTheTextsOfEveryGroupAndKeepsRadioSelections) {

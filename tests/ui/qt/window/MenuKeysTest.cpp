@@ -22,11 +22,15 @@ std::string OpenMenuName() {
   return menu != nullptr ? menu->objectName().toStdString() : "";
 }
 
-bool WaitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 2000); }
+// Lets events run until `condition` holds (for as long as that takes).
+bool WaitFor(const std::function<bool()>& condition) {
+  WaitUntil(condition);
+  return true;
+}
 
 void Activate(TestWindow& w) {
   w.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get(), kNoTimeLimit));
 }
 
 void CloseMenus() {

@@ -11,6 +11,8 @@
 #include <set>
 
 #include "tests/ui/qt/WindowTestSupport.h"
+#include "ui/model/controls/TabList.h"
+#include "ui/qt/window/StoredLayout.h"
 
 using namespace kestrova;
 using namespace kestrova::test;
@@ -27,7 +29,7 @@ const TControl* ControlOf(const QWidget* widget, const TForm1& form) {
 
 void Activate(TestWindow& w) {
   w.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get(), kNoTimeLimit));
 }
 
 // The controls Tab reaches from `start` (itself first), one per press, until
@@ -52,7 +54,7 @@ std::vector<std::string> Names(const std::vector<const TControl*>& controls) {
 }
 
 // The controls of `parent` that carry a tab order and that Tab can reach now,
-// in the order of their tab orders.
+// by their tab orders.
 std::vector<const TControl*> ByTabOrder(TestWindow& w, const std::string& parent) {
   std::vector<const TControl*> controls;
   for (const TControl* c : w.Form().Components()) {
@@ -88,7 +90,43 @@ TEST(TabOrder, TabWalksTheButtonGroupByItsTabOrdersAndThenGoesOnToTheFrameGroup)
   EXPECT_EQ(*(slider + 1), &w.Form().BitBtnBGColor);
 }
 
-TEST(TabOrder, EveryGroupOfEveryPageIsWalkedWholeAndByItsTabOrders) {
+// The text group's run-time controls, each put at its place in turn among
+// the controls of the stored layout, push the font button in front of the
+// colour button.
+TEST(TabOrder, TabWalksTheTextGroupAsItsTabOrdersWereSetOneAfterAnother) {
+  TestWindow w;
+  w.Form().PageControl1.SetActivePage("TabSheetSet");
+  w.Form().RxSpinEditRPB.SetValue(2);  // (one row a button leaves no spacing to set)
+  Activate(w);
+  std::vector<const TControl*> walk = TabWalk(w, w.Find<QWidget>("RxSpinEditRPB"), 8);
+  ASSERT_GE(walk.size(), 7u);
+  walk.resize(7);
+  EXPECT_EQ(Names(walk), (std::vector<std::string>{"RxSpinEditRPB", "RxSpinEditRowOffset", "RxSpinEditTextX",
+                                                   "RxSpinEditTextY", "BitBtnFont", "BitBtnAdjColor",
+                                                   "RxSpinEditFontSize"}));
+}
+
+namespace {
+
+// The controls of `parent` in the order the window's tab orders, set one
+// after another, leave them: from the controls of the stored layout in its
+// order, each setting moves its control to its place among the others.
+std::vector<const TControl*> SetOneAfterAnother(const TForm1& form, const std::string& parent) {
+  std::vector<const TControl*> list;
+  for (const qt::LayoutEntry& entry : qt::StoredLayout()) {
+    if (entry.kind == qt::LayoutKind::Label || entry.kind == qt::LayoutKind::RightLabel) continue;
+    const TControl* control = form.FindComponent(entry.name);
+    if (control != nullptr && control->Parent() == parent) list.push_back(control);
+  }
+  for (const TTabOrderSetting& setting : form.TabOrderSettings()) {
+    if (setting.control->Parent() == parent) MoveInTabList(list, setting.control, setting.order);
+  }
+  return list;
+}
+
+}  // namespace
+
+TEST(TabOrder, EveryGroupOfEveryPageIsWalkedWholeAsItsTabOrdersWereSet) {
   TestWindow w;
   TForm1& form = w.Form();
   for (TCheckBox* on : {&form.cbFrame, &form.cbFrameRound, &form.cbGradient, &form.cbShadow, &form.cbCut}) {
@@ -110,20 +148,22 @@ TEST(TabOrder, EveryGroupOfEveryPageIsWalkedWholeAndByItsTabOrders) {
         if (walk[i] != nullptr) places[walk[i]->Parent()].push_back(i);
       }
       for (const auto& [parent, at] : places) {
-        const std::vector<const TControl*> expected = ByTabOrder(w, parent);
-        if (expected.empty()) continue;
+        if (ByTabOrder(w, parent).empty()) continue;  // no run-time control there
         // One stretch of the walk per group: Tab does not leave it and come back.
         EXPECT_EQ(at.back() - at.front() + 1, at.size()) << parent;
-        std::vector<const TControl*> ordered;
+        std::vector<const TControl*> walked;  // (a field's button is a stop of the field's)
         for (std::size_t i : at) {
-          if (walk[i]->TabOrder() >= 0) ordered.push_back(walk[i]);
+          if (walked.empty() || walked.back() != walk[i]) walked.push_back(walk[i]);
         }
-        EXPECT_TRUE(std::is_sorted(ordered.begin(), ordered.end(), [](const TControl* a, const TControl* b) {
-          return a->TabOrder() < b->TabOrder();
-        })) << parent << ": " << testing::PrintToString(Names(ordered));
-        EXPECT_EQ(std::set<const TControl*>(ordered.begin(), ordered.end()),
-                  std::set<const TControl*>(expected.begin(), expected.end()))
-            << parent;
+        std::vector<const TControl*> expected = SetOneAfterAnother(form, parent);
+        std::erase_if(expected, [&](const TControl* c) {
+          return std::find(walked.begin(), walked.end(), c) == walked.end();
+        });
+        EXPECT_EQ(Names(walked), Names(expected)) << parent;
+        // Every control with a tab order that can take the focus is walked.
+        for (const TControl* c : ByTabOrder(w, parent)) {
+          EXPECT_NE(std::find(walked.begin(), walked.end(), c), walked.end()) << parent << ": " << c->Name();
+        }
         checked.insert(parent);
       }
     }

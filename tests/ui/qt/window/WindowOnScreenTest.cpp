@@ -13,6 +13,7 @@
 #include <string>
 
 #include "tests/support/TestFiles.h"
+#include "tests/ui/qt/OnScreen.h"
 #include "tests/ui/qt/WindowTestSupport.h"
 #include "ui/qt/window/StoredLayout.h"
 
@@ -20,29 +21,6 @@ using namespace kestrova;
 using namespace kestrova::test;
 
 namespace {
-
-std::string Describe(const QRect& r) {
-  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-         std::to_string(r.height());
-}
-
-// True when the window with its frame lies inside its screen's available area,
-// also counted in the screen's own pixels (at a fractional scale a window
-// pixel may end half a screen pixel past the last one).
-::testing::AssertionResult OnScreen(const QWidget& window) {
-  const QScreen* screen = window.screen();
-  const QRect area = screen->availableGeometry();
-  const QRect frame = window.frameGeometry();
-  const qreal scale = screen->devicePixelRatio();
-  const auto pixels = [scale](int end) { return end * scale; };
-  const bool inside =
-      area.contains(frame) &&
-      std::ceil(pixels(frame.x() + frame.width())) <= std::floor(pixels(area.x() + area.width()) + 1e-6) &&
-      std::ceil(pixels(frame.y() + frame.height())) <= std::floor(pixels(area.y() + area.height()) + 1e-6);
-  if (inside) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "window " << Describe(frame) << " on the area " << Describe(area)
-                                       << " at scale " << scale;
-}
 
 void WriteWindowStore(const ProgramFolderSandbox& sandbox, const std::string& values) {
   std::filesystem::create_directories(sandbox.Writable(""));

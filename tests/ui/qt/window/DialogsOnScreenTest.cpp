@@ -1,0 +1,108 @@
+// Every dialog the window opens, its own and Qt's, opened by its command with
+// the standard dialogs, lies on the screen's available area with its frame,
+// every button of it inside (ctest runs these also at the scale factor 2 on a
+// screen of 1280 x 800 and at 1.5 on one of 1024 x 768).
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <string>
+
+#include "tests/support/TestFiles.h"
+#include "tests/ui/qt/OnScreen.h"
+#include "tests/ui/qt/WindowTestSupport.h"
+#include "ui/qt/dialogs/Dialogs.h"
+#include "ui/qt/window/MainWindow.h"
+#include "ui/qt/window/PreviewWindow.h"
+
+using namespace kestrova;
+using namespace kestrova::test;
+
+namespace {
+
+// The window with the standard dialogs, each shown as the program shows it.
+struct StandardWindow {
+  StandardWindow() {
+    window.Form().Timer1.Enabled = false;
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window, kNoTimeLimit));
+    Bitmap base(200, 60);
+    base.Fill(0xC0C0C0);
+    window.Form().ImageBase.SetPicture(base);
+  }
+  TForm1& Form() { return window.Form(); }
+  qt::MainWindow window;
+};
+
+bool InScrolledPart(const QWidget* widget, const QWidget* dialog) {
+  for (const QWidget* w = widget->parentWidget(); w != nullptr && w != dialog; w = w->parentWidget()) {
+    if (qobject_cast<const QAbstractScrollArea*>(w) != nullptr) return true;
+  }
+  return false;
+}
+
+// Checks the modal dialog once shown: its frame inside the screen's area, and
+// every button it shows; then closes it as Escape does.
+void CheckWhenShown(const std::string& what, bool* checked) {
+  WhenModalShown([what, checked](QWidget* modal) {
+    *checked = modal != nullptr;
+    if (modal == nullptr) return;
+    const QPointer<QWidget> dialog = modal;
+    QCoreApplication::processEvents();
+    if (dialog == nullptr) return;
+    EXPECT_TRUE(OnScreen(*dialog)) << what << " (" << modal->metaObject()->className() << ")";
+    // Every button, but those in a part that scrolls, shows whole.
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+      if (!button->isVisibleTo(dialog) || InScrolledPart(button, dialog)) continue;
+      const QRect shown(button->mapToGlobal(QPoint(0, 0)), button->size());
+      EXPECT_TRUE(InsideArea(shown, *dialog->screen()))
+          << what << ": button " << button->objectName().toStdString() << " \"" << button->text().toStdString()
+          << "\"";
+      EXPECT_TRUE(dialog->rect().contains(QRect(button->mapTo(dialog, QPoint(0, 0)), button->size())))
+          << what << ": button \"" << button->text().toStdString() << "\" is cut off";
+    }
+    if (auto* box = qobject_cast<QDialog*>(dialog.data())) box->reject();
+  });
+}
+
+}  // namespace
+
+TEST(DialogsOnScreen, EveryDialogTheWindowOpensLiesOnTheScreenWithItsButtons) {
+  ProgramFolderSandbox sandbox;
+  StandardWindow w;
+  TForm1& form = w.Form();
+  struct Case {
+    const char* what;
+    std::function<void()> open;
+  };
+  const Case cases[] = {
+      {"open project", [&] { form.Loadsettings1.Click(); }},
+      {"save project", [&] { form.Savesettings1.Click(); }},
+      {"open picture", [&] { form.Openbaseimage1.Click(); }},
+      {"save picture", [&] { form.Savebaseimage1.Click(); }},
+      {"open captions", [&] { form.Openbuttoncaptionstextfile1.Click(); }},
+      {"save captions", [&] { form.Savecaptions1.Click(); }},
+      {"folder", [&] { w.window.WindowDialogs().ChooseFolder(sandbox.Writable("")); }},
+      {"colour", [&] { form.BitBtnGC1.Click(); }},
+      {"font", [&] { form.BitBtnFont.Click(); }},
+      {"message", [&] { w.window.close(); }},
+      {"input", [&] { w.window.WindowDialogs().InputText("Kestrova", "Name of the new set", "set"); }},
+      {"presets", [&] { form.Presets1.Click(); }},
+      {"image processing", [&] { form.Processimage1.Click(); }},
+      {"about", [&] { form.About1.Click(); }},
+      {"enlarged sample", [&] { qt::ShowPreviewWindow(qt::PreviewKind::Gradient, form, &w.window); }},
+  };
+  for (const Case& c : cases) {
+    bool checked = false;
+    CheckWhenShown(c.what, &checked);
+    c.open();
+    EXPECT_TRUE(checked) << c.what << ": no dialog shown";
+    // The next dialog opens once this one has gone.
+    WaitUntil([] { return QApplication::activeModalWidget() == nullptr; });
+  }
+}
