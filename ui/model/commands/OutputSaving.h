@@ -72,14 +72,11 @@ bool SaveGeneratedImages(TForm1& form);
 // order: the files, the page and every message are those of one thread.
 bool SaveImages(TForm1& form, const TOutputImages& images);
 
-// The file names (with extension) the images are saved under, in order.
-std::vector<std::string> OutputFileNames(const TForm1& form, const TOutputImages& images);
-
-// The page builders' input: the window's settings and the images saved under
-// the given file names.
-TPageInput PageInput(const TForm1& form, const TOutputImages& images, std::vector<std::string> fileNames);
-// The same for the previews of the output panel, and the pages made from it.
-TPageInput PageInput(const TForm1& form);
+// The page builders' input: the window's settings and the images, each
+// saved under OutputImageFileName; the page takes each image (and its name)
+// when it comes to it, so the images must outlive the input.
+TPageInput PageInput(const TForm1& form, const TOutputImages& images);
+// The pages made from the previews of the output panel.
 std::string BuildTestPage(const TForm1& form);
 std::string BuildMapPage(const TForm1& form);
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 
 #include "core/generation/OutputNames.h"
 #include "core/images/ImageFiles.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/ui/model/commands/SessionSupport.h"
 #include "ui/model/commands/OutputSaving.h"
 
@@ -178,4 +180,46 @@ TEST(SaveGeneratedImages, NothingIsWrittenThroughALinkAtAnOutputsName) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder / name))) << name;
   EXPECT_EQ(Read(folder / "b__ber_uns_.gif").GetPixel(3, 2), 0x0000FFu);
   EXPECT_EQ(ReadBytes(folder / "menu.btn.html"), BuildTestPage(w.form));
+}
+
+namespace {
+
+// `count` images of one size, each made when a save asks for it (as a batch
+// run makes its buttons), counting how many were made.
+class ImagesOnDemand : public TOutputImages {
+ public:
+  ImagesOnDemand(int count, TSize size) : count_(count), size_(size) {}
+  int Count() const override { return count_; }
+  std::string Hint(int k) const override { return "Caption " + std::to_string(k + 1); }
+  TSize Size(int) const override { return size_; }
+  void UsePicture(int, const std::function<void(const Bitmap&)>& use) const override {
+    ++made;
+    use(Bitmap(size_.cx, size_.cy));
+  }
+  mutable std::atomic<int> made{0};
+
+ private:
+  const int count_;
+  const TSize size_;
+};
+
+}  // namespace
+
+TEST(SaveImages, ThePageOfManyImagesIsWrittenWithoutHoldingThem) {
+  // 200,000 images as the page shows them (names, captions, sizes) take
+  // some 30 MB, the page itself as much again; written a piece at a time,
+  // they raise the process's peak by a few MB.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const OutOfMemoryChildren children;
+  EXPECT_EXIT(
+      {
+        TForm1 form;
+        const ImagesOnDemand images(200000, {96, 32});
+        const std::int64_t peak = PeakResidentBytes();
+        std::uint64_t bytes = 0;
+        WriteTestPage(PageInput(form, images), [&bytes](std::string_view piece) { bytes += piece.size(); });
+        if (PeakResidentBytes() - peak >= std::int64_t{16} << 20) std::_Exit(2);
+        std::_Exit(bytes > 20'000'000 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
