@@ -46,6 +46,24 @@ std::string Captions(int count) {
   return text;
 }
 
+// An 8-bit RLE bitmap of width x height whose codes end after four short rows
+// (the rest of the picture is left as it starts): some 1,100 bytes.
+std::string RleBitmap(std::uint32_t width, std::uint32_t height) {
+  std::string codes;
+  for (int row = 0; row < 4; ++row) codes += {static_cast<char>(width), static_cast<char>(row * 60), 0, 0};
+  codes += std::string("\0\1", 2);
+  std::string file;
+  const auto u16 = [&file](std::uint32_t v) { file += {static_cast<char>(v), static_cast<char>(v >> 8)}; };
+  const auto u32 = [&](std::uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); };
+  const std::uint32_t offset = 14 + 40 + 256 * 4;
+  file += "BM";
+  u32(offset + static_cast<std::uint32_t>(codes.size())), u32(0), u32(offset);
+  u32(40), u32(width), u32(height), u16(1), u16(8), u32(1), u32(static_cast<std::uint32_t>(codes.size()));
+  u32(2835), u32(2835), u32(256), u32(0);
+  for (std::uint32_t i = 0; i < 256; ++i) u32(i * 0x010101);
+  return file + codes;
+}
+
 }  // namespace
 
 TEST(ProgramLimits, TwoMillionCaptionsTakeAboutTheirTextInMemory) {
@@ -96,4 +114,22 @@ TEST(ProgramLimits, AProjectOrCaptionsFileLargerThanAnyRealOneIsRefusedUnread) {
     EXPECT_GT(huge.peakKiB, 0) << c.name;
     EXPECT_LE(huge.peakKiB, few.peakKiB) << c.name;
   }
+}
+
+TEST(ProgramLimits, ATallPictureFailsAGifRunBeforeTheFirstButton) {
+  // 15 x 16,777,225 pixels from 1,100 bytes: a bitmap holds them, a GIF file
+  // does not (65535 on a side). Six such buttons once took 70 s to make and
+  // then failed one by one.
+  TempFolder folder;
+  WriteBytes(folder / "tall.bmp", RleBitmap(15, 16'777'225));
+  WriteBytes(folder / "p.btn",
+             "[main]\r\nimage_file=tall.bmp\r\nfontname=DejaVu Sans\r\nfontsize=7\r\nFileFormat=1\r\n"
+             "savehtml=1\r\noutputdir=out\r\nForceDirs=1\r\n[captions]\r\nc0=Start\r\nc1=Ende\r\n");
+  const MeasuredRun run = RunMeasured(folder, {"/x", "p.btn"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(LogMessages(folder),
+            (std::vector<std::string>{"Kestrova started from shell",
+                                      "Error saving gif: out/001_start.gifImage too large for GIF: 15 x 16777225 "
+                                      "pixels, at most 65535 on a side"}));
+  EXPECT_EQ(ListFolder(folder.Path()), "kestro_shell_run.log p.btn tall.bmp ");
 }

@@ -10,6 +10,7 @@
 
 #include "core/generation/NameCollisions.h"
 #include "core/generation/OutputNames.h"
+#include "core/images/SavableSize.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
 #include "core/support/FolderCase.h"
@@ -72,6 +73,19 @@ using OutputNameOf = std::function<std::string(int k)>;
 
 OutputNameOf OutputNames(const TForm1& form, const TOutputImages& images) {
   return [&form, &images](int k) { return OutputImageFileName(form, images.Hint(k), k); };
+}
+
+// Reports the first image too large for the format, as its save would fail,
+// so that a run ends before it makes any image; false when every one fits.
+bool ReportImageTooLarge(const TOutputImages& images, const std::string& folder, const OutputNameOf& nameOf,
+                         int format) {
+  for (int k = 0; k < images.Count(); ++k) {
+    const std::string tooLarge = PictureTooLargeText(KindOf(format), images.Size(k));
+    if (tooLarge.empty()) continue;
+    ShowMessageOrLog(ErrorSavingText() + FormatTag(format) + folder + nameOf(k) + "\r\n" + tooLarge, mtError, mbOK);
+    return true;
+  }
+  return false;
 }
 
 // Encodes the images and writes each into an unnamed file in the folder
@@ -178,6 +192,7 @@ bool SaveImages(TForm1& form, const TOutputImages& images) {
   const std::string folder = OutputFolder(form);
   const int format = form.RG1.ItemIndex();
   const OutputNameOf nameOf = OutputNames(form, images);
+  if (IsOutputFormat(format) && ReportImageTooLarge(images, folder, nameOf, format)) return false;
   if (form.cbForceDir.Checked()) {
     std::error_code ignored;  // a folder that cannot be made fails each file's write
     std::filesystem::create_directories(folder, ignored);

@@ -54,7 +54,8 @@ std::string OutputFolder(const TForm1& form);
 void UpdateNamesList(TForm1& form);
 
 // Writes every preview of the output panel into the output folder in the
-// chosen format, then, when every image was written, the test page or
+// chosen format (images too large for it fail the save before anything is
+// made or written: "Image too large for GIF: ..."), then, when every image was written, the test page or
 // image-map page when asked. Reports each failure, each image whose file name
 // an earlier image of the run has (a warning: the later file replaces the
 // earlier; names are compared as the folder's file system does, so names

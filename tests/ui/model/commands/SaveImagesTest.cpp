@@ -205,6 +205,54 @@ class ImagesOnDemand : public TOutputImages {
 
 }  // namespace
 
+TEST(SaveImages, ImagesTooLargeForTheFormatFailBeforeAnyIsMade) {
+  const struct {
+    int format;
+    TSize size;
+    std::string refusal;  // empty: saved
+  } cases[] = {
+      {ofGif, {65536, 1}, "Error saving gif: OUT001_b_caption_1.gif\r\nImage too large for GIF: 65536 x 1 pixels, "
+                          "at most 65535 on a side"},
+      {ofGif, {1, 65536}, "Error saving gif: OUT001_b_caption_1.gif\r\nImage too large for GIF: 1 x 65536 pixels, "
+                          "at most 65535 on a side"},
+      {ofJpeg, {65501, 1}, "Error saving jpg: OUT001_b_caption_1.jpg\r\nImage too large for JPEG: 65501 x 1 "
+                           "pixels, at most 65500 on a side"},
+      {ofGif, {65535, 1}, ""},
+      {ofJpeg, {1, 65500}, ""},
+      {ofPng, {65536, 1}, ""},
+      {ofBmp, {1, 65536}, ""},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    TForm1 form;
+    form.RG1.SetItemIndex(c.format);
+    form.DirectoryEdit1.SetText(folder / "out");
+    form.cbForceDir.SetChecked(true);
+    form.cbHTML.SetChecked(true);
+    const ImagesOnDemand images(2, c.size);
+    RecordedMessages messages(mrNo);
+    const bool saved = SaveImages(form, images);
+    const std::string trace = std::to_string(c.format) + ": " + std::to_string(c.size.cx) + " x " +
+                              std::to_string(c.size.cy);
+    if (c.refusal.empty()) {
+      EXPECT_TRUE(saved) << trace;
+      EXPECT_EQ(images.made, 2) << trace;
+      ASSERT_FALSE(messages.texts.empty());
+      EXPECT_EQ(messages.texts[0], "OK. Files saved to: " + folder / "out/") << trace;
+      const std::string ext = OutputExtension(c.format);
+      EXPECT_EQ(ListFolder(folder / "out"), "001_b_caption_1" + ext + " 002_b_caption_2" + ext + " kestro_test.html ")
+          << trace;
+      continue;
+    }
+    EXPECT_FALSE(saved) << trace;
+    EXPECT_EQ(images.made, 0) << trace;  // no image made, none written, no folder made
+    std::string refusal = c.refusal;
+    refusal.replace(refusal.find("OUT"), 3, folder / "out/");
+    EXPECT_EQ(messages.texts, std::vector<std::string>{refusal}) << trace;
+    EXPECT_EQ(ListFolder(folder.Path()), "") << trace;
+  }
+}
+
 TEST(SaveImages, ThePageOfManyImagesIsWrittenWithoutHoldingThem) {
   // 200,000 images as the page shows them (names, captions, sizes) take
   // some 30 MB, the page itself as much again; written a piece at a time,
