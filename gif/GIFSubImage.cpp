@@ -14,6 +14,7 @@
 #include "gif/LZWEncoder.h"
 #include "gif/LZWInterlace.h"
 #include "gif/RLEEncoder.h"
+#include "rendering/BitmapRows.h"
 
 namespace kestrova {
 
@@ -201,15 +202,17 @@ void TGIFSubImage::ReadPixels(const Bitmap& source, const TGIFRowProgress& progr
       }
       break;
     }
+    case PixelFormat::pf15bit:
+    case PixelFormat::pf16bit:
     case PixelFormat::pf24bit:
     case PixelFormat::pf32bit: {
-      const int step = source.Format() == PixelFormat::pf24bit ? 3 : 4;
       ColorIndexCache cache(colorMap_);
+      std::vector<TColor> colors(static_cast<std::size_t>(width));
       for (int y = 0; y < height_; ++y) {
         progress.Row(y);
-        const std::uint8_t* in = source.ScanLine(y);
+        ReadColorRow(source, y, 0, width, colors.data());
         std::uint8_t* out = Scanline(y);
-        for (int x = 0; x < width; ++x, in += step) out[x] = cache.IndexOf(RGBColor(in[2], in[1], in[0]));
+        for (int x = 0; x < width; ++x) out[x] = cache.IndexOf(colors[static_cast<std::size_t>(x)]);
       }
       break;
     }

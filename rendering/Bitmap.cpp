@@ -5,6 +5,7 @@
 #include <new>
 
 #include "rendering/BitmapRows.h"
+#include "rendering/PackedColor.h"
 #include "rendering/SystemPalettes.h"
 
 namespace kestrova {
@@ -14,6 +15,8 @@ int BitsPerPixel(PixelFormat format) {
     case PixelFormat::pf1bit: return 1;
     case PixelFormat::pf4bit: return 4;
     case PixelFormat::pf8bit: return 8;
+    case PixelFormat::pf15bit:
+    case PixelFormat::pf16bit: return 16;
     case PixelFormat::pf24bit: return 24;
     case PixelFormat::pf32bit: return 32;
   }
@@ -95,6 +98,8 @@ std::uint32_t Bitmap::RawPixel(int x, int y) const {
     case PixelFormat::pf1bit: return (row[x >> 3] >> (7 - (x & 7))) & 1;
     case PixelFormat::pf4bit: return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
     case PixelFormat::pf8bit: return row[x];
+    case PixelFormat::pf15bit: return LoadWord(row + 2 * x) & kMask555;
+    case PixelFormat::pf16bit: return LoadWord(row + 2 * x);
     case PixelFormat::pf24bit: {
       const std::uint8_t* p = row + 3 * x;
       return RGBColor(p[2], p[1], p[0]);
@@ -122,6 +127,8 @@ void Bitmap::SetRawPixel(int x, int y, std::uint32_t v) {
       break;
     }
     case PixelFormat::pf8bit: row[x] = static_cast<std::uint8_t>(v); break;
+    case PixelFormat::pf15bit: StoreWord(row + 2 * x, v & kMask555); break;
+    case PixelFormat::pf16bit: StoreWord(row + 2 * x, v); break;
     case PixelFormat::pf24bit: {
       std::uint8_t* p = row + 3 * x;
       p[0] = BlueOf(v);
@@ -141,14 +148,25 @@ void Bitmap::SetRawPixel(int x, int y, std::uint32_t v) {
 }
 
 std::uint32_t Bitmap::RawValueOf(TColor c) const {
-  return IsIndexed(format_) ? static_cast<std::uint32_t>(NearestIndex(c)) : PlainRGB(c);
+  switch (format_) {
+    case PixelFormat::pf15bit: return Pack555(c);
+    case PixelFormat::pf16bit: return Pack565(c);
+    case PixelFormat::pf24bit:
+    case PixelFormat::pf32bit: return PlainRGB(c);
+    default: return static_cast<std::uint32_t>(NearestIndex(c));
+  }
 }
 
 TColor Bitmap::GetPixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kInvalidColor;
   const std::uint32_t raw = RawPixel(x, y);
-  if (!IsIndexed(format_)) return raw;
-  return raw < palette_.size() ? palette_[raw] : clBlack;
+  switch (format_) {
+    case PixelFormat::pf15bit: return Unpack555(raw);
+    case PixelFormat::pf16bit: return Unpack565(raw);
+    case PixelFormat::pf24bit:
+    case PixelFormat::pf32bit: return raw;
+    default: return raw < palette_.size() ? palette_[raw] : clBlack;
+  }
 }
 
 void Bitmap::SetPixel(int x, int y, TColor c) {

@@ -1,7 +1,9 @@
 #pragma once
 // A device-independent bitmap: rows top-down, each row padded to 4 bytes.
 // Formats: 1, 4 and 8 bits with a palette (most significant bits first within
-// a byte), 24 bits as blue, green, red bytes, 32 bits as blue, green, red, unused.
+// a byte), 15 and 16 bits as little-endian words of 5-5-5 and 5-6-5 (see
+// PackedColor.h), 24 bits as blue, green, red bytes, 32 bits as blue, green,
+// red, unused.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +15,9 @@
 
 namespace kestrova {
 
-enum class PixelFormat { pf1bit, pf4bit, pf8bit, pf24bit, pf32bit };
+enum class PixelFormat { pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
 
+// Bits each pixel takes in a row (16 for the 15-bit format too).
 int BitsPerPixel(PixelFormat format);
 bool IsIndexed(PixelFormat format);
 
@@ -47,7 +50,7 @@ class Bitmap {
     return data_.data() + static_cast<std::size_t>(y) * stride_;
   }
 
-  // Palette of an indexed bitmap (0x00BBGGRR entries); empty for 24 and 32 bits.
+  // Palette of an indexed bitmap (0x00BBGGRR entries); empty for the other formats.
   const std::vector<TColor>& Palette() const { return palette_; }
   // Sets the palette; at most 2^bits entries are kept.
   void SetPalette(std::vector<TColor> palette);
@@ -58,9 +61,10 @@ class Bitmap {
   TColor GetPixel(int x, int y) const;
   // Writes a pixel; indexed bitmaps store the nearest palette entry. Outside: nothing.
   void SetPixel(int x, int y, TColor c);
-  // Palette index (indexed) or 0x00BBGGRR value (24/32 bits) of a pixel, unchecked.
+  // Palette index (indexed), pixel word (15/16 bits) or 0x00BBGGRR value
+  // (24/32 bits) of a pixel, unchecked.
   std::uint32_t RawPixel(int x, int y) const;
-  // Stores a palette index (indexed) or 0x00BBGGRR value (24/32 bits), unchecked.
+  // Stores a raw value as RawPixel gives it, unchecked.
   void SetRawPixel(int x, int y, std::uint32_t value);
   // The raw value that represents colour c in this bitmap's format.
   std::uint32_t RawValueOf(TColor c) const;

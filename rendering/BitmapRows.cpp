@@ -1,5 +1,7 @@
 #include "rendering/BitmapRows.h"
 
+#include "rendering/PackedColor.h"
+
 namespace kestrova {
 
 namespace {
@@ -8,6 +10,35 @@ namespace {
 constexpr TColor kNoKey = 0xFF000000;
 
 std::size_t SlotOf(TColor c) { return (c * 0x9E3779B1u) >> 20; }
+
+// The colours of pixels [x0, x1) of a row of `Bytes` bytes a pixel, each read by `decode`.
+template <std::size_t Bytes, TColor (*decode)(const std::uint8_t*)>
+void ReadRun(const std::uint8_t* row, int x0, int x1, TColor* out) {
+  for (const std::uint8_t* p = row + Bytes * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += Bytes)
+    *out++ = decode(p);
+}
+
+// Stores in[0 .. x1-x0) in pixels [x0, x1) of such a row, each with `encode`.
+template <std::size_t Bytes, void (*encode)(std::uint8_t*, TColor)>
+void WriteRun(std::uint8_t* row, int x0, int x1, const TColor* in) {
+  for (std::uint8_t* p = row + Bytes * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += Bytes) encode(p, *in++);
+}
+
+TColor LoadBgr(const std::uint8_t* p) { return RGBColor(p[2], p[1], p[0]); }
+TColor Load555(const std::uint8_t* p) { return Unpack555(LoadWord(p)); }
+TColor Load565(const std::uint8_t* p) { return Unpack565(LoadWord(p)); }
+
+void StoreBgr(std::uint8_t* p, TColor c) {
+  p[0] = BlueOf(c);
+  p[1] = GreenOf(c);
+  p[2] = RedOf(c);
+}
+void StoreBgr0(std::uint8_t* p, TColor c) {
+  StoreBgr(p, c);
+  p[3] = 0;
+}
+void Store555(std::uint8_t* p, TColor c) { StoreWord(p, Pack555(c)); }
+void Store565(std::uint8_t* p, TColor c) { StoreWord(p, Pack565(c)); }
 
 }  // namespace
 
@@ -18,7 +49,7 @@ RawValueEncoder::RawValueEncoder(const Bitmap& bitmap)
 
 std::uint32_t RawValueEncoder::operator()(TColor c) {
   c = PlainRGB(c);
-  if (!indexed_) return c;
+  if (!indexed_) return bitmap_.RawValueOf(c);
   const std::size_t slot = SlotOf(c) % kSlots;
   if (keys_[slot] != c) {
     keys_[slot] = c;
@@ -30,14 +61,10 @@ std::uint32_t RawValueEncoder::operator()(TColor c) {
 void ReadColorRow(const Bitmap& bitmap, int y, int x0, int x1, TColor* out) {
   const std::uint8_t* row = bitmap.ScanLine(y);
   switch (bitmap.Format()) {
-    case PixelFormat::pf24bit:
-      for (const std::uint8_t* p = row + 3 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 3)
-        *out++ = RGBColor(p[2], p[1], p[0]);
-      return;
-    case PixelFormat::pf32bit:
-      for (const std::uint8_t* p = row + 4 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 4)
-        *out++ = RGBColor(p[2], p[1], p[0]);
-      return;
+    case PixelFormat::pf24bit: ReadRun<3, LoadBgr>(row, x0, x1, out); return;
+    case PixelFormat::pf32bit: ReadRun<4, LoadBgr>(row, x0, x1, out); return;
+    case PixelFormat::pf15bit: ReadRun<2, Load555>(row, x0, x1, out); return;
+    case PixelFormat::pf16bit: ReadRun<2, Load565>(row, x0, x1, out); return;
     case PixelFormat::pf1bit:
     case PixelFormat::pf4bit:
     case PixelFormat::pf8bit: {
@@ -54,21 +81,10 @@ void ReadColorRow(const Bitmap& bitmap, int y, int x0, int x1, TColor* out) {
 void WriteColorRow(Bitmap& bitmap, int y, int x0, int x1, const TColor* in, RawValueEncoder& encoder) {
   std::uint8_t* row = bitmap.ScanLine(y);
   switch (bitmap.Format()) {
-    case PixelFormat::pf24bit:
-      for (std::uint8_t* p = row + 3 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 3, ++in) {
-        p[0] = BlueOf(*in);
-        p[1] = GreenOf(*in);
-        p[2] = RedOf(*in);
-      }
-      return;
-    case PixelFormat::pf32bit:
-      for (std::uint8_t* p = row + 4 * static_cast<std::size_t>(x0); x0 < x1; ++x0, p += 4, ++in) {
-        p[0] = BlueOf(*in);
-        p[1] = GreenOf(*in);
-        p[2] = RedOf(*in);
-        p[3] = 0;
-      }
-      return;
+    case PixelFormat::pf24bit: WriteRun<3, StoreBgr>(row, x0, x1, in); return;
+    case PixelFormat::pf32bit: WriteRun<4, StoreBgr0>(row, x0, x1, in); return;
+    case PixelFormat::pf15bit: WriteRun<2, Store555>(row, x0, x1, in); return;
+    case PixelFormat::pf16bit: WriteRun<2, Store565>(row, x0, x1, in); return;
     case PixelFormat::pf8bit:
       for (; x0 < x1; ++x0) row[x0] = static_cast<std::uint8_t>(encoder(*in++));
       return;

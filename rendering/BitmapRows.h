@@ -10,8 +10,9 @@
 namespace kestrova {
 
 // Maps colours to the raw pixel values of one bitmap: the colour itself for
-// 24 and 32 bits, the nearest palette entry for indexed formats (recent
-// answers are remembered, so long runs of few colours stay cheap).
+// 24 and 32 bits, the pixel word for 15 and 16 bits, the nearest palette
+// entry for indexed formats (recent answers are remembered, so long runs of
+// few colours stay cheap).
 class RawValueEncoder {
  public:
   explicit RawValueEncoder(const Bitmap& bitmap);

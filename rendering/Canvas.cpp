@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "rendering/PackedColor.h"
+
 namespace kestrova {
 
 namespace {
@@ -20,26 +22,16 @@ void RepeatPattern(std::uint8_t* p, std::size_t unit, std::size_t total) {
 
 // ---------------------------------------------------------------- primitives
 
-bool TCanvas::VisibleSpan(int y, int& x0, int& x1) const {
-  if (y < 0 || y >= target_->Height()) return false;
-  x0 = std::max(x0, 0);
-  x1 = std::min(x1, target_->Width());
-  if (clip_) {
-    int c0 = 0, c1 = 0;
-    if (!clip_->Span(y, c0, c1)) return false;
-    x0 = std::max(x0, c0);
-    x1 = std::min(x1, c1);
-  }
-  return x0 < x1;
-}
-
 bool TCanvas::IsVisible(int x, int y) const {
   if (x < 0 || y < 0 || x >= target_->Width() || y >= target_->Height()) return false;
   return !clip_ || clip_->Contains(x, y);
 }
 
 void TCanvas::PaintRawSpan(int y, int x0, int x1, std::uint32_t raw) {
-  if (!VisibleSpan(y, x0, x1)) return;
+  ForEachVisibleSpan(y, x0, x1, [&](int a, int b) { PaintVisibleRawSpan(y, a, b, raw); });
+}
+
+void TCanvas::PaintVisibleRawSpan(int y, int x0, int x1, std::uint32_t raw) {
   std::uint8_t* row = target_->ScanLine(y);
   const auto count = static_cast<std::size_t>(x1 - x0);
   switch (target_->Format()) {
@@ -58,6 +50,13 @@ void TCanvas::PaintRawSpan(int y, int x0, int x1, std::uint32_t raw) {
       p[2] = RedOf(raw);
       p[3] = 0;
       RepeatPattern(p, 4, 4 * count);
+      break;
+    }
+    case PixelFormat::pf15bit:
+    case PixelFormat::pf16bit: {
+      std::uint8_t* p = row + 2 * static_cast<std::size_t>(x0);
+      StoreWord(p, raw);
+      RepeatPattern(p, 2, 2 * count);
       break;
     }
     case PixelFormat::pf8bit: std::memset(row + x0, static_cast<int>(raw), count); break;

@@ -8,6 +8,7 @@
 // class, which apply the bitmap's bounds and the clip region; indexed bitmaps
 // receive the nearest palette entry of each colour written.
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -16,9 +17,11 @@
 #include "rendering/Bitmap.h"
 #include "rendering/ClipRegion.h"
 #include "rendering/DrawingTools.h"
+#include "rendering/FillRule.h"
 #include "rendering/Font.h"
 #include "rendering/Geometry.h"
 #include "rendering/RasterTypes.h"
+#include "rendering/Region.h"
 #include "rendering/Shape.h"
 
 namespace kestrova {
@@ -67,8 +70,16 @@ class TCanvas {
   void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
   void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
   // Filled with the brush by the alternate (even-odd) rule, outlined with the pen.
-  void Polygon(std::span<const TPoint> points);
-  void PolyPolygon(const std::vector<std::vector<TPoint>>& polygons);
+  void Polygon(std::span<const TPoint> points) { Polygon(points, FillRule::Alternate); }
+  void PolyPolygon(const std::vector<std::vector<TPoint>>& polygons) { PolyPolygon(polygons, FillRule::Alternate); }
+  // The same filled by the given rule.
+  void Polygon(std::span<const TPoint> points, FillRule rule);
+  void PolyPolygon(const std::vector<std::vector<TPoint>>& polygons, FillRule rule);
+
+  // Every pixel of the region painted with the brush (nothing with a clear brush).
+  void FillRegion(const Region& region);
+  // Every pixel of the region turned into its complement colour.
+  void InvertRegion(const Region& region);
 
   // Copies srcRect of src onto dst: pixel for pixel when the sizes match,
   // stretched (nearest source pixel) when they differ. src may be the target itself.
@@ -98,8 +109,19 @@ class TCanvas {
   void PaintPixel(int x, int y, TColor c);
   // True when (x, y) lies in the bitmap and inside the clip region.
   bool IsVisible(int x, int y) const;
-  // The visible columns of row y clipped to [x0, x1); false when none.
-  bool VisibleSpan(int y, int& x0, int& x1) const;
+  // Calls visit(a, b) for each visible part [a, b) of columns [x0, x1) of row
+  // y, left to right (a clip region may leave several).
+  template <typename Visit>
+  void ForEachVisibleSpan(int y, int x0, int x1, Visit&& visit) const {
+    if (y < 0 || y >= target_->Height()) return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, target_->Width());
+    if (x0 >= x1) return;
+    if (clip_)
+      clip_->ForEachSpan(y, x0, x1, visit);
+    else
+      visit(x0, x1);
+  }
 
  private:
   TRect Bounds() const { return TRect{0, 0, target_->Width(), target_->Height()}; }
@@ -110,6 +132,8 @@ class TCanvas {
   // format once rather than per span.
   SpanSink Ink(TColor c);
   void PaintRawSpan(int y, int x0, int x1, std::uint32_t raw);
+  // The same for columns known to be visible.
+  void PaintVisibleRawSpan(int y, int x0, int x1, std::uint32_t raw);
   // The pen along lattice points, closed back to the first one or not.
   void PenPath(std::span<const TPoint> points, bool closed);
   // The pen's outline round a shape and the brush inside it.

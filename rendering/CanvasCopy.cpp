@@ -118,26 +118,27 @@ void TCanvas::CopyPixels(const TRect& dst, const Bitmap& src, const TRect& srcRe
       destination(sourceCol.size());
   for (int y = rows.First(), last = rows.Last(target_->Height()); y < last; ++y) {
     const std::int64_t sy = rows.SourceOf(y);
-    int a = x0, b = x1;
-    if (sy < 0 || sy >= source->Height() || !VisibleSpan(y, a, b)) continue;
+    if (sy < 0 || sy >= source->Height()) continue;
     // Columns fed from outside the source keep what they hold (only at the ends: the map is monotonic).
-    while (a < b && sourceCol[a - x0] < 0) ++a;
-    while (b > a && sourceCol[b - 1 - x0] < 0) --b;
-    if (a >= b) continue;
-    const int s0 = std::min(sourceCol[a - x0], sourceCol[b - 1 - x0]);
-    if (byteCopy) {
-      std::memcpy(target_->ScanLine(y) + static_cast<std::size_t>(a) * bytesPerPixel,
-                  source->ScanLine(static_cast<int>(sy)) + static_cast<std::size_t>(s0) * bytesPerPixel,
-                  static_cast<std::size_t>(b - a) * bytesPerPixel);
-      continue;
-    }
-    const int s1 = std::max(sourceCol[a - x0], sourceCol[b - 1 - x0]) + 1;
-    ReadColorRow(*source, static_cast<int>(sy), s0, s1, sourceRow.data());
-    const auto count = static_cast<std::size_t>(b - a);
-    for (std::size_t i = 0; i < count; ++i) pixels[i] = sourceRow[sourceCol[a - x0 + i] - s0];
-    if (rule.ReadsDestination()) ReadColorRow(*target_, y, a, b, destination.data());
-    ApplyRule(rule, destination.data(), pixels.data(), count);
-    WriteColorRow(*target_, y, a, b, pixels.data(), encoder);
+    ForEachVisibleSpan(y, x0, x1, [&](int a, int b) {
+      while (a < b && sourceCol[a - x0] < 0) ++a;
+      while (b > a && sourceCol[b - 1 - x0] < 0) --b;
+      if (a >= b) return;
+      const int s0 = std::min(sourceCol[a - x0], sourceCol[b - 1 - x0]);
+      if (byteCopy) {
+        std::memcpy(target_->ScanLine(y) + static_cast<std::size_t>(a) * bytesPerPixel,
+                    source->ScanLine(static_cast<int>(sy)) + static_cast<std::size_t>(s0) * bytesPerPixel,
+                    static_cast<std::size_t>(b - a) * bytesPerPixel);
+        return;
+      }
+      const int s1 = std::max(sourceCol[a - x0], sourceCol[b - 1 - x0]) + 1;
+      ReadColorRow(*source, static_cast<int>(sy), s0, s1, sourceRow.data());
+      const auto count = static_cast<std::size_t>(b - a);
+      for (std::size_t i = 0; i < count; ++i) pixels[i] = sourceRow[sourceCol[a - x0 + i] - s0];
+      if (rule.ReadsDestination()) ReadColorRow(*target_, y, a, b, destination.data());
+      ApplyRule(rule, destination.data(), pixels.data(), count);
+      WriteColorRow(*target_, y, a, b, pixels.data(), encoder);
+    });
   }
 }
 

@@ -18,17 +18,17 @@ std::vector<TPointF> Corners(std::span<const TPoint> points) {
 
 }  // namespace
 
-void TCanvas::Polygon(std::span<const TPoint> points) {
+void TCanvas::Polygon(std::span<const TPoint> points, FillRule rule) {
   if (points.empty()) return;
-  if (BrushVisible()) EvenOddSpans({Corners(points)}, Rows(), Ink(Brush.color));
+  if (BrushVisible()) PolygonSpans({Corners(points)}, rule, Rows(), Ink(Brush.color));
   PenPath(points, true);
 }
 
-void TCanvas::PolyPolygon(const std::vector<std::vector<TPoint>>& polygons) {
+void TCanvas::PolyPolygon(const std::vector<std::vector<TPoint>>& polygons, FillRule rule) {
   if (BrushVisible()) {
     std::vector<std::vector<TPointF>> corners;
     for (const auto& polygon : polygons) corners.push_back(Corners(polygon));
-    EvenOddSpans(corners, Rows(), Ink(Brush.color));
+    PolygonSpans(corners, rule, Rows(), Ink(Brush.color));
   }
   for (const auto& polygon : polygons) PenPath(polygon, true);
 }

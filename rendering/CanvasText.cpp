@@ -70,9 +70,9 @@ void PaintGlyph(TCanvas& canvas, CoveragePainter& painter, const GlyphImage& gly
     return;
   const int gx = static_cast<int>(left), gy = static_cast<int>(top);
   for (int row = 0; row < glyph.height; ++row) {
-    int x0 = gx, x1 = gx + glyph.width;
-    if (!canvas.VisibleSpan(gy + row, x0, x1)) continue;
-    painter.Row(gy + row, x0, x1, glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width + (x0 - gx));
+    canvas.ForEachVisibleSpan(gy + row, gx, gx + glyph.width, [&](int x0, int x1) {
+      painter.Row(gy + row, x0, x1, glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width + (x0 - gx));
+    });
   }
 }
 

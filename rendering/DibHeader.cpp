@@ -18,7 +18,7 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 }
 
 bool ValidBitCount(int bits) {
-  return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
+  return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
 }  // namespace
@@ -32,19 +32,24 @@ std::vector<std::uint8_t> SerializeDibInfo(const DibInfo& info) {
   if (!ValidBitCount(info.bitsPerPixel)) throw std::invalid_argument("Unsupported bit count");
   if (info.bitsPerPixel <= 8 && info.tableEntries > (std::size_t{1} << info.bitsPerPixel))
     throw std::invalid_argument("Colour table too long");
+  const bool bitFields = info.compression == kDibBitFields;
+  if (bitFields && info.bitsPerPixel != 16 && info.bitsPerPixel != 32)
+    throw std::invalid_argument("Bit fields need 16 or 32 bits");
   std::vector<std::uint8_t> out;
-  out.reserve(kDibInfoHeaderSize + 4 * info.tableEntries);
+  out.reserve(kDibInfoHeaderSize + (bitFields ? 12 : 0) + 4 * info.tableEntries);
   PutU32(out, kDibInfoHeaderSize);
   PutU32(out, static_cast<std::uint32_t>(info.width));
   PutU32(out, static_cast<std::uint32_t>(info.height));
   PutU16(out, 1);  // planes
   PutU16(out, static_cast<std::uint32_t>(info.bitsPerPixel));
-  PutU32(out, 0);  // uncompressed
-  PutU32(out, 0);  // image size (may be 0 when uncompressed)
+  PutU32(out, info.compression);
+  PutU32(out, info.imageSize);
   PutU32(out, 0);  // horizontal resolution
   PutU32(out, 0);  // vertical resolution
   PutU32(out, info.colorsUsed);
   PutU32(out, info.importantColors);
+  if (bitFields)
+    for (std::uint32_t mask : info.masks) PutU32(out, mask);
   for (std::size_t i = 0; i < info.tableEntries; ++i) {
     const TColor c = i < info.colors.size() ? info.colors[i] : 0;
     out.push_back(BlueOf(c));

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/files/FileSizeLimits.h"
@@ -10,6 +11,7 @@
 #include "core/support/FilePaths.h"
 #include "core/support/FileVersion.h"
 #include "core/support/ProgramFolders.h"
+#include "core/support/StrLib.h"
 
 namespace kestrova {
 
@@ -17,6 +19,7 @@ namespace {
 
 constexpr std::string_view kMain = "main";
 constexpr std::string_view kCaptions = "captions";
+constexpr std::string_view kVersion = "version";
 
 void WriteMainSection(TIniFile& ini, const TSettings& settings) {
   SettingsKeyWriter write(ini, kMain);
@@ -212,6 +215,17 @@ std::string ReadCaptions(const TIniFile& ini) {
   return captions;
 }
 
+// Whether the file holds any of the sections a project writes, found as the
+// reads find them. A file of another kind (a picture, a text of some other
+// program) holds none: read as a project it would give nothing but defaults.
+bool HasProjectSection(const TIniFile& ini) {
+  std::vector<std::string> sections;
+  ini.ReadSections(sections);
+  return std::any_of(sections.begin(), sections.end(), [](const std::string& name) {
+    return SameText(name, kMain) || SameText(name, kCaptions) || SameText(name, kVersion);
+  });
+}
+
 // The bytes the caption lines take in the file: "c<i>=<line>" and CR LF each.
 std::uint64_t CaptionsSize(const TextLines& lines) {
   std::uint64_t size = 0;
@@ -280,7 +294,7 @@ bool SaveProject(const std::string& fileName, const TextLines& captionLines, std
             ? std::string()
             : MakeRelativePath(FolderOf(fileName), FolderOf(settings.image_file)) + FileNameOf(settings.image_file);
     static const std::string programVersion = GetFileVersionText(ExecutablePath());
-    ini.WriteString("version", "version", programVersion);
+    ini.WriteString(kVersion, "version", programVersion);
     WriteMainSection(ini, settings);
     for (std::size_t i = 0; i < captionLines.size(); ++i) {
       ini.WriteString(kCaptions, std::string(1, 'c').append(std::to_string(i)), captionLines[i]);
@@ -300,6 +314,10 @@ bool LoadProject(const std::string& fileName, TSettings& settings, std::string& 
   ::close(fd);
   try {
     const TIniFile ini(fileName);
+    if (!HasProjectSection(ini)) {
+      errorText = kNotAProjectFile;
+      return false;
+    }
     settings.projectfile = fileName;
     ReadMainSection(ini, settings, gifCounts);
     ReadPresetKeys(kMain, &ini, settings);

@@ -32,12 +32,17 @@ bool SaveProject(const std::string& fileName, const TextLines& captionLines, std
 
 // Reads the file into `settings`. False when the file does not exist, cannot
 // be read or holds more than kMaxProjectFileSize (the reason in errorText,
-// nothing read and nothing changed) or when reading fails (its message in
-// errorText, e.g. "Range check error" for a font character set outside
-// 0..255; the fields read before keep their new values). Paths read from the
-// file have "\" turned into "/".
+// nothing read and nothing changed), when it holds none of the sections
+// "main", "captions" and "version" (kNotAProjectFile, nothing changed: a
+// picture or any other file that is not a project; one that holds only some
+// of them loads, the rest at their defaults) or when reading fails (its
+// message in errorText, e.g. "Range check error" for a font character set
+// outside 0..255; the fields read before keep their new values). Paths read
+// from the file have "\" turned into "/".
 bool LoadProject(const std::string& fileName, TSettings& settings, std::string& errorText,
                  const TGifOptionCounts& gifCounts = {});
+
+inline constexpr const char* kNotAProjectFile = "Not a project file";
 
 // Reads the 29 preset keys of a section into `settings`, missing keys with
 // their defaults; every other field stays. Nothing happens without a file.

@@ -33,18 +33,6 @@ void CheckCutSize(const CutSettings& cut) {
                         " is not valid: a button needs a width and a height of at least 1 pixel.");
 }
 
-void CheckTilesInsideBase(const ButtonSetInput& input, int count) {
-  const CutSettings& cut = input.cut;
-  for (int i = 0; i < count; ++i) {
-    const CutRect r = CutSourceRect(cut, i);
-    if (!ClipToBase(r, *input.base).IsEmpty()) continue;
-    throw GenerationError("The cut rectangle of button " + std::to_string(i + 1) + " (" + std::to_string(r.left) +
-                          "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-                          std::to_string(r.bottom) + ") lies outside the base image (" +
-                          SizeText(input.base->Width(), input.base->Height()) + ").");
-  }
-}
-
 int ButtonCountOf(const ButtonSetInput& input) {
   return CountButtons(static_cast<int>(input.lines.size()), input.linesPerButton);
 }
@@ -61,7 +49,6 @@ void CheckButtons(const ButtonSetInput& input, int held) {
     throw GenerationError(std::to_string(count) + " buttons of " + SizeText(w, h) +
                           " pixels would take more memory than one run may use.");
   }
-  if (input.cut.on) CheckTilesInsideBase(input, count);
 }
 
 }  // namespace

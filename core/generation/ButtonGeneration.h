@@ -84,8 +84,9 @@ void ApplyPostEffect(Bitmap& button, const PostEffect& effect);
 GeneratedButton GenerateButton(const ButtonSetInput& input, int button);
 
 // Raises GenerationError for a set that cannot be made: buttons but no base
-// image, a cut size below 1 x 1, a tile whose source lies wholly outside the
-// base image, or buttons holding more pixels together than one bitmap may.
+// image, a cut size below 1 x 1, or buttons holding more pixels together than
+// one bitmap may. A tile whose source lies wholly outside the base image is
+// no error: it stays white, with its caption.
 void CheckButtonSet(const ButtonSetInput& input);
 // The same for buttons made, used and dropped one at a time: only one button
 // must not hold more pixels than a bitmap may.

@@ -9,6 +9,7 @@
 #include "core/images/ImageFileError.h"
 #include "core/images/LittleEndian.h"
 #include "core/support/InputStreams.h"
+#include "rendering/PackedColor.h"
 
 namespace kestrova {
 
@@ -58,7 +59,7 @@ void CheckBitsAndCompression(const BmpLayout& l) {
 }
 
 void SetDefaultMasks(BmpLayout& l) {
-  if (l.bits == 16) l.masks = {0x7C00, 0x03E0, 0x001F};
+  if (l.bits == 16) l.masks = kChannelMasks555;
   if (l.bits == 32) l.masks = {0xFF0000, 0x00FF00, 0x0000FF};
 }
 
@@ -125,11 +126,17 @@ BmpLayout ReadLayout(const LittleEndianView& f) {
   return l;
 }
 
-PixelFormat TargetFormat(int bits) {
-  switch (bits) {
+// 16-bit pixels keep their words when their masks are those of a 16-bit
+// format; other masks are widened to 24 bits.
+PixelFormat TargetFormat(const BmpLayout& l) {
+  switch (l.bits) {
     case 1: return PixelFormat::pf1bit;
     case 4: return PixelFormat::pf4bit;
     case 8: return PixelFormat::pf8bit;
+    case 16:
+      if (l.masks == kChannelMasks555) return PixelFormat::pf15bit;
+      if (l.masks == kChannelMasks565) return PixelFormat::pf16bit;
+      return PixelFormat::pf24bit;
     case 32: return PixelFormat::pf32bit;
     default: return PixelFormat::pf24bit;
   }
@@ -174,6 +181,11 @@ void CopyIndexedRow(const std::uint8_t* src, std::uint8_t* dst, std::int64_t wid
   if (const int rest = static_cast<int>(usedBits % 8)) dst[full] = static_cast<std::uint8_t>(src[full] & (0xFF00 >> rest));
 }
 
+// 16-bit words as they are, the unused top bit of 5-5-5 words cleared.
+void CopyWordRow(const std::uint8_t* src, std::uint8_t* dst, std::int64_t width, std::uint32_t keep) {
+  for (std::int64_t x = 0; x < width; ++x, src += 2, dst += 2) StoreWord(dst, LoadWord(src) & keep);
+}
+
 void DecodeMaskedRow(const std::uint8_t* src, std::uint8_t* dst, std::int64_t width, int bits,
                      const std::array<ChannelMask, 3>& channels, int dstPixelBytes) {
   const int srcPixelBytes = bits / 8;
@@ -192,7 +204,7 @@ std::int64_t RowStride(const BmpLayout& l) { return ((l.width * l.bits + 31) / 3
 // Reads the rows one at a time from the stream, which stands at the first.
 Bitmap DecodeUncompressed(std::istream& in, const BmpLayout& l) {
   const std::int64_t stride = RowStride(l);
-  Bitmap out(static_cast<int>(l.width), static_cast<int>(l.height), TargetFormat(l.bits));
+  Bitmap out(static_cast<int>(l.width), static_cast<int>(l.height), TargetFormat(l));
   if (IsIndexed(out.Format())) out.SetPalette(l.palette);
   std::array<ChannelMask, 3> channels{ChannelMask(0), ChannelMask(0), ChannelMask(0)};
   if (l.bits >= 16) channels = {ChannelMask(l.masks[0]), ChannelMask(l.masks[1]), ChannelMask(l.masks[2])};
@@ -206,6 +218,10 @@ Bitmap DecodeUncompressed(std::istream& in, const BmpLayout& l) {
       CopyIndexedRow(src, dst, l.width, l.bits);
     else if (l.bits == 24)
       std::memcpy(dst, src, static_cast<std::size_t>(l.width) * 3);
+    else if (out.Format() == PixelFormat::pf15bit)
+      CopyWordRow(src, dst, l.width, kMask555);
+    else if (out.Format() == PixelFormat::pf16bit)
+      CopyWordRow(src, dst, l.width, 0xFFFF);
     else
       DecodeMaskedRow(src, dst, l.width, l.bits, channels, l.bits == 32 ? 4 : 3);
   }
@@ -278,7 +294,7 @@ Bitmap DecodeRle(std::istream& in, std::istream::pos_type start, std::uint64_t f
     return RleBytes(in, length);
   };
   PlayRle(data(), l.bits, l.width, l.height, nullptr);
-  Bitmap out(static_cast<int>(l.width), static_cast<int>(l.height), TargetFormat(l.bits));
+  Bitmap out(static_cast<int>(l.width), static_cast<int>(l.height), TargetFormat(l));
   out.SetPalette(l.palette);
   PlayRle(data(), l.bits, l.width, l.height, &out);
   return out;

@@ -5,12 +5,15 @@
 
 #include "core/images/ImageFileError.h"
 #include "rendering/DibHeader.h"
+#include "rendering/PackedColor.h"
 
 namespace kestrova {
 
 namespace {
 
-DibInfo InfoOf(const Bitmap& b) {
+// Each picture is stored in its own format: 15 bits as plain 16-bit pixels
+// (which are 5-5-5), 16 bits as bit fields with the 5-6-5 masks.
+DibInfo InfoOf(const Bitmap& b, std::uint64_t bitsSize) {
   DibInfo info;
   info.width = b.Width();
   info.height = b.Height();
@@ -21,6 +24,11 @@ DibInfo InfoOf(const Bitmap& b) {
     // A short table is stored as it is and counted; no table at all becomes a black one.
     info.tableEntries = info.colors.empty() ? full : info.colors.size();
     info.colorsUsed = info.tableEntries == full ? 0 : static_cast<std::uint32_t>(info.tableEntries);
+  }
+  if (b.Format() == PixelFormat::pf16bit) {
+    info.compression = kDibBitFields;
+    info.masks = kChannelMasks565;
+    info.imageSize = static_cast<std::uint32_t>(bitsSize);
   }
   return info;
 }
@@ -33,7 +41,7 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
   const std::size_t stride = static_cast<std::size_t>(bitmap.Stride());
   const std::uint64_t bitsSize = static_cast<std::uint64_t>(stride) * static_cast<std::uint64_t>(bitmap.Height());
   try {
-    info = SerializeDibInfo(InfoOf(bitmap));
+    info = SerializeDibInfo(InfoOf(bitmap, bitsSize));
     file = SerializeBmpFileHeader(info.size(), bitsSize);
   } catch (const std::invalid_argument& e) {
     throw ImageFileError(e.what());

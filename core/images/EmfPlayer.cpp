@@ -1,6 +1,7 @@
 #include "core/images/EmfPlayer.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <string>
@@ -29,6 +30,7 @@ enum : std::uint32_t {
   kPolyBezier = 2,
   kPolygon = 3,
   kPolyline = 4,
+  kPolyBezierTo = 5,
   kPolylineTo = 6,
   kPolyPolyline = 7,
   kPolyPolygon = 8,
@@ -36,28 +38,66 @@ enum : std::uint32_t {
   kSetWindowOrgEx = 10,
   kSetViewportExtEx = 11,
   kSetViewportOrgEx = 12,
-  kEof = 14,
+  kSetBrushOrgEx = 13,
   kSetPixelV = 15,
+  kSetMapperFlags = 16,
   kSetMapMode = 17,
   kSetBkMode = 18,
+  kSetPolyFillMode = 19,
+  kSetRop2 = 20,
+  kSetStretchBltMode = 21,
   kSetTextAlign = 22,
+  kSetColorAdjustment = 23,
   kSetTextColor = 24,
   kSetBkColor = 25,
+  kOffsetClipRgn = 26,
   kMoveToEx = 27,
+  kSetMetaRgn = 28,
+  kExcludeClipRect = 29,
+  kIntersectClipRect = 30,
+  kScaleViewportExtEx = 31,
+  kScaleWindowExtEx = 32,
   kSaveDC = 33,
   kRestoreDC = 34,
+  kSetWorldTransform = 35,
+  kModifyWorldTransform = 36,
   kSelectObject = 37,
   kCreatePen = 38,
   kCreateBrushIndirect = 39,
   kDeleteObject = 40,
+  kAngleArc = 41,
   kEllipse = 42,
   kRectangle = 43,
   kRoundRect = 44,
   kArc = 45,
   kChord = 46,
   kPie = 47,
+  kSelectPalette = 48,
   kCreatePalette = 49,
+  kSetPaletteEntries = 50,
+  kResizePalette = 51,
+  kRealizePalette = 52,
   kLineTo = 54,
+  kArcTo = 55,
+  kPolyDraw = 56,
+  kSetArcDirection = 57,
+  kSetMiterLimit = 58,
+  kBeginPath = 59,
+  kEndPath = 60,
+  kCloseFigure = 61,
+  kFillPath = 62,
+  kStrokeAndFillPath = 63,
+  kStrokePath = 64,
+  kFlattenPath = 65,
+  kWidenPath = 66,
+  kSelectClipPath = 67,
+  kAbortPath = 68,
+  kGdiComment = 70,
+  kFillRgn = 71,
+  kFrameRgn = 72,
+  kInvertRgn = 73,
+  kPaintRgn = 74,
+  kExtSelectClipRgn = 75,
   kBitBlt = 76,
   kStretchBlt = 77,
   kSetDIBitsToDevice = 80,
@@ -65,32 +105,79 @@ enum : std::uint32_t {
   kExtCreateFontIndirectW = 82,
   kExtTextOutA = 83,
   kExtTextOutW = 84,
+  kPolyBezier16 = 85,
   kPolygon16 = 86,
   kPolyline16 = 87,
+  kPolyBezierTo16 = 88,
   kPolylineTo16 = 89,
   kPolyPolyline16 = 90,
   kPolyPolygon16 = 91,
+  kPolyDraw16 = 92,
   kCreateMonoBrush = 93,
   kCreateDibPatternBrushPt = 94,
   kExtCreatePen = 95,
+  kSetIcmMode = 98,
+  kCreateColorSpace = 99,
+  kSetColorSpace = 100,
+  kDeleteColorSpace = 101,
+  kPixelFormat = 104,
+  kDrawEscape = 105,
+  kExtEscape = 106,
+  kForceUfiMapping = 109,
+  kNamedEscape = 110,
+  kColorCorrectPalette = 111,
+  kSetIcmProfileA = 112,
+  kSetIcmProfileW = 113,
+  kSetLayout = 115,
+  kSetLinkedUfis = 119,
+  kSetTextJustification = 120,
+  kColorMatchToTargetW = 121,
+  kCreateColorSpaceW = 122,
 };
 
-// Calls visit(type, record) for every record up to the end record; offsets
-// inside a record count from its start.
-template <typename Visit>
-void ForEachRecord(std::span<const std::uint8_t> file, Visit visit) {
-  const LittleEndianView f(file, kTruncated);
-  std::size_t pos = 0;
-  while (pos < file.size()) {
-    bool last = false;
-    const std::uint64_t size = EmfRecordLength(f.Sub(pos, kEmfRecordHeadSize), last);
-    if (size == 0) throw ImageFileError(kBadRecord);
-    f.Require(pos, size);
-    if (last) return;
-    visit(f.U32(pos), LittleEndianView(f.Sub(pos, size), kBadRecord));
-    pos += static_cast<std::size_t>(size);
+// What playing does with a record: reads and plays it, reads past it (it
+// draws nothing here), or counts it as left out.
+enum class Handling { Play, ReadPast, LeftOut };
+
+Handling HandlingOf(std::uint32_t type) {
+  switch (type) {
+    case kHeader:
+    case kSetBrushOrgEx:
+    case kSetMapperFlags:
+    case kSetRop2:
+    case kSetStretchBltMode:
+    case kSetColorAdjustment:
+    case kSelectPalette:
+    case kSetPaletteEntries:
+    case kResizePalette:
+    case kRealizePalette:
+    case kSetMiterLimit:
+    case kGdiComment:  // also where the newer records of dual files travel
+    case kSetIcmMode:
+    case kCreateColorSpace:
+    case kSetColorSpace:
+    case kDeleteColorSpace:
+    case kPixelFormat:
+    case kDrawEscape:
+    case kExtEscape:
+    case kForceUfiMapping:
+    case kNamedEscape:
+    case kColorCorrectPalette:
+    case kSetIcmProfileA:
+    case kSetIcmProfileW:
+    case kSetLayout:
+    case kSetLinkedUfis:
+    case kSetTextJustification:
+    case kColorMatchToTargetW:
+    case kCreateColorSpaceW: return Handling::ReadPast;
+    default: break;
   }
-  throw ImageFileError(kTruncated);  // the end record is missing
+  // Every other record from the first drawing record to the bit-block copies,
+  // and from the device-independent copies to the extended pens, is played.
+  return (type >= kPolyBezier && type <= kStretchBlt && type != 53) ||
+                 (type >= kSetDIBitsToDevice && type <= kExtCreatePen)
+             ? Handling::Play
+             : Handling::LeftOut;
 }
 
 // A value computed from record fields, refused when it leaves the int range.
@@ -233,8 +320,116 @@ MetaPen ExtPen(const LittleEndianView& r) {
   return MetaPen{(style & 0x0F) != gdi::PS_NULL && !hollowBrush, geometric ? r.I32(32) : 0, r.U32(40)};
 }
 
-void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
+float F32(const LittleEndianView& r, std::size_t at) { return std::bit_cast<float>(r.U32(at)); }
+
+// A transform of six floats; none when one of them is not a number.
+std::optional<AffineTransform> Transform(const LittleEndianView& r, std::size_t at) {
+  double v[6];
+  for (std::size_t i = 0; i < 6; ++i) {
+    v[i] = F32(r, at + 4 * i);
+    if (!std::isfinite(v[i])) return std::nullopt;
+  }
+  return AffineTransform{v[0], v[1], v[2], v[3], v[4], v[5]};
+}
+
+// The rectangles of region data of `size` bytes: a 32-byte header (its
+// rectangle count at 8), then the rectangles.
+std::vector<TRect> RegionRects(const LittleEndianView& r, std::size_t at, std::uint64_t size) {
+  if (size < 32) return {};
+  const std::uint64_t count = std::min<std::uint64_t>(r.U32(at + 8), (size - 32) / 16);
+  r.Require(at + 32, count * 16);
+  std::vector<TRect> rects;
+  rects.reserve(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < count; ++i) rects.push_back(Rect32(r, at + 32 + 16 * i));
+  return rects;
+}
+
+void ExtSelectClipRgn(MetafileDevice& dc, const LittleEndianView& r) {
+  const std::uint32_t size = r.U32(8);
+  const int mode = r.I32(12);
+  if (size == 0) {
+    dc.SelectClipRects(nullptr, mode);
+    return;
+  }
+  const std::vector<TRect> rects = RegionRects(r, 16, size);
+  dc.SelectClipRects(&rects, mode);
+}
+
+void RegionRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
+  const std::uint32_t size = r.U32(24);
+  switch (type) {
+    case kFillRgn:
+      if (const auto brush = dc.BrushAt(r.U32(28))) dc.FillRegion(RegionRects(r, 32, size), *brush);
+      break;
+    case kFrameRgn:
+      if (const auto brush = dc.BrushAt(r.U32(28)))
+        dc.FrameRegion(RegionRects(r, 40, size), *brush, r.I32(32), r.I32(36));
+      break;
+    case kInvertRgn: dc.InvertRegion(RegionRects(r, 28, size)); break;
+    case kPaintRgn: dc.PaintRegion(RegionRects(r, 28, size)); break;
+    default: break;
+  }
+}
+
+// Points with a kind byte each after them.
+void PolyDraw(MetafileDevice& dc, const LittleEndianView& r, bool small) {
+  const std::uint32_t count = r.U32(24);
+  const std::vector<TPoint> points = Points(r, 28, count, small);
+  const auto kinds = r.Sub(28 + std::uint64_t{count} * (small ? 4 : 8), count);
+  dc.PolyDraw(points, std::vector<std::uint8_t>(kinds.begin(), kinds.end()));
+}
+
+// Records of curves, paths, clipping and transforms.
+bool PlayGeometryRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
   using Shape = MetafileDevice::ArcShape;
+  switch (type) {
+    case kPolyBezier:
+    case kPolyBezier16: dc.PolyBezier(PolyPoints(r, type == kPolyBezier16)); break;
+    case kPolyBezierTo:
+    case kPolyBezierTo16: dc.PolyBezierTo(PolyPoints(r, type == kPolyBezierTo16)); break;
+    case kPolyDraw:
+    case kPolyDraw16: PolyDraw(dc, r, type == kPolyDraw16); break;
+    case kAngleArc: dc.AngleArc(Point32(r, 8), r.U32(16), F32(r, 20), F32(r, 24)); break;
+    case kArcTo: dc.ArcTo(Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
+    case kSetArcDirection: dc.SetArcDirection(r.I32(8)); break;
+    case kSetPolyFillMode: dc.SetPolyFillMode(r.I32(8)); break;
+    case kBeginPath: dc.BeginPath(); break;
+    case kEndPath: dc.EndPath(); break;
+    case kCloseFigure: dc.CloseFigure(); break;
+    case kFillPath: dc.FillPath(); break;
+    case kStrokeAndFillPath: dc.StrokeAndFillPath(); break;
+    case kStrokePath: dc.StrokePath(); break;
+    case kFlattenPath: dc.FlattenPath(); break;
+    case kWidenPath: dc.WidenPath(); break;
+    case kSelectClipPath: dc.SelectClipPath(r.I32(8)); break;
+    case kAbortPath: dc.AbortPath(); break;
+    case kOffsetClipRgn: dc.OffsetClipRgn(r.I32(8), r.I32(12)); break;
+    case kSetMetaRgn: dc.SetMetaRgn(); break;
+    case kExcludeClipRect: dc.ExcludeClipRect(Rect32(r, 8)); break;
+    case kIntersectClipRect: dc.IntersectClipRect(Rect32(r, 8)); break;
+    case kExtSelectClipRgn: ExtSelectClipRgn(dc, r); break;
+    case kFillRgn:
+    case kFrameRgn:
+    case kInvertRgn:
+    case kPaintRgn: RegionRecord(dc, type, r); break;
+    case kScaleViewportExtEx: dc.ScaleViewportExt(r.I32(8), r.I32(12), r.I32(16), r.I32(20)); break;
+    case kScaleWindowExtEx: dc.ScaleWindowExt(r.I32(8), r.I32(12), r.I32(16), r.I32(20)); break;
+    case kSetWorldTransform:
+      if (const auto t = Transform(r, 8)) dc.SetWorldTransform(*t);
+      break;
+    case kModifyWorldTransform:
+      if (const auto t = Transform(r, 8)) dc.ModifyWorldTransform(*t, r.I32(32));
+      break;
+    case kArc: dc.ArcShaped(Shape::Arc, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
+    case kChord: dc.ArcShaped(Shape::Chord, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
+    case kPie: dc.ArcShaped(Shape::Pie, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
+    default: return false;
+  }
+  return true;
+}
+
+void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
+  if (PlayGeometryRecord(dc, type, r)) return;
   switch (type) {
     case kSetMapMode: dc.SetMapMode(r.I32(8)); break;
     case kSetWindowExtEx: dc.SetWindowExt(r.I32(8), r.I32(12)); break;
@@ -284,9 +479,6 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kRectangle: dc.Rectangle(Rect32(r, 8)); break;
     case kEllipse: dc.Ellipse(Rect32(r, 8)); break;
     case kRoundRect: dc.RoundRect(Rect32(r, 8), r.I32(24), r.I32(28)); break;
-    case kArc: dc.ArcShaped(Shape::Arc, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
-    case kChord: dc.ArcShaped(Shape::Chord, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
-    case kPie: dc.ArcShaped(Shape::Pie, Rect32(r, 8), Point32(r, 24), Point32(r, 32)); break;
     case kSetPixelV: dc.SetPixel(r.I32(8), r.I32(12), r.U32(16)); break;
     case kExtTextOutA:
     case kExtTextOutW: ExtTextOut(dc, r, type == kExtTextOutW); break;
@@ -294,7 +486,7 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kStretchBlt: BitBlt(dc, r, type == kStretchBlt); break;
     case kSetDIBitsToDevice:
     case kStretchDIBits: DibToDevice(dc, r, type == kStretchDIBits); break;
-    default: break;  // records that change nothing we draw
+    default: dc.CountNotDrawn(); break;
   }
 }
 
@@ -303,23 +495,16 @@ double PixelsPerMm(int pixels, int mm) { return pixels > 0 && mm > 0 ? static_ca
 
 }  // namespace
 
-std::uint64_t EmfRecordLength(std::span<const std::uint8_t> head, bool& last) {
-  const LittleEndianView f(head, kTruncated);
-  const std::uint32_t size = f.U32(4);
-  last = f.U32(0) == kEof;
-  return size < 8 || size % 4 != 0 ? 0 : size;
-}
-
 bool LooksLikeEmf(std::span<const std::uint8_t> file) {
   const LittleEndianView f(file, kTruncated);
   return f.Holds(0, 44) && f.U32(0) == kHeader && f.U32(40) == kSignature;
 }
 
-EmfLayout ReadEmfLayout(std::span<const std::uint8_t> file) {
-  if (!LooksLikeEmf(file)) throw ImageFileError("Invalid metafile header");
-  const LittleEndianView f(file, kTruncated);
-  const std::uint32_t headerSize = f.U32(4);
-  f.Require(0, std::max<std::uint64_t>(headerSize, kEmfHeaderSize));
+EmfLayout ReadEmfHeader(MetafileRecordReader& records) {
+  const auto head = records.Next();
+  if (!head || head->type != kHeader || head->length < kEmfHeaderSize) throw ImageFileError("Invalid metafile header");
+  const std::vector<std::uint8_t> header = records.Read(kEmfHeaderSize);
+  const LittleEndianView f(header, kTruncated);
   EmfLayout layout;
   const TRect bounds = Rect32(f, 8);
   layout.frame = Rect32(f, 24);
@@ -336,11 +521,10 @@ EmfLayout ReadEmfLayout(std::span<const std::uint8_t> file) {
   layout.width = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Width64()) * 96 / 2540));
   layout.height = static_cast<int>(std::lrint(static_cast<double>(layout.frame.Height64()) * 96 / 2540));
   if (layout.width <= 0 || layout.height <= 0) throw ImageFileError("Metafile has no size");
-  ForEachRecord(file, [](std::uint32_t, const LittleEndianView&) {});
   return layout;
 }
 
-void PlayEmf(std::span<const std::uint8_t> file, const EmfLayout& layout, TCanvas& canvas) {
+std::size_t PlayEmf(MetafileRecordReader& records, const EmfLayout& layout, TCanvas& canvas) {
   DeviceToCanvas base;
   base.pixelsPerMmX = PixelsPerMm(layout.devicePixels.cx, layout.deviceMm.cx);
   base.pixelsPerMmY = PixelsPerMm(layout.devicePixels.cy, layout.deviceMm.cy);
@@ -352,7 +536,18 @@ void PlayEmf(std::span<const std::uint8_t> file, const EmfLayout& layout, TCanva
   base.offsetX = -frameLeft * base.scaleX;
   base.offsetY = -frameTop * base.scaleY;
   MetafileDevice dc(canvas, base);
-  ForEachRecord(file, [&](std::uint32_t type, const LittleEndianView& r) { PlayRecord(dc, type, r); });
+  while (const auto head = records.Next()) {
+    switch (HandlingOf(head->type)) {
+      case Handling::Play: {
+        const std::vector<std::uint8_t> record = records.Read();
+        PlayRecord(dc, head->type, LittleEndianView(record, kBadRecord));
+        break;
+      }
+      case Handling::ReadPast: break;
+      case Handling::LeftOut: dc.CountNotDrawn(); break;
+    }
+  }
+  return dc.NotDrawn();
 }
 
 }  // namespace kestrova

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/images/MetafileRecordReader.h"
 #include "rendering/Canvas.h"
 
 namespace kestrova {
@@ -19,21 +20,17 @@ struct EmfLayout {
 
 // True when the bytes start with an enhanced metafile header.
 bool LooksLikeEmf(std::span<const std::uint8_t> file);
-// The file's first bytes that the header takes at least (its record may be longer).
+// The header's first bytes, which give the picture's size.
 inline constexpr std::size_t kEmfHeaderSize = 88;
 
-// The records follow one another from the file's start. A record's length in
-// bytes, told from its first kEmfRecordHeadSize bytes (0 when the length is
-// broken), and whether it is the end record.
-inline constexpr std::size_t kEmfRecordHeadSize = 8;
-std::uint64_t EmfRecordLength(std::span<const std::uint8_t> head, bool& last);
+// Reads the header, the file's first record; raises ImageFileError for a
+// broken one or one without a size.
+EmfLayout ReadEmfHeader(MetafileRecordReader& records);
 
-// Reads the header and checks the length of every record; raises
-// ImageFileError for a broken file.
-EmfLayout ReadEmfLayout(std::span<const std::uint8_t> file);
-
-// Draws the records onto the canvas, the frame filling width x height pixels
-// from (0, 0). Unknown records are skipped.
-void PlayEmf(std::span<const std::uint8_t> file, const EmfLayout& layout, TCanvas& canvas);
+// Draws the records after the header up to the end record onto the canvas,
+// the frame filling width x height pixels from (0, 0). Records that draw
+// nothing (comments, escapes, colour management) are read past; the result
+// is how many records were left out because they cannot be drawn here.
+std::size_t PlayEmf(MetafileRecordReader& records, const EmfLayout& layout, TCanvas& canvas);
 
 }  // namespace kestrova

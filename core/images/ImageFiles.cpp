@@ -153,10 +153,14 @@ EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const Image
   return picture;
 }
 
-void StageEncodedPicture(const std::string& fileName, EncodedPicture& picture, LinkAtName link) {
+void StageEncodedPicture(const std::string& fileName, EncodedPicture& picture, LinkAtName link, StagingArea* area) {
   if (!picture.ok || picture.staged) return;
   const std::string_view bytes(reinterpret_cast<const char*>(picture.bytes.data()), picture.bytes.size());
-  picture.staged.emplace(fileName, bytes, link);
+  if (area) {
+    picture.staged.emplace(fileName, bytes, link, *area);
+  } else {
+    picture.staged.emplace(fileName, bytes, link);
+  }
   picture.bytes = {};  // the staged file holds them now
 }
 

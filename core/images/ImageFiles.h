@@ -138,9 +138,11 @@ struct EncodedPicture {
 };
 EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options);
 // Writes the encoded bytes of a picture ahead into the folder of its file,
-// to be named there by WriteEncodedPicture (StagedFile); nothing happens to a
-// picture that could not be encoded.
-void StageEncodedPicture(const std::string& fileName, EncodedPicture& picture, LinkAtName link = LinkAtName::Follow);
+// to be named there by WriteEncodedPicture (StagedFile), as one of the files
+// of `area` when one is given; nothing happens to a picture that could not
+// be encoded.
+void StageEncodedPicture(const std::string& fileName, EncodedPicture& picture, LinkAtName link = LinkAtName::Follow,
+                         StagingArea* area = nullptr);
 // Writes the encoded file (the one staged, when it was); false with the error
 // text of encoding or writing. `link` tells what happens to a symbolic link
 // at the name (WriteFileAtomically); a staged picture was told at staging.

@@ -1,70 +1,91 @@
 #include "core/images/Metafile.h"
 
-#include <algorithm>
+#include <optional>
 
+#include "core/images/EmfPlayer.h"
 #include "core/images/ImageFileError.h"
+#include "core/images/MetafileRecordReader.h"
+#include "core/images/WmfPlayer.h"
 #include "core/support/InputStreams.h"
 
 namespace kestrova {
 
+namespace {
+
+// How many first bytes tell a metafile (enhanced or 16-bit).
+constexpr std::size_t kSignatureSize = 44;
+
+}  // namespace
+
+struct MetafileReader::Parts {
+  std::optional<MetafileRecordReader> records;
+  bool enhanced = false;
+  EmfLayout emf;
+  WmfLayout wmf;
+};
+
+MetafileReader::MetafileReader(std::istream& file) : parts_(std::make_unique<Parts>()) {
+  const std::istream::pos_type start = file.tellg();
+  const std::vector<std::uint8_t> first = ReadUpTo(file, kSignatureSize);
+  Parts& p = *parts_;
+  p.enhanced = LooksLikeEmf(first);
+  if (!p.enhanced && !LooksLikeWmf(first)) throw ImageFileError("Not a metafile");
+  if (!file.seekg(start)) throw ImageFileError("Not a metafile");
+  if (p.enhanced) {
+    p.records.emplace(file, MetafileRecordReader::Kind::Enhanced);
+    p.emf = ReadEmfHeader(*p.records);
+    width_ = p.emf.width;
+    height_ = p.emf.height;
+    return;
+  }
+  const std::vector<std::uint8_t> headers = ReadUpTo(file, WmfHeadersSize(first));
+  p.wmf = ReadWmfHeaders(headers);
+  p.records.emplace(file, MetafileRecordReader::Kind::Windows16);
+  if (p.wmf.width == 0) FindWmfSize(*p.records, p.wmf);
+  width_ = p.wmf.width;
+  height_ = p.wmf.height;
+}
+
+MetafileReader::~MetafileReader() = default;
+
+std::size_t MetafileReader::Draw(TCanvas& canvas) {
+  Parts& p = *parts_;
+  return p.enhanced ? PlayEmf(*p.records, p.emf, canvas) : PlayWmf(*p.records, p.wmf, canvas);
+}
+
 MetafilePicture MetafilePicture::Load(std::vector<std::uint8_t> bytes) {
   MetafilePicture m;
-  if (LooksLikeEmf(bytes)) {
-    m.enhanced_ = true;
-    m.emf_ = ReadEmfLayout(bytes);
-  } else if (LooksLikeWmf(bytes)) {
-    m.wmf_ = ReadWmfLayout(bytes);
-  } else {
-    throw ImageFileError("Not a metafile");
-  }
+  MemoryInputStream in(bytes);
+  const MetafileReader reader(in);
+  m.width_ = reader.Width();
+  m.height_ = reader.Height();
   m.bytes_ = std::move(bytes);
   return m;
 }
 
-void MetafilePicture::Draw(TCanvas& canvas) const {
-  if (enhanced_)
-    PlayEmf(bytes_, emf_, canvas);
-  else
-    PlayWmf(bytes_, wmf_, canvas);
+std::size_t MetafilePicture::Draw(TCanvas& canvas) const {
+  MemoryInputStream in(bytes_);
+  MetafileReader reader(in);
+  return reader.Draw(canvas);
 }
 
-std::vector<std::uint8_t> ReadMetafileBytes(std::istream& file) {
-  std::vector<std::uint8_t> bytes;
-  // True when the file held that many bytes; read a piece at a time, so that
-  // a length no file holds takes no memory.
-  const auto readTo = [&](std::uint64_t size) {
-    constexpr std::uint64_t kPiece = 1 << 20;
-    while (bytes.size() < size) {
-      const auto piece = static_cast<std::size_t>(std::min(size - bytes.size(), kPiece));
-      const std::vector<std::uint8_t> more = ReadUpTo(file, piece);
-      bytes.insert(bytes.end(), more.begin(), more.end());
-      if (more.size() < piece) return false;
-    }
-    return true;
-  };
-  readTo(kMetafileSignatureSize);
-  const bool enhanced = LooksLikeEmf(bytes);
-  if (!enhanced && !LooksLikeWmf(bytes)) return bytes;
-  std::uint64_t pos = enhanced ? 0 : WmfRecordsStart(bytes);
-  const std::size_t head = enhanced ? kEmfRecordHeadSize : kWmfRecordHeadSize;
-  if (!readTo(enhanced ? kEmfHeaderSize : pos)) return bytes;
-  for (;;) {
-    if (!readTo(pos + head)) return bytes;
-    bool last = false;
-    const std::span<const std::uint8_t> record(bytes.data() + pos, head);
-    const std::uint64_t length = enhanced ? EmfRecordLength(record, last) : WmfRecordLength(record, last);
-    if (length == 0 || !readTo(pos + length) || last) return bytes;
-    pos += length;
-  }
-}
-
-Bitmap RenderMetafile(std::vector<std::uint8_t> bytes) {
-  const MetafilePicture metafile = MetafilePicture::Load(std::move(bytes));
+Bitmap RenderMetafile(std::istream& file) {
+  MetafileReader metafile(file);
   Bitmap picture(metafile.Width(), metafile.Height());
   picture.Fill(clWhite);
   TCanvas canvas(picture);
   metafile.Draw(canvas);
   return picture;
+}
+
+Bitmap RenderMetafile(const std::vector<std::uint8_t>& bytes) {
+  MemoryInputStream in(bytes);
+  return RenderMetafile(in);
+}
+
+TSize MetafileSize(std::istream& file) {
+  const MetafileReader metafile(file);
+  return {metafile.Width(), metafile.Height()};
 }
 
 }  // namespace kestrova

@@ -1,51 +1,68 @@
 #pragma once
-// A Windows metafile held in memory: the 16-bit kind (with or without the
-// placeable header) or an enhanced metafile. Its size comes from the header at
-// 96 DPI; drawing plays the records through the canvas.
+// Windows metafiles: the 16-bit kind (with or without the placeable header)
+// and enhanced metafiles. Their size comes from the header at 96 DPI;
+// drawing plays the records through the canvas as they are read from the
+// file, so a record that is not played is never held in memory.
 
 #include <cstddef>
 #include <cstdint>
 #include <istream>
-#include <span>
+#include <memory>
 #include <vector>
 
-#include "core/images/EmfPlayer.h"
-#include "core/images/WmfPlayer.h"
+#include "rendering/Bitmap.h"
 #include "rendering/Canvas.h"
 
 namespace kestrova {
 
+// A metafile read from a stream that stays open while it is drawn.
+class MetafileReader {
+ public:
+  // Reads the headers from the stream's position (for a 16-bit metafile
+  // without the placeable header, the records as far as its first window
+  // extent); raises ImageFileError ("Not a metafile", ...).
+  explicit MetafileReader(std::istream& file);
+  ~MetafileReader();
+  MetafileReader(const MetafileReader&) = delete;
+  MetafileReader& operator=(const MetafileReader&) = delete;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // Plays the records onto the canvas, the picture filling (0, 0, Width,
+  // Height); once only. Raises ImageFileError for a broken record. The
+  // result is how many records were left out because they cannot be drawn.
+  std::size_t Draw(TCanvas& canvas);
+
+ private:
+  struct Parts;
+  int width_ = 0, height_ = 0;
+  std::unique_ptr<Parts> parts_;
+};
+
+// A metafile held in memory, drawn as often as asked.
 class MetafilePicture {
  public:
-  // Checks the header and the length of every record; raises ImageFileError.
+  // Checks the headers; raises ImageFileError.
   static MetafilePicture Load(std::vector<std::uint8_t> bytes);
 
-  int Width() const { return enhanced_ ? emf_.width : wmf_.width; }
-  int Height() const { return enhanced_ ? emf_.height : wmf_.height; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
 
-  // Plays the records onto the canvas, the picture filling (0, 0, Width, Height).
-  // Raises ImageFileError for a record too short for what it holds.
-  void Draw(TCanvas& canvas) const;
+  // Plays the records onto the canvas; see MetafileReader::Draw.
+  std::size_t Draw(TCanvas& canvas) const;
 
  private:
   std::vector<std::uint8_t> bytes_;
-  bool enhanced_ = false;
-  EmfLayout emf_;
-  WmfLayout wmf_;
+  int width_ = 0, height_ = 0;
 };
 
-// How many first bytes tell a metafile (enhanced or 16-bit); MetafilePicture::Load
-// refuses a file that does not start like one with "Not a metafile".
-inline constexpr std::size_t kMetafileSignatureSize = 44;
-
-// The bytes of a metafile read from the stream's position as far as its end
-// record: its headers, then record after record. Reading stops early at a
-// file that does not start like a metafile, at a record whose length is
-// broken and at the file's end; MetafilePicture::Load then refuses the bytes.
-std::vector<std::uint8_t> ReadMetafileBytes(std::istream& file);
-
-// The picture of a metafile file's bytes: a 24-bit bitmap of the metafile's
-// size, white where the metafile draws nothing.
-Bitmap RenderMetafile(std::vector<std::uint8_t> bytes);
+// The picture of a metafile read from the stream's position: a 24-bit bitmap
+// of the metafile's size, white where the metafile draws nothing.
+Bitmap RenderMetafile(std::istream& file);
+// The same for a metafile file's bytes.
+Bitmap RenderMetafile(const std::vector<std::uint8_t>& bytes);
+// Its size, from the headers alone.
+TSize MetafileSize(std::istream& file);
 
 }  // namespace kestrova

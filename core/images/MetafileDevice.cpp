@@ -54,6 +54,10 @@ MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : ca
   state_.font = DefaultFont();
 }
 
+MetafileDevice::~MetafileDevice() {
+  if (clipped_) canvas_.SelectClipRegion(nullptr);
+}
+
 // ---------------------------------------------------------------- state
 
 void MetafileDevice::SetWindowExt(int cx, int cy) {
@@ -62,6 +66,51 @@ void MetafileDevice::SetWindowExt(int cx, int cy) {
 
 void MetafileDevice::SetViewportExt(int cx, int cy) {
   if (cx != 0 && cy != 0) state_.viewportExt = {cx, cy};
+}
+
+namespace {
+
+// v * num / denom held in the int range; nothing when that is 0 or denom is.
+int ScaledExtent(int v, int num, int denom) {
+  if (denom == 0) return v;
+  const std::int64_t scaled = std::int64_t{v} * num / denom;
+  return scaled == 0 ? v : SaturatedInt(scaled);
+}
+
+}  // namespace
+
+void MetafileDevice::ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom) {
+  state_.windowExt = {ScaledExtent(state_.windowExt.cx, xNum, xDenom), ScaledExtent(state_.windowExt.cy, yNum, yDenom)};
+}
+
+void MetafileDevice::ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom) {
+  state_.viewportExt = {ScaledExtent(state_.viewportExt.cx, xNum, xDenom),
+                        ScaledExtent(state_.viewportExt.cy, yNum, yDenom)};
+}
+
+void MetafileDevice::OffsetWindowOrg(int dx, int dy) {
+  state_.windowOrg = {SaturatedInt(std::int64_t{state_.windowOrg.x} + dx),
+                      SaturatedInt(std::int64_t{state_.windowOrg.y} + dy)};
+}
+
+void MetafileDevice::OffsetViewportOrg(int dx, int dy) {
+  state_.viewportOrg = {SaturatedInt(std::int64_t{state_.viewportOrg.x} + dx),
+                        SaturatedInt(std::int64_t{state_.viewportOrg.y} + dy)};
+}
+
+void MetafileDevice::ModifyWorldTransform(const AffineTransform& t, int mode) {
+  switch (mode) {
+    case gdi::MWT_IDENTITY: state_.world = AffineTransform{}; break;
+    case gdi::MWT_LEFTMULTIPLY: state_.world = t.Then(state_.world); break;
+    case gdi::MWT_RIGHTMULTIPLY: state_.world = state_.world.Then(t); break;
+    case gdi::MWT_SET: state_.world = t; break;
+    default: break;
+  }
+}
+
+void MetafileDevice::SetPolyFillMode(int mode) {
+  if (mode == gdi::ALTERNATE) state_.fillRule = FillRule::Alternate;
+  if (mode == gdi::WINDING) state_.fillRule = FillRule::Winding;
 }
 
 void MetafileDevice::SaveDC() { saved_.push_back(state_); }
@@ -77,6 +126,7 @@ void MetafileDevice::RestoreDC(int n) {
     return;
   state_ = saved_[static_cast<std::size_t>(target)];
   saved_.resize(static_cast<std::size_t>(target));
+  ApplyClip();
 }
 
 // ---------------------------------------------------------------- objects
@@ -98,24 +148,35 @@ void MetafileDevice::CreateObject(MetaObject object) {
 void MetafileDevice::SelectObject(std::uint32_t index) {
   if (index >= objects_.size() || !objects_[index]) return;
   std::visit(
-      [this](const auto& o) {
+      [this, index](const auto& o) {
         using T = std::decay_t<decltype(o)>;
         if constexpr (std::is_same_v<T, MetaPen>) state_.pen = o;
         if constexpr (std::is_same_v<T, MetaBrush>) state_.brush = o;
         if constexpr (std::is_same_v<T, MetaFont>) state_.font = o;
+        if constexpr (std::is_same_v<T, MetaRegion>) SelectClipRegionObject(index);
       },
       *objects_[index]);
 }
 
-void MetafileDevice::SelectStockObject(std::uint32_t stock) {
+namespace {
+
+// The stock brushes: 0 white, 1 light grey, 2 grey, 3 dark grey, 4 black, 5 null, 18 the DC brush.
+std::optional<MetaBrush> StockBrush(std::uint32_t stock) {
   static const TColor kBrushColors[] = {clWhite, 0xC0C0C0, 0x808080, 0x404040, clBlack};
-  if (stock <= 4) state_.brush = MetaBrush{true, kBrushColors[stock]};
-  if (stock == 5) state_.brush = MetaBrush{false, clWhite};
+  if (stock <= 4) return MetaBrush{true, kBrushColors[stock]};
+  if (stock == 5) return MetaBrush{false, clWhite};
+  if (stock == 18) return MetaBrush{true, clWhite};
+  return std::nullopt;
+}
+
+}  // namespace
+
+void MetafileDevice::SelectStockObject(std::uint32_t stock) {
+  if (const auto brush = StockBrush(stock)) state_.brush = *brush;
   if (stock == 6) state_.pen = MetaPen{true, 0, clWhite};
   if (stock == 7) state_.pen = MetaPen{true, 0, clBlack};
   if (stock == 8) state_.pen = MetaPen{false, 0, clBlack};
   if (stock >= 10 && stock <= 17) state_.font = DefaultFont();
-  if (stock == 18) state_.brush = MetaBrush{true, clWhite};
   if (stock == 19) state_.pen = MetaPen{true, 0, clBlack};
 }
 
@@ -123,9 +184,22 @@ void MetafileDevice::DeleteObject(std::uint32_t index) {
   if (index < objects_.size()) objects_[index].reset();
 }
 
+std::optional<MetaBrush> MetafileDevice::BrushAt(std::uint32_t index) const {
+  constexpr std::uint32_t kStock = 0x80000000;
+  if (index & kStock) return StockBrush(index & ~kStock);
+  if (index >= objects_.size() || !objects_[index]) return std::nullopt;
+  if (const auto* brush = std::get_if<MetaBrush>(&*objects_[index])) return *brush;
+  return std::nullopt;
+}
+
+const MetaRegion* MetafileDevice::RegionAt(std::uint32_t index) const {
+  if (index >= objects_.size() || !objects_[index]) return nullptr;
+  return std::get_if<MetaRegion>(&*objects_[index]);
+}
+
 // ---------------------------------------------------------------- mapping
 
-void MetafileDevice::Axes(AxisMap& x, AxisMap& y) const {
+AffineTransform MetafileDevice::PageToCanvas() const {
   const DCState& s = state_;
   double sx = 1, sy = 1;
   if (const double mm = MillimetresPerUnit(s.mapMode); mm > 0) {
@@ -135,53 +209,57 @@ void MetafileDevice::Axes(AxisMap& x, AxisMap& y) const {
     sx = static_cast<double>(s.viewportExt.cx) / s.windowExt.cx;
     sy = static_cast<double>(s.viewportExt.cy) / s.windowExt.cy;
     if (s.mapMode == gdi::MM_ISOTROPIC) {
+      // The viewport's extent is cut down so that both axes scale alike.
       const double m = std::min(std::abs(sx), std::abs(sy));
       sx = std::copysign(m, sx);
       sy = std::copysign(m, sy);
     }
   }
-  x.a = sx * base_.scaleX;
-  x.b = (s.viewportOrg.x - s.windowOrg.x * sx) * base_.scaleX + base_.offsetX;
-  y.a = sy * base_.scaleY;
-  y.b = (s.viewportOrg.y - s.windowOrg.y * sy) * base_.scaleY + base_.offsetY;
+  return AffineTransform::Scaling(sx * base_.scaleX, sy * base_.scaleY,
+                                  (s.viewportOrg.x - s.windowOrg.x * sx) * base_.scaleX + base_.offsetX,
+                                  (s.viewportOrg.y - s.windowOrg.y * sy) * base_.scaleY + base_.offsetY);
 }
 
-TPoint MetafileDevice::ToCanvas(TPoint p) const {
-  AxisMap x, y;
-  Axes(x, y);
-  return TPoint{Round(p.x * x.a + x.b), Round(p.y * y.a + y.b)};
-}
+TPoint MetafileDevice::Rounded(TPointF p) { return TPoint{Round(p.x), Round(p.y)}; }
 
-std::vector<TPoint> MetafileDevice::PointsToCanvas(const std::vector<TPoint>& points) const {
-  AxisMap x, y;
-  Axes(x, y);
+std::vector<TPoint> MetafileDevice::Rounded(const std::vector<TPointF>& points) {
   std::vector<TPoint> out;
   out.reserve(points.size());
-  for (const TPoint& p : points) out.push_back(TPoint{Round(p.x * x.a + x.b), Round(p.y * y.a + y.b)});
+  for (const TPointF& p : points) out.push_back(Rounded(p));
+  return out;
+}
+
+TPoint MetafileDevice::ToCanvas(TPoint p) const { return Rounded(Map(p)); }
+
+std::vector<TPoint> MetafileDevice::PointsToCanvas(const std::vector<TPoint>& points) const {
+  const AffineTransform m = Mapping();
+  std::vector<TPoint> out;
+  out.reserve(points.size());
+  for (const TPoint& p : points) out.push_back(Rounded(m.Apply(TPointF{double(p.x), double(p.y)})));
   return out;
 }
 
 TRect MetafileDevice::BoxToCanvas(const TRect& box) const {
-  const TPoint a = ToCanvas({box.left, box.top}), b = ToCanvas({box.right, box.bottom});
-  return TRect{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+  const std::vector<TPoint> corners =
+      PointsToCanvas({{box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}});
+  TRect r{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+  for (const TPoint& c : corners) {
+    r.left = std::min(r.left, c.x);
+    r.top = std::min(r.top, c.y);
+    r.right = std::max(r.right, c.x);
+    r.bottom = std::max(r.bottom, c.y);
+  }
+  return r;
 }
 
 double MetafileDevice::ScaleX() const {
-  AxisMap x, y;
-  Axes(x, y);
-  return std::abs(x.a);
+  const AffineTransform m = Mapping();
+  return std::hypot(m.m11, m.m12);
 }
 
 double MetafileDevice::ScaleY() const {
-  AxisMap x, y;
-  Axes(x, y);
-  return std::abs(y.a);
-}
-
-bool MetafileDevice::Mirrored() const {
-  AxisMap x, y;
-  Axes(x, y);
-  return (x.a < 0) != (y.a < 0);
+  const AffineTransform m = Mapping();
+  return std::hypot(m.m21, m.m22);
 }
 
 // ---------------------------------------------------------------- drawing
@@ -190,12 +268,17 @@ void MetafileDevice::UseShapeTools() {
   const MetaPen& pen = state_.pen;
   canvas_.Pen.color = pen.color;
   canvas_.Pen.style = pen.visible ? PenStyle::psSolid : PenStyle::psClear;
-  canvas_.Pen.width = pen.width == 0 ? 1 : std::max(1, Round(pen.width * ScaleX()));
+  canvas_.Pen.width = pen.width == 0 ? 1 : std::max(1, Round(pen.width * PenScale()));
   canvas_.Brush.color = state_.brush.color;
   canvas_.Brush.style = state_.brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear;
 }
 
 void MetafileDevice::LineTo(int x, int y) {
+  if (Recording()) {
+    PathAtPosition().LineTo(Map({x, y}));
+    state_.position = {x, y};
+    return;
+  }
   UseShapeTools();
   const TPoint from = ToCanvas(state_.position), to = ToCanvas({x, y});
   canvas_.MoveTo(from.x, from.y);
@@ -204,37 +287,69 @@ void MetafileDevice::LineTo(int x, int y) {
 }
 
 void MetafileDevice::Polyline(const std::vector<TPoint>& points) {
+  if (Recording()) {
+    if (points.empty()) return;
+    state_.path->MoveTo(Map(points.front()));
+    for (std::size_t i = 1; i < points.size(); ++i) state_.path->LineTo(Map(points[i]));
+    return;
+  }
   UseShapeTools();
   canvas_.Polyline(PointsToCanvas(points));
 }
 
 void MetafileDevice::PolylineTo(const std::vector<TPoint>& points) {
   if (points.empty()) return;
-  std::vector<TPoint> line{state_.position};
-  line.insert(line.end(), points.begin(), points.end());
-  Polyline(line);
+  if (Recording()) {
+    Path& path = PathAtPosition();
+    for (const TPoint& p : points) path.LineTo(Map(p));
+  } else {
+    std::vector<TPoint> line{state_.position};
+    line.insert(line.end(), points.begin(), points.end());
+    Polyline(line);
+  }
   state_.position = points.back();
 }
 
 void MetafileDevice::Polygon(const std::vector<TPoint>& points) {
+  if (Recording()) {
+    PolyPolygon({points});
+    return;
+  }
   UseShapeTools();
-  canvas_.Polygon(PointsToCanvas(points));
+  canvas_.Polygon(PointsToCanvas(points), state_.fillRule);
 }
 
 void MetafileDevice::PolyPolygon(const std::vector<std::vector<TPoint>>& polygons) {
+  if (Recording()) {
+    const AffineTransform m = Mapping();
+    for (const auto& polygon : polygons) {
+      std::vector<TPointF> figure;
+      for (const TPoint& p : polygon) figure.push_back(m.Apply(TPointF{double(p.x), double(p.y)}));
+      state_.path->AddFigure(std::move(figure), true);
+    }
+    return;
+  }
   UseShapeTools();
   std::vector<std::vector<TPoint>> mapped;
   mapped.reserve(polygons.size());
   for (const auto& polygon : polygons) mapped.push_back(PointsToCanvas(polygon));
-  canvas_.PolyPolygon(mapped);
+  canvas_.PolyPolygon(mapped, state_.fillRule);
 }
 
 void MetafileDevice::Rectangle(const TRect& box) {
+  if (AsFigures()) {
+    Figure(RectFigure(box), true, true);
+    return;
+  }
   UseShapeTools();
   canvas_.Rectangle(BoxToCanvas(box));
 }
 
 void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeight) {
+  if (AsFigures()) {
+    Figure(RoundRectFigure(box, cornerWidth, cornerHeight), true, true);
+    return;
+  }
   UseShapeTools();
   const TRect r = BoxToCanvas(box);
   canvas_.RoundRect(r.left, r.top, r.right, r.bottom, Round(std::abs(static_cast<double>(cornerWidth)) * ScaleX()),
@@ -242,18 +357,29 @@ void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeig
 }
 
 void MetafileDevice::Ellipse(const TRect& box) {
+  if (AsFigures()) {
+    Figure(EllipseFigure(box), true, true);
+    return;
+  }
   UseShapeTools();
   const TRect r = BoxToCanvas(box);
   canvas_.Ellipse(r.left, r.top, r.right, r.bottom);
 }
 
 void MetafileDevice::ArcShaped(ArcShape shape, const TRect& box, TPoint start, TPoint end) {
+  if (AsFigures()) {
+    std::vector<TPointF> figure = ArcFigure(box, start, end);
+    const TPointF centre{(double(box.left) + box.right) / 2, (double(box.top) + box.bottom) / 2};
+    if (shape == ArcShape::Pie) figure.push_back(Mapping().Apply(centre));
+    Figure(std::move(figure), shape != ArcShape::Arc, shape != ArcShape::Arc);
+    return;
+  }
   UseShapeTools();
   const TRect r = BoxToCanvas(box);
   TPoint s = ToCanvas(start), e = ToCanvas(end);
-  // Arcs run counter-clockwise in logical space; a mapping that mirrors the
-  // picture turns that round on the canvas.
-  if (Mirrored()) std::swap(s, e);
+  // Arcs run counter-clockwise in logical space unless the arc direction says
+  // otherwise; a mapping that mirrors the picture turns that round on the canvas.
+  if (Mirrored() != state_.clockwise) std::swap(s, e);
   switch (shape) {
     case ArcShape::Arc: canvas_.Arc(r.left, r.top, r.right, r.bottom, s.x, s.y, e.x, e.y); break;
     case ArcShape::Chord: canvas_.Chord(r.left, r.top, r.right, r.bottom, s.x, s.y, e.x, e.y); break;
@@ -286,6 +412,11 @@ void MetafileDevice::UseFont() {
 
 void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_t options,
                              std::optional<TRect> rect) {
+  if (Recording()) {
+    // Letters as outlines of a path are not drawn here.
+    CountNotDrawn();
+    return;
+  }
   if ((options & gdi::ETO_OPAQUE) && rect) {
     canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
     canvas_.FillRect(BoxToCanvas(*rect));

@@ -1,17 +1,28 @@
 #pragma once
 // The device context a metafile is played into: mapping mode, window and
-// viewport, the object table, the selected pen, brush and font, colours, text
-// alignment, the current position and the saved states; drawing goes through
-// a TCanvas. Both metafile players (WMF and EMF records) drive it with logical
-// coordinates.
+// viewport, the world transform, the object table, the selected pen, brush
+// and font, colours, text alignment, the fill mode and arc direction, the
+// current position, the path, the clip and meta regions and the saved states;
+// drawing goes through a TCanvas. Both metafile players (WMF and EMF records)
+// drive it with logical coordinates.
+//
+// Logical coordinates pass through the world transform, then the window and
+// viewport, then onto the canvas. Where that mapping only scales and moves
+// along the axes, shapes are drawn by the canvas's own shapes; where it
+// rotates or shears, they are drawn as the transformed figures. While a path
+// is open, figures go into the path instead of onto the canvas.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "rendering/AffineTransform.h"
 #include "rendering/Canvas.h"
+#include "rendering/Path.h"
+#include "rendering/Region.h"
 
 namespace kestrova {
 
@@ -42,6 +53,12 @@ constexpr unsigned PS_NULL = 5;
 constexpr unsigned BS_SOLID = 0;
 constexpr unsigned BS_NULL = 1;
 constexpr unsigned BS_HATCHED = 2;
+// Fill modes, arc directions, region combinations, world transform changes, point kinds.
+enum : int { ALTERNATE = 1, WINDING = 2 };
+enum : int { AD_COUNTERCLOCKWISE = 1, AD_CLOCKWISE = 2 };
+enum : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
+enum : int { MWT_IDENTITY = 1, MWT_LEFTMULTIPLY = 2, MWT_RIGHTMULTIPLY = 3, MWT_SET = 4 };
+enum : std::uint8_t { PT_CLOSEFIGURE = 1, PT_LINETO = 2, PT_BEZIERTO = 4, PT_MOVETO = 6 };
 }  // namespace gdi
 
 struct MetaPen {
@@ -68,10 +85,15 @@ struct MetaFont {
   int devicePixels = 0;
 };
 
-// A palette, region or pattern brush: takes a slot, draws nothing of its own.
+// A region object: rectangles in logical units.
+struct MetaRegion {
+  std::vector<TRect> rects;
+};
+
+// A palette or pattern brush: takes a slot, draws nothing of its own.
 struct MetaOtherObject {};
 
-using MetaObject = std::variant<MetaPen, MetaBrush, MetaFont, MetaOtherObject>;
+using MetaObject = std::variant<MetaPen, MetaBrush, MetaFont, MetaRegion, MetaOtherObject>;
 
 // How the reference device's pixels land on the canvas: canvas = device x scale + offset.
 // Pixels per millimetre give the size of the metric mapping modes' units.
@@ -88,6 +110,10 @@ BlitOp BlitOpOf(std::uint32_t rop);
 class MetafileDevice {
  public:
   MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base);
+  // Takes away the clip the records gave the canvas.
+  ~MetafileDevice();
+  MetafileDevice(const MetafileDevice&) = delete;
+  MetafileDevice& operator=(const MetafileDevice&) = delete;
 
   // --- state
   void SetMapMode(int mode) { state_.mapMode = mode; }
@@ -95,6 +121,16 @@ class MetafileDevice {
   void SetWindowExt(int cx, int cy);
   void SetViewportOrg(int x, int y) { state_.viewportOrg = {x, y}; }
   void SetViewportExt(int cx, int cy);
+  // Extents times num / denom (a zero denominator changes nothing).
+  void ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom);
+  void ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom);
+  void OffsetWindowOrg(int dx, int dy);
+  void OffsetViewportOrg(int dx, int dy);
+  void SetWorldTransform(const AffineTransform& t) { state_.world = t; }
+  // One of gdi::MWT_*: reset, t before the transform, t after it, or t alone.
+  void ModifyWorldTransform(const AffineTransform& t, int mode);
+  void SetPolyFillMode(int mode);
+  void SetArcDirection(int direction) { state_.clockwise = direction == gdi::AD_CLOCKWISE; }
   void SetBkMode(int mode) { state_.bkTransparent = mode == gdi::TRANSPARENT; }
   void SetBkColor(TColor c) { state_.bkColor = PlainRGB(c); }
   void SetTextColor(TColor c) { state_.textColor = PlainRGB(c); }
@@ -113,9 +149,13 @@ class MetafileDevice {
   // 6 white, 7 black, 8 null pen; 10..17 fonts; 18 DC brush, 19 DC pen.
   void SelectStockObject(std::uint32_t stock);
   void DeleteObject(std::uint32_t index);
+  // A brush of the table or a stock brush (index with the top bit set); none when the slot holds no brush.
+  std::optional<MetaBrush> BrushAt(std::uint32_t index) const;
+  // A region of the table; null when the slot holds none.
+  const MetaRegion* RegionAt(std::uint32_t index) const;
 
   // --- drawing, logical coordinates
-  void MoveTo(int x, int y) { state_.position = {x, y}; }
+  void MoveTo(int x, int y);
   void LineTo(int x, int y);
   void Polyline(const std::vector<TPoint>& points);
   void PolylineTo(const std::vector<TPoint>& points);
@@ -134,6 +174,53 @@ class MetafileDevice {
   // the logical rectangle dest.
   void Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop);
 
+  // Records the player could not draw (counted by the players, and by the
+  // device for text inside a path).
+  void CountNotDrawn() { ++notDrawn_; }
+  std::size_t NotDrawn() const { return notDrawn_; }
+
+  // --- curves (MetafileDeviceCurves.cpp)
+  // A start point and three points for each curve: two control points and its end.
+  void PolyBezier(const std::vector<TPoint>& points);
+  // Three points for each curve, from the current position, which moves to the last.
+  void PolyBezierTo(const std::vector<TPoint>& points);
+  // Points each with its kind (gdi::PT_*), from the current position.
+  void PolyDraw(const std::vector<TPoint>& points, const std::vector<std::uint8_t>& kinds);
+  // A line from the current position to the arc's start, then the arc of the
+  // circle; angles in degrees, counter-clockwise.
+  void AngleArc(TPoint centre, std::uint32_t radius, double startDegrees, double sweepDegrees);
+  // A line from the current position to the arc's start, then the arc.
+  void ArcTo(const TRect& box, TPoint start, TPoint end);
+
+  // --- paths (MetafileDeviceCurves.cpp)
+  void BeginPath();
+  void EndPath() { state_.pathOpen = false; }
+  void AbortPath();
+  void CloseFigure();
+  void FillPath();
+  void StrokePath();
+  void StrokeAndFillPath();
+  // Curves are flattened as they enter the path: nothing is left to do.
+  void FlattenPath() {}
+  void WidenPath();
+  void SelectClipPath(int mode);
+
+  // --- clipping and regions (MetafileDeviceClipping.cpp)
+  void IntersectClipRect(const TRect& box);
+  void ExcludeClipRect(const TRect& box);
+  void OffsetClipRgn(int dx, int dy);
+  void SetMetaRgn();
+  // Combines the clip with rectangles in the reference device's pixels by one
+  // of gdi::RGN_*; RGN_COPY without rectangles removes the clip.
+  void SelectClipRects(const std::vector<TRect>* deviceRects, int mode);
+  // Rectangles in logical units.
+  void FillRegion(const std::vector<TRect>& rects, const MetaBrush& brush);
+  void FrameRegion(const std::vector<TRect>& rects, const MetaBrush& brush, int width, int height);
+  void PaintRegion(const std::vector<TRect>& rects);
+  void InvertRegion(const std::vector<TRect>& rects);
+  // A region of the table selected as the clip.
+  void SelectClipRegionObject(std::uint32_t index);
+
  private:
   struct DCState {
     int mapMode = gdi::MM_TEXT;
@@ -147,20 +234,66 @@ class MetafileDevice {
     MetaPen pen;
     MetaBrush brush;
     MetaFont font;
+    AffineTransform world;
+    FillRule fillRule = FillRule::Alternate;
+    bool clockwise = false;
+    // In canvas pixels; null: none.
+    std::shared_ptr<const Region> clip, metaRegion;
+    // The path being recorded (pathOpen) or recorded.
+    std::optional<Path> path;
+    bool pathOpen = false;
   };
 
-  // Logical to canvas: x' = x * a + b, per axis.
-  struct AxisMap {
-    double a = 1, b = 0;
-  };
-  void Axes(AxisMap& x, AxisMap& y) const;
+  // Page space (after the world transform) to canvas.
+  AffineTransform PageToCanvas() const;
+  // Logical coordinates to canvas.
+  AffineTransform Mapping() const { return state_.world.Then(PageToCanvas()); }
+  TPointF Map(TPoint p) const { return Mapping().Apply(TPointF{double(p.x), double(p.y)}); }
   TPoint ToCanvas(TPoint p) const;
+  // The box round the mapped rectangle.
   TRect BoxToCanvas(const TRect& box) const;
   std::vector<TPoint> PointsToCanvas(const std::vector<TPoint>& points) const;
-  // Logical lengths in canvas pixels.
+  // Logical lengths along each axis, and on average, in canvas pixels.
   double ScaleX() const;
   double ScaleY() const;
-  bool Mirrored() const;
+  double PenScale() const { return Mapping().LengthScale(); }
+  bool Mirrored() const { return Mapping().Mirrors(); }
+  // True when shapes go to the canvas as figures: the mapping turns or
+  // shears them, or a path records them.
+  bool AsFigures() const { return state_.pathOpen || !Mapping().IsAxisAligned(); }
+  bool Recording() const { return state_.pathOpen && state_.path; }
+  static TPoint Rounded(TPointF p);
+  static std::vector<TPoint> Rounded(const std::vector<TPointF>& points);
+
+  // A shape as a figure in canvas coordinates: drawn (filled when closed and
+  // `filled`, stroked) or added to the path.
+  void Figure(std::vector<TPointF> points, bool closed, bool filled);
+  void StrokeFigures(const Path& path);
+  void FillFigures(const Path& path);
+  // The outlines of shapes in canvas coordinates.
+  std::vector<TPointF> RectFigure(const TRect& box) const;
+  std::vector<TPointF> EllipseFigure(const TRect& box) const;
+  std::vector<TPointF> RoundRectFigure(const TRect& box, int cornerWidth, int cornerHeight) const;
+  // The arc from the ray through start to the ray through end in the arc
+  // direction, first point on the start ray.
+  std::vector<TPointF> ArcFigure(const TRect& box, TPoint start, TPoint end) const;
+  // The same in logical coordinates.
+  std::vector<TPointF> LogicalArc(const TRect& box, TPoint start, TPoint end) const;
+  std::vector<TPointF> Mapped(const std::vector<TPointF>& logical) const;
+  // Logical lengths that stay within a canvas pixel.
+  double LogicalStep() const;
+  // The path, its current point moved to the current position when it is elsewhere.
+  Path& PathAtPosition();
+  // A path of lines and curves from the current position: the open path, or
+  // a new one that is stroked once `add` has filled it.
+  template <typename Add>
+  void Lines(Add add);
+
+  // The clip: combined with a region in canvas pixels, and handed to the canvas.
+  void CombineClip(const Region& region, int mode);
+  void ApplyClip();
+  RowRange CanvasRows() const { return RowRange{0, canvas_.Target().Height()}; }
+  Region LogicalRectsRegion(const std::vector<TRect>& rects) const;
 
   void UseShapeTools();
   void UseFont();
@@ -170,6 +303,8 @@ class MetafileDevice {
   DCState state_;
   std::vector<DCState> saved_;
   std::vector<std::optional<MetaObject>> objects_;
+  std::size_t notDrawn_ = 0;
+  bool clipped_ = false;  // the canvas's clip was set by the records
 };
 
 }  // namespace kestrova

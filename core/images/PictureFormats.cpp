@@ -13,12 +13,9 @@ namespace kestrova {
 
 namespace {
 
-Bitmap DecodeMetafile(std::istream& file) { return RenderMetafile(ReadMetafileBytes(file)); }
+Bitmap DecodeMetafile(std::istream& file) { return RenderMetafile(file); }
 
-TSize MetafileSize(std::istream& file) {
-  const MetafilePicture metafile = MetafilePicture::Load(ReadMetafileBytes(file));
-  return {metafile.Width(), metafile.Height()};
-}
+TSize MetafilePictureSize(std::istream& file) { return MetafileSize(file); }
 
 }  // namespace
 
@@ -31,7 +28,7 @@ const std::vector<PictureFormat>& PictureFormats() {
        [](std::istream& f) { return PngPictureSize(f); }},
       {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"}, [](std::istream& f) { return DecodeJpeg(f); },
        [](std::istream& f) { return JpegPictureSize(f); }},
-      {PictureKind::Metafile, "Metafiles", {".EMF", ".WMF"}, DecodeMetafile, MetafileSize},
+      {PictureKind::Metafile, "Metafiles", {".EMF", ".WMF"}, DecodeMetafile, MetafilePictureSize},
       {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, [](std::istream& f) { return DecodeBmp(f); },
        [](std::istream& f) { return BmpPictureSize(f); }},
   };

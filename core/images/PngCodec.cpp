@@ -388,8 +388,12 @@ TSize PngPictureSize(std::span<const std::uint8_t> file) {
   return PngPictureSize(in);
 }
 
-std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap, const PngWriteOptions& options) {
-  if (bitmap.Empty()) throw ImageFileError("PNG: the picture is empty");
+std::vector<std::uint8_t> EncodePng(const Bitmap& picture, const PngWriteOptions& options) {
+  if (picture.Empty()) throw ImageFileError("PNG: the picture is empty");
+  // Rows of 16-bit words have no PNG layout; they are written as 24 bits.
+  const bool direct = BitsPerPixel(picture.Format()) != 16;
+  const Bitmap converted = direct ? Bitmap() : picture.Converted(PixelFormat::pf24bit);
+  const Bitmap& bitmap = direct ? picture : converted;
   std::vector<std::uint8_t> out;
   PngHeader header = HeaderFor(bitmap, options);
   std::vector<png_bytep> rows(static_cast<std::size_t>(bitmap.Height()));

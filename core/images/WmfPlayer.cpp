@@ -1,5 +1,6 @@
 #include "core/images/WmfPlayer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -23,35 +24,60 @@ const char* const kBadRecord = kMetafileBadRecord;
 
 // Record functions.
 enum : std::uint16_t {
-  kEof = 0x0000,
   kSaveDC = 0x001E,
+  kRealizePalette = 0x0035,
+  kSetPalEntries = 0x0037,
   kCreatePalette = 0x00F7,
   kSetBkMode = 0x0102,
   kSetMapMode = 0x0103,
+  kSetRop2 = 0x0104,
+  kSetRelAbs = 0x0105,
+  kSetPolyFillMode = 0x0106,
+  kSetStretchBltMode = 0x0107,
+  kSetTextCharExtra = 0x0108,
   kRestoreDC = 0x0127,
+  kInvertRegion = 0x012A,
+  kPaintRegion = 0x012B,
+  kSelectClipRegion = 0x012C,
   kSelectObject = 0x012D,
   kSetTextAlign = 0x012E,
+  kResizePalette = 0x0139,
   kDibCreatePatternBrush = 0x0142,
+  kSetLayout = 0x0149,
   kDeleteObject = 0x01F0,
   kCreatePatternBrush = 0x01F9,
   kSetBkColor = 0x0201,
   kSetTextColor = 0x0209,
+  kSetTextJustification = 0x020A,
   kSetWindowOrg = 0x020B,
   kSetWindowExt = 0x020C,
   kSetViewportOrg = 0x020D,
   kSetViewportExt = 0x020E,
+  kOffsetWindowOrg = 0x020F,
+  kOffsetViewportOrg = 0x0211,
   kLineTo = 0x0213,
   kMoveTo = 0x0214,
+  kOffsetClipRgn = 0x0220,
+  kFillRegion = 0x0228,
+  kSetMapperFlags = 0x0231,
+  kSelectPalette = 0x0234,
   kCreatePenIndirect = 0x02FA,
   kCreateFontIndirect = 0x02FB,
   kCreateBrushIndirect = 0x02FC,
   kPolygon = 0x0324,
   kPolyline = 0x0325,
+  kScaleWindowExt = 0x0410,
+  kScaleViewportExt = 0x0412,
+  kExcludeClipRect = 0x0415,
+  kIntersectClipRect = 0x0416,
   kEllipse = 0x0418,
   kRectangle = 0x041B,
   kSetPixel = 0x041F,
+  kFrameRegion = 0x0429,
+  kAnimatePalette = 0x0436,
   kTextOut = 0x0521,
   kPolyPolygon = 0x0538,
+  kEscape = 0x0626,
   kRoundRect = 0x061C,
   kCreateRegion = 0x06FF,
   kArc = 0x0817,
@@ -64,21 +90,31 @@ enum : std::uint16_t {
   kStretchDib = 0x0F43,
 };
 
-// Calls visit(function, parameters) for every record up to the end record.
-template <typename Visit>
-void ForEachRecord(std::span<const std::uint8_t> file, std::size_t start, Visit visit) {
-  const LittleEndianView f(file, kTruncated);
-  std::size_t pos = start;
-  while (pos < file.size()) {
-    bool last = false;
-    const std::uint64_t bytes = WmfRecordLength(f.Sub(pos, kWmfRecordHeadSize), last);
-    if (bytes == 0) throw ImageFileError(kBadRecord);
-    f.Require(pos, bytes);
-    if (last) return;
-    visit(f.U16(pos + 4), LittleEndianView(f.Sub(pos + kWmfRecordHeadSize, bytes - kWmfRecordHeadSize), kBadRecord));
-    pos += static_cast<std::size_t>(bytes);
-  }
-  throw ImageFileError(kTruncated);  // the end record is missing
+// The records played; others are read past or counted as left out.
+constexpr std::uint16_t kPlayed[] = {
+    kSaveDC,          kCreatePalette,     kSetBkMode,         kSetMapMode,         kSetPolyFillMode,
+    kRestoreDC,       kInvertRegion,      kPaintRegion,       kSelectClipRegion,   kSelectObject,
+    kSetTextAlign,    kDibCreatePatternBrush, kDeleteObject,  kCreatePatternBrush, kSetBkColor,
+    kSetTextColor,    kSetWindowOrg,      kSetWindowExt,      kSetViewportOrg,     kSetViewportExt,
+    kOffsetWindowOrg, kOffsetViewportOrg, kLineTo,            kMoveTo,             kOffsetClipRgn,
+    kFillRegion,      kCreatePenIndirect, kCreateFontIndirect, kCreateBrushIndirect, kPolygon,
+    kPolyline,        kScaleWindowExt,    kScaleViewportExt,  kExcludeClipRect,    kIntersectClipRect,
+    kEllipse,         kRectangle,         kSetPixel,          kFrameRegion,        kTextOut,
+    kPolyPolygon,     kRoundRect,         kCreateRegion,      kArc,                kPie,
+    kChord,           kDibBitBlt,         kExtTextOut,        kDibStretchBlt,      kSetDibToDev,
+    kStretchDib,
+};
+
+// Records that draw nothing here.
+constexpr std::uint16_t kReadPast[] = {
+    kRealizePalette, kSetPalEntries, kSetRop2,          kSetRelAbs,      kSetStretchBltMode, kSetTextCharExtra,
+    kResizePalette,  kSetLayout,     kSetTextJustification, kSetMapperFlags, kSelectPalette, kAnimatePalette,
+    kEscape,
+};
+
+template <std::size_t N>
+bool Listed(const std::uint16_t (&list)[N], std::uint16_t function) {
+  return std::find(std::begin(list), std::end(list), function) != std::end(list);
 }
 
 // --- parameter helpers; words are 16-bit and counted from the first parameter
@@ -215,7 +251,62 @@ void DibToDevice(MetafileDevice& dc, const LittleEndianView& p, std::uint16_t fu
           rop);
 }
 
+// A region object: its header, then scans of rows, each with pairs of columns.
+MetaRegion Region(const LittleEndianView& p) {
+  const std::size_t scans = p.U16(10);
+  MetaRegion region;
+  std::size_t at = 22;
+  for (std::size_t i = 0; i < scans; ++i) {
+    const std::size_t count = p.U16(at);
+    const int top = p.I16(at + 2), bottom = p.I16(at + 4);
+    for (std::size_t j = 0; j + 1 < count; j += 2)
+      region.rects.push_back(TRect{p.I16(at + 6 + 2 * j), top, p.I16(at + 8 + 2 * j), bottom});
+    at += 6 + 2 * count + 2;
+  }
+  return region;
+}
+
+void RegionRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
+  const MetaRegion* region = dc.RegionAt(p.U16(0));
+  if (!region) return;
+  const auto brush = function == kFillRegion || function == kFrameRegion ? dc.BrushAt(p.U16(2)) : std::nullopt;
+  switch (function) {
+    case kFillRegion:
+      if (brush) dc.FillRegion(region->rects, *brush);
+      break;
+    case kFrameRegion:
+      if (brush) dc.FrameRegion(region->rects, *brush, I16(p, 3), I16(p, 2));
+      break;
+    case kPaintRegion: dc.PaintRegion(region->rects); break;
+    case kInvertRegion: dc.InvertRegion(region->rects); break;
+    default: break;
+  }
+}
+
+// Records of clipping, regions and mapping.
+bool PlayGeometryRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
+  switch (function) {
+    case kSetPolyFillMode: dc.SetPolyFillMode(p.U16(0)); break;
+    case kExcludeClipRect: dc.ExcludeClipRect(Box(p, 0)); break;
+    case kIntersectClipRect: dc.IntersectClipRect(Box(p, 0)); break;
+    case kOffsetClipRgn: dc.OffsetClipRgn(I16(p, 1), I16(p, 0)); break;
+    case kSelectClipRegion: dc.SelectClipRegionObject(p.U16(0)); break;
+    case kFillRegion:
+    case kFrameRegion:
+    case kPaintRegion:
+    case kInvertRegion: RegionRecord(dc, function, p); break;
+    case kCreateRegion: dc.CreateObject(Region(p)); break;
+    case kScaleWindowExt: dc.ScaleWindowExt(I16(p, 3), I16(p, 2), I16(p, 1), I16(p, 0)); break;
+    case kScaleViewportExt: dc.ScaleViewportExt(I16(p, 3), I16(p, 2), I16(p, 1), I16(p, 0)); break;
+    case kOffsetWindowOrg: dc.OffsetWindowOrg(I16(p, 1), I16(p, 0)); break;
+    case kOffsetViewportOrg: dc.OffsetViewportOrg(I16(p, 1), I16(p, 0)); break;
+    default: return false;
+  }
+  return true;
+}
+
 void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
+  if (PlayGeometryRecord(dc, function, p)) return;
   switch (function) {
     case kSetMapMode:
       // The picture's window always fills the destination; only the isotropic
@@ -237,8 +328,7 @@ void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianVi
     case kCreateFontIndirect: dc.CreateObject(Font(p)); break;
     case kCreatePalette:
     case kCreatePatternBrush:
-    case kDibCreatePatternBrush:
-    case kCreateRegion: dc.CreateObject(MetaOtherObject{}); break;
+    case kDibCreatePatternBrush: dc.CreateObject(MetaOtherObject{}); break;
     case kSelectObject: dc.SelectObject(p.U16(0)); break;
     case kDeleteObject: dc.DeleteObject(p.U16(0)); break;
     case kMoveTo: dc.MoveTo(I16(p, 1), I16(p, 0)); break;
@@ -270,7 +360,7 @@ void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianVi
     case kDibStretchBlt: StretchBlt(dc, p, function); break;
     case kStretchDib:
     case kSetDibToDev: DibToDevice(dc, p, function); break;
-    default: break;  // records that change nothing we draw
+    default: dc.CountNotDrawn(); break;
   }
 }
 
@@ -282,54 +372,61 @@ bool LooksLikeWmf(std::span<const std::uint8_t> file) {
   return f.Holds(0, 4) && (f.U16(0) == 1 || f.U16(0) == 2) && f.U16(2) == kHeaderSize / 2;
 }
 
-std::size_t WmfRecordsStart(std::span<const std::uint8_t> file) {
+std::size_t WmfHeadersSize(std::span<const std::uint8_t> file) {
   const bool placeable = LittleEndianView(file, kTruncated).U32(0) == kPlaceableKey;
   return (placeable ? kPlaceableSize : 0) + kHeaderSize;
 }
 
-std::uint64_t WmfRecordLength(std::span<const std::uint8_t> head, bool& last) {
-  const LittleEndianView f(head, kTruncated);
-  const std::uint64_t bytes = std::uint64_t{f.U32(0)} * 2;
-  last = f.U16(4) == kEof;
-  return bytes < kWmfRecordHeadSize ? 0 : bytes;
-}
-
-WmfLayout ReadWmfLayout(std::span<const std::uint8_t> file) {
-  const LittleEndianView f(file, kTruncated);
+WmfLayout ReadWmfHeaders(std::span<const std::uint8_t> headers) {
+  const LittleEndianView f(headers, kTruncated);
   WmfLayout layout;
-  const std::size_t header = WmfRecordsStart(file) - kHeaderSize;
-  const bool placeable = header != 0;
-  if (placeable) {
+  const std::size_t header = WmfHeadersSize(headers) - kHeaderSize;
+  if (header != 0) {
+    // The placeable header's box, in units of which `inch` make an inch.
     const TRect box{f.I16(6), f.I16(8), f.I16(10), f.I16(12)};
     const int inch = f.U16(14);
     if (inch == 0 || box.Width() == 0 || box.Height() == 0) throw ImageFileError("Invalid metafile header");
     layout.window = box;
     layout.width = static_cast<int>(std::lrint(std::abs(box.Width()) * 96.0 / inch));
     layout.height = static_cast<int>(std::lrint(std::abs(box.Height()) * 96.0 / inch));
+    if (layout.width <= 0 || layout.height <= 0) throw ImageFileError("Metafile has no size");
   }
   if ((f.U16(header) != 1 && f.U16(header) != 2) || f.U16(header + 2) != kHeaderSize / 2)
     throw ImageFileError("Invalid metafile header");
-  layout.recordsStart = header + kHeaderSize;
-  // Every record is walked once here, so that playing never meets a broken length.
-  ForEachRecord(file, layout.recordsStart, [&](std::uint16_t function, const LittleEndianView& p) {
-    if (placeable || function != kSetWindowExt || layout.width != 0) return;
-    // Without the placeable header the first window extent gives the size, one unit a pixel.
-    layout.width = std::abs(I16(p, 1));
-    layout.height = std::abs(I16(p, 0));
-    layout.window = TRect{0, 0, layout.width, layout.height};
-  });
-  if (layout.width <= 0 || layout.height <= 0) throw ImageFileError("Metafile has no size");
   return layout;
 }
 
-void PlayWmf(std::span<const std::uint8_t> file, const WmfLayout& layout, TCanvas& canvas) {
+void FindWmfSize(MetafileRecordReader& records, WmfLayout& layout) {
+  const std::uint64_t start = records.Position();
+  while (const auto head = records.Next()) {
+    if (head->type != kSetWindowExt) continue;
+    const std::vector<std::uint8_t> record = records.Read();
+    const LittleEndianView p(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord);
+    layout.width = std::abs(I16(p, 1));
+    layout.height = std::abs(I16(p, 0));
+    layout.window = TRect{0, 0, layout.width, layout.height};
+    break;
+  }
+  if (layout.width <= 0 || layout.height <= 0) throw ImageFileError("Metafile has no size");
+  records.Rewind(start);
+}
+
+std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCanvas& canvas) {
   MetafileDevice dc(canvas, DeviceToCanvas{});
   dc.SetMapMode(gdi::MM_ANISOTROPIC);
   dc.SetWindowOrg(layout.window.left, layout.window.top);
   dc.SetWindowExt(layout.window.Width(), layout.window.Height());
   dc.SetViewportExt(layout.width, layout.height);
-  ForEachRecord(file, layout.recordsStart,
-                [&](std::uint16_t function, const LittleEndianView& p) { PlayRecord(dc, function, p); });
+  while (const auto head = records.Next()) {
+    const auto function = static_cast<std::uint16_t>(head->type);
+    if (Listed(kPlayed, function)) {
+      const std::vector<std::uint8_t> record = records.Read();
+      PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
+    } else if (!Listed(kReadPast, function)) {
+      dc.CountNotDrawn();
+    }
+  }
+  return dc.NotDrawn();
 }
 
 }  // namespace kestrova

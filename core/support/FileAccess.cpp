@@ -1,22 +1,20 @@
 #include "core/support/FileAccess.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <limits>
 #include <memory>
 #include <new>
 #include <utility>
 
+#include "core/support/StagingArea.h"
 #include "core/support/TemporaryFiles.h"
 
 namespace kestrova {
@@ -160,15 +158,20 @@ bool ProcessFilesVisible() {
   return visible;
 }
 
+// A failure for want of space or descriptors, which may pass once other files
+// are given up.
+bool IsShortage(int error) { return error == ENOSPC || error == EDQUOT || error == EMFILE || error == ENFILE; }
+
 // Writes the bytes into an unnamed file made in the target's folder, which
 // it gives in `fd`: nothing of it is left behind, whatever ends the program.
 // Unavailable, with nothing made, when the file system keeps no unnamed files
-// or /proc is missing.
+// or /proc is missing. The file is open for reading too, so that its bytes
+// can be taken back.
 WriteOutcome WriteUnnamedFile(const std::string& target, const FileFiller& fill, int& fd) {
   if (!ProcessFilesVisible()) return WriteOutcome::Unavailable;
   const std::string folder = FolderPart(target);
-  FdCloser file{::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)};
-  if (file.fd < 0) return WriteOutcome::Unavailable;
+  FdCloser file{::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666)};
+  if (file.fd < 0) return IsShortage(errno) ? WriteOutcome::Failed : WriteOutcome::Unavailable;
   if (!fill(file.fd)) return WriteOutcome::Failed;
   fd = std::exchange(file.fd, -1);
   return WriteOutcome::Done;
@@ -278,10 +281,34 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::strin
 
 StagedFile::StagedFile(const std::string& path, std::string_view bytes, LinkAtName link)
     : target_(link == LinkAtName::Follow ? ReplacedPath(path) : path) {
+  Stage(bytes);
+}
+
+StagedFile::StagedFile(const std::string& path, std::string_view bytes, LinkAtName link, StagingArea& area)
+    : target_(link == LinkAtName::Follow ? ReplacedPath(path) : path), area_(&area) {
+  if (!area.MayStage()) {
+    bytes_.assign(bytes);
+    return;
+  }
+  Stage(bytes);
+  area.Staged(*this);
+}
+
+void StagedFile::Stage(std::string_view bytes) {
   switch (WriteUnnamedFile(target_, BytesFiller(bytes), fd_)) {
     case WriteOutcome::Done: break;
-    case WriteOutcome::Failed: error_ = errno; break;
-    case WriteOutcome::Unavailable: bytes_.assign(bytes); break;
+    case WriteOutcome::Failed:
+      // In an area, a want of space or descriptors may pass by the file's turn.
+      if (area_ && IsShortage(errno)) {
+        bytes_.assign(bytes);
+      } else {
+        error_ = errno;
+      }
+      break;
+    case WriteOutcome::Unavailable:
+      bytes_.assign(bytes);
+      named_ = true;
+      break;
   }
 }
 
@@ -289,39 +316,78 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
     : target_(std::move(other.target_)),
       fd_(std::exchange(other.fd_, -1)),
       error_(other.error_),
-      bytes_(std::move(other.bytes_)) {}
+      bytes_(std::move(other.bytes_)),
+      named_(other.named_),
+      area_(std::exchange(other.area_, nullptr)) {
+  if (area_) area_->Moved(other, *this);
+}
 
 StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
   if (this != &other) {
+    if (area_) area_->Forget(*this);
     CloseQuietly(fd_);
     target_ = std::move(other.target_);
     fd_ = std::exchange(other.fd_, -1);
     error_ = other.error_;
     bytes_ = std::move(other.bytes_);
+    named_ = other.named_;
+    area_ = std::exchange(other.area_, nullptr);
+    if (area_) area_->Moved(other, *this);
   }
   return *this;
 }
 
-StagedFile::~StagedFile() { CloseQuietly(fd_); }
-
-bool StagedFile::Commit(std::string* reason) {
-  WriteOutcome outcome = WriteOutcome::Failed;
-  if (fd_ >= 0) {
-    outcome = NameUnnamedFile(fd_, target_);
-  } else if (error_ != 0) {
-    errno = error_;
-  } else if (WriteThroughNamedFile(target_, BytesFiller(bytes_))) {
-    outcome = WriteOutcome::Done;
-  }
-  if (outcome == WriteOutcome::Done) return true;
-  if (reason) *reason = SystemErrorText(errno);
-  return false;
+StagedFile::~StagedFile() {
+  if (area_) area_->Forget(*this);
+  CloseQuietly(fd_);
 }
 
-int StagedFilesAtOnce() {
-  struct rlimit limit {};
-  if (::getrlimit(RLIMIT_NOFILE, &limit) != 0) return 1;
-  return static_cast<int>(std::clamp<rlim_t>(limit.rlim_cur / 4, 1, std::numeric_limits<int>::max()));
+void StagedFile::GiveBack() {
+  if (fd_ < 0) return;
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0 ||
+      !ReadUpTo(fd_, static_cast<std::size_t>(st.st_size), bytes_))
+    error_ = errno;
+  CloseQuietly(fd_);
+}
+
+// Writes the file once; false with errno set, and error_ set when nothing is
+// left to try again with.
+bool StagedFile::CommitOnce() {
+  if (fd_ >= 0) {
+    if (NameUnnamedFile(fd_, target_) == WriteOutcome::Done) return true;
+    if (fd_ < 0) error_ = errno;  // the descriptor went with a failed close
+    return false;
+  }
+  if (error_ != 0) {
+    errno = error_;
+    return false;
+  }
+  if (!named_) {
+    switch (WriteUnnamedFile(target_, BytesFiller(bytes_), fd_)) {
+      case WriteOutcome::Done: return CommitOnce();
+      case WriteOutcome::Failed: return false;
+      case WriteOutcome::Unavailable: named_ = true; break;
+    }
+  }
+  return WriteThroughNamedFile(target_, BytesFiller(bytes_));
+}
+
+bool StagedFile::Commit(std::string* reason) {
+  if (area_) area_->Forget(*this);
+  bool done = CommitOnce();
+  if (!done && area_ && error_ == 0 && IsShortage(errno)) {
+    int error = 0;
+    done = area_->WithNothingHeld([&] {
+      const bool once = CommitOnce();
+      error = errno;
+      return once;
+    });
+    errno = error;
+  }
+  if (done) return true;
+  if (reason) *reason = SystemErrorText(errno);
+  return false;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason, LinkAtName link) {

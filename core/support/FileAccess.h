@@ -41,8 +41,7 @@ enum class LinkAtName {
 // same folder (an unnamed one where the file system allows), which then takes
 // the file's place, so the file is either the old one or the new one, never a
 // part. No temporary file is left behind: not by a failure, and not when
-// SIGTERM, SIGINT, SIGHUP or SIGQUIT ends the program meanwhile (see
-// TemporaryFileName). The file keeps its permission bits where the file system lets them be set (one
+// a signal ends the program meanwhile (see TemporaryFileName). The file keeps its permission bits where the file system lets them be set (one
 // that refuses chmod does not fail the write); a new file gets the bits the
 // umask allows.
 // False on any failure (the old file untouched), with the system's text for
@@ -60,6 +59,8 @@ using ContentWriter = std::function<void(const ByteSink&)>;
 bool WriteFileAtomically(const std::string& path, const ContentWriter& write, std::string* reason = nullptr,
                          LinkAtName link = LinkAtName::Follow);
 
+class StagingArea;
+
 // WriteFileAtomically in two steps, so that files can be written on several
 // threads and still take their names in order. Making a StagedFile (on any
 // thread) writes the bytes into an unnamed file in the file's folder, held
@@ -70,22 +71,32 @@ bool WriteFileAtomically(const std::string& path, const ContentWriter& write, st
 class StagedFile {
  public:
   StagedFile(const std::string& path, std::string_view bytes, LinkAtName link = LinkAtName::Follow);
+  // The same as one of the files of `area` (which outlives it): the unnamed
+  // file is written now only when the area has room for it, else at Commit,
+  // and a want of space or descriptors is dealt with as the area tells.
+  StagedFile(const std::string& path, std::string_view bytes, LinkAtName link, StagingArea& area);
   StagedFile(StagedFile&& other) noexcept;
   StagedFile& operator=(StagedFile&& other) noexcept;
   ~StagedFile();
 
   bool Commit(std::string* reason = nullptr);
 
+  // Whether it holds an unnamed file (and its descriptor).
+  bool Holds() const { return fd_ >= 0; }
+  // Lets go of the unnamed file, its bytes kept to be written at Commit.
+  void GiveBack();
+
  private:
+  void Stage(std::string_view bytes);
+  bool CommitOnce();
+
   std::string target_;  // the file replaced
   int fd_ = -1;         // the unnamed file holding the bytes
-  int error_ = 0;       // why writing the unnamed file failed
-  std::string bytes_;   // the bytes, where no unnamed file could be made
+  int error_ = 0;       // why writing failed for good
+  std::string bytes_;   // the bytes, when Commit is to write them
+  bool named_ = false;  // the folder keeps no unnamed files: Commit writes through a named one
+  StagingArea* area_ = nullptr;
 };
-
-// How many StagedFiles a process may hold at once and still open every other
-// file it needs: a quarter of its limit of open files, at least 1.
-int StagedFilesAtOnce();
 
 // Copies a file the same way; false (with the reason when asked for) when it
 // cannot be read or written.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 #include "core/support/StrLib.h"
 
@@ -67,6 +68,12 @@ std::string PathInFolder(std::string_view folder, std::string_view path) {
     full += path;
   }
   return std::filesystem::path(full).lexically_normal().string();
+}
+
+std::string AbsolutePath(std::string_view path) {
+  std::error_code error;
+  const std::filesystem::path current = std::filesystem::current_path(error);
+  return error ? std::string(path) : PathInFolder(current.string(), path);
 }
 
 }  // namespace kestrova

@@ -34,4 +34,9 @@ std::string MakeRelativePath(std::string_view base, std::string_view target);
 // them: no folder on the way needs to exist.
 std::string PathInFolder(std::string_view folder, std::string_view path);
 
+// `path` taken from the current folder, as PathInFolder resolves it: the full
+// name a file dialog gives. The path as it stands when the current folder
+// cannot be told.
+std::string AbsolutePath(std::string_view path);
+
 }  // namespace kestrova

@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // As a file is read: as far as its end record, then drawn.
   return kestrova::fuzz::CheckPictureReader(data, size, [](std::span<const std::uint8_t> file) {
     kestrova::MemoryInputStream in(file);
-    return kestrova::RenderMetafile(kestrova::ReadMetafileBytes(in));
+    return kestrova::RenderMetafile(in);
   });
 }

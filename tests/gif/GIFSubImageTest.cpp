@@ -54,6 +54,33 @@ TEST(GIFSubImage, TrueColourWithoutReduction) {
   }
 }
 
+TEST(GIFSubImage, SixteenBitPixelsAreReadAsTheColoursTheyHold) {
+  DefaultReduction none(TColorReduction::rmNone);
+  const struct {
+    PixelFormat format;
+    std::vector<TColor> palette;
+  } cases[] = {
+      {PixelFormat::pf15bit, {clWhite, RGBColor(0x84, 0x42, 0x21), RGBColor(0, 0, 255)}},
+      {PixelFormat::pf16bit, {clWhite, RGBColor(0x84, 0x41, 0x21), RGBColor(0, 4, 255)}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.format));
+    Bitmap words(4, 1, c.format);
+    const TColor drawn[] = {clWhite, RGBColor(0x84, 0x42, 0x21), clWhite, RGBColor(7, 6, 250)};
+    for (int x = 0; x < 4; ++x) words.SetPixel(x, 0, drawn[x]);
+    // Through an image (its reduction converts first) and as a frame of no image.
+    TGIFImage image;
+    image.Assign(words);
+    TGIFSubImage alone(nullptr);
+    alone.Assign(words);
+    const TGIFSubImage* frames[] = {&image.Images()[0], &alone};
+    for (const TGIFSubImage* frame : frames) {
+      EXPECT_EQ(frame->ColorMap().ExportPalette(), c.palette);
+      EXPECT_EQ(frame->Data(), (Bytes{0, 1, 0, 2}));
+    }
+  }
+}
+
 TEST(GIFSubImage, IndexedBitmapsKeepTheirPalette) {
   DefaultReduction quantize(TColorReduction::rmQuantize);
   Bitmap eight(3, 2, PixelFormat::pf8bit);  // the 256-entry halftone palette

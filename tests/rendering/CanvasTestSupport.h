@@ -52,4 +52,27 @@ inline std::vector<std::pair<int, int>> PixelsOf(const Bitmap& b, TColor c) {
   return found;
 }
 
+// A white w x h bitmap, `ink` where the predicate holds.
+inline Bitmap Mask(int w, int h, const std::function<bool(int x, int y)>& inside, TColor ink = clBlack) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.SetPixel(x, y, inside(x, y) ? ink : clWhite);
+  return b;
+}
+
+// How many times the closed polygon winds round (px, py), counter-clockwise
+// as the picture lies counting positive: a reckoning of its own, beside the
+// scan converter's.
+template <typename Point>
+int WindingNumber(const std::vector<Point>& poly, double px, double py) {
+  int wn = 0;
+  for (std::size_t i = 0; i < poly.size(); ++i) {
+    const Point a = poly[i], b = poly[(i + 1) % poly.size()];
+    const double cross = (double(b.x) - a.x) * (py - a.y) - (px - a.x) * (double(b.y) - a.y);
+    if (a.y <= py && b.y > py && cross > 0) ++wn;
+    if (a.y > py && b.y <= py && cross < 0) --wn;
+  }
+  return wn;
+}
+
 }  // namespace kestrova::testing

@@ -70,12 +70,26 @@ TEST(DibHeader, InfoBlockAndFileHeaderBytes) {
   EXPECT_EQ(std::count(b.begin() + 48, b.end(), 0), 1064 - 48);
 
   EXPECT_EQ(SerializeDibInfo(Info(70000, 1, 24)).size(), 40u);
-  EXPECT_THROW(SerializeDibInfo(Info(1, 1, 16)), std::invalid_argument);
+  EXPECT_THROW(SerializeDibInfo(Info(1, 1, 12)), std::invalid_argument);
   EXPECT_THROW(SerializeDibInfo(Info(1, 1, 4, {}, 17)), std::invalid_argument);
 
   // 14 + 1064 + 8 = 1086 bytes, pixels at 1078.
   EXPECT_EQ(SerializeBmpFileHeader(1064, 8), (Bytes{'B', 'M', 0x3E, 0x04, 0, 0, 0, 0, 0, 0, 0x36, 0x04, 0, 0}));
   EXPECT_THROW(SerializeBmpFileHeader(40, 0xFFFFFFFFull), std::invalid_argument);
+}
+
+TEST(DibHeader, BitFieldMasksFollowTheHeader) {
+  DibInfo info = Info(2, 1, 16);
+  info.compression = kDibBitFields;
+  info.masks = {0xF800, 0x07E0, 0x001F};
+  info.imageSize = 4;
+  const Bytes b = SerializeDibInfo(info);
+  const Bytes expected = {40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 16, 0, 3, 0, 0, 0,  // 16 bits, bit fields
+                          4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,   // 4 bytes of pixels
+                          0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};             // red, green, blue
+  EXPECT_EQ(b, expected);
+  info.bitsPerPixel = 24;
+  EXPECT_THROW(SerializeDibInfo(info), std::invalid_argument);
 }
 
 TEST(DibHeader, ImageMagickReadsTheFilesWeDescribe) {

@@ -76,6 +76,11 @@ ProgramFolderSandbox::~ProgramFolderSandbox() { SetResourceFolders({}); }
 
 int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
                  const std::string& errors) {
+  return WaitForProgram(StartProgramIn(program, folder, args, errors, [] {}));
+}
+
+int StartProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
+                   const std::string& errors, const std::function<void()>& prepare) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (::chdir(folder.c_str()) != 0) ::_exit(126);
@@ -88,9 +93,14 @@ int RunProgramIn(const std::string& program, const std::string& folder, const st
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    prepare();
     ::execv(program.c_str(), argv.data());
     ::_exit(127);
   }
+  return pid;
+}
+
+int WaitForProgram(int pid) {
   int status = 0;
   ::waitpid(pid, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -83,6 +83,12 @@ class ProgramFolderSandbox {
 // ended it.
 int RunProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
                  const std::string& errors = "/dev/null");
+// The same in two steps: starts the program, after running `prepare` in its
+// process just before the program takes it over (limits, descriptors
+// left open), and gives its process id; WaitForProgram gives how it ended.
+int StartProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
+                   const std::string& errors, const std::function<void()>& prepare);
+int WaitForProgram(int pid);
 
 // RunProgramIn under GNU time, which also gives the program's own peak
 // resident size in KiB (not that of the test that starts it).

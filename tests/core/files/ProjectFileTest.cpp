@@ -216,17 +216,54 @@ TEST_F(ProjectFileTest, WriteFailureIsReported) {
   EXPECT_EQ(s.projectfile, bad);
 }
 
-TEST_F(ProjectFileTest, JunkFilesLoadWithDefaults) {
+TEST_F(ProjectFileTest, JunkFilesAreNoProjects) {
   std::mt19937 random(3);
   std::string junk(10 << 20, '\0');
   for (char& c : junk) c = static_cast<char>(random() % 97 + 10);  // printable junk with line breaks
   WriteBytes(file, junk);
   TSettings s;
-  EXPECT_TRUE(LoadProject(file, s, error));
+  EXPECT_FALSE(LoadProject(file, s, error));
+  EXPECT_EQ(error, "Not a project file");
   junk.resize(1 << 20);
   for (char& c : junk) c = static_cast<char>(random());
   WriteBytes(file, junk);
-  EXPECT_TRUE(LoadProject(file, s, error));
+  EXPECT_FALSE(LoadProject(file, s, error));
+  EXPECT_EQ(error, "Not a project file");
+}
+
+// A file is taken as a project when it holds any of the sections a project
+// writes, found as the reads find them; any other file is refused and
+// changes nothing.
+TEST_F(ProjectFileTest, AFileWithNoneOfTheProjectsSectionsIsRefused) {
+  const struct {
+    std::string name;
+    std::string text;
+    bool project;
+  } cases[] = {
+      {"a JPEG picture", ReadBytes(std::string(KESTROVA_TEST_DATA) + "/jpeg/colour.jpg"), false},
+      {"an empty file", "", false},
+      {"one empty line", "\r\n", false},
+      {"a captions file", "Home\r\nNews\r\n", false},
+      {"keys before any section", "newx=5\r\nc0=Home\r\n", false},
+      {"another program's sections", "[settings]\r\nmain=1\r\n[mainly]\r\nx=1\r\n", false},
+      {"a section commented out", ";[main]\r\nnewx=5\r\n", false},
+      {"version alone", "[version]\r\nversion=1.0.0.0\r\n", true},
+      {"captions alone, capitals", "[CAPTIONS]\r\nc0=Home\r\n", true},
+      {"main with blanks, empty", "  [ main ]  \n", true},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(file, c.text);
+    TSettings s = Distinct();
+    error = "old";
+    EXPECT_EQ(LoadProject(file, s, error), c.project) << c.name;
+    if (c.project) {
+      EXPECT_EQ(error, "") << c.name;
+      EXPECT_EQ(s.projectfile, file) << c.name;
+    } else {
+      EXPECT_EQ(error, "Not a project file") << c.name;
+      EXPECT_EQ(s, Distinct()) << c.name;
+    }
+  }
 }
 
 TEST_F(ProjectFileTest, LongCaptionListsKeepEveryLine) {

@@ -54,7 +54,7 @@ TEST(BmpReader, ReadsImageMagickFilesPixelForPixel) {
     PixelFormat format;
   } cases[] = {
       {"b24", PixelFormat::pf24bit},   {"v5_24", PixelFormat::pf24bit}, {"v5x32", PixelFormat::pf32bit},
-      {"v5a32", PixelFormat::pf32bit}, {"b555", PixelFormat::pf24bit},  {"b565", PixelFormat::pf24bit},
+      {"v5a32", PixelFormat::pf32bit}, {"b555", PixelFormat::pf15bit},  {"b565", PixelFormat::pf16bit},
       {"core8", PixelFormat::pf8bit},  {"core4", PixelFormat::pf4bit},  {"p8", PixelFormat::pf8bit},
       {"p4", PixelFormat::pf4bit},     {"p1", PixelFormat::pf1bit},     {"rle8", PixelFormat::pf8bit},
   };
@@ -116,6 +116,42 @@ TEST(BmpReader, SixteenAndThirtyTwoBitMasks) {
   const Bitmap b32 = DecodeBmp(InfoBmp(1, 1, 32, 3, {}, {0x00, 0x30, 0x20, 0x10}, {0xFF000000, 0xFF0000, 0xFF00}));
   EXPECT_EQ(b32.GetPixel(0, 0), RGBColor(0x10, 0x20, 0x30));
   EXPECT_EQ(ErrorOf(InfoBmp(1, 1, 32, 3, {}, {0, 0, 0, 0}, {0xF0F00000, 0xFF00, 0xFF})), "Invalid bitmap colour masks");
+}
+
+TEST(BmpReader, SixteenBitFilesKeepTheirWordsWhenTheirMasksNameAWordFormat) {
+  // Two pixels each, stored as little-endian words.
+  const std::vector<std::uint32_t> none, m555{0x7C00, 0x03E0, 0x001F}, m565{0xF800, 0x07E0, 0x001F};
+  const struct {
+    const char* what;
+    std::uint32_t compression;
+    std::vector<std::uint32_t> masks;
+    std::vector<std::uint8_t> pixels;
+    PixelFormat format;
+    std::vector<std::uint32_t> raw;  // checked for 15 and 16 bits
+    std::vector<TColor> colors;
+  } cases[] = {
+      {"no masks, top bit set", 0, none, {0xFF, 0xFF, 0x1F, 0x00}, PixelFormat::pf15bit, {0x7FFF, 0x001F},
+       {clWhite, RGBColor(0, 0, 255)}},
+      {"5-5-5 masks", 3, m555, {0x00, 0x7C, 0x10, 0x42}, PixelFormat::pf15bit, {0x7C00, 0x4210},
+       {RGBColor(255, 0, 0), RGBColor(0x84, 0x84, 0x84)}},
+      {"5-6-5 masks", 3, m565, {0x00, 0xF8, 0x20, 0x00}, PixelFormat::pf16bit, {0xF800, 0x0020},
+       {RGBColor(255, 0, 0), RGBColor(0, 4, 0)}},
+      {"4-4-4 masks", 3, {0x0F00, 0x00F0, 0x000F}, {0x00, 0x0F, 0x0F, 0x00}, PixelFormat::pf24bit, {},
+       {RGBColor(255, 0, 0), RGBColor(0, 0, 255)}},
+      {"5-6-5 masks, blue high", 3, {0x001F, 0x07E0, 0xF800}, {0x00, 0xF8, 0x1F, 0x00}, PixelFormat::pf24bit, {},
+       {RGBColor(0, 0, 255), RGBColor(255, 0, 0)}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Bitmap b = DecodeBmp(InfoBmp(2, 1, 16, c.compression, {}, c.pixels, c.masks));
+    EXPECT_EQ(b.Format(), c.format);
+    if (!c.raw.empty()) {
+      EXPECT_EQ(RawRow(b, 0), c.raw);
+    }
+    EXPECT_EQ((std::vector<TColor>{b.GetPixel(0, 0), b.GetPixel(1, 0)}), c.colors);
+  }
+  // The unused top bit is not kept, so it is not written back either.
+  EXPECT_EQ(DecodeBmp(InfoBmp(1, 1, 16, 0, {}, {0xFF, 0xFF, 0, 0})).ScanLine(0)[1], 0x7F);
 }
 
 TEST(BmpReader, LyingHeadersAreRefused) {

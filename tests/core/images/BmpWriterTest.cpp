@@ -9,9 +9,9 @@ using namespace kestrova::testing;
 
 TEST(BmpWriter, EveryFormatRoundTripsAndImageMagickAgrees) {
   TempDir dir;
-  for (PixelFormat f : {PixelFormat::pf1bit, PixelFormat::pf4bit, PixelFormat::pf8bit, PixelFormat::pf24bit,
-                        PixelFormat::pf32bit}) {
-    SCOPED_TRACE(BitsPerPixel(f));
+  for (PixelFormat f : {PixelFormat::pf1bit, PixelFormat::pf4bit, PixelFormat::pf8bit, PixelFormat::pf15bit,
+                        PixelFormat::pf16bit, PixelFormat::pf24bit, PixelFormat::pf32bit}) {
+    SCOPED_TRACE(static_cast<int>(f));
     const Bitmap original = SamplePicture(f);
     const auto file = EncodeBmp(original);
     EXPECT_EQ(DecodeBmp(file), original);

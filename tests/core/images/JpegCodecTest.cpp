@@ -49,7 +49,8 @@ TEST(JpegCodec, ReadsImageMagickFilesLikeImageMagick) {
 
 TEST(JpegCodec, WrittenFilesDecodeAlikeAndCarryTheirQuality) {
   TempDir dir;
-  for (PixelFormat f : {PixelFormat::pf24bit, PixelFormat::pf32bit, PixelFormat::pf8bit}) {
+  for (PixelFormat f : {PixelFormat::pf24bit, PixelFormat::pf32bit, PixelFormat::pf8bit, PixelFormat::pf15bit,
+                        PixelFormat::pf16bit}) {
     const Bitmap original = Gradient(37, 21, f);
     const auto file = EncodeJpeg(original, 90);
     const Bitmap back = DecodeJpeg(file);

@@ -7,44 +7,12 @@
 #include "core/images/MetafileDevice.h"
 #include "tests/core/images/EmfSample.h"
 #include "tests/core/images/ImageTestSupport.h"
+#include "tests/core/images/WmfBuilder.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
 
 namespace {
-
-// Writes a 16-bit metafile record by record; parameters are 16-bit words.
-class WmfBuilder {
- public:
-  WmfBuilder& Record(std::uint16_t function, std::initializer_list<int> words,
-                     const std::vector<std::uint8_t>& tail = {}) {
-    ByteWriter r;
-    r.U32(static_cast<std::uint32_t>(3 + words.size() + (tail.size() + 1) / 2)).U16(function);
-    for (int w : words) r.U16(static_cast<unsigned>(w) & 0xFFFF);
-    r.bytes.insert(r.bytes.end(), tail.begin(), tail.end());
-    if (tail.size() % 2) r.U8(0);
-    records_.insert(records_.end(), r.bytes.begin(), r.bytes.end());
-    return *this;
-  }
-  // Colour words: low and high half of 0x00BBGGRR.
-  static int Lo(TColor c) { return static_cast<int>(c & 0xFFFF); }
-  static int Hi(TColor c) { return static_cast<int>(c >> 16); }
-
-  std::vector<std::uint8_t> Build(std::optional<TRect> box = std::nullopt, int inch = 96) const {
-    ByteWriter w;
-    if (box) {
-      w.U32(0x9AC6CDD7).U16(0).U16(box->left).U16(box->top).U16(box->right).U16(box->bottom).U16(inch);
-      w.U32(0).U16(0);
-    }
-    w.U16(1).U16(9).U16(0x0300).U32(0).U16(8).U32(0).U16(0);
-    w.bytes.insert(w.bytes.end(), records_.begin(), records_.end());
-    w.U32(3).U16(0);  // end record
-    return w.bytes;
-  }
-
- private:
-  std::vector<std::uint8_t> records_;
-};
 
 std::vector<std::uint8_t> Dib2x2() {
   ByteWriter d;

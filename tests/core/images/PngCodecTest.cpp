@@ -73,13 +73,13 @@ TEST(PngCodec, ReadsTheSuiteLikeImageMagickWithAlphaOverWhite) {
 
 TEST(PngCodec, EveryFormatRoundTripsAndImageMagickAgrees) {
   TempDir dir;
-  for (PixelFormat f : {PixelFormat::pf1bit, PixelFormat::pf4bit, PixelFormat::pf8bit, PixelFormat::pf24bit,
-                        PixelFormat::pf32bit}) {
-    SCOPED_TRACE(BitsPerPixel(f));
+  for (PixelFormat f : {PixelFormat::pf1bit, PixelFormat::pf4bit, PixelFormat::pf8bit, PixelFormat::pf15bit,
+                        PixelFormat::pf16bit, PixelFormat::pf24bit, PixelFormat::pf32bit}) {
+    SCOPED_TRACE(static_cast<int>(f));
     const Bitmap original = SamplePicture(f);
     const auto file = EncodePng(original, PngWriteOptions{6, false, 0});
     const Bitmap back = DecodePng(file);
-    EXPECT_EQ(back.Format(), f == PixelFormat::pf32bit ? PixelFormat::pf24bit : f);
+    EXPECT_EQ(back.Format(), IsIndexed(f) ? f : PixelFormat::pf24bit);
     EXPECT_EQ(back.Palette(), original.Palette());
     EXPECT_TRUE(SamePixels(original, back));
     if (HaveImageMagick()) {

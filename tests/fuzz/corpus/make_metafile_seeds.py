@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the metafile seeds of the fuzz corpus: a placeable and a plain 16-bit
 metafile and an enhanced metafile, each with a few records of every kind the
-players draw (shapes, pens, brushes, fonts and text, bitmaps, saved states).
+players draw (shapes, pens, brushes, fonts and text, bitmaps, saved states),
+and one of each kind with curves, paths, clipping, regions and transforms.
 
 Run from this folder: python3 make_metafile_seeds.py"""
 
@@ -107,6 +108,65 @@ EMF_RECORDS = [
 ]
 
 
+def f32(*values):
+    return struct.pack("<%df" % len(values), *values)
+
+
+def region_data(*rects):
+    return struct.pack("<IIII4i", 32, 1, len(rects), 16 * len(rects), 0, 0, 200, 100) + b"".join(
+        struct.pack("<4i", *r) for r in rects)
+
+
+RGN = region_data((10, 10, 60, 40), (80, 20, 150, 90))
+
+EMF_GEOMETRY_RECORDS = [
+    emf_record(85, [0, 0, 0, 0, 4], struct.pack("<8h", 10, 90, 20, 0, 70, 100, 90, 20)),  # curve16
+    emf_record(27, [10, 50]),
+    emf_record(5, [0, 0, 0, 0, 3, 40, 10, 60, 90, 100, 50]),  # curve from the position
+    emf_record(56, [0, 0, 0, 0, 4, 10, 10, 40, 10, 40, 40, 10, 40], bytes([6, 2, 2, 3])),  # points of kinds
+    emf_record(41, [100, 50, 30], f32(0.0, 135.0)),  # angle arc
+    emf_record(57, [2]),                      # clockwise
+    emf_record(55, [100, 10, 180, 90, 180, 50, 100, 10]),  # arc to
+    emf_record(19, [2]),                      # winding
+    emf_record(59, []), emf_record(43, [10, 10, 60, 60]), emf_record(42, [30, 30, 90, 90]),
+    emf_record(61, []), emf_record(60, []), emf_record(63, [0, 0, 0, 0]),  # a path stroked and filled
+    emf_record(59, []), emf_record(27, [5, 5]), emf_record(54, [150, 80]), emf_record(60, []),
+    emf_record(66, []), emf_record(65, []), emf_record(62, [0, 0, 0, 0]),  # widened and filled
+    emf_record(33, []),
+    emf_record(30, [5, 5, 190, 95]), emf_record(29, [50, 50, 70, 70]),  # clip rectangles
+    emf_record(75, [len(RGN), 3], RGN),       # region xor the clip
+    emf_record(26, [3, 4]), emf_record(28, []),  # clip moved, meta region
+    emf_record(59, []), emf_record(44, [20, 20, 120, 80, 30, 30]), emf_record(60, []),
+    emf_record(67, [1]),                      # path and the clip
+    emf_record(35, [], f32(0.8, 0.6, -0.6, 0.8, 40.0, -10.0)),  # rotation
+    emf_record(36, [], f32(1.5, 0.0, 0.0, 1.5, 0.0, 0.0) + struct.pack("<I", 2)),
+    emf_record(43, [10, 10, 60, 40]), emf_record(42, [80, 5, 150, 45]),
+    emf_record(34, [-1]),
+    emf_record(31, [3, 2, 1, 1]), emf_record(32, [1, 1, 2, 1]),  # extents scaled
+    emf_record(71, [0, 0, 0, 0, len(RGN), 0x80000004], RGN),  # region filled
+    emf_record(72, [0, 0, 0, 0, len(RGN), 0x80000004, 2, 3], RGN),  # framed
+    emf_record(73, [0, 0, 0, 0, len(RGN)], RGN), emf_record(74, [0, 0, 0, 0, len(RGN)], RGN),
+    emf_record(70, [8], b"EMF+" + bytes(4)),  # a comment of the newer records
+    emf_record(75, [0, 5]),                   # no clip
+]
+
+WMF_REGION = struct.pack("<HHIHHH4h", 0, 6, 0, 42, 2, 4, 10, 10, 80, 60) + struct.pack(
+    "<8H6H", 4, 10, 30, 10, 40, 50, 80, 4, 2, 30, 60, 20, 70, 2)
+
+WMF_GEOMETRY_RECORDS = WMF_RECORDS[:7] + [
+    wmf_record(0x06FF, [], WMF_REGION),       # region, slot 2
+    wmf_record(0x0228, [2, 1]), wmf_record(0x0429, [2, 1, 2, 3]),  # filled, framed
+    wmf_record(0x012B, [2]), wmf_record(0x012A, [2]),  # painted, inverted
+    wmf_record(0x012C, [2]), wmf_record(0x0220, [5, 6]),  # selected as the clip, moved
+    wmf_record(0x0416, [150, 300, 0, 0]), wmf_record(0x0415, [60, 60, 20, 20]),
+    wmf_record(0x0106, [2]), wmf_record(0x0324, [5, 200, 4, 300, 180, 20, 70, 380, 70, 90, 180]),
+    wmf_record(0x020F, [10, 20]), wmf_record(0x0211, [3, 4]),  # origins moved
+    wmf_record(0x0410, [1, 1, 2, 1]), wmf_record(0x0412, [2, 1, 1, 1]),  # extents scaled
+    wmf_record(0x041B, [60, 120, 10, 10]),
+    wmf_record(0x0626, [15, 4, 0, 0]),        # an escape
+]
+
+
 def emf(records):
     body = b"".join(records)
     end = struct.pack("<IIIII", 14, 20, 0, 0, 20)
@@ -123,3 +183,7 @@ with open("metafile/shapes-plain.wmf", "wb") as f:
     f.write(wmf(WMF_RECORDS, False))
 with open("metafile/shapes.emf", "wb") as f:
     f.write(emf(EMF_RECORDS))
+with open("metafile/geometry.emf", "wb") as f:
+    f.write(emf(EMF_GEOMETRY_RECORDS))
+with open("metafile/geometry-placeable.wmf", "wb") as f:
+    f.write(wmf(WMF_GEOMETRY_RECORDS, True))

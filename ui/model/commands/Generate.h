@@ -25,8 +25,7 @@ int OutputFileCount(const TForm1& form);
 // controls as they stand (the post effect from CurrentSettings); the caller
 // removes the previews of the last run first.
 //
-// On failure (no base image, a tile wholly outside the base image, an image
-// too large, a caption font that cannot be loaded, no memory) the reason goes
+// On failure (no base image, a cut size below 1 x 1, an image too large, a caption font that cannot be loaded, no memory) the reason goes
 // through ShowMessageOrLog, the panel and MapRects are left empty, and the
 // result is false.
 bool GenerateButtons(TForm1& form);

@@ -11,11 +11,14 @@
 #include "core/generation/NameCollisions.h"
 #include "core/generation/OutputNames.h"
 #include "core/images/SavableSize.h"
+#include "core/support/Descriptors.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
 #include "core/support/FolderCase.h"
 #include "core/support/OrderedWork.h"
+#include "core/support/StagingArea.h"
 #include "core/support/StrLib.h"
+#include "core/support/TemporaryFiles.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/language/FormatText.h"
 #include "ui/model/language/Language.h"
@@ -67,6 +70,26 @@ int ImagesAtOnce(const TOutputImages& images, int most) {
   return static_cast<int>(std::clamp<std::int64_t>(kPixelsAtOnce / largest, 1, most));
 }
 
+// The descriptors kept for the files a save opens besides the unnamed files
+// written ahead: each thread that makes images opens the caption font's file
+// (once), and the thread that names the files writes one at its turn, then
+// the page.
+constexpr int kFilesPerMaker = 1;
+constexpr int kFilesForNaming = 2;
+
+// How a save shares the descriptors free when it starts.
+struct DescriptorShare {
+  int threads;       // the threads that make images, fewer than asked for when few descriptors are free
+  int filesAtOnce;   // the unnamed files held at once: what is left, at most a quarter of the limit
+};
+
+DescriptorShare ShareDescriptors(int threads) {
+  const int free = FreeDescriptors();
+  threads = std::clamp((free - kFilesForNaming) / kFilesPerMaker, 1, std::max(threads, 1));
+  const int left = free - kFilesForNaming - threads * kFilesPerMaker;
+  return DescriptorShare{threads, std::clamp(left, 0, DescriptorLimit() / 4)};
+}
+
 // The file name (with extension) image k is saved under; made when asked
 // for, so that a run of many images holds none of them.
 using OutputNameOf = std::function<std::string(int k)>;
@@ -93,24 +116,26 @@ bool ReportImageTooLarge(const TOutputImages& images, const std::string& folder,
 // files one after the other, in image order, and reports each failure; false
 // when any failed. One thread naming keeps the file system from making the
 // others wait (each new name changes the folder, an unnamed file does not),
-// and leaves the files as one thread would, also when two images have one name.
+// and leaves the files as one thread would, also when two images have one
+// name, and also when descriptors or space run short (StagingArea).
 bool WriteImages(const TForm1& form, const TOutputImages& images, const std::string& folder,
                  const OutputNameOf& nameOf, int format) {
   const ImageWriteOptions options = form.WriteOptions();
   // What saving each GIF would leave behind, set before the threads start.
   if (format == ofGif) SetGifDefaults(options);
   const PictureKind kind = KindOf(format);
-  const int threads = WorkerThreadCount();
-  const int ahead = std::min(ImagesAtOnce(images, kAheadPerThread * threads), StagedFilesAtOnce());
+  const DescriptorShare share = ShareDescriptors(WorkerThreadCount());
+  StagingArea area(share.filesAtOnce);
+  const int ahead = ImagesAtOnce(images, kAheadPerThread * share.threads);
   std::vector<EncodedPicture> encoded(static_cast<std::size_t>(ahead));
   auto slotOf = [&](int k) -> EncodedPicture& { return encoded[static_cast<std::size_t>(k % ahead)]; };
   auto pathOf = [&](int k) { return folder + nameOf(k); };
   bool failed = false;
   RunInOrder(
-      images.Count(), std::min(threads, ahead), ahead,
+      images.Count(), std::min(share.threads, ahead), ahead,
       [&](int k) {
         images.UsePicture(k, [&](const Bitmap& picture) { slotOf(k) = EncodePicture(kind, picture, options); });
-        StageEncodedPicture(pathOf(k), slotOf(k), LinkAtName::Replace);
+        StageEncodedPicture(pathOf(k), slotOf(k), LinkAtName::Replace, &area);
       },
       [&](int k) {
         const std::string path = pathOf(k);
@@ -136,6 +161,17 @@ bool WritePage(const TForm1& form, const std::string& path, const TPageInput& in
   std::string reason;
   if (WriteFileAtomically(path, page, &reason, LinkAtName::Replace)) return true;
   ShowMessageOrLog(ErrorSavingText() + "\r\n" + path + "\r\nCannot write file (" + reason + ")", mtError, mbOK);
+  return false;
+}
+
+// Makes the output folder and every missing folder above it. When it cannot,
+// says why once: each file's write would only fail for want of the folder.
+bool MakeOutputFolder(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (!error) return true;
+  ShowMessageOrLog(ErrorSavingText() + "\r\n" + folder + "\r\nCannot create folder (" + error.message() + ")", mtError,
+                   mbOK);
   return false;
 }
 
@@ -193,15 +229,13 @@ bool SaveImages(TForm1& form, const TOutputImages& images) {
   const int format = form.RG1.ItemIndex();
   const OutputNameOf nameOf = OutputNames(form, images);
   if (IsOutputFormat(format) && ReportImageTooLarge(images, folder, nameOf, format)) return false;
-  if (form.cbForceDir.Checked()) {
-    std::error_code ignored;  // a folder that cannot be made fails each file's write
-    std::filesystem::create_directories(folder, ignored);
-  }
+  if (form.cbForceDir.Checked() && !MakeOutputFolder(folder)) return false;
   if (!IsOutputFormat(format)) {
     ShowMessageOrLog(ErrorSavingText() + "\r\n" + folder + "\r\nUnknown output format " + std::to_string(format),
                      mtError, mbOK);
     return false;
   }
+  RemoveStaleTemporaryFiles(folder);
   const bool collisions = ReportNameCollisions(images.Count(), nameOf, folder);
   bool ok = WriteImages(form, images, folder, nameOf, format);
   std::string pagePath;

@@ -55,13 +55,15 @@ void UpdateNamesList(TForm1& form);
 
 // Writes every preview of the output panel into the output folder in the
 // chosen format (images too large for it fail the save before anything is
-// made or written: "Image too large for GIF: ..."), then, when every image was written, the test page or
+// made or written: "Image too large for GIF: ..."; the folder is made first
+// when "Force dirs" is on: one that cannot be made is reported once, with the
+// reason, and nothing is written), then, when every image was written, the test page or
 // image-map page when asked. Reports each failure, each image whose file name
 // an earlier image of the run has (a warning: the later file replaces the
 // earlier; names are compared as the folder's file system does, so names
 // that differ only in case collide on a FAT volume or an SMB share), and,
 // when nothing of this happened, "OK. Files saved to: <folder>".
-// Nothing happens when there are no previews. False when a file or the page
+// Nothing happens when there are no previews. False when the folder, a file or the page
 // could not be written, names collided or the format index is not one of 0..3.
 // Nothing is written through a symbolic link at an output's name (in a folder
 // others may write to, it could point to any of the user's files): the link

@@ -122,7 +122,10 @@ void OpenFromCommandLine(TForm1& form, bool batch) {
   if (ShellProjectFile.empty()) return;
   const bool job = batch && IsBatchSwitch(ShellSwitch);
   if (job) OpenBatchLog(form);
-  const bool opened = OpenProject(form, ShellProjectFile);
+  // The window knows a project by its full name, as the file dialogs give it,
+  // so that its recent entry opens it from any folder; a batch run keeps the
+  // name as typed for its log and page.
+  const bool opened = OpenProject(form, job ? ShellProjectFile : AbsolutePath(ShellProjectFile));
   if (!job) return;
   if (opened && ApplyCaptionsFile(form, ShellCaptionsFile)) GenerateAndSave(form);
   form.Logger1.Close();

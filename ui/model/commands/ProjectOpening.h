@@ -17,7 +17,8 @@ namespace kestrova {
 // project open.
 bool OpenProject(TForm1& form, const std::string& fileName);
 
-// Loads the program settings and opens ShellProjectFile, if any. In a batch
+// Loads the program settings and opens ShellProjectFile, if any (in the
+// window by its full name, taken from the current folder). In a batch
 // run with the switch x (batch set): first opens the log "kestro_shell_run.log"
 // in the current folder (its lines go to the standard error stream when it
 // cannot be opened), then replaces the captions by ShellCaptionsFile unless

@@ -29,6 +29,8 @@ std::string DepthText(PixelFormat format) {
     case PixelFormat::pf1bit: return "1 bit";
     case PixelFormat::pf4bit: return "4 bit";
     case PixelFormat::pf8bit: return "8 bit";
+    case PixelFormat::pf15bit: return "15 bit";
+    case PixelFormat::pf16bit: return "16 bit";
     case PixelFormat::pf24bit: return "24 bit";
     case PixelFormat::pf32bit: return "32 bit";
   }

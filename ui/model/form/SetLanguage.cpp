@@ -199,6 +199,20 @@ constexpr TDialogTexts kDialogTexts[] = {
     {"SavePictureDialog1", ldSaveImageFilter, ldSaveImageTitle},
 };
 
+// The hints of the controls that show a picture alone (rows of LangNames):
+// tool tips, and what screen readers name them by.
+struct TNamedHint {
+  std::size_t row;
+  std::string_view control;
+};
+
+constexpr TNamedHint kNamedHints[] = {
+    {lnBold, "SpeedBtnB"},         {lnItalic, "SpeedBtnI"},          {lnUnderline, "SpeedBtnU"},
+    {lnAlignLeft, "SpeedBtnLeft"}, {lnAlignCenter, "SpeedBtnCen"},   {lnAlignRight, "SpeedBtnRight"},
+    {lnAlignTop, "SpeedBtnUp"},    {lnAlignMiddle, "SpeedBtnMid"},   {lnAlignBottom, "SpeedBtnBottom"},
+    {lnShowOptions, "BitBtnX"},
+};
+
 // A row of LangMenus and the menu item it names.
 struct TMenuText {
   std::size_t row;
@@ -293,6 +307,7 @@ void ApplyMenuTexts(TForm1& form) {
 
 void ApplyLaterTexts(TForm1& form) {
   for (const TTextBinding& binding : kLaterTexts) Apply(form, binding);
+  for (const TNamedHint& hint : kNamedHints) Find(form, hint.control).SetHint(Lang(LangNames[hint.row]));
 }
 
 }  // namespace

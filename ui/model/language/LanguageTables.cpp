@@ -4,7 +4,7 @@
 
 namespace kestrova {
 
-const std::array<TLangRow, 5> LangAbout = {{
+const std::array<TLangRow, 6> LangAbout = {{
     {"About...", "O programie...", "Über...", "Acerca de...", "Informazioni su..."},
     {
         "All rights reserved.",
@@ -22,6 +22,13 @@ const std::array<TLangRow, 5> LangAbout = {{
     },
     {"unavailable...", "niedostępna...", "nicht verfügbar...", "no está disponible...", "non disponibile..."},
     {"Current version: ", "Najnowsza wersja: ", "Aktuelle Version: ", "Versión actual: ", "Versione corrente: "},
+    {
+        "System information",
+        "Informacje o systemie",
+        "Systeminformationen",
+        "Información del sistema",
+        "Informazioni di sistema",
+    },
 }};
 
 const std::array<TLangRow, 19> LangPresets = {{
@@ -88,7 +95,7 @@ const std::array<TLangRow, 19> LangPresets = {{
     },
 }};
 
-const std::array<TLangRow, 11> LangProcess = {{
+const std::array<TLangRow, 14> LangProcess = {{
     /* 0 */ {"&Close", "&Zamknij", "&Schließen", "&Cerrar", "C&hiudere"},
     /* 1 */ {"&Use", "&Użyj", "&Verwenden", "&Usar", "&Utilizzare"},
     /* 2 */ {"&Resize", "&Przeskaluj", "&Größe ändern", "C&ambiar el tamano", "&Ridimensionare"},
@@ -112,6 +119,9 @@ const std::array<TLangRow, 11> LangProcess = {{
         "No se puede cambiar el tamano de la imagen a %s:\r\n%s",
         "Impossibile ridimensionare l'immagine a %s:\r\n%s",
     },
+    /* 11 */ {"Picture", "Obrazek", "Bild", "Imagen", "Immagine"},
+    /* 12 */ {"width", "szerokość", "Breite", "ancho", "larghezza"},
+    /* 13 */ {"height", "wysokość", "Höhe", "alto", "altezza"},
 }};
 
 const std::array<TLangRow, 1> LangHelpFiles = {{

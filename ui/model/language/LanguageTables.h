@@ -20,8 +20,8 @@ using TLangRow = std::array<std::string_view, kLanguageSlots>;
 enum TLanguage : int { lgEnglish = 0, lgPolish = 1, lgGerman = 2, lgSpanish = 3, lgItalian = 4 };
 
 // The About box.
-extern const std::array<TLangRow, 5> LangAbout;
-enum TLangAboutRow : std::size_t { laCaption, laRights, laChecking, laUnavailable, laVersionPrefix };
+extern const std::array<TLangRow, 6> LangAbout;
+enum TLangAboutRow : std::size_t { laCaption, laRights, laChecking, laUnavailable, laVersionPrefix, laSystemInfo };
 
 // The presets dialog.
 extern const std::array<TLangRow, 19> LangPresets;
@@ -48,7 +48,7 @@ enum TLangPresetsRow : std::size_t {
 };
 
 // The image-processing dialog (rows 3, 4, 7, 8 and 9 are empty).
-extern const std::array<TLangRow, 11> LangProcess;
+extern const std::array<TLangRow, 14> LangProcess;
 enum TLangProcessRow : std::size_t {
   lprClose = 0,
   lprUse = 1,
@@ -56,6 +56,9 @@ enum TLangProcessRow : std::size_t {
   lprNewSize = 5,
   lprCaption = 6,
   lprResizeError = 10,  // two "%s": the size asked for and the reason
+  lprPicture = 11,      // the names screen readers give the picture and the two sizes
+  lprWidth = 12,
+  lprHeight = 13,
 };
 
 // The help file the Help command opens.
@@ -114,6 +117,29 @@ enum TLangControlsRow : std::size_t {
   lcLinesCount = 134,
   lcButtonsCount = 135,
   lcFilesCount = 136,
+};
+
+// The main window's words for screen readers where the rows above give none:
+// the hints of the controls that show a picture alone, the names of controls
+// that show no text, and the words that tell apart two fields one caption
+// stands for.
+extern const std::array<TLangRow, 15> LangNames;
+enum TLangNamesRow : std::size_t {
+  lnBold,
+  lnItalic,
+  lnUnderline,
+  lnAlignLeft,
+  lnAlignCenter,
+  lnAlignRight,
+  lnAlignTop,
+  lnAlignMiddle,
+  lnAlignBottom,
+  lnShowOptions,  // the bar above the option pages that folds them away
+  lnMoreButtons,  // the tool bar's button for the buttons it has no room for
+  lnDithering,
+  lnHorizontal,
+  lnVertical,
+  lnBrowse,
 };
 
 }  // namespace kestrova

@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/model/language/Language.h"
 #include "ui/qt/widgets/ButtonView.h"
+#include "ui/qt/widgets/ControlView.h"
 #include "ui/qt/widgets/LabelView.h"
 #include "ui/qt/widgets/MemoView.h"
 #include "ui/qt/widgets/QtText.h"
@@ -115,6 +117,7 @@ void AboutBox::BuildWidgets() {
 void AboutBox::showEvent(QShowEvent* event) {
   model_.FormShow();
   setWindowTitle(ToQt(model_.Caption()));
+  if (auto* memo = findChild<QWidget*>("MemoSys")) NameForScreenReaders(memo, ToQt(Lang(LangAbout[laSystemInfo])));
   FollowTimer();
   QDialog::showEvent(event);
 }

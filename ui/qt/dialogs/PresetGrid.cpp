@@ -8,8 +8,11 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ui/qt/widgets/AccessibleFactory.h"
+#include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/PlainTexts.h"
 #include "ui/qt/widgets/QtText.h"
+#include "ui/qt/widgets/SpokenText.h"
 
 namespace kestrova::qt {
 
@@ -23,6 +26,7 @@ constexpr int kKeptPages = 2;
 }  // namespace
 
 PresetGrid::PresetGrid(TBtnPresetsForm& model, QWidget* parent) : ContentScrollArea(parent), model_(model) {
+  InstallAccessibleFactory();
   setObjectName("SB1");
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::StrongFocus);
@@ -82,6 +86,16 @@ int PresetGrid::SelectedCell() const {
   const auto& cells = model_.Cells();
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (cells[i].section == selected) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int PresetGrid::FocusCell() const {
+  const int selected = SelectedCell();
+  if (selected >= 0) return selected;
+  const QRect view = viewport()->rect();
+  for (int i = 0; i < CellCount(); ++i) {
+    if (CellRect(i).intersects(view)) return i;
   }
   return -1;
 }
@@ -152,11 +166,15 @@ void PresetGrid::paintEvent(QPaintEvent* event) {
     const QPoint shift = (i == selected || i == pressed_) ? QPoint(1, 1) : QPoint(0, 0);
     p.drawImage(bounds.center() - QPoint(picture.width() / 2, picture.height() / 2) + QPoint(1, 1) + shift, picture);
   }
-  // The selected button carries a frame in the highlight colour.
+  // The selected button carries a frame in the highlight colour; with none
+  // selected, the focus goes to the first button in view, or the whole grid.
   if (selected >= 0 && CellRect(selected).intersects(event->rect())) {
     p.setPen(QPen(palette().color(QPalette::Highlight), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(CellRect(selected).adjusted(1, 1, -1, -1));
+  } else if (selected < 0 && hasFocus()) {
+    const int focus = FocusCell();
+    DrawFocusMark(p, focus >= 0 ? CellRect(focus) : view, palette());
   }
   // Forget previews far from the view, so a long set keeps little in memory.
   const QRect kept = view.adjusted(0, -kKeptPages * view.height(), 0, kKeptPages * view.height());
@@ -196,6 +214,31 @@ void PresetGrid::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+void PresetGrid::focusInEvent(QFocusEvent* event) {
+  ContentScrollArea::focusInEvent(event);
+  viewport()->update();
+  NotifyCurrentItem(this, FocusCell());
+}
+
+void PresetGrid::focusOutEvent(QFocusEvent* event) {
+  ContentScrollArea::focusOutEvent(event);
+  viewport()->update();
+}
+
+QString PresetGrid::AccessibleItemName(int item) const {
+  return SpokenText(ToQt(model_.Cells().at(static_cast<std::size_t>(item)).section));
+}
+
+QRect PresetGrid::AccessibleItemRect(int item) const {
+  const QRect shown = CellRect(item).intersected(viewport()->rect());
+  return shown.isEmpty() ? QRect() : QRect(viewport()->mapToGlobal(shown.topLeft()), shown.size());
+}
+
+void PresetGrid::PressAccessibleItem(int item) {
+  // The model may close the dialog: nothing of this widget is used afterwards.
+  model_.PresetButtonClick(model_.Cells().at(static_cast<std::size_t>(item)).section);
+}
+
 void PresetGrid::SelectCell(int cell) {
   const int count = static_cast<int>(model_.Cells().size());
   if (count == 0) return;
@@ -207,15 +250,23 @@ void PresetGrid::SelectCell(int cell) {
   if (bounds.bottom() >= viewport()->height()) {
     verticalScrollBar()->setValue(verticalScrollBar()->value() + bounds.bottom() - viewport()->height() + 1);
   }
+  NotifyCurrentItem(this, cell);
 }
 
 void PresetGrid::keyPressEvent(QKeyEvent* event) {
   const int selected = SelectedCell();
+  const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right || event->key() == Qt::Key_Up ||
+                     event->key() == Qt::Key_Down;
+  if (selected < 0 && arrow) {
+    // The first arrow selects the button that carries the focus mark.
+    if (FocusCell() >= 0) SelectCell(FocusCell());
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Left: SelectCell(selected - 1); return;
     case Qt::Key_Right: SelectCell(selected + 1); return;
     case Qt::Key_Up: SelectCell(selected - kPresetColumns); return;
-    case Qt::Key_Down: SelectCell(selected < 0 ? 0 : selected + kPresetColumns); return;
+    case Qt::Key_Down: SelectCell(selected + kPresetColumns); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

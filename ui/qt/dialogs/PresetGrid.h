@@ -5,7 +5,13 @@
 // set of a thousand presets opens at once and the window keeps answering
 // while the previews appear. A click on a button (press and release on it)
 // goes to the model, as do the arrow keys (move the selection) and Enter or
-// Space (a click on the selected button).
+// Space (a click on the selected button). While the grid has the keyboard
+// focus, the selected button carries the focus mark, or, with none selected,
+// the first button in view (the one the arrow keys select first), or the
+// whole grid when the set has no preset.
+//
+// To screen readers the grid is a list of its presets (AccessibleItemList),
+// each named by its section, as its tool tip shows it; pressing one clicks it.
 
 #include <QImage>
 #include <QTimer>
@@ -13,11 +19,12 @@
 #include <unordered_map>
 
 #include "ui/model/dialogs/PresetsDialog.h"
+#include "ui/qt/widgets/AccessibleItemList.h"
 #include "ui/qt/widgets/ContentScrollArea.h"
 
 namespace kestrova::qt {
 
-class PresetGrid : public ContentScrollArea {
+class PresetGrid : public ContentScrollArea, public AccessibleItemSource {
  public:
   PresetGrid(TBtnPresetsForm& model, QWidget* parent = nullptr);
 
@@ -35,12 +42,21 @@ class PresetGrid : public ContentScrollArea {
   // Draws every waiting preview now.
   void ComposePending();
 
+  int AccessibleItemCount() const override { return CellCount(); }
+  QString AccessibleItemName(int item) const override;
+  bool AccessibleItemSelected(int item) const override { return item == SelectedCell(); }
+  int AccessibleCurrentItem() const override { return FocusCell(); }
+  QRect AccessibleItemRect(int item) const override;
+  void PressAccessibleItem(int item) override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // Draws waiting previews for a few milliseconds; again later while any wait.
@@ -48,6 +64,8 @@ class PresetGrid : public ContentScrollArea {
   void ComposeOne(int cell);
   void Queue(int cell);
   int SelectedCell() const;
+  // The selected cell, else the first in view; -1 when there is none.
+  int FocusCell() const;
   void SelectCell(int cell);
 
   TBtnPresetsForm& model_;

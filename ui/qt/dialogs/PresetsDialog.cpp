@@ -3,7 +3,9 @@
 
 #include "ui/qt/dialogs/DialogWidgets.h"
 #include "ui/qt/dialogs/PresetGrid.h"
+#include "ui/qt/widgets/ControlView.h"
 #include "ui/qt/widgets/QtText.h"
+#include "ui/qt/widgets/SpokenText.h"
 
 namespace kestrova::qt {
 
@@ -47,8 +49,11 @@ void PresetsDialog::BuildWidgets() {
   QVBoxLayout* column = MakeColumn(this);
   QHBoxLayout* row = MakePanelRow(column, "P2", kPanelHeight, 4);
   QWidget* top = row->parentWidget();
-  row->addWidget(MakeLabel(model_.Label1, top));
-  row->addWidget(MakeComboBox(model_.ComboPresets, top, 110), 1);
+  QLabel* current = MakeLabel(model_.Label1, top);
+  row->addWidget(current);
+  QComboBox* sets = MakeComboBox(model_.ComboPresets, top, 110);
+  current->setBuddy(sets);  // the set's combo box is read with its caption
+  row->addWidget(sets, 1);
   row->addWidget(MakeCheckBox(model_.cbSquare, top));
   row->addWidget(MakePushButton(model_.BitBtnSN, top, 56));
   row->addWidget(MakePushButton(model_.BitBtnSI, top, 56));
@@ -70,6 +75,15 @@ void PresetsDialog::BuildWidgets() {
 void PresetsDialog::showEvent(QShowEvent* event) {
   model_.FormShow();
   setWindowTitle(ToQt(model_.Caption()));
+  NameForScreenReaders(grid_, ToQt(model_.Caption()));
+  // The set's buttons are read with the set's caption ("Remove" of the set,
+  // beside "Delete" of a preset, which some languages say alike).
+  const QString set = SpokenText(ToQt(model_.Label1.Caption()));
+  for (TButton* button : {&model_.BitBtnSN, &model_.BitBtnSI, &model_.BitBtnSR}) {
+    if (auto* push = findChild<QWidget*>(QString::fromStdString(button->Name()))) {
+      NameForScreenReaders(push, set + ", " + SpokenText(ToQt(button->Caption())));
+    }
+  }
   QDialog::showEvent(event);
   grid_->setFocus();
 }

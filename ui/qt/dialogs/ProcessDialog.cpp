@@ -4,8 +4,12 @@
 #include <QStatusBar>
 
 #include "ui/qt/dialogs/DialogWidgets.h"
+#include "ui/model/language/Language.h"
+#include "ui/qt/widgets/ControlView.h"
+#include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/ImageView.h"
 #include "ui/qt/widgets/QtText.h"
+#include "ui/qt/widgets/SpokenText.h"
 #include "ui/qt/widgets/StatusBarView.h"
 
 namespace kestrova::qt {
@@ -44,6 +48,7 @@ void ProcessDialog::BuildWidgets() {
 
   auto* box = new QScrollArea(this);
   box->setObjectName("ScrollBox1");
+  new FocusFrame(box);  // a Tab stop: the keys scroll the picture
   auto* image = new ImageWidget(model_.Img1);
   image->setObjectName("Img1");
   box->setWidget(image);
@@ -56,9 +61,20 @@ void ProcessDialog::BuildWidgets() {
   layout->addWidget(status);
 }
 
+void ProcessDialog::NameForScreenReaders() {
+  const QString size = SpokenText(ToQt(model_.Label2.Caption()));
+  const auto name = [this](const char* widget, const QString& text) {
+    if (auto* found = findChild<QWidget*>(widget)) qt::NameForScreenReaders(found, text);
+  };
+  name("RxSpinEditRX", size + ", " + ToQt(Lang(LangProcess[lprWidth])));
+  name("RxSpinEditRY", size + ", " + ToQt(Lang(LangProcess[lprHeight])));
+  name("ScrollBox1", ToQt(Lang(LangProcess[lprPicture])));
+}
+
 void ProcessDialog::showEvent(QShowEvent* event) {
   model_.FormShow();
   setWindowTitle(ToQt(model_.Caption()));
+  NameForScreenReaders();
   QDialog::showEvent(event);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The image-processing dialog on its model (TProcessForm): made hidden when
 // the program starts and shown modally by the Process image command. Escape
-// closes it like its Close button.
+// closes it like its Close button. The picture is a Tab stop with a focus mark;
+// screen readers read the two sizes as "New size, width" and "New size,
+// height" in the interface language.
 
 #include <QDialog>
 
@@ -23,6 +25,8 @@ class ProcessDialog : private ModelHolder<TProcessForm>, public QDialog {
 
  private:
   void BuildWidgets();
+  // The names of the fields that share the size's caption, and of the picture.
+  void NameForScreenReaders();
 
 };
 

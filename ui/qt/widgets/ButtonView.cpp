@@ -4,6 +4,7 @@
 
 #include "ui/qt/widgets/CaptionFit.h"
 #include "ui/qt/widgets/QtText.h"
+#include "ui/qt/widgets/SpokenText.h"
 
 namespace kestrova::qt {
 
@@ -40,7 +41,8 @@ void ActionView::Mirror() {
   const QSignalBlocker blocker(action_);
   const QString caption = ToQt(button_.Caption());
   const QString hint = ToQt(button_.Hint());
-  const QString text = caption.isEmpty() ? hint : caption;
+  // A hint shown as a tool button's text is read on one line.
+  const QString text = caption.isEmpty() ? SpokenText(hint) : caption;
   if (action_->text() != text) action_->setText(text);
   if (action_->toolTip() != hint && !hint.isEmpty()) action_->setToolTip(hint);
   action_->setProperty(kHintProperty, hint);

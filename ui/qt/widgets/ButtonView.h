@@ -24,7 +24,7 @@ class ButtonView : public ControlView {
 };
 
 // A QAction on a TButton: its text is the caption (a tool button without a
-// caption shows its hint as its text), its tool tip the hint; a checkable
+// caption shows its hint, on one line, as its text), its tool tip the hint; a checkable
 // action follows the check mark. Lives as long as the action.
 class ActionView : public QObject {
  public:

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "ui/qt/widgets/QtText.h"
+#include "ui/qt/widgets/SpokenText.h"
 
 namespace kestrova::qt {
 
@@ -24,19 +25,19 @@ void ControlView::Mirror() {
   }
   MirrorValue();
   MirrorBounds();
-  MirrorFieldNames();
+  MirrorName();
 }
 
-void ControlView::NameField(QWidget* field) {
-  namedFields_.emplace_back(field);
-  MirrorFieldNames();
-}
-
-void ControlView::MirrorFieldNames() {
-  const QString name = ToQt(control_.Caption());
-  for (const QPointer<QWidget>& field : namedFields_) {
-    if (field != nullptr && field->accessibleName() != name) field->setAccessibleName(name);
+void ControlView::MirrorName() {
+  if (widget_->property(kNamedByCaptions).toBool()) return;
+  const QString caption = ToQt(control_.Caption());
+  QString name;  // empty: the widget's own text
+  if (caption.isEmpty()) {
+    name = SpokenText(ToQt(control_.Hint()));
+  } else if (caption.contains(QLatin1Char('\n'))) {
+    name = SpokenText(caption);
   }
+  if (widget_->accessibleName() != name) widget_->setAccessibleName(name);
 }
 
 void ControlView::MirrorBounds() {
@@ -52,6 +53,11 @@ void ControlView::MirrorBounds() {
 void ControlView::Edit(const std::function<void()>& edit) {
   edit();
   Mirror();
+}
+
+void NameForScreenReaders(QWidget* widget, const QString& name) {
+  widget->setProperty(kNamedByCaptions, true);
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
 std::string HintAt(const QWidget* widget) {

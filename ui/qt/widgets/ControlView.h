@@ -7,15 +7,15 @@
 // widget is mirrored again afterwards, in case the control kept its old value.
 //
 // What every view mirrors: the enabled and visible states, the hint (as the
-// tool tip) and, by its placement, the bounds. A caption (a label's, a check
-// box's, a group's) may also name other widgets for screen readers: the fields
-// it stands for take it as their accessible name, in the current language.
+// tool tip), the name screen readers give the widget and, by its placement,
+// the bounds. The name is the widget's own text, except that a control with
+// no caption is named by its hint, and a caption broken over lines is read as
+// one line (SpokenText). A widget that other captions name (kNamedByCaptions)
+// keeps the name they give it.
 
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <vector>
 
 #include "ui/model/controls/Control.h"
 
@@ -42,8 +42,6 @@ class ControlView : public QObject {
 
   // Brings the widget into the control's state (signals blocked).
   void Mirror();
-  // `field` takes the control's caption as its accessible name from now on.
-  void NameField(QWidget* field);
 
  protected:
   // The kind's own state: value, texts, items.
@@ -55,13 +53,11 @@ class ControlView : public QObject {
   Placement ViewPlacement() const { return placement_; }
 
  private:
-
-  void MirrorFieldNames();
+  void MirrorName();
 
   TControl& control_;
   QWidget* widget_;
   Placement placement_;
-  std::vector<QPointer<QWidget>> namedFields_;
 };
 
 // The view bound to `widget` (of the kind V), or nullptr.
@@ -72,6 +68,14 @@ V* ViewOf(const QWidget* widget) {
   }
   return nullptr;
 }
+
+// The property, true on a widget whose name for screen readers other captions
+// give it (the fields of the option pages), that its own view leaves alone.
+inline constexpr const char* kNamedByCaptions = "kestrovaNamedByCaptions";
+
+// Gives `widget` the name screen readers read from now on, whatever its own
+// view would name it by.
+void NameForScreenReaders(QWidget* widget, const QString& name);
 
 // The property that carries the model hint of a view's widget or action (the
 // tool tip may differ: a tool button without a hint shows its text).

@@ -9,10 +9,12 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ui/qt/widgets/AccessibleFactory.h"
 #include "ui/qt/widgets/ControlView.h"
 #include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/PlainTexts.h"
 #include "ui/qt/widgets/QtText.h"
+#include "ui/qt/widgets/SpokenText.h"
 
 namespace kestrova::qt {
 
@@ -41,6 +43,7 @@ constexpr int kImageKeys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_D
 }  // namespace
 
 ImageBoxView::ImageBoxView(TScrollBox& box, QWidget* parent) : ContentScrollArea(parent), box_(box) {
+  InstallAccessibleFactory();  // before the binding names the box, which makes its interface
   new ScrollBoxBinding(box, this);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
@@ -163,6 +166,7 @@ void ImageBoxView::MakeCurrent(int index) {
   scroll(horizontalScrollBar(), bounds.left(), bounds.left() + bounds.width(), view.width());
   scroll(verticalScrollBar(), bounds.top(), bounds.top() + bounds.height(), view.height());
   viewport()->update();
+  NotifyCurrentItem(this, index);
 }
 
 QRect ImageBoxView::CurrentInView() const {
@@ -275,6 +279,31 @@ void ImageBoxView::focusInEvent(QFocusEvent* event) {
   if (CurrentImage() == nullptr) current_ = FirstInView();
   viewport()->update();
   QAbstractScrollArea::focusInEvent(event);
+  NotifyCurrentItem(this, current_);
+}
+
+QString ImageBoxView::AccessibleItemName(int item) const {
+  const TImage& image = box_.Image(item);
+  return SpokenText(ToQt(ItemName ? ItemName(image, item) : image.Hint()));
+}
+
+bool ImageBoxView::AccessibleItemSelected(int item) const {
+  return IsChosen ? IsChosen(box_.Image(item)) : item == AccessibleCurrentItem();
+}
+
+int ImageBoxView::AccessibleCurrentItem() const { return CurrentImage() != nullptr ? current_ : -1; }
+
+QRect ImageBoxView::AccessibleItemRect(int item) const {
+  const TImage& image = box_.Image(item);
+  if (!image.Visible()) return {};
+  const QRect shown = BoundsOf(image).translated(-Offset()).intersected(viewport()->rect());
+  return shown.isEmpty() ? QRect() : QRect(viewport()->mapToGlobal(shown.topLeft()), shown.size());
+}
+
+void ImageBoxView::PressAccessibleItem(int item) {
+  if (!box_.Image(item).Visible()) return;
+  MakeCurrent(item);
+  if (OnImageClick) OnImageClick(box_.Image(item));
 }
 
 void ImageBoxView::focusOutEvent(QFocusEvent* event) {

@@ -14,6 +14,11 @@
 // (the whole box is framed when it holds no image). The arrow keys, Home and
 // End make another one current and bring it into view, Space and Enter click
 // it, and the context-menu keys ask for its context menu, at its place.
+//
+// To screen readers the box is a list of its images (AccessibleItemList):
+// each named by ItemName (its hint when that is not set), the current one
+// focused, the chosen one (IsChosen, else the current one) selected; pressing
+// one makes it current and clicks it.
 
 #include <QImage>
 #include <QVariant>
@@ -22,11 +27,12 @@
 #include <unordered_map>
 
 #include "ui/model/controls/ScrollBox.h"
+#include "ui/qt/widgets/AccessibleItemList.h"
 #include "ui/qt/widgets/ContentScrollArea.h"
 
 namespace kestrova::qt {
 
-class ImageBoxView : public ContentScrollArea {
+class ImageBoxView : public ContentScrollArea, public AccessibleItemSource {
  public:
   ImageBoxView(TScrollBox& box, QWidget* parent = nullptr);
   ~ImageBoxView() override;
@@ -45,6 +51,15 @@ class ImageBoxView : public ContentScrollArea {
   std::function<void(const std::string& hint)> OnHint;
   std::function<void(TImage& image)> OnImageClick;
   std::function<void(TImage& image, const QPoint& globalPos)> OnImageContextMenu;
+  std::function<std::string(const TImage& image, int index)> ItemName;
+  std::function<bool(const TImage& image)> IsChosen;
+
+  int AccessibleItemCount() const override { return box_.ImageCount(); }
+  QString AccessibleItemName(int item) const override;
+  bool AccessibleItemSelected(int item) const override;
+  int AccessibleCurrentItem() const override;
+  QRect AccessibleItemRect(int item) const override;
+  void PressAccessibleItem(int item) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -5,12 +5,14 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "ui/qt/widgets/AccessibleFactory.h"
 #include "ui/qt/widgets/FocusFrame.h"
 #include "ui/qt/widgets/WebLinks.h"
 
 namespace kestrova::qt {
 
 WWWLabel::WWWLabel(QWidget* parent) : QLabel(parent) {
+  InstallAccessibleFactory();
   setTextFormat(Qt::PlainText);
   QFont f = font();
   f.setUnderline(true);

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -19,6 +20,7 @@
 
 #include "ui/model/commands/BatchRun.h"
 #include "ui/model/commands/FileCommands.h"
+#include "ui/model/commands/OutputSaving.h"
 #include "ui/model/commands/ViewerFailure.h"
 #include "ui/model/commands/WindowCommands.h"
 #include "ui/qt/dialogs/AboutBox.h"
@@ -77,7 +79,10 @@ TFormHooks WindowHooks(FormHolder* holder) {
   hooks.OpenURL = [](const std::string& url) {
     OpenURL(url, [url](const std::string& reason) { ReportViewerFailure(url, reason); });
   };
-  hooks.LanguageChanged = [](int langIndex) { UseQtLanguage(langIndex); };
+  hooks.LanguageChanged = [holder](int langIndex) {
+    UseQtLanguage(langIndex);
+    if (holder->afterLanguageChange) holder->afterLanguageChange();
+  };
   hooks.ShowWaitCursor = [](bool on) {
     if (on) {
       QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -157,6 +162,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
   new StatusBarView(form.StatusBar1, statusBar(), kStatusPanelWidth);
   ConnectSamples();
   NameFieldsByTheirCaptions(this);
+  afterLanguageChange = [this] { FollowLanguage(); };
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(form.Timer1.Interval);
@@ -168,6 +174,7 @@ MainWindow::MainWindow(std::optional<Dialogs> windowDialogs) {
 }
 
 MainWindow::~MainWindow() {
+  afterLanguageChange = nullptr;
   qApp->removeEventFilter(this);
   delete frameWatch_;  // a frame told while the window goes is no longer fitted
   // The widgets go before the model (FormHolder is destroyed after QMainWindow).
@@ -227,6 +234,10 @@ void MainWindow::BuildCentralArea() {
   outputPanel_->setObjectName("ScrollBox2");
   outputPanel_->OnHint = [this](const std::string& hint) { form.ApplicationHint(hint); };
   outputPanel_->OnImageContextMenu = [this](TImage& image, const QPoint& at) { popups_->PopupOnPreview(image, at); };
+  // A preview is read as its button's caption and the file it is saved as.
+  outputPanel_->ItemName = [this](const TImage& image, int index) {
+    return image.Hint() + ", " + OutputImageFileName(form, image.Hint(), index);
+  };
   rightLayout->addWidget(outputPanel_);
 
   splitter->setStretchFactor(0, 1);
@@ -274,6 +285,13 @@ void MainWindow::ConnectSamples() {
   if (auto* palette = findChild<ImageBoxView*>("SB1")) {
     palette->OnImageClick = [this](TImage& image) { form.BulletImageClick(image); };
     palette->OnHint = [this](const std::string& hint) { form.ApplicationHint(hint); };
+    // An icon is read as its file's name; the one in use is the selected one.
+    palette->ItemName = [this](const TImage& image, int) {
+      const auto entry = static_cast<std::size_t>(image.Tag());
+      const std::string path = entry < form.BulletList.size() ? form.BulletList[entry] : image.Hint();
+      return path.substr(path.find_last_of('/') + 1);
+    };
+    palette->IsChosen = [this](const TImage& image) { return image.Tag() == form.BulletIndex; };
   }
   for (const char* name : {"EditPrefix", "EditPostfix"}) {
     if (auto* line = findChild<QLineEdit*>(name)) {
@@ -325,6 +343,18 @@ void MainWindow::RestorePlacement() {
   if (form.FormStorage1.PlacementRestored) stored = form.FormStorage1.Placement;
   setGeometry(FitOnAScreen(stored, QSize(kDefaultWindowWidth, kDefaultWindowHeight)));
   maximized_ = stored && stored->showCmd == TWindowPlacement::Maximized;
+}
+
+void MainWindow::FollowLanguage() {
+  QToolTip::hideText();  // a tool tip open now is in the old language
+  NameFieldsByTheirCaptions(this);
+  if (auto* bar = findChild<QToolBar*>("ToolBar1")) NameToolBarExtension(bar);
+  ShowHintUnderMouse();  // the mouse has not moved
+}
+
+void MainWindow::ShowHintUnderMouse() {
+  QWidget* under = QApplication::widgetAt(QCursor::pos());
+  if (under != nullptr && under->window() == this) form.ApplicationHint(HintAt(under));
 }
 
 void MainWindow::FitOnScreenAtFirstShow() {
@@ -386,10 +416,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::focusNextPrevChild(bool next) { return MoveTabFocus(TabStops(this, form), focusWidget(), next); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
-    QWidget* under = QApplication::widgetAt(QCursor::pos());
-    if (under != nullptr && under->window() == this) form.ApplicationHint(HintAt(under));
-  }
+  if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) ShowHintUnderMouse();
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -45,6 +45,8 @@ struct FormHolder {
   FormHolder& operator=(const FormHolder&) = delete;
 
   Dialogs dialogs;
+  // What the window does after the model applied another interface language.
+  std::function<void()> afterLanguageChange;
   TMessageBoxFunction previousMessageBox;
   TForm1 form;
 };
@@ -90,6 +92,10 @@ class MainWindow : private detail::FormHolder, public QMainWindow {
   void ConnectBaseImage(QWidget* scrollBox, ImageWidget* image);
   void ConnectDialogCommands();
   void RestorePlacement();
+  // The names screen readers give and the status bar's hint in the new language.
+  void FollowLanguage();
+  // The status bar shows the hint of the control under the mouse.
+  void ShowHintUnderMouse();
   // The window with its frame on the screen at its first show, and again once
   // an X11 window manager has told the frame.
   void FitOnScreenAtFirstShow();

@@ -4,7 +4,9 @@
 #include <QToolButton>
 #include <optional>
 
+#include "ui/model/language/Language.h"
 #include "ui/qt/widgets/ButtonView.h"
+#include "ui/qt/widgets/QtText.h"
 #include "ui/qt/window/FlagIcons.h"
 #include "ui/qt/window/ToolIcons.h"
 
@@ -47,12 +49,14 @@ QIcon CommandIcon(const ToolButton& entry, const QStyle* style) {
 struct FlagButton {
   TButton TForm1::*button;
   TLanguage language;
+  const char* name;  // the language's own name for itself
 };
 
 // Left to right: English, Polish, Spanish, Italian, German.
 constexpr FlagButton kFlags[] = {
-    {&TForm1::BitBtnEN, lgEnglish}, {&TForm1::BitBtnPL, lgPolish}, {&TForm1::BitBtnES, lgSpanish},
-    {&TForm1::BitBtnIT, lgItalian}, {&TForm1::BitBtnDE, lgGerman},
+    {&TForm1::BitBtnEN, lgEnglish, "English"},  {&TForm1::BitBtnPL, lgPolish, "Polski"},
+    {&TForm1::BitBtnES, lgSpanish, "Español"}, {&TForm1::BitBtnIT, lgItalian, "Italiano"},
+    {&TForm1::BitBtnDE, lgGerman, "Deutsch"},
 };
 
 constexpr int kFlagWidth = 32;
@@ -80,8 +84,16 @@ void BuildToolBar(QToolBar* bar, TForm1& form) {
     QAction* action = AddButton(bar, form.*entry.button, FlagIcon(entry.language, kFlagWidth, kFlagHeight));
     QWidget* widget = bar->widgetForAction(action);
     widget->setFocusPolicy(Qt::NoFocus);
+    widget->setAccessibleName(QString::fromUtf8(entry.name));
     if (auto* tool = qobject_cast<QToolButton*>(widget)) tool->setIconSize(QSize(kFlagWidth, kFlagHeight));
   }
+  NameToolBarExtension(bar);
+}
+
+void NameToolBarExtension(QToolBar* bar) {
+  // Qt's own button, shown when the window is too narrow for every button.
+  auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+  if (more != nullptr) more->setAccessibleName(ToQt(Lang(LangNames[lnMoreButtons])));
 }
 
 }  // namespace kestrova::qt

@@ -49,7 +49,8 @@ TEST_F(BatchRun, ARunWithNothingToMakeButtonsFromSaysSoAndFails) {
       {ProjectWithCaptions("", {}), {kStarted, nothing}},
       {ProjectWithCaptions("BtnPerImgMode=1\r\n", {}), {kStarted, nothing}},  // not even one empty joined image
       {ProjectWithCaptions("BtnPerImgMode=2\r\nBtnPerImgCnt=2\r\n", {}), {kStarted, nothing}},
-      {"\r\n", {kStarted, nothing}},
+      {"[main]\r\n", {kStarted, nothing}},
+      {"\r\n", {kStarted, "Error opening file: p.btnNot a project file"}},  // the run stops there
       {"", {kStarted, "Error opening file: p.btnIs a directory"}},  // the run stops there
   };
   for (const auto& c : cases) {
@@ -179,7 +180,8 @@ TEST_F(BatchRun, EveryFileErrorSaysWhy) {
        {std::string(300, 'a')},
        "",
        "Error saving gif: " + longName + "Cannot write file: " + longName + " (File name too long)"},
-      {"outputdir=blocker/out\r\n",
+      {"outputdir=blocker/out\r\n", {"Home"}, "", "Error savingblocker/out/Cannot create folder (Not a directory)"},
+      {"outputdir=blocker/out\r\nForceDirs=0\r\n",
        {"Home"},
        "",
        "Error saving gif: " + blocked + "Cannot write file: " + blocked + " (Not a directory)"},

@@ -73,7 +73,8 @@ TEST_F(BatchRun, BadInputAndLimitsEndInALogLineAndAFailureStatus) {
       {"", "Error opening file: p.btn"},
       {"image_file=gone.bmp\r\n", "Error opening file: gone.bmp"},
       {"image_file=bad.png\r\n", "Error opening file: bad.png"},
-      {"outputdir=blocker/out\r\n", "Error saving gif: blocker/out/001_home.gif"},
+      {"outputdir=blocker/out\r\n", "Error savingblocker/out/Cannot create folder"},
+      {"outputdir=blocker/out\r\nForceDirs=0\r\n", "Error saving gif: blocker/out/001_home.gif"},
       // Two 300 x 1000 buttons in a grid of 999 columns: 299,700 x 1000 pixels.
       {"newx=300\r\nnewy=1000\r\nBtnPerImgMode=1\r\nvhmode=2\r\nmatrix_cols=999\r\n", "Error"},
   };

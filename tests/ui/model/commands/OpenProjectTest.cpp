@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/support/CommandLine.h"
 #include "tests/ui/model/commands/SessionSupport.h"
+#include "ui/model/commands/FileCommands.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/commands/OutputSaving.h"
 #include "ui/model/commands/ProjectOpening.h"
@@ -18,19 +20,39 @@ std::string ProjectText(const std::string& imageFile, const std::string& imageRe
 
 }  // namespace
 
-TEST(OpenProject, AMissingFileIsReportedAndChangesNothing) {
-  TForm1 form;
-  form.ScrollBox2.AddImage("newbutton0");
-  form.EditPrefix.SetText("keep");
-  RecordedMessages messages;
-  OpenProject(form, "/no/such/project.btn");
-  EXPECT_EQ(messages.texts,
-            std::vector<std::string>{"Error opening file: \r\n/no/such/project.btn\r\nNo such file or directory"});
-  EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtError});
-  EXPECT_EQ(form.EditPrefix.Text(), "keep");
-  EXPECT_EQ(form.ScrollBox2.ImageCount(), 1);
-  EXPECT_EQ(form.Recent1.Count(), 0);
-  EXPECT_EQ(form.StatusBar1.PanelText(1), "");
+TEST(OpenProject, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
+  TempFolder folder;
+  WriteBytes(folder / "photo.btn", ReadBytes(std::string(KESTROVA_TEST_DATA) + "/jpeg/colour.jpg"));
+  WriteBytes(folder / "notes.btn", "Home\r\nNews\r\n");
+  const struct {
+    std::string file;
+    std::string reason;
+  } cases[] = {
+      {"/no/such/project.btn", "No such file or directory"},
+      {folder / "photo.btn", "Not a project file"},  // a picture renamed
+      {folder / "notes.btn", "Not a project file"},  // a text without a project's sections
+  };
+  for (const auto& c : cases) {
+    TForm1 form;
+    form.ScrollBox2.AddImage("newbutton0");
+    form.EditPrefix.SetText("keep");
+    form.ImageBase.SetPicture(Bitmap(7, 5));
+    form.Recent1.AddFile("/work/old.btn");
+    form.SaveDialog2.SetFileName("/work/old.btn");
+    form.StatusBar1.SetPanelText(1, "/work/old.btn");
+    const TSettings settings = form.CurrentSettings;
+    RecordedMessages messages;
+    EXPECT_FALSE(OpenProject(form, c.file));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Error opening file: \r\n" + c.file + "\r\n" + c.reason});
+    EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtError});
+    EXPECT_EQ(form.CurrentSettings, settings) << c.file;
+    EXPECT_EQ(form.EditPrefix.Text(), "keep");
+    EXPECT_EQ(form.ImageBase.Picture().Width(), 7);
+    EXPECT_EQ(form.ScrollBox2.ImageCount(), 1);
+    EXPECT_EQ(form.Recent1.Files(), std::vector<std::string>{"/work/old.btn"});
+    EXPECT_EQ(form.SaveDialog2.FileName(), "/work/old.btn");
+    EXPECT_EQ(form.StatusBar1.PanelText(1), "/work/old.btn");
+  }
 }
 
 TEST(OpenProject, FallsBackToTheRelativePathInTheCurrentFolder) {
@@ -82,6 +104,33 @@ TEST(OpenProject, AnImageFoundNowhereLeavesTheProjectOpenAfterOneMessage) {
   EXPECT_EQ(form.EditPrefix.Text(), "p_");
   EXPECT_TRUE(form.ScrollBox2.Empty());
   EXPECT_EQ(form.Recent1.GetFile(0), folder / "p.btn");
+}
+
+// The window knows a project named on the command line by its full name, as
+// the file dialogs give it: its recent entry opens it from any folder.
+TEST(OpenFromCommandLine, TheWindowKnowsTheProjectByItsFullName) {
+  TempFolder folder, elsewhere;
+  std::filesystem::create_directory(folder / "sub");
+  WriteBytes(folder / "sub/p.btn", ProjectText("", ""));
+  const std::string full = folder / "sub/p.btn";
+  for (const std::string& named : {std::string("sub/p.btn"), std::string("./sub/../sub/p.btn"), full}) {
+    ScopedCurrentFolder here(folder.Path());
+    ParseCommandLine({named});
+    TForm1 form;
+    RecordedMessages messages;
+    OpenFromCommandLine(form, false);
+    ParseCommandLine({});
+    EXPECT_TRUE(messages.texts.empty()) << named;
+    EXPECT_EQ(form.Recent1.Files(), std::vector<std::string>{full}) << named;
+    EXPECT_EQ(form.StatusBar1.PanelText(1), full) << named;
+    EXPECT_EQ(form.SaveDialog2.FileName(), full) << named;
+
+    ScopedCurrentFolder there(elsewhere.Path());
+    form.EditPrefix.SetText("changed");
+    Recent1Click(form, 0);
+    EXPECT_TRUE(messages.texts.empty()) << named;
+    EXPECT_EQ(form.EditPrefix.Text(), "p_") << named;
+  }
 }
 
 TEST(OpenProject, AGifOptionPastItsListSavesWithTheDefaultsWhateverWasChosenBefore) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/support/OrderedWork.h"
+#include "tests/support/SmallVolume.h"
 #include "tests/ui/model/commands/BatchRunSupport.h"
 #include "ui/model/commands/Generate.h"
 #include "ui/model/commands/OutputSaving.h"
@@ -50,12 +51,14 @@ class ParallelSave : public BatchRun {
  protected:
   ~ParallelSave() override { SetWorkerThreadCount(0); }
 
-  RunOutput Output(int status) const {
+  // The run's output, its files read from `outFolder` (the project's "out" by default).
+  RunOutput Output(int status, std::string outFolder = "") const {
+    if (outFolder.empty()) outFolder = folder / "out";
     RunOutput out;
     out.status = status;
     out.log = LogMessages();
-    if (!std::filesystem::exists(folder / "out")) return out;
-    for (const auto& entry : std::filesystem::directory_iterator(folder / "out")) {
+    if (!std::filesystem::exists(outFolder)) return out;
+    for (const auto& entry : std::filesystem::directory_iterator(outFolder)) {
       if (!entry.is_regular_file()) continue;
       const std::string bytes = ReadBytes(entry.path());
       out.files[entry.path().filename()] = {std::hash<std::string>()(bytes), bytes.size()};
@@ -158,4 +161,32 @@ TEST_F(ParallelSave, ARunOfManySmallButtons) {
   EXPECT_EQ(out.status, 0);
   EXPECT_EQ(out.files.size(), 600u);
   EXPECT_EQ(out.log, (std::vector<std::string>{"Kestrova started from shell", "OK. Files saved to: out/"}));
+}
+
+// A volume that fills up part-way: more threads save the same files and log
+// the same failures as one thread, whichever images are made first.
+TEST_F(ParallelSave, AFullVolumeKeepsWhatOneThreadKeeps) {
+  const SmallVolume volume(folder.Path(), 64);
+  if (!volume.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
+  const std::string out = volume.Path() + "out/";
+  // Bitmaps of 5.3 KiB, eight of which fill the volume; captions of several
+  // lengths give GIF files of several sizes.
+  const std::string projects[] = {
+      ProjectWithCaptions("outputdir=" + out + "\r\nFileFormat=0\r\nnewx=60\r\nnewy=30\r\n", Captions(20)),
+      ProjectWithCaptions("outputdir=" + out + "\r\nnewx=200\r\nnewy=40\r\n",
+                          {"A", "Longer caption", "B", "Another longer one", "C", "D", "Wide caption here", "E", "F",
+                           "G", "H", "I", "Jay", "Kay", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U"}),
+  };
+  for (const std::string& project : projects) {
+    const auto runOn = [&](int threads) {
+      Clean();
+      volume.Empty();
+      WriteBytes(folder / "p.btn", project);
+      SetWorkerThreadCount(threads);
+      return Output(Run({"/x", "p.btn"}), out);
+    };
+    const RunOutput one = runOn(1);
+    ASSERT_EQ(one.status, 1);  // the volume was filled
+    for (int round = 0; round < 4; ++round) EXPECT_EQ(runOn(8), one) << round;
+  }
 }

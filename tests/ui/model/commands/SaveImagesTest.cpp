@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 
 #include "core/generation/OutputNames.h"
@@ -82,7 +85,6 @@ TEST(SaveGeneratedImages, EachImageThatCannotBeWrittenIsReportedAndNoSuccess) {
   WriteBytes(folder / "blocker", "a file where a folder should be");
   TwoButtons w;
   w.form.RG1.SetItemIndex(ofGif);
-  w.form.cbForceDir.SetChecked(true);
   w.form.cbHTML.SetChecked(true);
   w.form.DirectoryEdit1.SetText(folder / "blocker/out");
   RecordedMessages messages;
@@ -92,6 +94,45 @@ TEST(SaveGeneratedImages, EachImageThatCannotBeWrittenIsReportedAndNoSuccess) {
   EXPECT_TRUE(messages.texts[0].starts_with("Error saving gif: " + out + "b__ber_uns_.gif\r\n")) << messages.texts[0];
   EXPECT_TRUE(messages.texts[1].starts_with("Error saving gif: " + out + "b_home__page.gif\r\n"));
   EXPECT_EQ(messages.types, (std::vector<TMsgDlgType>{mtError, mtError}));
+}
+
+// With "Force dirs" on, an output folder that cannot be made is reported
+// once, with the system's reason, and nothing is written. (In a child that is
+// not root, for whom a read-only folder is no obstacle.)
+TEST(SaveGeneratedImages, AFolderThatCannotBeMadeIsReportedOnceWithItsCause) {
+  TempFolder folder;
+  ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
+  WriteBytes(folder / "blocker", "a file where a folder should be");
+  std::filesystem::create_directory(folder / "ro");
+  ASSERT_EQ(::chmod((folder / "ro").c_str(), 0555), 0);
+  const struct {
+    std::string out;
+    std::string reason;
+  } cases[] = {
+      {folder / "ro/a/b", "Permission denied"},
+      {folder / "blocker/out", "Not a directory"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::string> expected{"Error saving\r\n" + c.out + "/\r\nCannot create folder (" + c.reason + ")"};
+    const int result = RunInChild(
+        [&] {
+          TwoButtons w;
+          w.form.cbForceDir.SetChecked(true);
+          w.form.cbHTML.SetChecked(true);
+          w.form.DirectoryEdit1.SetText(c.out);
+          RecordedMessages messages;
+          if (SaveGeneratedImages(w.form)) return 1;
+          if (messages.texts != expected) {
+            for (const std::string& text : messages.texts) std::fprintf(stderr, "%s\n", text.c_str());
+            return 2;
+          }
+          return messages.types == std::vector<TMsgDlgType>{mtError} ? 0 : 3;
+        },
+        true);
+    EXPECT_EQ(result, 0) << c.out;
+  }
+  EXPECT_EQ(ListFolder(folder.Path()), "blocker ro ");
+  EXPECT_EQ(ListFolder(folder / "ro"), "");
 }
 
 TEST(SaveGeneratedImages, AnUnknownFormatIsAnErrorAndWritesNothing) {

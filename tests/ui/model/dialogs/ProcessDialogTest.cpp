@@ -114,4 +114,12 @@ TEST(StretchedCopy, KeepsThePixelFormatAndPaletteOfTheSource) {
   EXPECT_EQ(doubled.GetPixel(3, 1), 0x0000FFu);
   EXPECT_EQ(doubled.GetPixel(5, 3), 0x00FF00u);
   EXPECT_EQ(StretchedCopy(Bitmap(), 3, 2).GetPixel(2, 1), 0xFFFFFFu);
+  for (PixelFormat f : {PixelFormat::pf15bit, PixelFormat::pf16bit}) {
+    Bitmap words(2, 1, f);
+    words.SetRawPixel(1, 0, 0x4210);
+    const Bitmap wider = StretchedCopy(words, 4, 1);
+    EXPECT_EQ(wider.Format(), f);
+    EXPECT_EQ(wider.RawPixel(2, 0), 0x4210u);
+    EXPECT_EQ(wider.RawPixel(3, 0), 0x4210u);
+  }
 }

@@ -77,10 +77,19 @@ TEST(PreviewIndex, ReadsTheNumberAfterTheNinthCharacter) {
 }
 
 TEST(ImageInfo, DescribesTheBaseImageOrSaysItIsEmpty) {
-  Bitmap b(96, 32, PixelFormat::pf24bit);
-  EXPECT_EQ(ImageInfoText(&b, ""), " Image info: size: 96x32 x 24 bit\r\n filename: ");
-  Bitmap indexed(4, 2, PixelFormat::pf8bit);
-  EXPECT_EQ(ImageInfoText(&indexed, "/tmp/a.gif"), " Image info: size: 4x2 x 8 bit\r\n filename: /tmp/a.gif");
+  const struct {
+    PixelFormat format;
+    const char* depth;
+  } depths[] = {
+      {PixelFormat::pf1bit, "1 bit"},   {PixelFormat::pf4bit, "4 bit"},   {PixelFormat::pf8bit, "8 bit"},
+      {PixelFormat::pf15bit, "15 bit"}, {PixelFormat::pf16bit, "16 bit"}, {PixelFormat::pf24bit, "24 bit"},
+      {PixelFormat::pf32bit, "32 bit"},
+  };
+  for (const auto& d : depths) {
+    Bitmap b(96, 32, d.format);
+    EXPECT_EQ(ImageInfoText(&b, "/tmp/a.gif"), " Image info: size: 96x32 x " + std::string(d.depth) +
+                                                   "\r\n filename: /tmp/a.gif");
+  }
   Bitmap none;
   EXPECT_EQ(ImageInfoText(&none, "x"), " Empty image");
   EXPECT_EQ(ImageInfoText(nullptr, "x"), " Empty image");

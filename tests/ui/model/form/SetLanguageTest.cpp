@@ -43,6 +43,24 @@ TEST_F(SetLanguageTest, FlagButtonsSwitchEveryKindOfText) {
             (Items{"1 button = 1 image", "All buttons on single image", "Set to buttons/image:"}));
 }
 
+TEST_F(SetLanguageTest, ControlsThatShowAPictureAloneTakeTheirHintsFromTheLanguage) {
+  TForm1 form;  // the stored language (English) is applied at creation
+  struct Case {
+    const char* control;
+    const char* english;
+    const char* italian;
+  };
+  const Case cases[] = {
+      {"SpeedBtnI", "Italic", "Corsivo"},
+      {"SpeedBtnCen", "Align center", "Centra orizzontalmente"},
+      {"SpeedBtnMid", "Align middle", "Centra verticalmente"},
+      {"BitBtnX", "Show or hide options", "Mostra o nascondi opzioni"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(form.FindComponent(c.control)->Hint(), c.english) << c.control;
+  SetLanguage(form, lgItalian);
+  for (const Case& c : cases) EXPECT_EQ(form.FindComponent(c.control)->Hint(), c.italian) << c.control;
+}
+
 TEST_F(SetLanguageTest, RadioGroupsKeepTheirSelection) {
   TForm1 form;
   int clicks = 0;

@@ -27,7 +27,8 @@ std::vector<NamedTable> AllTables() {
   return {Named("LangAbout", LangAbout),       Named("LangPresets", LangPresets),
           Named("LangProcess", LangProcess),   Named("LangHelpFiles", LangHelpFiles),
           Named("LangMessages", LangMessages), Named("LangDialogs", LangDialogs),
-          Named("LangMenus", LangMenus),       Named("LangControls", LangControls)};
+          Named("LangMenus", LangMenus),       Named("LangControls", LangControls),
+          Named("LangNames", LangNames)};
 }
 
 std::size_t Count(std::string_view text, std::string_view what) {
@@ -75,7 +76,7 @@ TEST(LanguageTables, SixthSlotIsEmptyExceptTheTwoDocumentedRows) {
       }
     }
   }
-  EXPECT_EQ(rows, 225u);
+  EXPECT_EQ(rows, 244u);
   EXPECT_EQ(LangMessages[lmEmptyImage][5], " ?????? ???????");
   EXPECT_FALSE(LangMenus[15][0].empty());
   for (std::string_view text : LangMenus[15]) EXPECT_EQ(text, LangMenus[15][0]);

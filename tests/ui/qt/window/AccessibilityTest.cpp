@@ -81,6 +81,8 @@ TEST(Accessibility, AToggleOrAnEditRunsTheSameHandlerAsTheUsersOwnOnce) {
   EXPECT_EQ(form.SpeedBtnB.Down(), bold == 0);
 }
 
+// Fields, buttons that show a picture alone, boxes without a caption: each
+// read by its caption, hint or the words of the language.
 TEST(Accessibility, EachFieldIsNamedByTheCaptionThatStandsForItInTheInterfaceLanguage) {
   TestWindow w;
   struct Case {
@@ -92,14 +94,44 @@ TEST(Accessibility, EachFieldIsNamedByTheCaptionThatStandsForItInTheInterfaceLan
       {"RxSpinEditNewX", "Width", "Breite"},
       {"RxSpinEditNewY", "Height", "Höhe"},
       {"RxSlider1", "Opacity of button effect", "Deckkraft des Knopfeffekts"},
-      {"RxSpinEditFrameRY", "Rounded:", "Abgerundet:"},
+      {"RxSpinEditFrameRY", "Rounded, vertical", "Abgerundet, vertikal"},
       {"ComboGIFRC", "Color reduction", "Farbreduzierung"},
       {"EditPrefix", "Name prefix", "Namenspräfix"},
       {"DirectoryEdit1", "Output directory", "Ausgabeordner"},
-      {"DirectoryEdit1Browse", "Output directory", "Ausgabeordner"},
+      {"DirectoryEdit1Browse", "Output directory, browse", "Ausgabeordner, durchsuchen"},
+      // The flags, each in its own language; the tool bar's button of the rest.
+      {"BitBtnES", "Español", "Español"},
+      {"BitBtnDE", "Deutsch", "Deutsch"},
+      {"qt_toolbar_ext_button", "More buttons", "Weitere Knöpfe"},
+      // Speed buttons and picture-only buttons by their hints.
+      {"SpeedBtnB", "Bold", "Fett"},
+      {"SpeedBtnBottom", "Align bottom", "Unten ausrichten"},
+      {"BitBtnX0Y0", "Set start point", "Startpunkt setzen"},
+      {"BitBtnXEYE", "Set end point (determines button size)", "Endpunkt setzen (bestimmt die Knopfgröße)"},
+      {"BitBtnClrIcn", "Clear icon", "Symbol entfernen"},
+      {"BitBtnRnd", "Generate random colors", "Zufällige Farben erzeugen"},
+      {"BitBtnX", "Show or hide options", "Optionen ein- oder ausblenden"},
+      // Unnamed boxes by their hints.
+      {"MemoTxt", "Button captions - double click to load", "Knopf-Beschriftungen - zum Laden doppelklicken"},
+      {"ScrollBox2", "Output preview", "Ausgabevorschau"},
+      // One caption for two fields, and captions alike in two groups.
+      {"RxSpinEditGlyphX", "Position, horizontal", "Position, horizontal"},
+      {"RxSpinEditGlyphH", "Size, Height", "Größe, Höhe"},
+      {"RxSpinEditCutY0", "Starting from offset, vertical", "Ab Versatz, vertikal"},
+      {"RxSpinEditGlyphMargin", "Adjust to margin of, Margin", "An Rand anpassen, Rand"},
+      {"RxSpinEditFrameRX", "Rounded, horizontal", "Abgerundet, horizontal"},
+      {"RxSpinEditMX0", "Arrange images (for display/HTML), of columns", "Bilder anordnen (Anzeige/HTML), Spalten"},
+      {"RxSliderPBNOpacity", "Opacity", "Deckkraft"},
+      {"ComboGIFDTR", "Dithering", "Rasterung"},
   };
   for (const Case& c : cases) EXPECT_EQ(FieldName(w.Find<QWidget>(c.field)), c.english) << c.field;
   SetLanguage(w.Form(), lgGerman);
   for (const Case& c : cases) EXPECT_EQ(FieldName(w.Find<QWidget>(c.field)), c.german) << c.field;
+  // A caption broken over two lines is read as the word it is.
+  SetLanguage(w.Form(), lgSpanish);
+  EXPECT_EQ(FieldName(w.Find<QWidget>("BitBtnPreset")), "Predeterminados");
+  EXPECT_EQ(FieldName(w.Find<QWidget>("TBPres")), "Predeterminados");
+  SetLanguage(w.Form(), lgItalian);
+  EXPECT_EQ(FieldName(w.Find<QWidget>("BitBtnPreset")), "Preimpostazioni");
   SetLanguage(w.Form(), lgEnglish);
 }

@@ -257,6 +257,44 @@ TEST(FileCommands, SavingAProjectAddsItToTheRecentMenuWhichOpensItAgain) {
   EXPECT_EQ(w.answers.fileDialogStarts.back(), folder / "other.btn");
 }
 
+// A picture renamed to .btn, chosen in the project dialog or dropped, is
+// refused with the reason: the settings, the previews shown, the recent menu
+// and the status bar stay as they were.
+TEST(FileCommands, AFileThatIsNoProjectIsRefusedAndTheWindowStaysAsItWas) {
+  TempFolder folder;
+  TestWindow w;
+  TForm1& form = w.Form();
+  WriteProject(folder / "site.btn", 91);
+  w.answers.files = {folder / "site.btn"};
+  Action(w, "Loadsettings1")->trigger();
+  GeneratePreviews(w, "One\r\nTwo\r\n");
+  qt::ImageBoxView* panel = w.window->OutputPanel();
+  panel->Sync();
+  const QSize content = panel->ContentSize();
+  auto* recent = w.window->findChild<QMenu*>("Loadrecent1");
+  ASSERT_EQ(recent->actions().size(), 1);
+  const QString entry = recent->actions()[0]->text();
+  ASSERT_TRUE(w.answers.messages.empty());
+
+  const std::string photo = folder / "photo.btn";
+  WriteBytes(photo, ReadBytes(std::string(KESTROVA_TEST_DATA) + "/jpeg/colour.jpg"));
+  w.answers.files = {photo};
+  Action(w, "Loadsettings1")->trigger();
+  DropFiles(w.window.get(), {photo});
+  const std::string refused = "Error opening file: \r\n" + photo + "\r\nNot a project file";
+  EXPECT_EQ(w.answers.messages, (std::vector<std::string>{refused, refused}));
+  EXPECT_EQ(w.Find<QSpinBox>("RxSpinEditNewX")->value(), 91);
+  EXPECT_EQ(w.Find<QPlainTextEdit>("MemoTxt")->toPlainText(), "One\nTwo\n");
+  ASSERT_EQ(form.ScrollBox2.ImageCount(), 2);
+  panel->Sync();
+  EXPECT_EQ(panel->ContentSize(), content);
+  ASSERT_NE(panel->ImageAt(QPoint(5, 3)), nullptr);
+  EXPECT_EQ(panel->ImageAt(QPoint(5, 3))->Hint(), "One");
+  ASSERT_EQ(recent->actions().size(), 1);
+  EXPECT_EQ(recent->actions()[0]->text(), entry);
+  EXPECT_EQ(StatusText(w, 1).toStdString(), folder / "site.btn");
+}
+
 TEST(FileCommands, SavingAProjectWhereItCannotBeWrittenReportsTheReasonAndChangesNothing) {
   TestWindow w;
   TForm1& form = w.Form();

@@ -1,0 +1,129 @@
+// The metafile device's clip, meta region and region drawing.
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/images/MetafileDevice.h"
+#include "rendering/ClipRegion.h"
+
+namespace kestrova {
+
+namespace {
+
+// A rectangle larger than any picture: the clip where there is none.
+Region Everything() {
+  constexpr int kFar = 1 << 28;
+  return Region::FromRect(TRect{-kFar, -kFar, kFar, kFar});
+}
+
+std::optional<RegionOp> OpOf(int mode) {
+  switch (mode) {
+    case gdi::RGN_AND: return RegionOp::And;
+    case gdi::RGN_OR: return RegionOp::Or;
+    case gdi::RGN_XOR: return RegionOp::Xor;
+    case gdi::RGN_DIFF: return RegionOp::Diff;
+    case gdi::RGN_COPY: return RegionOp::Copy;
+    default: return std::nullopt;
+  }
+}
+
+// The rectangles mapped onto the canvas, their corners on whole pixels.
+Region RectsRegion(const std::vector<TRect>& rects, const AffineTransform& m, RowRange rows) {
+  std::vector<std::vector<TPointF>> polygons;
+  polygons.reserve(rects.size());
+  for (const TRect& r : rects) {
+    const double left = std::min(r.left, r.right), right = std::max(r.left, r.right);
+    const double top = std::min(r.top, r.bottom), bottom = std::max(r.top, r.bottom);
+    std::vector<TPointF> corners;
+    for (const TPointF& p : {TPointF{left, top}, TPointF{right, top}, TPointF{right, bottom}, TPointF{left, bottom}}) {
+      const TPointF q = m.Apply(p);
+      corners.push_back(TPointF{std::nearbyint(q.x), std::nearbyint(q.y)});
+    }
+    polygons.push_back(std::move(corners));
+  }
+  return Region::FromPolygons(polygons, FillRule::Winding, rows);
+}
+
+}  // namespace
+
+Region MetafileDevice::LogicalRectsRegion(const std::vector<TRect>& rects) const {
+  return RectsRegion(rects, Mapping(), CanvasRows());
+}
+
+void MetafileDevice::CombineClip(const Region& region, int mode) {
+  const std::optional<RegionOp> op = OpOf(mode);
+  if (!op) return;
+  if (*op == RegionOp::Copy)
+    state_.clip = std::make_shared<const Region>(region);
+  else
+    state_.clip = std::make_shared<const Region>((state_.clip ? *state_.clip : Everything()).Combined(region, *op));
+  ApplyClip();
+}
+
+void MetafileDevice::ApplyClip() {
+  clipped_ = true;
+  const Region* clip = state_.clip.get();
+  const Region* meta = state_.metaRegion.get();
+  if (!clip && !meta) {
+    canvas_.SelectClipRegion(nullptr);
+    return;
+  }
+  const ClipRegion selected = ClipRegion::Of(clip && meta ? clip->Combined(*meta, RegionOp::And) : clip ? *clip : *meta);
+  canvas_.SelectClipRegion(&selected);
+}
+
+void MetafileDevice::IntersectClipRect(const TRect& box) { CombineClip(LogicalRectsRegion({box}), gdi::RGN_AND); }
+
+void MetafileDevice::ExcludeClipRect(const TRect& box) { CombineClip(LogicalRectsRegion({box}), gdi::RGN_DIFF); }
+
+void MetafileDevice::OffsetClipRgn(int dx, int dy) {
+  if (!state_.clip) return;
+  const AffineTransform m = Mapping();
+  const TPoint d = Rounded(TPointF{dx * m.m11 + dy * m.m21, dx * m.m12 + dy * m.m22});
+  state_.clip = std::make_shared<const Region>(state_.clip->Offset(d.x, d.y));
+  ApplyClip();
+}
+
+void MetafileDevice::SetMetaRgn() {
+  if (!state_.clip) return;
+  state_.metaRegion = state_.metaRegion
+                          ? std::make_shared<const Region>(state_.metaRegion->Combined(*state_.clip, RegionOp::And))
+                          : state_.clip;
+  state_.clip.reset();
+  ApplyClip();
+}
+
+void MetafileDevice::SelectClipRects(const std::vector<TRect>* deviceRects, int mode) {
+  if (!deviceRects) {
+    if (mode != gdi::RGN_COPY) return;
+    state_.clip.reset();
+    ApplyClip();
+    return;
+  }
+  const AffineTransform device = AffineTransform::Scaling(base_.scaleX, base_.scaleY, base_.offsetX, base_.offsetY);
+  CombineClip(RectsRegion(*deviceRects, device, CanvasRows()), mode);
+}
+
+void MetafileDevice::SelectClipRegionObject(std::uint32_t index) {
+  if (const MetaRegion* region = RegionAt(index)) CombineClip(LogicalRectsRegion(region->rects), gdi::RGN_COPY);
+}
+
+void MetafileDevice::FillRegion(const std::vector<TRect>& rects, const MetaBrush& brush) {
+  canvas_.Brush = TBrush{brush.color, brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
+  canvas_.FillRegion(LogicalRectsRegion(rects));
+}
+
+void MetafileDevice::PaintRegion(const std::vector<TRect>& rects) { FillRegion(rects, state_.brush); }
+
+void MetafileDevice::InvertRegion(const std::vector<TRect>& rects) { canvas_.InvertRegion(LogicalRectsRegion(rects)); }
+
+void MetafileDevice::FrameRegion(const std::vector<TRect>& rects, const MetaBrush& brush, int width, int height) {
+  const Region region = LogicalRectsRegion(rects);
+  // The frame is as wide and as high as the logical sizes make it, at least a pixel.
+  const auto pixels = [](double v) { return static_cast<int>(std::clamp(std::nearbyint(std::abs(v)), 1.0, 1e6)); };
+  const Region inner = region.Shrunk(pixels(width * ScaleX()), pixels(height * ScaleY()));
+  canvas_.Brush = TBrush{brush.color, brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
+  canvas_.FillRegion(region.Combined(inner, RegionOp::Diff));
+}
+
+}  // namespace kestrova

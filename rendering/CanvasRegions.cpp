@@ -1,0 +1,25 @@
+#include <vector>
+
+#include "rendering/BitmapRows.h"
+#include "rendering/Canvas.h"
+
+namespace kestrova {
+
+void TCanvas::FillRegion(const Region& region) {
+  if (BrushVisible()) region.Spans(Rows(), Ink(Brush.color));
+}
+
+void TCanvas::InvertRegion(const Region& region) {
+  std::vector<TColor> row;
+  RawValueEncoder encoder(*target_);
+  region.Spans(Rows(), [&](int y, int x0, int x1) {
+    ForEachVisibleSpan(y, x0, x1, [&](int a, int b) {
+      row.resize(static_cast<std::size_t>(b - a));
+      ReadColorRow(*target_, y, a, b, row.data());
+      for (TColor& c : row) c = ~c & 0xFFFFFF;
+      WriteColorRow(*target_, y, a, b, row.data(), encoder);
+    });
+  });
+}
+
+}  // namespace kestrova

@@ -1,0 +1,51 @@
+#pragma once
+// A path: figures of lines (curves already flattened), each open or closed,
+// in the coordinates of the canvas it will be drawn on. Filling a path
+// closes every figure; stroking it closes only the closed ones.
+
+#include <vector>
+
+#include "rendering/FillRule.h"
+#include "rendering/RasterTypes.h"
+#include "rendering/Region.h"
+
+namespace kestrova {
+
+class Path {
+ public:
+  struct Figure {
+    std::vector<TPointF> points;
+    bool closed = false;
+  };
+
+  // Starts a new figure at p.
+  void MoveTo(TPointF p);
+  // A line from the current point; after a closed figure, or with no figure
+  // yet, a new figure starts at the current point.
+  void LineTo(TPointF p);
+  // A cubic curve from the current point.
+  void BezierTo(TPointF c1, TPointF c2, TPointF end);
+  // Closes the figure being drawn; what follows starts a new one.
+  void CloseFigure();
+  // A whole figure of its own (a polygon, an ellipse...); the current point
+  // moves to its last point.
+  void AddFigure(std::vector<TPointF> points, bool closed);
+
+  const std::vector<Figure>& Figures() const { return figures_; }
+  bool IsEmpty() const { return figures_.empty(); }
+  TPointF CurrentPoint() const { return current_; }
+  // Every figure as a closed outline, for filling.
+  std::vector<std::vector<TPointF>> Outlines() const;
+  // The pixels of the rows that the path fills by the rule.
+  Region Filled(FillRule rule, RowRange rows) const;
+
+ private:
+  // The figure lines are added to, started at the current point when needed.
+  Figure& OpenFigure();
+
+  std::vector<Figure> figures_;
+  TPointF current_;
+  bool drawing_ = false;  // the last figure takes more lines
+};
+
+}  // namespace kestrova

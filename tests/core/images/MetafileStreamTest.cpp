@@ -1,0 +1,152 @@
+// Metafile records are played as they are read: records that draw nothing
+// here are read past without being held (a sparse file whose comments claim
+// gigabytes is read in little memory), "dual" files draw through their older
+// records, and records that cannot be drawn are counted.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "core/images/ImageFiles.h"
+#include "core/images/Metafile.h"
+#include "tests/core/images/ImageTestSupport.h"
+#include "tests/core/images/UemfWriter.h"
+#include "tests/support/MemoryLimit.h"
+
+using namespace kestrova;
+using namespace kestrova::testing;
+
+namespace {
+
+constexpr int kSize = 48;
+
+// A raw record of the given type carrying the bytes (padded to whole words).
+char* RawRecord(std::uint32_t type, const std::string& data) {
+  const std::size_t size = 8 + (data.size() + 3) / 4 * 4;
+  auto* r = static_cast<std::uint8_t*>(std::calloc(size, 1));
+  const std::uint32_t head[] = {type, static_cast<std::uint32_t>(size)};
+  std::memcpy(r, head, sizeof head);
+  std::memcpy(r + 8, data.data(), data.size());
+  return reinterpret_cast<char*>(r);
+}
+
+// A comment carrying records of the newer kind: "EMF+" and a record or two.
+char* NewerRecordsComment() {
+  std::string data("\x2B\x46\x4D\x45", 4);  // the newer records' mark
+  // A header record (type 0x4001) and a fill of rectangles (0x400A), their fields zero.
+  data += std::string("\x01\x40\x00\x00\x1C\x00\x00\x00\x10\x00\x00\x00", 12) + std::string(16, '\0');
+  data += std::string("\x0A\x40\x00\x00\x1C\x00\x00\x00\x10\x00\x00\x00", 12) + std::string(16, '\0');
+  const std::uint32_t size = static_cast<std::uint32_t>(data.size());
+  return RawRecord(70, std::string(reinterpret_cast<const char*>(&size), 4) + data);
+}
+
+// A red rectangle with a black outline, and whatever `extra` puts before it.
+std::vector<std::uint8_t> Picture(const std::function<void(UemfWriter&)>& extra) {
+  UemfWriter w(kSize, kSize);
+  extra(w);
+  w.Pen(Rgb(0, 0, 0)).Brush(Rgb(255, 0, 0)).Add(U_EMRRECTANGLE_set(Box(5, 6, 40, 30)));
+  return w.Finish();
+}
+
+std::size_t NotDrawn(const std::vector<std::uint8_t>& file, Bitmap& picture) {
+  const MetafilePicture metafile = MetafilePicture::Load(file);
+  picture = Bitmap(metafile.Width(), metafile.Height());
+  picture.Fill(clWhite);
+  TCanvas canvas(picture);
+  return metafile.Draw(canvas);
+}
+
+std::int64_t StatusKib(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(field, 0) == 0) return std::atoll(line.c_str() + std::strlen(field));
+  return -1;
+}
+
+}  // namespace
+
+TEST(MetafileStream, RecordsThatDrawNothingAreReadPastAndOthersCounted) {
+  const std::vector<std::uint8_t> plain = Picture([](UemfWriter&) {});
+  const struct {
+    const char* name;
+    std::function<void(UemfWriter&)> extra;
+    std::size_t notDrawn;
+  } cases[] = {
+      {"a dual file's newer records in comments",
+       [](UemfWriter& w) { w.Add(NewerRecordsComment()).Add(NewerRecordsComment()); }, 0},
+      {"comments, escapes and colour management",
+       [](UemfWriter& w) {
+         w.Add(U_EMRCOMMENT_set(5, "hello")).Add(U_EMRSETICMMODE_set(2)).Add(RawRecord(106, "escape data"));
+         w.Add(RawRecord(110, "named escape")).Add(RawRecord(100, "\1\0\0\0"));
+       },
+       0},
+      {"a gradient fill and a record of no known kind",
+       [](UemfWriter& w) { w.Add(RawRecord(118, std::string(40, '\0'))).Add(RawRecord(250, "?")); }, 2},
+  };
+  Bitmap expected;
+  ASSERT_EQ(NotDrawn(plain, expected), 0u);
+  for (const auto& c : cases) {
+    Bitmap drawn;
+    EXPECT_EQ(NotDrawn(Picture(c.extra), drawn), c.notDrawn) << c.name;
+    EXPECT_EQ(drawn, expected) << c.name;
+  }
+  EXPECT_EQ(expected.GetPixel(20, 20), clRed);
+}
+
+TEST(MetafileStream, ASparseFileWhoseCommentsClaimGigabytesIsReadInLittleMemory) {
+  // Four comments of 2 GiB each, their bytes holes in a sparse file of some
+  // 8 GiB that takes a few KiB of disk, between the header and a rectangle.
+  TempDir dir;
+  const std::string path = dir.File("sparse.emf");
+  const std::vector<std::uint8_t> plain = Picture([](UemfWriter&) {});
+  const std::uint32_t headerSize = plain[4] | plain[5] << 8 | plain[6] << 16 | std::uint32_t{plain[7]} << 24;
+  {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, plain.data(), headerSize), static_cast<ssize_t>(headerSize));
+    off_t at = headerSize;
+    for (int i = 0; i < 4; ++i) {
+      const std::uint32_t head[] = {70, 0x80000000u, 0x7FFFFFF4u};
+      ASSERT_EQ(::pwrite(fd, head, sizeof head, at), static_cast<ssize_t>(sizeof head));
+      at += off_t{0x80000000};
+    }
+    const std::size_t rest = plain.size() - headerSize;
+    ASSERT_EQ(::pwrite(fd, plain.data() + headerSize, rest, at), static_cast<ssize_t>(rest));
+    ::close(fd);
+  }
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const test::OutOfMemoryChildren children;
+  EXPECT_EXIT(
+      {
+        // A reader that took the comments into memory would run into this limit.
+        test::LimitAddressSpaceGrowth(std::int64_t{1} << 30);
+        std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
+        const std::int64_t before = StatusKib("VmRSS:");
+        Bitmap picture;
+        std::string error;
+        const bool loaded = LoadPictureInto(path, &picture, error);
+        const std::int64_t grown = StatusKib("VmHWM:") - before;
+        if (grown > 40 * 1024) std::_Exit(2);
+        std::_Exit(loaded && picture.GetPixel(20, 20) == clRed ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST(MetafileStream, ARecordLongerThanTheFileIsRefused) {
+  std::vector<std::uint8_t> file = Picture([](UemfWriter& w) { w.Add(U_EMRCOMMENT_set(4, "abcd")); });
+  // The comment right after the header claims 1 GiB.
+  const std::uint32_t headerSize = file[4] | file[5] << 8 | file[6] << 16 | std::uint32_t{file[7]} << 24;
+  file[headerSize + 7] = 0x40;
+  TempDir dir;
+  WriteBytes(dir.File("lying.emf"), file);
+  Bitmap picture;
+  std::string error;
+  EXPECT_FALSE(LoadPictureInto(dir.File("lying.emf"), &picture, error));
+  EXPECT_EQ(error, "Metafile is truncated");
+}

@@ -1,0 +1,125 @@
+// Paths, curves and transforms: Bezier curves flattened close to the curve,
+// figures opened and closed as the drawing calls say, transforms combined in
+// the right order, widened paths covering what the pen strokes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "rendering/AffineTransform.h"
+#include "rendering/BezierCurve.h"
+#include "rendering/Canvas.h"
+#include "rendering/Path.h"
+#include "rendering/PathWidening.h"
+#include "tests/rendering/CanvasTestSupport.h"
+
+using namespace kestrova;
+using namespace kestrova::testing;
+
+namespace {
+
+// Distance from p to the segment a-b.
+double SegmentDistance(TPointF p, TPointF a, TPointF b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+  const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+}  // namespace
+
+TEST(Path, CurvesAreFlattenedWithinAQuarterPixel) {
+  const struct {
+    TPointF p0, c1, c2, p3;
+  } curves[] = {
+      {{0, 0}, {0, 100}, {100, 100}, {100, 0}},
+      {{10, 10}, {300, -50}, {-200, 80}, {40, 400}},  // an S with a loop
+      {{5, 5}, {5, 5}, {5, 5}, {5, 5}},               // a point
+      {{0, 0}, {10, 0}, {20, 0}, {30, 0}},            // a straight line
+  };
+  for (const auto& c : curves) {
+    std::vector<TPointF> line{c.p0};
+    AppendBezier(line, c.p0, c.c1, c.c2, c.p3);
+    EXPECT_DOUBLE_EQ(line.back().x, c.p3.x);
+    EXPECT_DOUBLE_EQ(line.back().y, c.p3.y);
+    // The curve evaluated directly, point by point, lies near the lines.
+    for (int i = 0; i <= 1000; ++i) {
+      const double t = i / 1000.0, u = 1 - t;
+      const TPointF q{u * u * u * c.p0.x + 3 * u * u * t * c.c1.x + 3 * u * t * t * c.c2.x + t * t * t * c.p3.x,
+                      u * u * u * c.p0.y + 3 * u * u * t * c.c1.y + 3 * u * t * t * c.c2.y + t * t * t * c.p3.y};
+      double nearest = 1e9;
+      for (std::size_t k = 1; k < line.size(); ++k) nearest = std::min(nearest, SegmentDistance(q, line[k - 1], line[k]));
+      if (line.size() == 1) nearest = std::hypot(q.x - line[0].x, q.y - line[0].y);
+      ASSERT_LE(nearest, 0.3) << "t = " << t;
+    }
+  }
+}
+
+TEST(Path, FiguresStartCloseAndContinueAsDrawn) {
+  Path p;
+  p.MoveTo({0, 0});
+  p.LineTo({10, 0});
+  p.LineTo({10, 10});
+  p.CloseFigure();
+  p.LineTo({0, 10});  // after a close: a new figure from the current point
+  p.MoveTo({20, 20});
+  p.LineTo({30, 20});
+  p.AddFigure({{1, 1}, {2, 2}, {3, 1}}, true);
+  ASSERT_EQ(p.Figures().size(), 4u);
+  EXPECT_TRUE(p.Figures()[0].closed);
+  EXPECT_EQ(p.Figures()[0].points.size(), 3u);
+  EXPECT_FALSE(p.Figures()[1].closed);
+  EXPECT_EQ(p.Figures()[1].points.front().x, 10);
+  EXPECT_EQ(p.Figures()[1].points.front().y, 10);
+  EXPECT_EQ(p.Figures()[2].points.size(), 2u);
+  EXPECT_TRUE(p.Figures()[3].closed);
+  // Filling closes every figure: the open line of figure 1 adds nothing
+  // but its triangle with the closing edge.
+  const Region filled = p.Filled(FillRule::Alternate, RowRange{0, 40});
+  EXPECT_TRUE(filled.Contains(8, 3));
+  EXPECT_FALSE(filled.Contains(3, 8));
+}
+
+TEST(Path, TransformsCombineInOrderAndUndo) {
+  const AffineTransform scale = AffineTransform::Scaling(2, 3);
+  const AffineTransform move = AffineTransform::Scaling(1, 1, 10, -5);
+  const AffineTransform turn{0, 1, -1, 0, 0, 0};  // a quarter turn
+  const struct {
+    AffineTransform t;
+    TPointF in, out;
+  } cases[] = {
+      {scale.Then(move), {1, 1}, {12, -2}},
+      {move.Then(scale), {1, 1}, {22, -12}},
+      {turn, {1, 0}, {0, 1}},
+      {turn.Then(turn), {1, 2}, {-1, -2}},
+  };
+  for (const auto& c : cases) {
+    const TPointF p = c.t.Apply(c.in);
+    EXPECT_NEAR(p.x, c.out.x, 1e-12);
+    EXPECT_NEAR(p.y, c.out.y, 1e-12);
+    AffineTransform back;
+    ASSERT_TRUE(c.t.Inverse(back));
+    const TPointF q = back.Apply(p);
+    EXPECT_NEAR(q.x, c.in.x, 1e-12);
+    EXPECT_NEAR(q.y, c.in.y, 1e-12);
+  }
+  AffineTransform none;
+  EXPECT_FALSE(AffineTransform::Scaling(0, 1).Inverse(none));
+  EXPECT_TRUE(turn.Then(AffineTransform::Scaling(1, -1)).Mirrors());
+}
+
+TEST(Path, AWidenedPathFilledCoversWhatThePenStrokes) {
+  for (const int width : {1, 4, 7}) {
+    Path p;
+    p.MoveTo({5, 5});
+    p.LineTo({30, 12});
+    p.LineTo({12, 26});
+    p.CloseFigure();
+    Bitmap stroked = Filled(40, 32, clWhite), filled = Filled(40, 32, clWhite);
+    TCanvas s(stroked), f(filled);
+    s.Pen.width = width;
+    s.Polyline(std::vector<TPoint>{{5, 5}, {30, 12}, {12, 26}, {5, 5}});
+    f.Brush.color = clBlack;
+    f.FillRegion(WidenedPath(p, width, TRect{0, 0, 40, 32}).Filled(FillRule::Alternate, RowRange{0, 32}));
+    EXPECT_EQ(Art(filled), Art(stroked)) << "width " << width;
+  }
+}
