@@ -7,46 +7,18 @@
 #include <cerrno>
 #include <string_view>
 
+#include "core/support/LineEnds.h"
 #include "core/support/TextEncoding.h"
 
 namespace kestrova {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-
-// Appends bytes read from a file to a text, every line end (CR LF, LF or a
-// lone CR, also one split between two reads) made CR LF.
-class LineEndWriter {
- public:
-  explicit LineEndWriter(std::string& text) : text_(text) {}
-
-  void Append(std::string_view bytes) {
-    if (afterCr_ && !bytes.empty() && bytes.front() == '\n') bytes.remove_prefix(1);
-    afterCr_ = false;
-    while (!bytes.empty()) {
-      const std::size_t end = bytes.find_first_of(kLineEnd);
-      if (end == std::string_view::npos) {
-        text_.append(bytes);
-        return;
-      }
-      text_.append(bytes.substr(0, end)).append(kLineEnd);
-      const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-      afterCr_ = bytes[end] == '\r' && end + 1 == bytes.size();
-      bytes.remove_prefix(end + (crLf ? 2 : 1));
-    }
-  }
-
- private:
-  std::string& text_;
-  bool afterCr_ = false;  // the last byte appended was a CR
-};
-
 // Reads the open file to its end into `text`; false with errno set on a read error.
 bool ReadLines(int fd, std::string& text) {
   struct stat st {};
-  if (::fstat(fd, &st) == 0) text.reserve(static_cast<std::size_t>(st.st_size) + kLineEnd.size());
-  LineEndWriter writer(text);
+  if (::fstat(fd, &st) == 0) text.reserve(static_cast<std::size_t>(st.st_size) + kCrLf.size());
+  CrLfAppender writer(text);
   std::array<char, 1 << 16> buffer;
   for (;;) {
     const ssize_t got = ::read(fd, buffer.data(), buffer.size());
@@ -85,16 +57,16 @@ ReadStatus ReadTextFileLines(const std::string& path, std::string& text, std::ui
   // and no multi-byte sequence holds one: decoding after them gives the same.
   DecodeTextFileInPlace(text);
   // A last line without a line end (a byte-order mark alone is no line).
-  if (!text.empty() && !text.ends_with(kLineEnd)) text.append(kLineEnd);
+  if (!text.empty() && !text.ends_with(kCrLf)) text.append(kCrLf);
   return ReadStatus::Ok;
 }
 
 bool WriteTextFile(const std::string& path, const TextLines& lines, std::string* reason) {
   const std::string& text = lines.Text();
-  const bool ended = text.empty() || text.ends_with(kLineEnd);
+  const bool ended = text.empty() || text.ends_with(kCrLf);
   const ContentWriter write = [&](const ByteSink& out) {
     out(text);
-    if (!ended) out(kLineEnd);
+    if (!ended) out(kCrLf);
   };
   return WriteFileAtomically(path, write, reason);
 }

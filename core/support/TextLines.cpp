@@ -3,39 +3,18 @@
 #include <limits>
 #include <stdexcept>
 
+#include "core/support/LineEnds.h"
+
 namespace kestrova {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-// The length of the line end at `i`: 2 for CR LF, else 1.
-std::size_t LineEndLength(std::string_view text, std::size_t i) {
-  return text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-}
-
-// How long the text grows when every line end becomes CR LF, and how many lines it holds.
-void Measure(std::string_view text, std::size_t& added, std::size_t& lines) {
-  added = 0;
-  lines = 0;
-  for (std::size_t i = text.find_first_of(kLineEnd); i != std::string_view::npos;
-       i = text.find_first_of(kLineEnd, i)) {
-    const std::size_t length = LineEndLength(text, i);
-    added += 2 - length;
-    ++lines;
-    i += length;
-  }
-  if (!text.empty() && !IsLineEnd(text.back())) ++lines;
-}
-
 std::string JoinedLines(const auto& lines) {
   std::size_t size = 0;
-  for (const auto& line : lines) size += std::string_view(line).size() + kLineEnd.size();
+  for (const auto& line : lines) size += std::string_view(line).size() + kCrLf.size();
   std::string text;
   text.reserve(size);
-  for (const auto& line : lines) text.append(line).append(kLineEnd);
+  for (const auto& line : lines) text.append(line).append(kCrLf);
   return text;
 }
 
@@ -47,22 +26,15 @@ TextLines::TextLines() {
 }
 
 TextLines::TextLines(std::string_view text) {
-  std::size_t added = 0, count = 0;
-  Measure(text, added, count);
-  if (text.size() + added > std::numeric_limits<std::uint32_t>::max()) {
-    throw std::length_error("Text too long: 4 GiB or more");
-  }
   auto data = std::make_shared<Data>();
-  data->text.reserve(text.size() + added);
-  data->starts.reserve(count);
-  std::size_t from = 0;
-  while (from < text.size()) {
-    data->starts.push_back(static_cast<std::uint32_t>(data->text.size()));
-    const std::size_t end = std::min(text.find_first_of(kLineEnd, from), text.size());
-    data->text.append(text.substr(from, end - from));
-    if (end == text.size()) break;
-    data->text.append(kLineEnd);
-    from = end + LineEndLength(text, end);
+  data->text.reserve(text.size());
+  CrLfAppender(data->text).Append(text);
+  const std::string& held = data->text;
+  if (held.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Text too long: 4 GiB or more");
+  for (std::size_t start = 0; start < held.size();) {
+    data->starts.push_back(static_cast<std::uint32_t>(start));
+    const std::size_t end = held.find(kCrLf, start);
+    start = end == std::string::npos ? held.size() : end + kCrLf.size();
   }
   data_ = std::move(data);
 }
@@ -75,9 +47,9 @@ std::string_view TextLines::operator[](std::size_t i) const {
   const std::string& text = data_->text;
   std::size_t end = text.size();
   if (i + 1 < size()) {
-    end = data_->starts[i + 1] - kLineEnd.size();
-  } else if (text.ends_with(kLineEnd)) {
-    end -= kLineEnd.size();
+    end = data_->starts[i + 1] - kCrLf.size();
+  } else if (text.ends_with(kCrLf)) {
+    end -= kCrLf.size();
   }
   const std::size_t start = data_->starts[i];
   return std::string_view(text).substr(start, end - start);

@@ -29,11 +29,3 @@ TEST(TextLines, HoldTheLinesOfSplitLinesWithCrLfLineEnds) {
   EXPECT_EQ(TextLines({"a", "", "b"}).Text(), "a\r\n\r\nb\r\n");
   EXPECT_EQ(TextLines(std::vector<std::string>{}).Text(), "");
 }
-
-TEST(TextLines, CopiesShareTheTextInsteadOfCopyingIt) {
-  const TextLines lines(std::string(1 << 20, 'x') + "\r\ny");
-  const TextLines copy = lines;  // NOLINT: the copy is the point
-  EXPECT_EQ(&copy.Text(), &lines.Text());
-  EXPECT_EQ(copy[1], "y");
-  EXPECT_EQ(copy[0].data(), lines.Text().data());  // a line is a view into the text
-}
