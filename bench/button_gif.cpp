@@ -32,7 +32,9 @@ std::vector<Bitmap> Buttons() {
   settings.BNY = 3;
   const Bitmap base = ComposeBaseImage(settings);
   ButtonSetInput input;
-  for (int i = 0; i < kButtons; ++i) input.lines.push_back("Button " + std::to_string(i + 1));
+  std::vector<std::string> lines;
+  for (int i = 0; i < kButtons; ++i) lines.push_back("Button " + std::to_string(i + 1));
+  input.lines = lines;
   input.base = &base;
   input.post = PostEffect{40, 1, 1, clWhite, clBlack};
   input.caption.font = TFont{"DejaVu Sans", 9, fsBold, 1, clWhite, fqDefault};

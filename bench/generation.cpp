@@ -13,7 +13,9 @@ namespace {
 
 ButtonSetInput ThousandCaptions(const Bitmap& base, bool cut) {
   ButtonSetInput input;
-  for (int i = 0; i < 1000; ++i) input.lines.push_back("Button " + std::to_string(i));
+  std::vector<std::string> lines;
+  for (int i = 0; i < 1000; ++i) lines.push_back("Button " + std::to_string(i));
+  input.lines = lines;
   input.linesPerButton = 1;
   input.base = &base;
   if (cut) input.cut = CutSettings{true, cmHorizontalStrip, 96, 32, 0, 0, 1};

@@ -10,9 +10,8 @@ namespace kestrova {
 void RaiseGIFError(const std::string& message) { throw GIFException(message); }
 
 std::uint16_t CheckedDimension(int value) {
-  constexpr int kMaxDimension = 65535;
   if (value < 0) RaiseGIFError("Invalid image dimensions");
-  if (value > kMaxDimension) RaiseGIFError("Image too large for GIF");
+  if (value > kMaxGifDimension) RaiseGIFError("Image too large for GIF");
   return static_cast<std::uint16_t>(value);
 }
 

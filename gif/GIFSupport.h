@@ -30,8 +30,11 @@ void ReadStrings(std::istream& stream, std::vector<std::string>& strings,
 // Reads past zero bytes (padding between blocks); false when the stream ends first.
 bool SkipZeroBytes(std::istream& stream);
 
+// The widest and highest picture a GIF file holds.
+inline constexpr int kMaxGifDimension = 65535;
+
 // A position or size in a GIF file (16 bits): a negative value raises
-// "Invalid image dimensions", one past 65535 "Image too large for GIF".
+// "Invalid image dimensions", one past kMaxGifDimension "Image too large for GIF".
 std::uint16_t CheckedDimension(int value);
 
 // Bits needed to index `count` colours: 0 for 0, 1 up to 2, else the smallest n with 2^n >= count.

@@ -7,7 +7,7 @@ packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translat
 libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev zlib1g-dev libxcb1-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-dejavu-core fonts-liberation2 fonts-urw-base35
-libgif-dev imagemagick xvfb xdotool clang-14 libclang-rt-14-dev libemf-dev libuemf-dev libwmf-bin
+libgif-dev imagemagick xvfb xdotool time clang-14 libclang-rt-14-dev libemf-dev libuemf-dev libwmf-bin
 desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils fusefat dosfstools
 openbox x11-utils libglib2.0-bin at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0"
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 
+#include "core/files/FileSizeLimits.h"
 #include "core/files/IniDocument.h"
 #include "core/support/FileAccess.h"
 #include "core/support/StrLib.h"
@@ -60,7 +61,7 @@ class ParsedFiles {
     Iterator entry = Current(path);
     if (entry == entries_.end()) {
       std::string ignored;
-      if (ReadFileBytes(path, ignored, &reason) == ReadStatus::Failed) return false;
+      if (ReadFileBytes(path, ignored, &reason, kMaxProjectFileSize) == ReadStatus::Failed) return false;
       entry = Store(path, FileIdentity{}, IniDocument());
     }
     if (!edit(entry->document)) return true;
@@ -93,7 +94,7 @@ class ParsedFiles {
       break;
     }
     std::string bytes;
-    if (!exists || ReadFileBytes(path, bytes) != ReadStatus::Ok) return entries_.end();
+    if (!exists || ReadFileBytes(path, bytes, nullptr, kMaxProjectFileSize) != ReadStatus::Ok) return entries_.end();
     return Store(path, id, IniDocument(DecodeTextFile(bytes)));
   }
 

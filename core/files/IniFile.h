@@ -3,7 +3,9 @@
 // time of the call, and every write is in the file when the call returns
 // (outside BeginUpdate/EndUpdate); a write replaces the whole file at once, so
 // an interrupted write leaves the old file. A missing file reads as empty and is created by the first write.
-// Parsed files are kept and parsed again only when the file on disk changes.
+// A file larger than kMaxProjectFileSize is not read: it reads as empty and a
+// write does not replace it. Parsed files are kept and parsed again only when
+// the file on disk changes.
 
 #include <cstdint>
 #include <stdexcept>

@@ -1,8 +1,11 @@
 #include "core/files/ProjectFile.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/files/FileSizeLimits.h"
 #include "core/files/SettingsKeys.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
@@ -223,6 +226,16 @@ bool HasProjectSection(const TIniFile& ini) {
   });
 }
 
+// The bytes the caption lines take in the file: "c<i>=<line>" and CR LF each.
+std::uint64_t CaptionsSize(const TextLines& lines) {
+  std::uint64_t size = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) size += 1 + std::to_string(i).size() + 1 + lines[i].size() + 2;
+  return size;
+}
+
+// More than the version and main sections of any project take.
+constexpr std::uint64_t kRoomBesideCaptions = std::uint64_t{1} << 20;
+
 }  // namespace
 
 void ReadPresetKeys(std::string_view section, const TIniFile* iniFile, TSettings& settings) {
@@ -260,8 +273,15 @@ void ReadPresetKeys(std::string_view section, const TIniFile* iniFile, TSettings
   KESTROVA_READ_KEY(radial);
 }
 
-bool SaveProject(const std::string& fileName, const std::vector<std::string>& captionLines, std::string& errorText,
+bool SaveProject(const std::string& fileName, const TextLines& captionLines, std::string& errorText,
                  TSettings& settings) {
+  // A project is written only when it can be opened again.
+  if (CaptionsSize(captionLines) > kMaxProjectFileSize - kRoomBesideCaptions) {
+    errorText = UnableToWriteText(fileName, "the captions would make it larger than the " +
+                                                std::to_string(kMaxProjectFileSize) +
+                                                " bytes a project may have; save them as a text file");
+    return false;
+  }
   try {
     TIniFile ini(fileName);
     // The whole project goes into the file in one write: a failure leaves the old file as it was.
@@ -289,8 +309,9 @@ bool SaveProject(const std::string& fileName, const std::vector<std::string>& ca
 
 bool LoadProject(const std::string& fileName, TSettings& settings, std::string& errorText,
                  const TGifOptionCounts& gifCounts) {
-  std::string bytes;
-  if (ReadFileBytes(fileName, bytes, &errorText) != ReadStatus::Ok) return false;
+  int fd = -1;
+  if (OpenFileForReading(fileName, fd, &errorText, kMaxProjectFileSize) != ReadStatus::Ok) return false;
+  ::close(fd);
   try {
     const TIniFile ini(fileName);
     if (!HasProjectSection(ini)) {

@@ -9,6 +9,7 @@
 
 #include "core/files/IniFile.h"
 #include "core/files/SettingsRecord.h"
+#include "core/support/TextLines.h"
 
 namespace kestrova {
 
@@ -22,18 +23,22 @@ struct TGifOptionCounts {
 
 // Writes `settings` and the caption lines to the file. Sets
 // settings.projectfile and recomputes settings.image_file_rel first. False
-// with the error's message in errorText on failure ("Unable to write to <file>").
-bool SaveProject(const std::string& fileName, const std::vector<std::string>& captionLines, std::string& errorText,
+// with the error's message in errorText on failure ("Unable to write to
+// <file> (...)"); also, with nothing written or changed, when the captions
+// would make the file larger than kMaxProjectFileSize, as it could not be
+// opened again.
+bool SaveProject(const std::string& fileName, const TextLines& captionLines, std::string& errorText,
                  TSettings& settings = CurrentSettings);
 
-// Reads the file into `settings`. False when the file does not exist or cannot
-// be read (the system's reason in errorText, nothing changed), when it holds
-// none of the sections "main", "captions" and "version" (kNotAProjectFile,
-// nothing changed: a picture or any other file that is not a project; one
-// that holds only some of them loads, the rest at their defaults) or when
-// reading fails (its message in errorText, e.g. "Range check error" for a
-// font character set outside 0..255; the fields read before keep their new
-// values). Paths read from the file have "\" turned into "/".
+// Reads the file into `settings`. False when the file does not exist, cannot
+// be read or holds more than kMaxProjectFileSize (the reason in errorText,
+// nothing read and nothing changed), when it holds none of the sections
+// "main", "captions" and "version" (kNotAProjectFile, nothing changed: a
+// picture or any other file that is not a project; one that holds only some
+// of them loads, the rest at their defaults) or when reading fails (its
+// message in errorText, e.g. "Range check error" for a font character set
+// outside 0..255; the fields read before keep their new values). Paths read
+// from the file have "\" turned into "/".
 bool LoadProject(const std::string& fileName, TSettings& settings, std::string& errorText,
                  const TGifOptionCounts& gifCounts = {});
 

@@ -67,12 +67,12 @@ int CountOutputFiles(int joinMode, int buttonCount, int buttonsPerImage) {
   }
 }
 
-std::vector<std::string> ButtonLines(const std::vector<std::string>& lines, int button, int linesPerButton) {
+std::vector<std::string> ButtonLines(const TextLines& lines, int button, int linesPerButton) {
   std::vector<std::string> result;
   const std::int64_t first = static_cast<std::int64_t>(button) * linesPerButton;
   for (std::int64_t k = first; k < first + linesPerButton; ++k) {
-    result.push_back(k >= 0 && k < static_cast<std::int64_t>(lines.size()) ? lines[static_cast<std::size_t>(k)]
-                                                                              : std::string());
+    const bool inText = k >= 0 && k < static_cast<std::int64_t>(lines.size());
+    result.emplace_back(inText ? lines[static_cast<std::size_t>(k)] : std::string_view());
   }
   return result;
 }
@@ -146,7 +146,7 @@ bool DrawsCaptionText(const ButtonSetInput& input) {
   if (ButtonCountOf(input) == 0) return false;
   if (!input.caption.ignoreBlank) return true;
   return std::any_of(input.lines.begin(), input.lines.end(),
-                     [](const std::string& line) { return !TrimControls(line).empty(); });
+                     [](std::string_view line) { return !TrimControls(line).empty(); });
 }
 
 std::vector<GeneratedButton> GenerateButtonSet(const ButtonSetInput& input) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/generation/CaptionLayout.h"
+#include "core/support/TextLines.h"
 #include "rendering/Bitmap.h"
 #include "rendering/Color.h"
 #include "rendering/Geometry.h"
@@ -36,7 +37,7 @@ struct PostEffect {
 };
 
 struct ButtonSetInput {
-  std::vector<std::string> lines;  // the caption lines of all buttons
+  TextLines lines;  // the caption lines of all buttons
   int linesPerButton = 1;
   CutSettings cut;
   PostEffect post;
@@ -64,7 +65,7 @@ int CountButtons(int lineCount, int linesPerButton);
 int CountOutputFiles(int joinMode, int buttonCount, int buttonsPerImage);
 
 // The lines of a button; lines beyond the end of the text are empty.
-std::vector<std::string> ButtonLines(const std::vector<std::string>& lines, int button, int linesPerButton);
+std::vector<std::string> ButtonLines(const TextLines& lines, int button, int linesPerButton);
 // Each line followed by CR LF, then trimmed of blanks and control characters
 // at both ends (inner line breaks stay).
 std::string ButtonCaption(const std::vector<std::string>& buttonLines);

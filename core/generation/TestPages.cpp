@@ -51,25 +51,29 @@ std::string TestPageCaption(const TPageInput& input, long long i) {
 
 std::string PageLink(std::string_view caption) { return LowerAscii(caption) + ".html"; }
 
-std::string MapAreas(const TPageInput& input, long long i) {
+void WriteMapAreas(const TPageInput& input, long long i, const PageSink& out) {
   const long long slots = input.joinMode == 1 ? input.buttonCount : input.buttonsPerImage;
-  std::string areas;
   for (long long j = 0; j < slots; ++j) {
     const std::string_view line = CaptionLine(input, (input.buttonsPerImage * i + j) * input.rowsPerButton);
     if (line.empty()) continue;
     const std::string coords = j < static_cast<long long>(input.mapRects.size())
                                    ? input.mapRects[static_cast<std::size_t>(j)]
                                    : std::string("0,0,0,0");
-    areas += HTMLArea(coords, PageLink(line), line);
-    areas += kLineEnd;
+    out(HTMLArea(coords, PageLink(line), line));
+    out(kLineEnd);
   }
-  return areas;
 }
 
 std::string MapImage(const TPageImage& image, long long i) {
   const std::string n = std::to_string(i);
   return "<img src=\"" + HtmlText(image.fileName) + "\" alt=\"" + HtmlText(image.hint) + "\" width=\"" + std::to_string(image.width) +
          "\" height=\"" + std::to_string(image.height) + "\" usemap=\"#kestro" + n + "\"/>";
+}
+
+std::string TextOf(void (*write)(const TPageInput&, const PageSink&), const TPageInput& input) {
+  std::string text;
+  write(input, [&text](std::string_view piece) { text.append(piece); });
+  return text;
 }
 
 }  // namespace
@@ -97,47 +101,58 @@ std::string HTMLArea(std::string_view coords, std::string_view href, std::string
   return line;
 }
 
-std::string BuildTestPage(const TPageInput& input) {
-  const TableShape shape = ShapeOf(input);
-  std::string page = HTMLHeader();
-  page += "<H2>Kestrova - test HTML: " + HtmlText(input.projectFile) + "</H2>\r\n";
-  page.append(kTableTag).append(kLineEnd);
-  if (shape.layout == 1) page += "<TR>\r\n";
-  for (std::size_t i = 0; i < input.images.size(); ++i) {
-    const TPageImage& image = input.images[i];
-    const std::string caption = TestPageCaption(input, static_cast<long long>(i));
-    page += RowOpening(shape, static_cast<long long>(i));
-    page += " <TD>\r\n  ";
-    page += HTMLLinkImg(PageLink(caption), image.fileName, caption, image.width, image.height);
-    page += "\r\n </TD>\r\n";
-    page += RowClosing(shape, static_cast<long long>(i));
-  }
-  if (shape.layout == 1) page += "</TR>\r\n";
-  page += "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
-  return page;
+void SetPageImages(TPageInput& input, std::vector<TPageImage> images) {
+  input.imageCount = static_cast<int>(images.size());
+  input.image = [held = std::move(images)](int i) { return held[static_cast<std::size_t>(i)]; };
 }
 
-std::string BuildMapPage(const TPageInput& input) {
+void WriteTestPage(const TPageInput& input, const PageSink& out) {
+  const TableShape shape = ShapeOf(input);
+  out(HTMLHeader());
+  out("<H2>Kestrova - test HTML: " + HtmlText(input.projectFile) + "</H2>\r\n");
+  out(kTableTag);
+  out(kLineEnd);
+  if (shape.layout == 1) out("<TR>\r\n");
+  for (int i = 0; i < input.imageCount; ++i) {
+    const TPageImage image = input.image(i);
+    const std::string caption = TestPageCaption(input, i);
+    out(RowOpening(shape, i));
+    out(" <TD>\r\n  ");
+    out(HTMLLinkImg(PageLink(caption), image.fileName, caption, image.width, image.height));
+    out("\r\n </TD>\r\n");
+    out(RowClosing(shape, i));
+  }
+  if (shape.layout == 1) out("</TR>\r\n");
+  out("</TABLE>\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+void WriteMapPage(const TPageInput& input, const PageSink& out) {
   const TableShape shape = ShapeOf(input);
   const bool inTable = input.joinMode == 2;
-  std::string page = HTMLHeader();
-  page += "<H2>Kestrova - test HTML (map): " + HtmlText(input.projectFile) + "</H2>\r\n\r\n";
-  if (inTable) page.append(kTableTag).append("\r\n\r\n");
-  if (shape.layout == 1) page += "<TR>\r\n";
-  for (std::size_t i = 0; i < input.images.size(); ++i) {
-    const long long n = static_cast<long long>(i);
-    page += RowOpening(shape, n);
-    page += "<map name=\"kestro" + std::to_string(n) + "\" id=\"kestro" + std::to_string(n) + "\">\r\n";
-    page += MapAreas(input, n);
-    page += "</map>\r\n\r\n <TD>\r\n";
-    page += MapImage(input.images[i], n) + "\r\n\r\n";
-    page += " </TD>\r\n";
-    page += RowClosing(shape, n);
+  out(HTMLHeader());
+  out("<H2>Kestrova - test HTML (map): " + HtmlText(input.projectFile) + "</H2>\r\n\r\n");
+  if (inTable) {
+    out(kTableTag);
+    out("\r\n\r\n");
   }
-  if (shape.layout == 1) page += "</TR>\r\n";
-  if (inTable) page += "</TABLE>\r\n\r\n";
-  page += "</BODY>\r\n</HTML>\r\n";
-  return page;
+  if (shape.layout == 1) out("<TR>\r\n");
+  for (int i = 0; i < input.imageCount; ++i) {
+    const std::string n = std::to_string(i);
+    out(RowOpening(shape, i));
+    out("<map name=\"kestro" + n + "\" id=\"kestro" + n + "\">\r\n");
+    WriteMapAreas(input, i, out);
+    out("</map>\r\n\r\n <TD>\r\n");
+    out(MapImage(input.image(i), i) + "\r\n\r\n");
+    out(" </TD>\r\n");
+    out(RowClosing(shape, i));
+  }
+  if (shape.layout == 1) out("</TR>\r\n");
+  if (inTable) out("</TABLE>\r\n\r\n");
+  out("</BODY>\r\n</HTML>\r\n");
 }
+
+std::string BuildTestPage(const TPageInput& input) { return TextOf(WriteTestPage, input); }
+
+std::string BuildMapPage(const TPageInput& input) { return TextOf(WriteMapPage, input); }
 
 }  // namespace kestrova

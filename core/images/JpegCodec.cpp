@@ -16,6 +16,8 @@
 
 namespace kestrova {
 
+static_assert(kMaxJpegDimension == JPEG_MAX_DIMENSION);
+
 // libjpeg reports errors through error_exit, which here makes a long jump back
 // to the setjmp of the call that failed. Every function below that calls setjmp
 // keeps no object with a destructor in its own frame.

@@ -29,6 +29,9 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> file);
 TSize JpegPictureSize(std::istream& file);
 TSize JpegPictureSize(std::span<const std::uint8_t> file);
 
+// The widest and highest picture libjpeg writes.
+inline constexpr int kMaxJpegDimension = 65500;
+
 // The whole JPEG file; raises ImageFileError when libjpeg refuses the picture.
 std::vector<std::uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality);
 

@@ -3,10 +3,12 @@
 #include <png.h>
 
 #include <algorithm>
+#include <array>
 #include <csetjmp>
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "core/images/ImageFileError.h"
 #include "core/support/InputStreams.h"
@@ -21,6 +23,12 @@ namespace {
 
 // The zlib stream cannot shrink data by more than this factor.
 constexpr std::uint64_t kMaxDeflateRatio = 1032;
+
+// What libpng may hold of the chunks it reads: the reader takes it only the
+// chunks the picture needs (ChunkFilter), none of which takes more memory
+// than its fixed room, so these bounds are never reached by a readable file.
+constexpr png_alloc_size_t kMaxChunkMemory = 1 << 20;
+constexpr png_uint_32 kMaxCachedChunks = 16;
 
 struct PngMessage {
   char text[256] = "";
@@ -40,23 +48,81 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 
 // ---------------------------------------------------------------- reading
 
-void ReadFromStream(png_structp png, png_bytep out, png_size_t length) {
-  auto* in = static_cast<std::istream*>(png_get_io_ptr(png));
-  const bool whole = static_cast<bool>(in->read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(length)));
-  if (!whole) png_error(png, "file is truncated");
+// The file from the stream's position as libpng reads it: the signature and
+// the critical chunks and the transparency chunk (all the picture needs),
+// while every other ancillary chunk (text, colour profiles, ...) is passed
+// over by seeking, unread: one that claims gigabytes costs nothing.
+class ChunkFilter {
+ public:
+  explicit ChunkFilter(std::istream& in) : in_(in) {}
+
+  // The next `length` bytes of the filtered file; false when it ends first.
+  bool Read(std::uint8_t* out, std::size_t length) {
+    while (length > 0) {
+      if (signatureLeft_ == 0 && chunkLeft_ == 0 && !StartChunk()) return false;
+      std::uint64_t& left = signatureLeft_ > 0 ? signatureLeft_ : chunkLeft_;
+      const std::size_t part = static_cast<std::size_t>(std::min<std::uint64_t>(length, left));
+      if (!in_.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(part))) return false;
+      left -= part;
+      out += part;
+      length -= part;
+    }
+    return true;
+  }
+
+ private:
+  static constexpr std::uint64_t kHeaderSize = 8;  // length and type
+  static constexpr std::uint64_t kCrcSize = 4;
+
+  // The ancillary chunks (a lower-case first letter) other than tRNS.
+  static bool Unneeded(const std::array<char, kHeaderSize>& header) {
+    const bool ancillary = (header[4] & 0x20) != 0;
+    return ancillary && std::string_view(header.data() + 4, 4) != "tRNS";
+  }
+
+  // At a chunk's start: passes over the chunks not needed, and leaves the
+  // whole of the next one (header, data, CRC) to be read.
+  bool StartChunk() {
+    for (;;) {
+      const std::istream::pos_type at = in_.tellg();
+      std::array<char, kHeaderSize> header;
+      if (at < 0 || !in_.read(header.data(), header.size())) return false;
+      std::uint64_t length = 0;
+      for (int i = 0; i < 4; ++i) length = length << 8 | static_cast<std::uint8_t>(header[i]);
+      const std::uint64_t whole = kHeaderSize + length + kCrcSize;
+      if (!Unneeded(header)) {
+        chunkLeft_ = whole;
+        return static_cast<bool>(in_.seekg(at));
+      }
+      if (!in_.seekg(at + static_cast<std::istream::off_type>(whole))) return false;
+    }
+  }
+
+  std::istream& in_;
+  std::uint64_t signatureLeft_ = kPngSignatureSize;
+  std::uint64_t chunkLeft_ = 0;  // of the chunk being read
+};
+
+void ReadFromFilter(png_structp png, png_bytep out, png_size_t length) {
+  if (!static_cast<ChunkFilter*>(png_get_io_ptr(png))->Read(out, length)) png_error(png, "file is truncated");
 }
 
-// Reads the file from the stream's position, as libpng asks for its pieces.
+// Reads the file from the stream's position, as libpng asks for its pieces,
+// within the bounds of a bitmap and the chunk memory above.
 struct PngReader {
   png_structp png = nullptr;
   png_infop info = nullptr;
   PngMessage message;
+  ChunkFilter filter;
 
-  explicit PngReader(std::istream& file) {
+  explicit PngReader(std::istream& file) : filter(file) {
     png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &message, StoreError, IgnoreWarning);
     if (png) info = png_create_info_struct(png);
     if (!png || !info) throw ImageFileError("PNG: out of memory");
-    png_set_read_fn(png, &file, ReadFromStream);
+    png_set_read_fn(png, &filter, ReadFromFilter);
+    png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
+    png_set_chunk_malloc_max(png, kMaxChunkMemory);
+    png_set_chunk_cache_max(png, kMaxCachedChunks);
   }
   ~PngReader() { png_destroy_read_struct(&png, &info, nullptr); }
   PngReader(const PngReader&) = delete;
@@ -234,6 +300,7 @@ struct PngWriter {
     if (png) info = png_create_info_struct(png);
     if (!png || !info) throw ImageFileError("PNG: out of memory");
     png_set_write_fn(png, &out, WriteToMemory, FlushMemory);
+    png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
   }
   ~PngWriter() { png_destroy_write_struct(&png, &info); }
   PngWriter(const PngWriter&) = delete;

@@ -1,7 +1,8 @@
 #pragma once
 // PNG files through libpng.
 //
-// Reading: palette files keep their depth (2-bit files become 4-bit) and their
+// Reading: only the chunks the picture needs are read (the critical ones and
+// tRNS); every other is passed over unread. Palette files keep their depth (2-bit files become 4-bit) and their
 // palette; grey files up to 8 bits become indexed bitmaps with a grey palette,
 // 16-bit grey an 8-bit one; colour files become 24-bit bitmaps. An alpha channel
 // is blended over white, the way the picture shows on a white page; a tRNS
@@ -28,6 +29,10 @@ struct PngWriteOptions {
   bool transparent = false;
   TColor transparentColor = 0;
 };
+
+// The widest and highest picture read or written: a bitmap's bound, which
+// also bounds the pixels in all (Bitmap::kMaxPixels).
+inline constexpr std::uint32_t kMaxPngSide = static_cast<std::uint32_t>(Bitmap::kMaxPixels);
 
 // How many first bytes tell a PNG file, and whether a file starting with them
 // can be one; DecodePng refuses any other with "Not a PNG file".

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <new>
 #include <utility>
@@ -59,6 +60,38 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
+}
+
+// Writes a new file's content into its descriptor; false with errno set on failure.
+using FileFiller = std::function<bool(int fd)>;
+
+FileFiller BytesFiller(std::string_view bytes) {
+  return [bytes](int fd) { return WriteAll(fd, bytes); };
+}
+
+// The pieces collect into writes of about this many bytes.
+constexpr std::size_t kPieceBuffer = 1 << 16;
+
+// Writes the pieces `write` hands over, a buffer at a time; after a failed
+// write the rest is dropped, errno kept.
+FileFiller PiecesFiller(const ContentWriter& write) {
+  return [&write](int fd) {
+    std::string buffer;
+    buffer.reserve(kPieceBuffer);
+    bool ok = true;
+    write([&](std::string_view piece) {
+      if (ok && buffer.size() + piece.size() > kPieceBuffer) {
+        ok = WriteAll(fd, buffer);
+        buffer.clear();
+      }
+      if (ok && piece.size() >= kPieceBuffer) {
+        ok = WriteAll(fd, piece);
+      } else if (ok) {
+        buffer.append(piece);
+      }
+    });
+    return ok && WriteAll(fd, buffer);
+  };
 }
 
 // Whether fchmod failed because the file system keeps no permission bits or
@@ -134,12 +167,12 @@ bool IsShortage(int error) { return error == ENOSPC || error == EDQUOT || error 
 // Unavailable, with nothing made, when the file system keeps no unnamed files
 // or /proc is missing. The file is open for reading too, so that its bytes
 // can be taken back.
-WriteOutcome WriteUnnamedFile(const std::string& target, std::string_view bytes, int& fd) {
+WriteOutcome WriteUnnamedFile(const std::string& target, const FileFiller& fill, int& fd) {
   if (!ProcessFilesVisible()) return WriteOutcome::Unavailable;
   const std::string folder = FolderPart(target);
   FdCloser file{::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666)};
   if (file.fd < 0) return IsShortage(errno) ? WriteOutcome::Failed : WriteOutcome::Unavailable;
-  if (!WriteAll(file.fd, bytes)) return WriteOutcome::Failed;
+  if (!fill(file.fd)) return WriteOutcome::Failed;
   fd = std::exchange(file.fd, -1);
   return WriteOutcome::Done;
 }
@@ -147,13 +180,13 @@ WriteOutcome WriteUnnamedFile(const std::string& target, std::string_view bytes,
 // Writes the bytes into a new temporary file beside the target, which then
 // takes the target's place. The temporary file is removed on a failure, and
 // when a signal ends the program meanwhile (TemporaryFileName).
-bool WriteThroughNamedFile(const std::string& target, std::string_view bytes) {
+bool WriteThroughNamedFile(const std::string& target, const FileFiller& fill) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     const TemporaryFileName temp(TemporaryPathIn(FolderPart(target)));
     FdCloser file{::open(temp.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
     if (file.fd < 0 && errno == EEXIST) continue;
     if (file.fd < 0) return false;
-    if (TakeOverPermissions(target, file.fd) && WriteAll(file.fd, bytes) && CloseFile(file.fd) &&
+    if (TakeOverPermissions(target, file.fd) && fill(file.fd) && CloseFile(file.fd) &&
         ::rename(temp.Path().c_str(), target.c_str()) == 0)
       return true;
     RemoveKeepingErrno(temp.Path());
@@ -205,7 +238,11 @@ std::string SystemErrorText(int error) {
   return ::strerror_r(error, buffer, sizeof buffer);
 }
 
-ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason) {
+std::string FileTooLargeText(std::uint64_t size, std::uint64_t maxBytes) {
+  return "File too large: " + std::to_string(size) + " bytes, at most " + std::to_string(maxBytes) + " are read";
+}
+
+ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason, std::uint64_t maxBytes) {
   fd = -1;
   struct stat st {};
   // Only a regular file is opened: opening a pipe could wait for a writer for ever.
@@ -217,14 +254,16 @@ ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* rea
   // The name may have been given to something else in between.
   if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
   if (!S_ISREG(st.st_mode)) return ReadFailure(ReadStatus::Failed, kNotARegularFile, reason);
+  const auto size = static_cast<std::uint64_t>(st.st_size);
+  if (size > maxBytes) return ReadFailure(ReadStatus::Failed, FileTooLargeText(size, maxBytes), reason);
   fd = std::exchange(file.fd, -1);
   return ReadStatus::Ok;
 }
 
-ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason) {
+ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason, std::uint64_t maxBytes) {
   bytes.clear();
   FdCloser file{-1};
-  const ReadStatus opened = OpenFileForReading(path, file.fd, reason);
+  const ReadStatus opened = OpenFileForReading(path, file.fd, reason, maxBytes);
   if (opened != ReadStatus::Ok) return opened;
   struct stat st {};
   if (::fstat(file.fd, &st) != 0) return ReadFailure(errno, reason);
@@ -256,7 +295,7 @@ StagedFile::StagedFile(const std::string& path, std::string_view bytes, LinkAtNa
 }
 
 void StagedFile::Stage(std::string_view bytes) {
-  switch (WriteUnnamedFile(target_, bytes, fd_)) {
+  switch (WriteUnnamedFile(target_, BytesFiller(bytes), fd_)) {
     case WriteOutcome::Done: break;
     case WriteOutcome::Failed:
       // In an area, a want of space or descriptors may pass by the file's turn.
@@ -325,13 +364,13 @@ bool StagedFile::CommitOnce() {
     return false;
   }
   if (!named_) {
-    switch (WriteUnnamedFile(target_, bytes_, fd_)) {
+    switch (WriteUnnamedFile(target_, BytesFiller(bytes_), fd_)) {
       case WriteOutcome::Done: return CommitOnce();
       case WriteOutcome::Failed: return false;
       case WriteOutcome::Unavailable: named_ = true; break;
     }
   }
-  return WriteThroughNamedFile(target_, bytes_);
+  return WriteThroughNamedFile(target_, BytesFiller(bytes_));
 }
 
 bool StagedFile::Commit(std::string* reason) {
@@ -353,6 +392,21 @@ bool StagedFile::Commit(std::string* reason) {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason, LinkAtName link) {
   return StagedFile(path, bytes, link).Commit(reason);
+}
+
+bool WriteFileAtomically(const std::string& path, const ContentWriter& write, std::string* reason, LinkAtName link) {
+  const std::string target = link == LinkAtName::Follow ? ReplacedPath(path) : path;
+  const FileFiller fill = PiecesFiller(write);
+  FdCloser file{-1};
+  WriteOutcome outcome = WriteUnnamedFile(target, fill, file.fd);
+  if (outcome == WriteOutcome::Done) {
+    outcome = NameUnnamedFile(file.fd, target);
+  } else if (outcome == WriteOutcome::Unavailable) {
+    outcome = WriteThroughNamedFile(target, fill) ? WriteOutcome::Done : WriteOutcome::Failed;
+  }
+  if (outcome == WriteOutcome::Done) return true;
+  if (reason) *reason = SystemErrorText(errno);
+  return false;
 }
 
 bool CopyFileAtomically(const std::string& from, const std::string& to, std::string* reason) {

@@ -2,6 +2,8 @@
 // Whole-file reads and crash-safe whole-file writes.
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,15 +14,22 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
 enum class ReadStatus { Ok, Missing, Failed };
+// No bound on the size of a file read.
+inline constexpr std::uint64_t kAnyFileSize = UINT64_MAX;
 // Reads the whole file: at most as many bytes as it holds when it is opened.
-// Missing when there is no file of that name; Failed when it cannot be read
-// or is no regular file (a folder, a device, a pipe: these are refused before
-// anything is read from them). With `reason`, a failure also gives the
-// system's text for it ("No such file or directory", "Is a directory", ...).
-ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason = nullptr);
+// Missing when there is no file of that name; Failed when it cannot be read,
+// is no regular file (a folder, a device, a pipe) or holds more than
+// `maxBytes`: these are refused before anything is read from them. With
+// `reason`, a failure also gives the system's text for it ("No such file or
+// directory", "Is a directory", ...; FileTooLargeText for a file too large).
+ReadStatus ReadFileBytes(const std::string& path, std::string& bytes, std::string* reason = nullptr,
+                         std::uint64_t maxBytes = kAnyFileSize);
 // Opens the file for reading as ReadFileBytes does, reading nothing: `fd`
 // is the open descriptor (the caller closes it) when Ok, -1 otherwise.
-ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason = nullptr);
+ReadStatus OpenFileForReading(const std::string& path, int& fd, std::string* reason = nullptr,
+                              std::uint64_t maxBytes = kAnyFileSize);
+// The reason given for a file of `size` bytes that is larger than `maxBytes`.
+std::string FileTooLargeText(std::uint64_t size, std::uint64_t maxBytes);
 
 // What a write does with a symbolic link at the file's name.
 enum class LinkAtName {
@@ -38,6 +47,16 @@ enum class LinkAtName {
 // False on any failure (the old file untouched), with the system's text for
 // it in `reason` when given.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason = nullptr,
+                         LinkAtName link = LinkAtName::Follow);
+
+// A file's content handed over a piece at a time: the writer is called once
+// and gives each piece, in order, to the sink it is handed.
+using ByteSink = std::function<void(std::string_view)>;
+using ContentWriter = std::function<void(const ByteSink&)>;
+
+// WriteFileAtomically for content made while it is written, so that it is
+// never held whole: the pieces go to the file a buffer at a time.
+bool WriteFileAtomically(const std::string& path, const ContentWriter& write, std::string* reason = nullptr,
                          LinkAtName link = LinkAtName::Follow);
 
 class StagingArea;

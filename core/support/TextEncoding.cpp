@@ -13,6 +13,8 @@ namespace {
 
 std::atomic<int> gLanguage{0};
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Code points of the bytes 0x80..0xFF. Bytes the code page leaves undefined
 // map to the C1 control of the same value.
 constexpr std::array<char16_t, 128> kWindows1252 = {
@@ -55,10 +57,10 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
-std::string DecodeTextFile(std::string_view bytes, int langIndex) {
+void DecodeTextFileInPlace(std::string& bytes, int langIndex) {
   if (IsValidUtf8(bytes)) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    return std::string(bytes);
+    if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+    return;
   }
   const auto& table = langIndex == kLanguagePolish ? kWindows1250 : kWindows1252;
   std::string out;
@@ -67,7 +69,15 @@ std::string DecodeTextFile(std::string_view bytes, int langIndex) {
     const auto b = static_cast<unsigned char>(c);
     AppendUtf8(out, b < 0x80 ? char32_t{b} : char32_t{table[b - 0x80]});
   }
-  return out;
+  bytes = std::move(out);
+}
+
+void DecodeTextFileInPlace(std::string& bytes) { DecodeTextFileInPlace(bytes, TextFileLanguage()); }
+
+std::string DecodeTextFile(std::string_view bytes, int langIndex) {
+  std::string text(bytes);
+  DecodeTextFileInPlace(text, langIndex);
+  return text;
 }
 
 std::string DecodeTextFile(std::string_view bytes) { return DecodeTextFile(bytes, TextFileLanguage()); }

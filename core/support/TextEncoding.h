@@ -22,6 +22,9 @@ bool IsValidUtf8(std::string_view bytes);
 // page of the language.
 std::string DecodeTextFile(std::string_view bytes, int langIndex);
 std::string DecodeTextFile(std::string_view bytes);
+// The same in place: valid UTF-8 is not copied.
+void DecodeTextFileInPlace(std::string& bytes, int langIndex);
+void DecodeTextFileInPlace(std::string& bytes);
 
 // A path read from a file, with every "\" turned into "/".
 std::string PathFromFile(std::string_view path);

@@ -2,10 +2,12 @@
 // Text files: read with the encoding rule of TextEncoding.h, written as UTF-8
 // lines ended by CR LF.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/support/FileAccess.h"
+#include "core/support/TextLines.h"
 
 namespace kestrova {
 
@@ -13,8 +15,15 @@ namespace kestrova {
 // language; on failure the system's reason in `reason` when given.
 ReadStatus ReadTextFile(const std::string& path, std::string& text, std::string* reason = nullptr);
 
+// The file's lines, decoded as ReadTextFile decodes them, each followed by
+// CR LF (the lines of SplitLines). The file is read a buffer at a time, so
+// that memory grows only with the text; one holding more than `maxBytes` is
+// refused (Failed, FileTooLargeText) before anything is read from it.
+ReadStatus ReadTextFileLines(const std::string& path, std::string& text, std::uint64_t maxBytes,
+                             std::string* reason = nullptr);
+
 // Writes the lines, each followed by CR LF, replacing the file at once; false
 // on failure, with the system's reason in `reason` when given.
-bool WriteTextFile(const std::string& path, const std::vector<std::string>& lines, std::string* reason = nullptr);
+bool WriteTextFile(const std::string& path, const TextLines& lines, std::string* reason = nullptr);
 
 }  // namespace kestrova

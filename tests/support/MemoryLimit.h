@@ -63,6 +63,16 @@ inline std::int64_t HeapSize() {
 #endif
 }
 
+// The most this process has held in memory so far (its peak resident size,
+// VmHWM), in bytes; -1 when the system does not tell.
+inline std::int64_t PeakResidentBytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("VmHWM:")) return std::stoll(line.substr(6)) * 1024;
+  }
+  return -1;
+}
+
 // The bytes allocated and not yet freed.
 inline std::int64_t AllocatedBytes() {
 #ifdef KESTROVA_ADDRESS_SANITIZER

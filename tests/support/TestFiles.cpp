@@ -33,6 +33,11 @@ void WriteBytes(const std::string& path, std::string_view bytes) {
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+void WriteSparseFile(const std::string& path, std::uint64_t size, std::string_view head) {
+  WriteBytes(path, head);
+  std::filesystem::resize_file(path, size);
+}
+
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -99,6 +104,21 @@ int WaitForProgram(int pid) {
   int status = 0;
   ::waitpid(pid, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+MeasuredRun RunProgramMeasured(const std::string& program, const std::string& folder,
+                               const std::vector<std::string>& args, const std::string& errors) {
+  const TempFolder report;
+  std::vector<std::string> timed{"-f", "%M", "-o", report / "peak", program};
+  timed.insert(timed.end(), args.begin(), args.end());
+  MeasuredRun run;
+  run.status = RunProgramIn("/usr/bin/time", folder, timed, errors);
+  // The last line holds the figure (a line before it tells of a signal).
+  std::string last;
+  std::ifstream in(report / "peak");
+  for (std::string line; std::getline(in, line);) last = line;
+  if (!last.empty() && last.find_first_not_of("0123456789") == std::string::npos) run.peakKiB = std::stoll(last);
+  return run;
 }
 
 int RunInChild(const std::function<int()>& body, bool unprivileged) {

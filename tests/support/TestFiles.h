@@ -27,6 +27,9 @@ class TempFolder {
 };
 
 void WriteBytes(const std::string& path, std::string_view bytes);
+// A file of `size` bytes that starts with `head` and takes no disk space
+// beyond it: the rest is a hole that reads as zeros.
+void WriteSparseFile(const std::string& path, std::uint64_t size, std::string_view head = {});
 std::string ReadBytes(const std::string& path);
 // Names of the entries of a folder, sorted.
 std::string ListFolder(const std::string& path);
@@ -86,6 +89,15 @@ int RunProgramIn(const std::string& program, const std::string& folder, const st
 int StartProgramIn(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
                    const std::string& errors, const std::function<void()>& prepare);
 int WaitForProgram(int pid);
+
+// RunProgramIn under GNU time, which also gives the program's own peak
+// resident size in KiB (not that of the test that starts it).
+struct MeasuredRun {
+  int status = -1;
+  std::int64_t peakKiB = -1;
+};
+MeasuredRun RunProgramMeasured(const std::string& program, const std::string& folder,
+                               const std::vector<std::string>& args, const std::string& errors = "/dev/null");
 
 // Runs `body` in a child process and gives its exit status, or 128 + the
 // signal that ended it. With `unprivileged` the child first drops to the

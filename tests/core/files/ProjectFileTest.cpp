@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "core/files/FileSizeLimits.h"
 #include "core/files/ProjectFile.h"
 #include "core/support/FileVersion.h"
 #include "core/support/ProgramFolders.h"
@@ -275,4 +276,25 @@ TEST_F(ProjectFileTest, LongCaptionListsKeepEveryLine) {
   const Lines lines = SplitLines(loaded.captions);
   ASSERT_EQ(lines.size(), 10000u);
   EXPECT_EQ(lines.back(), "caption 9999");
+}
+
+// A project larger than any real one is refused unread; so that the program
+// never writes one it then refuses, a save whose captions would make it that
+// large is refused too, and the file stays as it was.
+TEST_F(ProjectFileTest, AProjectTooLargeToOpenIsNeitherOpenedNorWritten) {
+  const std::size_t room = kMaxProjectFileSize - (1 << 20) - 5;  // less "c0=" and CR LF
+  TSettings s = DefaultSettings();
+  ASSERT_TRUE(SaveProject(file, {std::string(room, 'x')}, error, s)) << error;
+  TSettings loaded;
+  EXPECT_TRUE(LoadProject(file, loaded, error)) << error;
+  WriteBytes(file, "[main]\r\nnewx=7\r\n");
+  EXPECT_FALSE(SaveProject(file, {std::string(room + 1, 'x')}, error, s));
+  EXPECT_EQ(error, "Unable to write to " + file + " (the captions would make it larger than the 16777216 bytes a "
+                   "project may have; save them as a text file)");
+  EXPECT_EQ(ReadBytes(file), "[main]\r\nnewx=7\r\n");
+  test::WriteSparseFile(file, kMaxProjectFileSize + 1, "[main]\r\nnewx=7\r\n");
+  loaded = DefaultSettings();
+  EXPECT_FALSE(LoadProject(file, loaded, error));
+  EXPECT_EQ(error, "File too large: 16777217 bytes, at most 16777216 are read");
+  EXPECT_EQ(loaded, DefaultSettings());
 }

@@ -32,8 +32,8 @@ TEST(TestPage, GridOfThreeColumnsLeavesTheLastRowOpen) {
   in.buttonColumns = 3;
   in.imageLayout = 0;  // not used without N per image
   in.captionLines = {"About us", R"(Say "hi")", "Contact", ""};
-  in.images = {Image("001_about_us.gif", "About us", 96, 32), Image("002_say__hi_.gif", R"(Say "hi")", 96, 32),
-               Image("003_contact.gif", "Contact", 96, 32), Image("004_unnamed.gif", "", 96, 32)};
+  SetPageImages(in, {Image("001_about_us.gif", "About us", 96, 32), Image("002_say__hi_.gif", R"(Say "hi")", 96, 32),
+               Image("003_contact.gif", "Contact", 96, 32), Image("004_unnamed.gif", "", 96, 32)});
   EXPECT_EQ(BuildTestPage(in),
             kHead + Lines({
                         "<H2>Kestrova - test HTML: /p/menu.btn</H2>",
@@ -65,10 +65,10 @@ TEST(TestPage, JoinedImagesLinkToTheFirstCaptionOfTheirFirstButton) {
   in.joinMode = 2;
   in.rowsPerButton = 2;
   in.captionLines = {"A", "a", "B", "b", "C", "c"};
-  in.images = {Image("1.gif", "image 1", 1, 1), Image("2.gif", "image 2", 1, 1)};
+  SetPageImages(in, {Image("1.gif", "image 1", 1, 1), Image("2.gif", "image 2", 1, 1)});
   EXPECT_NE(BuildTestPage(in).find(R"(<a href="c.html"><img src="2.gif")"), std::string::npos);
   in.joinMode = 1;
-  in.images.resize(1);
+  in.imageCount = 1;
   EXPECT_NE(BuildTestPage(in).find(R"(<a href="allinone.html"><img src="1.gif")"), std::string::npos);
 }
 
@@ -81,8 +81,8 @@ TEST(MapPage, NPerImageInATableWithAreasOnlyForCaptionedSlots) {
   in.buttonsPerImage = 2;
   in.buttonCount = 5;
   in.captionLines = {"Home", "", "News", "Links", "Mail"};
-  in.images = {Image("001_image_1.gif", "image 1", 96, 64), Image("002_image_2.gif", "image 2", 96, 64),
-               Image("003_image_3.gif", "image 3", 96, 64)};
+  SetPageImages(in, {Image("001_image_1.gif", "image 1", 96, 64), Image("002_image_2.gif", "image 2", 96, 64),
+               Image("003_image_3.gif", "image 3", 96, 64)});
   in.mapRects = {"0,0,96,32", "0,32,96,64", "0,0,96,32", "0,32,96,64", "0,0,96,32"};
   EXPECT_EQ(BuildMapPage(in),
             kHead + Lines({
@@ -134,7 +134,7 @@ TEST(MapPage, AllInOneHasRowMarksButNoTableAndPadsMissingRectangles) {
   in.buttonLayout = 1;
   in.buttonCount = 3;
   in.captionLines = {"A", "B", "C"};
-  in.images = {Image("001_all_in_one_image.png", "all in one image", 300, 40)};
+  SetPageImages(in, {Image("001_all_in_one_image.png", "all in one image", 300, 40)});
   in.mapRects = {"4,4,100,36", "102,4,198,36"};
   EXPECT_EQ(BuildMapPage(in),
             kHead + Lines({
@@ -217,7 +217,7 @@ TEST(TestPage, HostileCaptionsAndProjectNameStayText) {
   TPageInput in;
   in.projectFile = "/p/<script>alert(1)</script>.btn";
   in.captionLines = {R"x("><img src=x onerror=alert(1)>)x", "javascript:alert(1)"};
-  in.images = {Image("001__img.gif", in.captionLines[0].c_str(), 8, 8), Image("002_js.gif", "javascript:alert(1)", 8, 8)};
+  SetPageImages(in, {Image("001__img.gif", R"x("><img src=x onerror=alert(1)>)x", 8, 8), Image("002_js.gif", "javascript:alert(1)", 8, 8)});
   const std::string page = BuildTestPage(in);
   EXPECT_NE(page.find("<H2>Kestrova - test HTML: /p/&lt;script&gt;alert(1)&lt;/script&gt;.btn</H2>\r\n"),
             std::string::npos);
@@ -239,7 +239,7 @@ TEST(MapPage, HostileCaptionsStayTextInAreasAndTheImage) {
   in.joinMode = 1;
   in.buttonCount = 2;
   in.captionLines = {"<b>x</b>", "vbscript:msgbox"};
-  in.images = {Image("001_all.gif", "\"all\"\x1B", 8, 8)};
+  SetPageImages(in, {Image("001_all.gif", "\"all\"\x1B", 8, 8)});
   in.mapRects = {"0,0,8,4", "0,4,8,8"};
   const std::string page = BuildMapPage(in);
   EXPECT_NE(page.find("<H2>Kestrova - test HTML (map): a&amp;b.btn</H2>\r\n"), std::string::npos);

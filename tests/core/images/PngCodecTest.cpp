@@ -2,10 +2,13 @@
 
 #include <zlib.h>
 
+#include <fstream>
 #include <map>
 
 #include "core/images/PngCodec.h"
+#include "core/support/InputStreams.h"
 #include "tests/core/images/ImageTestSupport.h"
+#include "tests/support/MemoryLimit.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -126,5 +129,104 @@ TEST(PngCodec, BrokenFilesFailWithAMessage) {
     ADD_FAILURE() << "no error";
   } catch (const std::exception& e) {
     EXPECT_STREQ(e.what(), "PNG: file is truncated");
+  }
+}
+
+namespace {
+
+// A chunk as a PNG file holds it; `declared` is the length its header gives.
+std::vector<std::uint8_t> ChunkBytes(const std::string& type, const std::vector<std::uint8_t>& data,
+                                     std::uint32_t declared) {
+  std::vector<std::uint8_t> chunk;
+  for (int i = 0; i < 4; ++i) chunk.push_back(static_cast<std::uint8_t>(declared >> (24 - 8 * i)));
+  chunk.insert(chunk.end(), type.begin(), type.end());
+  chunk.insert(chunk.end(), data.begin(), data.end());
+  const uLong crc = crc32(0, chunk.data() + 4, static_cast<uInt>(4 + data.size()));
+  for (int i = 0; i < 4; ++i) chunk.push_back(static_cast<std::uint8_t>(crc >> (24 - 8 * i)));
+  return chunk;
+}
+
+// Where an extra chunk goes into a file: before the image data or after it.
+enum class Place { BeforeData, AfterData };
+
+// Where the chunk goes: after IHDR, or before IEND.
+std::size_t PlaceIn(const std::vector<std::uint8_t>& png, Place place) {
+  return place == Place::BeforeData ? 8 + 25 : png.size() - 12;
+}
+
+// The file's bytes with `chunk` put in place.
+std::vector<std::uint8_t> WithChunk(const std::vector<std::uint8_t>& png, const std::vector<std::uint8_t>& chunk,
+                                    Place place) {
+  const std::size_t at = PlaceIn(png, place);
+  std::vector<std::uint8_t> out(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(at));
+  out.insert(out.end(), chunk.begin(), chunk.end());
+  out.insert(out.end(), png.begin() + static_cast<std::ptrdiff_t>(at), png.end());
+  return out;
+}
+
+}  // namespace
+
+TEST(PngCodec, ChunksThePictureDoesNotNeedAreNotRead) {
+  // An ancillary chunk of 2 GiB costs a reader that keeps it 2 GB (libpng
+  // keeps a text chunk whole) and one that reads past it seconds; passed over
+  // unread, the picture comes at once within a few MB of the process's peak
+  // (the file is sparse: the chunk's data is a hole on disk).
+  const Bitmap picture = SamplePicture(PixelFormat::pf24bit);
+  const std::vector<std::uint8_t> png = EncodePng(picture, PngWriteOptions{});
+  constexpr std::uint32_t kHuge = 0x7FFFFFFF;
+  const struct {
+    std::string type;
+    Place place;
+  } cases[] = {{"tEXt", Place::BeforeData}, {"iCCP", Place::BeforeData}, {"zTXt", Place::AfterData},
+               {"prVt", Place::AfterData}};
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const test::OutOfMemoryChildren children;
+  for (const auto& c : cases) {
+    TempDir dir;
+    // The chunk's header, its data a hole, then the rest of the file.
+    const std::vector<std::uint8_t> marked = WithChunk(png, ChunkBytes(c.type, {}, kHuge), c.place);
+    const std::size_t split = PlaceIn(png, c.place) + 8;
+    {
+      std::ofstream out(dir.File("big.png"), std::ios::binary);
+      out.write(reinterpret_cast<const char*>(marked.data()), static_cast<std::streamsize>(split));
+      out.seekp(static_cast<std::streamoff>(split) + kHuge);
+      out.write(reinterpret_cast<const char*>(marked.data() + split), static_cast<std::streamsize>(marked.size() - split));
+    }
+    EXPECT_EXIT(
+        {
+          const std::int64_t peak = test::PeakResidentBytes();
+          FileInputStream file;
+          if (file.Open(dir.File("big.png")) != ReadStatus::Ok) std::_Exit(3);
+          const Bitmap back = DecodePng(file);
+          if (test::PeakResidentBytes() - peak >= std::int64_t{16} << 20) std::_Exit(2);
+          std::_Exit(SamePixels(picture, back) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << c.type;
+  }
+}
+
+TEST(PngCodec, CriticalChunksAndTheFileSizeStillCount) {
+  const Bitmap picture = SamplePicture(PixelFormat::pf24bit);
+  const std::vector<std::uint8_t> png = EncodePng(picture, PngWriteOptions{});
+  const struct {
+    std::vector<std::uint8_t> file;
+    std::string error;  // empty: the picture reads
+  } cases[] = {
+      // An unknown chunk that the picture cannot do without: libpng refuses it.
+      {WithChunk(png, ChunkBytes("ABCD", {1, 2}, 2), Place::BeforeData), "PNG: ABCD: unhandled critical chunk"},
+      // Ancillary chunks of no use and sane size pass as before.
+      {WithChunk(png, ChunkBytes("tEXt", {'k', 0, 'v'}, 3), Place::BeforeData), ""},
+      // A chunk claiming more than the file holds: the file is cut short.
+      {WithChunk(png, ChunkBytes("tEXt", {'k', 0}, 1000), Place::BeforeData), "PNG: file is truncated"},
+  };
+  for (const auto& c : cases) {
+    try {
+      const Bitmap back = DecodePng(c.file);
+      EXPECT_EQ(c.error, "");
+      EXPECT_TRUE(SamePixels(picture, back));
+    } catch (const std::exception& e) {
+      EXPECT_EQ(e.what(), c.error);
+    }
   }
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include "core/support/FileAccess.h"
+#include "tests/support/FatVolume.h"
 #include "tests/support/TestFiles.h"
 
 using namespace kestrova;
@@ -214,4 +216,46 @@ TEST(WriteFileAtomically, AReplaceWhereFchmodIsRefusedStillReplaces) {
     EXPECT_EQ(ReadBytes(file), c.replaced ? "new" : "old") << c.error;
     EXPECT_EQ(ListFolder(folder.Path()), "out.gif ") << c.error;
   }
+}
+
+// Content made while it is written (a page of many images): the pieces,
+// small and large, reach the file in order, on a folder with unnamed files
+// and on one without; a write that fails partway leaves the old file.
+TEST(WriteFileAtomically, ContentGivenInPiecesIsWrittenWholeOrNotAtAll) {
+  const std::vector<std::size_t> sizes = {0, 1, 3, 65535, 1, 65536, 200000, 7, 0, 65537};
+  std::string whole;
+  for (std::size_t i = 0; i < sizes.size(); ++i) whole += std::string(sizes[i], static_cast<char>('a' + i));
+  const ContentWriter pieces = [&](const ByteSink& out) {
+    std::size_t at = 0;
+    for (std::size_t size : sizes) {
+      out(std::string_view(whole).substr(at, size));
+      at += size;
+    }
+  };
+  TempFolder folder, fatImage;
+  const FatVolume fat(fatImage.Path());
+  std::vector<std::string> places = {folder.Path()};
+  if (fat.Mounted()) places.push_back(fat.Path());
+  for (const std::string& place : places) {
+    WriteBytes(place + "page.html", "old");
+    WriteBytes(place + "kept.html", "old");
+    std::string reason;
+    EXPECT_TRUE(WriteFileAtomically(place + "page.html", pieces, &reason)) << place << reason;
+    EXPECT_EQ(ReadBytes(place + "page.html"), whole) << place;
+    // Writes may not pass 100,000 bytes: the third large piece fails.
+    EXPECT_EQ(RunInChild([&] {
+                const rlimit size{100000, 100000};
+                ::signal(SIGXFSZ, SIG_IGN);
+                if (::setrlimit(RLIMIT_FSIZE, &size) != 0) return 2;
+                std::string why;
+                return !WriteFileAtomically(place + "kept.html", pieces, &why) && why == "File too large" ? 0 : 1;
+              }),
+              0)
+        << place;
+    EXPECT_EQ(ReadBytes(place + "kept.html"), "old") << place;
+    EXPECT_EQ(ListFolder(place), "kept.html page.html ") << place;
+  }
+  std::string reason;
+  EXPECT_FALSE(WriteFileAtomically(folder / "none/page.html", pieces, &reason));
+  EXPECT_EQ(reason, "No such file or directory");
 }

@@ -23,6 +23,8 @@ int RunBatch() {
   const int problemsBefore = ProblemCount();
   TForm1 form;
   ConnectProgramOperations(form);
+  // No window shows the names list, which would hold a name for every caption.
+  form.Hooks.UpdateNamesList = nullptr;
   form.Timer2.Enabled = true;
   try {
     form.Timer2Timer();

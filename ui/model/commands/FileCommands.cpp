@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/files/FileSizeLimits.h"
 #include "core/files/ProjectFile.h"
 #include "core/support/StrLib.h"
 #include "core/support/TextFiles.h"
@@ -75,8 +76,8 @@ void Savecaptions1Click(TForm1& form) {
 bool LoadCaptions(TForm1& form, const std::string& fileName, std::string& errorText) {
   std::string text;
   errorText.clear();
-  if (ReadTextFile(fileName, text, &errorText) != ReadStatus::Ok) return false;
-  form.MemoTxt.SetLines(SplitLines(text));
+  if (ReadTextFileLines(fileName, text, kMaxCaptionsFileSize, &errorText) != ReadStatus::Ok) return false;
+  form.MemoTxt.SetText(text);
   return true;
 }
 

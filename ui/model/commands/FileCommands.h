@@ -29,7 +29,8 @@ void Openbuttoncaptionstextfile1Click(TForm1& form);
 void Savecaptions1Click(TForm1& form);
 
 // The memo's lines := the file's lines (read as UTF-8, or in the language's
-// Windows code page when it is not valid UTF-8). False with the reason, the memo unchanged.
+// Windows code page when it is not valid UTF-8). False with the reason, the
+// memo unchanged; a file larger than kMaxCaptionsFileSize is refused unread.
 bool LoadCaptions(TForm1& form, const std::string& fileName, std::string& errorText);
 // Writes the memo's lines as UTF-8, each ended by CR LF; false with the reason
 // when the file cannot be written.

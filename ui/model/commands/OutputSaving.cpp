@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/generation/NameCollisions.h"
 #include "core/generation/OutputNames.h"
+#include "core/images/SavableSize.h"
 #include "core/support/Descriptors.h"
 #include "core/support/FileAccess.h"
 #include "core/support/FilePaths.h"
@@ -88,6 +90,27 @@ DescriptorShare ShareDescriptors(int threads) {
   return DescriptorShare{threads, std::clamp(left, 0, DescriptorLimit() / 4)};
 }
 
+// The file name (with extension) image k is saved under; made when asked
+// for, so that a run of many images holds none of them.
+using OutputNameOf = std::function<std::string(int k)>;
+
+OutputNameOf OutputNames(const TForm1& form, const TOutputImages& images) {
+  return [&form, &images](int k) { return OutputImageFileName(form, images.Hint(k), k); };
+}
+
+// Reports the first image too large for the format, as its save would fail,
+// so that a run ends before it makes any image; false when every one fits.
+bool ReportImageTooLarge(const TOutputImages& images, const std::string& folder, const OutputNameOf& nameOf,
+                         int format) {
+  for (int k = 0; k < images.Count(); ++k) {
+    const std::string tooLarge = PictureTooLargeText(KindOf(format), images.Size(k));
+    if (tooLarge.empty()) continue;
+    ShowMessageOrLog(ErrorSavingText() + FormatTag(format) + folder + nameOf(k) + "\r\n" + tooLarge, mtError, mbOK);
+    return true;
+  }
+  return false;
+}
+
 // Encodes the images and writes each into an unnamed file in the folder
 // (StagedFile) on the worker threads, while the calling thread names the
 // files one after the other, in image order, and reports each failure; false
@@ -96,7 +119,7 @@ DescriptorShare ShareDescriptors(int threads) {
 // and leaves the files as one thread would, also when two images have one
 // name, and also when descriptors or space run short (StagingArea).
 bool WriteImages(const TForm1& form, const TOutputImages& images, const std::string& folder,
-                 const std::vector<std::string>& names, int format) {
+                 const OutputNameOf& nameOf, int format) {
   const ImageWriteOptions options = form.WriteOptions();
   // What saving each GIF would leave behind, set before the threads start.
   if (format == ofGif) SetGifDefaults(options);
@@ -106,7 +129,7 @@ bool WriteImages(const TForm1& form, const TOutputImages& images, const std::str
   const int ahead = ImagesAtOnce(images, kAheadPerThread * share.threads);
   std::vector<EncodedPicture> encoded(static_cast<std::size_t>(ahead));
   auto slotOf = [&](int k) -> EncodedPicture& { return encoded[static_cast<std::size_t>(k % ahead)]; };
-  auto pathOf = [&](int k) { return folder + names[static_cast<std::size_t>(k)]; };
+  auto pathOf = [&](int k) { return folder + nameOf(k); };
   bool failed = false;
   RunInOrder(
       images.Count(), std::min(share.threads, ahead), ahead,
@@ -130,12 +153,13 @@ std::string PagePath(const TForm1& form, const std::string& folder) {
   return folder + (project.empty() ? std::string("kestro_test.html") : FileNameOf(project) + ".html");
 }
 
-// Writes the test page or the image-map page; false when it could not be written.
+// Writes the test page or the image-map page, a piece at a time; false when
+// it could not be written.
 bool WritePage(const TForm1& form, const std::string& path, const TPageInput& input) {
   const bool map = form.cbHTMLMap.Checked() && form.RGImgPerBtn.ItemIndex() > 0;
+  const ContentWriter page = [&](const ByteSink& out) { (map ? WriteMapPage : WriteTestPage)(input, out); };
   std::string reason;
-  if (WriteFileAtomically(path, map ? BuildMapPage(input) : BuildTestPage(input), &reason, LinkAtName::Replace))
-    return true;
+  if (WriteFileAtomically(path, page, &reason, LinkAtName::Replace)) return true;
   ShowMessageOrLog(ErrorSavingText() + "\r\n" + path + "\r\nCannot write file (" + reason + ")", mtError, mbOK);
   return false;
 }
@@ -151,45 +175,23 @@ bool MakeOutputFolder(const std::string& folder) {
   return false;
 }
 
-// Image `later` of a run is saved under the file name of image `earlier`.
-struct NameCollision {
-  int earlier;
-  int later;
-};
-
-// The images whose file name an earlier image of the run has, with ASCII
-// letters compared without case when `ignoreCase` (output names hold no
-// other letters).
-std::vector<NameCollision> CollisionsOf(const std::vector<std::string>& names, bool ignoreCase) {
-  std::vector<NameCollision> collisions;
-  std::unordered_map<std::string, int> first;
-  for (int k = 0; k < static_cast<int>(names.size()); ++k) {
-    const std::string& name = names[static_cast<std::size_t>(k)];
-    const auto [earlier, isNew] = first.emplace(ignoreCase ? LowerAscii(name) : name, k);
-    if (!isNew) collisions.push_back({earlier->second, k});
-  }
-  return collisions;
-}
-
 // The collisions of the names in the output folder, as its file system
 // compares them: the folder is asked only when two names differ in case alone.
-std::vector<NameCollision> NameCollisions(const std::vector<std::string>& names, const std::string& folder) {
-  std::vector<NameCollision> folded = CollisionsOf(names, true);
-  const bool inCaseOnly = std::any_of(folded.begin(), folded.end(), [&](const NameCollision& c) {
-    return names[static_cast<std::size_t>(c.earlier)] != names[static_cast<std::size_t>(c.later)];
-  });
+std::vector<NameCollision> NameCollisions(int count, const OutputNameOf& nameOf, const std::string& folder) {
+  std::vector<NameCollision> folded = FindNameCollisions(count, nameOf, true);
+  const bool inCaseOnly = std::any_of(folded.begin(), folded.end(),
+                                      [&](const NameCollision& c) { return nameOf(c.earlier) != nameOf(c.later); });
   // With no such pair, the names that collide without case collide as they stand.
   if (!inCaseOnly || FolderIgnoresCase(folder)) return folded;
-  return CollisionsOf(names, false);
+  return FindNameCollisions(count, nameOf, false);
 }
 
 // A warning for the images that replace others: one log line each, or one box.
-bool ReportNameCollisions(const std::vector<std::string>& names, const std::string& folder) {
+bool ReportNameCollisions(int count, const OutputNameOf& nameOf, const std::string& folder) {
   std::vector<std::string> texts;
-  for (const NameCollision& c : NameCollisions(names, folder)) {
+  for (const NameCollision& c : NameCollisions(count, nameOf, folder)) {
     texts.push_back(FormatText(Lang(LangMessages[lmNameCollision]),
-                               {std::to_string(c.earlier + 1), std::to_string(c.later + 1),
-                                names[static_cast<std::size_t>(c.later)]}));
+                               {std::to_string(c.earlier + 1), std::to_string(c.later + 1), nameOf(c.later)}));
   }
   if (texts.empty()) return false;
   if (ShellMode) {
@@ -224,23 +226,24 @@ bool SaveGeneratedImages(TForm1& form) { return SaveImages(form, TPanelImages(fo
 bool SaveImages(TForm1& form, const TOutputImages& images) {
   if (images.Count() == 0) return true;
   const std::string folder = OutputFolder(form);
-  if (form.cbForceDir.Checked() && !MakeOutputFolder(folder)) return false;
   const int format = form.RG1.ItemIndex();
+  const OutputNameOf nameOf = OutputNames(form, images);
+  if (IsOutputFormat(format) && ReportImageTooLarge(images, folder, nameOf, format)) return false;
+  if (form.cbForceDir.Checked() && !MakeOutputFolder(folder)) return false;
   if (!IsOutputFormat(format)) {
     ShowMessageOrLog(ErrorSavingText() + "\r\n" + folder + "\r\nUnknown output format " + std::to_string(format),
                      mtError, mbOK);
     return false;
   }
   RemoveStaleTemporaryFiles(folder);
-  std::vector<std::string> names = OutputFileNames(form, images);
-  const bool collisions = ReportNameCollisions(names, folder);
-  bool ok = WriteImages(form, images, folder, names, format);
+  const bool collisions = ReportNameCollisions(images.Count(), nameOf, folder);
+  bool ok = WriteImages(form, images, folder, nameOf, format);
   std::string pagePath;
   bool pageWritten = false;
   // A page beside images that failed would show stale files.
   if (ok && form.cbHTML.Checked()) {
     pagePath = PagePath(form, folder);
-    pageWritten = WritePage(form, pagePath, PageInput(form, images, std::move(names)));
+    pageWritten = WritePage(form, pagePath, PageInput(form, images));
     ok = pageWritten;
   }
   ok = ok && !collisions;
@@ -253,14 +256,7 @@ bool SaveImages(TForm1& form, const TOutputImages& images) {
   return ok;
 }
 
-std::vector<std::string> OutputFileNames(const TForm1& form, const TOutputImages& images) {
-  std::vector<std::string> names;
-  names.reserve(static_cast<std::size_t>(images.Count()));
-  for (int k = 0; k < images.Count(); ++k) names.push_back(OutputImageFileName(form, images.Hint(k), k));
-  return names;
-}
-
-TPageInput PageInput(const TForm1& form, const TOutputImages& images, std::vector<std::string> fileNames) {
+TPageInput PageInput(const TForm1& form, const TOutputImages& images) {
   TPageInput in;
   in.projectFile = form.CurrentSettings.projectfile;
   in.joinMode = form.RGImgPerBtn.ItemIndex();
@@ -272,23 +268,23 @@ TPageInput PageInput(const TForm1& form, const TOutputImages& images, std::vecto
   in.buttonsPerImage = form.RxSpinEditBtnPerImg.Value();
   in.buttonCount = ButtonCount(form);
   in.captionLines = form.MemoTxt.Lines();
-  in.images.reserve(fileNames.size());
-  for (int i = 0; i < images.Count(); ++i) {
+  in.imageCount = images.Count();
+  in.image = [&form, &images](int i) {
     const TSize size = images.Size(i);
-    std::string& fileName = fileNames[static_cast<std::size_t>(i)];
-    in.images.push_back(TPageImage{std::move(fileName), images.Hint(i), size.cx, size.cy});
-  }
+    return TPageImage{OutputImageFileName(form, images.Hint(i), i), images.Hint(i), size.cx, size.cy};
+  };
   in.mapRects = form.MapRects;
   return in;
 }
 
-TPageInput PageInput(const TForm1& form) {
+std::string BuildTestPage(const TForm1& form) {
   const TPanelImages images(form);
-  return PageInput(form, images, OutputFileNames(form, images));
+  return BuildTestPage(PageInput(form, images));
 }
 
-std::string BuildTestPage(const TForm1& form) { return BuildTestPage(PageInput(form)); }
-
-std::string BuildMapPage(const TForm1& form) { return BuildMapPage(PageInput(form)); }
+std::string BuildMapPage(const TForm1& form) {
+  const TPanelImages images(form);
+  return BuildMapPage(PageInput(form, images));
+}
 
 }  // namespace kestrova

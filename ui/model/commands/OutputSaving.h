@@ -54,9 +54,10 @@ std::string OutputFolder(const TForm1& form);
 void UpdateNamesList(TForm1& form);
 
 // Writes every preview of the output panel into the output folder in the
-// chosen format (making the folder first when "Force dirs" is on: one that
-// cannot be made is reported once, with the reason, and nothing is written),
-// then, when every image was written, the test page or
+// chosen format (images too large for it fail the save before anything is
+// made or written: "Image too large for GIF: ..."; the folder is made first
+// when "Force dirs" is on: one that cannot be made is reported once, with the
+// reason, and nothing is written), then, when every image was written, the test page or
 // image-map page when asked. Reports each failure, each image whose file name
 // an earlier image of the run has (a warning: the later file replaces the
 // earlier; names are compared as the folder's file system does, so names
@@ -74,14 +75,11 @@ bool SaveGeneratedImages(TForm1& form);
 // order: the files, the page and every message are those of one thread.
 bool SaveImages(TForm1& form, const TOutputImages& images);
 
-// The file names (with extension) the images are saved under, in order.
-std::vector<std::string> OutputFileNames(const TForm1& form, const TOutputImages& images);
-
-// The page builders' input: the window's settings and the images saved under
-// the given file names.
-TPageInput PageInput(const TForm1& form, const TOutputImages& images, std::vector<std::string> fileNames);
-// The same for the previews of the output panel, and the pages made from it.
-TPageInput PageInput(const TForm1& form);
+// The page builders' input: the window's settings and the images, each
+// saved under OutputImageFileName; the page takes each image (and its name)
+// when it comes to it, so the images must outlive the input.
+TPageInput PageInput(const TForm1& form, const TOutputImages& images);
+// The pages made from the previews of the output panel.
 std::string BuildTestPage(const TForm1& form);
 std::string BuildMapPage(const TForm1& form);
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "core/files/FileSizeLimits.h"
 #include "core/files/ProgramSettings.h"
 #include "core/files/ProjectFile.h"
 #include "core/support/CommandLine.h"
@@ -69,17 +70,16 @@ void OpenBatchLog(TForm1& form) {
 }
 
 // Replaces the captions by the lines of the captions file. A name of blanks
-// only is ignored; a file that cannot be read is reported, and false.
+// only is ignored; a file that cannot be read, or is larger than any real
+// captions file (kMaxCaptionsFileSize), is reported, and false.
 bool ApplyCaptionsFile(TForm1& form, const std::string& fileName) {
   if (TrimControls(fileName).empty()) return true;
-  std::string text, reason;
-  if (ReadTextFile(fileName, text, &reason) != ReadStatus::Ok) {
+  std::string captions, reason;
+  if (ReadTextFileLines(fileName, captions, kMaxCaptionsFileSize, &reason) != ReadStatus::Ok) {
     ReportOpenError(fileName, reason);
     return false;
   }
-  std::string captions;
-  for (const std::string& line : SplitLines(text)) captions += line + "\r\n";
-  form.CurrentSettings.captions = captions;
+  form.CurrentSettings.captions = std::move(captions);
   form.SettingsToControls();
   return true;
 }

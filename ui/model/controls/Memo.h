@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/support/TextLines.h"
 #include "rendering/Color.h"
 #include "rendering/Font.h"
 #include "ui/model/controls/Control.h"
@@ -19,10 +20,11 @@ class TMemo : public TControl {
  public:
   using TControl::TControl;
 
-  const std::string& Text() const { return text_; }
+  const std::string& Text() const { return lines_.Text(); }
   void SetText(const std::string& text);
 
-  const std::vector<std::string>& Lines() const { return lines_; }
+  // The lines, held once: copies share them.
+  const TextLines& Lines() const { return lines_; }
   int LineCount() const { return static_cast<int>(lines_.size()); }
   // Line i, or "" beyond the last line.
   std::string Line(int i) const;
@@ -40,8 +42,9 @@ class TMemo : public TControl {
   void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
  private:
-  std::string text_;
-  std::vector<std::string> lines_;  // kept in step with text_
+  void Assign(TextLines lines);
+
+  TextLines lines_;
   TFont font_;
   TColor color_ = clWhite;
   bool readOnly_ = false;

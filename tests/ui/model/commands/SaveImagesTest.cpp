@@ -2,11 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 
 #include "core/generation/OutputNames.h"
 #include "core/images/ImageFiles.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/ui/model/commands/SessionSupport.h"
 #include "ui/model/commands/OutputSaving.h"
 
@@ -219,4 +221,94 @@ TEST(SaveGeneratedImages, NothingIsWrittenThroughALinkAtAnOutputsName) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder / name))) << name;
   EXPECT_EQ(Read(folder / "b__ber_uns_.gif").GetPixel(3, 2), 0x0000FFu);
   EXPECT_EQ(ReadBytes(folder / "menu.btn.html"), BuildTestPage(w.form));
+}
+
+namespace {
+
+// `count` images of one size, each made when a save asks for it (as a batch
+// run makes its buttons), counting how many were made.
+class ImagesOnDemand : public TOutputImages {
+ public:
+  ImagesOnDemand(int count, TSize size) : count_(count), size_(size) {}
+  int Count() const override { return count_; }
+  std::string Hint(int k) const override { return "Caption " + std::to_string(k + 1); }
+  TSize Size(int) const override { return size_; }
+  void UsePicture(int, const std::function<void(const Bitmap&)>& use) const override {
+    ++made;
+    use(Bitmap(size_.cx, size_.cy));
+  }
+  mutable std::atomic<int> made{0};
+
+ private:
+  const int count_;
+  const TSize size_;
+};
+
+}  // namespace
+
+TEST(SaveImages, ImagesTooLargeForTheFormatFailBeforeAnyIsMade) {
+  const struct {
+    int format;
+    TSize size;
+    std::string refusal;  // empty: saved
+  } cases[] = {
+      {ofGif, {65536, 1}, "Error saving gif: OUT001_b_caption_1.gif\r\nImage too large for GIF: 65536 x 1 pixels, "
+                          "at most 65535 on a side"},
+      {ofGif, {1, 65536}, "Error saving gif: OUT001_b_caption_1.gif\r\nImage too large for GIF: 1 x 65536 pixels, "
+                          "at most 65535 on a side"},
+      {ofJpeg, {65501, 1}, "Error saving jpg: OUT001_b_caption_1.jpg\r\nImage too large for JPEG: 65501 x 1 "
+                           "pixels, at most 65500 on a side"},
+      {ofGif, {65535, 1}, ""},
+      {ofJpeg, {1, 65500}, ""},
+      {ofPng, {65536, 1}, ""},
+      {ofBmp, {1, 65536}, ""},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    TForm1 form;
+    form.RG1.SetItemIndex(c.format);
+    form.DirectoryEdit1.SetText(folder / "out");
+    form.cbForceDir.SetChecked(true);
+    form.cbHTML.SetChecked(true);
+    const ImagesOnDemand images(2, c.size);
+    RecordedMessages messages(mrNo);
+    const bool saved = SaveImages(form, images);
+    const std::string trace = std::to_string(c.format) + ": " + std::to_string(c.size.cx) + " x " +
+                              std::to_string(c.size.cy);
+    if (c.refusal.empty()) {
+      EXPECT_TRUE(saved) << trace;
+      EXPECT_EQ(images.made, 2) << trace;
+      ASSERT_FALSE(messages.texts.empty());
+      EXPECT_EQ(messages.texts[0], "OK. Files saved to: " + folder / "out/") << trace;
+      const std::string ext = OutputExtension(c.format);
+      EXPECT_EQ(ListFolder(folder / "out"), "001_b_caption_1" + ext + " 002_b_caption_2" + ext + " kestro_test.html ")
+          << trace;
+      continue;
+    }
+    EXPECT_FALSE(saved) << trace;
+    EXPECT_EQ(images.made, 0) << trace;  // no image made, none written, no folder made
+    std::string refusal = c.refusal;
+    refusal.replace(refusal.find("OUT"), 3, folder / "out/");
+    EXPECT_EQ(messages.texts, std::vector<std::string>{refusal}) << trace;
+    EXPECT_EQ(ListFolder(folder.Path()), "") << trace;
+  }
+}
+
+TEST(SaveImages, ThePageOfManyImagesIsWrittenWithoutHoldingThem) {
+  // 200,000 images as the page shows them (names, captions, sizes) take
+  // some 30 MB, the page itself as much again; written a piece at a time,
+  // they raise the process's peak by a few MB.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const OutOfMemoryChildren children;
+  EXPECT_EXIT(
+      {
+        TForm1 form;
+        const ImagesOnDemand images(200000, {96, 32});
+        const std::int64_t peak = PeakResidentBytes();
+        std::uint64_t bytes = 0;
+        WriteTestPage(PageInput(form, images), [&bytes](std::string_view piece) { bytes += piece.size(); });
+        if (PeakResidentBytes() - peak >= std::int64_t{16} << 20) std::_Exit(2);
+        std::_Exit(bytes > 20'000'000 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }

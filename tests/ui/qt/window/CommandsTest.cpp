@@ -365,10 +365,19 @@ TEST(FileCommands, CaptionsAreReadAsUtf8OrTheCodePageAndWrittenAsUtf8WithCrLf) {
             "Error opening file: " + folder / "missing.txt" + "\r\nNo such file or directory");
   EXPECT_EQ(form.MemoTxt.Text(), "Café\r\n");
 
+  // Larger than any real captions file (this one takes no disk space): refused unread.
+  WriteSparseFile(folder / "huge.txt", std::uint64_t{3} << 30, "Home\n");
+  w.answers.files = {folder / "huge.txt"};
+  Action(w, "TBLoadTxt")->trigger();
+  ASSERT_EQ(w.answers.messages.size(), 2u);
+  EXPECT_EQ(w.answers.messages[1], "Error opening file: " + folder / "huge.txt" +
+                                       "\r\nFile too large: 3221225472 bytes, at most 67108864 are read");
+  EXPECT_EQ(form.MemoTxt.Text(), "Café\r\n");
+
   w.answers.files = {folder / "no-such-folder/out.txt"};
   Action(w, "Savecaptions1")->trigger();
-  ASSERT_EQ(w.answers.messages.size(), 2u);
-  EXPECT_EQ(w.answers.messages[1],
+  ASSERT_EQ(w.answers.messages.size(), 3u);
+  EXPECT_EQ(w.answers.messages[2],
             "Error saving: " + folder / "no-such-folder/out.txt" + "\r\nNo such file or directory");
 }
 
