@@ -10,14 +10,24 @@ void TCanvas::MoveTo(int x, int y) { PenPos = TPoint{x, y}; }
 void TCanvas::LineTo(int x, int y) {
   const TPoint from = PenPos;
   PenPos = TPoint{x, y};
-  if (PenVisible()) PenSegmentSpans(from, PenPos, Pen.width, Bounds(), Ink(Pen.color));
+  if (!PenVisible()) return;
+  if (PenNeedsOutline()) {
+    const TPoint line[] = {from, PenPos};
+    OutlinedPenPath(line, false);
+    return;
+  }
+  PenSegmentSpans(from, PenPos, Pen.width, Bounds(), PenInk());
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) { PenPath(points, false); }
 
 void TCanvas::PenPath(std::span<const TPoint> points, bool closed) {
   if (!PenVisible() || points.empty()) return;
-  const SpanSink ink = Ink(Pen.color);
+  if (PenNeedsOutline()) {
+    OutlinedPenPath(points, closed);
+    return;
+  }
+  const SpanSink ink = PenInk();
   if (Pen.width <= 1) {
     for (std::size_t i = 1; i < points.size(); ++i) ThinLineSpans(points[i - 1], points[i], Bounds(), ink);
     if (closed && points.size() > 1) ThinLineSpans(points.back(), points.front(), Bounds(), ink);

@@ -20,7 +20,7 @@ std::vector<TPointF> Corners(std::span<const TPoint> points) {
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
   if (points.empty()) return;
-  if (BrushVisible()) EvenOddSpans({Corners(points)}, Rows(), Ink(Brush.color));
+  if (BrushVisible()) EvenOddSpans({Corners(points)}, Rows(), BrushInk());
   PenPath(points, true);
 }
 
@@ -28,7 +28,7 @@ void TCanvas::PolyPolygon(const std::vector<std::vector<TPoint>>& polygons) {
   if (BrushVisible()) {
     std::vector<std::vector<TPointF>> corners;
     for (const auto& polygon : polygons) corners.push_back(Corners(polygon));
-    EvenOddSpans(corners, Rows(), Ink(Brush.color));
+    EvenOddSpans(corners, Rows(), BrushInk());
   }
   for (const auto& polygon : polygons) PenPath(polygon, true);
 }
