@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,9 +39,11 @@ enum : std::uint32_t {
   kSetViewportExtEx = 11,
   kSetViewportOrgEx = 12,
   kEof = 14,
+  kSetBrushOrgEx = 13,
   kSetPixelV = 15,
   kSetMapMode = 17,
   kSetBkMode = 18,
+  kSetRop2 = 20,
   kSetTextAlign = 22,
   kSetTextColor = 24,
   kSetBkColor = 25,
@@ -58,6 +62,8 @@ enum : std::uint32_t {
   kPie = 47,
   kCreatePalette = 49,
   kLineTo = 54,
+  kSetMiterLimit = 58,
+  kMaskBlt = 62,
   kBitBlt = 76,
   kStretchBlt = 77,
   kSetDIBitsToDevice = 80,
@@ -73,6 +79,7 @@ enum : std::uint32_t {
   kCreateMonoBrush = 93,
   kCreateDibPatternBrushPt = 94,
   kExtCreatePen = 95,
+  kAlphaBlend = 114,
 };
 
 // Calls visit(type, record) for every record up to the end record; offsets
@@ -228,9 +235,71 @@ void DibToDevice(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
 
 MetaPen ExtPen(const LittleEndianView& r) {
   const std::uint32_t style = r.U32(28);
-  const bool geometric = style & 0x10000;
+  const bool geometric = style & gdi::PS_GEOMETRIC;
   const bool hollowBrush = r.U32(36) == gdi::BS_NULL;
-  return MetaPen{(style & 0x0F) != gdi::PS_NULL && !hollowBrush, geometric ? r.I32(32) : 0, r.U32(40)};
+  MetaPen pen{(style & gdi::PS_STYLE_MASK) != gdi::PS_NULL && !hollowBrush, geometric ? r.I32(32) : 0, r.U32(40), style};
+  if ((style & gdi::PS_STYLE_MASK) == gdi::PS_USERSTYLE) {
+    const std::uint64_t entries = r.U32(48);
+    r.Require(52, entries * 4);
+    for (std::size_t i = 0; i < entries; ++i) pen.dashes.push_back(r.U32(52 + 4 * i));
+  }
+  return pen;
+}
+
+// A brush from its style, colour and hatch.
+MetaBrush LogBrush(std::uint32_t style, TColor color, std::uint32_t hatch) {
+  MetaBrush brush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, color};
+  if (style == gdi::BS_HATCHED && hatch <= static_cast<std::uint32_t>(HatchStyle::DiagonalCross))
+    brush.hatch = static_cast<HatchStyle>(hatch);
+  return brush;
+}
+
+// A pattern brush: a two-colour picture takes the text and background colours.
+MetaBrush PatternBrush(const LittleEndianView& r, bool twoColor) {
+  MetaBrush brush;
+  if (auto picture = Picture(r, 16)) {
+    brush.twoColor = twoColor;
+    brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
+  }
+  brush.visible = brush.picture != nullptr;
+  return brush;
+}
+
+// A bitmap with its own alpha: the fourth byte of each 32-bit pixel, kept
+// beside the colours (the bitmap reader leaves it out).
+std::optional<Bitmap> PictureWithAlpha(const LittleEndianView& r, std::size_t offsetsAt) {
+  auto picture = Picture(r, offsetsAt);
+  if (!picture || picture->Format() != PixelFormat::pf32bit) return picture;
+  const LittleEndianView info(r.Sub(r.U32(offsetsAt), r.U32(offsetsAt + 4)), kBadRecord);
+  if (info.U32(16) != 0) return picture;  // only plain 32-bit rows
+  const auto bits = r.Sub(r.U32(offsetsAt + 8), r.U32(offsetsAt + 12));
+  const bool bottomUp = info.I32(8) > 0;
+  const std::size_t w = static_cast<std::size_t>(picture->Width());
+  for (int y = 0; y < picture->Height(); ++y) {
+    const std::size_t row = static_cast<std::size_t>(bottomUp ? picture->Height() - 1 - y : y);
+    if ((row + 1) * w * 4 > bits.size()) continue;
+    for (std::size_t x = 0; x < w; ++x) picture->ScanLine(y)[4 * x + 3] = bits[(row * w + x) * 4 + 3];
+  }
+  return picture;
+}
+
+// Bounds, destination, blend function, source corner, transform, colour,
+// usage, bitmap offsets and sizes, source size.
+void AlphaBlend(MetafileDevice& dc, const LittleEndianView& r) {
+  const int x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
+  const std::uint8_t constant = r.U8(42), format = r.U8(43);
+  const int xSrc = r.I32(44), ySrc = r.I32(48), cxSrc = r.I32(100), cySrc = r.I32(104);
+  const auto picture = PictureWithAlpha(r, 84);
+  if (picture) dc.AlphaBlend(SizedRect(x, y, cx, cy), *picture, SizedRect(xSrc, ySrc, cxSrc, cySrc), constant, format & 1);
+}
+
+// The miter limit is written as a whole number by some programs and as a
+// 32-bit float by others; a float's bits read as a number are far larger.
+double MiterLimit(std::uint32_t bits) {
+  if (bits < 0x10000) return bits;
+  float f = 0;
+  std::memcpy(&f, &bits, sizeof f);
+  return std::isfinite(f) ? f : 10.0;
 }
 
 void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
@@ -247,17 +316,20 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kSetBkColor: dc.SetBkColor(r.U32(8)); break;
     case kSaveDC: dc.SaveDC(); break;
     case kRestoreDC: dc.RestoreDC(r.I32(8)); break;
-    case kCreatePen: dc.CreateObjectAt(r.U32(8), MetaPen{(r.U32(12) & 0x0F) != gdi::PS_NULL, r.I32(16), r.U32(24)}); break;
-    case kExtCreatePen: dc.CreateObjectAt(r.U32(8), ExtPen(r)); break;
-    case kCreateBrushIndirect: {
-      const std::uint32_t style = r.U32(12);
-      dc.CreateObjectAt(r.U32(8), MetaBrush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, r.U32(16)});
+    case kCreatePen:
+      dc.CreateObjectAt(r.U32(8), MetaPen{(r.U32(12) & gdi::PS_STYLE_MASK) != gdi::PS_NULL, r.I32(16), r.U32(24),
+                                          r.U32(12) & ~gdi::PS_GEOMETRIC});
       break;
-    }
+    case kExtCreatePen: dc.CreateObjectAt(r.U32(8), ExtPen(r)); break;
+    case kCreateBrushIndirect: dc.CreateObjectAt(r.U32(8), LogBrush(r.U32(12), r.U32(16), r.U32(20))); break;
+    case kCreateMonoBrush: dc.CreateObjectAt(r.U32(8), PatternBrush(r, true)); break;
+    case kCreateDibPatternBrushPt: dc.CreateObjectAt(r.U32(8), PatternBrush(r, false)); break;
+    case kSetRop2: dc.SetRop2(r.I32(8)); break;
+    case kSetBrushOrgEx: dc.SetBrushOrg(r.I32(8), r.I32(12)); break;
+    case kSetMiterLimit: dc.SetMiterLimit(MiterLimit(r.U32(8))); break;
+    case kAlphaBlend: AlphaBlend(dc, r); break;
     case kExtCreateFontIndirectW: dc.CreateObjectAt(r.U32(8), Font(r)); break;
-    case kCreatePalette:
-    case kCreateMonoBrush:
-    case kCreateDibPatternBrushPt: dc.CreateObjectAt(r.U32(8), MetaOtherObject{}); break;
+    case kCreatePalette: dc.CreateObjectAt(r.U32(8), MetaOtherObject{}); break;
     case kSelectObject: {
       const std::uint32_t index = r.U32(8);
       if (index & kStockObject)
@@ -291,6 +363,7 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kExtTextOutA:
     case kExtTextOutW: ExtTextOut(dc, r, type == kExtTextOutW); break;
     case kBitBlt:
+    case kMaskBlt:
     case kStretchBlt: BitBlt(dc, r, type == kStretchBlt); break;
     case kSetDIBitsToDevice:
     case kStretchDIBits: DibToDevice(dc, r, type == kStretchDIBits); break;

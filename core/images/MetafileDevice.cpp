@@ -38,18 +38,6 @@ MetaFont DefaultFont() {
 
 }  // namespace
 
-BlitOp BlitOpOf(std::uint32_t rop) {
-  switch ((rop >> 16) & 0xFF) {
-    case 0xCC: return BlitOp::SrcCopy;
-    case 0x88: return BlitOp::SrcAnd;
-    case 0xEE: return BlitOp::SrcPaint;
-    case 0xF0: return BlitOp::PatCopy;
-    case 0x00: return BlitOp::Blackness;
-    case 0xFF: return BlitOp::Whiteness;
-    default: return BlitOp::Unsupported;
-  }
-}
-
 MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : canvas_(canvas), base_(base) {
   state_.font = DefaultFont();
 }
@@ -186,13 +174,55 @@ bool MetafileDevice::Mirrored() const {
 
 // ---------------------------------------------------------------- drawing
 
+TPen MetafileDevice::CanvasPen() const {
+  const MetaPen& m = state_.pen;
+  const std::uint32_t style = m.style & gdi::PS_STYLE_MASK;
+  TPen pen;
+  pen.color = m.color;
+  static const PenStyle kStyles[] = {PenStyle::psSolid,      PenStyle::psDash,  PenStyle::psDot,
+                                     PenStyle::psDashDot,    PenStyle::psDashDotDot, PenStyle::psClear,
+                                     PenStyle::psSolid,      PenStyle::psUserStyle,  PenStyle::psAlternate};
+  pen.style = !m.visible ? PenStyle::psClear : style < std::size(kStyles) ? kStyles[style] : PenStyle::psSolid;
+  pen.geometric = m.style & gdi::PS_GEOMETRIC;
+  pen.width = m.width == 0 && !pen.geometric ? 1 : std::max(1, Round(m.width * ScaleX()));
+  if (pen.geometric) {
+    const std::uint32_t cap = m.style & gdi::PS_ENDCAP_MASK, join = m.style & gdi::PS_JOIN_MASK;
+    pen.endCap = cap == gdi::PS_ENDCAP_SQUARE ? PenEndCap::pcSquare
+                 : cap == gdi::PS_ENDCAP_FLAT ? PenEndCap::pcFlat
+                                              : PenEndCap::pcRound;
+    pen.join = join == gdi::PS_JOIN_BEVEL ? PenJoin::pjBevel
+               : join == gdi::PS_JOIN_MITER ? PenJoin::pjMiter
+                                            : PenJoin::pjRound;
+  }
+  pen.miterLimit = state_.miterLimit;
+  pen.insideFrame = style == gdi::PS_INSIDEFRAME;
+  // A geometric pen's own lengths are logical units; a cosmetic pen's are pixels.
+  for (const double d : m.dashes) pen.dashes.push_back(pen.geometric ? d * ScaleX() : d);
+  pen.paintGaps = !state_.bkTransparent;
+  pen.gapColor = state_.bkColor;
+  return pen;
+}
+
+TBrush MetafileDevice::CanvasBrush() const {
+  const MetaBrush& m = state_.brush;
+  TBrush brush{m.color, m.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
+  if (m.hatch) {
+    const std::optional<TColor> gaps = state_.bkTransparent ? std::nullopt : std::optional<TColor>(state_.bkColor);
+    brush.pattern = std::make_shared<BrushPattern>(BrushPattern::Hatch(*m.hatch, m.color, gaps));
+  } else if (m.picture) {
+    brush.pattern = std::make_shared<BrushPattern>(m.twoColor ? BrushPattern::TwoColor(*m.picture, state_.textColor, state_.bkColor)
+                                                              : BrushPattern::Picture(*m.picture));
+  }
+  // The origin is in device pixels.
+  brush.origin = TPoint{Round(state_.brushOrg.x * base_.scaleX + base_.offsetX),
+                        Round(state_.brushOrg.y * base_.scaleY + base_.offsetY)};
+  return brush;
+}
+
 void MetafileDevice::UseShapeTools() {
-  const MetaPen& pen = state_.pen;
-  canvas_.Pen.color = pen.color;
-  canvas_.Pen.style = pen.visible ? PenStyle::psSolid : PenStyle::psClear;
-  canvas_.Pen.width = pen.width == 0 ? 1 : std::max(1, Round(pen.width * ScaleX()));
-  canvas_.Brush.color = state_.brush.color;
-  canvas_.Brush.style = state_.brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear;
+  canvas_.Pen = CanvasPen();
+  canvas_.Brush = CanvasBrush();
+  canvas_.Rop2 = state_.rop2;
 }
 
 void MetafileDevice::LineTo(int x, int y) {
@@ -286,6 +316,7 @@ void MetafileDevice::UseFont() {
 
 void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_t options,
                              std::optional<TRect> rect) {
+  canvas_.Rop2 = kRop2CopyPen;
   if ((options & gdi::ETO_OPAQUE) && rect) {
     canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
     canvas_.FillRect(BoxToCanvas(*rect));
@@ -316,29 +347,28 @@ void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_
 }
 
 void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop) {
+  const std::uint8_t op = Rop3Of(rop);
+  canvas_.Rop2 = kRop2CopyPen;
+  canvas_.Brush = CanvasBrush();
+  // A hollow brush gives no pattern to work with.
+  if (Rop3UsesPattern(op) && !state_.brush.visible) return;
+  if (!Rop3UsesSource(op)) {
+    canvas_.PatternBlit(BoxToCanvas(dest), op);
+    return;
+  }
+  if (!picture) return;
   const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
   const TRect mapped{a.x, a.y, b.x, b.y};  // may run backwards: the copy is mirrored then
-  auto fill = [&](TBrush brush) {
-    canvas_.Brush = brush;
-    canvas_.FillRect(BoxToCanvas(dest));
-  };
-  switch (BlitOpOf(rop)) {
-    case BlitOp::SrcCopy:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcCopy);
-      break;
-    case BlitOp::SrcAnd:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcAnd);
-      break;
-    case BlitOp::SrcPaint:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcPaint);
-      break;
-    case BlitOp::PatCopy:
-      if (state_.brush.visible) fill(TBrush{state_.brush.color, BrushStyle::bsSolid});
-      break;
-    case BlitOp::Blackness: fill(TBrush{clBlack, BrushStyle::bsSolid}); break;
-    case BlitOp::Whiteness: fill(TBrush{clWhite, BrushStyle::bsSolid}); break;
-    case BlitOp::Unsupported: break;
-  }
+  if (op == kRop3SrcCopy)
+    canvas_.CopyRect(mapped, *picture, srcRect);
+  else
+    canvas_.RasterCopy(mapped, *picture, srcRect, op);
+}
+
+void MetafileDevice::AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,
+                                bool sourceAlpha) {
+  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
+  canvas_.AlphaBlend(TRect{a.x, a.y, b.x, b.y}, picture, srcRect, alpha, sourceAlpha);
 }
 
 }  // namespace kestrova

@@ -6,11 +6,13 @@
 // coordinates.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
 
 namespace kestrova {
@@ -39,6 +41,21 @@ constexpr std::uint32_t TA_BASELINE = 24;
 constexpr std::uint32_t ETO_OPAQUE = 2;
 constexpr std::uint32_t ETO_CLIPPED = 4;
 constexpr unsigned PS_NULL = 5;
+constexpr unsigned PS_INSIDEFRAME = 6;
+constexpr unsigned PS_USERSTYLE = 7;
+constexpr unsigned PS_ALTERNATE = 8;
+constexpr std::uint32_t PS_STYLE_MASK = 0x0F;
+constexpr std::uint32_t PS_ENDCAP_MASK = 0xF00;
+constexpr std::uint32_t PS_ENDCAP_SQUARE = 0x100;
+constexpr std::uint32_t PS_ENDCAP_FLAT = 0x200;
+constexpr std::uint32_t PS_JOIN_MASK = 0xF000;
+constexpr std::uint32_t PS_JOIN_BEVEL = 0x1000;
+constexpr std::uint32_t PS_JOIN_MITER = 0x2000;
+constexpr std::uint32_t PS_GEOMETRIC = 0x10000;
+constexpr unsigned BS_PATTERN = 3;
+constexpr unsigned BS_DIBPATTERN = 5;
+constexpr unsigned BS_DIBPATTERNPT = 6;
+constexpr int R2_COPYPEN = 13;
 constexpr unsigned BS_SOLID = 0;
 constexpr unsigned BS_NULL = 1;
 constexpr unsigned BS_HATCHED = 2;
@@ -48,11 +65,20 @@ struct MetaPen {
   bool visible = true;
   int width = 0;  // logical units; 0 draws one pixel wide
   TColor color = clBlack;
+  // The style word of the pen records: style, end cap, join and type bits.
+  std::uint32_t style = 0;
+  // User-styled pens: dash and gap lengths (logical units for geometric pens).
+  std::vector<double> dashes{};
 };
 
 struct MetaBrush {
   bool visible = true;
   TColor color = clWhite;
+  // A hatched brush: its hatch style; a pattern brush: its picture, drawn in
+  // the text and background colours when it is a two-colour one.
+  std::optional<HatchStyle> hatch{};
+  std::shared_ptr<const Bitmap> picture{};
+  bool twoColor = false;
 };
 
 struct MetaFont {
@@ -81,9 +107,8 @@ struct DeviceToCanvas {
   double pixelsPerMmX = 96 / 25.4, pixelsPerMmY = 96 / 25.4;
 };
 
-// Raster operations the blits understand (the operation's index byte).
-enum class BlitOp { SrcCopy, SrcAnd, SrcPaint, PatCopy, Blackness, Whiteness, Unsupported };
-BlitOp BlitOpOf(std::uint32_t rop);
+// The index byte of a ternary raster operation code (bits 16..23).
+constexpr std::uint8_t Rop3Of(std::uint32_t rop) { return static_cast<std::uint8_t>((rop >> 16) & 0xFF); }
 
 class MetafileDevice {
  public:
@@ -99,6 +124,10 @@ class MetafileDevice {
   void SetBkColor(TColor c) { state_.bkColor = PlainRGB(c); }
   void SetTextColor(TColor c) { state_.textColor = PlainRGB(c); }
   void SetTextAlign(std::uint32_t align) { state_.textAlign = align; }
+  void SetRop2(int mode) { state_.rop2 = mode >= 1 && mode <= 16 ? mode : gdi::R2_COPYPEN; }
+  // The brush origin, in device pixels.
+  void SetBrushOrg(int x, int y) { state_.brushOrg = {x, y}; }
+  void SetMiterLimit(double limit) { state_.miterLimit = limit >= 1 ? limit : state_.miterLimit; }
   void SaveDC();
   // Negative: that many states back; positive: the state saved as number n (from 1).
   void RestoreDC(int n);
@@ -130,9 +159,14 @@ class MetafileDevice {
   // Text at the reference point, aligned by the text alignment; ETO_OPAQUE fills
   // `rect` with the background colour first.
   void TextOut(int x, int y, const std::string& text, std::uint32_t options, std::optional<TRect> rect);
-  // Copies srcRect of the picture (or fills, for operations without a source) onto
-  // the logical rectangle dest.
+  // Copies srcRect of the picture onto the logical rectangle dest through the
+  // ternary raster operation, the brush as its pattern; an operation without a
+  // source works on the rectangle alone (the picture may be missing then).
   void Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop);
+  // The picture's srcRect blended onto dest: constant alpha 0..255, and the
+  // picture's own alpha when sourceAlpha is set.
+  void AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,
+                  bool sourceAlpha);
 
  private:
   struct DCState {
@@ -144,6 +178,9 @@ class MetafileDevice {
     TColor textColor = clBlack;
     std::uint32_t textAlign = 0;
     TPoint position;
+    int rop2 = gdi::R2_COPYPEN;
+    TPoint brushOrg;
+    double miterLimit = 10;
     MetaPen pen;
     MetaBrush brush;
     MetaFont font;
@@ -163,6 +200,8 @@ class MetafileDevice {
   bool Mirrored() const;
 
   void UseShapeTools();
+  TPen CanvasPen() const;
+  TBrush CanvasBrush() const;
   void UseFont();
 
   TCanvas& canvas_;

@@ -1,6 +1,7 @@
 #include "core/images/WmfPlayer.h"
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ enum : std::uint16_t {
   kCreatePalette = 0x00F7,
   kSetBkMode = 0x0102,
   kSetMapMode = 0x0103,
+  kSetRop2 = 0x0104,
   kRestoreDC = 0x0127,
   kSelectObject = 0x012D,
   kSetTextAlign = 0x012E,
@@ -53,6 +55,7 @@ enum : std::uint16_t {
   kTextOut = 0x0521,
   kPolyPolygon = 0x0538,
   kRoundRect = 0x061C,
+  kPatBlt = 0x061D,
   kCreateRegion = 0x06FF,
   kArc = 0x0817,
   kPie = 0x081A,
@@ -104,13 +107,39 @@ std::string Text(const LittleEndianView& p, std::size_t offset, std::size_t coun
 }
 
 MetaPen Pen(const LittleEndianView& p) {
-  return MetaPen{(p.U16(0) & 0x0F) != gdi::PS_NULL, I16(p, 1), p.U32(6)};
+  const std::uint32_t style = p.U16(0);
+  return MetaPen{(style & gdi::PS_STYLE_MASK) != gdi::PS_NULL, I16(p, 1), p.U32(6), style & ~gdi::PS_GEOMETRIC};
 }
 
-// Solid and hatched brushes fill with their colour; pattern brushes draw nothing.
 MetaBrush Brush(const LittleEndianView& p) {
-  const unsigned style = p.U16(0);
-  return MetaBrush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, p.U32(2)};
+  const unsigned style = p.U16(0), hatch = p.U16(6);
+  MetaBrush brush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, p.U32(2)};
+  if (style == gdi::BS_HATCHED && hatch <= static_cast<unsigned>(HatchStyle::DiagonalCross))
+    brush.hatch = static_cast<HatchStyle>(hatch);
+  return brush;
+}
+
+MetaBrush PictureBrush(std::optional<Bitmap> picture, bool twoColor) {
+  MetaBrush brush;
+  brush.visible = picture.has_value();
+  if (picture) brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
+  brush.twoColor = twoColor;
+  return brush;
+}
+
+// A device-dependent bitmap's header (type, width, height, bytes per row,
+// planes, bits per pixel), 18 reserved bytes, then the rows top down. Only
+// one-plane monochrome patterns are read; they draw in the text and background colours.
+MetaBrush OldPatternBrush(const LittleEndianView& p) {
+  const int width = p.I16(2), height = p.I16(4), rowBytes = p.I16(6);
+  if (p.U8(8) != 1 || p.U8(9) != 1 || width <= 0 || height <= 0 || rowBytes * 8 < width) return PictureBrush({}, true);
+  p.Require(32, std::uint64_t(rowBytes) * height);
+  Bitmap picture(width, height, PixelFormat::pf1bit);
+  picture.SetPalette({clBlack, clWhite});
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.SetRawPixel(x, y, (p.U8(32 + std::size_t(y) * rowBytes + x / 8) >> (7 - x % 8)) & 1);
+  return PictureBrush(std::move(picture), true);
 }
 
 MetaFont Font(const LittleEndianView& p) {
@@ -235,9 +264,13 @@ void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianVi
     case kCreatePenIndirect: dc.CreateObject(Pen(p)); break;
     case kCreateBrushIndirect: dc.CreateObject(Brush(p)); break;
     case kCreateFontIndirect: dc.CreateObject(Font(p)); break;
+    case kCreatePatternBrush: dc.CreateObject(OldPatternBrush(p)); break;
+    case kDibCreatePatternBrush: dc.CreateObject(PictureBrush(Picture(p, 4), false)); break;
+    case kSetRop2: dc.SetRop2(p.U16(0)); break;
+    case kPatBlt:
+      dc.Blit(TRect{I16(p, 5), I16(p, 4), I16(p, 5) + I16(p, 3), I16(p, 4) + I16(p, 2)}, nullptr, TRect{}, p.U32(0));
+      break;
     case kCreatePalette:
-    case kCreatePatternBrush:
-    case kDibCreatePatternBrush:
     case kCreateRegion: dc.CreateObject(MetaOtherObject{}); break;
     case kSelectObject: dc.SelectObject(p.U16(0)); break;
     case kDeleteObject: dc.DeleteObject(p.U16(0)); break;
