@@ -47,6 +47,17 @@ class Emf {
   std::vector<std::uint8_t> bytes_;
 };
 
+// Plays the metafile onto a picture of its size, once an iteration.
+void Play(benchmark::State& state, const Emf& emf) {
+  const auto picture = MetafilePicture::Load(emf.Build());
+  Bitmap target(picture.Width(), picture.Height());
+  for (auto _ : state) {
+    TCanvas canvas(target);
+    picture.Draw(canvas);
+    benchmark::DoNotOptimize(target.ScanLine(0));
+  }
+}
+
 void WidePenArcs(benchmark::State& state) {
   Emf emf(105834);  // 4000 x 4000 pixels
   emf.Record(38, {1, 0, 100000, 0, 0});
@@ -56,13 +67,7 @@ void WidePenArcs(benchmark::State& state) {
     emf.Record(45, {0, 0, 3387, 3387, std::lrint(1693 + 1500 * std::cos(a)), std::lrint(1693 + 1500 * std::sin(a)),
                     std::lrint(1693 + 1500 * std::cos(b)), std::lrint(1693 + 1500 * std::sin(b))});
   }
-  const auto picture = MetafilePicture::Load(emf.Build());
-  Bitmap target(picture.Width(), picture.Height());
-  for (auto _ : state) {
-    TCanvas canvas(target);
-    picture.Draw(canvas);
-    benchmark::DoNotOptimize(target.ScanLine(0));
-  }
+  Play(state, emf);
 }
 
 void DashedHatchedFigures(benchmark::State& state) {
@@ -77,13 +82,7 @@ void DashedHatchedFigures(benchmark::State& state) {
     emf.Record(42, {x, y, x + 180, y + 120});
     emf.Record(4, {0, 0, 0, 0, 3, x, y, x + 150, y + 20, x + 40, y + 160});
   }
-  const auto picture = MetafilePicture::Load(emf.Build());
-  Bitmap target(picture.Width(), picture.Height());
-  for (auto _ : state) {
-    TCanvas canvas(target);
-    picture.Draw(canvas);
-    benchmark::DoNotOptimize(target.ScanLine(0));
-  }
+  Play(state, emf);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
