@@ -7,7 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string_view>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -58,11 +60,16 @@ class SizedFont {
 
   // The glyph of a character (the face's missing-glyph shape when it has none).
   const GlyphImage& Glyph(char32_t c);
+  // The glyph hinted upright, then turned by `tenths` tenths of a degree
+  // counter-clockwise (on the screen) about its origin, and rendered; its
+  // advance is the upright one.
+  const GlyphImage& TurnedGlyph(char32_t c, int tenths);
   // Sum of the advances of the characters.
   int Advance(std::u32string_view text);
 
  private:
-  GlyphImage Render(char32_t c);
+  GlyphImage Render(char32_t c, int tenths);
+
 
   FT_Face face_;
   FT_Size size_ = nullptr;
@@ -73,6 +80,7 @@ class SizedFont {
   std::array<GlyphImage, 256> latin_;
   std::array<bool, 256> latinReady_{};
   std::unordered_map<char32_t, GlyphImage> others_;
+  std::map<std::pair<char32_t, int>, GlyphImage> turned_;
 };
 
 }  // namespace kestrova

@@ -180,6 +180,7 @@ std::string AnsiText(const LittleEndianView& r, std::size_t at, std::uint64_t co
 MetaFont Font(const LittleEndianView& r) {
   MetaFont f;
   f.height = r.I32(12);
+  f.escapement = r.I32(20);
   f.weight = r.I32(28);
   f.italic = r.U8(32) != 0;
   f.underline = r.U8(33) != 0;
@@ -190,11 +191,35 @@ MetaFont Font(const LittleEndianView& r) {
   return f;
 }
 
+// The code units of each character of UTF-16 text: two for a surrogate pair.
+std::vector<int> Utf16Units(const std::string& text) {
+  std::vector<int> units;
+  for (const char32_t c : DecodeUtf8(text)) units.push_back(c >= 0x10000 ? 2 : 1);
+  return units;
+}
+
+// Bounds, graphics mode, scales, then the text: reference point, count,
+// offsets of the string and of the distances, options, rectangle.
 void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
-  const TPoint ref = Point32(r, 36);
-  const std::uint32_t count = r.U32(44), offset = r.U32(48), options = r.U32(52);
-  const std::string text = wide ? Utf16Text(r, offset, count) : AnsiText(r, offset, count);
-  dc.TextOut(ref.x, ref.y, text, options, Rect32(r, 56));
+  MetaText t;
+  t.reference = Point32(r, 36);
+  const std::uint32_t count = r.U32(44), offset = r.U32(48), offDx = r.U32(72);
+  t.options = r.U32(52);
+  t.rect = Rect32(r, 56);
+  if (wide) {
+    t.text = Utf16Text(r, offset, count);
+    t.units = Utf16Units(t.text);
+  } else {
+    t.text = AnsiText(r, offset, count);
+    t.units = SingleByteUnits(std::string_view(reinterpret_cast<const char*>(r.Sub(offset, count).data()), count));
+  }
+  const std::uint64_t values = std::uint64_t{count} * ((t.options & gdi::ETO_PDY) ? 2 : 1);
+  // A record whose distances lie outside it draws with the font's advances.
+  if (offDx != 0 && count != 0 && r.Holds(offDx, values * 4)) {
+    t.dx.reserve(static_cast<std::size_t>(values));
+    for (std::size_t i = 0; i < values; ++i) t.dx.push_back(r.I32(offDx + 4 * i));
+  }
+  dc.TextOut(t);
 }
 
 // The bitmap a record carries at the given offsets; null when it has none or

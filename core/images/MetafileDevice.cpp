@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/support/TextEncoding.h"
 #include "rendering/FontEngine.h"
+#include "rendering/Utf8.h"
 
 namespace kestrova {
 
@@ -314,36 +316,103 @@ void MetafileDevice::UseFont() {
     --canvas_.Font.size;
 }
 
-void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_t options,
-                             std::optional<TRect> rect) {
+TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars) {
+  SizedFont& font = FontEngine::Instance().Get(canvas_.Font);
+  const bool pairs = t.options & gdi::ETO_PDY;
+  const std::size_t step = pairs ? 2 : 1;
+  const double sx = ScaleX(), sy = ScaleY();
+  int breaksLeft = state_.breakCount, extraLeft = state_.breakExtra;
+  TextRun run;
+  run.chars = std::move(chars);
+  run.tenths = state_.font.escapement;
+  std::size_t unit = 0;
+  double along = 0, across = 0;
+  for (std::size_t i = 0; i < run.chars.size(); ++i) {
+    run.pens.push_back(TPointF{along, across});
+    const std::size_t n = i < t.units.size() ? static_cast<std::size_t>(std::max(1, t.units[i])) : 1;
+    if ((unit + n) * step <= t.dx.size()) {
+      double dx = 0, dy = 0;
+      for (std::size_t k = unit; k < unit + n; ++k) {
+        dx += t.dx[k * step];
+        if (pairs) dy += t.dx[k * step + 1];
+      }
+      along += dx * sx;
+      across -= dy * sy;
+    } else {
+      double extra = state_.charExtra;
+      if (run.chars[i] == U' ' && breaksLeft > 0) {
+        // The break extra shared out, the remainder going to the first breaks.
+        const int share = (extraLeft + breaksLeft - 1) / breaksLeft;
+        extra += share;
+        extraLeft -= share;
+        --breaksLeft;
+      }
+      along += font.Glyph(run.chars[i]).advance + extra * sx;
+    }
+    unit += n;
+  }
+  run.end = TPointF{along, across};
+  // The alignment moves the whole run against its reference point.
+  const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER, vertical = state_.textAlign & gdi::TA_BASELINE;
+  TPointF shift{0, 0};
+  if (horizontal == gdi::TA_RIGHT) shift = TPointF{-along, -across};
+  if (horizontal == gdi::TA_CENTER) shift = TPointF{-std::floor(along / 2), -std::floor(across / 2)};
+  if (vertical == 0) shift.y += font.Metrics().ascent;  // top
+  if (vertical == gdi::TA_BOTTOM) shift.y -= font.Metrics().descent;
+  for (TPointF& p : run.pens) p = TPointF{p.x + shift.x, p.y + shift.y};
+  run.end = TPointF{run.end.x + shift.x, run.end.y + shift.y};
+  return run;
+}
+
+TPoint MetafileDevice::LogicalOffset(TPointF canvasOffset) const {
+  AxisMap x, y;
+  Axes(x, y);
+  return TPoint{Round(canvasOffset.x / x.a), Round(canvasOffset.y / y.a)};
+}
+
+void MetafileDevice::TextOut(const MetaText& t) {
   canvas_.Rop2 = kRop2CopyPen;
-  if ((options & gdi::ETO_OPAQUE) && rect) {
+  const std::optional<TRect> box = t.rect ? std::optional<TRect>(BoxToCanvas(*t.rect)) : std::nullopt;
+  if ((t.options & gdi::ETO_OPAQUE) && box) {
     canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
-    canvas_.FillRect(BoxToCanvas(*rect));
+    canvas_.FillRect(*box);
   }
-  if (text.empty()) return;
+  std::u32string chars = DecodeUtf8(t.text);
+  if (chars.empty()) return;
   UseFont();
-  const std::uint32_t align = state_.textAlign;
-  const bool updateCp = align & gdi::TA_UPDATECP;
-  TPoint p = ToCanvas(updateCp ? state_.position : TPoint{x, y});
-  const TSize extent = canvas_.TextExtent(text);
-  const std::uint32_t horizontal = align & gdi::TA_CENTER;
-  if (horizontal == gdi::TA_CENTER)
-    p.x -= extent.cx / 2;
-  else if (horizontal == gdi::TA_RIGHT)
-    p.x -= extent.cx;
-  const std::uint32_t vertical = align & gdi::TA_BASELINE;
-  if (vertical == gdi::TA_BASELINE)
-    p.y -= FontEngine::Instance().Get(canvas_.Font).Metrics().ascent;
-  else if (vertical == gdi::TA_BOTTOM)
-    p.y -= extent.cy;
+  const bool updateCp = state_.textAlign & gdi::TA_UPDATECP;
+  const TPoint reference = updateCp ? state_.position : t.reference;
+  const TPoint origin = ToCanvas(reference);
+  const TextRun run = Layout(t, std::move(chars));
   canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
-  canvas_.TextOut(p.x, p.y, text);
-  if (updateCp && horizontal != gdi::TA_CENTER) {
-    const int advance = Round(extent.cx / std::max(ScaleX(), 1e-9));
-    state_.position.x =
-        SaturatedInt(std::int64_t{state_.position.x} + (horizontal == gdi::TA_RIGHT ? -advance : advance));
+  const TPointF at{static_cast<double>(origin.x), static_cast<double>(origin.y)};
+  PaintTextRun(canvas_, at, run, (t.options & gdi::ETO_CLIPPED) ? box : std::nullopt);
+  const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER;
+  if (!updateCp || horizontal == gdi::TA_CENTER) return;
+  // Past the text: its far end for left-aligned text, its start for right-aligned.
+  const TPointF from = TurnedPoint(at, run.tenths, run.pens.front());
+  const TPointF to = TurnedPoint(at, run.tenths, run.end);
+  const TPointF moved =
+      horizontal == gdi::TA_RIGHT ? TPointF{from.x - to.x, from.y - to.y} : TPointF{to.x - from.x, to.y - from.y};
+  const TPoint offset = LogicalOffset(moved);
+  state_.position = TPoint{SaturatedInt(std::int64_t{reference.x} + offset.x),
+                           SaturatedInt(std::int64_t{reference.y} + offset.y)};
+}
+
+void MetafileDevice::SetTextJustification(int extra, int count) {
+  state_.breakExtra = count > 0 ? std::max(0, extra) : 0;
+  state_.breakCount = std::max(0, count);
+}
+
+std::vector<int> SingleByteUnits(std::string_view bytes) {
+  std::vector<int> units;
+  if (!IsValidUtf8(bytes)) return units;
+  for (std::size_t i = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; i < bytes.size();) {
+    const std::size_t n = std::max<std::size_t>(1, Utf8SequenceLength(bytes, i));
+    units.push_back(static_cast<int>(n));
+    i += n;
   }
+  return units;
 }
 
 void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop) {

@@ -9,11 +9,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
 #include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
+#include "rendering/TextRun.h"
 
 namespace kestrova {
 
@@ -40,6 +42,7 @@ constexpr std::uint32_t TA_BOTTOM = 8;
 constexpr std::uint32_t TA_BASELINE = 24;
 constexpr std::uint32_t ETO_OPAQUE = 2;
 constexpr std::uint32_t ETO_CLIPPED = 4;
+constexpr std::uint32_t ETO_PDY = 0x2000;
 constexpr unsigned PS_NULL = 5;
 constexpr unsigned PS_INSIDEFRAME = 6;
 constexpr unsigned PS_USERSTYLE = 7;
@@ -90,9 +93,30 @@ struct MetaFont {
   std::uint8_t charset = 1;
   std::uint8_t quality = 0;
   std::string face;  // UTF-8
+  // The baseline's angle, tenths of a degree counter-clockwise; the glyphs
+  // turn with it (the orientation of each glyph follows the escapement).
+  int escapement = 0;
   // The device's default font has a fixed size in pixels instead.
   int devicePixels = 0;
 };
+
+// What a text record draws: the text at the reference point, the options and
+// rectangle of the extended record, and the distances from each character's
+// origin to the next in logical units (with ETO_PDY pairs: along the baseline,
+// then upwards across it), for each code unit of the recorded text.
+struct MetaText {
+  TPoint reference;
+  std::string text;  // UTF-8
+  std::uint32_t options = 0;
+  std::optional<TRect> rect{};
+  std::vector<int> dx{};
+  // How many recorded code units each character of `text` took; empty: one each.
+  std::vector<int> units{};
+};
+
+// The code units of each character of single-byte text as the players read
+// it (see DecodeTextFile): a UTF-8 sequence's bytes, else one byte each.
+std::vector<int> SingleByteUnits(std::string_view bytes);
 
 // A palette, region or pattern brush: takes a slot, draws nothing of its own.
 struct MetaOtherObject {};
@@ -124,6 +148,9 @@ class MetafileDevice {
   void SetBkColor(TColor c) { state_.bkColor = PlainRGB(c); }
   void SetTextColor(TColor c) { state_.textColor = PlainRGB(c); }
   void SetTextAlign(std::uint32_t align) { state_.textAlign = align; }
+  void SetTextCharacterExtra(int extra) { state_.charExtra = extra; }
+  // `extra` logical units spread over the next texts' `count` break characters (spaces).
+  void SetTextJustification(int extra, int count);
   void SetRop2(int mode) { state_.rop2 = mode >= 1 && mode <= 16 ? mode : gdi::R2_COPYPEN; }
   // The brush origin, in device pixels.
   void SetBrushOrg(int x, int y) { state_.brushOrg = {x, y}; }
@@ -156,9 +183,11 @@ class MetafileDevice {
   enum class ArcShape { Arc, Chord, Pie };
   void ArcShaped(ArcShape shape, const TRect& box, TPoint start, TPoint end);
   void SetPixel(int x, int y, TColor c);
-  // Text at the reference point, aligned by the text alignment; ETO_OPAQUE fills
-  // `rect` with the background colour first.
-  void TextOut(int x, int y, const std::string& text, std::uint32_t options, std::optional<TRect> rect);
+  // Text at the reference point (the current position with TA_UPDATECP, which
+  // then moves past it), aligned by the text alignment and turned by the
+  // font's escapement; ETO_OPAQUE fills the rectangle with the background
+  // colour first, ETO_CLIPPED keeps the text inside it.
+  void TextOut(const MetaText& text);
   // Copies srcRect of the picture onto the logical rectangle dest through the
   // ternary raster operation, the brush as its pattern; an operation without a
   // source works on the rectangle alone (the picture may be missing then).
@@ -179,6 +208,8 @@ class MetafileDevice {
     std::uint32_t textAlign = 0;
     TPoint position;
     int rop2 = gdi::R2_COPYPEN;
+    int charExtra = 0;
+    int breakExtra = 0, breakCount = 0;
     TPoint brushOrg;
     double miterLimit = 10;
     MetaPen pen;
@@ -203,6 +234,12 @@ class MetafileDevice {
   TPen CanvasPen() const;
   TBrush CanvasBrush() const;
   void UseFont();
+  // The characters laid out along the baseline from the reference point by the
+  // record's distances (or the font's advances, the character extra and the
+  // justification), then aligned by the text alignment.
+  TextRun Layout(const MetaText& text, std::u32string chars);
+  // A displacement on the canvas in logical units.
+  TPoint LogicalOffset(TPointF canvasOffset) const;
 
   TCanvas& canvas_;
   DeviceToCanvas base_;

@@ -28,6 +28,7 @@ enum : std::uint16_t {
   kSaveDC = 0x001E,
   kCreatePalette = 0x00F7,
   kSetBkMode = 0x0102,
+  kSetTextCharExtra = 0x0108,
   kSetMapMode = 0x0103,
   kSetRop2 = 0x0104,
   kRestoreDC = 0x0127,
@@ -38,6 +39,7 @@ enum : std::uint16_t {
   kCreatePatternBrush = 0x01F9,
   kSetBkColor = 0x0201,
   kSetTextColor = 0x0209,
+  kSetTextJustification = 0x020A,
   kSetWindowOrg = 0x020B,
   kSetWindowExt = 0x020C,
   kSetViewportOrg = 0x020D,
@@ -145,6 +147,7 @@ MetaBrush OldPatternBrush(const LittleEndianView& p) {
 MetaFont Font(const LittleEndianView& p) {
   MetaFont f;
   f.height = I16(p, 0);
+  f.escapement = I16(p, 2);
   f.weight = I16(p, 4);
   f.italic = p.U8(10) != 0;
   f.underline = p.U8(11) != 0;
@@ -169,16 +172,34 @@ void PolyPolygon(MetafileDevice& dc, const LittleEndianView& p) {
   dc.PolyPolygon(polygons);
 }
 
+// Text of `count` bytes at byte `offset`, with the code units of each character.
+MetaText RecordText(const LittleEndianView& p, std::size_t offset, std::size_t count) {
+  MetaText t;
+  t.text = Text(p, offset, count);
+  const auto bytes = p.Sub(offset, count);
+  t.units = SingleByteUnits(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return t;
+}
+
+// Reference point, count, options, the rectangle when the options use it, the
+// text padded to whole words, then the distances when the record holds them.
 void ExtTextOut(MetafileDevice& dc, const LittleEndianView& p) {
   const std::size_t count = p.U16(4);
   const std::uint32_t options = p.U16(6);
-  std::optional<TRect> rect;
   std::size_t text = 8;
+  std::optional<TRect> rect;
   if (options & (gdi::ETO_OPAQUE | gdi::ETO_CLIPPED)) {
     rect = TRect{I16(p, 4), I16(p, 5), I16(p, 6), I16(p, 7)};
     text = 16;
   }
-  dc.TextOut(I16(p, 1), I16(p, 0), Text(p, text, count), options, rect);
+  MetaText t = RecordText(p, text, count);
+  t.reference = TPoint{I16(p, 1), I16(p, 0)};
+  t.options = options & ~gdi::ETO_PDY;  // the 16-bit records carry no vertical distances
+  t.rect = rect;
+  const std::size_t dx = text + ((count + 1) & ~std::size_t{1});
+  if (count != 0 && p.Holds(dx, 2 * std::uint64_t{count}))
+    for (std::size_t i = 0; i < count; ++i) t.dx.push_back(p.I16(dx + 2 * i));
+  dc.TextOut(t);
 }
 
 // A bitmap record's picture; null when it carries none or one that cannot be decoded.
@@ -295,9 +316,13 @@ void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianVi
     case kTextOut: {
       const std::size_t count = p.U16(0);
       const std::size_t after = 2 + ((count + 1) & ~std::size_t{1});
-      dc.TextOut(p.I16(after + 2), p.I16(after), Text(p, 2, count), 0, std::nullopt);
+      MetaText t = RecordText(p, 2, count);
+      t.reference = TPoint{p.I16(after + 2), p.I16(after)};
+      dc.TextOut(t);
       break;
     }
+    case kSetTextCharExtra: dc.SetTextCharacterExtra(I16(p, 0)); break;
+    case kSetTextJustification: dc.SetTextJustification(I16(p, 1), I16(p, 0)); break;
     case kExtTextOut: ExtTextOut(dc, p); break;
     case kDibBitBlt:
     case kDibStretchBlt: StretchBlt(dc, p, function); break;
