@@ -86,6 +86,11 @@ class TCanvas {
   // A copy through a ternary raster operation (RasterOp.h) of the source, the
   // brush as the pattern, and the destination.
   void RasterCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, std::uint8_t rop3);
+  // The same with a one-bit mask choosing the operation: foreRop3 where its
+  // bit is 1, backRop3 where it is 0 (or where the mask ends). The mask pixel
+  // maskCorner lies under srcRect's top-left pixel.
+  void MaskCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, const Bitmap& mask, TPoint maskCorner,
+                std::uint8_t foreRop3, std::uint8_t backRop3);
   // The same without a source, over the rectangle dst (right and bottom excluded).
   void PatternBlit(const TRect& dst, std::uint8_t rop3);
   // The source weighted by alpha / 255 over the destination; with sourceAlpha

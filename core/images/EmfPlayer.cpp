@@ -246,6 +246,23 @@ void BitBlt(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
   dc.Blit(SizedRect(x, y, cx, cy), picture ? &*picture : nullptr, SizedRect(xSrc, ySrc, cxSrc, cySrc), rop);
 }
 
+// A bit-block copy through a mask: the copy's fields, the source's bitmap,
+// then the mask's corner, colour usage and bitmap. Without a mask it is a
+// plain copy with the foreground operation.
+void MaskBlt(MetafileDevice& dc, const LittleEndianView& r) {
+  const auto mask = Picture(r, 112);
+  if (!mask) {
+    BitBlt(dc, r, false);
+    return;
+  }
+  const int x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
+  const std::uint32_t rop = r.U32(40);
+  const int xSrc = r.I32(44), ySrc = r.I32(48);
+  const auto picture = Picture(r, 84);
+  dc.MaskBlit(SizedRect(x, y, cx, cy), picture ? &*picture : nullptr, SizedRect(xSrc, ySrc, cx, cy), *mask,
+              Point32(r, 100), rop);
+}
+
 // The device-independent calls count the source corner from the bitmap's bottom-left.
 void DibToDevice(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
   const int x = r.I32(24), y = r.I32(28), xSrc = r.I32(32), ySrc = r.I32(36);
@@ -388,8 +405,8 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kExtTextOutA:
     case kExtTextOutW: ExtTextOut(dc, r, type == kExtTextOutW); break;
     case kBitBlt:
-    case kMaskBlt:
     case kStretchBlt: BitBlt(dc, r, type == kStretchBlt); break;
+    case kMaskBlt: MaskBlt(dc, r); break;
     case kSetDIBitsToDevice:
     case kStretchDIBits: DibToDevice(dc, r, type == kStretchDIBits); break;
     default: break;  // records that change nothing we draw

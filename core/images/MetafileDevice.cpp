@@ -434,6 +434,24 @@ void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect&
     canvas_.RasterCopy(mapped, *picture, srcRect, op);
 }
 
+void MetafileDevice::MaskBlit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, const Bitmap& mask,
+                              TPoint maskCorner, std::uint32_t rop) {
+  const std::uint8_t fore = Rop3Of(rop), back = static_cast<std::uint8_t>(rop >> 24);
+  canvas_.Rop2 = kRop2CopyPen;
+  canvas_.Brush = CanvasBrush();
+  if ((Rop3UsesPattern(fore) || Rop3UsesPattern(back)) && !state_.brush.visible) return;
+  TRect from = srcRect;
+  if (!picture) {
+    // Operations that take no source: the mask stands in for it, its own pixels.
+    if (Rop3UsesSource(fore) || Rop3UsesSource(back)) return;
+    picture = &mask;
+    from = TRect{maskCorner.x, maskCorner.y, SaturatedInt(std::int64_t{maskCorner.x} + srcRect.Width64()),
+                 SaturatedInt(std::int64_t{maskCorner.y} + srcRect.Height64())};
+  }
+  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
+  canvas_.MaskCopy(TRect{a.x, a.y, b.x, b.y}, *picture, from, mask, maskCorner, fore, back);
+}
+
 void MetafileDevice::AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,
                                 bool sourceAlpha) {
   const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});

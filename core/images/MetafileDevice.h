@@ -192,6 +192,11 @@ class MetafileDevice {
   // ternary raster operation, the brush as its pattern; an operation without a
   // source works on the rectangle alone (the picture may be missing then).
   void Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop);
+  // The same through a one-bit mask whose pixel `maskCorner` lies under
+  // srcRect's top-left: the foreground operation (bits 16..23 of rop) where
+  // the mask bit is 1, the background one (bits 24..31) where it is 0.
+  void MaskBlit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, const Bitmap& mask, TPoint maskCorner,
+                std::uint32_t rop);
   // The picture's srcRect blended onto dest: constant alpha 0..255, and the
   // picture's own alpha when sourceAlpha is set.
   void AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,

@@ -189,3 +189,85 @@ TEST(MetafilePaint, WidePenArcsCostWhatTheyDrawNotTheirBand) {
   EXPECT_EQ(target.GetPixel(0, 0), clBlack);
   EXPECT_EQ(target.GetPixel(3999, 3999), clBlack);
 }
+
+namespace {
+
+// A 10 x 10 bitmap record part: a 24-bit picture whose pixel (x, y) is
+// RGB(25x, 25y, 200), or a one-bit mask whose bit (x, y) is set where
+// (x + 2y) % 3 == 0; both stored bottom row first.
+std::vector<std::uint8_t> MaskDib(bool mask) {
+  ByteWriter d;
+  const int stride = mask ? 4 : 32;
+  d.U32(40).U32(10).U32(10).U16(1).U16(mask ? 1 : 24).U32(0).U32(10 * stride).U32(0).U32(0).U32(mask ? 2 : 0).U32(0);
+  if (mask) d.U32(0x000000).U32(0xFFFFFF);
+  for (int y = 9; y >= 0; --y) {
+    std::vector<std::uint8_t> row(stride, 0);
+    for (int x = 0; x < 10; ++x) {
+      if (mask && (x + 2 * y) % 3 == 0) row[x / 8] |= 0x80 >> (x % 8);
+      if (!mask) {
+        row[3 * x] = 200;
+        row[3 * x + 1] = static_cast<std::uint8_t>(25 * y);
+        row[3 * x + 2] = static_cast<std::uint8_t>(25 * x);
+      }
+    }
+    d.bytes.insert(d.bytes.end(), row.begin(), row.end());
+  }
+  return d.bytes;
+}
+
+}  // namespace
+
+TEST(MetafilePaint, MaskedCopiesTakeTheForegroundOperationWhereTheMaskIsSet) {
+  // Destination: kBack; brush: kInk; an 8 x 8 copy at (20, 20) of the source
+  // from (1, 1) through the mask from (1, 2).
+  using Op = TColor (*)(TColor p, TColor s, TColor d);
+  const Op copy = [](TColor, TColor s, TColor) { return s; };
+  const Op keep = [](TColor, TColor, TColor d) { return d; };
+  const Op invert = [](TColor, TColor s, TColor d) { return (s ^ d) & 0xFFFFFF; };
+  const Op pattern = [](TColor p, TColor, TColor) { return p; };
+  const Op notDest = [](TColor, TColor, TColor d) { return ~d & 0xFFFFFF; };
+  const struct {
+    std::uint8_t fore, back;
+    Op foreOp, backOp;
+    bool source, mask;
+  } cases[] = {{0xCC, 0xAA, copy, keep, true, true},         {0x66, 0xF0, invert, pattern, true, true},
+               {0xF0, 0x55, pattern, notDest, false, true},   {0x66, 0xAA, invert, invert, true, false}};
+  for (const auto& k : cases) {
+    const auto picture = MaskDib(false), mask = MaskDib(true);
+    const std::size_t sourceAt = 128, maskAt = sourceAt + (k.source ? picture.size() : 0);
+    std::vector<std::uint8_t> tail;
+    if (k.source) tail = picture;
+    if (k.mask) tail.insert(tail.end(), mask.begin(), mask.end());
+    const std::uint32_t rop = (std::uint32_t{k.back} << 24) | (std::uint32_t{k.fore} << 16) | 0x0020;
+    const std::int64_t srcOff = k.source ? sourceAt : 0, srcBmi = k.source ? 40 : 0, srcBits = k.source ? 320 : 0;
+    const std::int64_t maskOff = k.mask ? maskAt : 0, maskBmi = k.mask ? 48 : 0, maskBits = k.mask ? 40 : 0;
+    const auto file = EmfBuilder(TRect{}, TRect{0, 0, 2540, 2540})
+                          .Record(17, {8})
+                          .Record(9, {9600, 9600})
+                          .Record(11, {8128, 8128})
+                          .Record(39, {1, 0, kBack, 0})  // a solid brush to paint the destination
+                          .Record(37, {1})
+                          .Record(38, {2, 5, 0, 0, 0})  // no pen
+                          .Record(37, {2})
+                          .Record(43, {10, 10, 40, 40})
+                          .Record(39, {3, 0, kInk, 0})
+                          .Record(37, {3})
+                          .Record(62, {0, 0, 0, 0, 20, 20, 8, 8, rop, 1, 1, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0,
+                                       srcOff, srcBmi, srcOff + srcBmi, srcBits, 1, 2, 0, maskOff, maskBmi,
+                                       maskOff + maskBmi, maskBits},
+                                  tail)
+                          .Build();
+    const Bitmap got = RenderMetafile(file);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) {
+        const int sx = 1 + x, sy = 1 + y, mx = 1 + x, my = 2 + y;
+        const bool set = k.mask && (mx + 2 * my) % 3 == 0;
+        const TColor s = RGBColor(static_cast<std::uint8_t>(25 * sx), static_cast<std::uint8_t>(25 * sy), 200);
+        const TColor want = (set || !k.mask ? k.foreOp : k.backOp)(kInk, s, kBack);
+        ASSERT_EQ(got.GetPixel(20 + x, 20 + y), want) << "operations " << int(k.fore) << "/" << int(k.back) << " at " << x
+                                                      << "," << y;
+      }
+    EXPECT_EQ(got.GetPixel(19, 20), kBack);
+    EXPECT_EQ(got.GetPixel(28, 27), kBack);
+  }
+}
