@@ -83,17 +83,30 @@ TEST(PenStyles, DashesCarryOnAcrossThePolylinesCornersAndGapsTakeTheGapColour) {
 }
 
 TEST(PenStyles, WideDashesAreOutlinedPiecesOfTheWidthScaledPattern) {
-  // A 4-pixel dashed pen: 12 on, 4 off, with flat ends, along row 10 (centre on the pixel corners).
-  const std::string art = Drawn(40, 20, [](TCanvas& c) {
-    c.Pen.width = 4;
-    c.Pen.geometric = true;
-    c.Pen.endCap = PenEndCap::pcFlat;
-    c.Pen.style = PenStyle::psDash;
-    c.MoveTo(0, 10);
-    c.LineTo(40, 10);
-  });
-  for (int y = 0; y < 20; ++y)
-    EXPECT_EQ(Row(art, 40, y), y >= 8 && y < 12 ? Dashes({12, 4}, 40) : std::string(40, '.')) << "row " << y;
+  // A 4-pixel dashed pen with flat ends along row 10 (centre on the pixel
+  // corners): each style's lengths are multiples of the width.
+  const struct {
+    PenStyle style;
+    std::initializer_list<int> runs;
+  } cases[] = {
+      {PenStyle::psDash, {12, 4}},
+      {PenStyle::psDot, {4, 4}},
+      {PenStyle::psDashDot, {12, 4, 4, 4}},
+      {PenStyle::psDashDotDot, {12, 4, 4, 4, 4, 4}},
+  };
+  for (const auto& k : cases) {
+    const std::string art = Drawn(60, 20, [&](TCanvas& c) {
+      c.Pen.width = 4;
+      c.Pen.geometric = true;
+      c.Pen.endCap = PenEndCap::pcFlat;
+      c.Pen.style = k.style;
+      c.MoveTo(0, 10);
+      c.LineTo(60, 10);
+    });
+    for (int y = 0; y < 20; ++y)
+      EXPECT_EQ(Row(art, 60, y), y >= 8 && y < 12 ? Dashes(k.runs, 60) : std::string(60, '.'))
+          << "style " << int(k.style) << " row " << y;
+  }
 }
 
 TEST(PenStyles, EndCapsOfAGeometricPen) {
