@@ -8,6 +8,7 @@
 // class, which apply the bitmap's bounds and the clip region; indexed bitmaps
 // receive the nearest palette entry of each colour written.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -133,6 +134,10 @@ class TCanvas {
   // through the raster operation; plain colour copies take Ink.
   SpanSink BrushInk();
   SpanSink PenInk();
+  // Runs `stroke` with a sink painting the pen. Pixels it reports more than
+  // once are painted once: gathered and merged first when the raster
+  // operation would change them again (a copying pen paints at once).
+  void StrokeOnce(const std::function<void(const SpanSink&)>& stroke);
   // Colour c, or the pattern when given, through the raster operation.
   SpanSink MixedInk(TColor c, std::shared_ptr<const BrushPattern> pattern, TPoint origin);
   // The brush's colours over the pixels [x0, x1) of row y, and which are painted.

@@ -105,20 +105,21 @@ void TCanvas::ArcFigure(const TRect& rect, TPoint start, TPoint end, bool toCent
     OutlinedPenPath(std::move(path), true);
     return;
   }
-  const SpanSink ink = PenInk();
-  ArcOutlineSpans(ellipse, sweep, width, Bounds(), ink);
-  // The straight part: the chord, or the two radii, between the arc's ends.
+  // The arc, then the straight part: the chord, or the two radii, between its ends.
   const PenEllipse e = PenEllipseOf(box, width);
   const std::vector<TPointF> ends =
       ArcPoints(e.centre, e.a, e.b, sweep, std::numeric_limits<double>::infinity());
   std::vector<TPointF> path{ends.back()};
   if (toCentre) path.push_back(e.centre);
   path.push_back(ends.front());
-  if (width > 1) {
-    WidePathSpans(path, width / 2.0, Rows(), ink);
-    return;
-  }
-  for (std::size_t i = 1; i < path.size(); ++i) ThinLineSpans(PixelAt(path[i - 1]), PixelAt(path[i]), Bounds(), ink);
+  StrokeOnce([&](const SpanSink& ink) {
+    ArcOutlineSpans(ellipse, sweep, width, Bounds(), ink);
+    if (width > 1) {
+      WidePathSpans(path, width / 2.0, Rows(), ink);
+      return;
+    }
+    for (std::size_t i = 1; i < path.size(); ++i) ThinLineSpans(PixelAt(path[i - 1]), PixelAt(path[i]), Bounds(), ink);
+  });
 }
 
 }  // namespace kestrova

@@ -8,6 +8,7 @@
 #include "rendering/BitmapRows.h"
 #include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
+#include "rendering/SpanUnion.h"
 
 namespace kestrova {
 
@@ -96,6 +97,16 @@ SpanSink TCanvas::BrushInk() {
 SpanSink TCanvas::PenInk() {
   if (Rop2 == kRop2CopyPen) return Ink(Pen.color);
   return MixedInk(Pen.color, nullptr, TPoint{});
+}
+
+void TCanvas::StrokeOnce(const std::function<void(const SpanSink&)>& stroke) {
+  if (Rop2RepeatsAlike(Rop2)) {
+    stroke(PenInk());
+    return;
+  }
+  SpanUnion once(Rows());
+  stroke(once.Collector());
+  once.PaintTo(PenInk());
 }
 
 }  // namespace kestrova

@@ -27,8 +27,9 @@ void TCanvas::PenPath(std::span<const TPoint> points, bool closed) {
     OutlinedPenPath(points, closed);
     return;
   }
-  const SpanSink ink = PenInk();
   if (Pen.width <= 1) {
+    // One-pixel lines are stepped segment by segment, each on its own.
+    const SpanSink ink = PenInk();
     for (std::size_t i = 1; i < points.size(); ++i) ThinLineSpans(points[i - 1], points[i], Bounds(), ink);
     if (closed && points.size() > 1) ThinLineSpans(points.back(), points.front(), Bounds(), ink);
     return;
@@ -38,7 +39,7 @@ void TCanvas::PenPath(std::span<const TPoint> points, bool closed) {
   path.reserve(points.size() + 1);
   for (const TPoint& p : points) path.push_back(TPointF{p.x + o, p.y + o});
   if (closed && points.size() > 1) path.push_back(path.front());
-  WidePathSpans(path, Pen.width / 2.0, Rows(), ink);
+  StrokeOnce([&](const SpanSink& ink) { WidePathSpans(path, Pen.width / 2.0, Rows(), ink); });
 }
 
 }  // namespace kestrova

@@ -40,6 +40,15 @@ constexpr TColor ApplyRop2(int rop2, TColor p, TColor d) {
   return PlainRGB(r);
 }
 
+// Whether painting a pixel twice with the operation gives what painting it
+// once gives (true of copying; not of exclusive-or or inverting).
+constexpr bool Rop2RepeatsAlike(int rop2) {
+  for (const TColor p : {TColor{0}, TColor{0xFFFFFF}})
+    for (const TColor d : {TColor{0}, TColor{0xFFFFFF}})
+      if (ApplyRop2(rop2, p, ApplyRop2(rop2, p, d)) != ApplyRop2(rop2, p, d)) return false;
+  return true;
+}
+
 // A ternary operation applied to pattern p, source s and destination d.
 constexpr TColor ApplyRop3(std::uint8_t rop, TColor p, TColor s, TColor d) {
   TColor r = 0;

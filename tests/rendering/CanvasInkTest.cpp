@@ -176,3 +176,52 @@ TEST(CanvasInk, PatternBrushesRepeatTheirPictureInEveryFigure) {
     }
   }
 }
+
+TEST(CanvasInk, EachPixelOfAStrokeIsPaintedOnce) {
+  // Drawn with the exclusive-or pen on white, a pixel painted twice would
+  // come back white: the picture must be the copy pen's, recoloured.
+  const std::vector<TPoint> zigzag{{5, 50}, {20, 8}, {35, 50}, {50, 8}, {55, 40}};
+  const std::vector<TPoint> star{{30, 4}, {40, 55}, {8, 20}, {55, 20}, {18, 55}};
+  const struct {
+    const char* what;
+    int width;
+    bool geometric;
+    PenStyle style;
+    std::function<void(TCanvas&)> draw;
+  } cases[] = {
+      {"wide polyline", 9, false, PenStyle::psSolid, [&](TCanvas& c) { c.Polyline(zigzag); }},
+      {"wide closed polygon", 7, false, PenStyle::psSolid, [&](TCanvas& c) { c.Polygon(star); }},
+      {"wide line", 8, false, PenStyle::psSolid, [](TCanvas& c) { c.MoveTo(10, 10), c.LineTo(50, 40); }},
+      {"wide chord", 9, false, PenStyle::psSolid, [](TCanvas& c) { c.Chord(6, 6, 56, 50, 50, 6, 6, 40); }},
+      {"wide pie", 6, false, PenStyle::psSolid, [](TCanvas& c) { c.Pie(6, 6, 56, 50, 50, 6, 6, 40); }},
+      {"thin chord", 1, false, PenStyle::psSolid, [](TCanvas& c) { c.Chord(6, 6, 56, 50, 50, 6, 6, 40); }},
+      {"thin pie", 1, false, PenStyle::psSolid, [](TCanvas& c) { c.Pie(6, 6, 56, 50, 50, 6, 6, 40); }},
+      {"wide arc", 11, false, PenStyle::psSolid, [](TCanvas& c) { c.Arc(6, 6, 56, 50, 50, 6, 6, 40); }},
+      {"wide ellipse", 7, false, PenStyle::psSolid, [](TCanvas& c) { c.Ellipse(6, 6, 56, 50); }},
+      {"wide round rectangle", 7, false, PenStyle::psSolid, [](TCanvas& c) { c.RoundRect(6, 6, 56, 50, 20, 16); }},
+      {"round dashes", 7, true, PenStyle::psDot, [&](TCanvas& c) { c.Polyline(zigzag); }},
+      {"round dashed chord", 5, true, PenStyle::psDashDot, [](TCanvas& c) { c.Chord(6, 6, 56, 50, 50, 6, 6, 40); }},
+  };
+  for (const auto& k : cases) {
+    Bitmap copied = Filled(60, 60, clWhite), xored = Filled(60, 60, clWhite);
+    for (Bitmap* b : {&copied, &xored}) {
+      TCanvas c(*b);
+      c.Pen.color = kPen;
+      c.Pen.width = k.width;
+      c.Pen.geometric = k.geometric;
+      c.Pen.style = k.style;
+      c.Brush.style = BrushStyle::bsClear;
+      c.Rop2 = b == &xored ? kRop2XorPen : kRop2CopyPen;
+      k.draw(c);
+    }
+    int painted = 0, wrong = 0;
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 60; ++x) {
+        const bool inked = copied.GetPixel(x, y) == kPen;
+        painted += inked;
+        wrong += xored.GetPixel(x, y) != (inked ? (kPen ^ 0xFFFFFF) : clWhite);
+      }
+    EXPECT_EQ(wrong, 0) << k.what;
+    EXPECT_GT(painted, 50) << k.what;
+  }
+}
