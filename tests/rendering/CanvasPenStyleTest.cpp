@@ -21,7 +21,7 @@ namespace {
 std::string Row(const std::string& art, int width, int y) { return art.substr(std::size_t(y) * (width + 1), width); }
 
 // The on/off string of n pixels repeating the given run lengths from the start.
-std::string Dashes(std::initializer_list<int> runs, int n) {
+std::string Dashes(const std::vector<int>& runs, int n) {
   std::string s;
   for (bool on = true; int(s.size()) < n; on = !on) {
     for (int run : runs) {
@@ -33,20 +33,24 @@ std::string Dashes(std::initializer_list<int> runs, int n) {
   return s.substr(0, n);
 }
 
+// Each style's dashes and gaps: a one-pixel pen's in pixels, a wide pen's in
+// widths (none: the style has no wide form).
+const struct {
+  PenStyle style;
+  std::initializer_list<int> runs;
+  std::initializer_list<int> wideRuns;
+} kStyles[] = {
+    {PenStyle::psDash, {18, 6}, {3, 1}},
+    {PenStyle::psDot, {3, 3}, {1, 1}},
+    {PenStyle::psDashDot, {9, 6, 3, 6}, {3, 1, 1, 1}},
+    {PenStyle::psDashDotDot, {9, 3, 3, 3, 3, 3}, {3, 1, 1, 1, 1, 1}},
+    {PenStyle::psAlternate, {1, 1}, {}},
+};
+
 }  // namespace
 
 TEST(PenStyles, OnePixelDashesFollowTheirStyle) {
-  const struct {
-    PenStyle style;
-    std::initializer_list<int> runs;
-  } cases[] = {
-      {PenStyle::psDash, {18, 6}},
-      {PenStyle::psDot, {3, 3}},
-      {PenStyle::psDashDot, {9, 6, 3, 6}},
-      {PenStyle::psDashDotDot, {9, 3, 3, 3, 3, 3}},
-      {PenStyle::psAlternate, {1, 1}},
-  };
-  for (const auto& k : cases) {
+  for (const auto& k : kStyles) {
     const std::string art = Drawn(70, 3, [&](TCanvas& c) {
       c.Pen.style = k.style;
       c.MoveTo(0, 1);
@@ -85,16 +89,10 @@ TEST(PenStyles, DashesCarryOnAcrossThePolylinesCornersAndGapsTakeTheGapColour) {
 TEST(PenStyles, WideDashesAreOutlinedPiecesOfTheWidthScaledPattern) {
   // A 4-pixel dashed pen with flat ends along row 10 (centre on the pixel
   // corners): each style's lengths are multiples of the width.
-  const struct {
-    PenStyle style;
-    std::initializer_list<int> runs;
-  } cases[] = {
-      {PenStyle::psDash, {12, 4}},
-      {PenStyle::psDot, {4, 4}},
-      {PenStyle::psDashDot, {12, 4, 4, 4}},
-      {PenStyle::psDashDotDot, {12, 4, 4, 4, 4, 4}},
-  };
-  for (const auto& k : cases) {
+  for (const auto& k : kStyles) {
+    if (k.wideRuns.size() == 0) continue;
+    std::vector<int> runs;
+    for (const int r : k.wideRuns) runs.push_back(4 * r);
     const std::string art = Drawn(60, 20, [&](TCanvas& c) {
       c.Pen.width = 4;
       c.Pen.geometric = true;
@@ -104,7 +102,7 @@ TEST(PenStyles, WideDashesAreOutlinedPiecesOfTheWidthScaledPattern) {
       c.LineTo(60, 10);
     });
     for (int y = 0; y < 20; ++y)
-      EXPECT_EQ(Row(art, 60, y), y >= 8 && y < 12 ? Dashes(k.runs, 60) : std::string(60, '.'))
+      EXPECT_EQ(Row(art, 60, y), y >= 8 && y < 12 ? Dashes(runs, 60) : std::string(60, '.'))
           << "style " << int(k.style) << " row " << y;
   }
 }
