@@ -4,8 +4,7 @@
 
 namespace kestrova {
 
-SpanUnion::SpanUnion(RowRange rows)
-    : rows_(rows), runs_(static_cast<std::size_t>(std::max(0, rows.last - rows.first))) {}
+SpanUnion::SpanUnion(RowRange rows) : rows_(rows) {}
 
 SpanSink SpanUnion::Collector() {
   return [this](int y, int x0, int x1) { Add(y, x0, x1); };
@@ -13,7 +12,7 @@ SpanSink SpanUnion::Collector() {
 
 void SpanUnion::Add(int y, int x0, int x1) {
   if (x0 >= x1 || y < rows_.first || y >= rows_.last) return;
-  auto& row = runs_[static_cast<std::size_t>(y - rows_.first)];
+  auto& row = runs_[y];
   // The first run ending at or after x0: the new span joins it when they touch.
   auto it = std::lower_bound(row.begin(), row.end(), x0, [](const auto& run, int x) { return run.second < x; });
   if (it == row.end() || it->first > x1) {
@@ -28,8 +27,8 @@ void SpanUnion::Add(int y, int x0, int x1) {
 }
 
 void SpanUnion::PaintTo(const SpanSink& sink) const {
-  for (std::size_t i = 0; i < runs_.size(); ++i)
-    for (const auto& [x0, x1] : runs_[i]) sink(rows_.first + static_cast<int>(i), x0, x1);
+  for (const auto& [y, row] : runs_)
+    for (const auto& [x0, x1] : row) sink(y, x0, x1);
 }
 
 }  // namespace kestrova

@@ -4,6 +4,7 @@
 // covered columns as disjoint runs, merged as spans arrive, so memory follows
 // what is covered, not how often it is reported.
 
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -25,7 +26,8 @@ class SpanUnion {
   void Add(int y, int x0, int x1);
 
   RowRange rows_;
-  std::vector<std::vector<std::pair<int, int>>> runs_;
+  // The runs of each row reached, as [x0, x1) pairs in order.
+  std::map<int, std::vector<std::pair<int, int>>> runs_;
 };
 
 }  // namespace kestrova

@@ -19,7 +19,8 @@ void FillBox(TCanvas& canvas, TPointF origin, int tenths, double x0, double x1, 
              const std::optional<TRect>& clip) {
   const std::vector<TPointF> corners{TurnedPoint(origin, tenths, {x0, y0}), TurnedPoint(origin, tenths, {x1, y0}),
                                      TurnedPoint(origin, tenths, {x1, y1}), TurnedPoint(origin, tenths, {x0, y1})};
-  const TRect area = clip ? *clip : TRect{0, 0, canvas.Target().Width(), canvas.Target().Height()};
+  const TRect whole{0, 0, canvas.Target().Width(), canvas.Target().Height()};
+  const TRect area = clip ? Intersect(*clip, whole) : whole;
   EvenOddSpans({corners}, RowRange{area.top, area.bottom}, [&](int y, int a, int b) {
     canvas.PaintSpan(y, std::max(a, area.left), std::min(b, area.right), color);
   });
