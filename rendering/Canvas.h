@@ -27,6 +27,8 @@
 namespace kestrova {
 
 struct CopyRule;
+struct DashArea;
+struct StrokeStyle;
 
 class BrushPattern;
 
@@ -150,6 +152,8 @@ class TCanvas {
   void OutlinedPenPath(std::span<const TPoint> points, bool closed);
   // The same along a path of centre-line points in continuous coordinates.
   void OutlinedPenPath(std::vector<TPointF> path, bool closed);
+  // The area within which a stroke's centre line can paint the bitmap.
+  DashArea VisibleReach(const StrokeStyle& style) const;
   // The pen's outline round a shape and the brush inside it.
   void PaintShape(const Shape& drawn);
   // Chord (toCentre false) and Pie (true).

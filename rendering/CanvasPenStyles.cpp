@@ -43,6 +43,13 @@ void ThinDashedPath(std::span<const TPoint> points, bool closed, const TRect& bo
 
 }  // namespace
 
+DashArea TCanvas::VisibleReach(const StrokeStyle& style) const {
+  // How far past its centre line a stroke reaches: half its width, or a miter's spike.
+  const double spike = style.join == PenJoin::pjMiter ? std::max(style.miterLimit, 1.5) : 1.5;
+  const double reach = std::min(style.width / 2 * spike, 1e12) + 2;
+  return DashArea{-reach, -reach, target_->Width() + reach, target_->Height() + reach};
+}
+
 bool TCanvas::PenNeedsOutline() const {
   if (IsDashed(Pen)) return true;
   return (Pen.geometric || Pen.width > 1) && (Pen.endCap != PenEndCap::pcRound || Pen.join != PenJoin::pjRound);
@@ -83,7 +90,14 @@ void TCanvas::OutlinedPenPath(std::vector<TPointF> path, bool closed) {
     if (closed) path.push_back(path.front());
     closed = false;
     DashWalk walk(dashes);
-    pieces = DashPieces(path, walk);
+    pieces = DashPieces(path, walk, VisibleReach(style));
+  }
+  if (style.cap == PenEndCap::pcRound && style.join == PenJoin::pjRound) {
+    // Round dashes are pieces of the solid round pen: its capsules, each pixel painted once.
+    StrokeOnce([&](const SpanSink& ink) {
+      for (const auto& piece : pieces) WidePathSpans(piece, style.width / 2, Rows(), ink);
+    });
+    return;
   }
   std::vector<std::vector<TPointF>> outline;
   for (const auto& piece : pieces) {

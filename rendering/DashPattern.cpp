@@ -55,7 +55,32 @@ void DashWalk::Advance(double distance) {
   }
 }
 
-std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, DashWalk& walk) {
+namespace {
+
+// The part [t0, t1] of the segment a + t (b - a), 0 <= t <= 1, inside the
+// area; false when none.
+bool ClipToArea(TPointF a, TPointF b, const DashArea& area, double& t0, double& t1) {
+  t0 = 0;
+  t1 = 1;
+  const double d[] = {b.x - a.x, a.x - b.x, b.y - a.y, a.y - b.y};
+  const double room[] = {area.right - a.x, a.x - area.left, area.bottom - a.y, a.y - area.top};
+  for (int i = 0; i < 4; ++i) {
+    if (d[i] == 0) {
+      if (room[i] < 0) return false;
+      continue;
+    }
+    const double t = room[i] / d[i];
+    if (d[i] > 0)
+      t1 = std::min(t1, t);
+    else
+      t0 = std::max(t0, t);
+  }
+  return t0 <= t1;
+}
+
+}  // namespace
+
+std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, DashWalk& walk, const DashArea& area) {
   std::vector<std::vector<TPointF>> pieces;
   std::vector<TPointF> piece;
   auto close = [&] {
@@ -65,10 +90,21 @@ std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, D
   for (std::size_t i = 1; i < path.size(); ++i) {
     const TPointF a = path[i - 1], b = path[i];
     const double length = std::hypot(b.x - a.x, b.y - a.y);
-    double done = 0;
-    while (done < length) {
-      const double step = std::min(walk.LeftInPart(), length - done);
-      const auto at = [&](double d) { return TPointF{a.x + (b.x - a.x) * d / length, a.y + (b.y - a.y) * d / length}; };
+    double t0 = 0, t1 = 0;
+    if (!(length > 0) || !ClipToArea(a, b, area, t0, t1)) {
+      close();
+      walk.Advance(length);
+      continue;
+    }
+    const double begin = t0 * length, end = t1 * length;
+    if (begin > 0) {
+      close();
+      walk.Advance(begin);
+    }
+    const auto at = [&](double d) { return TPointF{a.x + (b.x - a.x) * d / length, a.y + (b.y - a.y) * d / length}; };
+    double done = begin;
+    while (done < end) {
+      const double step = std::min(walk.LeftInPart(), end - done);
       if (walk.OnDash()) {
         if (piece.empty()) piece.push_back(at(done));
         piece.push_back(at(done + step));
@@ -77,6 +113,10 @@ std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, D
       const bool wasDash = walk.OnDash();
       walk.Advance(step);
       if (wasDash && !walk.OnDash()) close();
+    }
+    if (end < length) {
+      close();
+      walk.Advance(length - end);
     }
   }
   close();

@@ -32,8 +32,15 @@ class DashWalk {
   double left_ = 0;
 };
 
+// A rectangle in continuous coordinates.
+struct DashArea {
+  double left, top, right, bottom;
+};
+
 // The pieces of the path that lie on dashes, each an open polyline; the walk
-// carries on from where it stood.
-std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, DashWalk& walk);
+// carries on from where it stood. Only the parts of the path inside `area`
+// give pieces (cut where they leave it): the rest is walked past at no cost
+// per dash, so a huge figure costs what its visible part holds.
+std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, DashWalk& walk, const DashArea& area);
 
 }  // namespace kestrova

@@ -113,8 +113,8 @@ void CopyCoverage(const FT_Bitmap& bitmap, bool antialiased, GlyphImage& g) {
   }
 }
 
-// Turned glyphs kept at most; a picture with more starts again.
-constexpr std::size_t kMaxTurnedGlyphs = 4096;
+// The turned glyphs' coverage kept at most, in bytes; past it the cache starts again.
+constexpr std::size_t kMaxTurnedBytes = std::size_t{16} << 20;
 
 // The rotation by `tenths` tenths of a degree counter-clockwise on the screen
 // (outline y grows upwards).
@@ -158,8 +158,13 @@ const GlyphImage& SizedFont::TurnedGlyph(char32_t c, int tenths) {
   const std::pair<char32_t, int> key{c, tenths};
   auto it = turned_.find(key);
   if (it != turned_.end()) return it->second;
-  if (turned_.size() >= kMaxTurnedGlyphs) turned_.clear();
-  return turned_.emplace(key, Render(c, tenths)).first->second;
+  GlyphImage glyph = Render(c, tenths);
+  if (turnedBytes_ + glyph.coverage.size() > kMaxTurnedBytes) {
+    turned_.clear();
+    turnedBytes_ = 0;
+  }
+  turnedBytes_ += glyph.coverage.size();
+  return turned_.emplace(key, std::move(glyph)).first->second;
 }
 
 int SizedFont::Advance(std::u32string_view text) {

@@ -81,6 +81,7 @@ class SizedFont {
   std::array<bool, 256> latinReady_{};
   std::unordered_map<char32_t, GlyphImage> others_;
   std::map<std::pair<char32_t, int>, GlyphImage> turned_;
+  std::size_t turnedBytes_ = 0;
 };
 
 }  // namespace kestrova

@@ -8,6 +8,7 @@
 
 #include "rendering/ArcGeometry.h"
 #include "rendering/Canvas.h"
+#include "rendering/DashPattern.h"
 #include "rendering/PenStroke.h"
 #include "rendering/PolygonScan.h"
 #include "tests/rendering/CanvasTestSupport.h"
@@ -267,5 +268,40 @@ TEST(PenStyles, DashedOutlinesOfShapesAndArcsKeepToTheSolidOutline) {
       EXPECT_EQ(outside, 0) << "shape " << s << " width " << width;
       EXPECT_LT(painted, static_cast<int>(PixelsOf(solid, clBlack).size())) << "shape " << s << " width " << width;
     }
+  }
+}
+
+TEST(PenStyles, DashesOutsideTheVisibleAreaAreWalkedPastNotMade) {
+  // Lines two thousand million pixels long with 6-on 4-off dashes, seen
+  // through a window 100 pixels wide: only the dashes in the window are made,
+  // cut at its edges, in the phase the whole line gives them; the walk ends
+  // where the whole line ends it.
+  const DashArea area{0, 0, 100, 10};
+  const struct {
+    std::vector<TPointF> path;
+    double length;
+    int phase;  // the dashes cover [10m + phase, 10m + phase + 6]
+  } cases[] = {
+      {{{-1e9, 5}, {1e9, 5}}, 2e9, 0},
+      {{{-1e9 - 3, 5}, {1e9, 5}}, 2e9 + 3, 7},
+      {{{-1e9, -50}, {-1e9, 5}, {1e9, 5}}, 2e9 + 55, 5},  // a first leg out of sight
+  };
+  for (const auto& k : cases) {
+    std::vector<std::pair<double, double>> expected;
+    for (int m = -1; m <= 10; ++m) {
+      const double from = std::max(0.0, 10.0 * m + k.phase), to = std::min(100.0, 10.0 * m + k.phase + 6);
+      if (from < to) expected.emplace_back(from, to);
+    }
+    DashWalk walk({6, 4});
+    const auto pieces = DashPieces(k.path, walk, area);
+    ASSERT_EQ(pieces.size(), expected.size()) << "phase " << k.phase;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      EXPECT_NEAR(pieces[i].front().x, expected[i].first, 1e-3) << "phase " << k.phase << " piece " << i;
+      EXPECT_NEAR(pieces[i].back().x, expected[i].second, 1e-3) << "phase " << k.phase << " piece " << i;
+    }
+    DashWalk whole({6, 4});
+    whole.Advance(k.length);
+    EXPECT_EQ(walk.OnDash(), whole.OnDash());
+    EXPECT_NEAR(walk.LeftInPart(), whole.LeftInPart(), 1e-3);
   }
 }
