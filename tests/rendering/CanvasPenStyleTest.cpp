@@ -285,6 +285,7 @@ TEST(PenStyles, DashesOutsideTheVisibleAreaAreWalkedPastNotMade) {
       {{{-1e9, 5}, {1e9, 5}}, 2e9, 0},
       {{{-1e9 - 3, 5}, {1e9, 5}}, 2e9 + 3, 7},
       {{{-1e9, -50}, {-1e9, 5}, {1e9, 5}}, 2e9 + 55, 5},  // a first leg out of sight
+      {{{-1e9, 5}, {1e9 + 8, 5}}, 2e9 + 8, 0},              // ending in a gap
   };
   for (const auto& k : cases) {
     std::vector<std::pair<double, double>> expected;
