@@ -142,23 +142,32 @@ SizedFont::~SizedFont() { FT_Done_Size(size_); }
 const GlyphImage& SizedFont::Glyph(char32_t c) {
   if (c < latin_.size()) {
     if (!latinReady_[c]) {
-      latin_[c] = Render(c, 0);
+      latin_[c] = Render(IndexOf(c), 0);
       latinReady_[c] = true;
     }
     return latin_[c];
   }
   auto it = others_.find(c);
-  if (it == others_.end()) it = others_.emplace(c, Render(c, 0)).first;
+  if (it == others_.end()) it = others_.emplace(c, Render(IndexOf(c), 0)).first;
   return it->second;
 }
 
+std::uint32_t SizedFont::IndexOf(char32_t c) { return FT_Get_Char_Index(face_, c); }
+
 const GlyphImage& SizedFont::TurnedGlyph(char32_t c, int tenths) {
   tenths = ((tenths % 3600) + 3600) % 3600;
-  if (tenths == 0) return Glyph(c);
-  const std::pair<char32_t, int> key{c, tenths};
+  return tenths == 0 ? Glyph(c) : Kept(false, c, tenths);
+}
+
+const GlyphImage& SizedFont::IndexedGlyph(std::uint32_t index, int tenths) {
+  return Kept(true, index, ((tenths % 3600) + 3600) % 3600);
+}
+
+const GlyphImage& SizedFont::Kept(bool byIndex, std::uint32_t code, int tenths) {
+  const std::tuple<bool, std::uint32_t, int> key{byIndex, code, tenths};
   auto it = turned_.find(key);
   if (it != turned_.end()) return it->second;
-  GlyphImage glyph = Render(c, tenths);
+  GlyphImage glyph = Render(byIndex ? code : IndexOf(code), tenths);
   if (turnedBytes_ + glyph.coverage.size() > kMaxTurnedBytes) {
     turned_.clear();
     turnedBytes_ = 0;
@@ -173,10 +182,11 @@ int SizedFont::Advance(std::u32string_view text) {
   return width;
 }
 
-GlyphImage SizedFont::Render(char32_t c, int tenths) {
+GlyphImage SizedFont::Render(FT_UInt index, int tenths) {
   GlyphImage g;
   FT_Activate_Size(size_);
-  const FT_UInt index = FT_Get_Char_Index(face_, c);
+  // A number past the face's glyphs draws its missing-glyph shape.
+  if (index >= static_cast<FT_UInt>(face_->num_glyphs)) index = 0;
   // A glyph to be turned needs its outline: embedded bitmaps cannot turn.
   const FT_Int32 flags = (antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) | (tenths ? FT_LOAD_NO_BITMAP : 0);
   if (FT_Load_Glyph(face_, index, flags) != 0) return g;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string_view>
-#include <utility>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -64,11 +64,17 @@ class SizedFont {
   // counter-clockwise (on the screen) about its origin, and rendered; its
   // advance is the upright one.
   const GlyphImage& TurnedGlyph(char32_t c, int tenths);
+  // The same for the face's glyph number `index` (text given as glyphs).
+  const GlyphImage& IndexedGlyph(std::uint32_t index, int tenths);
+  // The face's glyph number for a character (0: it has none).
+  std::uint32_t IndexOf(char32_t c);
   // Sum of the advances of the characters.
   int Advance(std::u32string_view text);
 
  private:
-  GlyphImage Render(char32_t c, int tenths);
+  GlyphImage Render(FT_UInt index, int tenths);
+  // A turned or numbered glyph from the cache, rendered when missing.
+  const GlyphImage& Kept(bool byIndex, std::uint32_t code, int tenths);
 
 
   FT_Face face_;
@@ -80,7 +86,7 @@ class SizedFont {
   std::array<GlyphImage, 256> latin_;
   std::array<bool, 256> latinReady_{};
   std::unordered_map<char32_t, GlyphImage> others_;
-  std::map<std::pair<char32_t, int>, GlyphImage> turned_;
+  std::map<std::tuple<bool, std::uint32_t, int>, GlyphImage> turned_;
   std::size_t turnedBytes_ = 0;
 };
 

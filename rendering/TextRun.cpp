@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "rendering/FontEngine.h"
 #include "rendering/GlyphPainter.h"
 #include "rendering/PolygonScan.h"
 #include "rendering/Turn.h"
@@ -35,8 +34,12 @@ TPointF TurnedPoint(TPointF origin, int tenths, TPointF p) {
   return TPointF{origin.x + p.x * c + p.y * s, origin.y - p.x * s + p.y * c};
 }
 
-void PaintTextRun(TCanvas& canvas, TPointF origin, const TextRun& run, const std::optional<TRect>& clip) {
-  SizedFont& font = FontEngine::Instance().Get(canvas.Font);
+const GlyphImage& RunGlyph(SizedFont& font, const TextRun& run, char32_t c) {
+  return run.glyphIndices ? font.IndexedGlyph(c, run.tenths) : font.TurnedGlyph(c, run.tenths);
+}
+
+void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRun& run,
+                  const std::optional<TRect>& clip) {
   const FontMetrics& m = font.Metrics();
   const TPointF start = run.pens.empty() ? run.end : run.pens.front();
   auto band = [&](int top, int height, TColor color) {
@@ -45,7 +48,7 @@ void PaintTextRun(TCanvas& canvas, TPointF origin, const TextRun& run, const std
   if (canvas.Brush.style == BrushStyle::bsSolid) band(-m.ascent, m.Height(), canvas.Brush.color);
   CoveragePainter painter(canvas.Target(), canvas.Font.color);
   for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
-    const GlyphImage& glyph = font.TurnedGlyph(run.chars[i], run.tenths);
+    const GlyphImage& glyph = RunGlyph(font, run, run.chars[i]);
     const TPointF pen = TurnedPoint(origin, run.tenths, run.pens[i]);
     PaintGlyph(canvas, painter, glyph, Nearest(pen.x) + glyph.left, Nearest(pen.y) + glyph.top, clip);
   }

@@ -9,13 +9,16 @@
 
 #include "rendering/Canvas.h"
 #include "rendering/RasterTypes.h"
+#include "rendering/SizedFont.h"
 
 namespace kestrova {
 
 // Positions are in pixels in the run's own frame: x along the baseline, y
 // across it, downwards, both from the reference point.
 struct TextRun {
+  // Characters, or the face's glyph numbers when glyphIndices is set.
   std::u32string chars;
+  bool glyphIndices = false;
   // Each character's pen position on its baseline; as many as chars.
   std::vector<TPointF> pens;
   // Where the pen ends after the last character.
@@ -27,10 +30,15 @@ struct TextRun {
 // Where a point of the run's frame lands on the canvas, the reference point at `origin`.
 TPointF TurnedPoint(TPointF origin, int tenths, TPointF p);
 
-// Paints the run in the canvas font and font colour with its reference point
-// at `origin`. With a solid brush the text's cell (from the first pen to the
-// end, the font's height) is filled first in the brush colour; underline and
-// strikeout run along the same length. Nothing is painted outside `clip`.
-void PaintTextRun(TCanvas& canvas, TPointF origin, const TextRun& run, const std::optional<TRect>& clip);
+// The glyph a run draws for its character (or glyph number) c.
+const GlyphImage& RunGlyph(SizedFont& font, const TextRun& run, char32_t c);
+
+// Paints the run in `font` and the canvas font's colour, underline and
+// strikeout, its reference point at `origin`. With a solid brush the text's
+// cell (from the first pen to the end, the font's height) is filled first in
+// the brush colour; underline and strikeout run along the same length.
+// Nothing is painted outside `clip`.
+void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRun& run,
+                  const std::optional<TRect>& clip);
 
 }  // namespace kestrova

@@ -206,7 +206,10 @@ void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
   const std::uint32_t count = r.U32(44), offset = r.U32(48), offDx = r.U32(72);
   t.options = r.U32(52);
   t.rect = Rect32(r, 56);
-  if (wide) {
+  if (wide && (t.options & gdi::ETO_GLYPH_INDEX)) {
+    r.Require(offset, std::uint64_t{count} * 2);
+    for (std::size_t i = 0; i < count; ++i) t.glyphs.push_back(r.U16(offset + 2 * i));
+  } else if (wide) {
     t.text = Utf16Text(r, offset, count);
     t.units = Utf16Units(t.text);
   } else {

@@ -298,7 +298,7 @@ void MetafileDevice::SetPixel(int x, int y, TColor c) {
   canvas_.SetPixel(p.x, p.y, PlainRGB(c));
 }
 
-void MetafileDevice::UseFont() {
+SizedFont& MetafileDevice::UseFont() {
   const MetaFont& m = state_.font;
   TFont f;
   f.name = m.face.empty() ? "Arial" : m.face;
@@ -309,21 +309,33 @@ void MetafileDevice::UseFont() {
   f.quality = m.quality == fqNonAntialiased ? fqNonAntialiased : fqAntialiased;
   int pixels = m.devicePixels ? m.devicePixels : Round(std::abs(static_cast<double>(m.height)) * ScaleY());
   if (pixels <= 0) pixels = kDefaultFontPixels;
+  pixels = std::min(pixels, FontPixelSize(kMaxFontPoints));
   f.size = std::clamp(Round(pixels * 72.0 / 96.0), 1, kMaxFontPoints);
   canvas_.Font = f;
-  // A positive height is the whole cell: the largest size whose cell fits.
-  while (m.height > 0 && !m.devicePixels && canvas_.Font.size > 1 && canvas_.TextHeight("Ag") > pixels)
-    --canvas_.Font.size;
+  FontEngine& engine = FontEngine::Instance();
+  if (m.height > 0 && !m.devicePixels) {
+    // A positive height is the whole cell: the largest em height whose cell fits.
+    int fits = 1;
+    for (int tooLarge = pixels + 1; tooLarge - fits > 1;) {
+      const int middle = fits + (tooLarge - fits) / 2;
+      if (engine.Get(f, middle).Metrics().Height() <= pixels)
+        fits = middle;
+      else
+        tooLarge = middle;
+    }
+    pixels = fits;
+  }
+  return engine.Get(f, pixels);
 }
 
-TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars) {
-  SizedFont& font = FontEngine::Instance().Get(canvas_.Font);
+TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars, SizedFont& font) {
   const bool pairs = t.options & gdi::ETO_PDY;
   const std::size_t step = pairs ? 2 : 1;
   const double sx = ScaleX(), sy = ScaleY();
   int breaksLeft = state_.breakCount, extraLeft = state_.breakExtra;
   TextRun run;
   run.chars = std::move(chars);
+  run.glyphIndices = t.options & gdi::ETO_GLYPH_INDEX;
   run.tenths = state_.font.escapement;
   std::size_t unit = 0;
   double along = 0, across = 0;
@@ -347,7 +359,8 @@ TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars) {
         extraLeft -= share;
         --breaksLeft;
       }
-      along += font.Glyph(run.chars[i]).advance + extra * sx;
+      const GlyphImage& upright = run.glyphIndices ? font.IndexedGlyph(run.chars[i], 0) : font.Glyph(run.chars[i]);
+      along += upright.advance + extra * sx;
     }
     unit += n;
   }
@@ -377,16 +390,16 @@ void MetafileDevice::TextOut(const MetaText& t) {
     canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
     canvas_.FillRect(*box);
   }
-  std::u32string chars = DecodeUtf8(t.text);
+  std::u32string chars = (t.options & gdi::ETO_GLYPH_INDEX) ? t.glyphs : DecodeUtf8(t.text);
   if (chars.empty()) return;
-  UseFont();
+  SizedFont& font = UseFont();
   const bool updateCp = state_.textAlign & gdi::TA_UPDATECP;
   const TPoint reference = updateCp ? state_.position : t.reference;
   const TPoint origin = ToCanvas(reference);
-  const TextRun run = Layout(t, std::move(chars));
+  const TextRun run = Layout(t, std::move(chars), font);
   canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
   const TPointF at{static_cast<double>(origin.x), static_cast<double>(origin.y)};
-  PaintTextRun(canvas_, at, run, (t.options & gdi::ETO_CLIPPED) ? box : std::nullopt);
+  PaintTextRun(canvas_, font, at, run, (t.options & gdi::ETO_CLIPPED) ? box : std::nullopt);
   const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER;
   if (!updateCp || horizontal == gdi::TA_CENTER) return;
   // Past the text: its far end for left-aligned text, its start for right-aligned.

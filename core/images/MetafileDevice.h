@@ -42,6 +42,7 @@ constexpr std::uint32_t TA_BOTTOM = 8;
 constexpr std::uint32_t TA_BASELINE = 24;
 constexpr std::uint32_t ETO_OPAQUE = 2;
 constexpr std::uint32_t ETO_CLIPPED = 4;
+constexpr std::uint32_t ETO_GLYPH_INDEX = 0x10;
 constexpr std::uint32_t ETO_PDY = 0x2000;
 constexpr unsigned PS_NULL = 5;
 constexpr unsigned PS_INSIDEFRAME = 6;
@@ -107,6 +108,8 @@ struct MetaFont {
 struct MetaText {
   TPoint reference;
   std::string text;  // UTF-8
+  // With ETO_GLYPH_INDEX: the face's glyph numbers in place of the text.
+  std::u32string glyphs{};
   std::uint32_t options = 0;
   std::optional<TRect> rect{};
   std::vector<int> dx{};
@@ -238,11 +241,13 @@ class MetafileDevice {
   void UseShapeTools();
   TPen CanvasPen() const;
   TBrush CanvasBrush() const;
-  void UseFont();
+  // Selects the font's name, style, colour and quality on the canvas, and
+  // gives the face at the font's height.
+  SizedFont& UseFont();
   // The characters laid out along the baseline from the reference point by the
   // record's distances (or the font's advances, the character extra and the
   // justification), then aligned by the text alignment.
-  TextRun Layout(const MetaText& text, std::u32string chars);
+  TextRun Layout(const MetaText& text, std::u32string chars, SizedFont& font);
   // A displacement on the canvas in logical units.
   TPoint LogicalOffset(TPointF canvasOffset) const;
 

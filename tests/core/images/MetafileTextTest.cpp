@@ -64,11 +64,11 @@ EmfBuilder Emf96() {
 }
 
 // The font record (slot 1) and its selection, the text colour and background.
-void Font(EmfBuilder& emf, int escapement = 0, bool underline = false) {
+void Font(EmfBuilder& emf, int escapement = 0, bool underline = false, int height = -kEm) {
   ByteWriter face;
   for (char c : std::string("Arial")) face.U16(static_cast<unsigned char>(c));
   face.bytes.resize(64, 0);
-  emf.Record(kCreateFont, {1, -kEm, 0, escapement, escapement, 400, underline ? 0x0100 : 0, 0x00030000}, face.bytes)
+  emf.Record(kCreateFont, {1, height, 0, escapement, escapement, 400, underline ? 0x0100 : 0, 0x00030000}, face.bytes)
       .Record(kSelectObject, {1})
       .Record(kSetTextColor, {kInk})
       .Record(kSetBkColor, {kBack});
@@ -301,4 +301,51 @@ TEST(MetafileText, SixteenBitTextRecordsWithDistancesExtraAndJustification) {
     Characters(c, "ab c d", 4, 40, advances);
   });
   EXPECT_TRUE(Same(want, RenderMetafile(w.Build(Rect(0, 0, 96, 64), 96))));
+}
+
+TEST(MetafileText, FontHeightsAreTakenInPixels) {
+  // Arial comes as Liberation Sans: Windows ascent 1854 and descent 434 of
+  // 2048 units, so an em of e pixels has a cell of round(1854e/2048) +
+  // round(434e/2048) rows. A negative height is the em, a positive one the
+  // largest cell that fits.
+  auto cell = [](int em) { return (1854 * em * 2 + 2048) / 4096 + (434 * em * 2 + 2048) / 4096; };
+  for (const int height : {-13, -14, -20, 16, 17, 30}) {
+    int em = -height;
+    if (height > 0)
+      for (em = 1; cell(em + 1) <= height;) ++em;
+    EmfBuilder emf = Emf96();
+    Font(emf, 0, false, height);
+    emf.Record(kSetBkMode, {2});
+    TextW(emf, u"   ", {2, 2});
+    const Bitmap got = RenderMetafile(emf.Build());
+    int rows = 0;
+    for (int y = 0; y < 96; ++y) rows += got.GetPixel(3, y) == kBack;
+    EXPECT_EQ(rows, cell(em)) << "height " << height;
+    EXPECT_EQ(got.GetPixel(3, 2), kBack) << "height " << height;
+  }
+}
+
+TEST(MetafileText, GlyphNumbersDrawTheFacesGlyphs) {
+  SizedFont& face = FontEngine::Instance().Get(CanvasFont());
+  std::u16string glyphs;
+  for (const char c : std::string("Kes%")) glyphs.push_back(static_cast<char16_t>(face.IndexOf(static_cast<unsigned char>(c))));
+  const std::vector<int> dx{15, 11, 10, 16};
+  for (const bool turned : {false, true}) {
+    EmfBuilder emf = Emf96();
+    Font(emf, turned ? 900 : 0);
+    emf.Record(kSetBkMode, {1});
+    TextW(emf, glyphs, {10, 60}, 0x10, {}, dx);
+    EmfBuilder chars = Emf96();
+    Font(chars, turned ? 900 : 0);
+    chars.Record(kSetBkMode, {1});
+    TextW(chars, u"Kes%", {10, 60}, 0, {}, dx);
+    EXPECT_TRUE(Same(RenderMetafile(chars.Build()), RenderMetafile(emf.Build()))) << "turned " << turned;
+  }
+  // Without distances the glyphs' own advances place them.
+  EmfBuilder emf = Emf96();
+  Font(emf);
+  emf.Record(kSetBkMode, {1});
+  TextW(emf, glyphs, {10, 10}, 0x10);
+  const Bitmap want = Direct(96, 96, [](TCanvas& c) { c.TextOut(10, 10, "Kes%"); });
+  EXPECT_TRUE(Same(want, RenderMetafile(emf.Build())));
 }
