@@ -120,6 +120,8 @@ EMF_RECORDS = [
     emf_record(22, [3]),                      # right-aligned from the current position
     emf_record(84, [0, 0, 0, 0, 1, 0, 0, 40, 50, 2, 76, 0x2004, 30, 30, 90, 90, 80],
                utf16("Ab", 2) + struct.pack("<4i", 10, 3, 12, -2)),  # clipped, vertical distances
+    emf_record(84, [0, 0, 0, 0, 1, 0, 0, 60, 50, 2, 76, 0x10, 0, 0, 0, 0, 0],
+               struct.pack("<2H", 36, 72)),       # glyph numbers
     emf_record(62, [0, 0, 0, 0, 10, 10, 2, 2, 0xAACC0020, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0,
                     0, 0, 128, 40, 168, 16, 0, 0, 0, 184, 48, 232, 8], DIB + MASK),  # masked copy
     emf_record(20, [7]),                      # exclusive-or
