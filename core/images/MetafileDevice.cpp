@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/support/TextEncoding.h"
 #include "rendering/FontEngine.h"
+#include "rendering/Utf8.h"
 
 namespace kestrova {
 
@@ -37,18 +39,6 @@ MetaFont DefaultFont() {
 }
 
 }  // namespace
-
-BlitOp BlitOpOf(std::uint32_t rop) {
-  switch ((rop >> 16) & 0xFF) {
-    case 0xCC: return BlitOp::SrcCopy;
-    case 0x88: return BlitOp::SrcAnd;
-    case 0xEE: return BlitOp::SrcPaint;
-    case 0xF0: return BlitOp::PatCopy;
-    case 0x00: return BlitOp::Blackness;
-    case 0xFF: return BlitOp::Whiteness;
-    default: return BlitOp::Unsupported;
-  }
-}
 
 MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : canvas_(canvas), base_(base) {
   state_.font = DefaultFont();
@@ -264,13 +254,55 @@ double MetafileDevice::ScaleY() const {
 
 // ---------------------------------------------------------------- drawing
 
+TPen MetafileDevice::CanvasPen() const {
+  const MetaPen& m = state_.pen;
+  const std::uint32_t style = m.style & gdi::PS_STYLE_MASK;
+  TPen pen;
+  pen.color = m.color;
+  static const PenStyle kStyles[] = {PenStyle::psSolid,      PenStyle::psDash,  PenStyle::psDot,
+                                     PenStyle::psDashDot,    PenStyle::psDashDotDot, PenStyle::psClear,
+                                     PenStyle::psSolid,      PenStyle::psUserStyle,  PenStyle::psAlternate};
+  pen.style = !m.visible ? PenStyle::psClear : style < std::size(kStyles) ? kStyles[style] : PenStyle::psSolid;
+  pen.geometric = m.style & gdi::PS_GEOMETRIC;
+  pen.width = m.width == 0 && !pen.geometric ? 1 : std::max(1, Round(m.width * PenScale()));
+  if (pen.geometric) {
+    const std::uint32_t cap = m.style & gdi::PS_ENDCAP_MASK, join = m.style & gdi::PS_JOIN_MASK;
+    pen.endCap = cap == gdi::PS_ENDCAP_SQUARE ? PenEndCap::pcSquare
+                 : cap == gdi::PS_ENDCAP_FLAT ? PenEndCap::pcFlat
+                                              : PenEndCap::pcRound;
+    pen.join = join == gdi::PS_JOIN_BEVEL ? PenJoin::pjBevel
+               : join == gdi::PS_JOIN_MITER ? PenJoin::pjMiter
+                                            : PenJoin::pjRound;
+  }
+  pen.miterLimit = state_.miterLimit;
+  pen.insideFrame = style == gdi::PS_INSIDEFRAME;
+  // A geometric pen's own lengths are logical units; a cosmetic pen's are pixels.
+  for (const double d : m.dashes) pen.dashes.push_back(pen.geometric ? d * PenScale() : d);
+  pen.paintGaps = !state_.bkTransparent;
+  pen.gapColor = state_.bkColor;
+  return pen;
+}
+
+TBrush MetafileDevice::CanvasBrush() const {
+  const MetaBrush& m = state_.brush;
+  TBrush brush{m.color, m.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
+  if (m.hatch) {
+    const std::optional<TColor> gaps = state_.bkTransparent ? std::nullopt : std::optional<TColor>(state_.bkColor);
+    brush.pattern = std::make_shared<BrushPattern>(BrushPattern::Hatch(*m.hatch, m.color, gaps));
+  } else if (m.picture) {
+    brush.pattern = std::make_shared<BrushPattern>(m.twoColor ? BrushPattern::TwoColor(*m.picture, state_.textColor, state_.bkColor)
+                                                              : BrushPattern::Picture(*m.picture));
+  }
+  // The origin is in device pixels.
+  brush.origin = TPoint{Round(state_.brushOrg.x * base_.scaleX + base_.offsetX),
+                        Round(state_.brushOrg.y * base_.scaleY + base_.offsetY)};
+  return brush;
+}
+
 void MetafileDevice::UseShapeTools() {
-  const MetaPen& pen = state_.pen;
-  canvas_.Pen.color = pen.color;
-  canvas_.Pen.style = pen.visible ? PenStyle::psSolid : PenStyle::psClear;
-  canvas_.Pen.width = pen.width == 0 ? 1 : std::max(1, Round(pen.width * PenScale()));
-  canvas_.Brush.color = state_.brush.color;
-  canvas_.Brush.style = state_.brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear;
+  canvas_.Pen = CanvasPen();
+  canvas_.Brush = CanvasBrush();
+  canvas_.Rop2 = state_.rop2;
 }
 
 void MetafileDevice::LineTo(int x, int y) {
@@ -392,7 +424,7 @@ void MetafileDevice::SetPixel(int x, int y, TColor c) {
   canvas_.SetPixel(p.x, p.y, PlainRGB(c));
 }
 
-void MetafileDevice::UseFont() {
+SizedFont& MetafileDevice::UseFont() {
   const MetaFont& m = state_.font;
   TFont f;
   f.name = m.face.empty() ? "Arial" : m.face;
@@ -403,73 +435,173 @@ void MetafileDevice::UseFont() {
   f.quality = m.quality == fqNonAntialiased ? fqNonAntialiased : fqAntialiased;
   int pixels = m.devicePixels ? m.devicePixels : Round(std::abs(static_cast<double>(m.height)) * ScaleY());
   if (pixels <= 0) pixels = kDefaultFontPixels;
+  pixels = std::min(pixels, FontPixelSize(kMaxFontPoints));
   f.size = std::clamp(Round(pixels * 72.0 / 96.0), 1, kMaxFontPoints);
   canvas_.Font = f;
-  // A positive height is the whole cell: the largest size whose cell fits.
-  while (m.height > 0 && !m.devicePixels && canvas_.Font.size > 1 && canvas_.TextHeight("Ag") > pixels)
-    --canvas_.Font.size;
+  FontEngine& engine = FontEngine::Instance();
+  if (m.height > 0 && !m.devicePixels) {
+    // A positive height is the whole cell: the largest em height whose cell fits.
+    int fits = 1;
+    for (int tooLarge = pixels + 1; tooLarge - fits > 1;) {
+      const int middle = fits + (tooLarge - fits) / 2;
+      if (engine.Get(f, middle).Metrics().Height() <= pixels)
+        fits = middle;
+      else
+        tooLarge = middle;
+    }
+    pixels = fits;
+  }
+  return engine.Get(f, pixels);
 }
 
-void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_t options,
-                             std::optional<TRect> rect) {
+TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars, SizedFont& font) {
+  const bool pairs = t.options & gdi::ETO_PDY;
+  const std::size_t step = pairs ? 2 : 1;
+  const double sx = ScaleX(), sy = ScaleY();
+  int breaksLeft = state_.breakCount, extraLeft = state_.breakExtra;
+  TextRun run;
+  run.chars = std::move(chars);
+  run.glyphIndices = t.options & gdi::ETO_GLYPH_INDEX;
+  run.tenths = state_.font.escapement;
+  std::size_t unit = 0;
+  double along = 0, across = 0;
+  for (std::size_t i = 0; i < run.chars.size(); ++i) {
+    run.pens.push_back(TPointF{along, across});
+    const std::size_t n = i < t.units.size() ? static_cast<std::size_t>(std::max(1, t.units[i])) : 1;
+    if ((unit + n) * step <= t.dx.size()) {
+      double dx = 0, dy = 0;
+      for (std::size_t k = unit; k < unit + n; ++k) {
+        dx += t.dx[k * step];
+        if (pairs) dy += t.dx[k * step + 1];
+      }
+      along += dx * sx;
+      across -= dy * sy;
+    } else {
+      double extra = state_.charExtra;
+      if (run.chars[i] == U' ' && breaksLeft > 0) {
+        // The break extra shared out, the remainder going to the first breaks.
+        const int share = (extraLeft + breaksLeft - 1) / breaksLeft;
+        extra += share;
+        extraLeft -= share;
+        --breaksLeft;
+      }
+      const GlyphImage& upright = run.glyphIndices ? font.IndexedGlyph(run.chars[i], 0) : font.Glyph(run.chars[i]);
+      along += upright.advance + extra * sx;
+    }
+    unit += n;
+  }
+  run.end = TPointF{along, across};
+  // The alignment moves the whole run against its reference point.
+  const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER, vertical = state_.textAlign & gdi::TA_BASELINE;
+  TPointF shift{0, 0};
+  if (horizontal == gdi::TA_RIGHT) shift = TPointF{-along, -across};
+  if (horizontal == gdi::TA_CENTER) shift = TPointF{-std::floor(along / 2), -std::floor(across / 2)};
+  if (vertical == 0) shift.y += font.Metrics().ascent;  // top
+  if (vertical == gdi::TA_BOTTOM) shift.y -= font.Metrics().descent;
+  for (TPointF& p : run.pens) p = TPointF{p.x + shift.x, p.y + shift.y};
+  run.end = TPointF{run.end.x + shift.x, run.end.y + shift.y};
+  return run;
+}
+
+TPoint MetafileDevice::LogicalOffset(TPointF canvasOffset) const {
+  AffineTransform inverse;
+  if (!Mapping().Inverse(inverse)) return TPoint{0, 0};
+  // A displacement: the inverse without its translation.
+  inverse.dx = inverse.dy = 0;
+  return Rounded(inverse.Apply(canvasOffset));
+}
+
+void MetafileDevice::TextOut(const MetaText& t) {
   if (Recording()) {
     // Letters as outlines of a path are not drawn here.
     CountNotDrawn();
     return;
   }
-  if ((options & gdi::ETO_OPAQUE) && rect) {
+  canvas_.Rop2 = kRop2CopyPen;
+  const std::optional<TRect> box = t.rect ? std::optional<TRect>(BoxToCanvas(*t.rect)) : std::nullopt;
+  if ((t.options & gdi::ETO_OPAQUE) && box) {
     canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
-    canvas_.FillRect(BoxToCanvas(*rect));
+    canvas_.FillRect(*box);
   }
-  if (text.empty()) return;
-  UseFont();
-  const std::uint32_t align = state_.textAlign;
-  const bool updateCp = align & gdi::TA_UPDATECP;
-  TPoint p = ToCanvas(updateCp ? state_.position : TPoint{x, y});
-  const TSize extent = canvas_.TextExtent(text);
-  const std::uint32_t horizontal = align & gdi::TA_CENTER;
-  if (horizontal == gdi::TA_CENTER)
-    p.x -= extent.cx / 2;
-  else if (horizontal == gdi::TA_RIGHT)
-    p.x -= extent.cx;
-  const std::uint32_t vertical = align & gdi::TA_BASELINE;
-  if (vertical == gdi::TA_BASELINE)
-    p.y -= FontEngine::Instance().Get(canvas_.Font).Metrics().ascent;
-  else if (vertical == gdi::TA_BOTTOM)
-    p.y -= extent.cy;
+  std::u32string chars = (t.options & gdi::ETO_GLYPH_INDEX) ? t.glyphs : DecodeUtf8(t.text);
+  if (chars.empty()) return;
+  SizedFont& font = UseFont();
+  const bool updateCp = state_.textAlign & gdi::TA_UPDATECP;
+  const TPoint reference = updateCp ? state_.position : t.reference;
+  const TPoint origin = ToCanvas(reference);
+  const TextRun run = Layout(t, std::move(chars), font);
   canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
-  canvas_.TextOut(p.x, p.y, text);
-  if (updateCp && horizontal != gdi::TA_CENTER) {
-    const int advance = Round(extent.cx / std::max(ScaleX(), 1e-9));
-    state_.position.x =
-        SaturatedInt(std::int64_t{state_.position.x} + (horizontal == gdi::TA_RIGHT ? -advance : advance));
+  const TPointF at{static_cast<double>(origin.x), static_cast<double>(origin.y)};
+  PaintTextRun(canvas_, font, at, run, (t.options & gdi::ETO_CLIPPED) ? box : std::nullopt);
+  const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER;
+  if (!updateCp || horizontal == gdi::TA_CENTER) return;
+  // Past the text: its far end for left-aligned text, its start for right-aligned.
+  const TPointF from = TurnedPoint(at, run.tenths, run.pens.front());
+  const TPointF to = TurnedPoint(at, run.tenths, run.end);
+  const TPointF moved =
+      horizontal == gdi::TA_RIGHT ? TPointF{from.x - to.x, from.y - to.y} : TPointF{to.x - from.x, to.y - from.y};
+  const TPoint offset = LogicalOffset(moved);
+  state_.position = TPoint{SaturatedInt(std::int64_t{reference.x} + offset.x),
+                           SaturatedInt(std::int64_t{reference.y} + offset.y)};
+}
+
+void MetafileDevice::SetTextJustification(int extra, int count) {
+  state_.breakExtra = count > 0 ? std::max(0, extra) : 0;
+  state_.breakCount = std::max(0, count);
+}
+
+std::vector<int> SingleByteUnits(std::string_view bytes) {
+  std::vector<int> units;
+  if (!IsValidUtf8(bytes)) return units;
+  for (std::size_t i = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; i < bytes.size();) {
+    const std::size_t n = std::max<std::size_t>(1, Utf8SequenceLength(bytes, i));
+    units.push_back(static_cast<int>(n));
+    i += n;
   }
+  return units;
 }
 
 void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop) {
+  const std::uint8_t op = Rop3Of(rop);
+  canvas_.Rop2 = kRop2CopyPen;
+  canvas_.Brush = CanvasBrush();
+  // A hollow brush gives no pattern to work with.
+  if (Rop3UsesPattern(op) && !state_.brush.visible) return;
+  if (!Rop3UsesSource(op)) {
+    canvas_.PatternBlit(BoxToCanvas(dest), op);
+    return;
+  }
+  if (!picture) return;
   const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
   const TRect mapped{a.x, a.y, b.x, b.y};  // may run backwards: the copy is mirrored then
-  auto fill = [&](TBrush brush) {
-    canvas_.Brush = brush;
-    canvas_.FillRect(BoxToCanvas(dest));
-  };
-  switch (BlitOpOf(rop)) {
-    case BlitOp::SrcCopy:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcCopy);
-      break;
-    case BlitOp::SrcAnd:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcAnd);
-      break;
-    case BlitOp::SrcPaint:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcPaint);
-      break;
-    case BlitOp::PatCopy:
-      if (state_.brush.visible) fill(TBrush{state_.brush.color, BrushStyle::bsSolid});
-      break;
-    case BlitOp::Blackness: fill(TBrush{clBlack, BrushStyle::bsSolid}); break;
-    case BlitOp::Whiteness: fill(TBrush{clWhite, BrushStyle::bsSolid}); break;
-    case BlitOp::Unsupported: break;
+  if (op == kRop3SrcCopy)
+    canvas_.CopyRect(mapped, *picture, srcRect);
+  else
+    canvas_.RasterCopy(mapped, *picture, srcRect, op);
+}
+
+void MetafileDevice::MaskBlit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, const Bitmap& mask,
+                              TPoint maskCorner, std::uint32_t rop) {
+  const std::uint8_t fore = Rop3Of(rop), back = static_cast<std::uint8_t>(rop >> 24);
+  canvas_.Rop2 = kRop2CopyPen;
+  canvas_.Brush = CanvasBrush();
+  if ((Rop3UsesPattern(fore) || Rop3UsesPattern(back)) && !state_.brush.visible) return;
+  TRect from = srcRect;
+  if (!picture) {
+    // Operations that take no source: the mask stands in for it, its own pixels.
+    if (Rop3UsesSource(fore) || Rop3UsesSource(back)) return;
+    picture = &mask;
+    from = TRect{maskCorner.x, maskCorner.y, SaturatedInt(std::int64_t{maskCorner.x} + srcRect.Width64()),
+                 SaturatedInt(std::int64_t{maskCorner.y} + srcRect.Height64())};
   }
+  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
+  canvas_.MaskCopy(TRect{a.x, a.y, b.x, b.y}, *picture, from, mask, maskCorner, fore, back);
+}
+
+void MetafileDevice::AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,
+                                bool sourceAlpha) {
+  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
+  canvas_.AlphaBlend(TRect{a.x, a.y, b.x, b.y}, picture, srcRect, alpha, sourceAlpha);
 }
 
 }  // namespace kestrova
