@@ -65,6 +65,12 @@ class TCanvas {
   void LineTo(int x, int y);
   // Lines through the points in turn; PenPos is neither used nor moved.
   void Polyline(std::span<const TPoint> points);
+  // The same joined back from the last point to the first (an outline with no ends).
+  void PolylineClosed(std::span<const TPoint> points);
+  // The pixels the pen covers along the lattice points (closed or not) handed
+  // to `ink` as spans, some perhaps more than once, without painting them;
+  // the gaps of a dashed one-pixel pen go to `gap` when given.
+  void PenSpans(std::span<const TPoint> points, bool closed, const SpanSink& ink, const SpanSink* gap) const;
 
   // Outline with the pen, inside with the brush; right and bottom edges excluded.
   void Rectangle(int x1, int y1, int x2, int y2);
@@ -173,9 +179,12 @@ class TCanvas {
   void PenPath(std::span<const TPoint> points, bool closed);
   // Dashed pens, and geometric pens that are not round at ends and corners.
   bool PenNeedsOutline() const;
-  void OutlinedPenPath(std::span<const TPoint> points, bool closed);
-  // The same along a path of centre-line points in continuous coordinates.
+  // True when the pen steps from pixel to pixel (one pixel wide).
+  bool PenSteps() const;
+  // The pen along a path of centre-line points in continuous coordinates.
   void OutlinedPenPath(std::vector<TPointF> path, bool closed);
+  // The spans of a pen wider than a pixel along such a path.
+  void WidePenSpans(std::vector<TPointF> path, bool closed, const SpanSink& ink) const;
   // The area within which a stroke's centre line can paint the bitmap.
   DashArea VisibleReach(const StrokeStyle& style) const;
   // The pen's outline round a shape and the brush inside it.

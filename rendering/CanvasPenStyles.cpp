@@ -55,19 +55,37 @@ bool TCanvas::PenNeedsOutline() const {
   return (Pen.geometric || Pen.width > 1) && (Pen.endCap != PenEndCap::pcRound || Pen.join != PenJoin::pjRound);
 }
 
-void TCanvas::OutlinedPenPath(std::span<const TPoint> points, bool closed) {
-  if (!PenVisible() || points.empty()) return;
-  if (IsThin(Pen)) {
+bool TCanvas::PenSteps() const { return PenNeedsOutline() ? IsThin(Pen) : Pen.width <= 1; }
+
+void TCanvas::PenSpans(std::span<const TPoint> points, bool closed, const SpanSink& ink, const SpanSink* gap) const {
+  if (points.empty()) return;
+  if (!PenNeedsOutline() && Pen.width <= 1) {
+    // One-pixel lines are stepped segment by segment, each on its own.
+    for (std::size_t i = 1; i < points.size(); ++i) ThinLineSpans(points[i - 1], points[i], Bounds(), ink);
+    if (closed && points.size() > 1) ThinLineSpans(points.back(), points.front(), Bounds(), ink);
+    return;
+  }
+  if (PenSteps()) {
     DashWalk walk(DashLengths(Pen));
-    const SpanSink gap = Pen.paintGaps ? MixedInk(Pen.gapColor, nullptr, TPoint{}) : SpanSink{};
-    ThinDashedPath(points, closed, Bounds(), walk, PenInk(), Pen.paintGaps ? &gap : nullptr);
+    ThinDashedPath(points, closed, Bounds(), walk, ink, gap);
     return;
   }
   const double o = PenCentreOffset(Pen.width);
   std::vector<TPointF> path;
-  path.reserve(points.size());
+  path.reserve(points.size() + 1);
   for (const TPoint& p : points) path.push_back(TPointF{p.x + o, p.y + o});
-  OutlinedPenPath(std::move(path), closed);
+  WidePenSpans(std::move(path), closed, ink);
+}
+
+void TCanvas::PenPath(std::span<const TPoint> points, bool closed) {
+  if (!PenVisible() || points.empty()) return;
+  if (PenSteps()) {
+    const bool gaps = Pen.paintGaps && IsDashed(Pen);
+    const SpanSink gap = gaps ? MixedInk(Pen.gapColor, nullptr, TPoint{}) : SpanSink{};
+    PenSpans(points, closed, PenInk(), gaps ? &gap : nullptr);
+    return;
+  }
+  StrokeOnce([&](const SpanSink& ink) { PenSpans(points, closed, ink, nullptr); });
 }
 
 void TCanvas::OutlinedPenPath(std::vector<TPointF> path, bool closed) {
@@ -78,9 +96,13 @@ void TCanvas::OutlinedPenPath(std::vector<TPointF> path, bool closed) {
       const TPoint q{PixelContaining(p.x), PixelContaining(p.y)};
       if (pixels.empty() || !(pixels.back() == q)) pixels.push_back(q);
     }
-    OutlinedPenPath(std::span<const TPoint>(pixels), closed);
+    PenPath(pixels, closed);
     return;
   }
+  StrokeOnce([&](const SpanSink& ink) { WidePenSpans(std::move(path), closed, ink); });
+}
+
+void TCanvas::WidePenSpans(std::vector<TPointF> path, bool closed, const SpanSink& ink) const {
   const StrokeStyle style{static_cast<double>(std::max(1, Pen.width)), Pen.endCap, Pen.join, Pen.miterLimit};
   std::vector<std::vector<TPointF>> pieces;
   const std::vector<double> dashes = DashLengths(Pen);
@@ -93,10 +115,11 @@ void TCanvas::OutlinedPenPath(std::vector<TPointF> path, bool closed) {
     pieces = DashPieces(path, walk, VisibleReach(style));
   }
   if (style.cap == PenEndCap::pcRound && style.join == PenJoin::pjRound) {
-    // Round dashes are pieces of the solid round pen: its capsules, each pixel painted once.
-    StrokeOnce([&](const SpanSink& ink) {
-      for (const auto& piece : pieces) WidePathSpans(piece, style.width / 2, Rows(), ink);
-    });
+    // Round pens and round dashes: the round pen's capsules.
+    for (auto& piece : pieces) {
+      if (closed && piece.size() > 1) piece.push_back(piece.front());
+      WidePathSpans(piece, style.width / 2, Rows(), ink);
+    }
     return;
   }
   std::vector<std::vector<TPointF>> outline;
@@ -104,7 +127,7 @@ void TCanvas::OutlinedPenPath(std::vector<TPointF> path, bool closed) {
     auto polygons = StrokeOutline(piece, closed, style);
     outline.insert(outline.end(), std::make_move_iterator(polygons.begin()), std::make_move_iterator(polygons.end()));
   }
-  WindingSpans(outline, Rows(), PenInk());
+  WindingSpans(outline, Rows(), ink);
 }
 
 }  // namespace kestrova

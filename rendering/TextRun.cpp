@@ -35,7 +35,8 @@ TPointF TurnedPoint(TPointF origin, int tenths, TPointF p) {
 }
 
 const GlyphImage& RunGlyph(SizedFont& font, const TextRun& run, char32_t c) {
-  return run.glyphIndices ? font.IndexedGlyph(c, run.tenths) : font.TurnedGlyph(c, run.tenths);
+  return run.glyphIndices ? font.IndexedGlyph(c, run.tenths, run.permille)
+                          : font.TurnedGlyph(c, run.tenths, run.permille);
 }
 
 void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRun& run,

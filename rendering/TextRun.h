@@ -25,6 +25,8 @@ struct TextRun {
   TPointF end;
   // Tenths of a degree counter-clockwise on the screen.
   int tenths = 0;
+  // The glyphs widened along the baseline by permille / 1000.
+  int permille = 1000;
 };
 
 // Where a point of the run's frame lands on the canvas, the reference point at `origin`.

@@ -1,6 +1,7 @@
 #include "core/images/EmfPlayer.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <climits>
 #include <cmath>
@@ -79,6 +80,7 @@ enum : std::uint32_t {
   kSetPaletteEntries = 50,
   kResizePalette = 51,
   kRealizePalette = 52,
+  kExtFloodFill = 53,
   kLineTo = 54,
   kArcTo = 55,
   kPolyDraw = 56,
@@ -103,6 +105,7 @@ enum : std::uint32_t {
   kBitBlt = 76,
   kStretchBlt = 77,
   kMaskBlt = 78,
+  kPlgBlt = 79,
   kSetDIBitsToDevice = 80,
   kStretchDIBits = 81,
   kExtCreateFontIndirectW = 82,
@@ -119,6 +122,8 @@ enum : std::uint32_t {
   kCreateMonoBrush = 93,
   kCreateDibPatternBrushPt = 94,
   kExtCreatePen = 95,
+  kPolyTextOutA = 96,
+  kPolyTextOutW = 97,
   kSetIcmMode = 98,
   kCreateColorSpace = 99,
   kSetColorSpace = 100,
@@ -133,6 +138,9 @@ enum : std::uint32_t {
   kSetIcmProfileW = 113,
   kAlphaBlend = 114,
   kSetLayout = 115,
+  kSmallTextOut = 108,
+  kTransparentBlt = 116,
+  kGradientFill = 118,
   kSetLinkedUfis = 119,
   kSetTextJustification = 120,
   kColorMatchToTargetW = 121,
@@ -173,11 +181,12 @@ Handling HandlingOf(std::uint32_t type) {
     case kCreateColorSpaceW: return Handling::ReadPast;
     default: break;
   }
-  // Every other record from the first drawing record to the masked copies,
-  // and from the device-independent copies to the extended pens, is played,
-  // and the alpha blends.
-  return (type >= kPolyBezier && type <= kMaskBlt && type != 53) ||
-                 (type >= kSetDIBitsToDevice && type <= kExtCreatePen) || type == kAlphaBlend
+  // Every other record from the first drawing record to the parallelogram
+  // copies (flood fills aside), from the device-independent copies to the
+  // text of several strings, and the later copies, blends, gradients and text.
+  const bool later = type == kSmallTextOut || type == kAlphaBlend || type == kTransparentBlt || type == kGradientFill;
+  return (type >= kPolyBezier && type <= kPlgBlt && type != kExtFloodFill) ||
+                 (type >= kSetDIBitsToDevice && type <= kPolyTextOutW) || later
              ? Handling::Play
              : Handling::LeftOut;
 }
@@ -262,6 +271,7 @@ std::string AnsiText(const LittleEndianView& r, std::size_t at, std::uint64_t co
 MetaFont Font(const LittleEndianView& r) {
   MetaFont f;
   f.height = r.I32(12);
+  f.width = r.I32(16);
   f.escapement = r.I32(20);
   f.weight = r.I32(28);
   f.italic = r.U8(32) != 0;
@@ -280,14 +290,14 @@ std::vector<int> Utf16Units(const std::string& text) {
   return units;
 }
 
-// Bounds, graphics mode, scales, then the text: reference point, count,
-// offsets of the string and of the distances, options, rectangle.
-void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
+// Text at `at`: reference point, count, offsets (from the record's start)
+// of the string and of the distances, options, rectangle.
+void TextRecord(MetafileDevice& dc, const LittleEndianView& r, std::size_t at, bool wide) {
   MetaText t;
-  t.reference = Point32(r, 36);
-  const std::uint32_t count = r.U32(44), offset = r.U32(48), offDx = r.U32(72);
-  t.options = r.U32(52);
-  t.rect = Rect32(r, 56);
+  t.reference = Point32(r, at);
+  const std::uint32_t count = r.U32(at + 8), offset = r.U32(at + 12), offDx = r.U32(at + 36);
+  t.options = r.U32(at + 16);
+  t.rect = Rect32(r, at + 20);
   if (wide && (t.options & gdi::ETO_GLYPH_INDEX)) {
     r.Require(offset, std::uint64_t{count} * 2);
     for (std::size_t i = 0; i < count; ++i) t.glyphs.push_back(r.U16(offset + 2 * i));
@@ -303,6 +313,40 @@ void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
   if (offDx != 0 && count != 0 && r.Holds(offDx, values * 4)) {
     t.dx.reserve(static_cast<std::size_t>(values));
     for (std::size_t i = 0; i < values; ++i) t.dx.push_back(r.I32(offDx + 4 * i));
+  }
+  dc.TextOut(t);
+}
+
+// Bounds, graphics mode, scales, then the text.
+void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) { TextRecord(dc, r, 36, wide); }
+
+// Bounds, graphics mode, scales, the number of strings, then the text of each.
+void PolyTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
+  const std::uint64_t strings = r.U32(36);
+  r.Require(40, strings * 40);
+  for (std::size_t i = 0; i < strings; ++i) TextRecord(dc, r, 40 + 40 * i, wide);
+}
+
+// The reference point, count, options, graphics mode, scales, the clipping
+// rectangle unless ETO_NO_RECT, then the characters: bytes with
+// ETO_SMALL_CHARS, else UTF-16.
+void SmallTextOut(MetafileDevice& dc, const LittleEndianView& r) {
+  constexpr std::uint32_t kNoRect = 0x100, kSmallChars = 0x200;
+  MetaText t;
+  t.reference = Point32(r, 8);
+  const std::uint32_t count = r.U32(16);
+  t.options = r.U32(20) & ~(kNoRect | kSmallChars);
+  std::size_t at = 36;
+  if (!(r.U32(20) & kNoRect)) {
+    t.rect = Rect32(r, at);
+    at += 16;
+  }
+  if (r.U32(20) & kSmallChars) {
+    t.text = AnsiText(r, at, count);
+    t.units = SingleByteUnits(std::string_view(reinterpret_cast<const char*>(r.Sub(at, count).data()), count));
+  } else {
+    t.text = Utf16Text(r, at, count);
+    t.units = Utf16Units(t.text);
   }
   dc.TextOut(t);
 }
@@ -346,6 +390,49 @@ void MaskBlt(MetafileDevice& dc, const LittleEndianView& r) {
   const auto picture = Picture(r, 84);
   dc.MaskBlit(SizedRect(x, y, cx, cy), picture ? &*picture : nullptr, SizedRect(xSrc, ySrc, cx, cy), *mask,
               Point32(r, 100), rop);
+}
+
+// The copy's fields with the transparent colour where the operation would
+// be, then the source's bitmap and size.
+void TransparentBlt(MetafileDevice& dc, const LittleEndianView& r) {
+  const int x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
+  const int xSrc = r.I32(44), ySrc = r.I32(48), cxSrc = r.I32(100), cySrc = r.I32(104);
+  const auto picture = Picture(r, 84);
+  if (picture) dc.TransparentBlit(SizedRect(x, y, cx, cy), *picture, SizedRect(xSrc, ySrc, cxSrc, cySrc), r.U32(40));
+}
+
+// Bounds, the three corners, the source rectangle, its transform, colour,
+// usage and bitmap, then the mask's corner, usage and bitmap.
+void PlgBlt(MetafileDevice& dc, const LittleEndianView& r) {
+  const auto picture = Picture(r, 96);
+  if (!picture) return;
+  const auto mask = Picture(r, 124);
+  dc.ParallelogramBlit({Point32(r, 24), Point32(r, 32), Point32(r, 40)}, *picture,
+                       SizedRect(r.I32(48), r.I32(52), r.I32(56), r.I32(60)), mask ? &*mask : nullptr,
+                       Point32(r, 112));
+}
+
+// Bounds, the numbers of vertices and of pieces, the mode, the vertices
+// (point and 16-bit colours), then the pieces: pairs of vertex numbers for
+// rectangles, triples for triangles.
+void GradientFill(MetafileDevice& dc, const LittleEndianView& r) {
+  const std::uint64_t count = r.U32(24), pieces = r.U32(28);
+  const int mode = r.I32(32);
+  const std::size_t corners = mode == gdi::GRADIENT_FILL_TRIANGLE ? 3 : 2;
+  r.Require(36, count * 16 + pieces * corners * 4);
+  std::vector<GradientVertex> vertices;
+  vertices.reserve(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t v = 36 + 16 * i;
+    vertices.push_back(GradientVertex{Point32(r, v), RGBColor(r.U16(v + 8) >> 8, r.U16(v + 10) >> 8, r.U16(v + 12) >> 8)});
+  }
+  std::vector<std::array<std::uint32_t, 3>> shapes;
+  shapes.reserve(static_cast<std::size_t>(pieces));
+  for (std::size_t i = 0; i < pieces; ++i) {
+    const std::size_t p = 36 + 16 * static_cast<std::size_t>(count) + corners * 4 * i;
+    shapes.push_back({r.U32(p), r.U32(p + 4), corners == 3 ? r.U32(p + 8) : 0});
+  }
+  dc.GradientFill(vertices, shapes, mode);
 }
 
 // The device-independent calls count the source corner from the bitmap's bottom-left.
@@ -597,6 +684,12 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kBitBlt:
     case kStretchBlt: BitBlt(dc, r, type == kStretchBlt); break;
     case kMaskBlt: MaskBlt(dc, r); break;
+    case kPlgBlt: PlgBlt(dc, r); break;
+    case kTransparentBlt: TransparentBlt(dc, r); break;
+    case kGradientFill: GradientFill(dc, r); break;
+    case kPolyTextOutA:
+    case kPolyTextOutW: PolyTextOut(dc, r, type == kPolyTextOutW); break;
+    case kSmallTextOut: SmallTextOut(dc, r); break;
     case kSetDIBitsToDevice:
     case kStretchDIBits: DibToDevice(dc, r, type == kStretchDIBits); break;
     default: dc.CountNotDrawn(); break;

@@ -15,9 +15,6 @@ namespace {
 // lying index must not make the table huge.
 constexpr std::uint32_t kMaxObjects = 65536;
 
-// The size of the device's default font, in pixels.
-constexpr int kDefaultFontPixels = 16;
-
 // Millimetres per logical unit of the fixed mapping modes.
 double MillimetresPerUnit(int mode) {
   switch (mode) {
@@ -283,8 +280,7 @@ TPen MetafileDevice::CanvasPen() const {
   return pen;
 }
 
-TBrush MetafileDevice::CanvasBrush() const {
-  const MetaBrush& m = state_.brush;
+TBrush MetafileDevice::CanvasBrush(const MetaBrush& m) const {
   TBrush brush{m.color, m.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
   if (m.hatch) {
     const std::optional<TColor> gaps = state_.bkTransparent ? std::nullopt : std::optional<TColor>(state_.bkColor);
@@ -301,7 +297,7 @@ TBrush MetafileDevice::CanvasBrush() const {
 
 void MetafileDevice::UseShapeTools() {
   canvas_.Pen = CanvasPen();
-  canvas_.Brush = CanvasBrush();
+  canvas_.Brush = CanvasBrush(state_.brush);
   canvas_.Rop2 = state_.rop2;
 }
 
@@ -422,186 +418,6 @@ void MetafileDevice::ArcShaped(ArcShape shape, const TRect& box, TPoint start, T
 void MetafileDevice::SetPixel(int x, int y, TColor c) {
   const TPoint p = ToCanvas({x, y});
   canvas_.SetPixel(p.x, p.y, PlainRGB(c));
-}
-
-SizedFont& MetafileDevice::UseFont() {
-  const MetaFont& m = state_.font;
-  TFont f;
-  f.name = m.face.empty() ? "Arial" : m.face;
-  f.style = static_cast<TFontStyles>((m.weight >= 600 ? fsBold : 0) | (m.italic ? fsItalic : 0) |
-                                     (m.underline ? fsUnderline : 0) | (m.strikeout ? fsStrikeOut : 0));
-  f.charset = m.charset;
-  f.color = state_.textColor;
-  f.quality = m.quality == fqNonAntialiased ? fqNonAntialiased : fqAntialiased;
-  int pixels = m.devicePixels ? m.devicePixels : Round(std::abs(static_cast<double>(m.height)) * ScaleY());
-  if (pixels <= 0) pixels = kDefaultFontPixels;
-  pixels = std::min(pixels, FontPixelSize(kMaxFontPoints));
-  f.size = std::clamp(Round(pixels * 72.0 / 96.0), 1, kMaxFontPoints);
-  canvas_.Font = f;
-  FontEngine& engine = FontEngine::Instance();
-  if (m.height > 0 && !m.devicePixels) {
-    // A positive height is the whole cell: the largest em height whose cell fits.
-    int fits = 1;
-    for (int tooLarge = pixels + 1; tooLarge - fits > 1;) {
-      const int middle = fits + (tooLarge - fits) / 2;
-      if (engine.Get(f, middle).Metrics().Height() <= pixels)
-        fits = middle;
-      else
-        tooLarge = middle;
-    }
-    pixels = fits;
-  }
-  return engine.Get(f, pixels);
-}
-
-TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars, SizedFont& font) {
-  const bool pairs = t.options & gdi::ETO_PDY;
-  const std::size_t step = pairs ? 2 : 1;
-  const double sx = ScaleX(), sy = ScaleY();
-  int breaksLeft = state_.breakCount, extraLeft = state_.breakExtra;
-  TextRun run;
-  run.chars = std::move(chars);
-  run.glyphIndices = t.options & gdi::ETO_GLYPH_INDEX;
-  run.tenths = state_.font.escapement;
-  std::size_t unit = 0;
-  double along = 0, across = 0;
-  for (std::size_t i = 0; i < run.chars.size(); ++i) {
-    run.pens.push_back(TPointF{along, across});
-    const std::size_t n = i < t.units.size() ? static_cast<std::size_t>(std::max(1, t.units[i])) : 1;
-    if ((unit + n) * step <= t.dx.size()) {
-      double dx = 0, dy = 0;
-      for (std::size_t k = unit; k < unit + n; ++k) {
-        dx += t.dx[k * step];
-        if (pairs) dy += t.dx[k * step + 1];
-      }
-      along += dx * sx;
-      across -= dy * sy;
-    } else {
-      double extra = state_.charExtra;
-      if (run.chars[i] == U' ' && breaksLeft > 0) {
-        // The break extra shared out, the remainder going to the first breaks.
-        const int share = (extraLeft + breaksLeft - 1) / breaksLeft;
-        extra += share;
-        extraLeft -= share;
-        --breaksLeft;
-      }
-      const GlyphImage& upright = run.glyphIndices ? font.IndexedGlyph(run.chars[i], 0) : font.Glyph(run.chars[i]);
-      along += upright.advance + extra * sx;
-    }
-    unit += n;
-  }
-  run.end = TPointF{along, across};
-  // The alignment moves the whole run against its reference point.
-  const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER, vertical = state_.textAlign & gdi::TA_BASELINE;
-  TPointF shift{0, 0};
-  if (horizontal == gdi::TA_RIGHT) shift = TPointF{-along, -across};
-  if (horizontal == gdi::TA_CENTER) shift = TPointF{-std::floor(along / 2), -std::floor(across / 2)};
-  if (vertical == 0) shift.y += font.Metrics().ascent;  // top
-  if (vertical == gdi::TA_BOTTOM) shift.y -= font.Metrics().descent;
-  for (TPointF& p : run.pens) p = TPointF{p.x + shift.x, p.y + shift.y};
-  run.end = TPointF{run.end.x + shift.x, run.end.y + shift.y};
-  return run;
-}
-
-TPoint MetafileDevice::LogicalOffset(TPointF canvasOffset) const {
-  AffineTransform inverse;
-  if (!Mapping().Inverse(inverse)) return TPoint{0, 0};
-  // A displacement: the inverse without its translation.
-  inverse.dx = inverse.dy = 0;
-  return Rounded(inverse.Apply(canvasOffset));
-}
-
-void MetafileDevice::TextOut(const MetaText& t) {
-  if (Recording()) {
-    // Letters as outlines of a path are not drawn here.
-    CountNotDrawn();
-    return;
-  }
-  canvas_.Rop2 = kRop2CopyPen;
-  const std::optional<TRect> box = t.rect ? std::optional<TRect>(BoxToCanvas(*t.rect)) : std::nullopt;
-  if ((t.options & gdi::ETO_OPAQUE) && box) {
-    canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
-    canvas_.FillRect(*box);
-  }
-  std::u32string chars = (t.options & gdi::ETO_GLYPH_INDEX) ? t.glyphs : DecodeUtf8(t.text);
-  if (chars.empty()) return;
-  SizedFont& font = UseFont();
-  const bool updateCp = state_.textAlign & gdi::TA_UPDATECP;
-  const TPoint reference = updateCp ? state_.position : t.reference;
-  const TPoint origin = ToCanvas(reference);
-  const TextRun run = Layout(t, std::move(chars), font);
-  canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
-  const TPointF at{static_cast<double>(origin.x), static_cast<double>(origin.y)};
-  PaintTextRun(canvas_, font, at, run, (t.options & gdi::ETO_CLIPPED) ? box : std::nullopt);
-  const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER;
-  if (!updateCp || horizontal == gdi::TA_CENTER) return;
-  // Past the text: its far end for left-aligned text, its start for right-aligned.
-  const TPointF from = TurnedPoint(at, run.tenths, run.pens.front());
-  const TPointF to = TurnedPoint(at, run.tenths, run.end);
-  const TPointF moved =
-      horizontal == gdi::TA_RIGHT ? TPointF{from.x - to.x, from.y - to.y} : TPointF{to.x - from.x, to.y - from.y};
-  const TPoint offset = LogicalOffset(moved);
-  state_.position = TPoint{SaturatedInt(std::int64_t{reference.x} + offset.x),
-                           SaturatedInt(std::int64_t{reference.y} + offset.y)};
-}
-
-void MetafileDevice::SetTextJustification(int extra, int count) {
-  state_.breakExtra = count > 0 ? std::max(0, extra) : 0;
-  state_.breakCount = std::max(0, count);
-}
-
-std::vector<int> SingleByteUnits(std::string_view bytes) {
-  std::vector<int> units;
-  if (!IsValidUtf8(bytes)) return units;
-  for (std::size_t i = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; i < bytes.size();) {
-    const std::size_t n = std::max<std::size_t>(1, Utf8SequenceLength(bytes, i));
-    units.push_back(static_cast<int>(n));
-    i += n;
-  }
-  return units;
-}
-
-void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop) {
-  const std::uint8_t op = Rop3Of(rop);
-  canvas_.Rop2 = kRop2CopyPen;
-  canvas_.Brush = CanvasBrush();
-  // A hollow brush gives no pattern to work with.
-  if (Rop3UsesPattern(op) && !state_.brush.visible) return;
-  if (!Rop3UsesSource(op)) {
-    canvas_.PatternBlit(BoxToCanvas(dest), op);
-    return;
-  }
-  if (!picture) return;
-  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
-  const TRect mapped{a.x, a.y, b.x, b.y};  // may run backwards: the copy is mirrored then
-  if (op == kRop3SrcCopy)
-    canvas_.CopyRect(mapped, *picture, srcRect);
-  else
-    canvas_.RasterCopy(mapped, *picture, srcRect, op);
-}
-
-void MetafileDevice::MaskBlit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, const Bitmap& mask,
-                              TPoint maskCorner, std::uint32_t rop) {
-  const std::uint8_t fore = Rop3Of(rop), back = static_cast<std::uint8_t>(rop >> 24);
-  canvas_.Rop2 = kRop2CopyPen;
-  canvas_.Brush = CanvasBrush();
-  if ((Rop3UsesPattern(fore) || Rop3UsesPattern(back)) && !state_.brush.visible) return;
-  TRect from = srcRect;
-  if (!picture) {
-    // Operations that take no source: the mask stands in for it, its own pixels.
-    if (Rop3UsesSource(fore) || Rop3UsesSource(back)) return;
-    picture = &mask;
-    from = TRect{maskCorner.x, maskCorner.y, SaturatedInt(std::int64_t{maskCorner.x} + srcRect.Width64()),
-                 SaturatedInt(std::int64_t{maskCorner.y} + srcRect.Height64())};
-  }
-  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
-  canvas_.MaskCopy(TRect{a.x, a.y, b.x, b.y}, *picture, from, mask, maskCorner, fore, back);
-}
-
-void MetafileDevice::AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,
-                                bool sourceAlpha) {
-  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
-  canvas_.AlphaBlend(TRect{a.x, a.y, b.x, b.y}, picture, srcRect, alpha, sourceAlpha);
 }
 
 }  // namespace kestrova

@@ -12,7 +12,9 @@
 // rotates or shears, they are drawn as the transformed figures. While a path
 // is open, figures go into the path instead of onto the canvas.
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,6 +81,7 @@ enum : int { AD_COUNTERCLOCKWISE = 1, AD_CLOCKWISE = 2 };
 enum : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
 enum : int { MWT_IDENTITY = 1, MWT_LEFTMULTIPLY = 2, MWT_RIGHTMULTIPLY = 3, MWT_SET = 4 };
 enum : std::uint8_t { PT_CLOSEFIGURE = 1, PT_LINETO = 2, PT_BEZIERTO = 4, PT_MOVETO = 6 };
+enum : int { GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1, GRADIENT_FILL_TRIANGLE = 2 };
 }  // namespace gdi
 
 struct MetaPen {
@@ -103,6 +106,7 @@ struct MetaBrush {
 
 struct MetaFont {
   int height = 0;  // logical units; negative: character (em) height, positive: cell height
+  int width = 0;   // the average character width in logical units; 0: the face's own
   int weight = 400;
   bool italic = false;
   bool underline = false;
@@ -115,6 +119,15 @@ struct MetaFont {
   int escapement = 0;
   // The device's default font has a fixed size in pixels instead.
   int devicePixels = 0;
+};
+
+// The size of the device's default font, in pixels.
+constexpr int kDefaultFontPixels = 16;
+
+// A corner of a gradient fill: a logical point and its colour.
+struct GradientVertex {
+  TPoint at;
+  TColor color = 0;
 };
 
 // A region object: rectangles in logical units.
@@ -243,6 +256,18 @@ class MetafileDevice {
   // picture's own alpha when sourceAlpha is set.
   void AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,
                   bool sourceAlpha);
+  // Rectangles (pairs of vertex numbers: a corner and the opposite one)
+  // shaded across (GRADIENT_FILL_RECT_H) or down, or triangles (triples)
+  // shaded between their corners' colours.
+  void GradientFill(const std::vector<GradientVertex>& vertices,
+                    const std::vector<std::array<std::uint32_t, 3>>& pieces, int mode);
+  // The picture's srcRect onto dest, its pixels of the colour `transparent` left out.
+  void TransparentBlit(const TRect& dest, const Bitmap& picture, const TRect& srcRect, TColor transparent);
+  // The picture's srcRect onto the parallelogram whose corners are the logical
+  // points given (the source's top-left, top-right and bottom-left); with a
+  // mask only where its bit (from maskCorner on) is 1.
+  void ParallelogramBlit(const std::array<TPoint, 3>& corners, const Bitmap& picture, const TRect& srcRect,
+                         const Bitmap* mask, TPoint maskCorner);
 
   // Records the player could not draw (counted by the players, and by the
   // device for text inside a path).
@@ -367,12 +392,31 @@ class MetafileDevice {
   // The clip: combined with a region in canvas pixels, and handed to the canvas.
   void CombineClip(const Region& region, int mode);
   void ApplyClip();
+  // The clip and the meta region together; none when neither is set.
+  std::optional<Region> ActiveClip() const;
+  // The pixels of a figure of canvas points.
+  Region FigureRegion(const std::vector<TPoint>& corners) const;
+  // Runs `draw` with the canvas clipped to the region as well.
+  void WithinRegion(const Region& region, const std::function<void()>& draw);
   RowRange CanvasRows() const { return RowRange{0, canvas_.Target().Height()}; }
   Region LogicalRectsRegion(const std::vector<TRect>& rects) const;
 
+  // A canvas copy of part of a picture onto a canvas rectangle.
+  using CanvasCopy = std::function<void(const TRect& to, const Bitmap& picture, const TRect& part)>;
+  // Copies srcRect of the picture, its pixels mapped onto logical units by
+  // sourceToLogical, through `copy`: as a rectangle where the whole mapping
+  // is along the axes, resampled within the turned shape otherwise.
+  void CopyMapped(const AffineTransform& sourceToLogical, const Bitmap& picture, const TRect& srcRect,
+                  const CanvasCopy& copy);
+
+  // Paints the figure of logical corners, each pixel in the colour colourAt
+  // gives for its centre in logical units.
+  void ShadeFigure(const std::vector<TPoint>& logicalCorners, const std::function<TColor(TPointF)>& colourAt);
+  void ShadeTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
+
   void UseShapeTools();
   TPen CanvasPen() const;
-  TBrush CanvasBrush() const;
+  TBrush CanvasBrush(const MetaBrush& brush) const;
   // Selects the font's name, style, colour and quality on the canvas, and
   // gives the face at the font's height.
   SizedFont& UseFont();
@@ -382,6 +426,10 @@ class MetafileDevice {
   TextRun Layout(const MetaText& text, std::u32string chars, SizedFont& font);
   // A displacement on the canvas in logical units.
   TPoint LogicalOffset(TPointF canvasOffset) const;
+  // The turn the mapping gives text, in tenths of a degree counter-clockwise.
+  int MappingTenths() const;
+  // How much the font's width field widens its glyphs, in thousandths.
+  int Widening(SizedFont& font) const;
 
   TCanvas& canvas_;
   DeviceToCanvas base_;

@@ -95,21 +95,23 @@ void MetafileDevice::Figure(std::vector<TPointF> points, bool closed, bool fille
     return;
   }
   UseShapeTools();
-  std::vector<TPoint> p = Rounded(points);
-  if (closed && filled) {
+  const std::vector<TPoint> p = Rounded(points);
+  if (closed && filled)
     canvas_.Polygon(p, state_.fillRule);
-    return;
-  }
-  if (closed) p.push_back(p.front());
-  canvas_.Polyline(p);
+  else if (closed)
+    canvas_.PolylineClosed(p);
+  else
+    canvas_.Polyline(p);
 }
 
 void MetafileDevice::StrokeFigures(const Path& path) {
   UseShapeTools();
   for (const Path::Figure& figure : path.Figures()) {
-    std::vector<TPoint> line = Rounded(figure.points);
-    if (figure.closed && line.size() > 1) line.push_back(line.front());
-    canvas_.Polyline(line);
+    const std::vector<TPoint> line = Rounded(figure.points);
+    if (figure.closed && line.size() > 1)
+      canvas_.PolylineClosed(line);
+    else
+      canvas_.Polyline(line);
   }
 }
 
@@ -276,8 +278,7 @@ void MetafileDevice::StrokeAndFillPath() {
 void MetafileDevice::WidenPath() {
   if (state_.pathOpen || !state_.path) return;
   UseShapeTools();
-  const Bitmap& target = canvas_.Target();
-  *state_.path = WidenedPath(*state_.path, canvas_.Pen.width, TRect{0, 0, target.Width(), target.Height()});
+  *state_.path = WidenedPath(*state_.path, canvas_);
 }
 
 void MetafileDevice::SelectClipPath(int mode) {

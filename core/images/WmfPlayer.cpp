@@ -179,6 +179,7 @@ MetaBrush OldPatternBrush(const LittleEndianView& p) {
 MetaFont Font(const LittleEndianView& p) {
   MetaFont f;
   f.height = I16(p, 0);
+  f.width = I16(p, 1);
   f.escapement = I16(p, 2);
   f.weight = I16(p, 4);
   f.italic = p.U8(10) != 0;

@@ -108,18 +108,50 @@ TEST(Path, TransformsCombineInOrderAndUndo) {
 }
 
 TEST(Path, AWidenedPathFilledCoversWhatThePenStrokes) {
-  for (const int width : {1, 4, 7}) {
+  // The widened path filled by either rule paints what the pen strokes along
+  // the figure: its width, caps, joins, miter limit and dashes.
+  struct Case {
+    const char* name;
+    int width;
+    bool geometric;
+    PenStyle style;
+    PenEndCap cap;
+    PenJoin join;
+    bool closed;
+  };
+  const Case cases[] = {
+      {"thin", 1, false, PenStyle::psSolid, PenEndCap::pcRound, PenJoin::pjRound, true},
+      {"round 4", 4, false, PenStyle::psSolid, PenEndCap::pcRound, PenJoin::pjRound, true},
+      {"round 7 open", 7, false, PenStyle::psSolid, PenEndCap::pcRound, PenJoin::pjRound, false},
+      {"mitred", 6, true, PenStyle::psSolid, PenEndCap::pcFlat, PenJoin::pjMiter, true},
+      {"square bevelled open", 5, true, PenStyle::psSolid, PenEndCap::pcSquare, PenJoin::pjBevel, false},
+      {"dashed wide", 3, true, PenStyle::psDash, PenEndCap::pcFlat, PenJoin::pjBevel, true},
+      {"dotted thin", 1, false, PenStyle::psDot, PenEndCap::pcRound, PenJoin::pjRound, false},
+  };
+  const std::vector<TPoint> corners{{5, 5}, {30, 12}, {12, 26}};
+  for (const Case& c : cases) {
     Path p;
     p.MoveTo({5, 5});
     p.LineTo({30, 12});
     p.LineTo({12, 26});
-    p.CloseFigure();
-    Bitmap stroked = Filled(40, 32, clWhite), filled = Filled(40, 32, clWhite);
-    TCanvas s(stroked), f(filled);
-    s.Pen.width = width;
-    s.Polyline(std::vector<TPoint>{{5, 5}, {30, 12}, {12, 26}, {5, 5}});
-    f.Brush.color = clBlack;
-    f.FillRegion(WidenedPath(p, width, TRect{0, 0, 40, 32}).Filled(FillRule::Alternate, RowRange{0, 32}));
-    EXPECT_EQ(Art(filled), Art(stroked)) << "width " << width;
+    if (c.closed) p.CloseFigure();
+    Bitmap stroked = Filled(40, 32, clWhite);
+    TCanvas s(stroked);
+    s.Pen.width = c.width;
+    s.Pen.geometric = c.geometric;
+    s.Pen.style = c.style;
+    s.Pen.endCap = c.cap;
+    s.Pen.join = c.join;
+    if (c.closed)
+      s.PolylineClosed(corners);
+    else
+      s.Polyline(corners);
+    for (const FillRule rule : {FillRule::Alternate, FillRule::Winding}) {
+      Bitmap filled = Filled(40, 32, clWhite);
+      TCanvas f(filled);
+      f.Brush.color = clBlack;
+      f.FillRegion(WidenedPath(p, s).Filled(rule, RowRange{0, 32}));
+      EXPECT_EQ(Art(filled), Art(stroked)) << c.name;
+    }
   }
 }
