@@ -15,6 +15,7 @@
 #include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
 #include "tests/core/images/MetafileBuilders.h"
+#include "tests/core/images/MetafileTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -22,15 +23,6 @@ using namespace kestrova::testing;
 namespace {
 
 using W = WmfBuilder;
-
-// The picture the canvas draws directly: a white w x h bitmap after `draw`.
-Bitmap Direct(int w, int h, const std::function<void(TCanvas&)>& draw) {
-  Bitmap b(w, h);
-  b.Fill(clWhite);
-  TCanvas c(b);
-  draw(c);
-  return b;
-}
 
 constexpr TColor kInk = 0x204080, kBack = 0x30C0F0;
 
