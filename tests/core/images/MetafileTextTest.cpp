@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,8 @@
 #include "rendering/FontEngine.h"
 #include "rendering/Turn.h"
 #include "tests/core/images/MetafileBuilders.h"
+#include "tests/core/images/MetafileTestSupport.h"
+#include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -88,7 +92,7 @@ void TextW(EmfBuilder& emf, const std::u16string& text, TPoint at, std::uint32_t
 }
 
 // The white picture the canvas draws directly.
-Bitmap Direct(int w, int h, const std::function<void(TCanvas&)>& draw) {
+Bitmap TextDirect(int w, int h, const std::function<void(TCanvas&)>& draw) {
   Bitmap b(w, h);
   b.Fill(clWhite);
   TCanvas c(b);
@@ -133,7 +137,7 @@ TEST(MetafileText, DistancesAndAlignmentsPlaceEachCharacter) {
     TextW(emf, u"KeWa", {45, 50}, 0, {}, dx);
     const int height = FontEngine::Instance().Get(CanvasFont()).Metrics().Height();
     const int top = 50 + (k.top == -1 ? -Ascent() : k.top == -2 ? -height : 0);
-    const Bitmap want = Direct(96, 96, [&](TCanvas& c) { Characters(c, "KeWa", 45 + k.left, top, dx); });
+    const Bitmap want = TextDirect(96, 96, [&](TCanvas& c) { Characters(c, "KeWa", 45 + k.left, top, dx); });
     EXPECT_TRUE(Same(want, RenderMetafile(emf.Build()))) << "alignment " << k.align;
   }
 }
@@ -150,7 +154,7 @@ TEST(MetafileText, ClippedAndOpaqueRectangles) {
     Font(emf);
     emf.Record(kSetBkMode, {k.transparent ? 1 : 2});
     TextW(emf, u"WWW", {20, 12}, k.options, rect, dx);
-    const Bitmap want = Direct(96, 96, [&](TCanvas& c) {
+    const Bitmap want = TextDirect(96, 96, [&](TCanvas& c) {
       if (k.options & ETO_OPAQUE) {
         c.Brush = TBrush{kBack, BrushStyle::bsSolid};
         c.FillRect(rect);
@@ -172,7 +176,7 @@ TEST(MetafileText, VerticalDistancesMoveTheBaselineUp) {
   Font(emf);
   emf.Record(kSetBkMode, {1});
   TextW(emf, u"abc", {10, 40}, ETO_PDY, {}, {15, 6, 12, -10, 0, 0});
-  const Bitmap want = Direct(96, 96, [&](TCanvas& c) {
+  const Bitmap want = TextDirect(96, 96, [&](TCanvas& c) {
     c.TextOut(10, 40, "a");
     c.TextOut(25, 34, "b");
     c.TextOut(37, 44, "c");
@@ -195,7 +199,7 @@ TEST(MetafileText, UpdatingTheCurrentPositionWritesOnFromWhereTheLastTextEnded) 
     TextW(emf, u"ab", {80, 80});  // the reference point is not used
     TextW(emf, u"cd", {80, 80});
     emf.Record(kLineTo, {0, 0});
-    const Bitmap want = Direct(96, 96, [&](TCanvas& c) {
+    const Bitmap want = TextDirect(96, 96, [&](TCanvas& c) {
       const int ab = c.TextWidth("ab"), cd = c.TextWidth("cd");
       const int first = k.second == -1 ? 40 - ab : k.second == 0 ? 40 - ab / 2 : 40;
       const int second = k.second == 1 ? 40 + ab : k.second == -1 ? 40 - ab - cd : 40 - cd / 2;
@@ -216,7 +220,7 @@ TEST(MetafileText, QuarterTurnsAreTheUprightTextTurned) {
     emf.Record(kSetTextAlign, {TA_BASELINE});
     TextW(emf, u"Kg%", {48, 48});
     // The upright text about the same reference point, then turned.
-    const Bitmap upright = Direct(96, 96, [&](TCanvas& c) {
+    const Bitmap upright = TextDirect(96, 96, [&](TCanvas& c) {
       c.Font = CanvasFont(fsUnderline);
       c.Brush = TBrush{kBack, BrushStyle::bsSolid};
       c.TextOut(48, 48 - Ascent(), "Kg%");
@@ -288,7 +292,7 @@ TEST(MetafileText, SixteenBitTextRecordsWithDistancesExtraAndJustification) {
       .Record(0x0108, {3})
       .Record(0x020A, {2, 7})
       .Record(0x0521, {6, 'a' | 'b' << 8, ' ' | 'c' << 8, ' ' | 'd' << 8, 40, 4});
-  const Bitmap want = Direct(96, 64, [&](TCanvas& c) {
+  const Bitmap want = TextDirect(96, 64, [&](TCanvas& c) {
     c.Font = font;
     Characters(c, "ab c d", 4, 4, {10, 11, 12, 13, 14, 15});
     std::vector<int> advances;
@@ -346,6 +350,109 @@ TEST(MetafileText, GlyphNumbersDrawTheFacesGlyphs) {
   Font(emf);
   emf.Record(kSetBkMode, {1});
   TextW(emf, glyphs, {10, 10}, 0x10);
-  const Bitmap want = Direct(96, 96, [](TCanvas& c) { c.TextOut(10, 10, "Kes%"); });
+  const Bitmap want = TextDirect(96, 96, [](TCanvas& c) { c.TextOut(10, 10, "Kes%"); });
   EXPECT_TRUE(Same(want, RenderMetafile(emf.Build())));
+}
+
+namespace {
+
+// A world transform record of six floats.
+void WorldTransform(EmfBuilder& emf, std::initializer_list<float> m) {
+  std::vector<std::int64_t> bits;
+  for (const float f : m) bits.push_back(std::bit_cast<std::uint32_t>(f));
+  emf.Record(35, {bits[0], bits[1], bits[2], bits[3], bits[4], bits[5]});
+}
+
+std::vector<std::uint8_t> Utf16(const std::u16string& text) {
+  ByteWriter w;
+  for (char16_t c : text) w.U16(c);
+  while (w.bytes.size() % 4) w.U8(0);
+  return w.bytes;
+}
+
+}  // namespace
+
+TEST(MetafileText, UpdatingThePositionUnderATurnGoesBackThroughTheTurn) {
+  // Turned a quarter counter-clockwise: logical (x, y) lands on (y, 96 - x).
+  // The texts are white on white; only the line from where they end shows.
+  EmfBuilder emf = Emf96();
+  Font(emf);
+  WorldTransform(emf, {0, -1, 1, 0, 0, 96});
+  emf.Record(kSetTextColor, {0xFFFFFF}).Record(kSetBkMode, {1}).Record(kMoveTo, {40, 30});
+  emf.Record(kSetTextAlign, {TA_UPDATECP});
+  TextW(emf, u"ab", {80, 80});
+  TextW(emf, u"cd", {80, 80});
+  emf.Record(kLineTo, {0, 0});
+  const Bitmap want = TextDirect(96, 96, [&](TCanvas& c) {
+    const int advance = c.TextWidth("abcd");
+    c.MoveTo(30, 96 - 40 - advance);
+    c.LineTo(0, 96);
+  });
+  EXPECT_TRUE(Same(want, RenderMetafile(emf.Build())));
+}
+
+TEST(MetafileText, TurnedOpaqueAndClippingRectanglesAreTurnedShapes) {
+  const double angle = 30 * std::numbers::pi / 180, cs = std::cos(angle), sn = std::sin(angle);
+  const auto turn = [&](double x, double y) {
+    return TPoint{int(std::lround(48 + (x - 48) * cs - (y - 48) * sn)),
+                  int(std::lround(48 + (x - 48) * sn + (y - 48) * cs))};
+  };
+  EmfBuilder emf = Emf96();
+  Font(emf, 0, false, -40);
+  WorldTransform(emf, {float(cs), float(sn), float(-sn), float(cs), float(48 - 48 * cs + 48 * sn),
+                       float(48 - 48 * sn - 48 * cs)});
+  emf.Record(kSetBkMode, {2});
+  TextW(emf, u"WWWWW", {10, 30}, ETO_OPAQUE | ETO_CLIPPED, TRect{20, 36, 76, 60});
+  const Bitmap played = RenderMetafile(emf.Build());
+  const Bitmap shape = TextDirect(96, 96, [&](TCanvas& c) {
+    c.Pen.style = PenStyle::psClear;
+    c.Brush = TBrush{kBack, BrushStyle::bsSolid};
+    c.Polygon(std::vector<TPoint>{turn(20, 36), turn(76, 36), turn(76, 60), turn(20, 60)});
+  });
+  // Nothing outside the turned rectangle; inside it, the background or the text.
+  const auto ink = [](const Bitmap& b) { return Mask(96, 96, [&](int x, int y) { return b.GetPixel(x, y) != clWhite; }); };
+  EXPECT_EQ(StrayPixels(ink(played), ink(shape)), 0);
+  int text = 0, background = 0;
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 96; ++x) {
+      text += played.GetPixel(x, y) == kInk;
+      background += played.GetPixel(x, y) == kBack;
+    }
+  EXPECT_GT(text, 100);
+  EXPECT_GT(background, 100);
+}
+
+TEST(MetafileText, SmallTextAndTextOfSeveralStringsDrawWhatTheExtendedRecordDraws) {
+  constexpr std::uint32_t kNoRect = 0x100, kSmallChars = 0x200;
+  const auto played = [](const std::function<void(EmfBuilder&)>& text) {
+    EmfBuilder emf = Emf96();
+    Font(emf);
+    emf.Record(kSetBkMode, {1});
+    text(emf);
+    return RenderMetafile(emf.Build());
+  };
+  const Bitmap both = played([](EmfBuilder& emf) {
+    TextW(emf, u"Hello", {8, 20});
+    TextW(emf, u"Wide", {30, 60}, ETO_CLIPPED, TRect{30, 60, 52, 90});
+  });
+  const struct {
+    const char* name;
+    std::function<void(EmfBuilder&)> records;
+  } cases[] = {
+      {"small text of code units and of bytes",
+       [](EmfBuilder& emf) {
+         emf.Record(108, {8, 20, 5, kNoRect, 1, 0, 0}, Utf16(u"Hello"));
+         emf.Record(108, {30, 60, 4, kSmallChars | ETO_CLIPPED, 1, 0, 0, 30, 60, 52, 90}, {'W', 'i', 'd', 'e'});
+       }},
+      {"two strings in one record",
+       [](EmfBuilder& emf) {
+         std::vector<std::uint8_t> strings = Utf16(u"Hello"), wide = Utf16(u"Wide");
+         const auto second = static_cast<std::int64_t>(120 + strings.size());
+         strings.insert(strings.end(), wide.begin(), wide.end());
+         emf.Record(97, {0, 0, 0, 0, 1, 0, 0, 2, 8, 20, 5, 120, 0, 0, 0, 0, 0, 0, 30, 60, 4, second, ETO_CLIPPED, 30,
+                         60, 52, 90, 0},
+                    strings);
+       }},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(Same(both, played(c.records))) << c.name;
 }
