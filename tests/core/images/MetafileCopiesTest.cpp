@@ -231,7 +231,7 @@ TEST(MetafileCopies, RegionsAndPathsFillWithHatchesAndTheMixMode) {
        [&](TCanvas& c) {
          c.Pen.style = PenStyle::psClear;
          c.Brush.color = clBlack;
-         c.Rectangle(0, 0, 49, 97);
+         c.Rectangle(0, 0, 48, 96);
          c.Brush.color = clRed;
          c.Rop2 = kRop2XorPen;
          c.Polygon(std::vector<TPoint>{{48, 8}, {88, 48}, {48, 88}, {8, 48}});
