@@ -696,6 +696,23 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
   }
 }
 
+// How long a played record may be: longer for those that carry a bitmap.
+std::uint64_t MaxPlayedLength(std::uint32_t type) {
+  switch (type) {
+    case kBitBlt:
+    case kStretchBlt:
+    case kMaskBlt:
+    case kPlgBlt:
+    case kSetDIBitsToDevice:
+    case kStretchDIBits:
+    case kCreateMonoBrush:
+    case kCreateDibPatternBrushPt:
+    case kAlphaBlend:
+    case kTransparentBlt: return kMaxPlayedBitmapRecord;
+    default: return kMaxPlayedRecord;
+  }
+}
+
 // Device pixels per millimetre of the reference device (96 DPI when the header gives none).
 double PixelsPerMm(int pixels, int mm) { return pixels > 0 && mm > 0 ? static_cast<double>(pixels) / mm : 96 / 25.4; }
 
@@ -745,6 +762,10 @@ std::size_t PlayEmf(MetafileRecordReader& records, const EmfLayout& layout, TCan
   while (const auto head = records.Next()) {
     switch (HandlingOf(head->type)) {
       case Handling::Play: {
+        if (head->length > MaxPlayedLength(head->type)) {
+          dc.CountNotDrawn();
+          break;
+        }
         const std::vector<std::uint8_t> record = records.Read();
         PlayRecord(dc, head->type, LittleEndianView(record, kBadRecord));
         break;

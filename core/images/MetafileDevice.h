@@ -382,6 +382,8 @@ class MetafileDevice {
   std::vector<TPointF> Mapped(const std::vector<TPointF>& logical) const;
   // Logical lengths that stay within a canvas pixel.
   double LogicalStep() const;
+  // An empty path whose curves are flattened within reach of the picture.
+  Path NewPath() const;
   // The path, its current point moved to the current position when it is elsewhere.
   Path& PathAtPosition();
   // A path of lines and curves from the current position: the open path, or

@@ -145,7 +145,7 @@ void MetafileDevice::Lines(Add add) {
     add(PathAtPosition());
     return;
   }
-  Path path;
+  Path path = NewPath();
   path.MoveTo(Map(state_.position));
   add(path);
   StrokeFigures(path);
@@ -241,8 +241,17 @@ void MetafileDevice::ArcTo(const TRect& box, TPoint start, TPoint end) {
 
 // ---------------------------------------------------------------- paths
 
+Path MetafileDevice::NewPath() const {
+  // Within reach of the picture: as far again as it is large, and the pen's width.
+  const Bitmap& target = canvas_.Target();
+  const std::int64_t margin =
+      std::int64_t{std::max(target.Width(), target.Height())} + std::max(1, CanvasPen().width) + 2;
+  return Path(TRect{SaturatedInt(-margin), SaturatedInt(-margin), SaturatedInt(target.Width() + margin),
+                    SaturatedInt(target.Height() + margin)});
+}
+
 void MetafileDevice::BeginPath() {
-  state_.path = Path();
+  state_.path = NewPath();
   state_.pathOpen = true;
   state_.path->MoveTo(Map(state_.position));
 }

@@ -451,11 +451,23 @@ WmfLayout ReadWmfHeaders(std::span<const std::uint8_t> headers) {
   return layout;
 }
 
+namespace {
+
+// How long a played record may be: longer for those that carry a bitmap.
+std::uint64_t MaxPlayedLength(std::uint16_t function) {
+  constexpr std::uint16_t kWithBitmaps[] = {kDibBitBlt, kDibStretchBlt, kSetDibToDev, kStretchDib,
+                                            kDibCreatePatternBrush, kCreatePatternBrush};
+  return Listed(kWithBitmaps, function) ? kMaxPlayedBitmapRecord : kMaxPlayedRecord;
+}
+
+}  // namespace
+
 void FindWmfSize(MetafileRecordReader& records, WmfLayout& layout) {
   const std::uint64_t start = records.Position();
   while (const auto head = records.Next()) {
     if (head->type != kSetWindowExt) continue;
-    const std::vector<std::uint8_t> record = records.Read();
+    // Its two words, however long the record says it is.
+    const std::vector<std::uint8_t> record = records.Read(kWmfRecordHeadSize + 4);
     const LittleEndianView p(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord);
     layout.width = std::abs(I16(p, 1));
     layout.height = std::abs(I16(p, 0));
@@ -474,7 +486,9 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
   dc.SetViewportExt(layout.width, layout.height);
   while (const auto head = records.Next()) {
     const auto function = static_cast<std::uint16_t>(head->type);
-    if (Listed(kPlayed, function)) {
+    if (Listed(kPlayed, function) && head->length > MaxPlayedLength(function)) {
+      dc.CountNotDrawn();
+    } else if (Listed(kPlayed, function)) {
       const std::vector<std::uint8_t> record = records.Read();
       PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
     } else if (!Listed(kReadPast, function)) {
