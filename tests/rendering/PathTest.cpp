@@ -155,3 +155,25 @@ TEST(Path, AWidenedPathFilledCoversWhatThePenStrokes) {
     }
   }
 }
+
+TEST(Path, CurvesBeyondTheReachAreTheirChordsAndTheFlattenedPointsAreBounded) {
+  // Curves far to the right of the area, each worth the most lines a curve
+  // takes: their ends only. A curve inside the area after them keeps its shape.
+  Path reached(TRect{0, 0, 100, 100});
+  reached.MoveTo({1e6, 0});
+  for (int i = 0; i < 4000; ++i) reached.BezierTo({2e6, 1e6}, {3e6, -1e6}, {1e6 + (i % 2), 0});
+  reached.MoveTo({10, 90});
+  reached.BezierTo({10, 10}, {90, 10}, {90, 90});
+  ASSERT_EQ(reached.Figures().size(), 2u);
+  EXPECT_EQ(reached.Figures()[0].points.size(), 4001u);
+  EXPECT_GT(reached.Figures()[1].points.size(), 16u);
+  // Without a reach the same curves flatten fully until the bound, then to chords.
+  Path unbounded;
+  unbounded.MoveTo({1e6, 0});
+  for (int i = 0; i < 4000; ++i) unbounded.BezierTo({2e6, 1e6}, {3e6, -1e6}, {1e6 + (i % 2), 0});
+  unbounded.MoveTo({10, 90});
+  unbounded.BezierTo({10, 10}, {90, 10}, {90, 90});
+  EXPECT_LE(unbounded.Figures()[0].points.size(), Path::kMaxCurvePoints + 4000);
+  EXPECT_GT(unbounded.Figures()[0].points.size(), Path::kMaxCurvePoints);
+  EXPECT_EQ(unbounded.Figures()[1].points.size(), 2u);
+}
