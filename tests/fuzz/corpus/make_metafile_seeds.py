@@ -123,7 +123,7 @@ EMF_RECORDS = [
                utf16("Ab", 2) + struct.pack("<4i", 10, 3, 12, -2)),  # clipped, vertical distances
     emf_record(84, [0, 0, 0, 0, 1, 0, 0, 60, 50, 2, 76, 0x10, 0, 0, 0, 0, 0],
                struct.pack("<2H", 36, 72)),       # glyph numbers
-    emf_record(62, [0, 0, 0, 0, 10, 10, 2, 2, 0xAACC0020, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0,
+    emf_record(78, [0, 0, 0, 0, 10, 10, 2, 2, 0xAACC0020, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0,
                     0, 0, 128, 40, 168, 16, 0, 0, 0, 184, 48, 232, 8], DIB + MASK),  # masked copy
     emf_record(20, [7]),                      # exclusive-or
     emf_record(37, [3]),
@@ -201,6 +201,32 @@ def emf(records):
     return header + body + end
 
 
+def vertex(x, y, red, green, blue):
+    return struct.pack("<ii4H", x, y, red, green, blue, 0)
+
+
+# Gradients, copies through a transparent colour and onto parallelograms,
+# small text, text of several strings, a widened font, under a turn.
+EMF_LATER_RECORDS = [
+    emf_record(35, [], f32(0.8, 0.6, -0.6, 0.8, 40, -20)),
+    emf_record(118, [0, 0, 0, 0, 3, 1, 2], vertex(10, 10, 0xFF00, 0, 0) + vertex(90, 10, 0, 0xFF00, 0) +
+               vertex(10, 90, 0, 0, 0xFF00) + struct.pack("<3I", 0, 1, 2)),  # a triangle
+    emf_record(118, [0, 0, 0, 0, 2, 1, 0], vertex(100, 10, 0xFF00, 0xFF00, 0) + vertex(190, 40, 0, 0, 0xFF00) +
+               struct.pack("<2I", 0, 1)),  # a band across
+    emf_record(116, [0, 0, 0, 0, 20, 40, 40, 40, 0xFFFFFF, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0,
+                     108, 40, 148, 16, 2, 2], DIB),  # transparent copy
+    emf_record(79, [0, 0, 0, 0, 100, 50, 160, 60, 110, 95, 0, 0, 2, 2, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0,
+                    140, 40, 180, 16, 0, 0, 0, 196, 48, 244, 8], DIB + MASK),  # parallelogram with a mask
+    emf_record(82, [1, 0xFFFFFFEC, 30, 0, 0, 400, 0, 0], utf16("DejaVu Sans", 32)),  # a widened font
+    emf_record(37, [1]),
+    emf_record(108, [10, 80, 4, 0x300, 1, 0, 0], b"Tiny"),  # small text of bytes, no rectangle
+    emf_record(108, [60, 80, 2, 0, 1, 0, 0, 50, 60, 120, 90], utf16("Go", 2)),  # with its rectangle
+    emf_record(97, [0, 0, 0, 0, 1, 0, 0, 2, 10, 30, 2, 120, 0, 0, 0, 0, 0, 0, 90, 30, 2, 124, 4, 80, 20, 150,
+                    40, 0], utf16("Ab", 2) + utf16("Cd", 2)),  # two strings
+]
+
+with open("metafile/later.emf", "wb") as f:
+    f.write(emf(EMF_LATER_RECORDS))
 with open("metafile/shapes-placeable.wmf", "wb") as f:
     f.write(wmf(WMF_RECORDS, True))
 with open("metafile/shapes-plain.wmf", "wb") as f:
