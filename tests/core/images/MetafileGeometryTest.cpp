@@ -271,27 +271,7 @@ TEST(MetafileTransforms, ModifyWorldTransformCombinesInEachMode) {
 }
 
 TEST(MetafileTransforms, EveryMappingModeScalesItsUnits) {
-  // The reference device has 96 pixels an inch (960 pixels on 254 mm), and
-  // so has the picture. A rectangle from the origin to (ux, uy) units, with
-  // the viewport origin at (8, 88) for the modes whose y grows upwards.
-  const struct {
-    const char* name;
-    int mode;
-    int ux, uy;
-    TRect expected;
-  } cases[] = {
-      {"pixels", U_MM_TEXT, 40, 30, {0, 0, 40, 30}},
-      {"0.1 mm", U_MM_LOMETRIC, 127, 254, {8, 88 - 96, 8 + 48, 88}},        // 12.7 mm, 25.4 mm
-      {"0.01 mm", U_MM_HIMETRIC, 1270, 2540, {8, 88 - 96, 8 + 48, 88}},
-      {"0.01 inch", U_MM_LOENGLISH, 50, 25, {8, 88 - 24, 8 + 48, 88}},
-      {"0.001 inch", U_MM_HIENGLISH, 500, 250, {8, 88 - 24, 8 + 48, 88}},
-      {"twips", U_MM_TWIPS, 720, 360, {8, 88 - 24, 8 + 48, 88}},
-      // Window 100 x 50 on a viewport of 50 x 100: anisotropic halves x and
-      // doubles y; isotropic takes the smaller scale, a half, for both.
-      {"anisotropic", U_MM_ANISOTROPIC, 40, 20, {4, 8, 24, 48}},
-      {"isotropic", U_MM_ISOTROPIC, 40, 20, {4, 4, 24, 14}},
-  };
-  for (const auto& c : cases) {
+  for (const MappingCase& c : kMappingCases) {
     UemfWriter w(kSize, kSize);
     w.NullPen().Brush(Rgb(0, 0, 0)).Add(U_EMRSETMAPMODE_set(c.mode));
     if (c.mode >= U_MM_LOMETRIC && c.mode <= U_MM_TWIPS) w.Add(U_EMRSETVIEWPORTORGEX_set(point32_set(8, 88)));
@@ -300,11 +280,7 @@ TEST(MetafileTransforms, EveryMappingModeScalesItsUnits) {
       w.Add(U_EMRSETVIEWPORTORGEX_set(point32_set(4, c.mode == U_MM_ISOTROPIC ? 4 : 8)));
     }
     w.Add(U_EMRRECTANGLE_set(Box(0, 0, c.ux, c.uy)));
-    const Played played = Play(w.Finish());
-    EXPECT_EQ(played.picture, Mask(kSize, kSize, [&](int x, int y) {
-                return x >= c.expected.left && x < c.expected.right && y >= c.expected.top && y < c.expected.bottom;
-              }))
-        << c.name;
+    EXPECT_EQ(Play(w.Finish()).picture, RectangleOnWhite(kSize, kSize, c.expected)) << c.name;
   }
 }
 

@@ -236,36 +236,14 @@ TEST(MetafileLibEmf, WorldTransformsTurnAndScaleShapesAndGeometricPens) {
 }
 
 TEST(MetafileLibEmf, EveryMappingModeScalesItsUnits) {
-  // 96 pixels an inch: a rectangle from the origin to (ux, uy) units with
-  // the viewport origin at (8, 88) for the modes whose y grows upwards.
-  const struct {
-    const char* name;
-    int mode;
-    int ux, uy;
-    TRect expected;
-  } cases[] = {
-      {"pixels", 1, 30, 40, {0, 0, 30, 40}},
-      {"0.1 mm", 2, 254, 127, {8, 88 - 48, 8 + 96, 88}},
-      {"0.01 mm", 3, 2540, 1270, {8, 88 - 48, 8 + 96, 88}},
-      {"0.01 inch", 4, 25, 50, {8, 88 - 48, 8 + 24, 88}},
-      {"0.001 inch", 5, 250, 500, {8, 88 - 48, 8 + 24, 88}},
-      {"twips", 6, 360, 720, {8, 88 - 48, 8 + 24, 88}},
-      // Window 50 x 100 on a viewport of 100 x 50: x doubles and y halves,
-      // or both take the smaller scale, a half.
-      {"isotropic", 7, 40, 60, {4, 4, 24, 34}},
-      {"anisotropic", 8, 20, 60, {4, 8, 44, 38}},
-  };
-  for (const auto& c : cases) {
+  for (const MappingCase& c : kMappingCases) {
     const Played played = PlayWritten([&](LibEmfWriter& w) {
       w.NullPen().Brush(0).MapMode(c.mode);
       if (c.mode >= 2 && c.mode <= 6) w.ViewportOrg(8, 88);
-      if (c.mode >= 7) w.WindowExt(50, 100).ViewportExt(100, 50).ViewportOrg(4, c.mode == 7 ? 4 : 8);
+      if (c.mode >= 7) w.WindowExt(100, 50).ViewportExt(50, 100).ViewportOrg(4, c.mode == 7 ? 4 : 8);
       w.Rectangle(0, 0, c.ux, c.uy);
     });
-    EXPECT_EQ(played.picture, Mask(kSize, kSize, [&](int x, int y) {
-                return x >= c.expected.left && x < c.expected.right && y >= c.expected.top && y < c.expected.bottom;
-              }))
-        << c.name;
+    EXPECT_EQ(played.picture, RectangleOnWhite(kSize, kSize, c.expected)) << c.name;
   }
 }
 

@@ -3,6 +3,7 @@
 // same shapes drawn directly on the canvas, curves reckoned independently,
 // and a comparison that lets edges differ by a pixel.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -69,5 +70,38 @@ inline std::vector<TPoint> CurvePoints(const std::vector<TPoint>& p, int steps =
     }
   return out;
 }
+
+// A black rectangle on white: the pixels [left, right) x [top, bottom).
+inline Bitmap RectangleOnWhite(int w, int h, const TRect& r) {
+  Bitmap b(w, h);
+  b.Fill(clWhite);
+  for (int y = std::max(r.top, 0); y < std::min(r.bottom, h); ++y)
+    for (int x = std::max(r.left, 0); x < std::min(r.right, w); ++x) b.SetPixel(x, y, clBlack);
+  return b;
+}
+
+// A rectangle from the logical origin to (ux, uy) in each mapping mode (the
+// platform's numbers), on a 96 x 96 picture of 96 pixels an inch, with the
+// viewport origin at (8, 88) for the modes whose y grows upwards; for the
+// last two, a window of 100 x 50 on a viewport of 50 x 100 at (4, 4) or
+// (4, 8): anisotropic halves x and doubles y, isotropic takes the smaller
+// scale, a half, for both. Where it lands on the picture.
+struct MappingCase {
+  const char* name;
+  int mode;
+  int ux, uy;
+  TRect expected;
+};
+
+inline constexpr MappingCase kMappingCases[] = {
+    {"pixels", 1, 40, 30, {0, 0, 40, 30}},
+    {"0.1 mm", 2, 127, 254, {8, 88 - 96, 8 + 48, 88}},  // 12.7 mm, 25.4 mm
+    {"0.01 mm", 3, 1270, 2540, {8, 88 - 96, 8 + 48, 88}},
+    {"0.01 inch", 4, 50, 25, {8, 88 - 24, 8 + 48, 88}},
+    {"0.001 inch", 5, 500, 250, {8, 88 - 24, 8 + 48, 88}},
+    {"twips", 6, 720, 360, {8, 88 - 24, 8 + 48, 88}},
+    {"isotropic", 7, 40, 20, {4, 4, 24, 14}},
+    {"anisotropic", 8, 40, 20, {4, 8, 24, 48}},
+};
 
 }  // namespace kestrova::testing
