@@ -94,10 +94,10 @@ TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars, SizedFon
 }
 
 int MetafileDevice::MappingTenths() const {
-  // The direction the logical x axis takes on the canvas, the window's and
-  // viewport's mirroring taken out (they flip the picture, not the text).
+  // The direction the logical x axis takes on the canvas, a window or
+  // viewport mirrored across turning the text over taken out.
   const AffineTransform m = Mapping(), page = PageToCanvas();
-  const double x = m.m11 * (page.m11 < 0 ? -1 : 1), y = m.m12 * (page.m22 < 0 ? -1 : 1);
+  const double x = m.m11 * (page.m11 < 0 ? -1 : 1), y = m.m12;
   if (x == 0 && y == 0) return 0;
   return static_cast<int>(std::lrint(std::atan2(-y, x) * 1800 / std::numbers::pi));
 }

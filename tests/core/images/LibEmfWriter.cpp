@@ -73,11 +73,6 @@ LibEmfWriter& LibEmfWriter::HatchBrush(int hatch, std::uint32_t colour) {
   return *this;
 }
 
-LibEmfWriter& LibEmfWriter::NullBrush() {
-  Select(state_->dc, GetStockObject(NULL_BRUSH));
-  return *this;
-}
-
 LibEmfWriter& LibEmfWriter::Background(bool opaque, std::uint32_t colour) {
   SetBkMode(state_->dc, opaque ? OPAQUE : TRANSPARENT);
   SetBkColor(state_->dc, colour);
@@ -211,11 +206,6 @@ LibEmfWriter& LibEmfWriter::Font(const std::string& face, int height, int width,
   f.lfCharSet = ANSI_CHARSET;
   for (std::size_t i = 0; i < face.size() && i + 1 < LF_FACESIZE; ++i) f.lfFaceName[i] = static_cast<WCHAR>(face[i]);
   Select(state_->dc, CreateFontIndirectW(&f));
-  return *this;
-}
-
-LibEmfWriter& LibEmfWriter::TextColour(std::uint32_t colour) {
-  SetTextColor(state_->dc, colour);
   return *this;
 }
 

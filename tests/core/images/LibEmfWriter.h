@@ -32,10 +32,9 @@ class LibEmfWriter {
   LibEmfWriter& GeometricPen(std::uint32_t style, int width, std::uint32_t colour);
   LibEmfWriter& NullPen();
   LibEmfWriter& MiterLimit(float limit);
-  // Brushes: solid, hatched (a hatch style 0..5), none.
+  // Brushes: solid, hatched (a hatch style 0..5).
   LibEmfWriter& Brush(std::uint32_t colour);
   LibEmfWriter& HatchBrush(int hatch, std::uint32_t colour);
-  LibEmfWriter& NullBrush();
   LibEmfWriter& Background(bool opaque, std::uint32_t colour);
   LibEmfWriter& FillMode(int mode);
 
@@ -64,9 +63,8 @@ class LibEmfWriter {
   LibEmfWriter& ViewportOrg(int x, int y);
 
   // A font of the face, height (negative: em height), width and escapement
-  // (tenths of a degree), selected; the text colour, alignment and text.
+  // (tenths of a degree), selected; the text alignment and text.
   LibEmfWriter& Font(const std::string& face, int height, int width = 0, int escapement = 0);
-  LibEmfWriter& TextColour(std::uint32_t colour);
   LibEmfWriter& TextAlign(unsigned align);
   // ExtTextOutW with its options and rectangle (when `rect` holds 4 values).
   LibEmfWriter& Text(int x, int y, const std::u16string& text, unsigned options = 0, std::vector<int> rect = {});

@@ -286,6 +286,14 @@ TEST(MetafileLibEmf, TextTurnsAndScalesWithTheWorldTransform) {
   const Bitmap transformed = TextPicture(
       [](LibEmfWriter& w) { w.WorldTransform(0, -1, 1, 0, 0, 96).Font("Arial", -20); }, 48, 48, u"Ab");
   EXPECT_EQ(Art(transformed), Art(escaped));
+  // The same turn in a window whose y grows upwards (the page turns nothing itself).
+  const Bitmap upwards = TextPicture(
+      [](LibEmfWriter& w) {
+        w.MapMode(8).WindowExt(96, -96).ViewportExt(96, 96).ViewportOrg(0, 96);
+        w.WorldTransform(0, 1, -1, 0, 96, 0).Font("Arial", -20);
+      },
+      48, 48, u"Ab");
+  EXPECT_EQ(Art(upwards), Art(escaped));
   // Twice as large: the text of a font twice as high at the doubled point.
   const Bitmap scaled =
       TextPicture([](LibEmfWriter& w) { w.WorldTransform(2, 0, 0, 2, 0, 0).Font("Arial", -12); }, 10, 30, u"Hi!");
