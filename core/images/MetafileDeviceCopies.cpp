@@ -89,11 +89,10 @@ void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect&
   // A hollow brush gives no pattern to work with.
   if (Rop3UsesPattern(op) && !state_.brush.visible) return;
   if (!Rop3UsesSource(op)) {
-    const std::vector<TPoint> corners = Rounded(RectFigure(dest));
     if (Mapping().IsAxisAligned())
       canvas_.PatternBlit(BoxToCanvas(dest), op);
     else
-      WithinRegion(FigureRegion(corners), [&] { canvas_.PatternBlit(BoxToCanvas(dest), op); });
+      WithinRegion(FigureRegion(Rounded(RectFigure(dest))), [&] { canvas_.PatternBlit(BoxToCanvas(dest), op); });
     return;
   }
   if (!picture) return;
@@ -120,10 +119,8 @@ void MetafileDevice::MaskBlit(const TRect& dest, const Bitmap* picture, const TR
                  SaturatedInt(std::int64_t{maskCorner.y} + srcRect.Height64())};
   }
   // Under a turning mapping the copy keeps to the turned rectangle's box.
-  const TRect box = Mapping().IsAxisAligned() ? TRect{ToCanvas({dest.left, dest.top}).x, ToCanvas({dest.left, dest.top}).y,
-                                                      ToCanvas({dest.right, dest.bottom}).x,
-                                                      ToCanvas({dest.right, dest.bottom}).y}
-                                              : BoxToCanvas(dest);
+  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
+  const TRect box = Mapping().IsAxisAligned() ? TRect{a.x, a.y, b.x, b.y} : BoxToCanvas(dest);
   canvas_.MaskCopy(box, *picture, from, mask, maskCorner, fore, back);
 }
 
