@@ -1,10 +1,13 @@
 // links: kestrova_rendering
-// Canvas speed: fills and copies on a button-sized and a large bitmap, and the
-// short wide arcs a round button is drawn with.
+// Canvas speed: fills and copies on a button-sized and a large bitmap, the
+// short wide arcs a round button is drawn with, and a wide zigzag drawn with
+// the copying pen and with the exclusive-or pen (whose pixels are gathered to
+// be painted once).
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <vector>
 
 #include "rendering/Canvas.h"
 
@@ -61,6 +64,25 @@ void RingOfShortArcs(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * steps);
 }
 
+// A zigzag of 20 segments across the bitmap with a pen 7 pixels wide.
+void WideZigzag(benchmark::State& state, int rop2) {
+  const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+  Bitmap b(w, h);
+  TCanvas c(b);
+  c.Pen.width = 7;
+  c.Rop2 = rop2;
+  std::vector<TPoint> points;
+  for (int i = 0; i <= 20; ++i) points.push_back(TPoint{i * w / 20, i % 2 ? h - 4 : 3});
+  for (auto _ : state) {
+    c.Polyline(points);
+    benchmark::DoNotOptimize(b.ScanLine(0));
+  }
+  state.SetItemsProcessed(state.iterations() * 20);
+}
+
+void WideZigzagCopy(benchmark::State& state) { WideZigzag(state, kRop2CopyPen); }
+void WideZigzagXor(benchmark::State& state) { WideZigzag(state, kRop2XorPen); }
+
 }  // namespace
 
 BENCHMARK(FillRect)->Args({96, 32})->Args({1000, 1000});
@@ -68,3 +90,5 @@ BENCHMARK(CopyRectOneToOne)->Args({96, 32})->Args({1000, 1000});
 BENCHMARK(CopyRectStretched)->Args({96, 32})->Args({1000, 1000});
 BENCHMARK(CopyRectAnd)->Args({96, 32})->Args({1000, 1000});
 BENCHMARK(RingOfShortArcs)->Args({96, 32})->Args({1000, 1000});
+BENCHMARK(WideZigzagCopy)->Args({96, 32})->Args({1000, 1000});
+BENCHMARK(WideZigzagXor)->Args({96, 32})->Args({1000, 1000});

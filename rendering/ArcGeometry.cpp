@@ -43,6 +43,18 @@ ArcSweep ArcSweep::Widened(double beforeStart, double afterEnd) const {
   return wider;
 }
 
+SweepSplitList SweepSplits(const ArcSweep& sweep, TPointF c, int y) {
+  const double dy = y + 0.5 - c.y;
+  SweepSplitList splits;
+  splits.at[splits.count++] = c.x;
+  for (const double angle : {sweep.StartAngle(), sweep.EndAngle()}) {
+    const double s = std::sin(angle);
+    // A ray reaches the row only on its own side of the centre.
+    if (std::abs(s) > 1e-12 && (s > 0) == (dy > 0)) splits.at[splits.count++] = c.x + dy * std::cos(angle) / s;
+  }
+  return splits;
+}
+
 double EllipseRadius(double a, double b, double phi) {
   const double p = b * std::cos(phi), q = a * std::sin(phi);
   const double d = std::hypot(p, q);

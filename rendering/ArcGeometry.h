@@ -4,6 +4,8 @@
 // point, both rays leaving the centre; when the two rays coincide the arc is
 // the whole ellipse.
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "rendering/RasterTypes.h"
@@ -24,11 +26,69 @@ class ArcSweep {
   ArcSweep Widened(double beforeStart, double afterEnd) const;
   // True when the direction (dx, dy) from the centre lies within the sweep, rays included.
   bool Contains(double dx, double dy) const;
+  // Calls run(x0, x1) for each run of columns [x0, x1) within [first, last)
+  // of row y whose pixel centres lie within the sweep seen from c: the same
+  // pixels Contains picks, at a cost that does not grow with the row's length.
+  template <typename Run>
+  void RowRuns(TPointF c, int y, int first, int last, Run run) const;
 
  private:
   double start_ = 0;
   double extent_ = 0;
 };
+
+// Columns of row y where membership of the sweep may change: where the two
+// rays cross the row's centre line, and the centre's column. Between them
+// every pixel is inside or every pixel is outside.
+struct SweepSplitList {
+  std::array<double, 3> at{};
+  int count = 0;
+};
+SweepSplitList SweepSplits(const ArcSweep& sweep, TPointF c, int y);
+
+template <typename Run>
+void ArcSweep::RowRuns(TPointF c, int y, int first, int last, Run run) const {
+  if (first >= last) return;
+  const double dy = y + 0.5 - c.y;
+  auto inside = [&](int x) { return Contains(x + 0.5 - c.x, dy); };
+  // Short runs are cheaper tested pixel by pixel than split.
+  constexpr int kShort = 16;
+  if (last - first <= kShort) {
+    int open = -1;
+    for (int x = first; x < last; ++x) {
+      if (inside(x) == (open >= 0)) continue;
+      if (open >= 0) run(open, x);
+      open = open >= 0 ? -1 : x;
+    }
+    if (open >= 0) run(open, last);
+    return;
+  }
+  // Pixels near a split are tested one by one; a stretch between two of
+  // them takes the answer of its first pixel.
+  constexpr int kMargin = 2;
+  std::array<int, 2 + 3 * (2 * kMargin + 2)> edges{first, last};
+  std::size_t n = 2;
+  const SweepSplitList splits = SweepSplits(*this, c, y);
+  for (int i = 0; i < splits.count; ++i) {
+    const double s = splits.at[i];
+    if (!(s > first - kMargin && s < last + kMargin)) continue;
+    const int at = static_cast<int>(s);
+    for (int x = std::max(first, at - kMargin); x <= std::min(last, at + kMargin + 1); ++x) edges[n++] = x;
+  }
+  std::sort(edges.begin(), edges.begin() + n);
+  int open = -1;
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    if (edges[i] == edges[i + 1]) continue;
+    if (inside(edges[i]) == (open >= 0)) continue;
+    if (open >= 0) {
+      run(open, edges[i]);
+      open = -1;
+    } else {
+      open = edges[i];
+    }
+  }
+  if (open >= 0) run(open, last);
+}
 
 // Points of the ellipse with centre c and semi-axes a, b from the sweep's start
 // ray to its end ray, at most `step` pixels apart; the first and last lie on the rays.

@@ -91,6 +91,11 @@ void TCanvas::SelectClipRegion(const ClipRegion* region) {
 
 void TCanvas::FillRect(const TRect& r) {
   if (!BrushVisible()) return;
+  if (Brush.pattern || Rop2 != kRop2CopyPen) {
+    const SpanSink ink = BrushInk();
+    for (int y = std::max(r.top, 0), last = std::min(r.bottom, target_->Height()); y < last; ++y) ink(y, r.left, r.right);
+    return;
+  }
   const std::uint32_t raw = target_->RawValueOf(Brush.color);
   const int first = std::max(r.top, 0), last = std::min(r.bottom, target_->Height());
   for (int y = first; y < last; ++y) PaintRawSpan(y, r.left, r.right, raw);

@@ -9,6 +9,8 @@
 // receive the nearest palette entry of each colour written.
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -20,6 +22,7 @@
 #include "rendering/FillRule.h"
 #include "rendering/Font.h"
 #include "rendering/Geometry.h"
+#include "rendering/RasterOp.h"
 #include "rendering/RasterTypes.h"
 #include "rendering/Region.h"
 #include "rendering/Shape.h"
@@ -27,6 +30,10 @@
 namespace kestrova {
 
 struct CopyRule;
+struct DashArea;
+struct StrokeStyle;
+
+class BrushPattern;
 
 // How a copied pixel combines with the destination.
 enum class CopyMode { cmSrcCopy, cmSrcAnd, cmSrcPaint };
@@ -42,6 +49,9 @@ class TCanvas {
   TBrush Brush;
   TFont Font;
   TPoint PenPos;
+  // The binary raster operation (RasterOp.h) everything the pen and the brush
+  // draw goes through; copying the pen by default.
+  int Rop2 = kRop2CopyPen;
 
   // Pixels: reading gives kInvalidColor outside the bitmap; writing is clipped.
   TColor Pixel(int x, int y) const { return target_->GetPixel(x, y); }
@@ -55,6 +65,12 @@ class TCanvas {
   void LineTo(int x, int y);
   // Lines through the points in turn; PenPos is neither used nor moved.
   void Polyline(std::span<const TPoint> points);
+  // The same joined back from the last point to the first (an outline with no ends).
+  void PolylineClosed(std::span<const TPoint> points);
+  // The pixels the pen covers along the lattice points (closed or not) handed
+  // to `ink` as spans, some perhaps more than once, without painting them;
+  // the gaps of a dashed one-pixel pen go to `gap` when given.
+  void PenSpans(std::span<const TPoint> points, bool closed, const SpanSink& ink, const SpanSink* gap) const;
 
   // Outline with the pen, inside with the brush; right and bottom edges excluded.
   void Rectangle(int x1, int y1, int x2, int y2);
@@ -87,6 +103,19 @@ class TCanvas {
                 CopyMode mode = CopyMode::cmSrcCopy);
   void Draw(int x, int y, const Bitmap& picture);
   void StretchDraw(const TRect& dst, const Bitmap& picture);
+  // A copy through a ternary raster operation (RasterOp.h) of the source, the
+  // brush as the pattern, and the destination.
+  void RasterCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, std::uint8_t rop3);
+  // The same with a one-bit mask choosing the operation: foreRop3 where its
+  // bit is 1, backRop3 where it is 0 (or where the mask ends). The mask pixel
+  // maskCorner lies under srcRect's top-left pixel.
+  void MaskCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, const Bitmap& mask, TPoint maskCorner,
+                std::uint8_t foreRop3, std::uint8_t backRop3);
+  // The same without a source, over the rectangle dst (right and bottom excluded).
+  void PatternBlit(const TRect& dst, std::uint8_t rop3);
+  // The source weighted by alpha / 255 over the destination; with sourceAlpha
+  // a 32-bit source's own alpha (premultiplied colours) weighs each pixel too.
+  void AlphaBlend(const TRect& dst, const Bitmap& src, const TRect& srcRect, std::uint8_t alpha, bool sourceAlpha);
   // A copy in which every pixel of colour `transparent` is replaced by the brush colour.
   void BrushCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, TColor transparent);
 
@@ -131,13 +160,35 @@ class TCanvas {
   // A sink painting the spans it receives in colour c, mapped to the target's
   // format once rather than per span.
   SpanSink Ink(TColor c);
+  // Sinks painting the brush (its colour or pattern) and the pen's colour
+  // through the raster operation; plain colour copies take Ink.
+  SpanSink BrushInk();
+  SpanSink PenInk();
+  // Runs `stroke` with a sink painting the pen. Pixels it reports more than
+  // once are painted once: gathered and merged first when the raster
+  // operation would change them again (a copying pen paints at once).
+  void StrokeOnce(const std::function<void(const SpanSink&)>& stroke);
+  // Colour c, or the pattern when given, through the raster operation.
+  SpanSink MixedInk(TColor c, std::shared_ptr<const BrushPattern> pattern, TPoint origin);
+  // The brush's colours over the pixels [x0, x1) of row y, and which are painted.
+  void BrushRow(int y, int x0, int x1, TColor* colors, std::uint8_t* painted) const;
   void PaintRawSpan(int y, int x0, int x1, std::uint32_t raw);
   // The same for columns known to be visible.
   void PaintVisibleRawSpan(int y, int x0, int x1, std::uint32_t raw);
   // The pen along lattice points, closed back to the first one or not.
   void PenPath(std::span<const TPoint> points, bool closed);
+  // Dashed pens, and geometric pens that are not round at ends and corners.
+  bool PenNeedsOutline() const;
+  // True when the pen steps from pixel to pixel (one pixel wide).
+  bool PenSteps() const;
+  // The pen along a path of centre-line points in continuous coordinates.
+  void OutlinedPenPath(std::vector<TPointF> path, bool closed);
+  // The spans of a pen wider than a pixel along such a path.
+  void WidePenSpans(std::vector<TPointF> path, bool closed, const SpanSink& ink) const;
+  // The area within which a stroke's centre line can paint the bitmap.
+  DashArea VisibleReach(const StrokeStyle& style) const;
   // The pen's outline round a shape and the brush inside it.
-  void PaintShape(const Shape& shape);
+  void PaintShape(const Shape& drawn);
   // Chord (toCentre false) and Pie (true).
   void ArcFigure(const TRect& box, TPoint start, TPoint end, bool toCentre);
   // The copy behind CopyRect, Draw, StretchDraw and BrushCopy.

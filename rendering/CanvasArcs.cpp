@@ -5,6 +5,7 @@
 
 #include "rendering/ArcGeometry.h"
 #include "rendering/Canvas.h"
+#include "rendering/PenCentreLine.h"
 #include "rendering/PolygonScan.h"
 #include "rendering/ShapeOutline.h"
 #include "rendering/StrokeGeometry.h"
@@ -14,18 +15,6 @@ namespace kestrova {
 namespace {
 
 TPointF CentreOf(const TRect& box) { return TPointF{(box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0}; }
-
-// The ellipse a pen `width` wide is centred on: through the centres of the
-// pixels on the one-pixel outline (odd widths) or along the box's edge (even).
-struct PenEllipse {
-  TPointF centre;
-  double a = 0, b = 0;
-};
-
-PenEllipse PenEllipseOf(const TRect& box, int width) {
-  const double inset = width % 2 != 0 ? 1.0 : 0.0;
-  return PenEllipse{CentreOf(box), (box.Width() - inset) / 2.0, (box.Height() - inset) / 2.0};
-}
 
 // The angle by which a wide pen reaches past an arc's end at angle phi: half
 // the pen's width and half a pixel, measured along the ellipse (at least; a
@@ -67,18 +56,7 @@ void ArcOutlineSpans(const Shape& ellipse, ArcSweep sweep, int penWidth, const T
   const TPointF c = CentreOf(ellipse.Box());
   const TRect area = Intersect(bounds, SweptBounds(ellipse.Box(), sweep, penWidth));
   const SpanSink inSweep = [&](int y, int x0, int x1) {
-    x0 = std::max(x0, area.left);
-    x1 = std::min(x1, area.right);
-    int run = -1;
-    for (int x = x0; x < x1; ++x) {
-      const bool inside = sweep.Contains(x + 0.5 - c.x, y + 0.5 - c.y);
-      if (inside && run < 0) run = x;
-      if (!inside && run >= 0) {
-        ink(y, run, x);
-        run = -1;
-      }
-    }
-    if (run >= 0) ink(y, run, x1);
+    sweep.RowRuns(c, y, std::max(x0, area.left), std::min(x1, area.right), [&](int a, int b) { ink(y, a, b); });
   };
   OutlineSpans(ellipse, penWidth, RowRange{area.top, area.bottom}, inSweep, nullptr);
 }
@@ -91,7 +69,12 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   const Shape ellipse(ShapeKind::skEllipse, TRect{x1, y1, x2, y2});
   if (!PenVisible() || ellipse.IsEmpty()) return;
   const ArcSweep sweep(CentreOf(ellipse.Box()), TPointF{double(x3), double(y3)}, TPointF{double(x4), double(y4)});
-  ArcOutlineSpans(ellipse, sweep, Pen.width, Bounds(), Ink(Pen.color));
+  if (PenNeedsOutline()) {
+    const PenEllipse e = PenEllipseOf(ellipse.Box(), Pen.width);
+    OutlinedPenPath(ArcPoints(e.centre, e.a, e.b, sweep, 1.0), false);
+    return;
+  }
+  ArcOutlineSpans(ellipse, sweep, Pen.width, Bounds(), PenInk());
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -111,24 +94,32 @@ void TCanvas::ArcFigure(const TRect& rect, TPoint start, TPoint end, bool toCent
   if (BrushVisible()) {
     std::vector<TPointF> figure = ArcPoints(c, box.Width() / 2.0, box.Height() / 2.0, sweep, 1.0);
     if (toCentre) figure.push_back(c);
-    EvenOddSpans({figure}, Rows(), Ink(Brush.color));
+    EvenOddSpans({figure}, Rows(), BrushInk());
   }
   if (!PenVisible()) return;
   const int width = std::max(1, Pen.width);
-  const SpanSink ink = Ink(Pen.color);
-  ArcOutlineSpans(ellipse, sweep, width, Bounds(), ink);
-  // The straight part: the chord, or the two radii, between the arc's ends.
+  if (PenNeedsOutline()) {
+    const PenEllipse e = PenEllipseOf(box, width);
+    std::vector<TPointF> path = ArcPoints(e.centre, e.a, e.b, sweep, 1.0);
+    if (toCentre) path.push_back(e.centre);
+    OutlinedPenPath(std::move(path), true);
+    return;
+  }
+  // The arc, then the straight part: the chord, or the two radii, between its ends.
   const PenEllipse e = PenEllipseOf(box, width);
   const std::vector<TPointF> ends =
       ArcPoints(e.centre, e.a, e.b, sweep, std::numeric_limits<double>::infinity());
   std::vector<TPointF> path{ends.back()};
   if (toCentre) path.push_back(e.centre);
   path.push_back(ends.front());
-  if (width > 1) {
-    WidePathSpans(path, width / 2.0, Rows(), ink);
-    return;
-  }
-  for (std::size_t i = 1; i < path.size(); ++i) ThinLineSpans(PixelAt(path[i - 1]), PixelAt(path[i]), Bounds(), ink);
+  StrokeOnce([&](const SpanSink& ink) {
+    ArcOutlineSpans(ellipse, sweep, width, Bounds(), ink);
+    if (width > 1) {
+      WidePathSpans(path, width / 2.0, Rows(), ink);
+      return;
+    }
+    for (std::size_t i = 1; i < path.size(); ++i) ThinLineSpans(PixelAt(path[i - 1]), PixelAt(path[i]), Bounds(), ink);
+  });
 }
 
 }  // namespace kestrova

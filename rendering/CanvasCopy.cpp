@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "rendering/BitmapRows.h"
@@ -17,9 +18,25 @@ struct CopyRule {
   TColor key = 0;
   TColor replacement = 0;
   bool keepDestination = false;
+  // A ternary raster operation over the brush (pattern), the source and the
+  // destination, in place of `mode`.
+  std::optional<std::uint8_t> rop3{};
+  // A mask choosing per source pixel between rop3 (mask bit 1) and backRop3
+  // (bit 0); the mask pixel under the source pixel (x, y) is (x, y) + maskShift.
+  const Bitmap* mask = nullptr;
+  TPoint maskShift{};
+  std::uint8_t backRop3 = 0;
+  // Blending: the source weighted by alpha / 255, and by its own alpha when
+  // sourceAlpha is set (a 32-bit source whose colours are premultiplied).
+  std::optional<std::uint8_t> alpha{};
+  bool sourceAlpha = false;
 
-  bool IsPlain() const { return mode == CopyMode::cmSrcCopy && !keyed; }
-  bool ReadsDestination() const { return mode != CopyMode::cmSrcCopy || (keyed && keepDestination); }
+  bool IsPlain() const { return mode == CopyMode::cmSrcCopy && !keyed && !rop3 && !alpha; }
+  bool ReadsDestination() const {
+    return mode != CopyMode::cmSrcCopy || (keyed && keepDestination) || alpha || (rop3 && Rop3UsesDestination(*rop3)) ||
+           (mask && Rop3UsesDestination(backRop3));
+  }
+  bool ReadsPattern() const { return rop3 && (Rop3UsesPattern(*rop3) || (mask && Rop3UsesPattern(backRop3))); }
 };
 
 namespace {
@@ -57,7 +74,44 @@ bool SameLayout(const Bitmap& a, const Bitmap& b) {
   return a.Format() == b.Format() && BitsPerPixel(a.Format()) >= 8 && a.Palette() == b.Palette();
 }
 
-void ApplyRule(const CopyRule& rule, const TColor* destination, TColor* pixels, std::size_t count) {
+std::uint8_t Blend(unsigned s, unsigned d, unsigned alpha, unsigned sourceAlpha, bool premultiplied) {
+  // Premultiplied: d' = s * a + d * (1 - sa * a); otherwise d' = s * a + d * (1 - a).
+  const unsigned keep = premultiplied ? 255 * 255 - sourceAlpha * alpha : 255 * (255 - alpha);
+  return static_cast<std::uint8_t>(std::min(255u, (s * alpha * 255 + d * keep + 255 * 255 / 2) / (255 * 255)));
+}
+
+// The bit of a one-bit mask at (x, y); 0 outside it.
+std::uint8_t MaskBit(const Bitmap& mask, std::int64_t x, std::int64_t y) {
+  if (x < 0 || y < 0 || x >= mask.Width() || y >= mask.Height()) return 0;
+  return mask.RawPixel(static_cast<int>(x), static_cast<int>(y)) != 0;
+}
+
+// The rows the copy rule needs beside the source and the destination.
+struct RuleRows {
+  const TColor* pattern = nullptr;
+  const std::uint8_t* alpha = nullptr;
+  const std::uint8_t* maskBits = nullptr;
+};
+
+void ApplyRule(const CopyRule& rule, const TColor* destination, TColor* pixels, std::size_t count,
+               const RuleRows& rows = {}) {
+  if (rule.rop3) {
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::uint8_t rop = !rows.maskBits || rows.maskBits[i] ? *rule.rop3 : rule.backRop3;
+      pixels[i] = ApplyRop3(rop, rows.pattern ? rows.pattern[i] : 0, PlainRGB(pixels[i]), destination[i]);
+    }
+    return;
+  }
+  if (rule.alpha) {
+    for (std::size_t i = 0; i < count; ++i) {
+      const unsigned sa = rows.alpha ? rows.alpha[i] : 255;
+      const TColor s = pixels[i], d = destination[i];
+      pixels[i] = RGBColor(Blend(RedOf(s), RedOf(d), *rule.alpha, sa, rule.sourceAlpha),
+                           Blend(GreenOf(s), GreenOf(d), *rule.alpha, sa, rule.sourceAlpha),
+                           Blend(BlueOf(s), BlueOf(d), *rule.alpha, sa, rule.sourceAlpha));
+    }
+    return;
+  }
   if (rule.keyed) {
     for (std::size_t i = 0; i < count; ++i)
       if (pixels[i] == rule.key) pixels[i] = rule.keepDestination ? destination[i] : rule.replacement;
@@ -72,6 +126,23 @@ void ApplyRule(const CopyRule& rule, const TColor* destination, TColor* pixels, 
 
 void TCanvas::CopyRect(const TRect& dst, const Bitmap& src, const TRect& srcRect, CopyMode mode) {
   CopyPixels(dst, src, srcRect, CopyRule{.mode = mode});
+}
+
+void TCanvas::RasterCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, std::uint8_t rop3) {
+  CopyPixels(dst, src, srcRect, CopyRule{.rop3 = rop3});
+}
+
+void TCanvas::MaskCopy(const TRect& dst, const Bitmap& src, const TRect& srcRect, const Bitmap& mask,
+                       TPoint maskCorner, std::uint8_t foreRop3, std::uint8_t backRop3) {
+  const TPoint shift{SaturatedInt(std::int64_t{maskCorner.x} - std::min(srcRect.left, srcRect.right)),
+                     SaturatedInt(std::int64_t{maskCorner.y} - std::min(srcRect.top, srcRect.bottom))};
+  CopyPixels(dst, src, srcRect, CopyRule{.rop3 = foreRop3, .mask = &mask, .maskShift = shift, .backRop3 = backRop3});
+}
+
+void TCanvas::AlphaBlend(const TRect& dst, const Bitmap& src, const TRect& srcRect, std::uint8_t alpha,
+                         bool sourceAlpha) {
+  CopyPixels(dst, src, srcRect,
+             CopyRule{.alpha = alpha, .sourceAlpha = sourceAlpha && src.Format() == PixelFormat::pf32bit});
 }
 
 void TCanvas::Draw(int x, int y, const Bitmap& picture) {
@@ -115,7 +186,9 @@ void TCanvas::CopyPixels(const TRect& dst, const Bitmap& src, const TRect& srcRe
   const int bytesPerPixel = BitsPerPixel(target_->Format()) / 8;
   RawValueEncoder encoder(*target_);
   std::vector<TColor> sourceRow(static_cast<std::size_t>(source->Width())), pixels(sourceCol.size()),
-      destination(sourceCol.size());
+      destination(sourceCol.size()), pattern(rule.ReadsPattern() ? sourceCol.size() : 0);
+  std::vector<std::uint8_t> painted(pattern.size()), alphas(rule.sourceAlpha ? sourceCol.size() : 0),
+      maskBits(rule.mask ? sourceCol.size() : 0);
   for (int y = rows.First(), last = rows.Last(target_->Height()); y < last; ++y) {
     const std::int64_t sy = rows.SourceOf(y);
     if (sy < 0 || sy >= source->Height()) continue;
@@ -136,7 +209,22 @@ void TCanvas::CopyPixels(const TRect& dst, const Bitmap& src, const TRect& srcRe
       const auto count = static_cast<std::size_t>(b - a);
       for (std::size_t i = 0; i < count; ++i) pixels[i] = sourceRow[sourceCol[a - x0 + i] - s0];
       if (rule.ReadsDestination()) ReadColorRow(*target_, y, a, b, destination.data());
-      ApplyRule(rule, destination.data(), pixels.data(), count);
+      RuleRows extra;
+      if (rule.ReadsPattern()) {
+        BrushRow(y, a, b, pattern.data(), painted.data());
+        extra.pattern = pattern.data();
+      }
+      if (rule.sourceAlpha) {
+        const std::uint8_t* row = source->ScanLine(static_cast<int>(sy));
+        for (std::size_t i = 0; i < count; ++i) alphas[i] = row[4 * static_cast<std::size_t>(sourceCol[a - x0 + i]) + 3];
+        extra.alpha = alphas.data();
+      }
+      if (rule.mask) {
+        for (std::size_t i = 0; i < count; ++i)
+          maskBits[i] = MaskBit(*rule.mask, std::int64_t{sourceCol[a - x0 + i]} + rule.maskShift.x, sy + rule.maskShift.y);
+        extra.maskBits = maskBits.data();
+      }
+      ApplyRule(rule, destination.data(), pixels.data(), count, extra);
       WriteColorRow(*target_, y, a, b, pixels.data(), encoder);
     });
   }

@@ -10,25 +10,17 @@ void TCanvas::MoveTo(int x, int y) { PenPos = TPoint{x, y}; }
 void TCanvas::LineTo(int x, int y) {
   const TPoint from = PenPos;
   PenPos = TPoint{x, y};
-  if (PenVisible()) PenSegmentSpans(from, PenPos, Pen.width, Bounds(), Ink(Pen.color));
+  if (!PenVisible()) return;
+  if (PenNeedsOutline()) {
+    const TPoint line[] = {from, PenPos};
+    PenPath(line, false);
+    return;
+  }
+  PenSegmentSpans(from, PenPos, Pen.width, Bounds(), PenInk());
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) { PenPath(points, false); }
 
-void TCanvas::PenPath(std::span<const TPoint> points, bool closed) {
-  if (!PenVisible() || points.empty()) return;
-  const SpanSink ink = Ink(Pen.color);
-  if (Pen.width <= 1) {
-    for (std::size_t i = 1; i < points.size(); ++i) ThinLineSpans(points[i - 1], points[i], Bounds(), ink);
-    if (closed && points.size() > 1) ThinLineSpans(points.back(), points.front(), Bounds(), ink);
-    return;
-  }
-  const double o = PenCentreOffset(Pen.width);
-  std::vector<TPointF> path;
-  path.reserve(points.size() + 1);
-  for (const TPoint& p : points) path.push_back(TPointF{p.x + o, p.y + o});
-  if (closed && points.size() > 1) path.push_back(path.front());
-  WidePathSpans(path, Pen.width / 2.0, Rows(), ink);
-}
+void TCanvas::PolylineClosed(std::span<const TPoint> points) { PenPath(points, true); }
 
 }  // namespace kestrova

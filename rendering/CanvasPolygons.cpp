@@ -20,7 +20,7 @@ std::vector<TPointF> Corners(std::span<const TPoint> points) {
 
 void TCanvas::Polygon(std::span<const TPoint> points, FillRule rule) {
   if (points.empty()) return;
-  if (BrushVisible()) PolygonSpans({Corners(points)}, rule, Rows(), Ink(Brush.color));
+  if (BrushVisible()) PolygonSpans({Corners(points)}, rule, Rows(), BrushInk());
   PenPath(points, true);
 }
 
@@ -28,7 +28,7 @@ void TCanvas::PolyPolygon(const std::vector<std::vector<TPoint>>& polygons, Fill
   if (BrushVisible()) {
     std::vector<std::vector<TPointF>> corners;
     for (const auto& polygon : polygons) corners.push_back(Corners(polygon));
-    PolygonSpans(corners, rule, Rows(), Ink(Brush.color));
+    PolygonSpans(corners, rule, Rows(), BrushInk());
   }
   for (const auto& polygon : polygons) PenPath(polygon, true);
 }

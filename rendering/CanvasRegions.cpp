@@ -6,7 +6,7 @@
 namespace kestrova {
 
 void TCanvas::FillRegion(const Region& region) {
-  if (BrushVisible()) region.Spans(Rows(), Ink(Brush.color));
+  if (BrushVisible()) region.Spans(Rows(), BrushInk());
 }
 
 void TCanvas::InvertRegion(const Region& region) {

@@ -62,6 +62,10 @@ FontEngine::~FontEngine() {
 SizedFont& FontEngine::Get(const TFont& font) {
   if (std::abs(static_cast<long long>(font.size)) > kMaxFontPoints)
     throw FontError("Font size out of range: " + std::to_string(font.size));
+  return Get(font, FontPixelSize(font.size));
+}
+
+SizedFont& FontEngine::Get(const TFont& font, int pixelSize) {
   const bool bold = (font.style & fsBold) != 0;
   const bool italic = (font.style & fsItalic) != 0;
   const MatchKey key{font.name, bold, italic};
@@ -70,8 +74,7 @@ SizedFont& FontEngine::Get(const TFont& font) {
     FontFile file = MatchFontFile(font.name, bold, italic);
     match = matches_.emplace(key, std::make_pair(std::move(file.path), file.index)).first;
   }
-  return Open(match->second.first, match->second.second, FontPixelSize(font.size),
-              font.quality == fqAntialiased, bold, italic);
+  return Open(match->second.first, match->second.second, pixelSize, font.quality == fqAntialiased, bold, italic);
 }
 
 SizedFont& FontEngine::Open(const std::string& path, int index, int pixelSize, bool antialiased, bool bold,

@@ -31,6 +31,9 @@ class FontEngine {
   // when the matched file cannot be read. The reference stays valid until the
   // next call.
   SizedFont& Get(const TFont& font);
+  // The same at an em height in pixels, the font's size in points unused
+  // (recorded pictures give their fonts' heights in pixels).
+  SizedFont& Get(const TFont& font, int pixelSize);
 
   // The face in a file at a pixel size; bold and italic are made up when the
   // face lacks them. Raises FontError when the file is missing or unreadable.

@@ -1,5 +1,8 @@
 #include "rendering/Path.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "rendering/BezierCurve.h"
 
 namespace kestrova {
@@ -22,9 +25,26 @@ void Path::LineTo(TPointF p) {
   current_ = p;
 }
 
+namespace {
+
+// True when the four points all lie beyond one edge of the area.
+bool AllBeyond(const TRect& area, std::initializer_list<TPointF> points) {
+  const auto all = [&](auto beyond) { return std::all_of(points.begin(), points.end(), beyond); };
+  return all([&](TPointF p) { return p.x < area.left; }) || all([&](TPointF p) { return p.x > area.right; }) ||
+         all([&](TPointF p) { return p.y < area.top; }) || all([&](TPointF p) { return p.y > area.bottom; });
+}
+
+}  // namespace
+
 void Path::BezierTo(TPointF c1, TPointF c2, TPointF end) {
   Figure& figure = OpenFigure();
-  AppendBezier(figure.points, current_, c1, c2, end);
+  if (curvePoints_ >= kMaxCurvePoints || (reach_ && AllBeyond(*reach_, {current_, c1, c2, end}))) {
+    figure.points.push_back(end);
+  } else {
+    const std::size_t before = figure.points.size();
+    AppendBezier(figure.points, current_, c1, c2, end);
+    curvePoints_ += figure.points.size() - before;
+  }
   current_ = end;
 }
 

@@ -3,9 +3,12 @@
 // in the coordinates of the canvas it will be drawn on. Filling a path
 // closes every figure; stroking it closes only the closed ones.
 
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "rendering/FillRule.h"
+#include "rendering/Geometry.h"
 #include "rendering/RasterTypes.h"
 #include "rendering/Region.h"
 
@@ -13,6 +16,15 @@ namespace kestrova {
 
 class Path {
  public:
+  Path() = default;
+  // A path whose drawing only matters within `reach`: a curve whose control
+  // points all lie outside it on one side is taken as the line between its
+  // ends (what is filled or stroked within reach stays the same), and past
+  // kMaxCurvePoints flattened points every further curve is too, so that a
+  // path costs what the picture can show, not what its records claim.
+  explicit Path(const TRect& reach) : reach_(reach) {}
+  static constexpr std::size_t kMaxCurvePoints = std::size_t{1} << 20;
+
   struct Figure {
     std::vector<TPointF> points;
     bool closed = false;
@@ -44,6 +56,8 @@ class Path {
   Figure& OpenFigure();
 
   std::vector<Figure> figures_;
+  std::optional<TRect> reach_;
+  std::size_t curvePoints_ = 0;
   TPointF current_;
   bool drawing_ = false;  // the last figure takes more lines
 };

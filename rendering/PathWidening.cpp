@@ -3,45 +3,37 @@
 #include <algorithm>
 #include <cmath>
 
-#include "rendering/StrokeGeometry.h"
-
 namespace kestrova {
 
 namespace {
 
-TPoint PixelAt(TPointF p) { return TPoint{PixelContaining(p.x), PixelContaining(p.y)}; }
-
-// The pixels the pen covers along every figure.
-Region PenCoverage(const Path& path, int penWidth, const TRect& area) {
-  const RowRange rows{area.top, area.bottom};
-  RegionBuilder rowsOf;
-  std::vector<std::vector<ColumnSpan>> spans(static_cast<std::size_t>(std::max(0, rows.last - rows.first)));
+// The pixels the pen covers along every figure, stroked from the lattice
+// points the canvas strokes a figure through.
+Region PenCoverage(const Path& path, const TCanvas& canvas) {
+  const int height = canvas.Target().Height(), width = canvas.Target().Width();
+  std::vector<std::vector<ColumnSpan>> spans(static_cast<std::size_t>(std::max(0, height)));
   const SpanSink collect = [&](int y, int x0, int x1) {
-    x0 = std::max(x0, area.left);
-    x1 = std::min(x1, area.right);
-    if (y >= rows.first && y < rows.last && x0 < x1) spans[static_cast<std::size_t>(y - rows.first)].push_back({x0, x1});
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, width);
+    if (y >= 0 && y < height && x0 < x1) spans[static_cast<std::size_t>(y)].push_back({x0, x1});
   };
   for (const Path::Figure& f : path.Figures()) {
-    // The lattice points the canvas strokes, the pen centred as it centres it.
-    const double o = penWidth > 1 ? PenCentreOffset(penWidth) : 0.0;
-    std::vector<TPointF> line;
-    for (const TPointF& p : f.points) line.push_back(TPointF{std::nearbyint(p.x) + o, std::nearbyint(p.y) + o});
-    if (f.closed && line.size() > 1) line.push_back(line.front());
-    if (penWidth > 1) {
-      WidePathSpans(line, penWidth / 2.0, rows, collect);
-      continue;
-    }
-    for (std::size_t i = 1; i < line.size(); ++i) ThinLineSpans(PixelAt(line[i - 1]), PixelAt(line[i]), area, collect);
+    std::vector<TPoint> line;
+    line.reserve(f.points.size());
+    for (const TPointF& p : f.points)
+      line.push_back(TPoint{static_cast<int>(std::nearbyint(p.x)), static_cast<int>(std::nearbyint(p.y))});
+    canvas.PenSpans(line, f.closed && line.size() > 1, collect, nullptr);
   }
-  for (int y = rows.first; y < rows.last; ++y)
-    for (const ColumnSpan& s : spans[static_cast<std::size_t>(y - rows.first)]) rowsOf.Add(y, s.x0, s.x1);
-  return rowsOf.Finish();
+  RegionBuilder rows;
+  for (int y = 0; y < height; ++y)
+    for (const ColumnSpan& s : spans[static_cast<std::size_t>(y)]) rows.Add(y, s.x0, s.x1);
+  return rows.Finish();
 }
 
 }  // namespace
 
-Path WidenedPath(const Path& path, int penWidth, const TRect& area) {
-  const Region covered = PenCoverage(path, penWidth, area);
+Path WidenedPath(const Path& path, const TCanvas& canvas) {
+  const Region covered = PenCoverage(path, canvas);
   Path widened;
   covered.ForEachBand([&](int top, int bottom, std::span<const ColumnSpan> spans) {
     for (const ColumnSpan& s : spans) {

@@ -19,6 +19,9 @@ class Shape {
   Shape(ShapeKind kind, const TRect& box, int cornerW = 0, int cornerH = 0);
 
   const TRect& Box() const { return box_; }
+  ShapeKind Kind() const { return kind_; }
+  int CornerWidth() const { return cornerW_; }
+  int CornerHeight() const { return cornerH_; }
   bool IsEmpty() const { return empty_; }
   // Columns [x0, x1) of row y inside the shape; false when none.
   bool RowSpan(int y, int& x0, int& x1) const;

@@ -1,5 +1,6 @@
 #include "rendering/SizedFont.h"
 
+#include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
@@ -8,6 +9,7 @@
 #include <cmath>
 
 #include "rendering/FontError.h"
+#include "rendering/Turn.h"
 
 namespace kestrova {
 
@@ -111,6 +113,22 @@ void CopyCoverage(const FT_Bitmap& bitmap, bool antialiased, GlyphImage& g) {
   }
 }
 
+// The turned glyphs' coverage kept at most, in bytes; past it the cache starts again.
+constexpr std::size_t kMaxTurnedBytes = std::size_t{16} << 20;
+
+// A widening by permille / 1000 along the baseline, then the rotation by
+// `tenths` tenths of a degree counter-clockwise on the screen (outline y
+// grows upwards).
+FT_Matrix Rotation(int tenths, int permille) {
+  double c = 1, s = 0;
+  TurnOf(tenths, c, s);
+  const double w = permille / 1000.0;
+  const auto fixed = [](double v) { return static_cast<FT_Fixed>(std::lrint(v * 0x10000)); };
+  return FT_Matrix{fixed(c * w), fixed(-s), fixed(s * w), fixed(c)};
+}
+
+int Turns(int tenths) { return ((tenths % 3600) + 3600) % 3600; }
+
 }  // namespace
 
 SizedFont::SizedFont(FT_Face face, int pixelSize, bool antialiased, SyntheticStyle synthetic)
@@ -128,14 +146,45 @@ SizedFont::~SizedFont() { FT_Done_Size(size_); }
 const GlyphImage& SizedFont::Glyph(char32_t c) {
   if (c < latin_.size()) {
     if (!latinReady_[c]) {
-      latin_[c] = Render(c);
+      latin_[c] = Render(IndexOf(c), 0, 1000);
       latinReady_[c] = true;
     }
     return latin_[c];
   }
   auto it = others_.find(c);
-  if (it == others_.end()) it = others_.emplace(c, Render(c)).first;
+  if (it == others_.end()) it = others_.emplace(c, Render(IndexOf(c), 0, 1000)).first;
   return it->second;
+}
+
+std::uint32_t SizedFont::IndexOf(char32_t c) { return FT_Get_Char_Index(face_, c); }
+
+const GlyphImage& SizedFont::TurnedGlyph(char32_t c, int tenths, int permille) {
+  tenths = Turns(tenths);
+  permille = std::clamp(permille, kMinWidening, kMaxWidening);
+  return tenths == 0 && permille == 1000 ? Glyph(c) : Kept(false, c, tenths, permille);
+}
+
+const GlyphImage& SizedFont::IndexedGlyph(std::uint32_t index, int tenths, int permille) {
+  return Kept(true, index, Turns(tenths), std::clamp(permille, kMinWidening, kMaxWidening));
+}
+
+double SizedFont::AverageWidth() const {
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
+  if (!os2 || os2->xAvgCharWidth <= 0 || face_->units_per_EM == 0) return pixelSize_ / 2.0;
+  return static_cast<double>(os2->xAvgCharWidth) * pixelSize_ / face_->units_per_EM;
+}
+
+const GlyphImage& SizedFont::Kept(bool byIndex, std::uint32_t code, int tenths, int permille) {
+  const std::tuple<bool, std::uint32_t, int, int> key{byIndex, code, tenths, permille};
+  auto it = turned_.find(key);
+  if (it != turned_.end()) return it->second;
+  GlyphImage glyph = Render(byIndex ? code : IndexOf(code), tenths, permille);
+  if (turnedBytes_ + glyph.coverage.size() > kMaxTurnedBytes) {
+    turned_.clear();
+    turnedBytes_ = 0;
+  }
+  turnedBytes_ += glyph.coverage.size();
+  return turned_.emplace(key, std::move(glyph)).first->second;
 }
 
 int SizedFont::Advance(std::u32string_view text) {
@@ -144,16 +193,26 @@ int SizedFont::Advance(std::u32string_view text) {
   return width;
 }
 
-GlyphImage SizedFont::Render(char32_t c) {
+GlyphImage SizedFont::Render(FT_UInt index, int tenths, int permille) {
+  const bool transformed = tenths != 0 || permille != 1000;
   GlyphImage g;
   FT_Activate_Size(size_);
-  const FT_UInt index = FT_Get_Char_Index(face_, c);
-  const FT_Int32 flags = antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
+  // A number past the face's glyphs draws its missing-glyph shape.
+  if (index >= static_cast<FT_UInt>(face_->num_glyphs)) index = 0;
+  // A glyph to be turned or widened needs its outline: embedded bitmaps cannot turn.
+  const FT_Int32 flags =
+      (antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) | (transformed ? FT_LOAD_NO_BITMAP : 0);
   if (FT_Load_Glyph(face_, index, flags) != 0) return g;
   FT_GlyphSlot slot = face_->glyph;
   if (synthetic_.italic) FT_GlyphSlot_Oblique(slot);
   if (synthetic_.bold) FT_GlyphSlot_Embolden(slot);
-  g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+  g.advance = permille == 1000 ? static_cast<int>((slot->advance.x + 32) >> 6)
+                               : static_cast<int>(std::lrint(slot->advance.x / 64.0 * permille / 1000));
+  if (transformed) {
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return g;
+    FT_Matrix turn = Rotation(tenths, permille);
+    FT_Outline_Transform(&slot->outline, &turn);
+  }
   const FT_Render_Mode mode = antialiased_ ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
   if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, mode) != 0) return g;
   const FT_Bitmap& bitmap = slot->bitmap;

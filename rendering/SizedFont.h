@@ -7,7 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -58,11 +60,26 @@ class SizedFont {
 
   // The glyph of a character (the face's missing-glyph shape when it has none).
   const GlyphImage& Glyph(char32_t c);
+  // The glyph hinted upright, widened along its baseline by permille / 1000
+  // (kept within 1/16 .. 16), then turned by `tenths` tenths of a degree
+  // counter-clockwise (on the screen) about its origin, and rendered; its
+  // advance is the upright one, widened.
+  const GlyphImage& TurnedGlyph(char32_t c, int tenths, int permille = 1000);
+  // The same for the face's glyph number `index` (text given as glyphs).
+  const GlyphImage& IndexedGlyph(std::uint32_t index, int tenths, int permille = 1000);
+  // The face's average character width at this size, in pixels.
+  double AverageWidth() const;
+  // The face's glyph number for a character (0: it has none).
+  std::uint32_t IndexOf(char32_t c);
   // Sum of the advances of the characters.
   int Advance(std::u32string_view text);
 
  private:
-  GlyphImage Render(char32_t c);
+  static constexpr int kMinWidening = 1000 / 16, kMaxWidening = 1000 * 16;
+  GlyphImage Render(FT_UInt index, int tenths, int permille);
+  // A turned, widened or numbered glyph from the cache, rendered when missing.
+  const GlyphImage& Kept(bool byIndex, std::uint32_t code, int tenths, int permille);
+
 
   FT_Face face_;
   FT_Size size_ = nullptr;
@@ -73,6 +90,8 @@ class SizedFont {
   std::array<GlyphImage, 256> latin_;
   std::array<bool, 256> latinReady_{};
   std::unordered_map<char32_t, GlyphImage> others_;
+  std::map<std::tuple<bool, std::uint32_t, int, int>, GlyphImage> turned_;
+  std::size_t turnedBytes_ = 0;
 };
 
 }  // namespace kestrova

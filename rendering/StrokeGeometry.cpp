@@ -92,30 +92,12 @@ bool CapsuleChord(TPointF a, TPointF b, double radius, double yc, double& lo, do
 double PenCentreOffset(int width) { return width % 2 != 0 ? 0.5 : 0.0; }
 
 void ThinLineSpans(TPoint from, TPoint to, const TRect& bounds, const SpanSink& sink) {
-  const std::int64_t dx = std::int64_t{to.x} - from.x, dy = std::int64_t{to.y} - from.y;
-  if (dx == 0 && dy == 0) return;
-  const bool xMajor = std::abs(dx) >= std::abs(dy);
-  const std::int64_t steps = xMajor ? std::abs(dx) : std::abs(dy);
-  const std::int64_t minor = xMajor ? std::abs(dy) : std::abs(dx);
-  const std::int64_t majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
-  const std::int64_t minorStep = (xMajor ? dy : dx) >= 0 ? 1 : -1;
-  const std::int64_t majorStart = xMajor ? from.x : from.y, minorStart = xMajor ? from.y : from.x;
-  // Only the steps whose major coordinate lies inside the bounds are walked.
-  const std::int64_t lo = xMajor ? bounds.left : bounds.top, hi = xMajor ? bounds.right : bounds.bottom;
-  std::int64_t k0 = majorStep > 0 ? lo - majorStart : majorStart - hi + 1;
-  std::int64_t k1 = majorStep > 0 ? hi - majorStart : majorStart - lo + 1;
-  k0 = std::max<std::int64_t>(k0, 0);
-  k1 = std::min(k1, steps);
   RunCollector runs(bounds, sink);
-  for (std::int64_t k = k0; k < k1; ++k) {
-    // The minor offset rounded to the nearest step (halves away from the start).
-    const auto m = static_cast<std::int64_t>((__int128{2} * k * minor + steps) / (__int128{2} * steps));
-    const std::int64_t major = majorStart + majorStep * k, minorPos = minorStart + minorStep * m;
-    if (xMajor)
-      runs.Add(major, minorPos);
-    else
-      runs.Add(minorPos, major);
-  }
+  ForEachThinLinePixel(from, to, bounds, [&](std::int64_t, std::int64_t x, std::int64_t y) { runs.Add(x, y); });
+}
+
+std::int64_t ThinLineSteps(TPoint from, TPoint to) {
+  return std::max(std::abs(std::int64_t{to.x} - from.x), std::abs(std::int64_t{to.y} - from.y));
 }
 
 void CapsuleSpans(TPointF a, TPointF b, double radius, RowRange rows, const SpanSink& sink) {

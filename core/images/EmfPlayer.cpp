@@ -1,9 +1,12 @@
 #include "core/images/EmfPlayer.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <climits>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,6 +80,7 @@ enum : std::uint32_t {
   kSetPaletteEntries = 50,
   kResizePalette = 51,
   kRealizePalette = 52,
+  kExtFloodFill = 53,
   kLineTo = 54,
   kArcTo = 55,
   kPolyDraw = 56,
@@ -100,6 +104,8 @@ enum : std::uint32_t {
   kExtSelectClipRgn = 75,
   kBitBlt = 76,
   kStretchBlt = 77,
+  kMaskBlt = 78,
+  kPlgBlt = 79,
   kSetDIBitsToDevice = 80,
   kStretchDIBits = 81,
   kExtCreateFontIndirectW = 82,
@@ -116,6 +122,8 @@ enum : std::uint32_t {
   kCreateMonoBrush = 93,
   kCreateDibPatternBrushPt = 94,
   kExtCreatePen = 95,
+  kPolyTextOutA = 96,
+  kPolyTextOutW = 97,
   kSetIcmMode = 98,
   kCreateColorSpace = 99,
   kSetColorSpace = 100,
@@ -128,7 +136,11 @@ enum : std::uint32_t {
   kColorCorrectPalette = 111,
   kSetIcmProfileA = 112,
   kSetIcmProfileW = 113,
+  kAlphaBlend = 114,
   kSetLayout = 115,
+  kSmallTextOut = 108,
+  kTransparentBlt = 116,
+  kGradientFill = 118,
   kSetLinkedUfis = 119,
   kSetTextJustification = 120,
   kColorMatchToTargetW = 121,
@@ -142,16 +154,13 @@ enum class Handling { Play, ReadPast, LeftOut };
 Handling HandlingOf(std::uint32_t type) {
   switch (type) {
     case kHeader:
-    case kSetBrushOrgEx:
     case kSetMapperFlags:
-    case kSetRop2:
     case kSetStretchBltMode:
     case kSetColorAdjustment:
     case kSelectPalette:
     case kSetPaletteEntries:
     case kResizePalette:
     case kRealizePalette:
-    case kSetMiterLimit:
     case kGdiComment:  // also where the newer records of dual files travel
     case kSetIcmMode:
     case kCreateColorSpace:
@@ -172,10 +181,12 @@ Handling HandlingOf(std::uint32_t type) {
     case kCreateColorSpaceW: return Handling::ReadPast;
     default: break;
   }
-  // Every other record from the first drawing record to the bit-block copies,
-  // and from the device-independent copies to the extended pens, is played.
-  return (type >= kPolyBezier && type <= kStretchBlt && type != 53) ||
-                 (type >= kSetDIBitsToDevice && type <= kExtCreatePen)
+  // Every other record from the first drawing record to the parallelogram
+  // copies (flood fills aside), from the device-independent copies to the
+  // text of several strings, and the later copies, blends, gradients and text.
+  const bool later = type == kSmallTextOut || type == kAlphaBlend || type == kTransparentBlt || type == kGradientFill;
+  return (type >= kPolyBezier && type <= kPlgBlt && type != kExtFloodFill) ||
+                 (type >= kSetDIBitsToDevice && type <= kPolyTextOutW) || later
              ? Handling::Play
              : Handling::LeftOut;
 }
@@ -260,6 +271,8 @@ std::string AnsiText(const LittleEndianView& r, std::size_t at, std::uint64_t co
 MetaFont Font(const LittleEndianView& r) {
   MetaFont f;
   f.height = r.I32(12);
+  f.width = r.I32(16);
+  f.escapement = r.I32(20);
   f.weight = r.I32(28);
   f.italic = r.U8(32) != 0;
   f.underline = r.U8(33) != 0;
@@ -270,11 +283,72 @@ MetaFont Font(const LittleEndianView& r) {
   return f;
 }
 
-void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
-  const TPoint ref = Point32(r, 36);
-  const std::uint32_t count = r.U32(44), offset = r.U32(48), options = r.U32(52);
-  const std::string text = wide ? Utf16Text(r, offset, count) : AnsiText(r, offset, count);
-  dc.TextOut(ref.x, ref.y, text, options, Rect32(r, 56));
+// The code units of each character of UTF-16 text: two for a surrogate pair.
+std::vector<int> Utf16Units(const std::string& text) {
+  std::vector<int> units;
+  for (const char32_t c : DecodeUtf8(text)) units.push_back(c >= 0x10000 ? 2 : 1);
+  return units;
+}
+
+// Text at `at`: reference point, count, offsets (from the record's start)
+// of the string and of the distances, options, rectangle.
+void TextRecord(MetafileDevice& dc, const LittleEndianView& r, std::size_t at, bool wide) {
+  MetaText t;
+  t.reference = Point32(r, at);
+  const std::uint32_t count = r.U32(at + 8), offset = r.U32(at + 12), offDx = r.U32(at + 36);
+  t.options = r.U32(at + 16);
+  t.rect = Rect32(r, at + 20);
+  if (wide && (t.options & gdi::ETO_GLYPH_INDEX)) {
+    r.Require(offset, std::uint64_t{count} * 2);
+    for (std::size_t i = 0; i < count; ++i) t.glyphs.push_back(r.U16(offset + 2 * i));
+  } else if (wide) {
+    t.text = Utf16Text(r, offset, count);
+    t.units = Utf16Units(t.text);
+  } else {
+    t.text = AnsiText(r, offset, count);
+    t.units = SingleByteUnits(std::string_view(reinterpret_cast<const char*>(r.Sub(offset, count).data()), count));
+  }
+  const std::uint64_t values = std::uint64_t{count} * ((t.options & gdi::ETO_PDY) ? 2 : 1);
+  // A record whose distances lie outside it draws with the font's advances.
+  if (offDx != 0 && count != 0 && r.Holds(offDx, values * 4)) {
+    t.dx.reserve(static_cast<std::size_t>(values));
+    for (std::size_t i = 0; i < values; ++i) t.dx.push_back(r.I32(offDx + 4 * i));
+  }
+  dc.TextOut(t);
+}
+
+// Bounds, graphics mode, scales, then the text.
+void ExtTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) { TextRecord(dc, r, 36, wide); }
+
+// Bounds, graphics mode, scales, the number of strings, then the text of each.
+void PolyTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
+  const std::uint64_t strings = r.U32(36);
+  r.Require(40, strings * 40);
+  for (std::size_t i = 0; i < strings; ++i) TextRecord(dc, r, 40 + 40 * i, wide);
+}
+
+// The reference point, count, options, graphics mode, scales, the clipping
+// rectangle unless ETO_NO_RECT, then the characters: bytes with
+// ETO_SMALL_CHARS, else UTF-16.
+void SmallTextOut(MetafileDevice& dc, const LittleEndianView& r) {
+  constexpr std::uint32_t kNoRect = 0x100, kSmallChars = 0x200;
+  MetaText t;
+  t.reference = Point32(r, 8);
+  const std::uint32_t count = r.U32(16);
+  t.options = r.U32(20) & ~(kNoRect | kSmallChars);
+  std::size_t at = 36;
+  if (!(r.U32(20) & kNoRect)) {
+    t.rect = Rect32(r, at);
+    at += 16;
+  }
+  if (r.U32(20) & kSmallChars) {
+    t.text = AnsiText(r, at, count);
+    t.units = SingleByteUnits(std::string_view(reinterpret_cast<const char*>(r.Sub(at, count).data()), count));
+  } else {
+    t.text = Utf16Text(r, at, count);
+    t.units = Utf16Units(t.text);
+  }
+  dc.TextOut(t);
 }
 
 // The bitmap a record carries at the given offsets; null when it has none or
@@ -301,6 +375,66 @@ void BitBlt(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
   dc.Blit(SizedRect(x, y, cx, cy), picture ? &*picture : nullptr, SizedRect(xSrc, ySrc, cxSrc, cySrc), rop);
 }
 
+// A bit-block copy through a mask: the copy's fields, the source's bitmap,
+// then the mask's corner, colour usage and bitmap. Without a mask it is a
+// plain copy with the foreground operation.
+void MaskBlt(MetafileDevice& dc, const LittleEndianView& r) {
+  const auto mask = Picture(r, 112);
+  if (!mask) {
+    BitBlt(dc, r, false);
+    return;
+  }
+  const int x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
+  const std::uint32_t rop = r.U32(40);
+  const int xSrc = r.I32(44), ySrc = r.I32(48);
+  const auto picture = Picture(r, 84);
+  dc.MaskBlit(SizedRect(x, y, cx, cy), picture ? &*picture : nullptr, SizedRect(xSrc, ySrc, cx, cy), *mask,
+              Point32(r, 100), rop);
+}
+
+// The copy's fields with the transparent colour where the operation would
+// be, then the source's bitmap and size.
+void TransparentBlt(MetafileDevice& dc, const LittleEndianView& r) {
+  const int x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
+  const int xSrc = r.I32(44), ySrc = r.I32(48), cxSrc = r.I32(100), cySrc = r.I32(104);
+  const auto picture = Picture(r, 84);
+  if (picture) dc.TransparentBlit(SizedRect(x, y, cx, cy), *picture, SizedRect(xSrc, ySrc, cxSrc, cySrc), r.U32(40));
+}
+
+// Bounds, the three corners, the source rectangle, its transform, colour,
+// usage and bitmap, then the mask's corner, usage and bitmap.
+void PlgBlt(MetafileDevice& dc, const LittleEndianView& r) {
+  const auto picture = Picture(r, 96);
+  if (!picture) return;
+  const auto mask = Picture(r, 124);
+  dc.ParallelogramBlit({Point32(r, 24), Point32(r, 32), Point32(r, 40)}, *picture,
+                       SizedRect(r.I32(48), r.I32(52), r.I32(56), r.I32(60)), mask ? &*mask : nullptr,
+                       Point32(r, 112));
+}
+
+// Bounds, the numbers of vertices and of pieces, the mode, the vertices
+// (point and 16-bit colours), then the pieces: pairs of vertex numbers for
+// rectangles, triples for triangles.
+void GradientFill(MetafileDevice& dc, const LittleEndianView& r) {
+  const std::uint64_t count = r.U32(24), pieces = r.U32(28);
+  const int mode = r.I32(32);
+  const std::size_t corners = mode == gdi::GRADIENT_FILL_TRIANGLE ? 3 : 2;
+  r.Require(36, count * 16 + pieces * corners * 4);
+  std::vector<GradientVertex> vertices;
+  vertices.reserve(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t v = 36 + 16 * i;
+    vertices.push_back(GradientVertex{Point32(r, v), RGBColor(r.U16(v + 8) >> 8, r.U16(v + 10) >> 8, r.U16(v + 12) >> 8)});
+  }
+  std::vector<std::array<std::uint32_t, 3>> shapes;
+  shapes.reserve(static_cast<std::size_t>(pieces));
+  for (std::size_t i = 0; i < pieces; ++i) {
+    const std::size_t p = 36 + 16 * static_cast<std::size_t>(count) + corners * 4 * i;
+    shapes.push_back({r.U32(p), r.U32(p + 4), corners == 3 ? r.U32(p + 8) : 0});
+  }
+  dc.GradientFill(vertices, shapes, mode);
+}
+
 // The device-independent calls count the source corner from the bitmap's bottom-left.
 void DibToDevice(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
   const int x = r.I32(24), y = r.I32(28), xSrc = r.I32(32), ySrc = r.I32(36);
@@ -315,9 +449,71 @@ void DibToDevice(MetafileDevice& dc, const LittleEndianView& r, bool stretch) {
 
 MetaPen ExtPen(const LittleEndianView& r) {
   const std::uint32_t style = r.U32(28);
-  const bool geometric = style & 0x10000;
+  const bool geometric = style & gdi::PS_GEOMETRIC;
   const bool hollowBrush = r.U32(36) == gdi::BS_NULL;
-  return MetaPen{(style & 0x0F) != gdi::PS_NULL && !hollowBrush, geometric ? r.I32(32) : 0, r.U32(40)};
+  MetaPen pen{(style & gdi::PS_STYLE_MASK) != gdi::PS_NULL && !hollowBrush, geometric ? r.I32(32) : 0, r.U32(40), style};
+  if ((style & gdi::PS_STYLE_MASK) == gdi::PS_USERSTYLE) {
+    const std::uint64_t entries = r.U32(48);
+    r.Require(52, entries * 4);
+    for (std::size_t i = 0; i < entries; ++i) pen.dashes.push_back(r.U32(52 + 4 * i));
+  }
+  return pen;
+}
+
+// A brush from its style, colour and hatch.
+MetaBrush LogBrush(std::uint32_t style, TColor color, std::uint32_t hatch) {
+  MetaBrush brush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, color};
+  if (style == gdi::BS_HATCHED && hatch <= static_cast<std::uint32_t>(HatchStyle::DiagonalCross))
+    brush.hatch = static_cast<HatchStyle>(hatch);
+  return brush;
+}
+
+// A pattern brush: a two-colour picture takes the text and background colours.
+MetaBrush PatternBrush(const LittleEndianView& r, bool twoColor) {
+  MetaBrush brush;
+  if (auto picture = Picture(r, 16)) {
+    brush.twoColor = twoColor;
+    brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
+  }
+  brush.visible = brush.picture != nullptr;
+  return brush;
+}
+
+// A bitmap with its own alpha: the fourth byte of each 32-bit pixel, kept
+// beside the colours (the bitmap reader leaves it out).
+std::optional<Bitmap> PictureWithAlpha(const LittleEndianView& r, std::size_t offsetsAt) {
+  auto picture = Picture(r, offsetsAt);
+  if (!picture || picture->Format() != PixelFormat::pf32bit) return picture;
+  const LittleEndianView info(r.Sub(r.U32(offsetsAt), r.U32(offsetsAt + 4)), kBadRecord);
+  if (info.U32(16) != 0) return picture;  // only plain 32-bit rows
+  const auto bits = r.Sub(r.U32(offsetsAt + 8), r.U32(offsetsAt + 12));
+  const bool bottomUp = info.I32(8) > 0;
+  const std::size_t w = static_cast<std::size_t>(picture->Width());
+  for (int y = 0; y < picture->Height(); ++y) {
+    const std::size_t row = static_cast<std::size_t>(bottomUp ? picture->Height() - 1 - y : y);
+    if ((row + 1) * w * 4 > bits.size()) continue;
+    for (std::size_t x = 0; x < w; ++x) picture->ScanLine(y)[4 * x + 3] = bits[(row * w + x) * 4 + 3];
+  }
+  return picture;
+}
+
+// Bounds, destination, blend function, source corner, transform, colour,
+// usage, bitmap offsets and sizes, source size.
+void AlphaBlend(MetafileDevice& dc, const LittleEndianView& r) {
+  const int x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
+  const std::uint8_t constant = r.U8(42), format = r.U8(43);
+  const int xSrc = r.I32(44), ySrc = r.I32(48), cxSrc = r.I32(100), cySrc = r.I32(104);
+  const auto picture = PictureWithAlpha(r, 84);
+  if (picture) dc.AlphaBlend(SizedRect(x, y, cx, cy), *picture, SizedRect(xSrc, ySrc, cxSrc, cySrc), constant, format & 1);
+}
+
+// The miter limit is written as a whole number by some programs and as a
+// 32-bit float by others; a float's bits read as a number are far larger.
+double MiterLimit(std::uint32_t bits) {
+  if (bits < 0x10000) return bits;
+  float f = 0;
+  std::memcpy(&f, &bits, sizeof f);
+  return std::isfinite(f) ? f : 10.0;
 }
 
 float F32(const LittleEndianView& r, std::size_t at) { return std::bit_cast<float>(r.U32(at)); }
@@ -442,17 +638,20 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kSetBkColor: dc.SetBkColor(r.U32(8)); break;
     case kSaveDC: dc.SaveDC(); break;
     case kRestoreDC: dc.RestoreDC(r.I32(8)); break;
-    case kCreatePen: dc.CreateObjectAt(r.U32(8), MetaPen{(r.U32(12) & 0x0F) != gdi::PS_NULL, r.I32(16), r.U32(24)}); break;
-    case kExtCreatePen: dc.CreateObjectAt(r.U32(8), ExtPen(r)); break;
-    case kCreateBrushIndirect: {
-      const std::uint32_t style = r.U32(12);
-      dc.CreateObjectAt(r.U32(8), MetaBrush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, r.U32(16)});
+    case kCreatePen:
+      dc.CreateObjectAt(r.U32(8), MetaPen{(r.U32(12) & gdi::PS_STYLE_MASK) != gdi::PS_NULL, r.I32(16), r.U32(24),
+                                          r.U32(12) & ~gdi::PS_GEOMETRIC});
       break;
-    }
+    case kExtCreatePen: dc.CreateObjectAt(r.U32(8), ExtPen(r)); break;
+    case kCreateBrushIndirect: dc.CreateObjectAt(r.U32(8), LogBrush(r.U32(12), r.U32(16), r.U32(20))); break;
+    case kCreateMonoBrush: dc.CreateObjectAt(r.U32(8), PatternBrush(r, true)); break;
+    case kCreateDibPatternBrushPt: dc.CreateObjectAt(r.U32(8), PatternBrush(r, false)); break;
+    case kSetRop2: dc.SetRop2(r.I32(8)); break;
+    case kSetBrushOrgEx: dc.SetBrushOrg(r.I32(8), r.I32(12)); break;
+    case kSetMiterLimit: dc.SetMiterLimit(MiterLimit(r.U32(8))); break;
+    case kAlphaBlend: AlphaBlend(dc, r); break;
     case kExtCreateFontIndirectW: dc.CreateObjectAt(r.U32(8), Font(r)); break;
-    case kCreatePalette:
-    case kCreateMonoBrush:
-    case kCreateDibPatternBrushPt: dc.CreateObjectAt(r.U32(8), MetaOtherObject{}); break;
+    case kCreatePalette: dc.CreateObjectAt(r.U32(8), MetaOtherObject{}); break;
     case kSelectObject: {
       const std::uint32_t index = r.U32(8);
       if (index & kStockObject)
@@ -484,9 +683,33 @@ void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& 
     case kExtTextOutW: ExtTextOut(dc, r, type == kExtTextOutW); break;
     case kBitBlt:
     case kStretchBlt: BitBlt(dc, r, type == kStretchBlt); break;
+    case kMaskBlt: MaskBlt(dc, r); break;
+    case kPlgBlt: PlgBlt(dc, r); break;
+    case kTransparentBlt: TransparentBlt(dc, r); break;
+    case kGradientFill: GradientFill(dc, r); break;
+    case kPolyTextOutA:
+    case kPolyTextOutW: PolyTextOut(dc, r, type == kPolyTextOutW); break;
+    case kSmallTextOut: SmallTextOut(dc, r); break;
     case kSetDIBitsToDevice:
     case kStretchDIBits: DibToDevice(dc, r, type == kStretchDIBits); break;
     default: dc.CountNotDrawn(); break;
+  }
+}
+
+// How long a played record may be: longer for those that carry a bitmap.
+std::uint64_t MaxPlayedLength(std::uint32_t type) {
+  switch (type) {
+    case kBitBlt:
+    case kStretchBlt:
+    case kMaskBlt:
+    case kPlgBlt:
+    case kSetDIBitsToDevice:
+    case kStretchDIBits:
+    case kCreateMonoBrush:
+    case kCreateDibPatternBrushPt:
+    case kAlphaBlend:
+    case kTransparentBlt: return kMaxPlayedBitmapRecord;
+    default: return kMaxPlayedRecord;
   }
 }
 
@@ -539,6 +762,10 @@ std::size_t PlayEmf(MetafileRecordReader& records, const EmfLayout& layout, TCan
   while (const auto head = records.Next()) {
     switch (HandlingOf(head->type)) {
       case Handling::Play: {
+        if (head->length > MaxPlayedLength(head->type)) {
+          dc.CountNotDrawn();
+          break;
+        }
         const std::vector<std::uint8_t> record = records.Read();
         PlayRecord(dc, head->type, LittleEndianView(record, kBadRecord));
         break;

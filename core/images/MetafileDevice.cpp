@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/support/TextEncoding.h"
 #include "rendering/FontEngine.h"
+#include "rendering/Utf8.h"
 
 namespace kestrova {
 
@@ -12,9 +14,6 @@ namespace {
 // Slots beyond this are refused: no real metafile has more objects, and a
 // lying index must not make the table huge.
 constexpr std::uint32_t kMaxObjects = 65536;
-
-// The size of the device's default font, in pixels.
-constexpr int kDefaultFontPixels = 16;
 
 // Millimetres per logical unit of the fixed mapping modes.
 double MillimetresPerUnit(int mode) {
@@ -37,18 +36,6 @@ MetaFont DefaultFont() {
 }
 
 }  // namespace
-
-BlitOp BlitOpOf(std::uint32_t rop) {
-  switch ((rop >> 16) & 0xFF) {
-    case 0xCC: return BlitOp::SrcCopy;
-    case 0x88: return BlitOp::SrcAnd;
-    case 0xEE: return BlitOp::SrcPaint;
-    case 0xF0: return BlitOp::PatCopy;
-    case 0x00: return BlitOp::Blackness;
-    case 0xFF: return BlitOp::Whiteness;
-    default: return BlitOp::Unsupported;
-  }
-}
 
 MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : canvas_(canvas), base_(base) {
   state_.font = DefaultFont();
@@ -264,13 +251,54 @@ double MetafileDevice::ScaleY() const {
 
 // ---------------------------------------------------------------- drawing
 
+TPen MetafileDevice::CanvasPen() const {
+  const MetaPen& m = state_.pen;
+  const std::uint32_t style = m.style & gdi::PS_STYLE_MASK;
+  TPen pen;
+  pen.color = m.color;
+  static const PenStyle kStyles[] = {PenStyle::psSolid,      PenStyle::psDash,  PenStyle::psDot,
+                                     PenStyle::psDashDot,    PenStyle::psDashDotDot, PenStyle::psClear,
+                                     PenStyle::psSolid,      PenStyle::psUserStyle,  PenStyle::psAlternate};
+  pen.style = !m.visible ? PenStyle::psClear : style < std::size(kStyles) ? kStyles[style] : PenStyle::psSolid;
+  pen.geometric = m.style & gdi::PS_GEOMETRIC;
+  pen.width = m.width == 0 && !pen.geometric ? 1 : std::max(1, Round(m.width * PenScale()));
+  if (pen.geometric) {
+    const std::uint32_t cap = m.style & gdi::PS_ENDCAP_MASK, join = m.style & gdi::PS_JOIN_MASK;
+    pen.endCap = cap == gdi::PS_ENDCAP_SQUARE ? PenEndCap::pcSquare
+                 : cap == gdi::PS_ENDCAP_FLAT ? PenEndCap::pcFlat
+                                              : PenEndCap::pcRound;
+    pen.join = join == gdi::PS_JOIN_BEVEL ? PenJoin::pjBevel
+               : join == gdi::PS_JOIN_MITER ? PenJoin::pjMiter
+                                            : PenJoin::pjRound;
+  }
+  pen.miterLimit = state_.miterLimit;
+  pen.insideFrame = style == gdi::PS_INSIDEFRAME;
+  // A geometric pen's own lengths are logical units; a cosmetic pen's are pixels.
+  for (const double d : m.dashes) pen.dashes.push_back(pen.geometric ? d * PenScale() : d);
+  pen.paintGaps = !state_.bkTransparent;
+  pen.gapColor = state_.bkColor;
+  return pen;
+}
+
+TBrush MetafileDevice::CanvasBrush(const MetaBrush& m) const {
+  TBrush brush{m.color, m.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
+  if (m.hatch) {
+    const std::optional<TColor> gaps = state_.bkTransparent ? std::nullopt : std::optional<TColor>(state_.bkColor);
+    brush.pattern = std::make_shared<BrushPattern>(BrushPattern::Hatch(*m.hatch, m.color, gaps));
+  } else if (m.picture) {
+    brush.pattern = std::make_shared<BrushPattern>(m.twoColor ? BrushPattern::TwoColor(*m.picture, state_.textColor, state_.bkColor)
+                                                              : BrushPattern::Picture(*m.picture));
+  }
+  // The origin is in device pixels.
+  brush.origin = TPoint{Round(state_.brushOrg.x * base_.scaleX + base_.offsetX),
+                        Round(state_.brushOrg.y * base_.scaleY + base_.offsetY)};
+  return brush;
+}
+
 void MetafileDevice::UseShapeTools() {
-  const MetaPen& pen = state_.pen;
-  canvas_.Pen.color = pen.color;
-  canvas_.Pen.style = pen.visible ? PenStyle::psSolid : PenStyle::psClear;
-  canvas_.Pen.width = pen.width == 0 ? 1 : std::max(1, Round(pen.width * PenScale()));
-  canvas_.Brush.color = state_.brush.color;
-  canvas_.Brush.style = state_.brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear;
+  canvas_.Pen = CanvasPen();
+  canvas_.Brush = CanvasBrush(state_.brush);
+  canvas_.Rop2 = state_.rop2;
 }
 
 void MetafileDevice::LineTo(int x, int y) {
@@ -390,86 +418,6 @@ void MetafileDevice::ArcShaped(ArcShape shape, const TRect& box, TPoint start, T
 void MetafileDevice::SetPixel(int x, int y, TColor c) {
   const TPoint p = ToCanvas({x, y});
   canvas_.SetPixel(p.x, p.y, PlainRGB(c));
-}
-
-void MetafileDevice::UseFont() {
-  const MetaFont& m = state_.font;
-  TFont f;
-  f.name = m.face.empty() ? "Arial" : m.face;
-  f.style = static_cast<TFontStyles>((m.weight >= 600 ? fsBold : 0) | (m.italic ? fsItalic : 0) |
-                                     (m.underline ? fsUnderline : 0) | (m.strikeout ? fsStrikeOut : 0));
-  f.charset = m.charset;
-  f.color = state_.textColor;
-  f.quality = m.quality == fqNonAntialiased ? fqNonAntialiased : fqAntialiased;
-  int pixels = m.devicePixels ? m.devicePixels : Round(std::abs(static_cast<double>(m.height)) * ScaleY());
-  if (pixels <= 0) pixels = kDefaultFontPixels;
-  f.size = std::clamp(Round(pixels * 72.0 / 96.0), 1, kMaxFontPoints);
-  canvas_.Font = f;
-  // A positive height is the whole cell: the largest size whose cell fits.
-  while (m.height > 0 && !m.devicePixels && canvas_.Font.size > 1 && canvas_.TextHeight("Ag") > pixels)
-    --canvas_.Font.size;
-}
-
-void MetafileDevice::TextOut(int x, int y, const std::string& text, std::uint32_t options,
-                             std::optional<TRect> rect) {
-  if (Recording()) {
-    // Letters as outlines of a path are not drawn here.
-    CountNotDrawn();
-    return;
-  }
-  if ((options & gdi::ETO_OPAQUE) && rect) {
-    canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
-    canvas_.FillRect(BoxToCanvas(*rect));
-  }
-  if (text.empty()) return;
-  UseFont();
-  const std::uint32_t align = state_.textAlign;
-  const bool updateCp = align & gdi::TA_UPDATECP;
-  TPoint p = ToCanvas(updateCp ? state_.position : TPoint{x, y});
-  const TSize extent = canvas_.TextExtent(text);
-  const std::uint32_t horizontal = align & gdi::TA_CENTER;
-  if (horizontal == gdi::TA_CENTER)
-    p.x -= extent.cx / 2;
-  else if (horizontal == gdi::TA_RIGHT)
-    p.x -= extent.cx;
-  const std::uint32_t vertical = align & gdi::TA_BASELINE;
-  if (vertical == gdi::TA_BASELINE)
-    p.y -= FontEngine::Instance().Get(canvas_.Font).Metrics().ascent;
-  else if (vertical == gdi::TA_BOTTOM)
-    p.y -= extent.cy;
-  canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
-  canvas_.TextOut(p.x, p.y, text);
-  if (updateCp && horizontal != gdi::TA_CENTER) {
-    const int advance = Round(extent.cx / std::max(ScaleX(), 1e-9));
-    state_.position.x =
-        SaturatedInt(std::int64_t{state_.position.x} + (horizontal == gdi::TA_RIGHT ? -advance : advance));
-  }
-}
-
-void MetafileDevice::Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop) {
-  const TPoint a = ToCanvas({dest.left, dest.top}), b = ToCanvas({dest.right, dest.bottom});
-  const TRect mapped{a.x, a.y, b.x, b.y};  // may run backwards: the copy is mirrored then
-  auto fill = [&](TBrush brush) {
-    canvas_.Brush = brush;
-    canvas_.FillRect(BoxToCanvas(dest));
-  };
-  switch (BlitOpOf(rop)) {
-    case BlitOp::SrcCopy:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcCopy);
-      break;
-    case BlitOp::SrcAnd:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcAnd);
-      break;
-    case BlitOp::SrcPaint:
-      if (picture) canvas_.CopyRect(mapped, *picture, srcRect, CopyMode::cmSrcPaint);
-      break;
-    case BlitOp::PatCopy:
-      if (state_.brush.visible) fill(TBrush{state_.brush.color, BrushStyle::bsSolid});
-      break;
-    case BlitOp::Blackness: fill(TBrush{clBlack, BrushStyle::bsSolid}); break;
-    case BlitOp::Whiteness: fill(TBrush{clWhite, BrushStyle::bsSolid}); break;
-    case BlitOp::Unsupported: break;
-  }
 }
 
 }  // namespace kestrova

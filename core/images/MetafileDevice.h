@@ -12,17 +12,22 @@
 // rotates or shears, they are drawn as the transformed figures. While a path
 // is open, figures go into the path instead of onto the canvas.
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
 #include "rendering/AffineTransform.h"
+#include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
 #include "rendering/Path.h"
 #include "rendering/Region.h"
+#include "rendering/TextRun.h"
 
 namespace kestrova {
 
@@ -49,7 +54,24 @@ constexpr std::uint32_t TA_BOTTOM = 8;
 constexpr std::uint32_t TA_BASELINE = 24;
 constexpr std::uint32_t ETO_OPAQUE = 2;
 constexpr std::uint32_t ETO_CLIPPED = 4;
+constexpr std::uint32_t ETO_GLYPH_INDEX = 0x10;
+constexpr std::uint32_t ETO_PDY = 0x2000;
 constexpr unsigned PS_NULL = 5;
+constexpr unsigned PS_INSIDEFRAME = 6;
+constexpr unsigned PS_USERSTYLE = 7;
+constexpr unsigned PS_ALTERNATE = 8;
+constexpr std::uint32_t PS_STYLE_MASK = 0x0F;
+constexpr std::uint32_t PS_ENDCAP_MASK = 0xF00;
+constexpr std::uint32_t PS_ENDCAP_SQUARE = 0x100;
+constexpr std::uint32_t PS_ENDCAP_FLAT = 0x200;
+constexpr std::uint32_t PS_JOIN_MASK = 0xF000;
+constexpr std::uint32_t PS_JOIN_BEVEL = 0x1000;
+constexpr std::uint32_t PS_JOIN_MITER = 0x2000;
+constexpr std::uint32_t PS_GEOMETRIC = 0x10000;
+constexpr unsigned BS_PATTERN = 3;
+constexpr unsigned BS_DIBPATTERN = 5;
+constexpr unsigned BS_DIBPATTERNPT = 6;
+constexpr int R2_COPYPEN = 13;
 constexpr unsigned BS_SOLID = 0;
 constexpr unsigned BS_NULL = 1;
 constexpr unsigned BS_HATCHED = 2;
@@ -59,21 +81,32 @@ enum : int { AD_COUNTERCLOCKWISE = 1, AD_CLOCKWISE = 2 };
 enum : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
 enum : int { MWT_IDENTITY = 1, MWT_LEFTMULTIPLY = 2, MWT_RIGHTMULTIPLY = 3, MWT_SET = 4 };
 enum : std::uint8_t { PT_CLOSEFIGURE = 1, PT_LINETO = 2, PT_BEZIERTO = 4, PT_MOVETO = 6 };
+enum : int { GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1, GRADIENT_FILL_TRIANGLE = 2 };
 }  // namespace gdi
 
 struct MetaPen {
   bool visible = true;
   int width = 0;  // logical units; 0 draws one pixel wide
   TColor color = clBlack;
+  // The style word of the pen records: style, end cap, join and type bits.
+  std::uint32_t style = 0;
+  // User-styled pens: dash and gap lengths (logical units for geometric pens).
+  std::vector<double> dashes{};
 };
 
 struct MetaBrush {
   bool visible = true;
   TColor color = clWhite;
+  // A hatched brush: its hatch style; a pattern brush: its picture, drawn in
+  // the text and background colours when it is a two-colour one.
+  std::optional<HatchStyle> hatch{};
+  std::shared_ptr<const Bitmap> picture{};
+  bool twoColor = false;
 };
 
 struct MetaFont {
   int height = 0;  // logical units; negative: character (em) height, positive: cell height
+  int width = 0;   // the average character width in logical units; 0: the face's own
   int weight = 400;
   bool italic = false;
   bool underline = false;
@@ -81,14 +114,46 @@ struct MetaFont {
   std::uint8_t charset = 1;
   std::uint8_t quality = 0;
   std::string face;  // UTF-8
+  // The baseline's angle, tenths of a degree counter-clockwise; the glyphs
+  // turn with it (the orientation of each glyph follows the escapement).
+  int escapement = 0;
   // The device's default font has a fixed size in pixels instead.
   int devicePixels = 0;
+};
+
+// The size of the device's default font, in pixels.
+constexpr int kDefaultFontPixels = 16;
+
+// A corner of a gradient fill: a logical point and its colour.
+struct GradientVertex {
+  TPoint at;
+  TColor color = 0;
 };
 
 // A region object: rectangles in logical units.
 struct MetaRegion {
   std::vector<TRect> rects;
 };
+
+// What a text record draws: the text at the reference point, the options and
+// rectangle of the extended record, and the distances from each character's
+// origin to the next in logical units (with ETO_PDY pairs: along the baseline,
+// then upwards across it), for each code unit of the recorded text.
+struct MetaText {
+  TPoint reference;
+  std::string text;  // UTF-8
+  // With ETO_GLYPH_INDEX: the face's glyph numbers in place of the text.
+  std::u32string glyphs{};
+  std::uint32_t options = 0;
+  std::optional<TRect> rect{};
+  std::vector<int> dx{};
+  // How many recorded code units each character of `text` took; empty: one each.
+  std::vector<int> units{};
+};
+
+// The code units of each character of single-byte text as the players read
+// it (see DecodeTextFile): a UTF-8 sequence's bytes, else one byte each.
+std::vector<int> SingleByteUnits(std::string_view bytes);
 
 // A palette or pattern brush: takes a slot, draws nothing of its own.
 struct MetaOtherObject {};
@@ -103,9 +168,8 @@ struct DeviceToCanvas {
   double pixelsPerMmX = 96 / 25.4, pixelsPerMmY = 96 / 25.4;
 };
 
-// Raster operations the blits understand (the operation's index byte).
-enum class BlitOp { SrcCopy, SrcAnd, SrcPaint, PatCopy, Blackness, Whiteness, Unsupported };
-BlitOp BlitOpOf(std::uint32_t rop);
+// The index byte of a ternary raster operation code (bits 16..23).
+constexpr std::uint8_t Rop3Of(std::uint32_t rop) { return static_cast<std::uint8_t>((rop >> 16) & 0xFF); }
 
 class MetafileDevice {
  public:
@@ -135,6 +199,13 @@ class MetafileDevice {
   void SetBkColor(TColor c) { state_.bkColor = PlainRGB(c); }
   void SetTextColor(TColor c) { state_.textColor = PlainRGB(c); }
   void SetTextAlign(std::uint32_t align) { state_.textAlign = align; }
+  void SetTextCharacterExtra(int extra) { state_.charExtra = extra; }
+  // `extra` logical units spread over the next texts' `count` break characters (spaces).
+  void SetTextJustification(int extra, int count);
+  void SetRop2(int mode) { state_.rop2 = mode >= 1 && mode <= 16 ? mode : gdi::R2_COPYPEN; }
+  // The brush origin, in device pixels.
+  void SetBrushOrg(int x, int y) { state_.brushOrg = {x, y}; }
+  void SetMiterLimit(double limit) { state_.miterLimit = limit >= 1 ? limit : state_.miterLimit; }
   void SaveDC();
   // Negative: that many states back; positive: the state saved as number n (from 1).
   void RestoreDC(int n);
@@ -167,12 +238,36 @@ class MetafileDevice {
   enum class ArcShape { Arc, Chord, Pie };
   void ArcShaped(ArcShape shape, const TRect& box, TPoint start, TPoint end);
   void SetPixel(int x, int y, TColor c);
-  // Text at the reference point, aligned by the text alignment; ETO_OPAQUE fills
-  // `rect` with the background colour first.
-  void TextOut(int x, int y, const std::string& text, std::uint32_t options, std::optional<TRect> rect);
-  // Copies srcRect of the picture (or fills, for operations without a source) onto
-  // the logical rectangle dest.
+  // Text at the reference point (the current position with TA_UPDATECP, which
+  // then moves past it), aligned by the text alignment and turned by the
+  // font's escapement; ETO_OPAQUE fills the rectangle with the background
+  // colour first, ETO_CLIPPED keeps the text inside it.
+  void TextOut(const MetaText& text);
+  // Copies srcRect of the picture onto the logical rectangle dest through the
+  // ternary raster operation, the brush as its pattern; an operation without a
+  // source works on the rectangle alone (the picture may be missing then).
   void Blit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, std::uint32_t rop);
+  // The same through a one-bit mask whose pixel `maskCorner` lies under
+  // srcRect's top-left: the foreground operation (bits 16..23 of rop) where
+  // the mask bit is 1, the background one (bits 24..31) where it is 0.
+  void MaskBlit(const TRect& dest, const Bitmap* picture, const TRect& srcRect, const Bitmap& mask, TPoint maskCorner,
+                std::uint32_t rop);
+  // The picture's srcRect blended onto dest: constant alpha 0..255, and the
+  // picture's own alpha when sourceAlpha is set.
+  void AlphaBlend(const TRect& dest, const Bitmap& picture, const TRect& srcRect, std::uint8_t alpha,
+                  bool sourceAlpha);
+  // Rectangles (pairs of vertex numbers: a corner and the opposite one)
+  // shaded across (GRADIENT_FILL_RECT_H) or down, or triangles (triples)
+  // shaded between their corners' colours.
+  void GradientFill(const std::vector<GradientVertex>& vertices,
+                    const std::vector<std::array<std::uint32_t, 3>>& pieces, int mode);
+  // The picture's srcRect onto dest, its pixels of the colour `transparent` left out.
+  void TransparentBlit(const TRect& dest, const Bitmap& picture, const TRect& srcRect, TColor transparent);
+  // The picture's srcRect onto the parallelogram whose corners are the logical
+  // points given (the source's top-left, top-right and bottom-left); with a
+  // mask only where its bit (from maskCorner on) is 1.
+  void ParallelogramBlit(const std::array<TPoint, 3>& corners, const Bitmap& picture, const TRect& srcRect,
+                         const Bitmap* mask, TPoint maskCorner);
 
   // Records the player could not draw (counted by the players, and by the
   // device for text inside a path).
@@ -231,6 +326,11 @@ class MetafileDevice {
     TColor textColor = clBlack;
     std::uint32_t textAlign = 0;
     TPoint position;
+    int rop2 = gdi::R2_COPYPEN;
+    int charExtra = 0;
+    int breakExtra = 0, breakCount = 0;
+    TPoint brushOrg;
+    double miterLimit = 10;
     MetaPen pen;
     MetaBrush brush;
     MetaFont font;
@@ -282,6 +382,8 @@ class MetafileDevice {
   std::vector<TPointF> Mapped(const std::vector<TPointF>& logical) const;
   // Logical lengths that stay within a canvas pixel.
   double LogicalStep() const;
+  // An empty path whose curves are flattened within reach of the picture.
+  Path NewPath() const;
   // The path, its current point moved to the current position when it is elsewhere.
   Path& PathAtPosition();
   // A path of lines and curves from the current position: the open path, or
@@ -292,11 +394,44 @@ class MetafileDevice {
   // The clip: combined with a region in canvas pixels, and handed to the canvas.
   void CombineClip(const Region& region, int mode);
   void ApplyClip();
+  // The clip and the meta region together; none when neither is set.
+  std::optional<Region> ActiveClip() const;
+  // The pixels of a figure of canvas points.
+  Region FigureRegion(const std::vector<TPoint>& corners) const;
+  // Runs `draw` with the canvas clipped to the region as well.
+  void WithinRegion(const Region& region, const std::function<void()>& draw);
   RowRange CanvasRows() const { return RowRange{0, canvas_.Target().Height()}; }
   Region LogicalRectsRegion(const std::vector<TRect>& rects) const;
 
+  // A canvas copy of part of a picture onto a canvas rectangle.
+  using CanvasCopy = std::function<void(const TRect& to, const Bitmap& picture, const TRect& part)>;
+  // Copies srcRect of the picture, its pixels mapped onto logical units by
+  // sourceToLogical, through `copy`: as a rectangle where the whole mapping
+  // is along the axes, resampled within the turned shape otherwise.
+  void CopyMapped(const AffineTransform& sourceToLogical, const Bitmap& picture, const TRect& srcRect,
+                  const CanvasCopy& copy);
+
+  // Paints the figure of logical corners, each pixel in the colour colourAt
+  // gives for its centre in logical units.
+  void ShadeFigure(const std::vector<TPoint>& logicalCorners, const std::function<TColor(TPointF)>& colourAt);
+  void ShadeTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
+
   void UseShapeTools();
-  void UseFont();
+  TPen CanvasPen() const;
+  TBrush CanvasBrush(const MetaBrush& brush) const;
+  // Selects the font's name, style, colour and quality on the canvas, and
+  // gives the face at the font's height.
+  SizedFont& UseFont();
+  // The characters laid out along the baseline from the reference point by the
+  // record's distances (or the font's advances, the character extra and the
+  // justification), then aligned by the text alignment.
+  TextRun Layout(const MetaText& text, std::u32string chars, SizedFont& font);
+  // A displacement on the canvas in logical units.
+  TPoint LogicalOffset(TPointF canvasOffset) const;
+  // The turn the mapping gives text, in tenths of a degree counter-clockwise.
+  int MappingTenths() const;
+  // How much the font's width field widens its glyphs, in thousandths.
+  int Widening(SizedFont& font) const;
 
   TCanvas& canvas_;
   DeviceToCanvas base_;

@@ -60,16 +60,38 @@ void MetafileDevice::CombineClip(const Region& region, int mode) {
   ApplyClip();
 }
 
-void MetafileDevice::ApplyClip() {
-  clipped_ = true;
+std::optional<Region> MetafileDevice::ActiveClip() const {
   const Region* clip = state_.clip.get();
   const Region* meta = state_.metaRegion.get();
-  if (!clip && !meta) {
+  if (!clip && !meta) return std::nullopt;
+  return clip && meta ? clip->Combined(*meta, RegionOp::And) : clip ? *clip : *meta;
+}
+
+void MetafileDevice::ApplyClip() {
+  clipped_ = true;
+  const std::optional<Region> active = ActiveClip();
+  if (!active) {
     canvas_.SelectClipRegion(nullptr);
     return;
   }
-  const ClipRegion selected = ClipRegion::Of(clip && meta ? clip->Combined(*meta, RegionOp::And) : clip ? *clip : *meta);
+  const ClipRegion selected = ClipRegion::Of(*active);
   canvas_.SelectClipRegion(&selected);
+}
+
+Region MetafileDevice::FigureRegion(const std::vector<TPoint>& corners) const {
+  std::vector<TPointF> outline;
+  outline.reserve(corners.size());
+  for (const TPoint& p : corners) outline.push_back(TPointF{double(p.x), double(p.y)});
+  return Region::FromPolygons({outline}, FillRule::Winding, CanvasRows());
+}
+
+void MetafileDevice::WithinRegion(const Region& region, const std::function<void()>& draw) {
+  const std::optional<Region> active = ActiveClip();
+  const ClipRegion within = ClipRegion::Of(active ? active->Combined(region, RegionOp::And) : region);
+  clipped_ = true;
+  canvas_.SelectClipRegion(&within);
+  draw();
+  ApplyClip();
 }
 
 void MetafileDevice::IntersectClipRect(const TRect& box) { CombineClip(LogicalRectsRegion({box}), gdi::RGN_AND); }
@@ -109,7 +131,8 @@ void MetafileDevice::SelectClipRegionObject(std::uint32_t index) {
 }
 
 void MetafileDevice::FillRegion(const std::vector<TRect>& rects, const MetaBrush& brush) {
-  canvas_.Brush = TBrush{brush.color, brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
+  canvas_.Brush = CanvasBrush(brush);
+  canvas_.Rop2 = state_.rop2;
   canvas_.FillRegion(LogicalRectsRegion(rects));
 }
 
@@ -122,7 +145,8 @@ void MetafileDevice::FrameRegion(const std::vector<TRect>& rects, const MetaBrus
   // The frame is as wide and as high as the logical sizes make it, at least a pixel.
   const auto pixels = [](double v) { return static_cast<int>(std::clamp(std::nearbyint(std::abs(v)), 1.0, 1e6)); };
   const Region inner = region.Shrunk(pixels(width * ScaleX()), pixels(height * ScaleY()));
-  canvas_.Brush = TBrush{brush.color, brush.visible ? BrushStyle::bsSolid : BrushStyle::bsClear};
+  canvas_.Brush = CanvasBrush(brush);
+  canvas_.Rop2 = state_.rop2;
   canvas_.FillRegion(region.Combined(inner, RegionOp::Diff));
 }
 

@@ -95,21 +95,23 @@ void MetafileDevice::Figure(std::vector<TPointF> points, bool closed, bool fille
     return;
   }
   UseShapeTools();
-  std::vector<TPoint> p = Rounded(points);
-  if (closed && filled) {
+  const std::vector<TPoint> p = Rounded(points);
+  if (closed && filled)
     canvas_.Polygon(p, state_.fillRule);
-    return;
-  }
-  if (closed) p.push_back(p.front());
-  canvas_.Polyline(p);
+  else if (closed)
+    canvas_.PolylineClosed(p);
+  else
+    canvas_.Polyline(p);
 }
 
 void MetafileDevice::StrokeFigures(const Path& path) {
   UseShapeTools();
   for (const Path::Figure& figure : path.Figures()) {
-    std::vector<TPoint> line = Rounded(figure.points);
-    if (figure.closed && line.size() > 1) line.push_back(line.front());
-    canvas_.Polyline(line);
+    const std::vector<TPoint> line = Rounded(figure.points);
+    if (figure.closed && line.size() > 1)
+      canvas_.PolylineClosed(line);
+    else
+      canvas_.Polyline(line);
   }
 }
 
@@ -143,7 +145,7 @@ void MetafileDevice::Lines(Add add) {
     add(PathAtPosition());
     return;
   }
-  Path path;
+  Path path = NewPath();
   path.MoveTo(Map(state_.position));
   add(path);
   StrokeFigures(path);
@@ -239,8 +241,17 @@ void MetafileDevice::ArcTo(const TRect& box, TPoint start, TPoint end) {
 
 // ---------------------------------------------------------------- paths
 
+Path MetafileDevice::NewPath() const {
+  // Within reach of the picture: as far again as it is large, and the pen's width.
+  const Bitmap& target = canvas_.Target();
+  const std::int64_t margin =
+      std::int64_t{std::max(target.Width(), target.Height())} + std::max(1, CanvasPen().width) + 2;
+  return Path(TRect{SaturatedInt(-margin), SaturatedInt(-margin), SaturatedInt(target.Width() + margin),
+                    SaturatedInt(target.Height() + margin)});
+}
+
 void MetafileDevice::BeginPath() {
-  state_.path = Path();
+  state_.path = NewPath();
   state_.pathOpen = true;
   state_.path->MoveTo(Map(state_.position));
 }
@@ -276,8 +287,7 @@ void MetafileDevice::StrokeAndFillPath() {
 void MetafileDevice::WidenPath() {
   if (state_.pathOpen || !state_.path) return;
   UseShapeTools();
-  const Bitmap& target = canvas_.Target();
-  *state_.path = WidenedPath(*state_.path, canvas_.Pen.width, TRect{0, 0, target.Width(), target.Height()});
+  *state_.path = WidenedPath(*state_.path, canvas_);
 }
 
 void MetafileDevice::SelectClipPath(int mode) {

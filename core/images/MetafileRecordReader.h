@@ -51,6 +51,13 @@ class MetafileRecordReader {
   std::uint64_t left_ = 0;              // of the current record, after its head
 };
 
+// The longest record of a kind that is played that is read into memory: one
+// of points, text, regions or objects, and one that carries a bitmap. A
+// longer one is passed over unread and counted as not drawn: no real picture
+// has such records, and a file must not make a run hold what it claims.
+inline constexpr std::uint64_t kMaxPlayedRecord = std::uint64_t{16} << 20;
+inline constexpr std::uint64_t kMaxPlayedBitmapRecord = std::uint64_t{256} << 20;
+
 // The head sizes of the two kinds of record.
 inline constexpr std::size_t kEmfRecordHeadSize = 8;
 inline constexpr std::size_t kWmfRecordHeadSize = 6;

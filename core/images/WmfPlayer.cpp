@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,7 @@ enum : std::uint16_t {
   kPolyPolygon = 0x0538,
   kEscape = 0x0626,
   kRoundRect = 0x061C,
+  kPatBlt = 0x061D,
   kCreateRegion = 0x06FF,
   kArc = 0x0817,
   kPie = 0x081A,
@@ -102,14 +104,13 @@ constexpr std::uint16_t kPlayed[] = {
     kEllipse,         kRectangle,         kSetPixel,          kFrameRegion,        kTextOut,
     kPolyPolygon,     kRoundRect,         kCreateRegion,      kArc,                kPie,
     kChord,           kDibBitBlt,         kExtTextOut,        kDibStretchBlt,      kSetDibToDev,
-    kStretchDib,
+    kStretchDib,      kSetRop2,           kSetTextCharExtra,  kSetTextJustification, kPatBlt,
 };
 
 // Records that draw nothing here.
 constexpr std::uint16_t kReadPast[] = {
-    kRealizePalette, kSetPalEntries, kSetRop2,          kSetRelAbs,      kSetStretchBltMode, kSetTextCharExtra,
-    kResizePalette,  kSetLayout,     kSetTextJustification, kSetMapperFlags, kSelectPalette, kAnimatePalette,
-    kEscape,
+    kRealizePalette, kSetPalEntries, kSetRelAbs,     kSetStretchBltMode, kResizePalette, kSetLayout,
+    kSetMapperFlags, kSelectPalette, kAnimatePalette, kEscape,
 };
 
 template <std::size_t N>
@@ -140,18 +141,46 @@ std::string Text(const LittleEndianView& p, std::size_t offset, std::size_t coun
 }
 
 MetaPen Pen(const LittleEndianView& p) {
-  return MetaPen{(p.U16(0) & 0x0F) != gdi::PS_NULL, I16(p, 1), p.U32(6)};
+  const std::uint32_t style = p.U16(0);
+  return MetaPen{(style & gdi::PS_STYLE_MASK) != gdi::PS_NULL, I16(p, 1), p.U32(6), style & ~gdi::PS_GEOMETRIC};
 }
 
-// Solid and hatched brushes fill with their colour; pattern brushes draw nothing.
 MetaBrush Brush(const LittleEndianView& p) {
-  const unsigned style = p.U16(0);
-  return MetaBrush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, p.U32(2)};
+  const unsigned style = p.U16(0), hatch = p.U16(6);
+  MetaBrush brush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, p.U32(2)};
+  if (style == gdi::BS_HATCHED && hatch <= static_cast<unsigned>(HatchStyle::DiagonalCross))
+    brush.hatch = static_cast<HatchStyle>(hatch);
+  return brush;
+}
+
+MetaBrush PictureBrush(std::optional<Bitmap> picture, bool twoColor) {
+  MetaBrush brush;
+  brush.visible = picture.has_value();
+  if (picture) brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
+  brush.twoColor = twoColor;
+  return brush;
+}
+
+// A device-dependent bitmap's header (type, width, height, bytes per row,
+// planes, bits per pixel), 18 reserved bytes, then the rows top down. Only
+// one-plane monochrome patterns are read; they draw in the text and background colours.
+MetaBrush OldPatternBrush(const LittleEndianView& p) {
+  const int width = p.I16(2), height = p.I16(4), rowBytes = p.I16(6);
+  if (p.U8(8) != 1 || p.U8(9) != 1 || width <= 0 || height <= 0 || rowBytes * 8 < width) return PictureBrush({}, true);
+  p.Require(32, std::uint64_t(rowBytes) * height);
+  Bitmap picture(width, height, PixelFormat::pf1bit);
+  picture.SetPalette({clBlack, clWhite});
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.SetRawPixel(x, y, (p.U8(32 + std::size_t(y) * rowBytes + x / 8) >> (7 - x % 8)) & 1);
+  return PictureBrush(std::move(picture), true);
 }
 
 MetaFont Font(const LittleEndianView& p) {
   MetaFont f;
   f.height = I16(p, 0);
+  f.width = I16(p, 1);
+  f.escapement = I16(p, 2);
   f.weight = I16(p, 4);
   f.italic = p.U8(10) != 0;
   f.underline = p.U8(11) != 0;
@@ -176,16 +205,34 @@ void PolyPolygon(MetafileDevice& dc, const LittleEndianView& p) {
   dc.PolyPolygon(polygons);
 }
 
+// Text of `count` bytes at byte `offset`, with the code units of each character.
+MetaText RecordText(const LittleEndianView& p, std::size_t offset, std::size_t count) {
+  MetaText t;
+  t.text = Text(p, offset, count);
+  const auto bytes = p.Sub(offset, count);
+  t.units = SingleByteUnits(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return t;
+}
+
+// Reference point, count, options, the rectangle when the options use it, the
+// text padded to whole words, then the distances when the record holds them.
 void ExtTextOut(MetafileDevice& dc, const LittleEndianView& p) {
   const std::size_t count = p.U16(4);
   const std::uint32_t options = p.U16(6);
-  std::optional<TRect> rect;
   std::size_t text = 8;
+  std::optional<TRect> rect;
   if (options & (gdi::ETO_OPAQUE | gdi::ETO_CLIPPED)) {
     rect = TRect{I16(p, 4), I16(p, 5), I16(p, 6), I16(p, 7)};
     text = 16;
   }
-  dc.TextOut(I16(p, 1), I16(p, 0), Text(p, text, count), options, rect);
+  MetaText t = RecordText(p, text, count);
+  t.reference = TPoint{I16(p, 1), I16(p, 0)};
+  t.options = options & ~gdi::ETO_PDY;  // the 16-bit records carry no vertical distances
+  t.rect = rect;
+  const std::size_t dx = text + ((count + 1) & ~std::size_t{1});
+  if (count != 0 && p.Holds(dx, 2 * std::uint64_t{count}))
+    for (std::size_t i = 0; i < count; ++i) t.dx.push_back(p.I16(dx + 2 * i));
+  dc.TextOut(t);
 }
 
 // A bitmap record's picture; null when it carries none or one that cannot be decoded.
@@ -326,9 +373,13 @@ void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianVi
     case kCreatePenIndirect: dc.CreateObject(Pen(p)); break;
     case kCreateBrushIndirect: dc.CreateObject(Brush(p)); break;
     case kCreateFontIndirect: dc.CreateObject(Font(p)); break;
-    case kCreatePalette:
-    case kCreatePatternBrush:
-    case kDibCreatePatternBrush: dc.CreateObject(MetaOtherObject{}); break;
+    case kCreatePatternBrush: dc.CreateObject(OldPatternBrush(p)); break;
+    case kDibCreatePatternBrush: dc.CreateObject(PictureBrush(Picture(p, 4), false)); break;
+    case kSetRop2: dc.SetRop2(p.U16(0)); break;
+    case kPatBlt:
+      dc.Blit(TRect{I16(p, 5), I16(p, 4), I16(p, 5) + I16(p, 3), I16(p, 4) + I16(p, 2)}, nullptr, TRect{}, p.U32(0));
+      break;
+    case kCreatePalette: dc.CreateObject(MetaOtherObject{}); break;
     case kSelectObject: dc.SelectObject(p.U16(0)); break;
     case kDeleteObject: dc.DeleteObject(p.U16(0)); break;
     case kMoveTo: dc.MoveTo(I16(p, 1), I16(p, 0)); break;
@@ -352,9 +403,13 @@ void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianVi
     case kTextOut: {
       const std::size_t count = p.U16(0);
       const std::size_t after = 2 + ((count + 1) & ~std::size_t{1});
-      dc.TextOut(p.I16(after + 2), p.I16(after), Text(p, 2, count), 0, std::nullopt);
+      MetaText t = RecordText(p, 2, count);
+      t.reference = TPoint{p.I16(after + 2), p.I16(after)};
+      dc.TextOut(t);
       break;
     }
+    case kSetTextCharExtra: dc.SetTextCharacterExtra(I16(p, 0)); break;
+    case kSetTextJustification: dc.SetTextJustification(I16(p, 1), I16(p, 0)); break;
     case kExtTextOut: ExtTextOut(dc, p); break;
     case kDibBitBlt:
     case kDibStretchBlt: StretchBlt(dc, p, function); break;
@@ -396,11 +451,23 @@ WmfLayout ReadWmfHeaders(std::span<const std::uint8_t> headers) {
   return layout;
 }
 
+namespace {
+
+// How long a played record may be: longer for those that carry a bitmap.
+std::uint64_t MaxPlayedLength(std::uint16_t function) {
+  constexpr std::uint16_t kWithBitmaps[] = {kDibBitBlt, kDibStretchBlt, kSetDibToDev, kStretchDib,
+                                            kDibCreatePatternBrush, kCreatePatternBrush};
+  return Listed(kWithBitmaps, function) ? kMaxPlayedBitmapRecord : kMaxPlayedRecord;
+}
+
+}  // namespace
+
 void FindWmfSize(MetafileRecordReader& records, WmfLayout& layout) {
   const std::uint64_t start = records.Position();
   while (const auto head = records.Next()) {
     if (head->type != kSetWindowExt) continue;
-    const std::vector<std::uint8_t> record = records.Read();
+    // Its two words, however long the record says it is.
+    const std::vector<std::uint8_t> record = records.Read(kWmfRecordHeadSize + 4);
     const LittleEndianView p(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord);
     layout.width = std::abs(I16(p, 1));
     layout.height = std::abs(I16(p, 0));
@@ -419,7 +486,9 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
   dc.SetViewportExt(layout.width, layout.height);
   while (const auto head = records.Next()) {
     const auto function = static_cast<std::uint16_t>(head->type);
-    if (Listed(kPlayed, function)) {
+    if (Listed(kPlayed, function) && head->length > MaxPlayedLength(function)) {
+      dc.CountNotDrawn();
+    } else if (Listed(kPlayed, function)) {
       const std::vector<std::uint8_t> record = records.Read();
       PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
     } else if (!Listed(kReadPast, function)) {

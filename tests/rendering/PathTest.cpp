@@ -108,18 +108,72 @@ TEST(Path, TransformsCombineInOrderAndUndo) {
 }
 
 TEST(Path, AWidenedPathFilledCoversWhatThePenStrokes) {
-  for (const int width : {1, 4, 7}) {
+  // The widened path filled by either rule paints what the pen strokes along
+  // the figure: its width, caps, joins, miter limit and dashes.
+  struct Case {
+    const char* name;
+    int width;
+    bool geometric;
+    PenStyle style;
+    PenEndCap cap;
+    PenJoin join;
+    bool closed;
+  };
+  const Case cases[] = {
+      {"thin", 1, false, PenStyle::psSolid, PenEndCap::pcRound, PenJoin::pjRound, true},
+      {"round 4", 4, false, PenStyle::psSolid, PenEndCap::pcRound, PenJoin::pjRound, true},
+      {"round 7 open", 7, false, PenStyle::psSolid, PenEndCap::pcRound, PenJoin::pjRound, false},
+      {"mitred", 6, true, PenStyle::psSolid, PenEndCap::pcFlat, PenJoin::pjMiter, true},
+      {"square bevelled open", 5, true, PenStyle::psSolid, PenEndCap::pcSquare, PenJoin::pjBevel, false},
+      {"dashed wide", 3, true, PenStyle::psDash, PenEndCap::pcFlat, PenJoin::pjBevel, true},
+      {"dotted thin", 1, false, PenStyle::psDot, PenEndCap::pcRound, PenJoin::pjRound, false},
+  };
+  const std::vector<TPoint> corners{{5, 5}, {30, 12}, {12, 26}};
+  for (const Case& c : cases) {
     Path p;
     p.MoveTo({5, 5});
     p.LineTo({30, 12});
     p.LineTo({12, 26});
-    p.CloseFigure();
-    Bitmap stroked = Filled(40, 32, clWhite), filled = Filled(40, 32, clWhite);
-    TCanvas s(stroked), f(filled);
-    s.Pen.width = width;
-    s.Polyline(std::vector<TPoint>{{5, 5}, {30, 12}, {12, 26}, {5, 5}});
-    f.Brush.color = clBlack;
-    f.FillRegion(WidenedPath(p, width, TRect{0, 0, 40, 32}).Filled(FillRule::Alternate, RowRange{0, 32}));
-    EXPECT_EQ(Art(filled), Art(stroked)) << "width " << width;
+    if (c.closed) p.CloseFigure();
+    Bitmap stroked = Filled(40, 32, clWhite);
+    TCanvas s(stroked);
+    s.Pen.width = c.width;
+    s.Pen.geometric = c.geometric;
+    s.Pen.style = c.style;
+    s.Pen.endCap = c.cap;
+    s.Pen.join = c.join;
+    if (c.closed)
+      s.PolylineClosed(corners);
+    else
+      s.Polyline(corners);
+    for (const FillRule rule : {FillRule::Alternate, FillRule::Winding}) {
+      Bitmap filled = Filled(40, 32, clWhite);
+      TCanvas f(filled);
+      f.Brush.color = clBlack;
+      f.FillRegion(WidenedPath(p, s).Filled(rule, RowRange{0, 32}));
+      EXPECT_EQ(Art(filled), Art(stroked)) << c.name;
+    }
   }
+}
+
+TEST(Path, CurvesBeyondTheReachAreTheirChordsAndTheFlattenedPointsAreBounded) {
+  // Curves far to the right of the area, each worth the most lines a curve
+  // takes: their ends only. A curve inside the area after them keeps its shape.
+  Path reached(TRect{0, 0, 100, 100});
+  reached.MoveTo({1e6, 0});
+  for (int i = 0; i < 4000; ++i) reached.BezierTo({2e6, 1e6}, {3e6, -1e6}, {1e6 + (i % 2), 0});
+  reached.MoveTo({10, 90});
+  reached.BezierTo({10, 10}, {90, 10}, {90, 90});
+  ASSERT_EQ(reached.Figures().size(), 2u);
+  EXPECT_EQ(reached.Figures()[0].points.size(), 4001u);
+  EXPECT_GT(reached.Figures()[1].points.size(), 16u);
+  // Without a reach the same curves flatten fully until the bound, then to chords.
+  Path unbounded;
+  unbounded.MoveTo({1e6, 0});
+  for (int i = 0; i < 4000; ++i) unbounded.BezierTo({2e6, 1e6}, {3e6, -1e6}, {1e6 + (i % 2), 0});
+  unbounded.MoveTo({10, 90});
+  unbounded.BezierTo({10, 10}, {90, 10}, {90, 90});
+  EXPECT_LE(unbounded.Figures()[0].points.size(), Path::kMaxCurvePoints + 4000);
+  EXPECT_GT(unbounded.Figures()[0].points.size(), Path::kMaxCurvePoints);
+  EXPECT_EQ(unbounded.Figures()[1].points.size(), 2u);
 }

@@ -12,6 +12,7 @@
 
 #include "core/images/Metafile.h"
 #include "rendering/Canvas.h"
+#include "tests/core/images/MetafileTestSupport.h"
 #include "tests/core/images/UemfWriter.h"
 #include "tests/rendering/CanvasTestSupport.h"
 
@@ -21,60 +22,6 @@ using namespace kestrova::testing;
 namespace {
 
 constexpr int kSize = 96;
-
-struct Played {
-  Bitmap picture;
-  std::size_t notDrawn = 0;
-};
-
-Played Play(const std::vector<std::uint8_t>& file) {
-  const MetafilePicture metafile = MetafilePicture::Load(file);
-  Played p{Bitmap(metafile.Width(), metafile.Height()), 0};
-  p.picture.Fill(clWhite);
-  TCanvas canvas(p.picture);
-  p.notDrawn = metafile.Draw(canvas);
-  return p;
-}
-
-Bitmap Direct(const std::function<void(TCanvas&)>& draw, int w = kSize, int h = kSize) {
-  Bitmap b(w, h);
-  b.Fill(clWhite);
-  TCanvas c(b);
-  draw(c);
-  return b;
-}
-
-// Pixels of one picture whose colour the other has nowhere within `reach`
-// pixels (so edges may differ by that much, shapes may not).
-int StrayPixels(const Bitmap& a, const Bitmap& b, int reach = 1) {
-  int stray = 0;
-  for (const auto& [p, q] : {std::pair{&a, &b}, std::pair{&b, &a}})
-    for (int y = 0; y < p->Height(); ++y)
-      for (int x = 0; x < p->Width(); ++x) {
-        bool found = false;
-        for (int dy = -reach; dy <= reach && !found; ++dy)
-          for (int dx = -reach; dx <= reach && !found; ++dx) found = q->GetPixel(x + dx, y + dy) == p->GetPixel(x, y);
-        stray += !found;
-      }
-  return stray;
-}
-
-// A cubic curve by de Casteljau's construction at many steps: a reference
-// that shares nothing with the player's flattening.
-std::vector<TPoint> CurvePoints(const std::vector<TPoint>& p, int steps = 256) {
-  std::vector<TPoint> out{p[0]};
-  for (std::size_t i = 0; i + 3 < p.size(); i += 3)
-    for (int s = 1; s <= steps; ++s) {
-      const double t = double(s) / steps;
-      double x[4], y[4];
-      for (int k = 0; k < 4; ++k) x[k] = p[i + k].x, y[k] = p[i + k].y;
-      for (int level = 3; level > 0; --level)
-        for (int k = 0; k < level; ++k) x[k] += t * (x[k + 1] - x[k]), y[k] += t * (y[k + 1] - y[k]);
-      const TPoint q{int(std::lround(x[0])), int(std::lround(y[0]))};
-      if (!(q == out.back())) out.push_back(q);
-    }
-  return out;
-}
 
 std::vector<U_POINT16> Points16(const std::vector<TPoint>& p) {
   std::vector<U_POINT16> out;
@@ -220,7 +167,7 @@ TEST(MetafileCurves, CurvesAndPathsMatchTheShapesDrawnDirectly) {
     UemfWriter w(kSize, kSize);
     c.records(w);
     const Played played = Play(w.Finish());
-    const Bitmap expected = Direct(c.reference);
+    const Bitmap expected = Direct(kSize, kSize, c.reference);
     EXPECT_EQ(StrayPixels(played.picture, expected, c.reach), 0) << c.name;
     EXPECT_EQ(played.notDrawn, 0u) << c.name;
   }
@@ -235,7 +182,7 @@ TEST(MetafileCurves, ArcsFollowTheArcDirection) {
     w.Add(U_EMRSETARCDIRECTION_set(direction));
     w.Add(U_EMRARC_set(Box(16, 16, 80, 80), point32_set(90, 48), point32_set(48, 0)));
     const Played played = Play(w.Finish());
-    const Bitmap expected = Direct([&](TCanvas& c) {
+    const Bitmap expected = Direct(kSize, kSize, [&](TCanvas& c) {
       if (direction == U_AD_CLOCKWISE)
         c.Arc(box.left, box.top, box.right, box.bottom, 48, 0, 90, 48);
       else
@@ -257,7 +204,7 @@ TEST(MetafileCurves, AngleArcAndArcToDrawALineToTheArcThenTheArc) {
     reference.push_back(TPoint{int(std::lround(48 + 30 * std::cos(t))), int(std::lround(48 - 30 * std::sin(t)))});
   }
   reference.push_back({4, 4});
-  EXPECT_EQ(StrayPixels(played.picture, Direct([&](TCanvas& c) { c.Polyline(reference); })), 0);
+  EXPECT_EQ(StrayPixels(played.picture, Direct(kSize, kSize, [&](TCanvas& c) { c.Polyline(reference); })), 0);
 }
 
 TEST(MetafileTransforms, RotatedAndScaledWorldTransformsDrawTheTransformedShapes) {
@@ -274,7 +221,7 @@ TEST(MetafileTransforms, RotatedAndScaledWorldTransformsDrawTheTransformedShapes
     w.NullPen().Brush(Rgb(0, 0, 0)).Add(U_EMRSETWORLDTRANSFORM_set(rotation));
     w.Add(U_EMRRECTANGLE_set(Box(28, 38, 68, 58)));
     const Played played = Play(w.Finish());
-    const Bitmap expected = Direct([&](TCanvas& c) {
+    const Bitmap expected = Direct(kSize, kSize, [&](TCanvas& c) {
       c.Pen.style = PenStyle::psClear;
       c.Brush.color = clBlack;
       c.Polygon(std::vector<TPoint>{rotate(28, 38), rotate(68, 38), rotate(68, 58), rotate(28, 58)});
@@ -288,7 +235,7 @@ TEST(MetafileTransforms, RotatedAndScaledWorldTransformsDrawTheTransformedShapes
     w.Pen(Rgb(0, 0, 0)).Brush(Rgb(255, 0, 0)).Add(U_EMRSETWORLDTRANSFORM_set(xform_set(2, 0, 0, 2, 0, 0)));
     w.Add(U_EMRELLIPSE_set(Box(5, 10, 40, 30)));
     const Played played = Play(w.Finish());
-    EXPECT_EQ(played.picture, Direct([](TCanvas& c) {
+    EXPECT_EQ(played.picture, Direct(kSize, kSize, [](TCanvas& c) {
                 c.Brush.color = clRed;
                 c.Ellipse(10, 20, 80, 60);
               }))
@@ -324,27 +271,7 @@ TEST(MetafileTransforms, ModifyWorldTransformCombinesInEachMode) {
 }
 
 TEST(MetafileTransforms, EveryMappingModeScalesItsUnits) {
-  // The reference device has 96 pixels an inch (960 pixels on 254 mm), and
-  // so has the picture. A rectangle from the origin to (ux, uy) units, with
-  // the viewport origin at (8, 88) for the modes whose y grows upwards.
-  const struct {
-    const char* name;
-    int mode;
-    int ux, uy;
-    TRect expected;
-  } cases[] = {
-      {"pixels", U_MM_TEXT, 40, 30, {0, 0, 40, 30}},
-      {"0.1 mm", U_MM_LOMETRIC, 127, 254, {8, 88 - 96, 8 + 48, 88}},        // 12.7 mm, 25.4 mm
-      {"0.01 mm", U_MM_HIMETRIC, 1270, 2540, {8, 88 - 96, 8 + 48, 88}},
-      {"0.01 inch", U_MM_LOENGLISH, 50, 25, {8, 88 - 24, 8 + 48, 88}},
-      {"0.001 inch", U_MM_HIENGLISH, 500, 250, {8, 88 - 24, 8 + 48, 88}},
-      {"twips", U_MM_TWIPS, 720, 360, {8, 88 - 24, 8 + 48, 88}},
-      // Window 100 x 50 on a viewport of 50 x 100: anisotropic halves x and
-      // doubles y; isotropic takes the smaller scale, a half, for both.
-      {"anisotropic", U_MM_ANISOTROPIC, 40, 20, {4, 8, 24, 48}},
-      {"isotropic", U_MM_ISOTROPIC, 40, 20, {4, 4, 24, 14}},
-  };
-  for (const auto& c : cases) {
+  for (const MappingCase& c : kMappingCases) {
     UemfWriter w(kSize, kSize);
     w.NullPen().Brush(Rgb(0, 0, 0)).Add(U_EMRSETMAPMODE_set(c.mode));
     if (c.mode >= U_MM_LOMETRIC && c.mode <= U_MM_TWIPS) w.Add(U_EMRSETVIEWPORTORGEX_set(point32_set(8, 88)));
@@ -353,11 +280,7 @@ TEST(MetafileTransforms, EveryMappingModeScalesItsUnits) {
       w.Add(U_EMRSETVIEWPORTORGEX_set(point32_set(4, c.mode == U_MM_ISOTROPIC ? 4 : 8)));
     }
     w.Add(U_EMRRECTANGLE_set(Box(0, 0, c.ux, c.uy)));
-    const Played played = Play(w.Finish());
-    EXPECT_EQ(played.picture, Mask(kSize, kSize, [&](int x, int y) {
-                return x >= c.expected.left && x < c.expected.right && y >= c.expected.top && y < c.expected.bottom;
-              }))
-        << c.name;
+    EXPECT_EQ(Play(w.Finish()).picture, RectangleOnWhite(kSize, kSize, c.expected)) << c.name;
   }
 }
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "core/images/ImageFiles.h"
@@ -86,8 +87,8 @@ TEST(MetafileStream, RecordsThatDrawNothingAreReadPastAndOthersCounted) {
          w.Add(RawRecord(110, "named escape")).Add(RawRecord(100, "\1\0\0\0"));
        },
        0},
-      {"a gradient fill and a record of no known kind",
-       [](UemfWriter& w) { w.Add(RawRecord(118, std::string(40, '\0'))).Add(RawRecord(250, "?")); }, 2},
+      {"a flood fill and a record of no known kind",
+       [](UemfWriter& w) { w.Add(RawRecord(53, std::string(20, '\0'))).Add(RawRecord(250, "?")); }, 2},
   };
   Bitmap expected;
   ASSERT_EQ(NotDrawn(plain, expected), 0u);
@@ -99,43 +100,96 @@ TEST(MetafileStream, RecordsThatDrawNothingAreReadPastAndOthersCounted) {
   EXPECT_EQ(expected.GetPixel(20, 20), clRed);
 }
 
-TEST(MetafileStream, ASparseFileWhoseCommentsClaimGigabytesIsReadInLittleMemory) {
-  // Four comments of 2 GiB each, their bytes holes in a sparse file of some
-  // 8 GiB that takes a few KiB of disk, between the header and a rectangle.
-  TempDir dir;
-  const std::string path = dir.File("sparse.emf");
+namespace {
+
+// Writes the picture's header, then `middle` (records written at offsets
+// from there on, the gaps holes of a sparse file), then the rest of it.
+using Middle = std::function<off_t(int fd, off_t at)>;
+
+void WriteWithMiddle(const std::string& path, const Middle& middle) {
   const std::vector<std::uint8_t> plain = Picture([](UemfWriter&) {});
   const std::uint32_t headerSize = plain[4] | plain[5] << 8 | plain[6] << 16 | std::uint32_t{plain[7]} << 24;
-  {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::write(fd, plain.data(), headerSize), static_cast<ssize_t>(headerSize));
-    off_t at = headerSize;
-    for (int i = 0; i < 4; ++i) {
-      const std::uint32_t head[] = {70, 0x80000000u, 0x7FFFFFF4u};
-      ASSERT_EQ(::pwrite(fd, head, sizeof head, at), static_cast<ssize_t>(sizeof head));
-      at += off_t{0x80000000};
-    }
-    const std::size_t rest = plain.size() - headerSize;
-    ASSERT_EQ(::pwrite(fd, plain.data() + headerSize, rest, at), static_cast<ssize_t>(rest));
-    ::close(fd);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::write(fd, plain.data(), headerSize), static_cast<ssize_t>(headerSize));
+  const off_t at = middle(fd, headerSize);
+  const std::size_t rest = plain.size() - headerSize;
+  ASSERT_EQ(::pwrite(fd, plain.data() + headerSize, rest, at), static_cast<ssize_t>(rest));
+  ::close(fd);
+}
+
+// A record's head and fields at `at`; the record is `size` bytes long.
+off_t Head(int fd, off_t at, std::vector<std::uint32_t> words, std::uint64_t size) {
+  EXPECT_EQ(::pwrite(fd, words.data(), words.size() * 4, at), static_cast<ssize_t>(words.size() * 4));
+  return at + static_cast<off_t>(size);
+}
+
+// A curve record of 16-bit points: `curves` curves from (x0, y0) out to
+// (x1, y1) and back, their control points at (cx, cy).
+off_t Curves(int fd, off_t at, std::uint32_t curves, std::int16_t x0, std::int16_t y0, std::int16_t x1, std::int16_t y1,
+             std::int16_t cx, std::int16_t cy) {
+  const std::uint32_t points = 1 + 3 * curves, size = 28 + (4 * points + 3) / 4 * 4;
+  std::vector<std::int16_t> xy{x0, y0};
+  for (std::uint32_t i = 0; i < curves; ++i) {
+    const bool out = i % 2 == 0;
+    xy.insert(xy.end(), {cx, cy, cx, cy, out ? x1 : x0, out ? y1 : y0});
   }
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  const test::OutOfMemoryChildren children;
-  EXPECT_EXIT(
-      {
-        // A reader that took the comments into memory would run into this limit.
-        test::LimitAddressSpaceGrowth(std::int64_t{1} << 30);
-        std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
-        const std::int64_t before = StatusKib("VmRSS:");
-        Bitmap picture;
-        std::string error;
-        const bool loaded = LoadPictureInto(path, &picture, error);
-        const std::int64_t grown = StatusKib("VmHWM:") - before;
-        if (grown > 40 * 1024) std::_Exit(2);
-        std::_Exit(loaded && picture.GetPixel(20, 20) == clRed ? 0 : 1);
-      },
-      ::testing::ExitedWithCode(0), "");
+  std::vector<std::uint32_t> words{85, size, 0, 0, 0, 0, points};
+  words.resize(7 + (xy.size() + 1) / 2);
+  std::memcpy(words.data() + 7, xy.data(), xy.size() * 2);
+  return Head(fd, at, words, size);
+}
+
+}  // namespace
+
+TEST(MetafileStream, RecordsClaimingGigabytesOrMillionsOfCurvesAreReadAndDrawnInLittleMemory) {
+  const struct {
+    const char* name;
+    Middle middle;
+    std::int64_t mib;  // the most the run may grow
+  } cases[] = {
+      // Comments of 2 GiB each, their bytes holes in a sparse file of some 8 GiB.
+      {"comments",
+       [](int fd, off_t at) {
+         for (int i = 0; i < 4; ++i) at = Head(fd, at, {70, 0x80000000u, 0x7FFFFFF4u}, 0x80000000u);
+         return at;
+       },
+       40},
+      // A polyline and a curve record claiming 2 GiB of points: longer than any played record may be.
+      {"points claiming gigabytes",
+       [](int fd, off_t at) {
+         at = Head(fd, at, {4, 0x80000000u, 0, 0, 0, 0, (0x80000000u - 28) / 8}, 0x80000000u);
+         return Head(fd, at, {85, 0x80000000u, 0, 0, 0, 0, (0x80000000u - 28) / 4}, 0x80000000u);
+       },
+       40},
+      // 300,000 large curves beyond the picture, and as many across it.
+      {"curves beyond the picture", [](int fd, off_t at) { return Curves(fd, at, 300000, 200, 0, 32000, 0, 30000, 32000); },
+       80},
+      {"curves across the picture",
+       [](int fd, off_t at) { return Curves(fd, at, 300000, -30000, -30000, 30000, 30000, -30000, 32000); }, 80},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string path = dir.File("large.emf");
+    WriteWithMiddle(path, c.middle);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const test::OutOfMemoryChildren children;
+    EXPECT_EXIT(
+        {
+          // A reader that took the records into memory whole would run into this limit.
+          test::LimitAddressSpaceGrowth(std::int64_t{1} << 30);
+          std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
+          const std::int64_t before = StatusKib("VmRSS:");
+          Bitmap picture;
+          std::string error;
+          const bool loaded = LoadPictureInto(path, &picture, error);
+          const std::int64_t grown = StatusKib("VmHWM:") - before;
+          if (grown > c.mib * 1024) std::_Exit(2);
+          std::_Exit(loaded && picture.GetPixel(20, 20) == clRed ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << c.name;
+  }
 }
 
 TEST(MetafileStream, ARecordLongerThanTheFileIsRefused) {

@@ -10,6 +10,8 @@ import struct
 
 DIB = struct.pack("<IiiHHIIiiII", 40, 2, 2, 1, 24, 0, 16, 0, 0, 0, 0) + bytes(
     [0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0])
+MASK = struct.pack("<IiiHHIIiiII", 40, 2, 2, 1, 1, 0, 8, 0, 0, 2, 0) + struct.pack(
+    "<II", 0, 0xFFFFFF) + bytes([0x80, 0, 0, 0, 0x40, 0, 0, 0])
 
 
 def wmf_record(function, words, tail=b""):
@@ -55,6 +57,16 @@ WMF_RECORDS = [
     wmf_record(0x012D, [2]),
     wmf_record(0x0521, [2], b"Hi" + struct.pack("<hh", 100, 20)),  # text out
     wmf_record(0x0A32, [120, 30, 2, 2, 20, 100, 140, 200], b"Go"),  # opaque text in a box
+    wmf_record(0x0108, [2]),                  # character extra
+    wmf_record(0x020A, [1, 5]),               # justification: one break, 5 units
+    wmf_record(0x0521, [3], b"a b" + b"\0" + struct.pack("<hh", 80, 20)),  # text out
+    wmf_record(0x02FB, [-20, 0, 450, 450, 400, 0, 0, 0, 3], b"DejaVu Sans\0"),  # turned font, slot 3
+    wmf_record(0x012D, [3]),
+    wmf_record(0x0A32, [150, 40, 3, 4, 140, 30, 170, 190], b"Abc\0" + struct.pack("<3h", 12, 10, 14)),
+    wmf_record(0x0104, [7]),                  # exclusive-or
+    wmf_record(0x02FA, [0, 9, 0, 0x00FF, 0]),  # wide pen, slot 4
+    wmf_record(0x012D, [4]),
+    wmf_record(0x0325, [3, 10, 10, 200, 190, 390, 10]),  # polyline
     wmf_record(0x0127, [-1]),                 # restore
     wmf_record(0x0B41, [0x0020, 0x00CC, 2, 2, 0, 0, 40, 80, 150, 20], DIB),  # stretched bitmap
     wmf_record(0x0F43, [0x0020, 0x00CC, 0, 2, 2, 0, 0, 40, 80, 150, 250], DIB),  # device-independent bitmap
@@ -104,6 +116,18 @@ EMF_RECORDS = [
     emf_record(83, [0, 0, 0, 0, 1, 0, 0, 120, 60, 2, 76, 2, 110, 55, 170, 80, 0], b"Go"),
     emf_record(81, [0, 0, 0, 0, 150, 60, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 40, 30], DIB),
     emf_record(76, [0, 0, 0, 0, 5, 70, 20, 20, 0x00F00021, 0, 0] + [0] * 6 + [0, 0, 0, 0, 0, 0]),
+    emf_record(82, [5, 0xFFFFFFEC, 0, 900, 900, 400, 0, 0x00030000], utf16("DejaVu Sans", 32)),  # turned, slot 5
+    emf_record(37, [5]),
+    emf_record(22, [3]),                      # right-aligned from the current position
+    emf_record(84, [0, 0, 0, 0, 1, 0, 0, 40, 50, 2, 76, 0x2004, 30, 30, 90, 90, 80],
+               utf16("Ab", 2) + struct.pack("<4i", 10, 3, 12, -2)),  # clipped, vertical distances
+    emf_record(84, [0, 0, 0, 0, 1, 0, 0, 60, 50, 2, 76, 0x10, 0, 0, 0, 0, 0],
+               struct.pack("<2H", 36, 72)),       # glyph numbers
+    emf_record(78, [0, 0, 0, 0, 10, 10, 2, 2, 0xAACC0020, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0,
+                    0, 0, 128, 40, 168, 16, 0, 0, 0, 184, 48, 232, 8], DIB + MASK),  # masked copy
+    emf_record(20, [7]),                      # exclusive-or
+    emf_record(37, [3]),
+    emf_record(46, [100, 50, 180, 95, 100, 95, 180, 50]),  # chord
     emf_record(40, [2]),                      # delete the brush
 ]
 
@@ -177,6 +201,32 @@ def emf(records):
     return header + body + end
 
 
+def vertex(x, y, red, green, blue):
+    return struct.pack("<ii4H", x, y, red, green, blue, 0)
+
+
+# Gradients, copies through a transparent colour and onto parallelograms,
+# small text, text of several strings, a widened font, under a turn.
+EMF_LATER_RECORDS = [
+    emf_record(35, [], f32(0.8, 0.6, -0.6, 0.8, 40, -20)),
+    emf_record(118, [0, 0, 0, 0, 3, 1, 2], vertex(10, 10, 0xFF00, 0, 0) + vertex(90, 10, 0, 0xFF00, 0) +
+               vertex(10, 90, 0, 0, 0xFF00) + struct.pack("<3I", 0, 1, 2)),  # a triangle
+    emf_record(118, [0, 0, 0, 0, 2, 1, 0], vertex(100, 10, 0xFF00, 0xFF00, 0) + vertex(190, 40, 0, 0, 0xFF00) +
+               struct.pack("<2I", 0, 1)),  # a band across
+    emf_record(116, [0, 0, 0, 0, 20, 40, 40, 40, 0xFFFFFF, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0,
+                     108, 40, 148, 16, 2, 2], DIB),  # transparent copy
+    emf_record(79, [0, 0, 0, 0, 100, 50, 160, 60, 110, 95, 0, 0, 2, 2, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0,
+                    140, 40, 180, 16, 0, 0, 0, 196, 48, 244, 8], DIB + MASK),  # parallelogram with a mask
+    emf_record(82, [1, 0xFFFFFFEC, 30, 0, 0, 400, 0, 0], utf16("DejaVu Sans", 32)),  # a widened font
+    emf_record(37, [1]),
+    emf_record(108, [10, 80, 4, 0x300, 1, 0, 0], b"Tiny"),  # small text of bytes, no rectangle
+    emf_record(108, [60, 80, 2, 0, 1, 0, 0, 50, 60, 120, 90], utf16("Go", 2)),  # with its rectangle
+    emf_record(97, [0, 0, 0, 0, 1, 0, 0, 2, 10, 30, 2, 120, 0, 0, 0, 0, 0, 0, 90, 30, 2, 124, 4, 80, 20, 150,
+                    40, 0], utf16("Ab", 2) + utf16("Cd", 2)),  # two strings
+]
+
+with open("metafile/later.emf", "wb") as f:
+    f.write(emf(EMF_LATER_RECORDS))
 with open("metafile/shapes-placeable.wmf", "wb") as f:
     f.write(wmf(WMF_RECORDS, True))
 with open("metafile/shapes-plain.wmf", "wb") as f:

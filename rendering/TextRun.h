@@ -1,0 +1,46 @@
+#pragma once
+// Text placed character by character, as recorded pictures give it: each
+// character's pen position is set by the caller (its own advances, not the
+// font's), and the whole run may be turned about its reference point.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rendering/Canvas.h"
+#include "rendering/RasterTypes.h"
+#include "rendering/SizedFont.h"
+
+namespace kestrova {
+
+// Positions are in pixels in the run's own frame: x along the baseline, y
+// across it, downwards, both from the reference point.
+struct TextRun {
+  // Characters, or the face's glyph numbers when glyphIndices is set.
+  std::u32string chars;
+  bool glyphIndices = false;
+  // Each character's pen position on its baseline; as many as chars.
+  std::vector<TPointF> pens;
+  // Where the pen ends after the last character.
+  TPointF end;
+  // Tenths of a degree counter-clockwise on the screen.
+  int tenths = 0;
+  // The glyphs widened along the baseline by permille / 1000.
+  int permille = 1000;
+};
+
+// Where a point of the run's frame lands on the canvas, the reference point at `origin`.
+TPointF TurnedPoint(TPointF origin, int tenths, TPointF p);
+
+// The glyph a run draws for its character (or glyph number) c.
+const GlyphImage& RunGlyph(SizedFont& font, const TextRun& run, char32_t c);
+
+// Paints the run in `font` and the canvas font's colour, underline and
+// strikeout, its reference point at `origin`. With a solid brush the text's
+// cell (from the first pen to the end, the font's height) is filled first in
+// the brush colour; underline and strikeout run along the same length.
+// Nothing is painted outside `clip`.
+void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRun& run,
+                  const std::optional<TRect>& clip);
+
+}  // namespace kestrova
