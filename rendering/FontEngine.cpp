@@ -14,9 +14,12 @@ namespace kestrova {
 namespace {
 
 // Caches are emptied when they grow past these counts (a user trying sizes one
-// after another should not keep every one of them).
+// after another should not keep every one of them), or when the glyphs the
+// sizes keep pass a budget (a picture naming many large fonts).
 constexpr std::size_t kMaxSizes = 64;
 constexpr std::size_t kMaxFaces = 16;
+constexpr std::size_t kMaxMatches = 256;
+constexpr std::size_t kMaxKeptBytes = std::size_t{64} << 20;
 
 bool FaceIsBold(FT_Face face) {
   if (face->style_flags & FT_STYLE_FLAG_BOLD) return true;
@@ -71,6 +74,7 @@ SizedFont& FontEngine::Get(const TFont& font, int pixelSize) {
   const MatchKey key{font.name, bold, italic};
   auto match = matches_.find(key);
   if (match == matches_.end()) {
+    if (matches_.size() >= kMaxMatches) matches_.clear();
     FontFile file = MatchFontFile(font.name, bold, italic);
     match = matches_.emplace(key, std::make_pair(std::move(file.path), file.index)).first;
   }
@@ -84,12 +88,18 @@ SizedFont& FontEngine::Open(const std::string& path, int index, int pixelSize, b
   const SizeKey key{path, index, pixelSize, antialiased, bold, italic};
   if (auto it = sizes_.find(key); it != sizes_.end()) return *it->second;
   FT_Face face = Face(path, index);
-  if (sizes_.size() >= kMaxSizes) sizes_.clear();
+  if (sizes_.size() >= kMaxSizes || KeptBytes() > kMaxKeptBytes) sizes_.clear();
   SyntheticStyle synthetic;
   synthetic.bold = bold && !FaceIsBold(face);
   synthetic.italic = italic && !FaceIsItalic(face);
   auto sized = std::make_unique<SizedFont>(face, pixelSize, antialiased, synthetic);
   return *sizes_.emplace(key, std::move(sized)).first->second;
+}
+
+std::size_t FontEngine::KeptBytes() const {
+  std::size_t bytes = 0;
+  for (const auto& [key, sized] : sizes_) bytes += sized->KeptBytes();
+  return bytes;
 }
 
 FT_Face FontEngine::Face(const std::string& path, int index) {

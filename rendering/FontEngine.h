@@ -45,6 +45,8 @@ class FontEngine {
  private:
   FontEngine();
   FT_Face Face(const std::string& path, int index);
+  // Bytes of glyph coverage every size keeps.
+  std::size_t KeptBytes() const;
 
   using MatchKey = std::tuple<std::string, bool, bool>;
   using FaceKey = std::tuple<std::string, int>;

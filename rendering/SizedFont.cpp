@@ -113,9 +113,6 @@ void CopyCoverage(const FT_Bitmap& bitmap, bool antialiased, GlyphImage& g) {
   }
 }
 
-// The turned glyphs' coverage kept at most, in bytes; past it the cache starts again.
-constexpr std::size_t kMaxTurnedBytes = std::size_t{16} << 20;
-
 // A widening by permille / 1000 along the baseline, then the rotation by
 // `tenths` tenths of a degree counter-clockwise on the screen (outline y
 // grows upwards).
@@ -146,14 +143,29 @@ SizedFont::~SizedFont() { FT_Done_Size(size_); }
 const GlyphImage& SizedFont::Glyph(char32_t c) {
   if (c < latin_.size()) {
     if (!latinReady_[c]) {
-      latin_[c] = Render(IndexOf(c), 0, 1000);
+      GlyphImage glyph = Render(IndexOf(c), 0, 1000);
+      MakeRoomFor(glyph);
+      latin_[c] = std::move(glyph);
       latinReady_[c] = true;
     }
     return latin_[c];
   }
   auto it = others_.find(c);
-  if (it == others_.end()) it = others_.emplace(c, Render(IndexOf(c), 0, 1000)).first;
-  return it->second;
+  if (it != others_.end()) return it->second;
+  GlyphImage glyph = Render(IndexOf(c), 0, 1000);
+  MakeRoomFor(glyph);
+  return others_.emplace(c, std::move(glyph)).first->second;
+}
+
+void SizedFont::MakeRoomFor(const GlyphImage& glyph) {
+  if (keptBytes_ + glyph.coverage.size() > kMaxKeptBytes) {
+    latin_ = {};
+    latinReady_ = {};
+    others_.clear();
+    turned_.clear();
+    keptBytes_ = 0;
+  }
+  keptBytes_ += glyph.coverage.size();
 }
 
 std::uint32_t SizedFont::IndexOf(char32_t c) { return FT_Get_Char_Index(face_, c); }
@@ -179,11 +191,7 @@ const GlyphImage& SizedFont::Kept(bool byIndex, std::uint32_t code, int tenths, 
   auto it = turned_.find(key);
   if (it != turned_.end()) return it->second;
   GlyphImage glyph = Render(byIndex ? code : IndexOf(code), tenths, permille);
-  if (turnedBytes_ + glyph.coverage.size() > kMaxTurnedBytes) {
-    turned_.clear();
-    turnedBytes_ = 0;
-  }
-  turnedBytes_ += glyph.coverage.size();
+  MakeRoomFor(glyph);
   return turned_.emplace(key, std::move(glyph)).first->second;
 }
 

@@ -73,13 +73,19 @@ class SizedFont {
   std::uint32_t IndexOf(char32_t c);
   // Sum of the advances of the characters.
   int Advance(std::u32string_view text);
+  // Bytes of coverage the glyphs kept hold. Past kMaxKeptBytes the cache
+  // starts again, so a glyph's reference lasts until the next glyph is asked for.
+  std::size_t KeptBytes() const { return keptBytes_; }
+  static constexpr std::size_t kMaxKeptBytes = std::size_t{32} << 20;
 
  private:
   static constexpr int kMinWidening = 1000 / 16, kMaxWidening = 1000 * 16;
   GlyphImage Render(FT_UInt index, int tenths, int permille);
   // A turned, widened or numbered glyph from the cache, rendered when missing.
   const GlyphImage& Kept(bool byIndex, std::uint32_t code, int tenths, int permille);
-
+  // Makes room for a glyph about to be kept: every glyph goes when the
+  // budget would be passed.
+  void MakeRoomFor(const GlyphImage& glyph);
 
   FT_Face face_;
   FT_Size size_ = nullptr;
@@ -91,7 +97,7 @@ class SizedFont {
   std::array<bool, 256> latinReady_{};
   std::unordered_map<char32_t, GlyphImage> others_;
   std::map<std::tuple<bool, std::uint32_t, int, int>, GlyphImage> turned_;
-  std::size_t turnedBytes_ = 0;
+  std::size_t keptBytes_ = 0;
 };
 
 }  // namespace kestrova

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +67,25 @@ TEST(TextFont, MissingStylesAreMadeUp) {
   };
   ASSERT_GT(l.height, 10);
   EXPECT_GT(firstInk(0), firstInk(l.height - 1) + 3);
+}
+
+TEST(TextFont, GlyphsKeptStayWithinTheirBudgetAndAreTheSameWhenRenderedAgain) {
+  // Large glyphs of many characters, upright and turned, as a picture naming a
+  // huge font and many characters asks for: the cache starts again rather than
+  // growing, and a glyph rendered again after that is the glyph first given.
+  const FontFile book = MatchFontFile("DejaVu Sans", false, false);
+  SizedFont& font = FontEngine::Instance().Open(book.path, book.index, 600, true, false, false);
+  const std::vector<std::uint8_t> first = font.Glyph(U'Q').coverage;
+  std::size_t most = 0;
+  for (char32_t c = U'A'; c < U'A' + 400; ++c) {
+    const GlyphImage& glyph = (c % 2) ? font.Glyph(c) : font.TurnedGlyph(c, 450);
+    ASSERT_EQ(glyph.coverage.size(), static_cast<std::size_t>(glyph.width) * glyph.height) << int(c);
+    most = std::max(most, font.KeptBytes());
+  }
+  EXPECT_LE(most, SizedFont::kMaxKeptBytes);
+  EXPECT_GT(most, SizedFont::kMaxKeptBytes / 2);  // the budget was reached
+  EXPECT_LT(font.KeptBytes(), most);               // and the cache started again
+  EXPECT_EQ(font.Glyph(U'Q').coverage, first);
 }
 
 TEST(TextFont, AFamilyNamedWithItsFoundryIsThatFamilyOfThatFoundryWhereThereIsOne) {
