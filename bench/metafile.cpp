@@ -13,7 +13,7 @@
 #include <numbers>
 #include <vector>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 
 using namespace kestrova;
 

@@ -3,7 +3,7 @@
 #include "core/images/BmpReader.h"
 #include "core/images/GifCodec.h"
 #include "core/images/JpegCodec.h"
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "core/images/PngCodec.h"
 #include "core/support/FilePaths.h"
 #include "core/support/StrLib.h"

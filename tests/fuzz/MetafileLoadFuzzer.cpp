@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "core/support/InputStreams.h"
 #include "tests/fuzz/FuzzSupport.h"
 

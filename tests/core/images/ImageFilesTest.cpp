@@ -8,7 +8,7 @@
 #include "core/images/ImageFiles.h"
 #include "core/images/JpegCodec.h"
 #include "core/support/Messages.h"
-#include "tests/core/images/EmfSample.h"
+#include "tests/core/images/metafile/EmfSample.h"
 #include "tests/core/images/ImageTestSupport.h"
 
 using namespace kestrova;

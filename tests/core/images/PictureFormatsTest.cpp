@@ -11,11 +11,11 @@
 #include "core/images/GifCodec.h"
 #include "core/images/ImageFiles.h"
 #include "core/images/JpegCodec.h"
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "core/images/PngCodec.h"
 #include "gif/GIFExtensionGraphicControl.h"
 #include "gif/GIFGraphic.h"
-#include "tests/core/images/EmfSample.h"
+#include "tests/core/images/metafile/EmfSample.h"
 #include "tests/core/images/ImageTestSupport.h"
 
 using namespace kestrova;

@@ -1,4 +1,4 @@
-#include "tests/core/images/UemfWriter.h"
+#include "tests/core/images/metafile/UemfWriter.h"
 
 #include <unistd.h>
 

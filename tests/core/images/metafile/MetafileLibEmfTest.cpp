@@ -12,8 +12,8 @@
 #include <numbers>
 
 #include "rendering/BrushPattern.h"
-#include "tests/core/images/LibEmfWriter.h"
-#include "tests/core/images/MetafileTestSupport.h"
+#include "tests/core/images/metafile/LibEmfWriter.h"
+#include "tests/core/images/metafile/MetafileTestSupport.h"
 #include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 #include "rendering/ClipRegion.h"
 
 namespace kestrova {

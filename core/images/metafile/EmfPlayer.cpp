@@ -1,4 +1,4 @@
-#include "core/images/EmfPlayer.h"
+#include "core/images/metafile/EmfPlayer.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +13,7 @@
 #include "core/images/BmpReader.h"
 #include "core/images/ImageFileError.h"
 #include "core/images/LittleEndian.h"
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 #include "core/support/TextEncoding.h"
 #include "rendering/Utf8.h"
 

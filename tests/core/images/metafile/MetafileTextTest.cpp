@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "rendering/Canvas.h"
 #include "rendering/FontEngine.h"
 #include "rendering/Turn.h"
-#include "tests/core/images/MetafileBuilders.h"
-#include "tests/core/images/MetafileTestSupport.h"
+#include "tests/core/images/metafile/MetafileBuilders.h"
+#include "tests/core/images/metafile/MetafileTestSupport.h"
 #include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/images/MetafileRecordReader.h"
+#include "core/images/metafile/MetafileRecordReader.h"
 #include "rendering/Canvas.h"
 
 namespace kestrova {

@@ -13,8 +13,8 @@
 
 #include "rendering/BrushPattern.h"
 #include "rendering/RasterOp.h"
-#include "tests/core/images/MetafileTestSupport.h"
-#include "tests/core/images/UemfWriter.h"
+#include "tests/core/images/metafile/MetafileTestSupport.h"
+#include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "rendering/Canvas.h"
 
 namespace kestrova::testing {

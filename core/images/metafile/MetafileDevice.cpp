@@ -1,4 +1,4 @@
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 
 #include <algorithm>
 #include <cmath>

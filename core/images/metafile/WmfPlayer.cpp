@@ -1,4 +1,4 @@
-#include "core/images/WmfPlayer.h"
+#include "core/images/metafile/WmfPlayer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include "core/images/BmpReader.h"
 #include "core/images/ImageFileError.h"
 #include "core/images/LittleEndian.h"
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 #include "core/support/TextEncoding.h"
 
 namespace kestrova {

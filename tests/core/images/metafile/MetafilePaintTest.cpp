@@ -11,11 +11,11 @@
 #include <memory>
 #include <numbers>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
-#include "tests/core/images/MetafileBuilders.h"
-#include "tests/core/images/MetafileTestSupport.h"
+#include "tests/core/images/metafile/MetafileBuilders.h"
+#include "tests/core/images/metafile/MetafileTestSupport.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;

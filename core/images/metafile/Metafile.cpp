@@ -1,11 +1,11 @@
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 
 #include <optional>
 
-#include "core/images/EmfPlayer.h"
+#include "core/images/metafile/EmfPlayer.h"
 #include "core/images/ImageFileError.h"
-#include "core/images/MetafileRecordReader.h"
-#include "core/images/WmfPlayer.h"
+#include "core/images/metafile/MetafileRecordReader.h"
+#include "core/images/metafile/WmfPlayer.h"
 #include "core/support/InputStreams.h"
 
 namespace kestrova {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 #include "rendering/ArcGeometry.h"
 #include "rendering/PathWidening.h"
 

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <functional>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "rendering/Canvas.h"
-#include "tests/core/images/UemfWriter.h"
+#include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 
 namespace kestrova {
 

@@ -1,4 +1,4 @@
-#include "tests/core/images/EmfSample.h"
+#include "tests/core/images/metafile/EmfSample.h"
 
 #include <libEMF/emf.h>
 

@@ -3,11 +3,11 @@
 #include <climits>
 
 #include "core/images/ImageFiles.h"
-#include "core/images/Metafile.h"
-#include "core/images/MetafileDevice.h"
-#include "tests/core/images/EmfSample.h"
+#include "core/images/metafile/Metafile.h"
+#include "core/images/metafile/MetafileDevice.h"
+#include "tests/core/images/metafile/EmfSample.h"
 #include "tests/core/images/ImageTestSupport.h"
-#include "tests/core/images/MetafileBuilders.h"
+#include "tests/core/images/metafile/MetafileBuilders.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;

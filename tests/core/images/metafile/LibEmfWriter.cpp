@@ -1,4 +1,4 @@
-#include "tests/core/images/LibEmfWriter.h"
+#include "tests/core/images/metafile/LibEmfWriter.h"
 
 #include <libEMF/emf.h>
 

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "core/images/ImageFiles.h"
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "tests/core/images/ImageTestSupport.h"
-#include "tests/core/images/UemfWriter.h"
+#include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/support/MemoryLimit.h"
 
 using namespace kestrova;

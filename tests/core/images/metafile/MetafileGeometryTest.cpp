@@ -10,10 +10,10 @@
 #include <functional>
 #include <numbers>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "rendering/Canvas.h"
-#include "tests/core/images/MetafileTestSupport.h"
-#include "tests/core/images/UemfWriter.h"
+#include "tests/core/images/metafile/MetafileTestSupport.h"
+#include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/images/Metafile.h"
+#include "core/images/metafile/Metafile.h"
 #include "tests/core/images/ImageTestSupport.h"
-#include "tests/core/images/WmfBuilder.h"
+#include "tests/core/images/metafile/WmfBuilder.h"
 #include "tests/rendering/CanvasTestSupport.h"
 
 using namespace kestrova;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 #include "core/support/TextEncoding.h"
 #include "rendering/FontEngine.h"
 #include "rendering/Utf8.h"

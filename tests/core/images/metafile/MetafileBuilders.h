@@ -9,7 +9,7 @@
 #include "rendering/Geometry.h"
 #include "rendering/Color.h"
 #include "tests/core/images/ImageTestSupport.h"
-#include "tests/core/images/WmfBuilder.h"
+#include "tests/core/images/metafile/WmfBuilder.h"
 
 namespace kestrova::testing {
 

@@ -1,10 +1,10 @@
-#include "core/images/MetafileRecordReader.h"
+#include "core/images/metafile/MetafileRecordReader.h"
 
 #include <algorithm>
 
 #include "core/images/ImageFileError.h"
 #include "core/images/LittleEndian.h"
-#include "core/images/MetafileDevice.h"
+#include "core/images/metafile/MetafileDevice.h"
 #include "core/support/InputStreams.h"
 
 namespace kestrova {
