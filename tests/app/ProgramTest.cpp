@@ -91,6 +91,31 @@ TEST(Program, ABatchRunWhoseProjectCannotBeOpenedWritesNothingAndEndsWithOne) {
   }
 }
 
+// A button that cannot be written (a folder stands at its name) fails the
+// run, and the others and the test page are written all the same: the page
+// is the one a run where nothing failed writes, and shows the missing button
+// as missing.
+TEST(Program, ThePageIsWrittenAfterAFileThatFailed) {
+  TempFolder clean;
+  WriteBytes(clean / "site.btn", kProject);
+  ASSERT_EQ(RunProgram(clean, {"/x", "site.btn"}), 0);
+  const std::string page = ReadBytes(clean / "out/site.btn.html");
+  ASSERT_NE(page.find("\"002_ende.png\""), std::string::npos) << page;
+  for (const std::string blocked : {"001_start.png", "002_ende.png"}) {
+    TempFolder folder;
+    WriteBytes(folder / "site.btn", kProject);
+    std::filesystem::create_directories(folder / ("out/" + blocked));
+    EXPECT_EQ(RunProgram(folder, {"/x", "site.btn"}), 1) << blocked;
+    EXPECT_EQ(ListFolder(folder / "out"), "001_start.png 002_ende.png site.btn.html ") << blocked;
+    EXPECT_TRUE(std::filesystem::is_directory(folder / ("out/" + blocked))) << blocked;
+    EXPECT_EQ(ReadBytes(folder / "out/site.btn.html"), page) << blocked;
+    const std::string log = ReadBytes(folder / "kestro_shell_run.log");
+    const std::string error = ",Error saving png: out/" + blocked + "Cannot write file: out/" + blocked;
+    EXPECT_NE(log.find(error), std::string::npos) << log;
+    EXPECT_EQ(log.find("OK. Files saved"), std::string::npos) << log;
+  }
+}
+
 TEST(Program, ALogThatCannotBeWrittenGoesToTheErrorStreamAndTheRunFails) {
   const std::string lines = "Kestrova started from shell\nOK. Files saved to: out/\n";
   const std::string linkRefused =
