@@ -115,8 +115,10 @@ struct MetaFont {
   std::uint8_t quality = 0;
   std::string face;  // UTF-8
   // The baseline's angle, tenths of a degree counter-clockwise; the glyphs
-  // turn with it (the orientation of each glyph follows the escapement).
+  // turn with it, unless a text record asks for the advanced mode, where
+  // they turn by the orientation.
   int escapement = 0;
+  int orientation = 0;
   // The device's default font has a fixed size in pixels instead.
   int devicePixels = 0;
 };
@@ -149,6 +151,9 @@ struct MetaText {
   std::vector<int> dx{};
   // How many recorded code units each character of `text` took; empty: one each.
   std::vector<int> units{};
+  // The advanced graphics mode: the glyphs turn by the font's orientation
+  // while the baseline runs along its escapement.
+  bool advanced = false;
 };
 
 // The code units of each character of single-byte text as the players read
@@ -241,7 +246,8 @@ class MetafileDevice {
   // Text at the reference point (the current position with TA_UPDATECP, which
   // then moves past it), aligned by the text alignment and turned by the
   // font's escapement; ETO_OPAQUE fills the rectangle with the background
-  // colour first, ETO_CLIPPED keeps the text inside it.
+  // colour first, ETO_CLIPPED keeps the text inside it. While a path is
+  // open, the glyphs' outlines go into the path and nothing is painted.
   void TextOut(const MetaText& text);
   // Copies srcRect of the picture onto the logical rectangle dest through the
   // ternary raster operation, the brush as its pattern; an operation without a
@@ -269,8 +275,7 @@ class MetafileDevice {
   void ParallelogramBlit(const std::array<TPoint, 3>& corners, const Bitmap& picture, const TRect& srcRect,
                          const Bitmap* mask, TPoint maskCorner);
 
-  // Records the player could not draw (counted by the players, and by the
-  // device for text inside a path).
+  // Records the player could not draw.
   void CountNotDrawn() { ++notDrawn_; }
   std::size_t NotDrawn() const { return notDrawn_; }
 

@@ -120,16 +120,11 @@ TPoint MetafileDevice::LogicalOffset(TPointF canvasOffset) const {
 }
 
 void MetafileDevice::TextOut(const MetaText& t) {
-  if (Recording()) {
-    // Letters as outlines of a path are not drawn here.
-    CountNotDrawn();
-    return;
-  }
   canvas_.Rop2 = kRop2CopyPen;
   // The rectangle as the mapping turns it: a region of the canvas.
   const std::optional<Region> box =
       t.rect ? std::optional<Region>(FigureRegion(Rounded(RectFigure(*t.rect)))) : std::nullopt;
-  if ((t.options & gdi::ETO_OPAQUE) && box) {
+  if ((t.options & gdi::ETO_OPAQUE) && box && !Recording()) {
     canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
     canvas_.FillRegion(*box);
   }
@@ -139,10 +134,13 @@ void MetafileDevice::TextOut(const MetaText& t) {
   const bool updateCp = state_.textAlign & gdi::TA_UPDATECP;
   const TPoint reference = updateCp ? state_.position : t.reference;
   const TPoint origin = ToCanvas(reference);
-  const TextRun run = Layout(t, std::move(chars), font);
+  TextRun run = Layout(t, std::move(chars), font);
+  if (t.advanced) run.glyphTenths = state_.font.orientation + MappingTenths();
   canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
   const TPointF at{static_cast<double>(origin.x), static_cast<double>(origin.y)};
-  if ((t.options & gdi::ETO_CLIPPED) && box)
+  if (Recording())
+    AppendRunOutlines(*state_.path, font, at, run, canvas_.Font.style);
+  else if ((t.options & gdi::ETO_CLIPPED) && box)
     WithinRegion(*box, [&] { PaintTextRun(canvas_, font, at, run, std::nullopt); });
   else
     PaintTextRun(canvas_, font, at, run, std::nullopt);

@@ -27,6 +27,13 @@ class UemfWriter {
   // A new solid brush, not selected: its handle.
   std::uint32_t NewBrush(U_COLORREF color);
   UemfWriter& NullBrush();
+  // Selects a monochrome font of the face: height (negative: em height),
+  // escapement and orientation in tenths of a degree.
+  UemfWriter& Font(const char* face, int height, int escapement = 0, int orientation = 0);
+  // ExtTextOutW at the reference point with the distances to each next
+  // character, in the graphics mode given (U_GM_COMPATIBLE, U_GM_ADVANCED).
+  UemfWriter& Text(int x, int y, const std::u16string& text, std::vector<std::uint32_t> dx,
+                   std::uint32_t graphicsMode = U_GM_COMPATIBLE, std::uint32_t options = 0);
   EMFHANDLES* Handles() { return handles_; }
   // The finished file's bytes.
   std::vector<std::uint8_t> Finish();
