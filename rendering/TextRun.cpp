@@ -14,7 +14,9 @@ namespace {
 
 long long Nearest(double v) { return std::llround(std::clamp(v, -1e15, 1e15)); }
 
-// The box [x0, x1) x [y0, y1) of the run's frame, turned onto the canvas.
+// The box [x0, x1) x [y0, y1) of the run's frame, turned onto the canvas,
+// clockwise as seen, as the glyphs' outer contours are (so that the winding
+// rule fills both where a line crosses a glyph).
 std::vector<TPointF> BoxCorners(TPointF origin, int tenths, double x0, double x1, double y0, double y1) {
   return {TurnedPoint(origin, tenths, {x0, y0}), TurnedPoint(origin, tenths, {x1, y0}),
           TurnedPoint(origin, tenths, {x1, y1}), TurnedPoint(origin, tenths, {x0, y1})};

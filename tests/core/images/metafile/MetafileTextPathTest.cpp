@@ -28,11 +28,11 @@ const U_COLORREF kInkRef = Rgb(0xA0, 0x50, 0x20);
 
 // Records turning the picture 30 degrees about its centre, a 40-pixel font,
 // the text colour, and a transparent background.
-void TurnedFont(UemfWriter& w) {
+void TurnedFont(UemfWriter& w, bool underline = false, bool strikeout = false) {
   const double a = 30 * std::numbers::pi / 180, cs = std::cos(a), sn = std::sin(a);
   w.Add(U_EMRSETWORLDTRANSFORM_set(xform_set(float(cs), float(sn), float(-sn), float(cs),
                                              float(48 - 48 * cs + 48 * sn), float(48 - 48 * sn - 48 * cs))));
-  w.Font("Arial", -40).Add(U_EMRSETTEXTCOLOR_set(kInkRef)).Add(U_EMRSETBKMODE_set(U_TRANSPARENT));
+  w.Font("Arial", -40, 0, 0, underline, strikeout).Add(U_EMRSETTEXTCOLOR_set(kInkRef)).Add(U_EMRSETBKMODE_set(U_TRANSPARENT));
   w.Add(U_EMRSETTEXTALIGN_set(U_TA_BASELINE));
 }
 
@@ -126,6 +126,25 @@ TEST(MetafileTextPath, TextInAPathIsFilledStrokedWidenedAndClippedToUnderATurn) 
     EXPECT_EQ(played.notDrawn, 0u) << c.name;
     EXPECT_EQ(Outside(got, Near(c.like, c.reach)), 0) << c.name;
     EXPECT_EQ(Outside(c.like, Near(got, c.reach)), 0) << c.name;
+  }
+}
+
+TEST(MetafileTextPath, UnderlineAndStrikeoutGoIntoThePathWithTheGlyphs) {
+  // Where the strikeout crosses the strokes, the winding rule fills both.
+  const struct {
+    bool underline, strikeout;
+    std::uint32_t fillMode;
+  } cases[] = {{true, false, U_ALTERNATE}, {false, true, U_WINDING}};
+  for (const auto& [underline, strikeout, fillMode] : cases) {
+    UemfWriter painted(kSize, kSize), filled(kSize, kSize);
+    TurnedFont(painted, underline, strikeout);
+    Word(painted);
+    TurnedFont(filled, underline, strikeout);
+    filled.Add(U_EMRSETPOLYFILLMODE_set(fillMode)).Add(U_EMRBEGINPATH_set());
+    Word(filled);
+    filled.Add(U_EMRENDPATH_set()).Brush(kInkRef).Add(U_EMRFILLPATH_set(Box(0, 0, kSize, kSize)));
+    EXPECT_EQ(StrayPixels(Ink(Play(filled.Finish()).picture), Ink(Play(painted.Finish()).picture)), 0)
+        << "underline " << underline << " strikeout " << strikeout;
   }
 }
 

@@ -53,8 +53,9 @@ UemfWriter& UemfWriter::NullPen() { return Add(selectobject_set(U_NULL_PEN, hand
 
 UemfWriter& UemfWriter::NullBrush() { return Add(selectobject_set(U_NULL_BRUSH, handles_)); }
 
-UemfWriter& UemfWriter::Font(const char* face, int height, int escapement, int orientation) {
-  U_LOGFONT font = logfont_set(height, 0, escapement, orientation, U_FW_NORMAL, 0, 0, 0, U_ANSI_CHARSET,
+UemfWriter& UemfWriter::Font(const char* face, int height, int escapement, int orientation, bool underline,
+                             bool strikeout) {
+  U_LOGFONT font = logfont_set(height, 0, escapement, orientation, U_FW_NORMAL, 0, underline, strikeout, U_ANSI_CHARSET,
                                U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_NONANTIALIASED_QUALITY,
                                U_DEFAULT_PITCH, nullptr);
   for (int i = 0; face[i] && i + 1 < U_LF_FACESIZE; ++i) font.lfFaceName[i] = static_cast<unsigned char>(face[i]);

@@ -28,8 +28,9 @@ class UemfWriter {
   std::uint32_t NewBrush(U_COLORREF color);
   UemfWriter& NullBrush();
   // Selects a monochrome font of the face: height (negative: em height),
-  // escapement and orientation in tenths of a degree.
-  UemfWriter& Font(const char* face, int height, int escapement = 0, int orientation = 0);
+  // escapement and orientation in tenths of a degree, underline, strikeout.
+  UemfWriter& Font(const char* face, int height, int escapement = 0, int orientation = 0, bool underline = false,
+                   bool strikeout = false);
   // ExtTextOutW at the reference point with the distances to each next
   // character, in the graphics mode given (U_GM_COMPATIBLE, U_GM_ADVANCED).
   UemfWriter& Text(int x, int y, const std::u16string& text, std::vector<std::uint32_t> dx,
