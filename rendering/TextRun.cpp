@@ -79,16 +79,22 @@ void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRu
   StyleLines(m, canvas.Font.style, [&](int top, int height) { band(top, height, canvas.Font.color); });
 }
 
-void AppendRunOutlines(Path& path, SizedFont& font, TPointF origin, const TextRun& run, TFontStyles style) {
+bool AppendRunOutlines(Path& path, SizedFont& font, TPointF origin, const TextRun& run, TFontStyles style,
+                       std::size_t& budget) {
   for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
     const std::uint32_t index = run.glyphIndices ? run.chars[i] : font.IndexOf(run.chars[i]);
-    if (const FT_Outline* outline = font.Outline(index, GlyphTurn(run), run.permille))
-      AppendGlyphOutline(path, *outline, GlyphPen(origin, run, i));
+    const FT_Outline* outline = font.Outline(index, GlyphTurn(run), run.permille);
+    if (!outline) continue;
+    const auto points = static_cast<std::size_t>(std::max<short>(outline->n_points, 0));
+    if (points > budget) return false;
+    budget -= points;
+    AppendGlyphOutline(path, *outline, GlyphPen(origin, run, i));
   }
   const TPointF start = run.pens.empty() ? run.end : run.pens.front();
   StyleLines(font.Metrics(), style, [&](int top, int height) {
     path.AddFigure(BoxCorners(origin, run.tenths, start.x, run.end.x, start.y + top, start.y + top + height), true);
   });
+  return true;
 }
 
 }  // namespace kestrova

@@ -52,6 +52,9 @@ void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRu
 
 // Adds the outlines of the glyphs PaintTextRun paints to the path, where it
 // paints them, and the underline and strikeout of `style` as rectangles.
-void AppendRunOutlines(Path& path, SizedFont& font, TPointF origin, const TextRun& run, TFontStyles style);
+// Each glyph takes its outline's points from `budget`; the glyphs past what
+// it holds are left out, and then the result is false.
+bool AppendRunOutlines(Path& path, SizedFont& font, TPointF origin, const TextRun& run, TFontStyles style,
+                       std::size_t& budget);
 
 }  // namespace kestrova

@@ -126,6 +126,10 @@ struct MetaFont {
 // The size of the device's default font, in pixels.
 constexpr int kDefaultFontPixels = 16;
 
+// The points of glyph outlines that text may add to a picture's paths
+// (some 25,000 glyphs): past them, text in a path is left out.
+constexpr std::size_t kMaxOutlinePoints = std::size_t{1} << 20;
+
 // A corner of a gradient fill: a logical point and its colour.
 struct GradientVertex {
   TPoint at;
@@ -431,6 +435,9 @@ class MetafileDevice {
   // record's distances (or the font's advances, the character extra and the
   // justification), then aligned by the text alignment.
   TextRun Layout(const MetaText& text, std::u32string chars, SizedFont& font);
+  // The laid-out text with its reference point at `at`: its glyphs' outlines
+  // added to the open path, or painted (within `clip` when given).
+  void PlaceRun(SizedFont& font, TPointF at, const TextRun& run, const std::optional<Region>& clip);
   // A displacement on the canvas in logical units.
   TPoint LogicalOffset(TPointF canvasOffset) const;
   // The turn the mapping gives text, in tenths of a degree counter-clockwise.
@@ -444,6 +451,8 @@ class MetafileDevice {
   std::vector<DCState> saved_;
   std::vector<std::optional<MetaObject>> objects_;
   std::size_t notDrawn_ = 0;
+  // Points of glyph outlines the picture's paths may still take.
+  std::size_t outlineBudget_ = kMaxOutlinePoints;
   bool clipped_ = false;  // the canvas's clip was set by the records
 };
 

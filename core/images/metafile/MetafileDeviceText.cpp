@@ -136,14 +136,8 @@ void MetafileDevice::TextOut(const MetaText& t) {
   const TPoint origin = ToCanvas(reference);
   TextRun run = Layout(t, std::move(chars), font);
   if (t.advanced) run.glyphTenths = state_.font.orientation + MappingTenths();
-  canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
   const TPointF at{static_cast<double>(origin.x), static_cast<double>(origin.y)};
-  if (Recording())
-    AppendRunOutlines(*state_.path, font, at, run, canvas_.Font.style);
-  else if ((t.options & gdi::ETO_CLIPPED) && box)
-    WithinRegion(*box, [&] { PaintTextRun(canvas_, font, at, run, std::nullopt); });
-  else
-    PaintTextRun(canvas_, font, at, run, std::nullopt);
+  PlaceRun(font, at, run, (t.options & gdi::ETO_CLIPPED) ? box : std::nullopt);
   const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER;
   if (!updateCp || horizontal == gdi::TA_CENTER) return;
   // Past the text: its far end for left-aligned text, its start for right-aligned.
@@ -154,6 +148,18 @@ void MetafileDevice::TextOut(const MetaText& t) {
   const TPoint offset = LogicalOffset(moved);
   state_.position = TPoint{SaturatedInt(std::int64_t{reference.x} + offset.x),
                            SaturatedInt(std::int64_t{reference.y} + offset.y)};
+}
+
+void MetafileDevice::PlaceRun(SizedFont& font, TPointF at, const TextRun& run, const std::optional<Region>& clip) {
+  if (Recording()) {
+    if (!AppendRunOutlines(*state_.path, font, at, run, canvas_.Font.style, outlineBudget_)) CountNotDrawn();
+    return;
+  }
+  canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
+  if (clip)
+    WithinRegion(*clip, [&] { PaintTextRun(canvas_, font, at, run, std::nullopt); });
+  else
+    PaintTextRun(canvas_, font, at, run, std::nullopt);
 }
 
 void MetafileDevice::SetTextJustification(int extra, int count) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/images/metafile/MetafileDevice.h"
 #include "rendering/Canvas.h"
 #include "rendering/FontEngine.h"
 #include "tests/core/images/metafile/MetafileTestSupport.h"
@@ -155,7 +156,7 @@ TEST(MetafileTextPath, NothingIsPaintedWhileThePathIsOpen) {
     TurnedFont(w);
     w.Add(U_EMRSETBKMODE_set(U_OPAQUE)).Add(U_EMRSETBKCOLOR_set(kInkRef));
     w.Add(U_EMRBEGINPATH_set());
-    w.Text(14, 62, u"Kw", {32, 30}, U_GM_COMPATIBLE, U_ETO_OPAQUE);
+    w.Text(14, 62, u"Kw", {32, 30}, U_GM_COMPATIBLE, U_ETO_OPAQUE, Box(10, 10, 80, 80));
     if (abort) w.Add(U_EMRABORTPATH_set());
     const Played played = Play(w.Finish());
     EXPECT_EQ(Count(Ink(played.picture)), 0) << "abort " << abort;
@@ -232,5 +233,24 @@ TEST(MetafileTextPath, TheAdvancedModeTurnsGlyphsByTheOrientationAlongTheEscapem
     for (int y = 0; y < kTurnSize; ++y)
       for (int x = 0; x < kTurnSize; ++x) differing += got.GetPixel(x, y) != want.GetPixel(x, y);
     EXPECT_LE(differing, 2) << c.name;
+  }
+}
+
+TEST(MetafileTextPath, GlyphsPastThePicturesOutlineBudgetAreLeftOutAndCounted) {
+  TFont font;
+  font.name = "Arial";
+  font.size = 9;  // 12 pixels
+  SizedFont& face = FontEngine::Instance().Get(font);
+  const std::size_t glyphs = kMaxOutlinePoints / face.Outline(face.IndexOf(U'@'), 0)->n_points;
+  // The budget is the picture's: two texts of half as many glyphs each, all
+  // in one place (filled by the winding rule, where they add up).
+  for (const std::size_t each : {glyphs / 2 - 1, glyphs / 2 + 1}) {
+    UemfWriter w(kSize, kSize);
+    w.Font("Arial", -12).Add(U_EMRSETPOLYFILLMODE_set(U_WINDING)).Add(U_EMRBEGINPATH_set());
+    for (int text = 0; text < 2; ++text) w.Text(10, 40, std::u16string(each, u'@'), {});
+    w.Add(U_EMRENDPATH_set()).Brush(kInkRef).Add(U_EMRFILLPATH_set(Box(0, 0, kSize, kSize)));
+    const Played played = Play(w.Finish());
+    EXPECT_EQ(played.notDrawn, each < glyphs / 2 ? 0u : 1u) << each;
+    EXPECT_GT(Count(Ink(played.picture)), 0) << each;
   }
 }

@@ -65,10 +65,10 @@ UemfWriter& UemfWriter::Font(const char* face, int height, int escapement, int o
 }
 
 UemfWriter& UemfWriter::Text(int x, int y, const std::u16string& text, std::vector<std::uint32_t> dx,
-                             std::uint32_t graphicsMode, std::uint32_t options) {
+                             std::uint32_t graphicsMode, std::uint32_t options, U_RECTL rect) {
   std::vector<std::uint16_t> units(text.begin(), text.end());
   dx.resize(units.size(), 0);
-  char* body = emrtext_set(point32_set(x, y), units.size(), 2, units.data(), options, Box(0, 0, -1, -1), dx.data());
+  char* body = emrtext_set(point32_set(x, y), units.size(), 2, units.data(), options, rect, dx.data());
   Add(U_EMREXTTEXTOUTW_set(Box(0, 0, -1, -1), graphicsMode, 1, 1, reinterpret_cast<PU_EMRTEXT>(body)));
   std::free(body);
   return *this;
