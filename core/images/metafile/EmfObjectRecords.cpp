@@ -13,6 +13,7 @@ MetaFont Font(const LittleEndianView& r) {
   f.height = r.I32(12);
   f.width = r.I32(16);
   f.escapement = r.I32(20);
+  f.orientation = r.I32(24);
   f.weight = r.I32(28);
   f.italic = r.U8(32) != 0;
   f.underline = r.U8(33) != 0;

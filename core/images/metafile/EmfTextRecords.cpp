@@ -16,10 +16,14 @@ std::vector<int> Utf16Units(const std::string& text) {
   return units;
 }
 
+// The graphics mode of the text records' headers.
+bool Advanced(const LittleEndianView& r) { return r.U32(24) == 2; }
+
 // Text at `at`: reference point, count, offsets (from the record's start)
 // of the string and of the distances, options, rectangle.
 void TextRecord(MetafileDevice& dc, const LittleEndianView& r, std::size_t at, bool wide) {
   MetaText t;
+  t.advanced = Advanced(r);
   t.reference = Point32(r, at);
   const std::uint32_t count = r.U32(at + 8), offset = r.U32(at + 12), offDx = r.U32(at + 36);
   t.options = r.U32(at + 16);
@@ -59,6 +63,7 @@ void PolyTextOut(MetafileDevice& dc, const LittleEndianView& r, bool wide) {
 void SmallTextOut(MetafileDevice& dc, const LittleEndianView& r) {
   constexpr std::uint32_t kNoRect = 0x100, kSmallChars = 0x200;
   MetaText t;
+  t.advanced = Advanced(r);
   t.reference = Point32(r, 8);
   const std::uint32_t count = r.U32(16);
   t.options = r.U32(20) & ~(kNoRect | kSmallChars);
