@@ -50,15 +50,29 @@ inside() {
     [ "$3" -le $((area_x + area_w)) ] && [ "$4" -le $((area_y + area_h)) ]
 }
 
+# Whether the edges given lie inside the work area and centred on it: the
+# gaps on the left and on the right differ by $1 pixels at most, and so do
+# those above and below (a window at the scale factor s moves by s pixels).
+centred_within() {
+  tolerance=$1
+  inside "$2" || return 1
+  set -- $2
+  across=$(($1 - area_x - (area_x + area_w - $3)))
+  down=$(($2 - area_y - (area_y + area_h - $4)))
+  [ "${across#-}" -le "$tolerance" ] && [ "${down#-}" -le "$tolerance" ]
+}
+
 # Runs the command given (which prints a frame's edges, or "" while there is
-# none) every tenth of a second until the edges stay the same and inside the
-# work area for half a second, 20 seconds at most; the edges seen last are in
-# `edges`. Fails when they did not settle inside.
-settles_inside() {
+# none) every tenth of a second until the edges stay the same and pass the
+# check named first for half a second, 20 seconds at most; the edges seen
+# last are in `edges`. Fails when they did not settle so.
+settles() {
+  check=$1
+  shift
   edges="" same=0
   for _ in $(seq 1 200); do
     now=$("$@")
-    if [ -n "$now" ] && [ "$now" = "$edges" ] && inside "$now"; then
+    if [ -n "$now" ] && [ "$now" = "$edges" ] && $check "$now"; then
       same=$((same + 1))
       [ "$same" -ge 5 ] && return 0
     else
@@ -69,3 +83,6 @@ settles_inside() {
   done
   return 1
 }
+
+# The same until they stay inside the work area.
+settles_inside() { settles inside "$@"; }

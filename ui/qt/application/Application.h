@@ -1,7 +1,7 @@
 #pragma once
 // The Qt application object of the window: it carries the program's title,
 // font and style, shows message boxes and tooltips as plain text
-// (PlainTextGuard), fits every dialog onto the screen (DialogFit), and catches every exception that escapes an event
+// (PlainTextGuard), centres every dialog on the screen (DialogFit), and catches every exception that escapes an event
 // handler: the handler set with OnException reports it, then the application
 // ends with exit status 1.
 

@@ -1,6 +1,5 @@
 #include "ui/qt/window/PreviewWindow.h"
 
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/qt/widgets/RendererWidget.h"
@@ -50,10 +49,7 @@ std::unique_ptr<QDialog> MakePreviewWindow(PreviewKind kind, TForm1& form, QWidg
   }
   sample->setObjectName("PreviewSample");
   const QSize size(kWidth, square ? kWidth : kHeight);
-  dialog->resize(size);
-  if (const QScreen* screen = parent != nullptr ? parent->screen() : nullptr) {
-    dialog->move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
-  }
+  dialog->resize(size);  // (centred on the screen as it shows, as every dialog is)
   return dialog;
 }
 

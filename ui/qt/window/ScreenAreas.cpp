@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -57,6 +58,26 @@ TWindowPlacement PlacementOf(const QRect& r) {
   return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+// One side of a window of `length` centred on the span from `start` on of
+// `room`, with `before` and `after` round it as they are, and kept inside
+// with the whole pixels `wholeBefore` and `wholeAfter`.
+int CentredStart(int start, int room, int length, qreal before, qreal after, int wholeBefore, int wholeAfter) {
+  const qreal centred = start + (room - (length + before + after)) / 2 + before;
+  const int last = start + room - wholeAfter - length;
+  return std::max(start + wholeBefore, std::min(last, static_cast<int>(std::lround(centred))));
+}
+
+// A window of `size` centred on `area` with the frame `exact` round it, no
+// larger than `whole` (the window pixels the frame touches) leaves room for.
+QRect Centred(const QSize& size, const QMargins& whole, const QMarginsF& exact, const QRect& area) {
+  const QSize fitted = size.boundedTo(area.size().shrunkBy(whole)).expandedTo(QSize(1, 1));
+  return {CentredStart(area.x(), area.width(), fitted.width(), exact.left(), exact.right(), whole.left(),
+                       whole.right()),
+          CentredStart(area.y(), area.height(), fitted.height(), exact.top(), exact.bottom(), whole.top(),
+                       whole.bottom()),
+          fitted.width(), fitted.height()};
+}
+
 }  // namespace
 
 QRect FitOnAScreen(const std::optional<TWindowPlacement>& placed, const QSize& preferred) {
@@ -72,6 +93,14 @@ QRect AvailableAreaOf(const QRect& placed) {
 QRect FitWithFrame(const QRect& client, const QMargins& frame) {
   const QRect outer = client.marginsAdded(frame);
   return FitOnAScreen(PlacementOf(outer), outer.size()).marginsRemoved(frame);
+}
+
+QRect CentreWithFrame(const QSize& size, const QMargins& frame, const QRect& area) {
+  return Centred(size, frame, frame, area);
+}
+
+QRect CentreWithToldFrame(const QSize& size, const QMargins& told, qreal scale, const QRect& area) {
+  return Centred(size, FrameInWindowPixels(told, scale), scale > 0 ? QMarginsF(told) / scale : QMarginsF(told), area);
 }
 
 QMargins FrameOf(const QWindow& window) {

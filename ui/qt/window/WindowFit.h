@@ -26,4 +26,8 @@ QRect FittedWithKnownFrame(const QWidget& window, const QRect& rect);
 // unless the window is maximised by then. Elsewhere nullptr.
 FrameWatch* FitWhenFrameTold(QWidget& window, const QRect& rect);
 
+// The same for a window at `rect` that is to lie centred on `area` with the
+// frame the manager tells.
+FrameWatch* CentreWhenFrameTold(QWidget& window, const QRect& rect, const QRect& area);
+
 }  // namespace kestrova::qt

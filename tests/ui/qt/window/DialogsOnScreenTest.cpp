@@ -1,7 +1,8 @@
 // Every dialog the window opens, its own and Qt's, opened by its command with
 // the standard dialogs, lies on the screen's available area with its frame,
-// every button of it inside (ctest runs these also at the scale factor 2 on a
-// screen of 1280 x 800 and at 1.5 on one of 1024 x 768).
+// centred on it whatever the place of the window, every button of it inside
+// (ctest runs these also at the scale factor 2 on a screen of 1280 x 800 and
+// at 1.5 on one of 1024 x 768).
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QScreen>
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -25,12 +29,15 @@ using namespace kestrova::test;
 
 namespace {
 
-// The window with the standard dialogs, each shown as the program shows it.
+// The window with the standard dialogs, each shown as the program shows it,
+// at its least size in the top left corner of the screen, where a dialog
+// centred on it lies off the screen's centre.
 struct StandardWindow {
   StandardWindow() {
     window.Form().Timer1.Enabled = false;
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window, kNoTimeLimit));
+    window.setGeometry(QRect(window.screen()->availableGeometry().topLeft(), window.minimumSizeHint()));
     Bitmap base(200, 60);
     base.Fill(0xC0C0C0);
     window.Form().ImageBase.SetPicture(base);
@@ -46,8 +53,22 @@ bool InScrolledPart(const QWidget* widget, const QWidget* dialog) {
   return false;
 }
 
-// Checks the modal dialog once shown: its frame inside the screen's area, and
-// every button it shows; then closes it as Escape does.
+// Whether the window with its frame lies centred on its screen's available
+// area: the gaps on either side differ by a window pixel at most (two at a
+// fractional scale, where the area's last pixel may be a part of one).
+::testing::AssertionResult Centred(const QWidget& window) {
+  const QRect area = window.screen()->availableGeometry();
+  const QRect r = window.frameGeometry();
+  const int across = (r.left() - area.left()) - (area.right() - r.right());
+  const int down = (r.top() - area.top()) - (area.bottom() - r.bottom());
+  const qreal scale = window.devicePixelRatio();
+  const int slack = scale == std::round(scale) ? 1 : 2;
+  if (std::abs(across) <= slack && std::abs(down) <= slack) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << Describe(r) << " is not centred on " << Describe(area);
+}
+
+// Checks the modal dialog once shown: its frame centred on the screen's area,
+// and every button it shows; then closes it as Escape does.
 void CheckWhenShown(const std::string& what, bool* checked) {
   WhenModalShown([what, checked](QWidget* modal) {
     *checked = modal != nullptr;
@@ -56,6 +77,7 @@ void CheckWhenShown(const std::string& what, bool* checked) {
     QCoreApplication::processEvents();
     if (dialog == nullptr) return;
     EXPECT_TRUE(OnScreen(*dialog)) << what << " (" << modal->metaObject()->className() << ")";
+    EXPECT_TRUE(Centred(*dialog)) << what;
     // Every button, but those in a part that scrolls, shows whole.
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
       if (!button->isVisibleTo(dialog) || InScrolledPart(button, dialog)) continue;
@@ -69,6 +91,11 @@ void CheckWhenShown(const std::string& what, bool* checked) {
     if (auto* box = qobject_cast<QDialog*>(dialog.data())) box->reject();
   });
 }
+
+// A message a message box breaks over lines, which it does as it shows.
+constexpr const char* kLongMessage =
+    "Cannot write /home/user/Pictures/buttons/b_contact.gif: a folder stands at its name, so the button "
+    "cannot be written there; the other buttons of the run were written.";
 
 }  // namespace
 
@@ -91,6 +118,7 @@ TEST(DialogsOnScreen, EveryDialogTheWindowOpensLiesOnTheScreenWithItsButtons) {
       {"colour", [&] { form.BitBtnGC1.Click(); }},
       {"font", [&] { form.BitBtnFont.Click(); }},
       {"message", [&] { w.window.close(); }},
+      {"long message", [&] { w.window.WindowDialogs().MessageBox(kLongMessage, mtError, mbOK); }},
       {"input", [&] { w.window.WindowDialogs().InputText("Kestrova", "Name of the new set", "set"); }},
       {"presets", [&] { form.Presets1.Click(); }},
       {"image processing", [&] { form.Processimage1.Click(); }},
