@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "rendering/FontError.h"
+#include "rendering/ShapingFont.h"
 #include "rendering/Turn.h"
 
 namespace kestrova {
@@ -138,7 +139,15 @@ SizedFont::SizedFont(FT_Face face, int pixelSize, bool antialiased, SyntheticSty
   metrics_ = ComputeMetrics(face_, pixelSize);
 }
 
-SizedFont::~SizedFont() { FT_Done_Size(size_); }
+SizedFont::~SizedFont() {
+  shaping_.reset();
+  FT_Done_Size(size_);
+}
+
+ShapingFont& SizedFont::Shaping() {
+  if (!shaping_) shaping_ = std::make_unique<ShapingFont>(*this, face_, pixelSize_);
+  return *shaping_;
+}
 
 const GlyphImage& SizedFont::Glyph(char32_t c) {
   if (c < latin_.size()) {

@@ -8,12 +8,15 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
 
 namespace kestrova {
+
+class ShapingFont;
 
 // Vertical metrics in pixels. Offsets are measured downwards from the baseline.
 struct FontMetrics {
@@ -73,6 +76,10 @@ class SizedFont {
   std::uint32_t IndexOf(char32_t c);
   // Sum of the advances of the characters.
   int Advance(std::u32string_view text);
+  // The face at this size as the text shaper uses it, made when first asked for.
+  ShapingFont& Shaping();
+  // The face's family name.
+  std::string_view FamilyName() const { return face_->family_name ? face_->family_name : ""; }
   // Bytes of coverage the glyphs kept hold. Past kMaxKeptBytes the cache
   // starts again, so a glyph's reference lasts until the next glyph is asked for.
   std::size_t KeptBytes() const { return keptBytes_; }
@@ -98,6 +105,7 @@ class SizedFont {
   std::unordered_map<char32_t, GlyphImage> others_;
   std::map<std::tuple<bool, std::uint32_t, int, int>, GlyphImage> turned_;
   std::size_t keptBytes_ = 0;
+  std::unique_ptr<ShapingFont> shaping_;
 };
 
 }  // namespace kestrova
