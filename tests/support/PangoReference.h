@@ -38,6 +38,7 @@ struct PangoGlyph {
 };
 
 struct PangoText {
+  int width = 0;  // the line's advance, whole pixels
   InkImage image;
   std::vector<PangoGlyph> glyphs;  // left to right as shown
 };
@@ -101,6 +102,12 @@ inline std::vector<InkSpan> InkSpans(const InkImage& image) {
     if (!inked && inside) spans.back().right = x;
     inside = inked;
   }
+  return spans;
+}
+
+// The spans moved `dx` columns to the right.
+inline std::vector<InkSpan> Shifted(std::vector<InkSpan> spans, int dx) {
+  for (InkSpan& s : spans) s = InkSpan{s.left + dx, s.right + dx};
   return spans;
 }
 
@@ -189,7 +196,11 @@ inline PangoText RenderedByPango(const std::string& family, int pixels, const st
   PangoText result;
   if (std::system(command.c_str()) == 0) {
     result.image = InkOfPgm(ReadWhole(dir + "/out.pgm"));
-    result.glyphs = PangoGlyphs(ReadWhole(dir + "/out.json"));
+    const std::string json = ReadWhole(dir + "/out.json");
+    result.glyphs = PangoGlyphs(json);
+    std::smatch width;  // the output's width comes first
+    if (std::regex_search(json, width, std::regex(R"re("width" : ([0-9]+))re")))
+      result.width = static_cast<int>((std::stoll(width[1]) + 512) / 1024);
   }
   std::filesystem::remove_all(dir);
   return result;
