@@ -84,7 +84,8 @@ ShapedLine ShapeLine(const TFont& font, SizedFont& face, std::u32string_view lin
   for (std::size_t r : VisualRunOrder(runLevels)) {
     SizedFont* runFace = faces[runs[r].start];
     for (const ShapingGlyph& g : runFace->Shaping().Shape(line, runs[r])) {
-      shaped.glyphs.push_back(ShapedGlyph{runFace, g.index, Pixels(pen + g.xOffset), -Pixels(g.yOffset), g.cluster});
+      shaped.glyphs.push_back(
+          ShapedGlyph{runFace, g.index, Pixels(pen), Pixels(pen + g.xOffset), -Pixels(g.yOffset), g.cluster});
       pen += g.xAdvance;
     }
   }

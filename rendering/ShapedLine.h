@@ -18,7 +18,8 @@ namespace kestrova {
 struct ShapedGlyph {
   SizedFont* font = nullptr;  // the face it is drawn from
   std::uint32_t index = 0;    // the face's glyph number
-  int x = 0;                  // its origin from the line's start, pixels
+  int pen = 0;                // the pen from the line's start before it, pixels
+  int x = 0;                  // its origin from the line's start (the pen moved by its offset)
   int y = 0;                  // and downwards from the baseline
   std::size_t cluster = 0;    // the first character of those it stands for
 };

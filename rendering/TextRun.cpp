@@ -49,7 +49,7 @@ void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRu
   if (canvas.Brush.style == BrushStyle::bsSolid) band(-m.ascent, m.Height(), canvas.Brush.color);
   CoveragePainter painter(canvas.Target(), canvas.Font.color);
   for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
-    const GlyphImage& glyph = RunGlyph(font, run, run.chars[i]);
+    const GlyphImage& glyph = RunGlyph(i < run.faces.size() ? *run.faces[i] : font, run, run.chars[i]);
     const TPointF pen = TurnedPoint(origin, run.tenths, run.pens[i]);
     PaintGlyph(canvas, painter, glyph, Nearest(pen.x) + glyph.left, Nearest(pen.y) + glyph.top, clip);
   }

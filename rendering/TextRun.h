@@ -19,6 +19,9 @@ struct TextRun {
   // Characters, or the face's glyph numbers when glyphIndices is set.
   std::u32string chars;
   bool glyphIndices = false;
+  // The face of each glyph when they differ (shaped text drawn partly from
+  // fallback faces); empty: the run's font for all.
+  std::vector<SizedFont*> faces;
   // Each character's pen position on its baseline; as many as chars.
   std::vector<TPointF> pens;
   // Where the pen ends after the last character.

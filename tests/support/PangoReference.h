@@ -190,7 +190,7 @@ inline PangoText RenderedByPango(const std::string& family, int pixels, const st
   const std::string command = "/usr/bin/pango-view -q --pixels --font='" + family + " " + std::to_string(pixels) +
                               "px' --hinting=full --hint-metrics=on --antialias=gray --margin=0 "
                               "--foreground=black --background=white " +
-                              (rtl ? "--rtl " : "") + (markup ? "--markup " : "") + "-o '" + dir + "/out.png' --serialize-to='" + dir +
+                              (rtl ? "--rtl --no-auto-dir " : "") + (markup ? "--markup " : "") + "-o '" + dir + "/out.png' --serialize-to='" + dir +
                               "/out.json' '" + dir + "/text.txt' >/dev/null 2>&1 && /usr/bin/convert '" + dir +
                               "/out.png' -colorspace gray -depth 8 pgm:'" + dir + "/out.pgm' 2>/dev/null";
   PangoText result;
