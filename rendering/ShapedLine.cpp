@@ -54,9 +54,9 @@ std::vector<SizedFont*> CharacterFaces(const TFont& font, SizedFont& face, std::
   std::vector<SizedFont*> faces(line.size(), &face);
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char32_t c = line[i];
-    if (i > 0 && StaysWithPrevious(c) && faces[i - 1]->IndexOf(c) != 0) {
+    if (i > 0 && StaysWithPrevious(c) && faces[i - 1]->Has(c)) {
       faces[i] = faces[i - 1];
-    } else if (!IsControlCharacter(c) && face.IndexOf(c) == 0) {
+    } else if (!IsControlCharacter(c) && !face.Has(c)) {
       if (SizedFont* other = FontEngine::Instance().Fallback(font, face.PixelSize(), c)) faces[i] = other;
     }
   }

@@ -36,8 +36,11 @@ bool IsLetterByLetter(char32_t c) {
 
 bool NeedsShaping(SizedFont& face, std::u32string_view line) {
   for (char32_t c : line) {
-    if (IsControlCharacter(c)) continue;
-    if (!IsLetterByLetter(c) || face.IndexOf(c) == 0) return true;
+    if (c < 0x0300) {  // the common case first: Latin letters, digits and signs
+      if (!face.Has(c) && !IsControlCharacter(c)) return true;
+    } else if (!IsLetterByLetter(c) || !face.Has(c)) {
+      return true;
+    }
   }
   return false;
 }

@@ -179,6 +179,12 @@ void SizedFont::MakeRoomFor(const GlyphImage& glyph) {
 
 std::uint32_t SizedFont::IndexOf(char32_t c) { return FT_Get_Char_Index(face_, c); }
 
+bool SizedFont::LookUp(char32_t c) {
+  const bool held = IndexOf(c) != 0;
+  if (c < held_.size()) held_[c] = held ? 1 : 2;
+  return held;
+}
+
 const GlyphImage& SizedFont::TurnedGlyph(char32_t c, int tenths, int permille) {
   tenths = Turns(tenths);
   permille = std::clamp(permille, kMinWidening, kMaxWidening);

@@ -74,6 +74,8 @@ class SizedFont {
   double AverageWidth() const;
   // The face's glyph number for a character (0: it has none).
   std::uint32_t IndexOf(char32_t c);
+  // Whether the face has a glyph for the character (remembered for the first 256).
+  bool Has(char32_t c) { return c < held_.size() && held_[c] != 0 ? held_[c] == 1 : LookUp(c); }
   // Sum of the advances of the characters.
   int Advance(std::u32string_view text);
   // The face at this size as the text shaper uses it, made when first asked for.
@@ -93,6 +95,8 @@ class SizedFont {
   // Makes room for a glyph about to be kept: every glyph goes when the
   // budget would be passed.
   void MakeRoomFor(const GlyphImage& glyph);
+  // Whether the face has the character, remembered for the first 256.
+  bool LookUp(char32_t c);
 
   FT_Face face_;
   FT_Size size_ = nullptr;
@@ -106,6 +110,8 @@ class SizedFont {
   std::map<std::tuple<bool, std::uint32_t, int, int>, GlyphImage> turned_;
   std::size_t keptBytes_ = 0;
   std::unique_ptr<ShapingFont> shaping_;
+  // For the first 256 characters: 0 not looked up yet, 1 held, 2 missing.
+  std::array<std::uint8_t, 256> held_{};
 };
 
 }  // namespace kestrova
