@@ -60,7 +60,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   if (line.shaped) {
     for (const ShapedGlyph& g : line.shaped->glyphs) {
       const GlyphImage& glyph = g.font->IndexedGlyph(g.index, 0);
-      PaintGlyph(*this, painter, glyph, x + g.x + glyph.left, baseline + g.y + glyph.top);
+      PaintGlyph(*this, painter, glyph, static_cast<long long>(x) + g.x + glyph.left, baseline + g.y + glyph.top);
     }
   } else {
     long long pen = x;

@@ -69,14 +69,17 @@ SizedFont& FontEngine::Get(const TFont& font) {
   return Get(font, FontPixelSize(font.size));
 }
 
+FontEngine::MatchKey FontEngine::KeyOf(const TFont& font) {
+  return MatchKey{font.name, (font.style & fsBold) != 0, (font.style & fsItalic) != 0};
+}
+
 SizedFont& FontEngine::Get(const TFont& font, int pixelSize) {
-  const bool bold = (font.style & fsBold) != 0;
-  const bool italic = (font.style & fsItalic) != 0;
-  const MatchKey key{font.name, bold, italic};
+  const MatchKey key = KeyOf(font);
+  const auto& [name, bold, italic] = key;
   auto match = matches_.find(key);
   if (match == matches_.end()) {
     if (matches_.size() >= kMaxMatches) matches_.clear();
-    FontFile file = MatchFontFile(font.name, bold, italic);
+    FontFile file = MatchFontFile(name, bold, italic);
     match = matches_.emplace(key, std::make_pair(std::move(file.path), file.index)).first;
   }
   return Open(match->second.first, match->second.second, pixelSize, font.quality == fqAntialiased, bold, italic);
@@ -88,13 +91,12 @@ SizedFont& FontEngine::Open(const std::string& path, int index, int pixelSize, b
 }
 
 SizedFont* FontEngine::Fallback(const TFont& font, int pixelSize, char32_t c) {
-  const bool bold = (font.style & fsBold) != 0;
-  const bool italic = (font.style & fsItalic) != 0;
-  const MatchKey key{font.name, bold, italic};
+  const MatchKey key = KeyOf(font);
+  const auto& [name, bold, italic] = key;
   auto list = fallbacks_.find(key);
   if (list == fallbacks_.end()) {
     if (fallbacks_.size() >= kMaxFallbackLists) fallbacks_.clear();
-    list = fallbacks_.emplace(key, std::make_unique<FallbackFaces>(font.name, bold, italic)).first;
+    list = fallbacks_.emplace(key, std::make_unique<FallbackFaces>(name, bold, italic)).first;
   }
   const std::optional<FontFile> file = list->second->For(c);
   if (!file) return nullptr;

@@ -59,6 +59,8 @@ class FontEngine {
   std::size_t KeptBytes() const;
 
   using MatchKey = std::tuple<std::string, bool, bool>;
+  // The family name, bold and italic of a font.
+  static MatchKey KeyOf(const TFont& font);
   using FaceKey = std::tuple<std::string, int>;
   using SizeKey = std::tuple<std::string, int, int, bool, bool, bool>;
   struct FaceDeleter {
