@@ -216,26 +216,37 @@ int SizedFont::Advance(std::u32string_view text) {
   return width;
 }
 
-GlyphImage SizedFont::Render(FT_UInt index, int tenths, int permille) {
-  const bool transformed = tenths != 0 || permille != 1000;
-  GlyphImage g;
+FT_GlyphSlot SizedFont::Load(FT_UInt index, int tenths, int permille, bool outline) {
   FT_Activate_Size(size_);
   // A number past the face's glyphs draws its missing-glyph shape.
   if (index >= static_cast<FT_UInt>(face_->num_glyphs)) index = 0;
-  // A glyph to be turned or widened needs its outline: embedded bitmaps cannot turn.
-  const FT_Int32 flags =
-      (antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) | (transformed ? FT_LOAD_NO_BITMAP : 0);
-  if (FT_Load_Glyph(face_, index, flags) != 0) return g;
+  const FT_Int32 flags = (antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) | (outline ? FT_LOAD_NO_BITMAP : 0);
+  if (FT_Load_Glyph(face_, index, flags) != 0) return nullptr;
   FT_GlyphSlot slot = face_->glyph;
   if (synthetic_.italic) FT_GlyphSlot_Oblique(slot);
   if (synthetic_.bold) FT_GlyphSlot_Embolden(slot);
-  g.advance = permille == 1000 ? static_cast<int>((slot->advance.x + 32) >> 6)
-                               : static_cast<int>(std::lrint(slot->advance.x / 64.0 * permille / 1000));
-  if (transformed) {
-    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return g;
+  if ((tenths != 0 || permille != 1000) && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
     FT_Matrix turn = Rotation(tenths, permille);
     FT_Outline_Transform(&slot->outline, &turn);
   }
+  return slot;
+}
+
+const FT_Outline* SizedFont::Outline(std::uint32_t index, int tenths, int permille) {
+  FT_GlyphSlot slot = Load(index, Turns(tenths), std::clamp(permille, kMinWidening, kMaxWidening), true);
+  return slot && slot->format == FT_GLYPH_FORMAT_OUTLINE ? &slot->outline : nullptr;
+}
+
+GlyphImage SizedFont::Render(FT_UInt index, int tenths, int permille) {
+  const bool transformed = tenths != 0 || permille != 1000;
+  GlyphImage g;
+  // A glyph to be turned or widened needs its outline: embedded bitmaps cannot turn.
+  FT_GlyphSlot slot = Load(index, tenths, permille, transformed);
+  if (!slot) return g;
+  // The transform leaves the advance as loaded.
+  g.advance = permille == 1000 ? static_cast<int>((slot->advance.x + 32) >> 6)
+                               : static_cast<int>(std::lrint(slot->advance.x / 64.0 * permille / 1000));
+  if (transformed && slot->format != FT_GLYPH_FORMAT_OUTLINE) return g;
   const FT_Render_Mode mode = antialiased_ ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
   if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, mode) != 0) return g;
   const FT_Bitmap& bitmap = slot->bitmap;

@@ -70,6 +70,11 @@ class SizedFont {
   const GlyphImage& TurnedGlyph(char32_t c, int tenths, int permille = 1000);
   // The same for the face's glyph number `index` (text given as glyphs).
   const GlyphImage& IndexedGlyph(std::uint32_t index, int tenths, int permille = 1000);
+  // The outline of the face's glyph number `index` as it is rendered for
+  // TurnedGlyph (hinted, widened, turned), in 26.6 pixels with y growing
+  // upwards from the pen; null when the glyph has none. It lasts until the
+  // next glyph is loaded.
+  const FT_Outline* Outline(std::uint32_t index, int tenths, int permille = 1000);
   // The face's average character width at this size, in pixels.
   double AverageWidth() const;
   // The face's glyph number for a character (0: it has none).
@@ -90,6 +95,10 @@ class SizedFont {
  private:
   static constexpr int kMinWidening = 1000 / 16, kMaxWidening = 1000 * 16;
   GlyphImage Render(FT_UInt index, int tenths, int permille);
+  // The glyph loaded into the face's slot with the synthetic styles, its
+  // outline widened and turned; its outline kept over an embedded bitmap
+  // when `outline` is set. Null when it cannot be loaded.
+  FT_GlyphSlot Load(FT_UInt index, int tenths, int permille, bool outline);
   // A turned, widened or numbered glyph from the cache, rendered when missing.
   const GlyphImage& Kept(bool byIndex, std::uint32_t code, int tenths, int permille);
   // Makes room for a glyph about to be kept: every glyph goes when the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rendering/GlyphOutline.h"
 #include "rendering/GlyphPainter.h"
 #include "rendering/PolygonScan.h"
 #include "rendering/Turn.h"
@@ -13,17 +14,34 @@ namespace {
 
 long long Nearest(double v) { return std::llround(std::clamp(v, -1e15, 1e15)); }
 
+// The box [x0, x1) x [y0, y1) of the run's frame, turned onto the canvas,
+// clockwise as seen, as the glyphs' outer contours are (so that the winding
+// rule fills both where a line crosses a glyph).
+std::vector<TPointF> BoxCorners(TPointF origin, int tenths, double x0, double x1, double y0, double y1) {
+  return {TurnedPoint(origin, tenths, {x0, y0}), TurnedPoint(origin, tenths, {x1, y0}),
+          TurnedPoint(origin, tenths, {x1, y1}), TurnedPoint(origin, tenths, {x0, y1})};
+}
+
 // Fills the box [x0, x1) x [y0, y1) of the run's frame, turned onto the canvas.
 void FillBox(TCanvas& canvas, TPointF origin, int tenths, double x0, double x1, double y0, double y1, TColor color,
              const std::optional<TRect>& clip) {
-  const std::vector<TPointF> corners{TurnedPoint(origin, tenths, {x0, y0}), TurnedPoint(origin, tenths, {x1, y0}),
-                                     TurnedPoint(origin, tenths, {x1, y1}), TurnedPoint(origin, tenths, {x0, y1})};
+  const std::vector<TPointF> corners = BoxCorners(origin, tenths, x0, x1, y0, y1);
   const TRect whole{0, 0, canvas.Target().Width(), canvas.Target().Height()};
   const TRect area = clip ? Intersect(*clip, whole) : whole;
   EvenOddSpans({corners}, RowRange{area.top, area.bottom}, [&](int y, int a, int b) {
     canvas.PaintSpan(y, std::max(a, area.left), std::min(b, area.right), color);
   });
 }
+
+// Runs `line` with the top and height of the underline and the strikeout
+// that `style` asks for.
+template <typename Line>
+void StyleLines(const FontMetrics& m, TFontStyles style, Line line) {
+  if (style & fsUnderline) line(m.underlineTop, m.underlineThickness);
+  if (style & fsStrikeOut) line(m.strikeoutTop, m.strikeoutThickness);
+}
+
+int GlyphTurn(const TextRun& run) { return run.glyphTenths.value_or(run.tenths); }
 
 }  // namespace
 
@@ -35,8 +53,17 @@ TPointF TurnedPoint(TPointF origin, int tenths, TPointF p) {
 }
 
 const GlyphImage& RunGlyph(SizedFont& font, const TextRun& run, char32_t c) {
-  return run.glyphIndices ? font.IndexedGlyph(c, run.tenths, run.permille)
-                          : font.TurnedGlyph(c, run.tenths, run.permille);
+  return run.glyphIndices ? font.IndexedGlyph(c, GlyphTurn(run), run.permille)
+                          : font.TurnedGlyph(c, GlyphTurn(run), run.permille);
+}
+
+SizedFont& RunFace(SizedFont& font, const TextRun& run, std::size_t i) {
+  return i < run.faces.size() ? *run.faces[i] : font;
+}
+
+TPointF GlyphPen(TPointF origin, const TextRun& run, std::size_t i) {
+  const TPointF pen = TurnedPoint(origin, run.tenths, run.pens[i]);
+  return TPointF{static_cast<double>(Nearest(pen.x)), static_cast<double>(Nearest(pen.y))};
 }
 
 void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRun& run,
@@ -49,12 +76,30 @@ void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRu
   if (canvas.Brush.style == BrushStyle::bsSolid) band(-m.ascent, m.Height(), canvas.Brush.color);
   CoveragePainter painter(canvas.Target(), canvas.Font.color);
   for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
-    const GlyphImage& glyph = RunGlyph(i < run.faces.size() ? *run.faces[i] : font, run, run.chars[i]);
-    const TPointF pen = TurnedPoint(origin, run.tenths, run.pens[i]);
+    const GlyphImage& glyph = RunGlyph(RunFace(font, run, i), run, run.chars[i]);
+    const TPointF pen = GlyphPen(origin, run, i);
     PaintGlyph(canvas, painter, glyph, Nearest(pen.x) + glyph.left, Nearest(pen.y) + glyph.top, clip);
   }
-  if (canvas.Font.style & fsUnderline) band(m.underlineTop, m.underlineThickness, canvas.Font.color);
-  if (canvas.Font.style & fsStrikeOut) band(m.strikeoutTop, m.strikeoutThickness, canvas.Font.color);
+  StyleLines(m, canvas.Font.style, [&](int top, int height) { band(top, height, canvas.Font.color); });
+}
+
+bool AppendRunOutlines(Path& path, SizedFont& font, TPointF origin, const TextRun& run, TFontStyles style,
+                       std::size_t& budget) {
+  for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
+    SizedFont& face = RunFace(font, run, i);
+    const std::uint32_t index = run.glyphIndices ? run.chars[i] : face.IndexOf(run.chars[i]);
+    const FT_Outline* outline = face.Outline(index, GlyphTurn(run), run.permille);
+    if (!outline) continue;
+    const auto points = static_cast<std::size_t>(std::max<short>(outline->n_points, 0));
+    if (points > budget) return false;
+    budget -= points;
+    AppendGlyphOutline(path, *outline, GlyphPen(origin, run, i));
+  }
+  const TPointF start = run.pens.empty() ? run.end : run.pens.front();
+  StyleLines(font.Metrics(), style, [&](int top, int height) {
+    path.AddFigure(BoxCorners(origin, run.tenths, start.x, run.end.x, start.y + top, start.y + top + height), true);
+  });
+  return true;
 }
 
 }  // namespace kestrova

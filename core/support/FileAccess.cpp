@@ -141,7 +141,8 @@ WriteOutcome NameUnnamedFile(int& fd, const std::string& target) {
   if (errno != EEXIST || !TakeOverPermissions(target, fd)) return WriteOutcome::Failed;
   for (int attempt = 0; attempt < 100; ++attempt) {
     const TemporaryFileName temp(TemporaryPathIn(FolderPart(target)));
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.Path().c_str(), AT_SYMLINK_FOLLOW) != 0) {
+    const auto link = [&](const char* path) { return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path, AT_SYMLINK_FOLLOW); };
+    if (temp.Make(link) != 0) {
       if (errno == EEXIST) continue;
       return WriteOutcome::Failed;
     }
@@ -183,7 +184,7 @@ WriteOutcome WriteUnnamedFile(const std::string& target, const FileFiller& fill,
 bool WriteThroughNamedFile(const std::string& target, const FileFiller& fill) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     const TemporaryFileName temp(TemporaryPathIn(FolderPart(target)));
-    FdCloser file{::open(temp.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
+    FdCloser file{temp.Create(0666)};
     if (file.fd < 0 && errno == EEXIST) continue;
     if (file.fd < 0) return false;
     if (TakeOverPermissions(target, file.fd) && fill(file.fd) && CloseFile(file.fd) &&

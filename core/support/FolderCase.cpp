@@ -1,6 +1,5 @@
 #include "core/support/FolderCase.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,7 +13,7 @@ namespace kestrova {
 bool FolderIgnoresCase(const std::string& folder) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     const TemporaryFileName probe(TemporaryPathIn(folder));
-    const int fd = ::open(probe.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = probe.Create(0600);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) return false;
     ::close(fd);

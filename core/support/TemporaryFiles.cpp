@@ -1,6 +1,9 @@
 #include "core/support/TemporaryFiles.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -36,15 +39,34 @@ Slot slots[kSlots];
 
 static_assert(std::atomic<int>::is_always_lock_free, "the signal handler needs lock-free atomics");
 
-extern "C" void RemoveTemporaryFiles(int signal) {
-  const int savedErrno = errno;
+// The signal that ends the program, once a handler took the ending on; 0
+// until then. Only that handler removes the names and ends the program:
+// any other signal, arriving at the same time on another thread or after it,
+// finds it set and leaves the ending to it.
+std::atomic<int> endingSignal{0};
+// How many threads are making a file at a name held (TemporaryFileName::Make).
+// The ending waits until none is: a file is then either made and its name
+// armed, or never made.
+std::atomic<int> making{0};
+
+// Waits for the end of the program, with every signal blocked on this thread.
+[[noreturn]] void WaitForTheEnd() {
+  for (;;) ::pause();
+}
+
+extern "C" void RemoveTemporaryFilesAndEnd(int signal) {
+  int none = 0;
+  if (!endingSignal.compare_exchange_strong(none, signal)) WaitForTheEnd();
+  while (making.load() != 0) ::poll(nullptr, 0, 1);
   for (Slot& slot : slots) {
     int armed = kArmed;
     if (slot.state.compare_exchange_strong(armed, kClaimed)) ::unlink(slot.path);
   }
-  errno = savedErrno;
-  // The action is the default one again (SA_RESETHAND): the signal, blocked
-  // while this runs, ends the program once the handler returns.
+  // Only now may the signal end the program: it is blocked while this runs,
+  // and taken with its default action once the handler returns.
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  ::sigaction(signal, &byDefault, nullptr);
   ::raise(signal);
 }
 
@@ -54,9 +76,8 @@ void InstallHandlersOnce() {
   static std::atomic<pid_t> installedIn{0};
   const pid_t self = ::getpid();
   if (installedIn.load() == self) return;
-  // Every other signal is blocked while the handler runs; the action is the
-  // default one again as it starts.
-  for (const int signal : SignalsEndingTheProgram()) HandleIfDefault(signal, RemoveTemporaryFiles, SA_RESETHAND);
+  // Every other signal is blocked while the handler runs, on its thread.
+  for (const int signal : SignalsEndingTheProgram()) HandleIfDefault(signal, RemoveTemporaryFilesAndEnd, 0);
   installedIn.store(self);
 }
 
@@ -117,6 +138,28 @@ TemporaryFileName::TemporaryFileName(std::string path) : path_(std::move(path)) 
     slot_ = i;
     return;
   }
+}
+
+int TemporaryFileName::Make(const std::function<int(const char* path)>& make) const {
+  // No handler runs on this thread meanwhile, so none waits for it.
+  sigset_t all, before;
+  sigfillset(&all);
+  ::pthread_sigmask(SIG_BLOCK, &all, &before);
+  making.fetch_add(1);
+  if (endingSignal.load() != 0) {
+    making.fetch_sub(1);
+    WaitForTheEnd();
+  }
+  const int result = make(path_.c_str());
+  const int error = errno;
+  making.fetch_sub(1);
+  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  errno = error;
+  return result;
+}
+
+int TemporaryFileName::Create(mode_t mode) const {
+  return Make([mode](const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
 }
 
 TemporaryFileName::~TemporaryFileName() {

@@ -5,13 +5,20 @@
 // handlers are put in place with the first name of each process, for each of
 // those signals whose action is still the default one (a signal that is
 // ignored, or handled by someone else, is left alone); they do nothing but
-// remove the names held and end the program by the same signal.
+// remove the names held and end the program. However many such signals
+// arrive, at once or one after the other, on any threads: the first one
+// taken removes every name, once, and then ends the program by its default
+// action; the others wait for that end. A file made at a held name through
+// Make meanwhile is either made before the names are removed, or never.
 //
 // Each name tells the process that made it, so that a file left by a run that
 // could not remove it (ended by SIGKILL, which no program can catch) is
 // removed by a later run writing into that folder, and a file of a process
 // that may still run never is.
 
+#include <sys/types.h>
+
+#include <functional>
 #include <string>
 
 namespace kestrova {
@@ -39,6 +46,14 @@ class TemporaryFileName {
   TemporaryFileName& operator=(const TemporaryFileName&) = delete;
 
   const std::string& Path() const { return path_; }
+
+  // Makes the file at the name with `make` (an open with O_CREAT, a link),
+  // given the path; its result, errno kept. When a signal has begun to end the
+  // program, the file is not made and the call waits for the end.
+  int Make(const std::function<int(const char* path)>& make) const;
+  // Makes a new file at the name, open for writing, through Make: its
+  // descriptor, or -1 (EEXIST when a file is there).
+  int Create(mode_t mode) const;
 
  private:
   std::string path_;

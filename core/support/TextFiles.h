@@ -18,7 +18,9 @@ ReadStatus ReadTextFile(const std::string& path, std::string& text, std::string*
 // The file's lines, decoded as ReadTextFile decodes them, each followed by
 // CR LF (the lines of SplitLines). The file is read a buffer at a time, so
 // that memory grows only with the text; one holding more than `maxBytes` is
-// refused (Failed, FileTooLargeText) before anything is read from it.
+// refused (Failed, FileTooLargeText) before anything is read from it, and one
+// that grows past `maxBytes` while it is read (another process appending to
+// it) once that much was read.
 ReadStatus ReadTextFileLines(const std::string& path, std::string& text, std::uint64_t maxBytes,
                              std::string* reason = nullptr);
 

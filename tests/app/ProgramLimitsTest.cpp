@@ -2,8 +2,13 @@
 // real one does: measured from the outside, as GNU time sees the process,
 // with the run's exit status, its log and what it wrote.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -64,6 +69,27 @@ std::string RleBitmap(std::uint32_t width, std::uint32_t height) {
   return file + codes;
 }
 
+// Another process that appends captions to the file from the first time it
+// is read until it holds `until` bytes; its process id.
+pid_t AppendWhenRead(const std::string& path, std::uint64_t until) {
+  const std::string piece = Captions(1 << 16);  // 1.5 MiB
+  const int watch = ::inotify_init1(IN_CLOEXEC);
+  ::inotify_add_watch(watch, path.c_str(), IN_ACCESS);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    alignas(inotify_event) char event[sizeof(inotify_event) + 256];
+    if (::read(watch, event, sizeof event) <= 0) ::_exit(1);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
+    for (std::uint64_t size = 0; size < until;) {
+      if (::write(fd, piece.data(), piece.size()) != static_cast<ssize_t>(piece.size())) ::_exit(1);
+      size = static_cast<std::uint64_t>(::lseek(fd, 0, SEEK_END));
+    }
+    ::_exit(0);
+  }
+  ::close(watch);
+  return pid;
+}
+
 }  // namespace
 
 TEST(ProgramLimits, TwoMillionCaptionsTakeAboutTheirTextInMemory) {
@@ -114,6 +140,39 @@ TEST(ProgramLimits, AProjectOrCaptionsFileLargerThanAnyRealOneIsRefusedUnread) {
     EXPECT_GT(huge.peakKiB, 0) << c.name;
     EXPECT_LE(huge.peakKiB, few.peakKiB) << c.name;
   }
+}
+
+// A captions file under the limit when it is opened, which another process
+// goes on appending to while the run reads it, is read up to the limit only
+// and refused as one too large when opened: it once took every byte appended
+// (1.5 GB, then the machine's memory).
+TEST(ProgramLimits, ACaptionsFileThatGrowsWhileItIsReadIsReadUpToTheLimitOnly) {
+  const OutOfMemoryChildren noQuarantine;
+  constexpr std::uint64_t kLimit = std::uint64_t{64} << 20;
+  TempFolder folder;
+  WriteBytes(folder / "p.btn", kNoButtons);
+  WriteBytes(folder / "few.txt", Captions(3));
+  const MeasuredRun few = RunMeasured(folder, {"/x", "p.btn", "few.txt"});
+  std::filesystem::remove(folder / "kestro_shell_run.log");
+  const std::string start = Captions(2'900'000);  // 66.7 MB, just under the limit
+  ASSERT_LT(start.size(), kLimit);
+  ASSERT_GT(start.size(), kLimit - (std::uint64_t{2} << 20));
+  WriteBytes(folder / "grows.txt", start);
+  const pid_t writer = AppendWhenRead(folder / "grows.txt", 5 * kLimit);
+  const MeasuredRun run = RunMeasured(folder, {"/x", "p.btn", "grows.txt"});
+  ::kill(writer, SIGKILL);
+  ::waitpid(writer, nullptr, 0);
+  EXPECT_EQ(run.status, 1);
+  const std::vector<std::string> log = LogMessages(folder);
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0], "Kestrova started from shell");
+  EXPECT_TRUE(log[1].starts_with("Error opening file: grows.txtFile too large: ")) << log[1];
+  EXPECT_TRUE(log[1].ends_with(" bytes, at most 67108864 are read")) << log[1];
+  EXPECT_EQ(ListFolder(folder.Path()), "few.txt grows.txt kestro_shell_run.log p.btn ");
+  // The text up to the limit, with its line ends made CR LF, and room to grow into.
+  EXPECT_GT(run.peakKiB, 0);
+  EXPECT_LT((run.peakKiB - few.peakKiB) * 1024, static_cast<std::int64_t>(3 * kLimit))
+      << run.peakKiB << " KiB against " << few.peakKiB;
 }
 
 TEST(ProgramLimits, ATallPictureFailsAGifRunBeforeTheFirstButton) {

@@ -91,6 +91,31 @@ TEST(Program, ABatchRunWhoseProjectCannotBeOpenedWritesNothingAndEndsWithOne) {
   }
 }
 
+// A button that cannot be written (a folder stands at its name) fails the
+// run, and the others and the test page are written all the same: the page
+// is the one a run where nothing failed writes, and shows the missing button
+// as missing.
+TEST(Program, ThePageIsWrittenAfterAFileThatFailed) {
+  TempFolder clean;
+  WriteBytes(clean / "site.btn", kProject);
+  ASSERT_EQ(RunProgram(clean, {"/x", "site.btn"}), 0);
+  const std::string page = ReadBytes(clean / "out/site.btn.html");
+  ASSERT_NE(page.find("\"002_ende.png\""), std::string::npos) << page;
+  for (const std::string blocked : {"001_start.png", "002_ende.png"}) {
+    TempFolder folder;
+    WriteBytes(folder / "site.btn", kProject);
+    std::filesystem::create_directories(folder / ("out/" + blocked));
+    EXPECT_EQ(RunProgram(folder, {"/x", "site.btn"}), 1) << blocked;
+    EXPECT_EQ(ListFolder(folder / "out"), "001_start.png 002_ende.png site.btn.html ") << blocked;
+    EXPECT_TRUE(std::filesystem::is_directory(folder / ("out/" + blocked))) << blocked;
+    EXPECT_EQ(ReadBytes(folder / "out/site.btn.html"), page) << blocked;
+    const std::string log = ReadBytes(folder / "kestro_shell_run.log");
+    const std::string error = ",Error saving png: out/" + blocked + "Cannot write file: out/" + blocked;
+    EXPECT_NE(log.find(error), std::string::npos) << log;
+    EXPECT_EQ(log.find("OK. Files saved"), std::string::npos) << log;
+  }
+}
+
 TEST(Program, ALogThatCannotBeWrittenGoesToTheErrorStreamAndTheRunFails) {
   const std::string lines = "Kestrova started from shell\nOK. Files saved to: out/\n";
   const std::string linkRefused =
@@ -149,10 +174,11 @@ std::string TemporaryFilesIn(const std::string& folder) {
   return names;
 }
 
-// Starts the program and sends it `signal` as soon as it makes a temporary
-// file in `out` (which must exist), while it writes that file; how it
-// ended, and whether the signal was sent.
-std::pair<int, bool> SignalWhileWriting(const TempFolder& folder, const std::string& out, int signal) {
+// Starts the program and sends it the signals, one right after the other, as
+// soon as it makes a temporary file in `out` (which must exist), while it
+// writes that file; how it ended, and whether the signals were sent.
+std::pair<int, bool> SignalWhileWriting(const TempFolder& folder, const std::string& out,
+                                        const std::vector<int>& signals) {
   const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
   ::inotify_add_watch(watch, out.c_str(), IN_CREATE);
   const int pid = StartProgramIn(KESTROVA_PROGRAM, folder.Path(), {"/x", "p.btn"}, "/dev/null", [] {
@@ -169,7 +195,8 @@ std::pair<int, bool> SignalWhileWriting(const TempFolder& folder, const std::str
     const ssize_t got = ::read(watch, events, sizeof events);
     for (ssize_t at = 0; at < got && !sent;) {
       const auto* event = reinterpret_cast<const inotify_event*>(events + at);
-      sent = event->len > 0 && std::string(event->name).starts_with(".kestrova.") && ::kill(pid, signal) == 0;
+      sent = event->len > 0 && std::string(event->name).starts_with(".kestrova.") &&
+             std::all_of(signals.begin(), signals.end(), [pid](int signal) { return ::kill(pid, signal) == 0; });
       at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
     }
   }
@@ -216,10 +243,41 @@ TEST(Program, ASignalWhileAFileIsWrittenLeavesNoTemporaryFile) {
     const std::string out = fat.Path() + "out/";
     std::filesystem::create_directory(out);
     WriteBytes(folder / "p.btn", BitmapProject(out, 30, 200, 100));  // 60 KiB files
-    const auto [status, sent] = SignalWhileWriting(folder, out, signal);
+    const auto [status, sent] = SignalWhileWriting(folder, out, {signal});
     ASSERT_TRUE(sent) << signal;
     EXPECT_EQ(status, signal == SIGPIPE ? 0 : 128 + signal) << signal;
     EXPECT_EQ(TemporaryFilesIn(out), "") << signal;
+  }
+}
+
+// Several signals at once, in any order, leave no temporary file either: the
+// run ends by one of them once every file it made is removed. (Many runs, as
+// the signals meet in the program only now and then; each has a folder of
+// its own on one volume.)
+TEST(Program, SignalsSentTogetherWhileAFileIsWrittenLeaveNoTemporaryFile) {
+  constexpr int kRunsEach = 30;
+  const std::vector<int> cases[] = {
+      {SIGTERM, SIGINT, SIGHUP},
+      {SIGHUP, SIGTERM, SIGINT},
+      {SIGTERM, SIGTERM, SIGTERM},
+      {SIGRTMIN, SIGRTMIN, SIGINT},
+  };
+  TempFolder folder;
+  const FatVolume fat(folder.Path());
+  if (!fat.Mounted()) GTEST_SKIP() << "no FAT volume through FUSE here (mkfs.fat, fusefat, /dev/fuse)";
+  int run = 0;
+  for (const std::vector<int>& signals : cases) {
+    for (int i = 0; i < kRunsEach; ++i, ++run) {
+      const std::string out = fat.Path() + "out" + std::to_string(run) + "/";
+      std::filesystem::create_directory(out);
+      WriteBytes(folder / "p.btn", BitmapProject(out, 4, 200, 100));  // 60 KiB files
+      const auto [status, sent] = SignalWhileWriting(folder, out, signals);
+      ASSERT_TRUE(sent) << signals[0] << " run " << i;
+      EXPECT_NE(std::find(signals.begin(), signals.end(), status - 128), signals.end())
+          << status << ", " << signals[0] << " run " << i;
+      EXPECT_EQ(TemporaryFilesIn(out), "") << signals[0] << " run " << i;
+      std::filesystem::remove_all(out);
+    }
   }
 }
 
@@ -234,7 +292,7 @@ TEST(Program, TheNextRunRemovesATemporaryFileAKilledRunLeft) {
   const std::string out = fat.Path() + "out/";
   std::filesystem::create_directory(out);
   WriteBytes(folder / "p.btn", BitmapProject(out, 30, 200, 100));
-  const auto [status, sent] = SignalWhileWriting(folder, out, SIGKILL);
+  const auto [status, sent] = SignalWhileWriting(folder, out, {SIGKILL});
   ASSERT_TRUE(sent);
   EXPECT_EQ(status, 128 + SIGKILL);
   // A process that ended as the killed run did, had the signal come after its file was named.

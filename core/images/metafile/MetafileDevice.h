@@ -116,14 +116,20 @@ struct MetaFont {
   std::uint8_t quality = 0;
   std::string face;  // UTF-8
   // The baseline's angle, tenths of a degree counter-clockwise; the glyphs
-  // turn with it (the orientation of each glyph follows the escapement).
+  // turn with it, unless a text record asks for the advanced mode, where
+  // they turn by the orientation.
   int escapement = 0;
+  int orientation = 0;
   // The device's default font has a fixed size in pixels instead.
   int devicePixels = 0;
 };
 
 // The size of the device's default font, in pixels.
 constexpr int kDefaultFontPixels = 16;
+
+// The points of glyph outlines that text may add to a picture's paths
+// (some 25,000 glyphs): past them, text in a path is left out.
+constexpr std::size_t kMaxOutlinePoints = std::size_t{1} << 20;
 
 // A corner of a gradient fill: a logical point and its colour.
 struct GradientVertex {
@@ -163,6 +169,9 @@ struct MetaText {
   std::vector<int> dx{};
   // How many recorded code units each character of `text` took; empty: one each.
   std::vector<int> units{};
+  // The advanced graphics mode: the glyphs turn by the font's orientation
+  // while the baseline runs along its escapement.
+  bool advanced = false;
 };
 
 // The code units of each character of single-byte text as the players read
@@ -255,7 +264,8 @@ class MetafileDevice {
   // Text at the reference point (the current position with TA_UPDATECP, which
   // then moves past it), aligned by the text alignment and turned by the
   // font's escapement; ETO_OPAQUE fills the rectangle with the background
-  // colour first, ETO_CLIPPED keeps the text inside it.
+  // colour first, ETO_CLIPPED keeps the text inside it. While a path is
+  // open, the glyphs' outlines go into the path and nothing is painted.
   void TextOut(const MetaText& text);
   // Copies srcRect of the picture onto the logical rectangle dest through the
   // ternary raster operation, the brush as its pattern; an operation without a
@@ -283,8 +293,7 @@ class MetafileDevice {
   void ParallelogramBlit(const std::array<TPoint, 3>& corners, const Bitmap& picture, const TRect& srcRect,
                          const Bitmap* mask, TPoint maskCorner);
 
-  // Records the player could not draw (counted by the players, and by the
-  // device for text inside a path).
+  // Records the player could not draw.
   void CountNotDrawn() { ++notDrawn_; }
   std::size_t NotDrawn() const { return notDrawn_; }
 
@@ -444,6 +453,9 @@ class MetafileDevice {
   // right: as they come, or put in display order and shaped where they need
   // it or the record reads right to left. Gives the clusters shown.
   std::vector<ShownCluster> ShownClusters(const MetaText& text, std::u32string chars, SizedFont& font, TextRun& run);
+  // The laid-out text with its reference point at `at`: its glyphs' outlines
+  // added to the open path, or painted (within `clip` when given).
+  void PlaceRun(SizedFont& font, TPointF at, const TextRun& run, const std::optional<Region>& clip);
   // A displacement on the canvas in logical units.
   TPoint LogicalOffset(TPointF canvasOffset) const;
   // The turn the mapping gives text, in tenths of a degree counter-clockwise.
@@ -457,6 +469,8 @@ class MetafileDevice {
   std::vector<DCState> saved_;
   std::vector<std::optional<MetaObject>> objects_;
   std::size_t notDrawn_ = 0;
+  // Points of glyph outlines the picture's paths may still take.
+  std::size_t outlineBudget_ = kMaxOutlinePoints;
   bool clipped_ = false;  // the canvas's clip was set by the records
 };
 

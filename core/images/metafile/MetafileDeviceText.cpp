@@ -168,16 +168,11 @@ TPoint MetafileDevice::LogicalOffset(TPointF canvasOffset) const {
 }
 
 void MetafileDevice::TextOut(const MetaText& t) {
-  if (Recording()) {
-    // Letters as outlines of a path are not drawn here.
-    CountNotDrawn();
-    return;
-  }
   canvas_.Rop2 = kRop2CopyPen;
   // The rectangle as the mapping turns it: a region of the canvas.
   const std::optional<Region> box =
       t.rect ? std::optional<Region>(FigureRegion(Rounded(RectFigure(*t.rect)))) : std::nullopt;
-  if ((t.options & gdi::ETO_OPAQUE) && box) {
+  if ((t.options & gdi::ETO_OPAQUE) && box && !Recording()) {
     canvas_.Brush = TBrush{state_.bkColor, BrushStyle::bsSolid};
     canvas_.FillRegion(*box);
   }
@@ -187,13 +182,10 @@ void MetafileDevice::TextOut(const MetaText& t) {
   const bool updateCp = state_.textAlign & gdi::TA_UPDATECP;
   const TPoint reference = updateCp ? state_.position : t.reference;
   const TPoint origin = ToCanvas(reference);
-  const TextRun run = Layout(t, std::move(chars), font);
-  canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
+  TextRun run = Layout(t, std::move(chars), font);
+  if (t.advanced) run.glyphTenths = state_.font.orientation + MappingTenths();
   const TPointF at{static_cast<double>(origin.x), static_cast<double>(origin.y)};
-  if ((t.options & gdi::ETO_CLIPPED) && box)
-    WithinRegion(*box, [&] { PaintTextRun(canvas_, font, at, run, std::nullopt); });
-  else
-    PaintTextRun(canvas_, font, at, run, std::nullopt);
+  PlaceRun(font, at, run, (t.options & gdi::ETO_CLIPPED) ? box : std::nullopt);
   const std::uint32_t horizontal = state_.textAlign & gdi::TA_CENTER;
   if (!updateCp || horizontal == gdi::TA_CENTER) return;
   // Past the text: its far end for left-aligned text, its start for right-aligned.
@@ -204,6 +196,18 @@ void MetafileDevice::TextOut(const MetaText& t) {
   const TPoint offset = LogicalOffset(moved);
   state_.position = TPoint{SaturatedInt(std::int64_t{reference.x} + offset.x),
                            SaturatedInt(std::int64_t{reference.y} + offset.y)};
+}
+
+void MetafileDevice::PlaceRun(SizedFont& font, TPointF at, const TextRun& run, const std::optional<Region>& clip) {
+  if (Recording()) {
+    if (!AppendRunOutlines(*state_.path, font, at, run, canvas_.Font.style, outlineBudget_)) CountNotDrawn();
+    return;
+  }
+  canvas_.Brush = TBrush{state_.bkColor, state_.bkTransparent ? BrushStyle::bsClear : BrushStyle::bsSolid};
+  if (clip)
+    WithinRegion(*clip, [&] { PaintTextRun(canvas_, font, at, run, std::nullopt); });
+  else
+    PaintTextRun(canvas_, font, at, run, std::nullopt);
 }
 
 void MetafileDevice::SetTextJustification(int extra, int count) {

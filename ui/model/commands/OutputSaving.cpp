@@ -240,11 +240,11 @@ bool SaveImages(TForm1& form, const TOutputImages& images) {
   bool ok = WriteImages(form, images, folder, nameOf, format);
   std::string pagePath;
   bool pageWritten = false;
-  // A page beside images that failed would show stale files.
-  if (ok && form.cbHTML.Checked()) {
+  // Also after an image that failed: the page then shows it missing.
+  if (form.cbHTML.Checked()) {
     pagePath = PagePath(form, folder);
     pageWritten = WritePage(form, pagePath, PageInput(form, images));
-    ok = pageWritten;
+    ok = ok && pageWritten;
   }
   ok = ok && !collisions;
   if (ok) ShowMessageOrLog(FormatText(Lang(LangMessages[lmFilesSaved]), {folder}), mtConfirmation, mbOK);

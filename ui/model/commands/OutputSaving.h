@@ -57,8 +57,8 @@ void UpdateNamesList(TForm1& form);
 // chosen format (images too large for it fail the save before anything is
 // made or written: "Image too large for GIF: ..."; the folder is made first
 // when "Force dirs" is on: one that cannot be made is reported once, with the
-// reason, and nothing is written), then, when every image was written, the test page or
-// image-map page when asked. Reports each failure, each image whose file name
+// reason, and nothing is written), then the test page or image-map page when
+// asked, also when images failed (it then shows them missing). Reports each failure, each image whose file name
 // an earlier image of the run has (a warning: the later file replaces the
 // earlier; names are compared as the folder's file system does, so names
 // that differ only in case collide on a FAT volume or an SMB share), and,

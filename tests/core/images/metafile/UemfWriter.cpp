@@ -53,6 +53,27 @@ UemfWriter& UemfWriter::NullPen() { return Add(selectobject_set(U_NULL_PEN, hand
 
 UemfWriter& UemfWriter::NullBrush() { return Add(selectobject_set(U_NULL_BRUSH, handles_)); }
 
+UemfWriter& UemfWriter::Font(const char* face, int height, int escapement, int orientation, bool underline,
+                             bool strikeout) {
+  U_LOGFONT font = logfont_set(height, 0, escapement, orientation, U_FW_NORMAL, 0, underline, strikeout, U_ANSI_CHARSET,
+                               U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_NONANTIALIASED_QUALITY,
+                               U_DEFAULT_PITCH, nullptr);
+  for (int i = 0; face[i] && i + 1 < U_LF_FACESIZE; ++i) font.lfFaceName[i] = static_cast<unsigned char>(face[i]);
+  std::uint32_t handle = 0;
+  Add(extcreatefontindirectw_set(&handle, handles_, reinterpret_cast<char*>(&font), nullptr));
+  return Add(selectobject_set(handle, handles_));
+}
+
+UemfWriter& UemfWriter::Text(int x, int y, const std::u16string& text, std::vector<std::uint32_t> dx,
+                             std::uint32_t graphicsMode, std::uint32_t options, U_RECTL rect) {
+  std::vector<std::uint16_t> units(text.begin(), text.end());
+  dx.resize(units.size(), 0);
+  char* body = emrtext_set(point32_set(x, y), units.size(), 2, units.data(), options, rect, dx.data());
+  Add(U_EMREXTTEXTOUTW_set(Box(0, 0, -1, -1), graphicsMode, 1, 1, reinterpret_cast<PU_EMRTEXT>(body)));
+  std::free(body);
+  return *this;
+}
+
 std::vector<std::uint8_t> UemfWriter::Finish() {
   Add(U_EMREOF_set(0, nullptr, track_));
   emf_finish(track_, handles_);

@@ -27,6 +27,16 @@ class UemfWriter {
   // A new solid brush, not selected: its handle.
   std::uint32_t NewBrush(U_COLORREF color);
   UemfWriter& NullBrush();
+  // Selects a monochrome font of the face: height (negative: em height),
+  // escapement and orientation in tenths of a degree, underline, strikeout.
+  UemfWriter& Font(const char* face, int height, int escapement = 0, int orientation = 0, bool underline = false,
+                   bool strikeout = false);
+  // ExtTextOutW at the reference point with the distances to each next
+  // character, in the graphics mode given (U_GM_COMPATIBLE, U_GM_ADVANCED),
+  // with the options and their rectangle.
+  UemfWriter& Text(int x, int y, const std::u16string& text, std::vector<std::uint32_t> dx,
+                   std::uint32_t graphicsMode = U_GM_COMPATIBLE, std::uint32_t options = 0,
+                   U_RECTL rect = rectl_set(point32_set(0, 0), point32_set(-1, -1)));
   EMFHANDLES* Handles() { return handles_; }
   // The finished file's bytes.
   std::vector<std::uint8_t> Finish();

@@ -89,11 +89,12 @@ TEST(SaveGeneratedImages, EachImageThatCannotBeWrittenIsReportedAndNoSuccess) {
   w.form.DirectoryEdit1.SetText(folder / "blocker/out");
   RecordedMessages messages;
   EXPECT_FALSE(SaveGeneratedImages(w.form));
-  ASSERT_EQ(messages.texts.size(), 2u);  // no test page beside images that failed
+  ASSERT_EQ(messages.texts.size(), 3u);  // the test page is tried all the same
   const std::string out = folder / "blocker/out/";
   EXPECT_TRUE(messages.texts[0].starts_with("Error saving gif: " + out + "b__ber_uns_.gif\r\n")) << messages.texts[0];
   EXPECT_TRUE(messages.texts[1].starts_with("Error saving gif: " + out + "b_home__page.gif\r\n"));
-  EXPECT_EQ(messages.types, (std::vector<TMsgDlgType>{mtError, mtError}));
+  EXPECT_EQ(messages.texts[2], "Error saving\r\n" + out + "kestro_test.html\r\nCannot write file (Not a directory)");
+  EXPECT_EQ(messages.types, (std::vector<TMsgDlgType>{mtError, mtError, mtError}));
 }
 
 // With "Force dirs" on, an output folder that cannot be made is reported

@@ -1,0 +1,96 @@
+#include "core/images/metafile/WmfRecords.h"
+
+#include <memory>
+#include <utility>
+
+namespace kestrova::wmf {
+
+namespace {
+
+MetaPen Pen(const LittleEndianView& p) {
+  const std::uint32_t style = p.U16(0);
+  return MetaPen{(style & gdi::PS_STYLE_MASK) != gdi::PS_NULL, I16(p, 1), p.U32(6), style & ~gdi::PS_GEOMETRIC};
+}
+
+MetaBrush Brush(const LittleEndianView& p) {
+  const unsigned style = p.U16(0), hatch = p.U16(6);
+  MetaBrush brush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, p.U32(2)};
+  if (style == gdi::BS_HATCHED && hatch <= static_cast<unsigned>(HatchStyle::DiagonalCross))
+    brush.hatch = static_cast<HatchStyle>(hatch);
+  return brush;
+}
+
+MetaBrush PictureBrush(std::optional<Bitmap> picture, bool twoColor) {
+  MetaBrush brush;
+  brush.visible = picture.has_value();
+  if (picture) brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
+  brush.twoColor = twoColor;
+  return brush;
+}
+
+// A device-dependent bitmap's header (type, width, height, bytes per row,
+// planes, bits per pixel), 18 reserved bytes, then the rows top down. Only
+// one-plane monochrome patterns are read; they draw in the text and background colours.
+MetaBrush OldPatternBrush(const LittleEndianView& p) {
+  const int width = p.I16(2), height = p.I16(4), rowBytes = p.I16(6);
+  if (p.U8(8) != 1 || p.U8(9) != 1 || width <= 0 || height <= 0 || rowBytes * 8 < width) return PictureBrush({}, true);
+  p.Require(32, std::uint64_t(rowBytes) * height);
+  Bitmap picture(width, height, PixelFormat::pf1bit);
+  picture.SetPalette({clBlack, clWhite});
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.SetRawPixel(x, y, (p.U8(32 + std::size_t(y) * rowBytes + x / 8) >> (7 - x % 8)) & 1);
+  return PictureBrush(std::move(picture), true);
+}
+
+MetaFont Font(const LittleEndianView& p) {
+  MetaFont f;
+  f.height = I16(p, 0);
+  f.width = I16(p, 1);
+  f.escapement = I16(p, 2);
+  f.weight = I16(p, 4);
+  f.italic = p.U8(10) != 0;
+  f.underline = p.U8(11) != 0;
+  f.strikeout = p.U8(12) != 0;
+  f.charset = p.U8(13);
+  f.quality = p.U8(16);
+  std::size_t length = 0;
+  while (length < 32 && p.Holds(18 + length, 1) && p.U8(18 + length) != 0) ++length;
+  f.face = Text(p, 18, length);
+  return f;
+}
+
+// A region object: its header, then scans of rows, each with pairs of columns.
+MetaRegion Region(const LittleEndianView& p) {
+  const std::size_t scans = p.U16(10);
+  MetaRegion region;
+  std::size_t at = 22;
+  for (std::size_t i = 0; i < scans; ++i) {
+    const std::size_t count = p.U16(at);
+    const int top = p.I16(at + 2), bottom = p.I16(at + 4);
+    for (std::size_t j = 0; j + 1 < count; j += 2)
+      region.rects.push_back(TRect{p.I16(at + 6 + 2 * j), top, p.I16(at + 8 + 2 * j), bottom});
+    at += 6 + 2 * count + 2;
+  }
+  return region;
+}
+
+}  // namespace
+
+bool PlayObjectRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
+  switch (function) {
+    case kCreatePenIndirect: dc.CreateObject(Pen(p)); break;
+    case kCreateBrushIndirect: dc.CreateObject(Brush(p)); break;
+    case kCreateFontIndirect: dc.CreateObject(Font(p)); break;
+    case kCreatePatternBrush: dc.CreateObject(OldPatternBrush(p)); break;
+    case kDibCreatePatternBrush: dc.CreateObject(PictureBrush(Picture(p, 4), false)); break;
+    case kCreatePalette: dc.CreateObject(MetaOtherObject{}); break;
+    case kCreateRegion: dc.CreateObject(Region(p)); break;
+    case kSelectObject: dc.SelectObject(p.U16(0)); break;
+    case kDeleteObject: dc.DeleteObject(p.U16(0)); break;
+    default: return false;
+  }
+  return true;
+}
+
+}  // namespace kestrova::wmf
