@@ -26,16 +26,16 @@ void PaintStroke(TCanvas& canvas, int x, int width, long long top, int thickness
 struct CanvasLine {
   std::u32string chars;
   std::optional<ShapedLine> shaped;
-  int width = 0;
+  int width = 0;  // when asked for
 };
 
-CanvasLine LayOut(const TFont& font, SizedFont& face, std::string_view text) {
+CanvasLine LayOut(const TFont& font, SizedFont& face, std::string_view text, bool width) {
   CanvasLine line;
   line.chars = DecodeUtf8(text);
   if (NeedsShaping(face, line.chars)) {
     line.shaped = ShapeLine(font, face, line.chars);
     line.width = line.shaped->width;
-  } else {
+  } else if (width) {
     line.width = face.Advance(line.chars);
   }
   return line;
@@ -45,12 +45,14 @@ CanvasLine LayOut(const TFont& font, SizedFont& face, std::string_view text) {
 
 TSize TCanvas::TextExtent(std::string_view text) {
   SizedFont& font = FontEngine::Instance().Get(Font);
-  return TSize{LayOut(Font, font, text).width, font.Metrics().Height()};
+  return TSize{LayOut(Font, font, text, true).width, font.Metrics().Height()};
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text) {
   SizedFont& font = FontEngine::Instance().Get(Font);
-  const CanvasLine line = LayOut(Font, font, text);
+  // The width is needed only for the background box and the strokes.
+  const bool boxOrStrokes = Brush.style == BrushStyle::bsSolid || (Font.style & (fsUnderline | fsStrikeOut));
+  const CanvasLine line = LayOut(Font, font, text, boxOrStrokes);
   const FontMetrics& metrics = font.Metrics();
   const int width = line.width;
   if (Brush.style == BrushStyle::bsSolid) FillRect(TRect{x, y, x + width, y + metrics.Height()});
