@@ -2,6 +2,8 @@
 
 #include <hb.h>
 
+#include <algorithm>
+
 #include "rendering/FontEngine.h"
 #include "rendering/ShapingFont.h"
 #include "rendering/ShapingNeed.h"

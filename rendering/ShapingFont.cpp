@@ -2,7 +2,6 @@
 
 #include <hb-ft.h>
 
-#include <algorithm>
 #include <array>
 
 #include "rendering/SizedFont.h"
