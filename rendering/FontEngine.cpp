@@ -20,6 +20,7 @@ constexpr std::size_t kMaxSizes = 64;
 constexpr std::size_t kMaxFaces = 16;
 constexpr std::size_t kMaxMatches = 256;
 constexpr std::size_t kMaxKeptBytes = std::size_t{64} << 20;
+constexpr std::size_t kMaxFallbackLists = 16;
 
 bool FaceIsBold(FT_Face face) {
   if (face->style_flags & FT_STYLE_FLAG_BOLD) return true;
@@ -68,14 +69,17 @@ SizedFont& FontEngine::Get(const TFont& font) {
   return Get(font, FontPixelSize(font.size));
 }
 
+FontEngine::MatchKey FontEngine::KeyOf(const TFont& font) {
+  return MatchKey{font.name, (font.style & fsBold) != 0, (font.style & fsItalic) != 0};
+}
+
 SizedFont& FontEngine::Get(const TFont& font, int pixelSize) {
-  const bool bold = (font.style & fsBold) != 0;
-  const bool italic = (font.style & fsItalic) != 0;
-  const MatchKey key{font.name, bold, italic};
+  const MatchKey key = KeyOf(font);
+  const auto& [name, bold, italic] = key;
   auto match = matches_.find(key);
   if (match == matches_.end()) {
     if (matches_.size() >= kMaxMatches) matches_.clear();
-    FontFile file = MatchFontFile(font.name, bold, italic);
+    FontFile file = MatchFontFile(name, bold, italic);
     match = matches_.emplace(key, std::make_pair(std::move(file.path), file.index)).first;
   }
   return Open(match->second.first, match->second.second, pixelSize, font.quality == fqAntialiased, bold, italic);
@@ -83,12 +87,34 @@ SizedFont& FontEngine::Get(const TFont& font, int pixelSize) {
 
 SizedFont& FontEngine::Open(const std::string& path, int index, int pixelSize, bool antialiased, bool bold,
                             bool italic) {
+  return Sized(path, index, pixelSize, antialiased, bold, italic, true);
+}
+
+SizedFont* FontEngine::Fallback(const TFont& font, int pixelSize, char32_t c) {
+  const MatchKey key = KeyOf(font);
+  const auto& [name, bold, italic] = key;
+  auto list = fallbacks_.find(key);
+  if (list == fallbacks_.end()) {
+    if (fallbacks_.size() >= kMaxFallbackLists) fallbacks_.clear();
+    list = fallbacks_.emplace(key, std::make_unique<FallbackFaces>(name, bold, italic)).first;
+  }
+  const std::optional<FontFile> file = list->second->For(c);
+  if (!file) return nullptr;
+  try {
+    return &Sized(file->path, file->index, pixelSize, font.quality == fqAntialiased, bold, italic, false);
+  } catch (const FontError&) {
+    return nullptr;
+  }
+}
+
+SizedFont& FontEngine::Sized(const std::string& path, int index, int pixelSize, bool antialiased, bool bold,
+                             bool italic, bool mayLetGo) {
   if (pixelSize < 1 || pixelSize > FontPixelSize(kMaxFontPoints))
     throw FontError("Font size out of range: " + std::to_string(pixelSize) + " pixels");
   const SizeKey key{path, index, pixelSize, antialiased, bold, italic};
   if (auto it = sizes_.find(key); it != sizes_.end()) return *it->second;
-  FT_Face face = Face(path, index);
-  if (sizes_.size() >= kMaxSizes || KeptBytes() > kMaxKeptBytes) sizes_.clear();
+  FT_Face face = Face(path, index, mayLetGo);
+  if (mayLetGo && (sizes_.size() >= kMaxSizes || KeptBytes() > kMaxKeptBytes)) sizes_.clear();
   SyntheticStyle synthetic;
   synthetic.bold = bold && !FaceIsBold(face);
   synthetic.italic = italic && !FaceIsItalic(face);
@@ -102,7 +128,7 @@ std::size_t FontEngine::KeptBytes() const {
   return bytes;
 }
 
-FT_Face FontEngine::Face(const std::string& path, int index) {
+FT_Face FontEngine::Face(const std::string& path, int index, bool mayLetGo) {
   const FaceKey key{path, index};
   if (auto it = faces_.find(key); it != faces_.end()) return it->second.get();
   if (!library_) throw FontError("The font renderer could not be started");
@@ -113,7 +139,7 @@ FT_Face FontEngine::Face(const std::string& path, int index) {
   std::unique_ptr<FT_FaceRec_, FaceDeleter> owned(face);
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0)
     throw FontError("The font file \"" + path + "\" holds no scalable font");
-  if (faces_.size() >= kMaxFaces) {
+  if (mayLetGo && faces_.size() >= kMaxFaces) {
     sizes_.clear();
     faces_.clear();
   }

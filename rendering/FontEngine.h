@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 
+#include "rendering/FallbackFaces.h"
 #include "rendering/Font.h"
 #include "rendering/SizedFont.h"
 
@@ -40,15 +41,26 @@ class FontEngine {
   SizedFont& Open(const std::string& path, int index, int pixelSize, bool antialiased, bool bold,
                   bool italic);
 
+  // The face fontconfig offers for a character the font's matched face
+  // lacks, at the same pixel size and quality; none when no face holds it or
+  // the file offered cannot be read. No size or face is let go here, so the
+  // references given out since the last Get or Open stay valid.
+  SizedFont* Fallback(const TFont& font, int pixelSize, char32_t c);
+
   ~FontEngine();
 
  private:
   FontEngine();
-  FT_Face Face(const std::string& path, int index);
+  // The face in a file at a size; `mayLetGo`: the caches may be emptied first.
+  SizedFont& Sized(const std::string& path, int index, int pixelSize, bool antialiased, bool bold, bool italic,
+                   bool mayLetGo);
+  FT_Face Face(const std::string& path, int index, bool mayLetGo);
   // Bytes of glyph coverage every size keeps.
   std::size_t KeptBytes() const;
 
   using MatchKey = std::tuple<std::string, bool, bool>;
+  // The family name, bold and italic of a font.
+  static MatchKey KeyOf(const TFont& font);
   using FaceKey = std::tuple<std::string, int>;
   using SizeKey = std::tuple<std::string, int, int, bool, bool, bool>;
   struct FaceDeleter {
@@ -57,6 +69,7 @@ class FontEngine {
 
   FT_Library library_ = nullptr;
   std::map<MatchKey, std::pair<std::string, int>> matches_;
+  std::map<MatchKey, std::unique_ptr<FallbackFaces>> fallbacks_;
   // Declared before the sizes, which use them, so that they are released last.
   std::map<FaceKey, std::unique_ptr<FT_FaceRec_, FaceDeleter>> faces_;
   std::map<SizeKey, std::unique_ptr<SizedFont>> sizes_;

@@ -1,20 +1,11 @@
 #include "rendering/FontMatch.h"
 
-#include <fontconfig/fontconfig.h>
-
-#include <memory>
-
 #include "rendering/FontError.h"
 #include "rendering/FontFamilyName.h"
 
 namespace kestrova {
 
 namespace {
-
-struct PatternDeleter {
-  void operator()(FcPattern* p) const { FcPatternDestroy(p); }
-};
-using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
 struct FontSetDeleter {
   void operator()(FcFontSet* s) const { FcFontSetDestroy(s); }
@@ -33,8 +24,10 @@ void AddString(FcPattern* pattern, const char* object, const std::string& value)
 
 }  // namespace
 
+void PatternDeleter::operator()(FcPattern* p) const { FcPatternDestroy(p); }
+
 bool HasFontFamily(std::string_view family, std::string_view foundry) {
-  Pattern wanted(FcPatternCreate());
+  FamilyPattern wanted(FcPatternCreate());
   std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FAMILY, nullptr));
   if (!wanted || !objects) return false;
   AddString(wanted.get(), FC_FAMILY, std::string(family));
@@ -44,8 +37,8 @@ bool HasFontFamily(std::string_view family, std::string_view foundry) {
   return fonts && fonts->nfont > 0;
 }
 
-FontFile MatchFontFile(std::string_view name, bool bold, bool italic) {
-  Pattern wanted(FcPatternCreate());
+FamilyPattern WantedFamily(std::string_view name, bool bold, bool italic) {
+  FamilyPattern wanted(FcPatternCreate());
   if (!wanted) throw FontError(NoFontMessage(name));
   const FontFamilyName family = SplitFoundry(name);
   if (!family.family.empty()) AddString(wanted.get(), FC_FAMILY, family.family);
@@ -58,15 +51,24 @@ FontFile MatchFontFile(std::string_view name, bool bold, bool italic) {
   FcPatternAddBool(wanted.get(), FC_SCALABLE, FcTrue);
   FcConfigSubstitute(nullptr, wanted.get(), FcMatchPattern);
   FcDefaultSubstitute(wanted.get());
+  return wanted;
+}
 
-  FcResult result = FcResultNoMatch;
-  Pattern match(FcFontMatch(nullptr, wanted.get(), &result));
+FontFile FontFileOf(const FcPattern* pattern) {
   FcChar8* path = nullptr;
-  if (!match || FcPatternGetString(match.get(), FC_FILE, 0, &path) != FcResultMatch || !path)
-    throw FontError(NoFontMessage(name));
+  if (FcPatternGetString(pattern, FC_FILE, 0, &path) != FcResultMatch || !path) return FontFile{};
   FontFile file;
   file.path = reinterpret_cast<const char*>(path);
-  if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &file.index) != FcResultMatch) file.index = 0;
+  if (FcPatternGetInteger(pattern, FC_INDEX, 0, &file.index) != FcResultMatch) file.index = 0;
+  return file;
+}
+
+FontFile MatchFontFile(std::string_view name, bool bold, bool italic) {
+  const FamilyPattern wanted = WantedFamily(name, bold, italic);
+  FcResult result = FcResultNoMatch;
+  FamilyPattern match(FcFontMatch(nullptr, wanted.get(), &result));
+  FontFile file = match ? FontFileOf(match.get()) : FontFile{};
+  if (file.path.empty()) throw FontError(NoFontMessage(name));
   return file;
 }
 

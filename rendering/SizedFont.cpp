@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "rendering/FontError.h"
+#include "rendering/ShapingFont.h"
 #include "rendering/Turn.h"
 
 namespace kestrova {
@@ -138,7 +139,15 @@ SizedFont::SizedFont(FT_Face face, int pixelSize, bool antialiased, SyntheticSty
   metrics_ = ComputeMetrics(face_, pixelSize);
 }
 
-SizedFont::~SizedFont() { FT_Done_Size(size_); }
+SizedFont::~SizedFont() {
+  shaping_.reset();
+  FT_Done_Size(size_);
+}
+
+ShapingFont& SizedFont::Shaping() {
+  if (!shaping_) shaping_ = std::make_unique<ShapingFont>(*this, face_, pixelSize_);
+  return *shaping_;
+}
 
 const GlyphImage& SizedFont::Glyph(char32_t c) {
   if (c < latin_.size()) {
@@ -169,6 +178,12 @@ void SizedFont::MakeRoomFor(const GlyphImage& glyph) {
 }
 
 std::uint32_t SizedFont::IndexOf(char32_t c) { return FT_Get_Char_Index(face_, c); }
+
+bool SizedFont::LookUp(char32_t c) {
+  const bool held = IndexOf(c) != 0;
+  if (c < held_.size()) held_[c] = held ? 1 : 2;
+  return held;
+}
 
 const GlyphImage& SizedFont::TurnedGlyph(char32_t c, int tenths, int permille) {
   tenths = Turns(tenths);

@@ -8,12 +8,15 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
 
 namespace kestrova {
+
+class ShapingFont;
 
 // Vertical metrics in pixels. Offsets are measured downwards from the baseline.
 struct FontMetrics {
@@ -76,8 +79,14 @@ class SizedFont {
   double AverageWidth() const;
   // The face's glyph number for a character (0: it has none).
   std::uint32_t IndexOf(char32_t c);
+  // Whether the face has a glyph for the character (remembered for the first 256).
+  bool Has(char32_t c) { return c < held_.size() && held_[c] != 0 ? held_[c] == 1 : LookUp(c); }
   // Sum of the advances of the characters.
   int Advance(std::u32string_view text);
+  // The face at this size as the text shaper uses it, made when first asked for.
+  ShapingFont& Shaping();
+  // The face's family name.
+  std::string_view FamilyName() const { return face_->family_name ? face_->family_name : ""; }
   // Bytes of coverage the glyphs kept hold. Past kMaxKeptBytes the cache
   // starts again, so a glyph's reference lasts until the next glyph is asked for.
   std::size_t KeptBytes() const { return keptBytes_; }
@@ -95,6 +104,8 @@ class SizedFont {
   // Makes room for a glyph about to be kept: every glyph goes when the
   // budget would be passed.
   void MakeRoomFor(const GlyphImage& glyph);
+  // Whether the face has the character, remembered for the first 256.
+  bool LookUp(char32_t c);
 
   FT_Face face_;
   FT_Size size_ = nullptr;
@@ -107,6 +118,9 @@ class SizedFont {
   std::unordered_map<char32_t, GlyphImage> others_;
   std::map<std::tuple<bool, std::uint32_t, int, int>, GlyphImage> turned_;
   std::size_t keptBytes_ = 0;
+  std::unique_ptr<ShapingFont> shaping_;
+  // For the first 256 characters: 0 not looked up yet, 1 held, 2 missing.
+  std::array<std::uint8_t, 256> held_{};
 };
 
 }  // namespace kestrova

@@ -57,6 +57,10 @@ const GlyphImage& RunGlyph(SizedFont& font, const TextRun& run, char32_t c) {
                           : font.TurnedGlyph(c, GlyphTurn(run), run.permille);
 }
 
+SizedFont& RunFace(SizedFont& font, const TextRun& run, std::size_t i) {
+  return i < run.faces.size() ? *run.faces[i] : font;
+}
+
 TPointF GlyphPen(TPointF origin, const TextRun& run, std::size_t i) {
   const TPointF pen = TurnedPoint(origin, run.tenths, run.pens[i]);
   return TPointF{static_cast<double>(Nearest(pen.x)), static_cast<double>(Nearest(pen.y))};
@@ -72,7 +76,7 @@ void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRu
   if (canvas.Brush.style == BrushStyle::bsSolid) band(-m.ascent, m.Height(), canvas.Brush.color);
   CoveragePainter painter(canvas.Target(), canvas.Font.color);
   for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
-    const GlyphImage& glyph = RunGlyph(font, run, run.chars[i]);
+    const GlyphImage& glyph = RunGlyph(RunFace(font, run, i), run, run.chars[i]);
     const TPointF pen = GlyphPen(origin, run, i);
     PaintGlyph(canvas, painter, glyph, Nearest(pen.x) + glyph.left, Nearest(pen.y) + glyph.top, clip);
   }
@@ -82,8 +86,9 @@ void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRu
 bool AppendRunOutlines(Path& path, SizedFont& font, TPointF origin, const TextRun& run, TFontStyles style,
                        std::size_t& budget) {
   for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
-    const std::uint32_t index = run.glyphIndices ? run.chars[i] : font.IndexOf(run.chars[i]);
-    const FT_Outline* outline = font.Outline(index, GlyphTurn(run), run.permille);
+    SizedFont& face = RunFace(font, run, i);
+    const std::uint32_t index = run.glyphIndices ? run.chars[i] : face.IndexOf(run.chars[i]);
+    const FT_Outline* outline = face.Outline(index, GlyphTurn(run), run.permille);
     if (!outline) continue;
     const auto points = static_cast<std::size_t>(std::max<short>(outline->n_points, 0));
     if (points > budget) return false;

@@ -20,6 +20,9 @@ struct TextRun {
   // Characters, or the face's glyph numbers when glyphIndices is set.
   std::u32string chars;
   bool glyphIndices = false;
+  // The face of each glyph when they differ (shaped text drawn partly from
+  // fallback faces); empty: the run's font for all.
+  std::vector<SizedFont*> faces;
   // Each character's pen position on its baseline; as many as chars.
   std::vector<TPointF> pens;
   // Where the pen ends after the last character.
@@ -34,6 +37,9 @@ struct TextRun {
 
 // Where a point of the run's frame lands on the canvas, the reference point at `origin`.
 TPointF TurnedPoint(TPointF origin, int tenths, TPointF p);
+
+// The face a run draws its glyph i from: its own, or the run's font.
+SizedFont& RunFace(SizedFont& font, const TextRun& run, std::size_t i);
 
 // The glyph a run draws for its character (or glyph number) c.
 const GlyphImage& RunGlyph(SizedFont& font, const TextRun& run, char32_t c);

@@ -4,9 +4,9 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
-libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev zlib1g-dev libxcb1-dev
+libfreetype-dev libfontconfig-dev libharfbuzz-dev libfribidi-dev libpng-dev libjpeg-dev zlib1g-dev libxcb1-dev
 libgtest-dev libgmock-dev libbenchmark-dev
-fonts-dejavu-core fonts-liberation2 fonts-urw-base35
+fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-lohit-deva fonts-wqy-microhei pango1.0-tools
 libgif-dev imagemagick xvfb xdotool time clang-14 libclang-rt-14-dev libemf-dev libuemf-dev libwmf-bin
 desktop-file-utils shared-mime-info librsvg2-bin libxml2-utils fusefat dosfstools
 openbox x11-utils libglib2.0-bin at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0"

@@ -55,6 +55,7 @@ constexpr std::uint32_t TA_BASELINE = 24;
 constexpr std::uint32_t ETO_OPAQUE = 2;
 constexpr std::uint32_t ETO_CLIPPED = 4;
 constexpr std::uint32_t ETO_GLYPH_INDEX = 0x10;
+constexpr std::uint32_t ETO_RTLREADING = 0x80;
 constexpr std::uint32_t ETO_PDY = 0x2000;
 constexpr unsigned PS_NULL = 5;
 constexpr unsigned PS_INSIDEFRAME = 6;
@@ -139,6 +140,19 @@ struct GradientVertex {
 // A region object: rectangles in logical units.
 struct MetaRegion {
   std::vector<TRect> rects;
+};
+
+// Glyphs of a text record shown as one: `count` of the run's glyphs from
+// `first`, placed at their offsets (pixels along and across the baseline)
+// from the cluster's pen; the record's code units it stands for; its advance
+// in pixels; whether it is a break character (a space).
+struct ShownCluster {
+  std::size_t first = 0;
+  std::size_t count = 0;
+  std::vector<TPointF> offsets;
+  std::size_t units = 0;
+  double advance = 0;
+  bool space = false;
 };
 
 // What a text record draws: the text at the reference point, the options and
@@ -435,6 +449,10 @@ class MetafileDevice {
   // record's distances (or the font's advances, the character extra and the
   // justification), then aligned by the text alignment.
   TextRun Layout(const MetaText& text, std::u32string chars, SizedFont& font);
+  // Puts the record's characters into the run as they are shown, left to
+  // right: as they come, or put in display order and shaped where they need
+  // it or the record reads right to left. Gives the clusters shown.
+  std::vector<ShownCluster> ShownClusters(const MetaText& text, std::u32string chars, SizedFont& font, TextRun& run);
   // The laid-out text with its reference point at `at`: its glyphs' outlines
   // added to the open path, or painted (within `clip` when given).
   void PlaceRun(SizedFont& font, TPointF at, const TextRun& run, const std::optional<Region>& clip);

@@ -8,6 +8,8 @@
 #include "core/images/metafile/MetafileDevice.h"
 #include "core/support/TextEncoding.h"
 #include "rendering/FontEngine.h"
+#include "rendering/ShapedLine.h"
+#include "rendering/ShapingNeed.h"
 #include "rendering/Utf8.h"
 
 namespace kestrova {
@@ -42,21 +44,69 @@ SizedFont& MetafileDevice::UseFont() {
   return engine.Get(f, pixels);
 }
 
+std::vector<ShownCluster> MetafileDevice::ShownClusters(const MetaText& t, std::u32string chars, SizedFont& font,
+                                                        TextRun& run) {
+  const auto unitsOf = [&](std::size_t i) {
+    return i < t.units.size() ? static_cast<std::size_t>(std::max(1, t.units[i])) : std::size_t{1};
+  };
+  std::vector<ShownCluster> clusters;
+  const bool rightToLeft = t.options & gdi::ETO_RTLREADING;
+  if (run.glyphIndices || (!rightToLeft && !NeedsShaping(font, chars))) {
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+      const GlyphImage& upright = run.glyphIndices ? font.IndexedGlyph(chars[i], 0, run.permille)
+                                                   : font.TurnedGlyph(chars[i], 0, run.permille);
+      clusters.push_back(ShownCluster{i, 1, {TPointF{0, 0}}, unitsOf(i), double(upright.advance), chars[i] == U' '});
+    }
+    run.chars = std::move(chars);
+    return clusters;
+  }
+  // Shaped: the glyphs of one cluster of characters go together, and the
+  // record's distances are given to the clusters in the order they are shown.
+  const ShapedLine line = ShapeLine(canvas_.Font, font, chars,
+                                    rightToLeft ? ParagraphDirection::RightToLeft : ParagraphDirection::FromText);
+  std::vector<std::size_t> starts;  // the clusters' first characters, in reading order
+  for (const ShapedGlyph& g : line.glyphs) starts.push_back(g.cluster);
+  std::sort(starts.begin(), starts.end());
+  starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+  const double widening = run.permille / 1000.0;
+  run.glyphIndices = true;
+  for (std::size_t k = 0; k < line.glyphs.size(); ++k) {
+    const ShapedGlyph& g = line.glyphs[k];
+    if (k == 0 || g.cluster != line.glyphs[k - 1].cluster) {
+      const auto next = std::upper_bound(starts.begin(), starts.end(), g.cluster);
+      const std::size_t end = next == starts.end() ? chars.size() : *next;
+      ShownCluster opened{k, 0, {}, 0, 0, end == g.cluster + 1 && chars[g.cluster] == U' '};
+      for (std::size_t i = g.cluster; i < end; ++i) opened.units += unitsOf(i);
+      clusters.push_back(std::move(opened));
+    }
+    ShownCluster& cluster = clusters.back();
+    const int pen = line.glyphs[cluster.first].pen;
+    cluster.offsets.push_back(TPointF{(g.x - pen) * widening, static_cast<double>(g.y)});
+    ++cluster.count;
+    run.chars.push_back(g.index);
+    run.faces.push_back(g.font);
+  }
+  for (std::size_t i = 0; i < clusters.size(); ++i) {
+    const int to = i + 1 < clusters.size() ? line.glyphs[clusters[i + 1].first].pen : line.width;
+    clusters[i].advance = (to - line.glyphs[clusters[i].first].pen) * widening;
+  }
+  return clusters;
+}
+
 TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars, SizedFont& font) {
   const bool pairs = t.options & gdi::ETO_PDY;
   const std::size_t step = pairs ? 2 : 1;
   const double sx = ScaleX(), sy = ScaleY();
   int breaksLeft = state_.breakCount, extraLeft = state_.breakExtra;
   TextRun run;
-  run.chars = std::move(chars);
   run.glyphIndices = t.options & gdi::ETO_GLYPH_INDEX;
   run.tenths = state_.font.escapement + MappingTenths();
   run.permille = Widening(font);
   std::size_t unit = 0;
   double along = 0, across = 0;
-  for (std::size_t i = 0; i < run.chars.size(); ++i) {
-    run.pens.push_back(TPointF{along, across});
-    const std::size_t n = i < t.units.size() ? static_cast<std::size_t>(std::max(1, t.units[i])) : 1;
+  for (const ShownCluster& cluster : ShownClusters(t, std::move(chars), font, run)) {
+    for (const TPointF& offset : cluster.offsets) run.pens.push_back(TPointF{along + offset.x, across + offset.y});
+    const std::size_t n = cluster.units;
     if ((unit + n) * step <= t.dx.size()) {
       double dx = 0, dy = 0;
       for (std::size_t k = unit; k < unit + n; ++k) {
@@ -67,16 +117,14 @@ TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars, SizedFon
       across -= dy * sy;
     } else {
       double extra = state_.charExtra;
-      if (run.chars[i] == U' ' && breaksLeft > 0) {
+      if (cluster.space && breaksLeft > 0) {
         // The break extra shared out, the remainder going to the first breaks.
         const int share = (extraLeft + breaksLeft - 1) / breaksLeft;
         extra += share;
         extraLeft -= share;
         --breaksLeft;
       }
-      const GlyphImage& upright = run.glyphIndices ? font.IndexedGlyph(run.chars[i], 0, run.permille)
-                                                   : font.TurnedGlyph(run.chars[i], 0, run.permille);
-      along += upright.advance + extra * sx;
+      along += cluster.advance + extra * sx;
     }
     unit += n;
   }

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/generation/CaptionLayout.h"
+#include "tests/support/PangoReference.h"
 
 using namespace kestrova;
 
@@ -82,4 +83,31 @@ TEST(DrawCaption, AntialiasingBlendsEdgesAndMonochromeDoesNot) {
   };
   EXPECT_EQ(colours(false), (std::set<TColor>{clBlack, clWhite}));
   EXPECT_GT(colours(true).size(), 8u);
+}
+
+// A right-to-left or joined caption is placed by its shaped width: centred and
+// right-aligned, its ink lies where Pango's layout of the line, placed by
+// Pango's own width, puts it.
+TEST(DrawCaption, ShapedLinesAreAlignedByTheirShapedWidth) {
+  if (!kestrova::testing::HavePangoView()) GTEST_SKIP() << "pango-view (pango1.0-tools) is not installed";
+  struct Case {
+    int align;
+    const char* text;
+  };
+  const Case cases[] = {{1, "مرحبا بالعالم"}, {2, "مرحبا بالعالم"}, {1, "नमस्ते दुनिया"}, {2, "שלום עולם"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + " aligned " + std::to_string(c.align));
+    CaptionStyle style;
+    style.font = TFont{"DejaVu Sans", 16, 0, 1, clBlack, fqDefault};
+    style.antialias = true;
+    style.layout = TextLayout{c.align, 0, 5, 0, 0};
+    Bitmap b(200, 40);
+    b.Fill(clWhite);
+    DrawCaption(b, {c.text}, style);
+    const kestrova::testing::PangoText pango = kestrova::testing::RenderedByPango("DejaVu Sans", 21, c.text);
+    ASSERT_GT(pango.width, 0);
+    const int x = c.align == 1 ? (200 - pango.width) / 2 : 200 - pango.width - 5;
+    using namespace kestrova::testing;
+    EXPECT_TRUE(SpansAgree(Shifted(InkSpans(pango.image), x), InkSpans(InkOfBitmap(b))));
+  }
 }

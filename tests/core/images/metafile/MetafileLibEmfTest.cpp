@@ -15,6 +15,7 @@
 #include "tests/core/images/metafile/LibEmfWriter.h"
 #include "tests/core/images/metafile/MetafileTestSupport.h"
 #include "tests/rendering/CanvasTestSupport.h"
+#include "tests/support/PangoReference.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -313,4 +314,21 @@ TEST(MetafileLibEmf, TheFontsWidthWidensItsGlyphs) {
   EXPECT_LT(narrow.Width(), own.Width());
   EXPECT_GT(wider.Width(), own.Width());
   EXPECT_EQ(own.bottom, narrow.bottom);
+}
+
+TEST(MetafileLibEmf, RightToLeftReadingPutsTheLineInReadingOrder) {
+  // Read from the text, the Latin word comes first; with ETO_RTLREADING the
+  // line reads right to left and the Hebrew word comes first, as Pango lays
+  // out the same line in the same face and size with the paragraph set so.
+  if (!HavePangoView()) GTEST_SKIP() << "pango-view (pango1.0-tools) is not installed";
+  constexpr unsigned kRtlReading = 0x80;
+  for (const bool rtl : {false, true}) {
+    SCOPED_TRACE(rtl ? "right to left" : "from the text");
+    const Bitmap picture = PlayWritten([&](LibEmfWriter& w) {
+                             w.Background(false, 0).Font("DejaVu Sans", -21);
+                             w.Text(0, 0, u"abc \u05D0\u05D1\u05D2", rtl ? kRtlReading : 0);
+                           }).picture;
+    const PangoText pango = RenderedByPango("DejaVu Sans", 21, "abc \u05D0\u05D1\u05D2", rtl);
+    EXPECT_TRUE(SpansAgree(InkSpans(pango.image), InkSpans(InkOfBitmap(picture))));
+  }
 }

@@ -254,3 +254,30 @@ TEST(MetafileTextPath, GlyphsPastThePicturesOutlineBudgetAreLeftOutAndCounted) {
     EXPECT_GT(Count(Ink(played.picture)), 0) << each;
   }
 }
+
+TEST(MetafileTextPath, ShapedTextAndGlyphsOfFallbackFacesGoIntoThePathAsPainted) {
+  // Chinese from the face fontconfig offers beside the font's; Arabic joined
+  // (its letters from a fallback face too: the font has none).
+  const std::u16string texts[] = {u"\u4F60\u597D", u"\u0645\u0631\u062D\u0628\u0627"};
+  for (const std::u16string& text : texts) {
+    const auto record = [&](UemfWriter& w) {
+      w.Font("Arial", -32).Add(U_EMRSETTEXTCOLOR_set(kInkRef)).Add(U_EMRSETBKMODE_set(U_TRANSPARENT));
+      w.Add(U_EMRSETTEXTALIGN_set(U_TA_BASELINE));
+      w.Text(8, 60, text, {});
+    };
+    UemfWriter painted(kSize, kSize);
+    record(painted);
+    const Bitmap want = Ink(Play(painted.Finish()).picture);
+    ASSERT_GT(Count(want), 100);
+    UemfWriter w(kSize, kSize);
+    w.Add(U_EMRBEGINPATH_set());
+    record(w);
+    w.Add(U_EMRENDPATH_set());
+    w.Brush(kInkRef).Add(U_EMRFILLPATH_set(Box(0, 0, kSize, kSize)));
+    const Bitmap got = Ink(Play(w.Finish()).picture);
+    // Painted glyphs are hinted, outlines are not: a thin stroke painted
+    // may lie a pixel further off than its outline's fill.
+    EXPECT_EQ(Outside(got, Near(want, 1)), 0);
+    EXPECT_EQ(Outside(want, Near(got, 2)), 0);
+  }
+}

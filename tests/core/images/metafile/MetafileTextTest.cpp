@@ -44,7 +44,7 @@ enum : std::uint32_t {
 };
 
 constexpr std::uint32_t TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24, TA_UPDATECP = 1;
-constexpr std::uint32_t ETO_OPAQUE = 2, ETO_CLIPPED = 4, ETO_PDY = 0x2000;
+constexpr std::uint32_t ETO_OPAQUE = 2, ETO_CLIPPED = 4, ETO_RTLREADING = 0x80, ETO_PDY = 0x2000;
 
 // The canvas font the records' font (Arial, kEm pixels, monochrome) comes to.
 TFont CanvasFont(int style = 0) {
@@ -139,6 +139,38 @@ TEST(MetafileText, DistancesAndAlignmentsPlaceEachCharacter) {
     const int top = 50 + (k.top == -1 ? -Ascent() : k.top == -2 ? -height : 0);
     const Bitmap want = TextDirect(96, 96, [&](TCanvas& c) { Characters(c, "KeWa", 45 + k.left, top, dx); });
     EXPECT_TRUE(Same(want, RenderMetafile(emf.Build()))) << "alignment " << k.align;
+  }
+}
+
+TEST(MetafileText, DistancesGoToTheCharactersInTheOrderTheyAreShown) {
+  // In a line read right to left the first distance belongs to the character
+  // shown leftmost: each character's cell starts where the distances before
+  // it, counted from the left, put it.
+  const std::vector<int> dx{14, 19, 12, 17, 11};
+  const struct {
+    std::u16string text;
+    std::uint32_t options;
+    std::vector<std::string> shown;  // left to right
+  } cases[] = {
+      {u"\u05D0\u05D1\u05D2", 0, {"\u05D2", "\u05D1", "\u05D0"}},  // Hebrew reads right to left by itself
+      {u"\u05D0\u05D1\u05D2", ETO_RTLREADING, {"\u05D2", "\u05D1", "\u05D0"}},
+      {u"\u05D0\u05D1 cd", 0, {"c", "d", " ", "\u05D1", "\u05D0"}},  // a Latin word in it
+      {u"ab!", ETO_RTLREADING, {"!", "a", "b"}},  // the line's end is on the left
+      {u"ab!", 0, {"a", "b", "!"}},
+  };
+  for (const auto& k : cases) {
+    EmfBuilder emf = Emf96();
+    Font(emf);
+    emf.Record(kSetBkMode, {1});
+    TextW(emf, k.text, {10, 50}, k.options, {}, dx);
+    const Bitmap want = TextDirect(96, 96, [&](TCanvas& c) {
+      int x = 10;
+      for (std::size_t i = 0; i < k.shown.size(); ++i) {
+        c.TextOut(x, 50, k.shown[i]);
+        x += dx[i];
+      }
+    });
+    EXPECT_TRUE(Same(want, RenderMetafile(emf.Build()))) << k.shown.front() << " options " << k.options;
   }
 }
 
