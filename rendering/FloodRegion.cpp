@@ -1,0 +1,139 @@
+#include "rendering/FloodRegion.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace kestrova {
+
+namespace {
+
+// One flood fill: the runs found so far (also the list of runs whose rows
+// above and below are still to be looked at), and a mark for each pixel of
+// the bitmap that a run holds.
+class Flood {
+ public:
+  Flood(const Bitmap& bitmap, TColor colour, FloodStyle style, const ClipRegion* clip)
+      : bitmap_(bitmap),
+        value_(bitmap.RawValueOf(PlainRGB(colour))),
+        border_(style == FloodStyle::fsBorder),
+        clip_(clip) {}
+
+  Region From(TPoint start);
+
+ private:
+  struct Run {
+    int y, x0, x1;
+  };
+
+  bool Takes(int x, int y) const { return (bitmap_.RawPixel(x, y) == value_) != border_; }
+  // From column x towards `limit` (itself left out), the first column whose
+  // pixel the fill takes (`takes`) or does not; `limit` when there is none.
+  int Seek(int y, int x, int limit, bool takes) const;
+  // The first visible part of row y that ends right of column x.
+  std::optional<ColumnSpan> VisibleFrom(int y, int x) const;
+  bool Marked(int y, int x) const {
+    const std::size_t bit = Bit(y, x);
+    return (marks_[bit / 64] >> (bit % 64)) & 1;
+  }
+  std::size_t Bit(int y, int x) const { return std::size_t(y) * std::size_t(bitmap_.Width()) + std::size_t(x); }
+  // Adds the run through column x of the visible part of row y; its end.
+  int AddRunThrough(int y, int x, ColumnSpan visible);
+  // Adds the runs not yet found that pass through columns [x0, x1) of row y.
+  void AddRunsAlong(int y, int x0, int x1);
+  // The runs as a region, gathered row by row.
+  Region Collected() const;
+
+  const Bitmap& bitmap_;
+  const std::uint32_t value_;
+  const bool border_;
+  const ClipRegion* clip_;
+  std::vector<std::uint64_t> marks_;
+  std::vector<Run> runs_;
+};
+
+Region Flood::From(TPoint start) {
+  if (start.y < 0 || start.y >= bitmap_.Height() || start.x < 0) return Region();
+  const std::optional<ColumnSpan> visible = VisibleFrom(start.y, start.x);
+  if (!visible || visible->x0 > start.x || !Takes(start.x, start.y)) return Region();
+  marks_.assign((Bit(bitmap_.Height() - 1, bitmap_.Width() - 1) + 64) / 64, 0);
+  AddRunThrough(start.y, start.x, *visible);
+  for (std::size_t i = 0; i < runs_.size(); ++i) {
+    const Run run = runs_[i];
+    if (run.y > 0) AddRunsAlong(run.y - 1, run.x0, run.x1);
+    if (run.y + 1 < bitmap_.Height()) AddRunsAlong(run.y + 1, run.x0, run.x1);
+  }
+  return Collected();
+}
+
+int Flood::Seek(int y, int x, int limit, bool takes) const {
+  const int step = limit > x ? 1 : -1;
+  for (; x != limit; x += step)
+    if (Takes(x, y) == takes) return x;
+  return limit;
+}
+
+std::optional<ColumnSpan> Flood::VisibleFrom(int y, int x) const {
+  ColumnSpan span{0, bitmap_.Width()};
+  if (clip_) {
+    const std::optional<ColumnSpan> inside = clip_->SpanFrom(y, x);
+    if (!inside) return std::nullopt;
+    span = ColumnSpan{std::max(inside->x0, 0), std::min(inside->x1, bitmap_.Width())};
+  }
+  if (span.x0 >= span.x1 || span.x1 <= x) return std::nullopt;
+  return span;
+}
+
+int Flood::AddRunThrough(int y, int x, ColumnSpan visible) {
+  const int x0 = Seek(y, x, visible.x0 - 1, false) + 1, x1 = Seek(y, x, visible.x1, false);
+  runs_.push_back(Run{y, x0, x1});
+  for (std::size_t bit = Bit(y, x0), end = Bit(y, x1); bit < end;) {
+    // Whole words at once where the run covers them.
+    const std::size_t word = bit / 64, shift = bit % 64, count = std::min<std::size_t>(64 - shift, end - bit);
+    marks_[word] |= (count == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << count) - 1)) << shift;
+    bit += count;
+  }
+  return x1;
+}
+
+void Flood::AddRunsAlong(int y, int x0, int x1) {
+  int x = x0;
+  while (x < x1) {
+    const std::optional<ColumnSpan> visible = VisibleFrom(y, x);
+    if (!visible || visible->x0 >= x1) return;
+    const int end = std::min(visible->x1, x1);
+    x = Seek(y, std::max(x, visible->x0), end, true);
+    if (x == end) continue;
+    // A marked pixel's run was found before: passed over to its end.
+    x = Marked(y, x) ? Seek(y, x, end, false) : AddRunThrough(y, x, *visible);
+  }
+}
+
+Region Flood::Collected() const {
+  int top = runs_.front().y, bottom = top;
+  for (const Run& r : runs_) {
+    top = std::min(top, r.y);
+    bottom = std::max(bottom, r.y);
+  }
+  // Runs sorted by row through a count of each row's runs.
+  std::vector<std::size_t> rowStart(std::size_t(bottom - top) + 2, 0);
+  for (const Run& r : runs_) ++rowStart[std::size_t(r.y - top) + 1];
+  for (std::size_t i = 1; i < rowStart.size(); ++i) rowStart[i] += rowStart[i - 1];
+  std::vector<ColumnSpan> spans(runs_.size());
+  std::vector<std::size_t> next(rowStart.begin(), rowStart.end() - 1);
+  for (const Run& r : runs_) spans[next[std::size_t(r.y - top)]++] = ColumnSpan{r.x0, r.x1};
+  RegionBuilder builder;
+  for (int y = top; y <= bottom; ++y)
+    for (std::size_t i = rowStart[std::size_t(y - top)]; i < rowStart[std::size_t(y - top) + 1]; ++i)
+      builder.Add(y, spans[i].x0, spans[i].x1);
+  return builder.Finish();
+}
+
+}  // namespace
+
+Region FloodRegion(const Bitmap& bitmap, TPoint start, TColor colour, FloodStyle style, const ClipRegion* clip) {
+  return Flood(bitmap, colour, style, clip).From(start);
+}
+
+}  // namespace kestrova
