@@ -1,9 +1,12 @@
 #include "rendering/FloodRegion.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include "rendering/BitmapRows.h"
 
 namespace kestrova {
 
@@ -26,6 +29,8 @@ class Flood {
   struct Run {
     int y, x0, x1;
   };
+
+  static constexpr int kShortestPiece = 16, kLongestPiece = 1024;
 
   bool Takes(int x, int y) const { return (bitmap_.RawPixel(x, y) == value_) != border_; }
   // From column x towards `limit` (itself left out), the first column whose
@@ -68,9 +73,16 @@ Region Flood::From(TPoint start) {
 }
 
 int Flood::Seek(int y, int x, int limit, bool takes) const {
+  // The row is read a piece at a time, each piece twice as long as the last:
+  // a short run reads little past its end, a long one few pieces.
+  std::uint32_t values[kLongestPiece];
   const int step = limit > x ? 1 : -1;
-  for (; x != limit; x += step)
-    if (Takes(x, y) == takes) return x;
+  for (int piece = kShortestPiece; x != limit; piece = std::min(2 * piece, kLongestPiece)) {
+    const int count = std::min(piece, std::abs(limit - x)), first = step > 0 ? x : x - count + 1;
+    ReadRawRow(bitmap_, y, first, first + count, values);
+    for (int i = 0; i < count; ++i, x += step)
+      if (((values[x - first] == value_) != border_) == takes) return x;
+  }
   return limit;
 }
 

@@ -1,0 +1,157 @@
+// Flood fills of both kinds in enhanced and 16-bit metafiles written by
+// libUEMF: filled with the selected brush, solid or hatched, inside the clip;
+// and what a fill of a whole large picture costs.
+
+#include <gtest/gtest.h>
+
+#include <time.h>
+
+#include <memory>
+#include <optional>
+
+#include "core/images/metafile/Metafile.h"
+#include "rendering/BrushPattern.h"
+#include "rendering/Canvas.h"
+#include "rendering/Region.h"
+#include "tests/core/images/metafile/MetafileTestSupport.h"
+#include "tests/core/images/metafile/UemfWriter.h"
+#include "tests/core/images/metafile/UwmfWriter.h"
+
+using namespace kestrova;
+using namespace kestrova::testing;
+
+namespace {
+
+constexpr int kWidth = 64, kHeight = 48;
+constexpr TColor kHatch = 0xFF0000, kGaps = 0x00FFFF, kSolid = 0x0000FF, kBlock = 0x00FF00;
+
+// The record that fills: the enhanced one, or the 16-bit one of the border
+// kind or of either kind.
+enum class Record { Emf, WmfBorder, WmfEither };
+
+struct FloodCase {
+  const char* name;
+  Record record;
+  bool surface;  // the surface kind, over white; else up to black
+  bool hatched;
+  bool clipped;  // to the columns left of 24
+  TPoint start;
+};
+
+// A black outline round pixels (8, 8)-(39, 31) with a green block (20, 14)-(25, 19)
+// inside, drawn with no fill; then the fill's brush, the clip and the fill.
+std::vector<std::uint8_t> EmfFlood(const FloodCase& k) {
+  UemfWriter w(kWidth, kHeight);
+  w.Pen(Rgb(0, 0, 0)).NullBrush().Add(U_EMRRECTANGLE_set(Box(8, 8, 40, 32)));
+  w.Pen(Rgb(0, 255, 0)).Brush(Rgb(0, 255, 0)).Add(U_EMRRECTANGLE_set(Box(20, 14, 26, 20)));
+  if (k.hatched) {
+    std::uint32_t brush = 0;
+    w.Add(createbrushindirect_set(&brush, w.Handles(), logbrush_set(U_BS_HATCHED, Rgb(0, 0, 255), U_HS_DIAGCROSS)));
+    w.Add(selectobject_set(brush, w.Handles())).Add(U_EMRSETBKCOLOR_set(Rgb(255, 255, 0)));
+  } else {
+    w.Brush(Rgb(255, 0, 0));
+  }
+  if (k.clipped) w.Add(U_EMRINTERSECTCLIPRECT_set(Box(0, 0, 24, kHeight)));
+  const U_COLORREF colour = k.surface ? Rgb(255, 255, 255) : Rgb(0, 0, 0);
+  w.Add(U_EMREXTFLOODFILL_set(point32_set(k.start.x, k.start.y), colour,
+                              k.surface ? U_FLOODFILLSURFACE : U_FLOODFILLBORDER));
+  return w.Finish();
+}
+
+std::vector<std::uint8_t> WmfFlood(const FloodCase& k) {
+  UwmfWriter w(kWidth, kHeight);
+  w.Pen(U_PS_SOLID, 1, Rgb(0, 0, 0)).Brush(U_BS_NULL, Rgb(0, 0, 0)).Add(U_WMRRECTANGLE_set(Rect16(8, 8, 40, 32)));
+  w.Pen(U_PS_SOLID, 1, Rgb(0, 255, 0)).Brush(U_BS_SOLID, Rgb(0, 255, 0));
+  w.Add(U_WMRRECTANGLE_set(Rect16(20, 14, 26, 20)));
+  if (k.hatched)
+    w.Brush(U_BS_HATCHED, Rgb(0, 0, 255), U_HS_DIAGCROSS).Add(U_WMRSETBKCOLOR_set(Rgb(255, 255, 0)));
+  else
+    w.Brush(U_BS_SOLID, Rgb(255, 0, 0));
+  if (k.clipped) w.Add(U_WMRINTERSECTCLIPRECT_set(Rect16(0, 0, 24, kHeight)));
+  const U_COLORREF colour = k.surface ? Rgb(255, 255, 255) : Rgb(0, 0, 0);
+  const std::uint16_t mode = k.surface ? U_FLOODFILLSURFACE : U_FLOODFILLBORDER;
+  const U_POINT16 at = point16_set(k.start.x, k.start.y);
+  w.Add(k.record == Record::WmfBorder ? U_WMRFLOODFILL_set(mode, colour, at) : U_WMREXTFLOODFILL_set(mode, colour, at));
+  return w.Finish();
+}
+
+// The same picture drawn directly, the brush painted over the pixels the
+// fill should reach: inside the outline, the block too for the border kind,
+// left of the clip's edge, nothing when the start lies outside the clip.
+Bitmap Expected(const FloodCase& k) {
+  return Direct(kWidth, kHeight, [&](TCanvas& c) {
+    c.Brush.style = BrushStyle::bsClear;
+    c.Rectangle(8, 8, 40, 32);
+    c.Pen.color = c.Brush.color = kBlock;
+    c.Brush.style = BrushStyle::bsSolid;
+    c.Rectangle(20, 14, 26, 20);
+    c.Brush.color = kSolid;
+    if (k.hatched) c.Brush.pattern = std::make_shared<BrushPattern>(BrushPattern::Hatch(HatchStyle::DiagonalCross, kHatch, kGaps));
+    if (k.clipped && k.start.x >= 24) return;
+    RegionBuilder reached;
+    for (int y = 9; y < 31; ++y)
+      for (int x = 9; x < (k.clipped ? 24 : 39); ++x) {
+        const bool block = x >= 20 && x < 26 && y >= 14 && y < 20;
+        if (!(block && k.surface)) reached.Add(y, x, x + 1);
+      }
+    c.FillRegion(reached.Finish());
+  });
+}
+
+double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
+}
+
+}  // namespace
+
+TEST(MetafileFloodFill, BothKindsFillWithTheBrushInsideTheClip) {
+  const TPoint in{12, 24}, outsideClip{30, 24};
+  const FloodCase cases[] = {
+      {"enhanced, border", Record::Emf, false, false, false, in},
+      {"enhanced, surface, hatched", Record::Emf, true, true, false, in},
+      {"enhanced, border, hatched, clipped", Record::Emf, false, true, true, in},
+      {"enhanced, surface, started outside the clip", Record::Emf, true, false, true, outsideClip},
+      {"16-bit, border", Record::WmfBorder, false, false, false, in},
+      {"16-bit, border, hatched, clipped", Record::WmfBorder, false, true, true, in},
+      {"16-bit extended, surface", Record::WmfEither, true, false, false, in},
+      {"16-bit extended, border, hatched", Record::WmfEither, false, true, false, in},
+      {"16-bit extended, surface, hatched, clipped", Record::WmfEither, true, true, true, in},
+  };
+  for (const FloodCase& k : cases) {
+    const Played got = Play(k.record == Record::Emf ? EmfFlood(k) : WmfFlood(k));
+    EXPECT_EQ(got.notDrawn, 0u) << k.name;
+    const Bitmap want = Expected(k);
+    int wrong = 0;
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) wrong += got.picture.GetPixel(x, y) != want.GetPixel(x, y);
+    EXPECT_EQ(wrong, 0) << k.name;
+  }
+}
+
+TEST(MetafileFloodFill, FillingAWholeLargePictureCostsAboutWhatPaintingItDoes) {
+  // One fill over the whole of a white 4000 x 4000 picture must cost about
+  // as much as painting the picture a few times over, not more for each
+  // pixel than a few looks at it and its neighbours.
+  UemfWriter w(4000, 4000);
+  w.Brush(Rgb(255, 0, 0)).Add(U_EMREXTFLOODFILL_set(point32_set(2000, 2000), Rgb(255, 255, 255), U_FLOODFILLSURFACE));
+  const auto picture = MetafilePicture::Load(w.Finish());
+  ASSERT_EQ(picture.Width(), 4000);
+  Bitmap target(4000, 4000);
+  TCanvas canvas(target);
+  double start = ThreadSeconds();
+  for (int i = 0; i < 10; ++i) {
+    canvas.Brush.color = 0x010101 * i;
+    canvas.FillRect(TRect{0, 0, 4000, 4000});
+  }
+  canvas.Brush.color = clWhite;
+  canvas.FillRect(TRect{0, 0, 4000, 4000});
+  const double fills = ThreadSeconds() - start;
+  start = ThreadSeconds();
+  picture.Draw(canvas);
+  const double flood = ThreadSeconds() - start;
+  EXPECT_LT(flood, 20 * fills + 0.05) << "flood " << flood << " s, 11 fills " << fills << " s";
+  EXPECT_EQ(target.GetPixel(0, 0), clRed);
+  EXPECT_EQ(target.GetPixel(3999, 3999), clRed);
+}
