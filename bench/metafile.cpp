@@ -160,7 +160,7 @@ void WholePictureFloodFill(benchmark::State& state) {
   Emf emf(105834);
   emf.Record(39, {1, 2, 0x0000FF, 5});  // diagonal cross hatch
   emf.Record(37, {1});
-  emf.Record(53, {2000, 2000, 0x000000, 0});
+  emf.Record(53, {2000, 2000, 0x123456, 0});
   Play(state, emf);
   state.SetItemsProcessed(state.iterations() * 4000 * 4000);
 }
