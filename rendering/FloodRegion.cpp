@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "rendering/BitmapRows.h"
@@ -13,8 +14,8 @@ namespace kestrova {
 namespace {
 
 // One flood fill: the runs found so far (also the list of runs whose rows
-// above and below are still to be looked at), and a mark for each pixel of
-// the bitmap that a run holds.
+// above and below are still to be looked at), and a mark for each pixel that
+// a run holds, kept for the rows the fill has reached only.
 class Flood {
  public:
   Flood(const Bitmap& bitmap, TColor colour, FloodStyle style, const ClipRegion* clip)
@@ -39,10 +40,10 @@ class Flood {
   // The first visible part of row y that ends right of column x.
   std::optional<ColumnSpan> VisibleFrom(int y, int x) const;
   bool Marked(int y, int x) const {
-    const std::size_t bit = Bit(y, x);
-    return (marks_[bit / 64] >> (bit % 64)) & 1;
+    const auto row = marks_.find(y);
+    return row != marks_.end() && (row->second[std::size_t(x) / 64] >> (x % 64)) & 1;
   }
-  std::size_t Bit(int y, int x) const { return std::size_t(y) * std::size_t(bitmap_.Width()) + std::size_t(x); }
+  void Mark(int y, int x0, int x1);
   // Adds the run through column x of the visible part of row y; its end.
   int AddRunThrough(int y, int x, ColumnSpan visible);
   // Adds the runs not yet found that pass through columns [x0, x1) of row y.
@@ -54,7 +55,7 @@ class Flood {
   const std::uint32_t value_;
   const bool border_;
   const ClipRegion* clip_;
-  std::vector<std::uint64_t> marks_;
+  std::unordered_map<int, std::vector<std::uint64_t>> marks_;
   std::vector<Run> runs_;
 };
 
@@ -62,7 +63,6 @@ Region Flood::From(TPoint start) {
   if (start.y < 0 || start.y >= bitmap_.Height() || start.x < 0) return Region();
   const std::optional<ColumnSpan> visible = VisibleFrom(start.y, start.x);
   if (!visible || visible->x0 > start.x || !Takes(start.x, start.y)) return Region();
-  marks_.assign((Bit(bitmap_.Height() - 1, bitmap_.Width() - 1) + 64) / 64, 0);
   AddRunThrough(start.y, start.x, *visible);
   for (std::size_t i = 0; i < runs_.size(); ++i) {
     const Run run = runs_[i];
@@ -100,13 +100,19 @@ std::optional<ColumnSpan> Flood::VisibleFrom(int y, int x) const {
 int Flood::AddRunThrough(int y, int x, ColumnSpan visible) {
   const int x0 = Seek(y, x, visible.x0 - 1, false) + 1, x1 = Seek(y, x, visible.x1, false);
   runs_.push_back(Run{y, x0, x1});
-  for (std::size_t bit = Bit(y, x0), end = Bit(y, x1); bit < end;) {
+  Mark(y, x0, x1);
+  return x1;
+}
+
+void Flood::Mark(int y, int x0, int x1) {
+  std::vector<std::uint64_t>& row = marks_[y];
+  if (row.empty()) row.resize((std::size_t(bitmap_.Width()) + 63) / 64);
+  for (std::size_t bit = std::size_t(x0), end = std::size_t(x1); bit < end;) {
     // Whole words at once where the run covers them.
-    const std::size_t word = bit / 64, shift = bit % 64, count = std::min<std::size_t>(64 - shift, end - bit);
-    marks_[word] |= (count == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << count) - 1)) << shift;
+    const std::size_t shift = bit % 64, count = std::min<std::size_t>(64 - shift, end - bit);
+    row[bit / 64] |= (count == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << count) - 1)) << shift;
     bit += count;
   }
-  return x1;
 }
 
 void Flood::AddRunsAlong(int y, int x0, int x1) {

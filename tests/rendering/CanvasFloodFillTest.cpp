@@ -12,6 +12,7 @@
 #include "rendering/ClipRegion.h"
 #include "rendering/Region.h"
 #include "tests/rendering/CanvasTestSupport.h"
+#include "tests/support/ThreadCpuTime.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -136,4 +137,25 @@ TEST(CanvasFloodFill, PaintsWithTheBrushOnceEveryPixelIsFound) {
     EXPECT_TRUE(c.FloodFill(0, 0, clWhite, FloodStyle::fsSurface)) << k.name;
     EXPECT_EQ(Art(b), Joined(k.expected)) << k.name;
   }
+}
+
+TEST(CanvasFloodFill, ASmallFillOnALargePictureCostsWhatItReaches) {
+  // A white pixel walled in by black ones on a white 4000 x 4000 picture:
+  // filling it 1000 times must cost less than one fill of the rest of the
+  // picture, nothing for each fill that grows with the picture.
+  Bitmap b = Filled(4000, 4000, clWhite);
+  for (int y = 99; y <= 101; ++y)
+    for (int x = 99; x <= 101; ++x)
+      if (x != 100 || y != 100) b.SetPixel(x, y, clBlack);
+  TCanvas c(b);
+  c.Brush.color = clRed;
+  double start = ThreadSeconds();
+  ASSERT_TRUE(c.FloodFill(2000, 2000, clBlack, FloodStyle::fsBorder));
+  const double whole = ThreadSeconds() - start;
+  start = ThreadSeconds();
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(c.FloodFill(100, 100, clBlack, FloodStyle::fsBorder));
+  const double small = ThreadSeconds() - start;
+  EXPECT_LT(small, whole) << "1000 small fills " << small << " s, one whole " << whole << " s";
+  EXPECT_EQ(b.GetPixel(100, 100), clRed);
+  EXPECT_EQ(b.GetPixel(0, 0), clRed);
 }

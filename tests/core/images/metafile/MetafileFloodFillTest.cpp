@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <time.h>
-
 #include <memory>
 #include <optional>
 
@@ -16,6 +14,7 @@
 #include "tests/core/images/metafile/MetafileTestSupport.h"
 #include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/core/images/metafile/UwmfWriter.h"
+#include "tests/support/ThreadCpuTime.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -96,12 +95,6 @@ Bitmap Expected(const FloodCase& k) {
       }
     c.FillRegion(reached.Finish());
   });
-}
-
-double ThreadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
 }
 
 }  // namespace
