@@ -179,7 +179,7 @@ std::optional<Bitmap> MonoPicture(const LittleEndianView& r, std::size_t offsets
 bool PlayStateRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);
 // Pens, brushes, fonts and palettes made, selected and deleted.
 bool PlayObjectRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);
-// Lines, curves, figures, pixels and paths.
+// Lines, curves, figures, pixels, flood fills and paths.
 bool PlayDrawingRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);
 // The clip, the meta region and the region records.
 bool PlayClipRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);

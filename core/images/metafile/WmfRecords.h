@@ -107,7 +107,7 @@ std::optional<Bitmap> Picture(const LittleEndianView& p, std::size_t offset);
 bool PlayStateRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);
 // Pens, brushes, fonts, palettes and regions made, selected and deleted.
 bool PlayObjectRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);
-// Lines, figures and pixels.
+// Lines, figures, pixels and flood fills.
 bool PlayDrawingRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);
 // The clip and the region records.
 bool PlayClipRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);
