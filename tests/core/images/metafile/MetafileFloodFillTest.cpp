@@ -14,7 +14,6 @@
 #include "tests/core/images/metafile/MetafileTestSupport.h"
 #include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/core/images/metafile/UwmfWriter.h"
-#include "tests/support/ThreadCpuTime.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -129,22 +128,9 @@ TEST(MetafileFloodFill, FillingAWholeLargePictureCostsAboutWhatPaintingItDoes) {
   // pixel than a few looks at it and its neighbours.
   UemfWriter w(4000, 4000);
   w.Brush(Rgb(255, 0, 0)).Add(U_EMREXTFLOODFILL_set(point32_set(2000, 2000), Rgb(255, 255, 255), U_FLOODFILLSURFACE));
-  const auto picture = MetafilePicture::Load(w.Finish());
-  ASSERT_EQ(picture.Width(), 4000);
-  Bitmap target(4000, 4000);
-  TCanvas canvas(target);
-  double start = ThreadSeconds();
-  for (int i = 0; i < 10; ++i) {
-    canvas.Brush.color = 0x010101 * i;
-    canvas.FillRect(TRect{0, 0, 4000, 4000});
-  }
-  canvas.Brush.color = clWhite;
-  canvas.FillRect(TRect{0, 0, 4000, 4000});
-  const double fills = ThreadSeconds() - start;
-  start = ThreadSeconds();
-  picture.Draw(canvas);
-  const double flood = ThreadSeconds() - start;
-  EXPECT_LT(flood, 20 * fills + 0.05) << "flood " << flood << " s, 11 fills " << fills << " s";
-  EXPECT_EQ(target.GetPixel(0, 0), clRed);
-  EXPECT_EQ(target.GetPixel(3999, 3999), clRed);
+  const DrawingCost cost = CostOfDrawing(w.Finish(), 10);
+  ASSERT_EQ(cost.picture.Width(), 4000);
+  EXPECT_LT(cost.drawing, 20 * cost.painting + 0.05) << "flood " << cost.drawing << " s, 10 paintings " << cost.painting << " s";
+  EXPECT_EQ(cost.picture.GetPixel(0, 0), clRed);
+  EXPECT_EQ(cost.picture.GetPixel(3999, 3999), clRed);
 }

@@ -1,20 +1,10 @@
 #include "tests/core/images/metafile/UwmfWriter.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-
-#include "tests/core/images/ImageTestSupport.h"
 
 namespace kestrova::testing {
 
-UwmfWriter::UwmfWriter(int width, int height) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kestrova-uwmf-XXXXXX").string();
-  const int fd = mkstemp(pattern.data());
-  if (fd >= 0) ::close(fd);
-  path_ = pattern;
+UwmfWriter::UwmfWriter(int width, int height) : path_(folder_.File("picture.wmf")) {
   wmf_start(path_.c_str(), 1 << 16, 1 << 16, &track_);
   wmf_htable_create(128, 128, &handles_);
   U_PAIRF* inches = U_PAIRF_set(width / 96.0f, height / 96.0f);
@@ -25,7 +15,6 @@ UwmfWriter::UwmfWriter(int width, int height) {
 UwmfWriter::~UwmfWriter() {
   if (track_) wmf_free(&track_);
   if (handles_) wmf_htable_free(&handles_);
-  std::remove(path_.c_str());
 }
 
 UwmfWriter& UwmfWriter::Add(char* record) {

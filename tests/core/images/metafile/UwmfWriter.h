@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/images/ImageTestSupport.h"
+
 namespace kestrova::testing {
 
 class UwmfWriter {
@@ -30,6 +32,7 @@ class UwmfWriter {
  private:
   void Replace(std::uint32_t& slot, std::uint32_t made);
 
+  TempDir folder_;
   std::string path_;
   WMFTRACK* track_ = nullptr;
   WMFHANDLES* handles_ = nullptr;
