@@ -14,6 +14,7 @@
 #include "tests/core/images/metafile/MetafileTestSupport.h"
 #include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/core/images/metafile/UwmfWriter.h"
+#include "tests/core/images/metafile/WmfBuilder.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
@@ -119,6 +120,29 @@ TEST(MetafileFloodFill, BothKindsFillWithTheBrushInsideTheClip) {
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) wrong += got.picture.GetPixel(x, y) != want.GetPixel(x, y);
     EXPECT_EQ(wrong, 0) << k.name;
+  }
+}
+
+TEST(MetafileFloodFill, TheBorderRecordHoldsItsColourAndPointLast) {
+  // The 16-bit border record as the platform writes it (colour, y, x), and
+  // with a mode word in front as libUEMF writes it: a black outline round
+  // pixels (8, 8)-(23, 23), filled red inside from (16, 12).
+  for (const bool modeWord : {false, true}) {
+    WmfBuilder b;
+    b.Record(0x02FC, {1, 0, 0, 0}).Record(0x012D, {0}).Record(0x041B, {24, 24, 8, 8});
+    b.Record(0x02FC, {0, WmfBuilder::Lo(clRed), WmfBuilder::Hi(clRed), 0}).Record(0x012D, {1});
+    if (modeWord)
+      b.Record(0x0419, {0, 0, 0, 12, 16});
+    else
+      b.Record(0x0419, {0, 0, 12, 16});
+    const Bitmap got = RenderMetafile(b.Build(TRect{0, 0, 32, 32}, 96));
+    const auto ring = [](int x, int y) { return x >= 8 && x < 24 && y >= 8 && y < 24; };
+    const auto inside = [](int x, int y) { return x >= 9 && x < 23 && y >= 9 && y < 23; };
+    int wrong = 0;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x)
+        wrong += got.GetPixel(x, y) != (inside(x, y) ? clRed : ring(x, y) ? clBlack : clWhite);
+    EXPECT_EQ(wrong, 0) << (modeWord ? "with" : "without") << " a mode word";
   }
 }
 
