@@ -3,7 +3,7 @@
 // covers the whole picture), a picture of many dashed, hatched figures, and
 // a large picture of the kind drawing programs write: thousands of records
 // of curves in filled and stroked paths, hatches, gradients and text, some
-// under a turning transform.
+// under a turning transform; and a flood fill over a whole large picture.
 
 #include <benchmark/benchmark.h>
 
@@ -154,8 +154,20 @@ void DrawingProgramPicture(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// One fill up to a border colour the picture does not hold: every pixel of
+// 4000 x 4000, in a hatched brush. Well under a second is the goal.
+void WholePictureFloodFill(benchmark::State& state) {
+  Emf emf(105834);
+  emf.Record(39, {1, 2, 0x0000FF, 5});  // diagonal cross hatch
+  emf.Record(37, {1});
+  emf.Record(53, {2000, 2000, 0x123456, 0});
+  Play(state, emf);
+  state.SetItemsProcessed(state.iterations() * 4000 * 4000);
+}
+
 }  // namespace
 
 BENCHMARK(WidePenArcs)->Unit(benchmark::kMillisecond);
 BENCHMARK(DashedHatchedFigures)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DrawingProgramPicture)->Arg(500)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholePictureFloodFill)->Unit(benchmark::kMillisecond);

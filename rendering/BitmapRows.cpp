@@ -27,6 +27,9 @@ void WriteRun(std::uint8_t* row, int x0, int x1, const TColor* in) {
 TColor LoadBgr(const std::uint8_t* p) { return RGBColor(p[2], p[1], p[0]); }
 TColor Load555(const std::uint8_t* p) { return Unpack555(LoadWord(p)); }
 TColor Load565(const std::uint8_t* p) { return Unpack565(LoadWord(p)); }
+std::uint32_t LoadByte(const std::uint8_t* p) { return *p; }
+std::uint32_t LoadWord555(const std::uint8_t* p) { return LoadWord(p) & kMask555; }
+std::uint32_t LoadWord565(const std::uint8_t* p) { return LoadWord(p); }
 
 void StoreBgr(std::uint8_t* p, TColor c) {
   p[0] = BlueOf(c);
@@ -75,6 +78,21 @@ void ReadColorRow(const Bitmap& bitmap, int y, int x0, int x1, TColor* out) {
       }
       return;
     }
+  }
+}
+
+void ReadRawRow(const Bitmap& bitmap, int y, int x0, int x1, std::uint32_t* out) {
+  const std::uint8_t* row = bitmap.ScanLine(y);
+  switch (bitmap.Format()) {
+    case PixelFormat::pf24bit: ReadRun<3, LoadBgr>(row, x0, x1, out); return;
+    case PixelFormat::pf32bit: ReadRun<4, LoadBgr>(row, x0, x1, out); return;
+    case PixelFormat::pf15bit: ReadRun<2, LoadWord555>(row, x0, x1, out); return;
+    case PixelFormat::pf16bit: ReadRun<2, LoadWord565>(row, x0, x1, out); return;
+    case PixelFormat::pf8bit: ReadRun<1, LoadByte>(row, x0, x1, out); return;
+    case PixelFormat::pf1bit:
+    case PixelFormat::pf4bit:
+      for (; x0 < x1; ++x0) *out++ = bitmap.RawPixel(x0, y);
+      return;
   }
 }
 

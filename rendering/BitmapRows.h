@@ -29,6 +29,10 @@ class RawValueEncoder {
 // Colours of the pixels [x0, x1) of row y (all inside the bitmap) into out.
 void ReadColorRow(const Bitmap& bitmap, int y, int x0, int x1, TColor* out);
 
+// The stored values (as Bitmap::RawPixel gives them) of the pixels [x0, x1)
+// of row y (all inside the bitmap) into out.
+void ReadRawRow(const Bitmap& bitmap, int y, int x0, int x1, std::uint32_t* out);
+
 // Writes the colours in[0 .. x1-x0) to the pixels [x0, x1) of row y.
 void WriteColorRow(Bitmap& bitmap, int y, int x0, int x1, const TColor* in, RawValueEncoder& encoder);
 

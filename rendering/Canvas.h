@@ -20,6 +20,7 @@
 #include "rendering/ClipRegion.h"
 #include "rendering/DrawingTools.h"
 #include "rendering/FillRule.h"
+#include "rendering/FloodRegion.h"
 #include "rendering/Font.h"
 #include "rendering/Geometry.h"
 #include "rendering/RasterOp.h"
@@ -96,6 +97,10 @@ class TCanvas {
   void FillRegion(const Region& region);
   // Every pixel of the region turned into its complement colour.
   void InvertRegion(const Region& region);
+  // Paints with the brush the pixels a flood fill reaches from (x, y) inside
+  // the clip (FloodRegion.h), once all are found; false, painting nothing,
+  // when (x, y) is not one of them.
+  bool FloodFill(int x, int y, TColor colour, FloodStyle style);
 
   // Copies srcRect of src onto dst: pixel for pixel when the sizes match,
   // stretched (nearest source pixel) when they differ. src may be the target itself.

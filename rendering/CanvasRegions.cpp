@@ -9,6 +9,13 @@ void TCanvas::FillRegion(const Region& region) {
   if (BrushVisible()) region.Spans(Rows(), BrushInk());
 }
 
+bool TCanvas::FloodFill(int x, int y, TColor colour, FloodStyle style) {
+  const Region reached = FloodRegion(*target_, TPoint{x, y}, colour, style, clip_ ? &*clip_ : nullptr);
+  if (reached.IsEmpty()) return false;
+  FillRegion(reached);
+  return true;
+}
+
 void TCanvas::InvertRegion(const Region& region) {
   std::vector<TColor> row;
   RawValueEncoder encoder(*target_);

@@ -47,6 +47,22 @@ bool ClipRegion::Contains(int x, int y) const {
   return inside;
 }
 
+std::optional<ColumnSpan> ClipRegion::SpanFrom(int y, int x) const {
+  int x0 = INT_MIN, x1 = INT_MAX;
+  if (!shapes_.empty() && !ShapeSpan(y, x0, x1)) return std::nullopt;
+  if (region_) {
+    // The spans of a row are sorted and apart: the first one ending right of x.
+    const std::span<const ColumnSpan> row = region_->Row(y);
+    const int from = std::max(x, x0);
+    const auto it = std::partition_point(row.begin(), row.end(), [&](const ColumnSpan& s) { return s.x1 <= from; });
+    if (it == row.end()) return std::nullopt;
+    x0 = std::max(x0, it->x0);
+    x1 = std::min(x1, it->x1);
+  }
+  if (x0 >= x1 || x1 <= x) return std::nullopt;
+  return ColumnSpan{x0, x1};
+}
+
 ClipRegion ClipRegion::Intersected(const ClipRegion& other) const {
   ClipRegion region = *this;
   region.shapes_.insert(region.shapes_.end(), other.shapes_.begin(), other.shapes_.end());

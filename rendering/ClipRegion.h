@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "rendering/Geometry.h"
@@ -43,6 +44,9 @@ class ClipRegion {
     }
   }
   bool Contains(int x, int y) const;
+  // The first part [a, b) of row y inside the region that ends right of
+  // column x (it may begin left of x); none when no part does.
+  std::optional<ColumnSpan> SpanFrom(int y, int x) const;
   ClipRegion Intersected(const ClipRegion& other) const;
 
  private:

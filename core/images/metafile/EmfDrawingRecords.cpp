@@ -47,6 +47,7 @@ bool PlayDrawingRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndia
     case kRectangle: dc.Rectangle(Rect32(r, 8)); break;
     case kEllipse: dc.Ellipse(Rect32(r, 8)); break;
     case kRoundRect: dc.RoundRect(Rect32(r, 8), r.I32(24), r.I32(28)); break;
+    case kExtFloodFill: dc.FloodFill(Point32(r, 8), r.U32(16), r.U32(20)); break;
     case kSetPixelV: dc.SetPixel(r.I32(8), r.I32(12), r.U32(16)); break;
     case kBeginPath: dc.BeginPath(); break;
     case kEndPath: dc.EndPath(); break;

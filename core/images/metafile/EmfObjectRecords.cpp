@@ -48,7 +48,7 @@ MetaBrush LogBrush(std::uint32_t style, TColor color, std::uint32_t hatch) {
 // A pattern brush: a two-colour picture takes the text and background colours.
 MetaBrush PatternBrush(const LittleEndianView& r, bool twoColor) {
   MetaBrush brush;
-  if (auto picture = Picture(r, 16)) {
+  if (auto picture = twoColor ? MonoPicture(r, 16) : Picture(r, 16)) {
     brush.twoColor = twoColor;
     brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
   }

@@ -55,10 +55,10 @@ Handling HandlingOf(std::uint32_t type) {
     default: break;
   }
   // Every other record from the first drawing record to the parallelogram
-  // copies (flood fills aside), from the device-independent copies to the
+  // copies, from the device-independent copies to the
   // text of several strings, and the later copies, blends, gradients and text.
   const bool later = type == kSmallTextOut || type == kAlphaBlend || type == kTransparentBlt || type == kGradientFill;
-  return (type >= kPolyBezier && type <= kPlgBlt && type != kExtFloodFill) ||
+  return (type >= kPolyBezier && type <= kPlgBlt) ||
                  (type >= kSetDIBitsToDevice && type <= kPolyTextOutW) || later
              ? Handling::Play
              : Handling::LeftOut;

@@ -169,6 +169,9 @@ std::vector<TRect> RegionRects(const LittleEndianView& r, std::size_t at, std::u
 // header's size, its bits, their size); none when it has none or one of a
 // kind not supported.
 std::optional<Bitmap> Picture(const LittleEndianView& r, std::size_t offsetsAt);
+// The same for a one-bit picture, whose colour table may be left out (index
+// 0 then stands for the text colour, 1 for the background colour).
+std::optional<Bitmap> MonoPicture(const LittleEndianView& r, std::size_t offsetsAt);
 
 // --- the record families; each returns false for a type not its own
 
@@ -176,7 +179,7 @@ std::optional<Bitmap> Picture(const LittleEndianView& r, std::size_t offsetsAt);
 bool PlayStateRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);
 // Pens, brushes, fonts and palettes made, selected and deleted.
 bool PlayObjectRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);
-// Lines, curves, figures, pixels and paths.
+// Lines, curves, figures, pixels, flood fills and paths.
 bool PlayDrawingRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);
 // The clip, the meta region and the region records.
 bool PlayClipRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r);

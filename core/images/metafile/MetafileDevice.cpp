@@ -262,6 +262,8 @@ TPen MetafileDevice::CanvasPen() const {
   pen.style = !m.visible ? PenStyle::psClear : style < std::size(kStyles) ? kStyles[style] : PenStyle::psSolid;
   pen.geometric = m.style & gdi::PS_GEOMETRIC;
   pen.width = m.width == 0 && !pen.geometric ? 1 : std::max(1, Round(m.width * PenScale()));
+  // A pen of the plain pen records keeps its dashes only while it is a pixel wide.
+  if (!pen.geometric && pen.width > 1 && pen.style != PenStyle::psClear) pen.style = PenStyle::psSolid;
   if (pen.geometric) {
     const std::uint32_t cap = m.style & gdi::PS_ENDCAP_MASK, join = m.style & gdi::PS_JOIN_MASK;
     pen.endCap = cap == gdi::PS_ENDCAP_SQUARE ? PenEndCap::pcSquare

@@ -83,6 +83,7 @@ enum : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
 enum : int { MWT_IDENTITY = 1, MWT_LEFTMULTIPLY = 2, MWT_RIGHTMULTIPLY = 3, MWT_SET = 4 };
 enum : std::uint8_t { PT_CLOSEFIGURE = 1, PT_LINETO = 2, PT_BEZIERTO = 4, PT_MOVETO = 6 };
 enum : int { GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1, GRADIENT_FILL_TRIANGLE = 2 };
+enum : std::uint32_t { FLOODFILLBORDER = 0, FLOODFILLSURFACE = 1 };
 }  // namespace gdi
 
 struct MetaPen {
@@ -322,6 +323,11 @@ class MetafileDevice {
   void FlattenPath() {}
   void WidenPath();
   void SelectClipPath(int mode);
+
+  // --- flood fills (MetafileDeviceFloodFill.cpp)
+  // From the logical point, the brush over the pixels up to the colour
+  // (gdi::FLOODFILLBORDER) or of the colour (gdi::FLOODFILLSURFACE), inside the clip.
+  void FloodFill(TPoint at, TColor colour, std::uint32_t mode);
 
   // --- clipping and regions (MetafileDeviceClipping.cpp)
   void IntersectClipRect(const TRect& box);

@@ -18,6 +18,13 @@ void PolyPolygon(MetafileDevice& dc, const LittleEndianView& p) {
   dc.PolyPolygon(polygons);
 }
 
+// The fill up to a border colour: the colour and the point are the last four
+// words, as some writers put a mode word in front of them.
+void BorderFloodFill(MetafileDevice& dc, const LittleEndianView& p) {
+  const std::size_t words = p.Size() / 2, at = words >= 4 ? words - 4 : 0;
+  dc.FloodFill(TPoint{I16(p, at + 3), I16(p, at + 2)}, p.U32(2 * at), gdi::FLOODFILLBORDER);
+}
+
 }  // namespace
 
 bool PlayDrawingRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
@@ -39,6 +46,8 @@ bool PlayDrawingRecord(MetafileDevice& dc, std::uint16_t function, const LittleE
       dc.ArcShaped(shape, Box(p, 4), TPoint{I16(p, 3), I16(p, 2)}, TPoint{I16(p, 1), I16(p, 0)});
       break;
     }
+    case kFloodFill: BorderFloodFill(dc, p); break;
+    case kExtFloodFill: dc.FloodFill(TPoint{I16(p, 4), I16(p, 3)}, p.U32(2), p.U16(0)); break;
     case kSetPixel: dc.SetPixel(I16(p, 3), I16(p, 2), p.U32(0)); break;
     default: return false;
   }

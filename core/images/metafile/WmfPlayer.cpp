@@ -35,6 +35,7 @@ constexpr std::uint16_t kPlayed[] = {
     kPolyPolygon,     kRoundRect,         kCreateRegion,      kArc,                kPie,
     kChord,           kDibBitBlt,         kExtTextOut,        kDibStretchBlt,      kSetDibToDev,
     kStretchDib,      kSetRop2,           kSetTextCharExtra,  kSetTextJustification, kPatBlt,
+    kFloodFill,       kExtFloodFill,
 };
 
 // Records that draw nothing here.

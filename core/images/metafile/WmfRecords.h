@@ -67,11 +67,13 @@ enum : std::uint16_t {
   kIntersectClipRect = 0x0416,
   kEllipse = 0x0418,
   kRectangle = 0x041B,
+  kFloodFill = 0x0419,
   kSetPixel = 0x041F,
   kFrameRegion = 0x0429,
   kAnimatePalette = 0x0436,
   kTextOut = 0x0521,
   kPolyPolygon = 0x0538,
+  kExtFloodFill = 0x0548,
   kEscape = 0x0626,
   kRoundRect = 0x061C,
   kPatBlt = 0x061D,
@@ -105,7 +107,7 @@ std::optional<Bitmap> Picture(const LittleEndianView& p, std::size_t offset);
 bool PlayStateRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);
 // Pens, brushes, fonts, palettes and regions made, selected and deleted.
 bool PlayObjectRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);
-// Lines, figures and pixels.
+// Lines, figures, pixels and flood fills.
 bool PlayDrawingRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);
 // The clip and the region records.
 bool PlayClipRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p);

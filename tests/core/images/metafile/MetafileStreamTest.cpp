@@ -87,8 +87,8 @@ TEST(MetafileStream, RecordsThatDrawNothingAreReadPastAndOthersCounted) {
          w.Add(RawRecord(110, "named escape")).Add(RawRecord(100, "\1\0\0\0"));
        },
        0},
-      {"a flood fill and a record of no known kind",
-       [](UemfWriter& w) { w.Add(RawRecord(53, std::string(20, '\0'))).Add(RawRecord(250, "?")); }, 2},
+      {"a flood fill in the white brush, drawn, and a record of no known kind",
+       [](UemfWriter& w) { w.Add(RawRecord(53, std::string(20, '\0'))).Add(RawRecord(250, "?")); }, 1},
   };
   Bitmap expected;
   ASSERT_EQ(NotDrawn(plain, expected), 0u);

@@ -12,6 +12,7 @@
 
 #include "core/images/metafile/Metafile.h"
 #include "rendering/Canvas.h"
+#include "tests/support/ThreadCpuTime.h"
 
 namespace kestrova::testing {
 
@@ -28,6 +29,25 @@ inline Played Play(const std::vector<std::uint8_t>& file) {
   TCanvas canvas(p.picture);
   p.notDrawn = metafile.Draw(canvas);
   return p;
+}
+
+// What drawing a file costs the thread: the picture drawn, the seconds it
+// took, and the seconds that painting the whole picture `paintings` times
+// over took first (the picture is white when drawing begins).
+struct DrawingCost {
+  Bitmap picture;
+  double drawing = 0, painting = 0;
+};
+
+inline DrawingCost CostOfDrawing(const std::vector<std::uint8_t>& file, int paintings) {
+  const MetafilePicture metafile = MetafilePicture::Load(file);
+  DrawingCost cost{Bitmap(metafile.Width(), metafile.Height())};
+  TCanvas canvas(cost.picture);
+  cost.painting = SecondsToPaint(canvas, paintings);
+  const double start = ThreadSeconds();
+  metafile.Draw(canvas);
+  cost.drawing = ThreadSeconds() - start;
+  return cost;
 }
 
 // The picture the canvas draws directly: a white w x h bitmap after `draw`.
