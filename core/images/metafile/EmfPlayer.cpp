@@ -21,7 +21,7 @@ const char* const kTruncated = kMetafileTruncated;
 const char* const kBadRecord = kMetafileBadRecord;
 
 // What playing does with a record: reads and plays it, reads past it (it
-// draws nothing here), or counts it as left out.
+// draws nothing, here or anywhere), or counts it as left out.
 enum class Handling { Play, ReadPast, LeftOut };
 
 Handling HandlingOf(std::uint32_t type) {
@@ -52,16 +52,21 @@ Handling HandlingOf(std::uint32_t type) {
     case kSetTextJustification:
     case kColorMatchToTargetW:
     case kCreateColorSpaceW: return Handling::ReadPast;
+    // Drawn by the platform, not here.
+    case kExtFloodFill:
+    case kGlsRecord:
+    case kGlsBoundedRecord: return Handling::LeftOut;
     default: break;
   }
   // Every other record from the first drawing record to the parallelogram
-  // copies (flood fills aside), from the device-independent copies to the
-  // text of several strings, and the later copies, blends, gradients and text.
+  // copies, from the device-independent copies to the text of several
+  // strings, and the later copies, blends, gradients and text. Any other
+  // number is no record's: it draws nothing, here or anywhere.
   const bool later = type == kSmallTextOut || type == kAlphaBlend || type == kTransparentBlt || type == kGradientFill;
-  return (type >= kPolyBezier && type <= kPlgBlt && type != kExtFloodFill) ||
+  return (type >= kPolyBezier && type <= kPlgBlt && type != kNoRecord69) ||
                  (type >= kSetDIBitsToDevice && type <= kPolyTextOutW) || later
              ? Handling::Play
-             : Handling::LeftOut;
+             : Handling::ReadPast;
 }
 
 // Each record type belongs to one family, which plays it.

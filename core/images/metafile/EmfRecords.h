@@ -86,6 +86,7 @@ enum : std::uint32_t {
   kWidenPath = 66,
   kSelectClipPath = 67,
   kAbortPath = 68,
+  kNoRecord69 = 69,  // a number no record has
   kGdiComment = 70,
   kFillRgn = 71,
   kFrameRgn = 72,
@@ -118,6 +119,8 @@ enum : std::uint32_t {
   kCreateColorSpace = 99,
   kSetColorSpace = 100,
   kDeleteColorSpace = 101,
+  kGlsRecord = 102,
+  kGlsBoundedRecord = 103,
   kPixelFormat = 104,
   kDrawEscape = 105,
   kExtEscape = 106,

@@ -37,11 +37,10 @@ constexpr std::uint16_t kPlayed[] = {
     kStretchDib,      kSetRop2,           kSetTextCharExtra,  kSetTextJustification, kPatBlt,
 };
 
-// Records that draw nothing here.
-constexpr std::uint16_t kReadPast[] = {
-    kRealizePalette, kSetPalEntries, kSetRelAbs,     kSetStretchBltMode, kResizePalette, kSetLayout,
-    kSetMapperFlags, kSelectPalette, kAnimatePalette, kEscape,
-};
+// Records the platform draws that are not drawn here; every other record
+// not played draws nothing, here or anywhere (palettes, modes of no use here,
+// escapes, numbers no record has), and is read past.
+constexpr std::uint16_t kLeftOut[] = {kFloodFill, kExtFloodFill, kBitBlt, kStretchBlt};
 
 template <std::size_t N>
 bool Listed(const std::uint16_t (&list)[N], std::uint16_t function) {
@@ -128,7 +127,7 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
     } else if (Listed(kPlayed, function)) {
       const std::vector<std::uint8_t> record = records.Read();
       PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
-    } else if (!Listed(kReadPast, function)) {
+    } else if (Listed(kLeftOut, function)) {
       dc.CountNotDrawn();
     }
   }
