@@ -3,10 +3,9 @@
 #include <bit>
 #include <climits>
 #include <cmath>
-#include <exception>
 
-#include "core/images/BmpReader.h"
 #include "core/images/ImageFileError.h"
+#include "core/images/metafile/RecordBitmap.h"
 #include "core/support/TextEncoding.h"
 #include "rendering/Utf8.h"
 
@@ -108,13 +107,7 @@ std::optional<Bitmap> Picture(const LittleEndianView& r, std::size_t offsetsAt) 
   const std::uint32_t offBmi = r.U32(offsetsAt), cbBmi = r.U32(offsetsAt + 4);
   const std::uint32_t offBits = r.U32(offsetsAt + 8), cbBits = r.U32(offsetsAt + 12);
   if (cbBmi == 0) return std::nullopt;
-  const auto info = r.Sub(offBmi, cbBmi);
-  const auto bits = r.Sub(offBits, cbBits);
-  try {
-    return DecodeDib(info, bits);
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
+  return RecordBitmap(r.Sub(offBmi, cbBmi), r.Sub(offBits, cbBits));
 }
 
 }  // namespace kestrova::emf

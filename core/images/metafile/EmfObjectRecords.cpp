@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/images/metafile/PictureBrush.h"
+#include "core/images/metafile/RecordLeftOut.h"
+
 namespace kestrova::emf {
 
 namespace {
@@ -50,15 +53,15 @@ MetaBrush LogBrush(std::uint32_t style, TColor color, std::uint32_t hatch) {
   return brush;
 }
 
-// A pattern brush: a two-colour picture takes the text and background colours.
-MetaBrush PatternBrush(const LittleEndianView& r, bool twoColor) {
-  MetaBrush brush;
-  if (auto picture = Picture(r, 16)) {
-    brush.twoColor = twoColor;
-    brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
+// Makes a pattern brush in its slot. One a bound leaves out leaves the slot
+// empty, as the platform's failed brush does.
+void CreatePatternBrush(MetafileDevice& dc, const LittleEndianView& r, bool twoColor) {
+  try {
+    dc.CreateObjectAt(r.U32(8), PictureBrush(Picture(r, 16), twoColor));
+  } catch (const RecordLeftOut&) {
+    dc.DeleteObject(r.U32(8));
+    throw;
   }
-  brush.visible = brush.picture != nullptr;
-  return brush;
 }
 
 }  // namespace
@@ -76,8 +79,8 @@ bool PlayObjectRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndian
         dc.DeleteObject(r.U32(8));  // the slot holds no pen, as on the platform
       break;
     case kCreateBrushIndirect: dc.CreateObjectAt(r.U32(8), LogBrush(r.U32(12), r.U32(16), r.U32(20))); break;
-    case kCreateMonoBrush: dc.CreateObjectAt(r.U32(8), PatternBrush(r, true)); break;
-    case kCreateDibPatternBrushPt: dc.CreateObjectAt(r.U32(8), PatternBrush(r, false)); break;
+    case kCreateMonoBrush: CreatePatternBrush(dc, r, true); break;
+    case kCreateDibPatternBrushPt: CreatePatternBrush(dc, r, false); break;
     case kExtCreateFontIndirectW: dc.CreateObjectAt(r.U32(8), Font(r)); break;
     case kCreatePalette: dc.CreateObjectAt(r.U32(8), MetaOtherObject{}); break;
     case kSelectObject: {

@@ -8,6 +8,7 @@
 #include "core/images/LittleEndian.h"
 #include "core/images/metafile/EmfRecords.h"
 #include "core/images/metafile/MetafileDevice.h"
+#include "core/images/metafile/RecordLeftOut.h"
 
 namespace kestrova {
 
@@ -69,11 +70,15 @@ Handling HandlingOf(std::uint32_t type) {
              : Handling::ReadPast;
 }
 
-// Each record type belongs to one family, which plays it.
+// Each record type belongs to one family, which plays it; one no family
+// plays, or one a bound leaves out, is counted as not drawn.
 void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
-  if (PlayStateRecord(dc, type, r) || PlayObjectRecord(dc, type, r) || PlayDrawingRecord(dc, type, r) ||
-      PlayClipRecord(dc, type, r) || PlayTextRecord(dc, type, r) || PlayBitmapRecord(dc, type, r))
-    return;
+  try {
+    if (PlayStateRecord(dc, type, r) || PlayObjectRecord(dc, type, r) || PlayDrawingRecord(dc, type, r) ||
+        PlayClipRecord(dc, type, r) || PlayTextRecord(dc, type, r) || PlayBitmapRecord(dc, type, r))
+      return;
+  } catch (const RecordLeftOut&) {
+  }
   dc.CountNotDrawn();
 }
 

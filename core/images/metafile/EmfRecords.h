@@ -170,7 +170,7 @@ std::optional<AffineTransform> Transform(const LittleEndianView& r, std::size_t 
 std::vector<TRect> RegionRects(const LittleEndianView& r, std::size_t at, std::uint64_t size);
 // The bitmap a record carries at the given offsets (of its header, its
 // header's size, its bits, their size); none when it has none or one of a
-// kind not supported.
+// kind not supported (RecordBitmap, which may leave the record out).
 std::optional<Bitmap> Picture(const LittleEndianView& r, std::size_t offsetsAt);
 
 // --- the record families; each returns false for a type not its own

@@ -310,9 +310,9 @@ TBrush MetafileDevice::CanvasBrush(const MetaBrush& m) const {
   if (m.hatch) {
     const std::optional<TColor> gaps = state_.bkTransparent ? std::nullopt : std::optional<TColor>(state_.bkColor);
     brush.pattern = std::make_shared<BrushPattern>(BrushPattern::Hatch(*m.hatch, m.color, gaps));
-  } else if (m.picture) {
-    brush.pattern = std::make_shared<BrushPattern>(m.twoColor ? BrushPattern::TwoColor(*m.picture, state_.textColor, state_.bkColor)
-                                                              : BrushPattern::Picture(*m.picture));
+  } else if (m.pattern) {
+    brush.pattern = m.twoColor ? std::make_shared<BrushPattern>(m.pattern->InColors(state_.textColor, state_.bkColor))
+                               : m.pattern;
   }
   // The origin is in device pixels.
   brush.origin = TPoint{Round(state_.brushOrg.x * base_.scaleX + base_.offsetX),

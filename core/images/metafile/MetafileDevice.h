@@ -98,10 +98,11 @@ struct MetaPen {
 struct MetaBrush {
   bool visible = true;
   TColor color = clWhite;
-  // A hatched brush: its hatch style; a pattern brush: its picture, drawn in
-  // the text and background colours when it is a two-colour one.
+  // A hatched brush: its hatch style; a pattern brush: its pattern
+  // (PictureBrush), drawn in the text and background colours when it is a
+  // two-colour one.
   std::optional<HatchStyle> hatch{};
-  std::shared_ptr<const Bitmap> picture{};
+  std::shared_ptr<const BrushPattern> pattern{};
   bool twoColor = false;
 };
 

@@ -7,6 +7,7 @@
 #include "core/images/ImageFileError.h"
 #include "core/images/LittleEndian.h"
 #include "core/images/metafile/MetafileDevice.h"
+#include "core/images/metafile/RecordLeftOut.h"
 #include "core/images/metafile/WmfRecords.h"
 
 namespace kestrova {
@@ -47,11 +48,16 @@ bool Listed(const std::uint16_t (&list)[N], std::uint16_t function) {
   return std::find(std::begin(list), std::end(list), function) != std::end(list);
 }
 
-// Each record function belongs to one family, which plays it.
+// Each record function belongs to one family, which plays it; one no family
+// plays, or one a bound leaves out, is counted as not drawn.
 void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
-  if (PlayStateRecord(dc, function, p) || PlayObjectRecord(dc, function, p) || PlayDrawingRecord(dc, function, p) ||
-      PlayClipRecord(dc, function, p) || PlayTextRecord(dc, function, p) || PlayBitmapRecord(dc, function, p))
-    return;
+  try {
+    if (PlayStateRecord(dc, function, p) || PlayObjectRecord(dc, function, p) ||
+        PlayDrawingRecord(dc, function, p) || PlayClipRecord(dc, function, p) || PlayTextRecord(dc, function, p) ||
+        PlayBitmapRecord(dc, function, p))
+      return;
+  } catch (const RecordLeftOut&) {
+  }
   dc.CountNotDrawn();
 }
 

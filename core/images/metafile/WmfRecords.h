@@ -100,7 +100,7 @@ std::vector<TPoint> Points(const LittleEndianView& p, std::size_t word, std::siz
 // Single-byte text of `count` bytes at byte `offset`.
 std::string Text(const LittleEndianView& p, std::size_t offset, std::size_t count);
 // A bitmap record's picture at byte `offset`; none when it carries none or
-// one that cannot be decoded.
+// one that cannot be decoded (RecordBitmap, which may leave the record out).
 std::optional<Bitmap> Picture(const LittleEndianView& p, std::size_t offset);
 
 // --- the record families; each returns false for a function not its own
