@@ -74,9 +74,7 @@ TextRun MetafileDevice::Layout(const MetaText& t, std::u32string chars, SizedFon
         extraLeft -= share;
         --breaksLeft;
       }
-      const GlyphImage& upright = run.glyphIndices ? font.IndexedGlyph(run.chars[i], 0, run.permille)
-                                                   : font.TurnedGlyph(run.chars[i], 0, run.permille);
-      along += upright.advance + extra * sx;
+      along += font.GlyphAdvance(run.glyphIndices, run.chars[i], run.permille) + extra * sx;
     }
     unit += n;
   }
