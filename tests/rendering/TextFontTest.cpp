@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "rendering/FontFamilyName.h"
 #include "rendering/FontMatch.h"
 #include "rendering/Utf8.h"
+#include "tests/support/CpuClock.h"
 
 using namespace kestrova;
 
@@ -90,16 +90,6 @@ TEST(TextFont, GlyphsKeptStayWithinTheirBudgetAndAreTheSameWhenRenderedAgain) {
   EXPECT_EQ(font.Glyph(U'Q').coverage, first);
 }
 
-namespace {
-
-double ThreadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
-}
-
-}  // namespace
-
 TEST(TextFont, GlyphsUsedAgainAndAgainStayKeptWhileOthersPassThrough) {
   // Glyphs filling most of the budget, used again lap after lap while a few
   // new ones come each lap: the laps cost about what their hits and the new
@@ -114,6 +104,7 @@ TEST(TextFont, GlyphsUsedAgainAndAgainStayKeptWhileOthersPassThrough) {
     for (std::uint32_t g = 1; g < hot; ++g) f.IndexedGlyph(g, 0);
     for (int k = 0; k < newGlyphs; ++k) f.IndexedGlyph(firstNew + k, 0);
   };
+  using test::ThreadSeconds;
   double start = ThreadSeconds();
   for (int i = 0; i < kLaps; ++i) lap(font, 0, 0);
   const double hits = ThreadSeconds() - start;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <time.h>
-
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -16,9 +14,11 @@
 #include "rendering/Canvas.h"
 #include "tests/core/images/metafile/MetafileBuilders.h"
 #include "tests/core/images/metafile/MetafileTestSupport.h"
+#include "tests/support/CpuClock.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
+using kestrova::test::ThreadSeconds;
 
 namespace {
 
@@ -31,12 +31,6 @@ std::vector<std::uint8_t> Wmf64x48(const std::function<void(WmfBuilder&)>& recor
   WmfBuilder w;
   records(w);
   return w.Build(Rect(0, 0, 64, 48), 96);
-}
-
-double ThreadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 // quickly instead of taking the machine's memory.
 
 #include <gtest/gtest.h>
-#include <time.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "tests/core/images/metafile/MetafileTestSupport.h"
+#include "tests/support/CpuClock.h"
 #include "tests/support/MemoryLimit.h"
 
 namespace kestrova::testing {
@@ -30,11 +30,6 @@ struct PlayingBound {
 // `check` (given what was played) to hold; `name` names the case on failure.
 inline void ExpectPlayedWithin(const std::vector<std::uint8_t>& file, const PlayingBound& bound,
                                const std::function<bool(const Played&)>& check, const std::string& name) {
-  const auto processSeconds = [] {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
-  };
   const auto residentKib = [](const char* field) {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
@@ -48,9 +43,9 @@ inline void ExpectPlayedWithin(const std::vector<std::uint8_t>& file, const Play
         test::LimitAddressSpaceGrowth(std::int64_t{1} << 30);
         std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
         const long long before = residentKib("VmRSS:");
-        const double start = processSeconds();
+        const double start = test::ProcessSeconds();
         const Played played = Play(file);
-        const double seconds = processSeconds() - start;
+        const double seconds = test::ProcessSeconds() - start;
         const long long grownMib = (residentKib("VmHWM:") - before) / 1024;
         std::fprintf(stderr, "grew %lld MiB, took %.2f s, %zu records not drawn\n", grownMib, seconds,
                      played.notDrawn);
