@@ -123,7 +123,9 @@ TEST(MetafileRecordBitmaps, ACompressedBitmapDeclaringMorePixelsThanItsCodesGive
   };
   for (const auto& c : cases) {
     ExpectPlayedWithin(Picture(c.records), PlayingBound{40, 5},
-                       [&](const Played& p) { return p.notDrawn == c.notDrawn && p.picture.GetPixel(30, 30) == c.centre; },
+                       [&](const Played& p) {
+                         return p.notDrawn == c.notDrawn && p.picture.GetPixel(30, 30) == c.centre;
+                       },
                        c.name);
   }
 }

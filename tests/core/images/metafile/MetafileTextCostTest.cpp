@@ -18,9 +18,10 @@ using namespace kestrova::testing;
 namespace {
 
 enum : std::uint32_t {
-  kSetBkMode = 18, kSetTextAlign = 22, kIntersectClipRect = 30, kSelectObject = 37, kExtCreateFontIndirectW = 82, kExtTextOutW = 84,
+  kSetBkMode = 18, kSetTextAlign = 22, kIntersectClipRect = 30, kSelectObject = 37, kExtCreateFontIndirectW = 82,
+  kExtTextOutW = 84,
 };
-constexpr std::uint32_t kGlyphIndex = 0x10, kBaseline = 24, kTransparent = 1;
+constexpr std::uint32_t kBaseline = 24, kTransparent = 1;
 constexpr std::uint16_t kFullBlock = 0x2588;
 
 // How many pixels are not white.
@@ -40,7 +41,7 @@ void Font(EmfBuilder& emf, int height, int width, int escapement) {
   emf.RecordFields(kExtCreateFontIndirectW, fields).Record(kSelectObject, {1});
 }
 
-// Text at (x, y): characters, or glyph numbers with kGlyphIndex, each `step` logical units after the last.
+// Text at (x, y): characters, each `step` logical units after the last, with the given options.
 void Text(EmfBuilder& emf, int x, int y, const std::vector<std::uint16_t>& units, std::uint32_t options, int step) {
   const std::int64_t n = static_cast<std::int64_t>(units.size());
   const std::int64_t offString = 76, offDx = offString + (2 * n + 3) / 4 * 4;
@@ -94,7 +95,7 @@ TEST(MetafileTextCost, GlyphsCostWhatLandsOnThePictureWhateverTheirSizeAndNumber
        [](const Bitmap& b) { return Inked(b) > 0; }},
   };
   for (const auto& c : cases) {
-    ExpectPlayedWithin(c.file, PlayingBound{100, 5}, [&](const Played& p) { return p.notDrawn == 0 && c.drawn(p.picture); },
-                       c.name);
+    ExpectPlayedWithin(
+        c.file, PlayingBound{100, 5}, [&](const Played& p) { return p.notDrawn == 0 && c.drawn(p.picture); }, c.name);
   }
 }
