@@ -33,6 +33,8 @@ int Wrap(long long n, int m) {
 
 BrushPattern BrushPattern::Hatch(HatchStyle style, TColor lines, std::optional<TColor> gaps) {
   BrushPattern p(kHatchSize, kHatchSize);
+  p.colors_.resize(kHatchSize * kHatchSize);
+  p.painted_.resize(kHatchSize * kHatchSize);
   for (int y = 0; y < kHatchSize; ++y)
     for (int x = 0; x < kHatchSize; ++x) {
       const std::size_t i = std::size_t(y) * kHatchSize + x;
@@ -45,20 +47,33 @@ BrushPattern BrushPattern::Hatch(HatchStyle style, TColor lines, std::optional<T
 
 BrushPattern BrushPattern::TwoColor(const Bitmap& picture, TColor zero, TColor one) {
   BrushPattern p(picture.Width(), picture.Height());
+  auto ones = std::make_shared<std::vector<std::uint8_t>>(std::size_t(p.width_) * p.height_);
   const bool indexed = !picture.Palette().empty();
   for (int y = 0; y < p.height_; ++y)
     for (int x = 0; x < p.width_; ++x) {
       // A picture without a palette counts its black pixels as index 0.
       const bool isZero = indexed ? picture.RawPixel(x, y) == 0 : PlainRGB(picture.GetPixel(x, y)) == clBlack;
-      p.colors_[std::size_t(y) * p.width_ + x] = PlainRGB(isZero ? zero : one);
+      (*ones)[std::size_t(y) * p.width_ + x] = !isZero;
     }
-  return p;
+  p.ones_ = std::move(ones);
+  return p.InColors(zero, one);
 }
 
 BrushPattern BrushPattern::Picture(const Bitmap& picture) {
   BrushPattern p(picture.Width(), picture.Height());
+  p.colors_.resize(std::size_t(p.width_) * p.height_);
   for (int y = 0; y < p.height_; ++y)
     for (int x = 0; x < p.width_; ++x) p.colors_[std::size_t(y) * p.width_ + x] = PlainRGB(picture.GetPixel(x, y));
+  return p;
+}
+
+BrushPattern BrushPattern::InColors(TColor zero, TColor one) const {
+  BrushPattern p = ones_ ? BrushPattern(width_, height_) : *this;
+  if (ones_) {
+    p.ones_ = ones_;
+    p.zero_ = PlainRGB(zero);
+    p.one_ = PlainRGB(one);
+  }
   return p;
 }
 
@@ -66,8 +81,9 @@ void BrushPattern::Row(TPoint origin, int y, int x0, int x1, TColor* colors, std
   const std::size_t row = std::size_t(Wrap(std::int64_t{y} - origin.y, height_)) * width_;
   int px = Wrap(std::int64_t{x0} - origin.x, width_);
   for (int x = x0; x < x1; ++x) {
-    colors[x - x0] = colors_[row + px];
-    painted[x - x0] = painted_[row + px];
+    const std::size_t cell = row + px;
+    colors[x - x0] = ones_ ? ((*ones_)[cell] ? one_ : zero_) : colors_[cell];
+    painted[x - x0] = painted_.empty() ? 1 : painted_[cell];
     if (++px == width_) px = 0;
   }
 }

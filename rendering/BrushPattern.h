@@ -6,6 +6,7 @@
 // background), leaving the pixel below as it is.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,10 @@ class BrushPattern {
   static BrushPattern TwoColor(const Bitmap& picture, TColor zero, TColor one);
   // A colour picture as it is.
   static BrushPattern Picture(const Bitmap& picture);
+  // A two-colour pattern in other colours, sharing this one's cells rather
+  // than copying them (at no cost however large the picture); any other
+  // pattern as it is.
+  BrushPattern InColors(TColor zero, TColor one) const;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -37,11 +42,15 @@ class BrushPattern {
   void Row(TPoint origin, int y, int x0, int x1, TColor* colors, std::uint8_t* painted) const;
 
  private:
-  BrushPattern(int width, int height) : width_(width), height_(height), colors_(std::size_t(width) * height), painted_(colors_.size(), 1) {}
+  BrushPattern(int width, int height) : width_(width), height_(height) {}
 
   int width_ = 0, height_ = 0;
+  // Each cell's colour, and whether it is painted (none: every cell is).
   std::vector<TColor> colors_;
   std::vector<std::uint8_t> painted_;
+  // A two-colour pattern instead: 1 for each cell of colour `one_`, 0 for `zero_`.
+  std::shared_ptr<const std::vector<std::uint8_t>> ones_;
+  TColor zero_ = 0, one_ = 0;
 };
 
 }  // namespace kestrova

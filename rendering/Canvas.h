@@ -143,6 +143,8 @@ class TCanvas {
   void PaintPixel(int x, int y, TColor c);
   // True when (x, y) lies in the bitmap and inside the clip region.
   bool IsVisible(int x, int y) const;
+  // The rectangle every visible pixel lies in: the bitmap, within the clip region's bounds.
+  TRect VisibleBounds() const { return clip_ ? Intersect(Bounds(), clip_->Bounds()) : Bounds(); }
   // Calls visit(a, b) for each visible part [a, b) of columns [x0, x1) of row
   // y, left to right (a clip region may leave several).
   template <typename Visit>

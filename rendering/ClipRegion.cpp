@@ -19,16 +19,17 @@ ClipRegion ClipRegion::Of(Region region) {
   return clip;
 }
 
-int ClipRegion::Top() const {
-  int top = region_ ? region_->Bounds().top : INT_MIN;
-  for (const Shape& s : shapes_) top = std::max(top, s.Box().top);
-  return top;
-}
-
-int ClipRegion::Bottom() const {
-  int bottom = region_ ? region_->Bounds().bottom : INT_MAX;
-  for (const Shape& s : shapes_) bottom = std::min(bottom, s.Box().bottom);
-  return std::max(bottom, Top());
+TRect ClipRegion::Bounds() const {
+  TRect r = region_ ? region_->Bounds() : TRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  for (const Shape& s : shapes_) {
+    r.left = std::max(r.left, s.Box().left);
+    r.top = std::max(r.top, s.Box().top);
+    r.right = std::min(r.right, s.Box().right);
+    r.bottom = std::min(r.bottom, s.Box().bottom);
+  }
+  r.right = std::max(r.right, r.left);
+  r.bottom = std::max(r.bottom, r.top);
+  return r;
 }
 
 bool ClipRegion::ShapeSpan(int y, int& x0, int& x1) const {

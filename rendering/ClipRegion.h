@@ -27,8 +27,11 @@ class ClipRegion {
   static ClipRegion Of(Region region);
 
   // Rows [Top(), Bottom()) hold the region.
-  int Top() const;
-  int Bottom() const;
+  int Top() const { return Bounds().top; }
+  int Bottom() const { return Bounds().bottom; }
+  // The rectangle every pixel of the region lies in (as large as an int
+  // allows where nothing bounds it).
+  TRect Bounds() const;
   // Calls visit(a, b) for each part [a, b) of columns [x0, x1) of row y that
   // lies inside the region, left to right.
   template <typename Visit>

@@ -1,5 +1,6 @@
 #include "rendering/SizedFont.h"
 
+#include FT_BITMAP_H
 #include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
@@ -149,32 +150,56 @@ ShapingFont& SizedFont::Shaping() {
   return *shaping_;
 }
 
-const GlyphImage& SizedFont::Glyph(char32_t c) {
-  if (c < latin_.size()) {
-    if (!latinReady_[c]) {
-      GlyphImage glyph = Render(IndexOf(c), 0, 1000);
-      MakeRoomFor(glyph);
-      latin_[c] = std::move(glyph);
-      latinReady_[c] = true;
-    }
-    return latin_[c];
-  }
-  auto it = others_.find(c);
-  if (it != others_.end()) return it->second;
-  GlyphImage glyph = Render(IndexOf(c), 0, 1000);
-  MakeRoomFor(glyph);
-  return others_.emplace(c, std::move(glyph)).first->second;
+const GlyphImage& SizedFont::Glyph(char32_t c) { return Whole(KeyOf(false, c, 0, 1000)); }
+
+const GlyphImage& SizedFont::TurnedGlyph(char32_t c, int tenths, int permille) {
+  return Whole(KeyOf(false, c, tenths, permille));
 }
 
-void SizedFont::MakeRoomFor(const GlyphImage& glyph) {
-  if (keptBytes_ + glyph.coverage.size() > kMaxKeptBytes) {
-    latin_ = {};
-    latinReady_ = {};
-    others_.clear();
-    turned_.clear();
-    keptBytes_ = 0;
+const GlyphImage& SizedFont::IndexedGlyph(std::uint32_t index, int tenths, int permille) {
+  return Whole(KeyOf(true, index, tenths, permille));
+}
+
+GlyphKey SizedFont::KeyOf(bool byIndex, std::uint32_t code, int tenths, int permille) const {
+  return GlyphKey{byIndex, code, Turns(tenths), std::clamp(permille, kMinWidening, kMaxWidening)};
+}
+
+const GlyphImage& SizedFont::Whole(const GlyphKey& key) {
+  if (const GlyphImage* kept = glyphs_.Find(key)) return *kept;
+  return WholeLoaded(key, Load(key));
+}
+
+const GlyphImage& SizedFont::WholeLoaded(const GlyphKey& key, const Loaded& loaded) {
+  GlyphImage glyph;
+  glyph.advance = loaded.advance;
+  if (loaded.drawable) RenderLoaded(glyph);
+  const std::size_t bytes = sizeof(GlyphImage) + glyph.coverage.size();
+  if (bytes > kMaxKeptBytes / 8) {
+    part_ = std::move(glyph);
+    return part_;
   }
-  keptBytes_ += glyph.coverage.size();
+  return glyphs_.Keep(key, std::move(glyph), bytes);
+}
+
+const GlyphImage& SizedFont::GlyphWithin(bool byIndex, std::uint32_t code, int tenths, int permille,
+                                         const TRect& window) {
+  const GlyphKey key = KeyOf(byIndex, code, tenths, permille);
+  if (const GlyphImage* kept = glyphs_.Find(key)) return *kept;
+  const Loaded loaded = Load(key);
+  const TRect box = loaded.drawable ? LoadedBox() : TRect{};
+  if (box.Width64() * box.Height64() <= kWholeGlyphPixels) return WholeLoaded(key, loaded);
+  part_ = GlyphImage{};
+  part_.advance = loaded.advance;
+  const TRect inside = Intersect(box, window);
+  if (!inside.IsEmpty()) RenderLoadedPart(inside, part_);
+  return part_;
+}
+
+int SizedFont::GlyphAdvance(bool byIndex, std::uint32_t code, int permille) {
+  const GlyphKey key = KeyOf(byIndex, code, 0, permille);
+  if (const GlyphImage* kept = glyphs_.Find(key)) return kept->advance;
+  if (const int* advance = advances_.Find(key)) return *advance;
+  return advances_.Keep(key, Load(key).advance, sizeof(GlyphKey) + sizeof(int));
 }
 
 std::uint32_t SizedFont::IndexOf(char32_t c) { return FT_Get_Char_Index(face_, c); }
@@ -185,14 +210,10 @@ bool SizedFont::LookUp(char32_t c) {
   return held;
 }
 
-const GlyphImage& SizedFont::TurnedGlyph(char32_t c, int tenths, int permille) {
-  tenths = Turns(tenths);
-  permille = std::clamp(permille, kMinWidening, kMaxWidening);
-  return tenths == 0 && permille == 1000 ? Glyph(c) : Kept(false, c, tenths, permille);
-}
-
-const GlyphImage& SizedFont::IndexedGlyph(std::uint32_t index, int tenths, int permille) {
-  return Kept(true, index, Turns(tenths), std::clamp(permille, kMinWidening, kMaxWidening));
+const FT_Outline* SizedFont::Outline(std::uint32_t index, int tenths, int permille) {
+  if (!Load(KeyOf(true, index, tenths, permille), true).drawable) return nullptr;
+  const FT_GlyphSlot slot = face_->glyph;
+  return slot->format == FT_GLYPH_FORMAT_OUTLINE ? &slot->outline : nullptr;
 }
 
 double SizedFont::AverageWidth() const {
@@ -201,60 +222,80 @@ double SizedFont::AverageWidth() const {
   return static_cast<double>(os2->xAvgCharWidth) * pixelSize_ / face_->units_per_EM;
 }
 
-const GlyphImage& SizedFont::Kept(bool byIndex, std::uint32_t code, int tenths, int permille) {
-  const std::tuple<bool, std::uint32_t, int, int> key{byIndex, code, tenths, permille};
-  auto it = turned_.find(key);
-  if (it != turned_.end()) return it->second;
-  GlyphImage glyph = Render(byIndex ? code : IndexOf(code), tenths, permille);
-  MakeRoomFor(glyph);
-  return turned_.emplace(key, std::move(glyph)).first->second;
-}
-
 int SizedFont::Advance(std::u32string_view text) {
   int width = 0;
-  for (char32_t c : text) width += Glyph(c).advance;
+  for (char32_t c : text) width += GlyphAdvance(false, c);
   return width;
 }
 
-FT_GlyphSlot SizedFont::Load(FT_UInt index, int tenths, int permille, bool outline) {
+SizedFont::Loaded SizedFont::Load(const GlyphKey& key, bool outline) {
+  const bool transformed = key.tenths != 0 || key.permille != 1000;
   FT_Activate_Size(size_);
+  FT_UInt index = key.byIndex ? key.code : IndexOf(key.code);
   // A number past the face's glyphs draws its missing-glyph shape.
   if (index >= static_cast<FT_UInt>(face_->num_glyphs)) index = 0;
-  const FT_Int32 flags = (antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) | (outline ? FT_LOAD_NO_BITMAP : 0);
-  if (FT_Load_Glyph(face_, index, flags) != 0) return nullptr;
+  // A glyph to be turned or widened needs its outline: embedded bitmaps cannot turn.
+  const FT_Int32 flags =
+      (antialiased_ ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO) | (transformed || outline ? FT_LOAD_NO_BITMAP : 0);
+  if (FT_Load_Glyph(face_, index, flags) != 0) return Loaded{};
   FT_GlyphSlot slot = face_->glyph;
   if (synthetic_.italic) FT_GlyphSlot_Oblique(slot);
   if (synthetic_.bold) FT_GlyphSlot_Embolden(slot);
-  if ((tenths != 0 || permille != 1000) && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-    FT_Matrix turn = Rotation(tenths, permille);
+  Loaded loaded;
+  loaded.advance = key.permille == 1000 ? static_cast<int>((slot->advance.x + 32) >> 6)
+                                        : static_cast<int>(std::lrint(slot->advance.x / 64.0 * key.permille / 1000));
+  if (transformed) {
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return loaded;
+    FT_Matrix turn = Rotation(key.tenths, key.permille);
     FT_Outline_Transform(&slot->outline, &turn);
   }
-  return slot;
+  loaded.drawable = true;
+  return loaded;
 }
 
-const FT_Outline* SizedFont::Outline(std::uint32_t index, int tenths, int permille) {
-  FT_GlyphSlot slot = Load(index, Turns(tenths), std::clamp(permille, kMinWidening, kMaxWidening), true);
-  return slot && slot->format == FT_GLYPH_FORMAT_OUTLINE ? &slot->outline : nullptr;
+TRect SizedFont::LoadedBox() const {
+  const FT_GlyphSlot slot = face_->glyph;
+  if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
+    return TRect{slot->bitmap_left, -slot->bitmap_top, slot->bitmap_left + static_cast<int>(slot->bitmap.width),
+                 -slot->bitmap_top + static_cast<int>(slot->bitmap.rows)};
+  }
+  FT_BBox cbox;
+  FT_Outline_Get_CBox(&slot->outline, &cbox);
+  // Whole pixels round the outline, rows downwards from the baseline.
+  const auto floorPixel = [](FT_Pos v) { return static_cast<int>(std::floor(v / 64.0)); };
+  const auto ceilPixel = [](FT_Pos v) { return static_cast<int>(std::ceil(v / 64.0)); };
+  return TRect{floorPixel(cbox.xMin), -ceilPixel(cbox.yMax), ceilPixel(cbox.xMax), -floorPixel(cbox.yMin)};
 }
 
-GlyphImage SizedFont::Render(FT_UInt index, int tenths, int permille) {
-  const bool transformed = tenths != 0 || permille != 1000;
-  GlyphImage g;
-  // A glyph to be turned or widened needs its outline: embedded bitmaps cannot turn.
-  FT_GlyphSlot slot = Load(index, tenths, permille, transformed);
-  if (!slot) return g;
-  // The transform leaves the advance as loaded.
-  g.advance = permille == 1000 ? static_cast<int>((slot->advance.x + 32) >> 6)
-                               : static_cast<int>(std::lrint(slot->advance.x / 64.0 * permille / 1000));
-  if (transformed && slot->format != FT_GLYPH_FORMAT_OUTLINE) return g;
+void SizedFont::RenderLoaded(GlyphImage& g) {
+  FT_GlyphSlot slot = face_->glyph;
   const FT_Render_Mode mode = antialiased_ ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
-  if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, mode) != 0) return g;
+  if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, mode) != 0) return;
   const FT_Bitmap& bitmap = slot->bitmap;
-  if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return g;
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return;
   CopyCoverage(bitmap, antialiased_, g);
   g.left = slot->bitmap_left;
   g.top = -slot->bitmap_top;
-  return g;
+}
+
+void SizedFont::RenderLoadedPart(const TRect& window, GlyphImage& g) {
+  FT_GlyphSlot slot = face_->glyph;
+  // The outline moved so that the window's bottom-left corner is its origin:
+  // the same pixel grid as the whole glyph's, cut to the window.
+  FT_Outline_Translate(&slot->outline, -FT_Pos{window.left} * 64, FT_Pos{window.bottom} * 64);
+  FT_Bitmap bitmap;
+  FT_Bitmap_Init(&bitmap);
+  bitmap.width = static_cast<unsigned>(window.Width());
+  bitmap.rows = static_cast<unsigned>(window.Height());
+  bitmap.pixel_mode = antialiased_ ? FT_PIXEL_MODE_GRAY : FT_PIXEL_MODE_MONO;
+  bitmap.num_grays = 256;
+  bitmap.pitch = antialiased_ ? window.Width() : (window.Width() + 7) / 8;
+  std::vector<unsigned char> pixels(static_cast<std::size_t>(bitmap.pitch) * bitmap.rows);
+  bitmap.buffer = pixels.data();
+  if (FT_Outline_Get_Bitmap(slot->library, &slot->outline, &bitmap) != 0) return;
+  CopyCoverage(bitmap, antialiased_, g);
+  g.left = window.left;
+  g.top = window.top;
 }
 
 }  // namespace kestrova

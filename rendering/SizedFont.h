@@ -7,12 +7,12 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string_view>
-#include <tuple>
-#include <unordered_map>
 #include <vector>
+
+#include "rendering/Geometry.h"
+#include "rendering/GlyphCache.h"
 
 namespace kestrova {
 
@@ -70,6 +70,15 @@ class SizedFont {
   const GlyphImage& TurnedGlyph(char32_t c, int tenths, int permille = 1000);
   // The same for the face's glyph number `index` (text given as glyphs).
   const GlyphImage& IndexedGlyph(std::uint32_t index, int tenths, int permille = 1000);
+  // The same glyph (a character, or a glyph number with byIndex) as far as
+  // it lies within `window`, in pixels from its pen position downwards: one
+  // kept, or of at most kWholeGlyphPixels pixels, whole (and kept); a larger
+  // one rendered only within the window and not kept, and one whose box
+  // misses the window not rendered at all (its advance alone).
+  const GlyphImage& GlyphWithin(bool byIndex, std::uint32_t code, int tenths, int permille, const TRect& window);
+  static constexpr std::int64_t kWholeGlyphPixels = std::int64_t{1} << 16;
+  // The advance of the upright glyph, widened, without rendering it.
+  int GlyphAdvance(bool byIndex, std::uint32_t code, int permille = 1000);
   // The outline of the face's glyph number `index` as it is rendered for
   // TurnedGlyph (hinted, widened, turned), in 26.6 pixels with y growing
   // upwards from the pen; null when the glyph has none. It lasts until the
@@ -87,25 +96,35 @@ class SizedFont {
   ShapingFont& Shaping();
   // The face's family name.
   std::string_view FamilyName() const { return face_->family_name ? face_->family_name : ""; }
-  // Bytes of coverage the glyphs kept hold. Past kMaxKeptBytes the cache
-  // starts again, so a glyph's reference lasts until the next glyph is asked for.
-  std::size_t KeptBytes() const { return keptBytes_; }
+  // Bytes the glyphs kept hold. Past kMaxKeptBytes the glyphs used least
+  // recently go, so a glyph's reference lasts until the next glyph is asked for.
+  std::size_t KeptBytes() const { return glyphs_.Bytes() + advances_.Bytes(); }
   static constexpr std::size_t kMaxKeptBytes = std::size_t{32} << 20;
 
  private:
   static constexpr int kMinWidening = 1000 / 16, kMaxWidening = 1000 * 16;
-  GlyphImage Render(FT_UInt index, int tenths, int permille);
-  // The glyph loaded into the face's slot with the synthetic styles, its
-  // outline widened and turned; its outline kept over an embedded bitmap
-  // when `outline` is set. Null when it cannot be loaded.
-  FT_GlyphSlot Load(FT_UInt index, int tenths, int permille, bool outline);
-  // A turned, widened or numbered glyph from the cache, rendered when missing.
-  const GlyphImage& Kept(bool byIndex, std::uint32_t code, int tenths, int permille);
-  // Makes room for a glyph about to be kept: every glyph goes when the
-  // budget would be passed.
-  void MakeRoomFor(const GlyphImage& glyph);
+  // What the face's slot holds once a glyph is loaded: its advance, and
+  // whether there is anything to render.
+  struct Loaded {
+    int advance = 0;
+    bool drawable = false;
+  };
+  GlyphKey KeyOf(bool byIndex, std::uint32_t code, int tenths, int permille) const;
+  // Loads the glyph into the slot, hinted, given the styles the face lacks,
+  // widened and turned; as an outline, never an embedded bitmap, when
+  // `outline` is set.
+  Loaded Load(const GlyphKey& key, bool outline = false);
   // Whether the face has the character, remembered for the first 256.
   bool LookUp(char32_t c);
+  // The pixels of the glyph loaded: its box, and the glyph whole or the part
+  // of it within a window of that box.
+  TRect LoadedBox() const;
+  void RenderLoaded(GlyphImage& glyph);
+  void RenderLoadedPart(const TRect& window, GlyphImage& glyph);
+  // The glyph whole (loaded already, for the second): kept unless it would
+  // take more than an eighth of the budget, else in part_.
+  const GlyphImage& Whole(const GlyphKey& key);
+  const GlyphImage& WholeLoaded(const GlyphKey& key, const Loaded& loaded);
 
   FT_Face face_;
   FT_Size size_ = nullptr;
@@ -113,11 +132,10 @@ class SizedFont {
   bool antialiased_;
   SyntheticStyle synthetic_;
   FontMetrics metrics_;
-  std::array<GlyphImage, 256> latin_;
-  std::array<bool, 256> latinReady_{};
-  std::unordered_map<char32_t, GlyphImage> others_;
-  std::map<std::tuple<bool, std::uint32_t, int, int>, GlyphImage> turned_;
-  std::size_t keptBytes_ = 0;
+  GlyphCache<GlyphImage> glyphs_{kMaxKeptBytes};
+  GlyphCache<int> advances_{kMaxKeptBytes / 32};
+  // A glyph, or part of one, too large to keep.
+  GlyphImage part_;
   std::unique_ptr<ShapingFont> shaping_;
   // For the first 256 characters: 0 not looked up yet, 1 held, 2 missing.
   std::array<std::uint8_t, 256> held_{};

@@ -22,6 +22,15 @@ std::vector<TPointF> BoxCorners(TPointF origin, int tenths, double x0, double x1
           TurnedPoint(origin, tenths, {x1, y1}), TurnedPoint(origin, tenths, {x0, y1})};
 }
 
+// A rectangle of the canvas in pixels from a pen position at (x, y). Glyphs
+// reach far less than 2^30 pixels from their pen, so farther edges are
+// brought in to that without changing which glyph pixels lie inside.
+TRect FromPen(const TRect& r, long long x, long long y) {
+  static constexpr long long kReach = 1LL << 30;
+  const auto near = [](long long v) { return static_cast<int>(std::clamp(v, -kReach, kReach)); };
+  return TRect{near(r.left - x), near(r.top - y), near(r.right - x), near(r.bottom - y)};
+}
+
 // Fills the box [x0, x1) x [y0, y1) of the run's frame, turned onto the canvas.
 void FillBox(TCanvas& canvas, TPointF origin, int tenths, double x0, double x1, double y0, double y1, TColor color,
              const std::optional<TRect>& clip) {
@@ -75,10 +84,15 @@ void PaintTextRun(TCanvas& canvas, SizedFont& font, TPointF origin, const TextRu
   };
   if (canvas.Brush.style == BrushStyle::bsSolid) band(-m.ascent, m.Height(), canvas.Brush.color);
   CoveragePainter painter(canvas.Target(), canvas.Font.color);
+  // Each glyph is rendered only as far as it lands on the visible pixels.
+  const TRect visible = clip ? Intersect(*clip, canvas.VisibleBounds()) : canvas.VisibleBounds();
   for (std::size_t i = 0; i < run.chars.size() && i < run.pens.size(); ++i) {
-    const GlyphImage& glyph = RunGlyph(RunFace(font, run, i), run, run.chars[i]);
+    SizedFont& face = RunFace(font, run, i);
     const TPointF pen = GlyphPen(origin, run, i);
-    PaintGlyph(canvas, painter, glyph, Nearest(pen.x) + glyph.left, Nearest(pen.y) + glyph.top, clip);
+    const long long x = Nearest(pen.x), y = Nearest(pen.y);
+    const GlyphImage& glyph =
+        face.GlyphWithin(run.glyphIndices, run.chars[i], GlyphTurn(run), run.permille, FromPen(visible, x, y));
+    PaintGlyph(canvas, painter, glyph, x + glyph.left, y + glyph.top, clip);
   }
   StyleLines(m, canvas.Font.style, [&](int top, int height) { band(top, height, canvas.Font.color); });
 }

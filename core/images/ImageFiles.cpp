@@ -43,8 +43,8 @@ auto ReadPictureFile(const std::string& fileName, Read read) {
   }
 }
 
-Bitmap ReadPictureAs(const PictureFormat& format, const std::string& fileName) {
-  return ReadPictureFile(fileName, format.decode);
+Bitmap ReadPictureAs(const PictureFormat& format, const std::string& fileName, std::string& warning) {
+  return ReadPictureFile(fileName, [&](std::istream& file) { return format.decode(file, warning); });
 }
 
 // Runs a reader or writer step; false with the error's message when it fails.
@@ -75,6 +75,8 @@ void ShowErrorBox(const std::string& text) {
     ShowMessageOrLog(text, mtError, mbOK);
 }
 
+void ShowWarningMessage(const std::string& text) { ShowMessageOrLog(text, mtWarning, mbOK); }
+
 ImageWriteOptions ImageWriteOptionsOf(const TSettings& s) {
   return ImageWriteOptions{s.GIFColorReduc, s.GIFDither,          s.GIFCompr,           s.jpg_qual,
                            s.PNGCompressionLevel, s.PNGTransparent, s.PNGTransparentColor};
@@ -90,9 +92,13 @@ PictureKind PictureKindForSaving(std::string_view fileName) {
   return PictureKind::WindowsBitmap;
 }
 
-bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText) {
+bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText, std::string* warningText) {
   if (!image) return false;
-  return Guarded(errorText, [&] { *image = ReadPictureAs(PictureFormatForReading(fileName), fileName); });
+  std::string warning;
+  const bool loaded =
+      Guarded(errorText, [&] { *image = ReadPictureAs(PictureFormatForReading(fileName), fileName, warning); });
+  if (warningText) *warningText = loaded ? warning : std::string();
+  return loaded;
 }
 
 bool ReadPictureSize(const std::string& fileName, TSize& size, std::string& errorText) {
@@ -109,26 +115,30 @@ bool LoadPictureOfWantedSize(const std::string& fileName, const std::function<bo
       // The picture from the file's start again: its header is read twice, the rest once.
       file.clear();
       file.seekg(0);
-      image = format.decode(file);
+      std::string warning;  // an icon's picture is shown as it could be read
+      image = format.decode(file, warning);
     });
   });
 }
 
 bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string& errorText) {
   bool loaded = false;
+  std::string warning;
   if (host.image) {
-    loaded = LoadPictureInto(fileName, host.image, errorText);
+    loaded = LoadPictureInto(fileName, host.image, errorText, &warning);
   } else {
     errorText = "No base image";
   }
   if (loaded && host.settings) host.settings->image_file = fileName;
   if (host.updateImageInfo) host.updateImageInfo();
+  if (!warning.empty() && host.showWarning) host.showWarning(fileName + ": " + warning);
   return loaded;
 }
 
 bool LoadGif(const std::string& fileName, Bitmap* target, std::string& errorText) {
   if (!target) return false;
-  return Guarded(errorText, [&] { *target = ReadPictureAs(PictureFormatOf(PictureKind::Gif), fileName); });
+  std::string warning;
+  return Guarded(errorText, [&] { *target = ReadPictureAs(PictureFormatOf(PictureKind::Gif), fileName, warning); });
 }
 
 EncodedPicture EncodePicture(PictureKind kind, const Bitmap& bitmap, const ImageWriteOptions& options) {

@@ -61,6 +61,8 @@ PictureKind PictureKindForSaving(std::string_view fileName);
 // shows a box (it runs only from the window); without one set, the text goes
 // where ShowMessageOrLog sends it.
 void ShowErrorBox(const std::string& text);
+// A warning about a picture read (a message box, or a line of the batch log).
+void ShowWarningMessage(const std::string& text);
 
 // What the base-image reader and writer need of the main window.
 struct BaseImageHost {
@@ -70,19 +72,26 @@ struct BaseImageHost {
   std::function<void()> updateImageInfo;
   // Shows a message box of the error type with an OK button. May be empty.
   std::function<void(const std::string& text)> showErrorBox = ShowErrorBox;
+  // Tells the user of a base image read with a warning. May be empty.
+  std::function<void(const std::string& text)> showWarning = ShowWarningMessage;
   // The language table's "Error saving".
   std::string errorSavingText = "Error saving";
 };
 
-// Reads the file into the base image; on success image_file := fileName. Last,
-// whatever happened, the information label is refreshed.
+// Reads the file into the base image; on success image_file := fileName. Then,
+// whatever happened, the information label is refreshed; last, a picture read
+// with a warning (a metafile drawn without some of its records) is reported
+// through showWarning as the file name, ": " and the warning.
 bool LoadBaseImage(BaseImageHost& host, const std::string& fileName, std::string& errorText);
 
 // Reads the file into the given bitmap; false at once (error text untouched)
 // when there is none. Neither image_file nor the information label changes.
 // A metafile gives the bitmap the metafile's size; the image control showing
-// the bitmap takes that size from it.
-bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText);
+// the bitmap takes that size from it. The reader's warning about a picture it
+// read (PictureFormat::decode) goes to `warningText` when given, which is
+// cleared first.
+bool LoadPictureInto(const std::string& fileName, Bitmap* image, std::string& errorText,
+                     std::string* warningText = nullptr);
 
 // The width and height of the picture in the file, read from its header alone
 // (the reader chosen as for LoadPictureInto), so that a picture too large for

@@ -13,23 +13,29 @@ namespace kestrova {
 
 namespace {
 
-Bitmap DecodeMetafile(std::istream& file) { return RenderMetafile(file); }
+Bitmap DecodeMetafile(std::istream& file, std::string& warning) {
+  std::size_t notDrawn = 0;
+  Bitmap picture = RenderMetafile(file, &notDrawn);
+  if (notDrawn > 0) warning = NotDrawnWarning(notDrawn);
+  return picture;
+}
 
 TSize MetafilePictureSize(std::istream& file) { return MetafileSize(file); }
 
 }  // namespace
 
 const std::vector<PictureFormat>& PictureFormats() {
-  // The stream readers of each kind (each also has one for bytes in memory).
+  // The stream readers of each kind (each also has one for bytes in memory);
+  // only a metafile's reader has warnings to give.
   static const std::vector<PictureFormat> formats{
-      {PictureKind::Gif, kGIFDescription, {kGIFFileExtension}, [](std::istream& f) { return DecodeGif(f); },
-       [](std::istream& f) { return GifPictureSize(f); }},
-      {PictureKind::Png, "PNG images", {".PNG"}, [](std::istream& f) { return DecodePng(f); },
+      {PictureKind::Gif, kGIFDescription, {kGIFFileExtension},
+       [](std::istream& f, std::string&) { return DecodeGif(f); }, [](std::istream& f) { return GifPictureSize(f); }},
+      {PictureKind::Png, "PNG images", {".PNG"}, [](std::istream& f, std::string&) { return DecodePng(f); },
        [](std::istream& f) { return PngPictureSize(f); }},
-      {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"}, [](std::istream& f) { return DecodeJpeg(f); },
-       [](std::istream& f) { return JpegPictureSize(f); }},
+      {PictureKind::Jpeg, "JPG images", {".JPG", ".JPEG", ".JPE"},
+       [](std::istream& f, std::string&) { return DecodeJpeg(f); }, [](std::istream& f) { return JpegPictureSize(f); }},
       {PictureKind::Metafile, "Metafiles", {".EMF", ".WMF"}, DecodeMetafile, MetafilePictureSize},
-      {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, [](std::istream& f) { return DecodeBmp(f); },
+      {PictureKind::WindowsBitmap, "Bitmaps", {".BMP"}, [](std::istream& f, std::string&) { return DecodeBmp(f); },
        [](std::istream& f) { return BmpPictureSize(f); }},
   };
   return formats;

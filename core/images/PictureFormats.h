@@ -5,6 +5,7 @@
 // that no other kind claims.
 
 #include <istream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,8 +24,10 @@ struct PictureFormat {
   // what the header says the picture needs. Raises the reader's error
   // (ImageFileError, GIFException, BitmapError); a file whose first bytes
   // show it is not of the kind, or whose header asks for more than the file
-  // holds, is refused before the rest is read.
-  Bitmap (*decode)(std::istream& file);
+  // holds, is refused before the rest is read. A picture given without some
+  // of its parts (a metafile's records that could not be drawn) comes with
+  // a warning saying so in `warning`, which stays as it is otherwise.
+  Bitmap (*decode)(std::istream& file, std::string& warning);
   // The picture's size, as its decoder would give it, from the header alone;
   // raises the reader's error as decode does.
   TSize (*size)(std::istream& file);

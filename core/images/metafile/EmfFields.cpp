@@ -3,10 +3,9 @@
 #include <bit>
 #include <climits>
 #include <cmath>
-#include <exception>
 
-#include "core/images/BmpReader.h"
 #include "core/images/ImageFileError.h"
+#include "core/images/metafile/RecordBitmap.h"
 #include "core/support/TextEncoding.h"
 #include "rendering/DibHeader.h"
 #include "rendering/Utf8.h"
@@ -105,23 +104,11 @@ std::vector<TRect> RegionRects(const LittleEndianView& r, std::size_t at, std::u
   return rects;
 }
 
-namespace {
-
-std::optional<Bitmap> Decoded(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits) {
-  try {
-    return DecodeDib(info, bits);
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
-}
-
-}  // namespace
-
 std::optional<Bitmap> Picture(const LittleEndianView& r, std::size_t offsetsAt) {
   const std::uint32_t offBmi = r.U32(offsetsAt), cbBmi = r.U32(offsetsAt + 4);
   const std::uint32_t offBits = r.U32(offsetsAt + 8), cbBits = r.U32(offsetsAt + 12);
   if (cbBmi == 0) return std::nullopt;
-  return Decoded(r.Sub(offBmi, cbBmi), r.Sub(offBits, cbBits));
+  return RecordBitmap(r.Sub(offBmi, cbBmi), r.Sub(offBits, cbBits));
 }
 
 std::optional<Bitmap> MonoPicture(const LittleEndianView& r, std::size_t offsetsAt) {
@@ -133,7 +120,7 @@ std::optional<Bitmap> MonoPicture(const LittleEndianView& r, std::size_t offsets
   info[32] = 2;
   info[33] = info[34] = info[35] = 0;
   info.insert(info.end(), {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0});
-  return Decoded(info, r.Sub(r.U32(offsetsAt + 8), r.U32(offsetsAt + 12)));
+  return RecordBitmap(info, r.Sub(r.U32(offsetsAt + 8), r.U32(offsetsAt + 12)));
 }
 
 }  // namespace kestrova::emf

@@ -1,8 +1,12 @@
 #include "core/images/metafile/EmfRecords.h"
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
+
+#include "core/images/metafile/PictureBrush.h"
+#include "core/images/metafile/RecordLeftOut.h"
 
 namespace kestrova::emf {
 
@@ -24,13 +28,18 @@ MetaFont Font(const LittleEndianView& r) {
   return f;
 }
 
-MetaPen ExtPen(const LittleEndianView& r) {
+// The platform makes no pen of more dash and gap lengths than this.
+constexpr std::uint32_t kMaxDashEntries = 16;
+
+// None for a pen the platform does not make.
+std::optional<MetaPen> ExtPen(const LittleEndianView& r) {
   const std::uint32_t style = r.U32(28);
   const bool geometric = style & gdi::PS_GEOMETRIC;
   const bool hollowBrush = r.U32(36) == gdi::BS_NULL;
   MetaPen pen{(style & gdi::PS_STYLE_MASK) != gdi::PS_NULL && !hollowBrush, geometric ? r.I32(32) : 0, r.U32(40), style};
   if ((style & gdi::PS_STYLE_MASK) == gdi::PS_USERSTYLE) {
     const std::uint64_t entries = r.U32(48);
+    if (entries > kMaxDashEntries) return std::nullopt;
     r.Require(52, entries * 4);
     for (std::size_t i = 0; i < entries; ++i) pen.dashes.push_back(r.U32(52 + 4 * i));
   }
@@ -45,15 +54,15 @@ MetaBrush LogBrush(std::uint32_t style, TColor color, std::uint32_t hatch) {
   return brush;
 }
 
-// A pattern brush: a two-colour picture takes the text and background colours.
-MetaBrush PatternBrush(const LittleEndianView& r, bool twoColor) {
-  MetaBrush brush;
-  if (auto picture = twoColor ? MonoPicture(r, 16) : Picture(r, 16)) {
-    brush.twoColor = twoColor;
-    brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
+// Makes a pattern brush in its slot. One a bound leaves out leaves the slot
+// empty, as the platform's failed brush does.
+void CreatePatternBrush(MetafileDevice& dc, const LittleEndianView& r, bool twoColor) {
+  try {
+    dc.CreateObjectAt(r.U32(8), PictureBrush(twoColor ? MonoPicture(r, 16) : Picture(r, 16), twoColor));
+  } catch (const RecordLeftOut&) {
+    dc.DeleteObject(r.U32(8));
+    throw;
   }
-  brush.visible = brush.picture != nullptr;
-  return brush;
 }
 
 }  // namespace
@@ -64,10 +73,15 @@ bool PlayObjectRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndian
       dc.CreateObjectAt(r.U32(8), MetaPen{(r.U32(12) & gdi::PS_STYLE_MASK) != gdi::PS_NULL, r.I32(16), r.U32(24),
                                           r.U32(12) & ~gdi::PS_GEOMETRIC});
       break;
-    case kExtCreatePen: dc.CreateObjectAt(r.U32(8), ExtPen(r)); break;
+    case kExtCreatePen:
+      if (auto pen = ExtPen(r))
+        dc.CreateObjectAt(r.U32(8), std::move(*pen));
+      else
+        dc.DeleteObject(r.U32(8));  // the slot holds no pen, as on the platform
+      break;
     case kCreateBrushIndirect: dc.CreateObjectAt(r.U32(8), LogBrush(r.U32(12), r.U32(16), r.U32(20))); break;
-    case kCreateMonoBrush: dc.CreateObjectAt(r.U32(8), PatternBrush(r, true)); break;
-    case kCreateDibPatternBrushPt: dc.CreateObjectAt(r.U32(8), PatternBrush(r, false)); break;
+    case kCreateMonoBrush: CreatePatternBrush(dc, r, true); break;
+    case kCreateDibPatternBrushPt: CreatePatternBrush(dc, r, false); break;
     case kExtCreateFontIndirectW: dc.CreateObjectAt(r.U32(8), Font(r)); break;
     case kCreatePalette: dc.CreateObjectAt(r.U32(8), MetaOtherObject{}); break;
     case kSelectObject: {

@@ -8,6 +8,7 @@
 #include "core/images/LittleEndian.h"
 #include "core/images/metafile/EmfRecords.h"
 #include "core/images/metafile/MetafileDevice.h"
+#include "core/images/metafile/RecordLeftOut.h"
 
 namespace kestrova {
 
@@ -21,7 +22,7 @@ const char* const kTruncated = kMetafileTruncated;
 const char* const kBadRecord = kMetafileBadRecord;
 
 // What playing does with a record: reads and plays it, reads past it (it
-// draws nothing here), or counts it as left out.
+// draws nothing, here or anywhere), or counts it as left out.
 enum class Handling { Play, ReadPast, LeftOut };
 
 Handling HandlingOf(std::uint32_t type) {
@@ -52,23 +53,31 @@ Handling HandlingOf(std::uint32_t type) {
     case kSetTextJustification:
     case kColorMatchToTargetW:
     case kCreateColorSpaceW: return Handling::ReadPast;
+    // Drawn by the platform, not here.
+    case kGlsRecord:
+    case kGlsBoundedRecord: return Handling::LeftOut;
     default: break;
   }
   // Every other record from the first drawing record to the parallelogram
-  // copies, from the device-independent copies to the
-  // text of several strings, and the later copies, blends, gradients and text.
+  // copies, from the device-independent copies to the text of several
+  // strings, and the later copies, blends, gradients and text. Any other
+  // number is no record's: it draws nothing, here or anywhere.
   const bool later = type == kSmallTextOut || type == kAlphaBlend || type == kTransparentBlt || type == kGradientFill;
-  return (type >= kPolyBezier && type <= kPlgBlt) ||
+  return (type >= kPolyBezier && type <= kPlgBlt && type != kNoRecord69) ||
                  (type >= kSetDIBitsToDevice && type <= kPolyTextOutW) || later
              ? Handling::Play
-             : Handling::LeftOut;
+             : Handling::ReadPast;
 }
 
-// Each record type belongs to one family, which plays it.
+// Each record type belongs to one family, which plays it; one no family
+// plays, or one a bound leaves out, is counted as not drawn.
 void PlayRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
-  if (PlayStateRecord(dc, type, r) || PlayObjectRecord(dc, type, r) || PlayDrawingRecord(dc, type, r) ||
-      PlayClipRecord(dc, type, r) || PlayTextRecord(dc, type, r) || PlayBitmapRecord(dc, type, r))
-    return;
+  try {
+    if (PlayStateRecord(dc, type, r) || PlayObjectRecord(dc, type, r) || PlayDrawingRecord(dc, type, r) ||
+        PlayClipRecord(dc, type, r) || PlayTextRecord(dc, type, r) || PlayBitmapRecord(dc, type, r))
+      return;
+  } catch (const RecordLeftOut&) {
+  }
   dc.CountNotDrawn();
 }
 

@@ -86,6 +86,7 @@ enum : std::uint32_t {
   kWidenPath = 66,
   kSelectClipPath = 67,
   kAbortPath = 68,
+  kNoRecord69 = 69,  // a number no record has
   kGdiComment = 70,
   kFillRgn = 71,
   kFrameRgn = 72,
@@ -118,6 +119,8 @@ enum : std::uint32_t {
   kCreateColorSpace = 99,
   kSetColorSpace = 100,
   kDeleteColorSpace = 101,
+  kGlsRecord = 102,
+  kGlsBoundedRecord = 103,
   kPixelFormat = 104,
   kDrawEscape = 105,
   kExtEscape = 106,
@@ -167,7 +170,7 @@ std::optional<AffineTransform> Transform(const LittleEndianView& r, std::size_t 
 std::vector<TRect> RegionRects(const LittleEndianView& r, std::size_t at, std::uint64_t size);
 // The bitmap a record carries at the given offsets (of its header, its
 // header's size, its bits, their size); none when it has none or one of a
-// kind not supported.
+// kind not supported (RecordBitmap, which may leave the record out).
 std::optional<Bitmap> Picture(const LittleEndianView& r, std::size_t offsetsAt);
 // The same for a one-bit picture, whose colour table may be left out (index
 // 0 then stands for the text colour, 1 for the background colour).

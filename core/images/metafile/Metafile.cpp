@@ -69,12 +69,13 @@ std::size_t MetafilePicture::Draw(TCanvas& canvas) const {
   return reader.Draw(canvas);
 }
 
-Bitmap RenderMetafile(std::istream& file) {
+Bitmap RenderMetafile(std::istream& file, std::size_t* notDrawn) {
   MetafileReader metafile(file);
   Bitmap picture(metafile.Width(), metafile.Height());
   picture.Fill(clWhite);
   TCanvas canvas(picture);
-  metafile.Draw(canvas);
+  const std::size_t leftOut = metafile.Draw(canvas);
+  if (notDrawn) *notDrawn = leftOut;
   return picture;
 }
 
@@ -86,6 +87,12 @@ Bitmap RenderMetafile(const std::vector<std::uint8_t>& bytes) {
 TSize MetafileSize(std::istream& file) {
   const MetafileReader metafile(file);
   return {metafile.Width(), metafile.Height()};
+}
+
+std::string NotDrawnWarning(std::size_t notDrawn) {
+  const bool one = notDrawn == 1;
+  return std::to_string(notDrawn) + (one ? " record" : " records") + " of the metafile could not be drawn and " +
+         (one ? "is" : "are") + " missing from the picture";
 }
 
 }  // namespace kestrova

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <istream>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "rendering/Bitmap.h"
@@ -58,11 +59,14 @@ class MetafilePicture {
 };
 
 // The picture of a metafile read from the stream's position: a 24-bit bitmap
-// of the metafile's size, white where the metafile draws nothing.
-Bitmap RenderMetafile(std::istream& file);
+// of the metafile's size, white where the metafile draws nothing. How many
+// records were left out (MetafileReader::Draw) goes to `notDrawn` when given.
+Bitmap RenderMetafile(std::istream& file, std::size_t* notDrawn = nullptr);
 // The same for a metafile file's bytes.
 Bitmap RenderMetafile(const std::vector<std::uint8_t>& bytes);
 // Its size, from the headers alone.
 TSize MetafileSize(std::istream& file);
+// What a user is told of a picture drawn without `notDrawn` (> 0) of its records.
+std::string NotDrawnWarning(std::size_t notDrawn);
 
 }  // namespace kestrova

@@ -100,7 +100,28 @@ void MetafileDevice::SetPolyFillMode(int mode) {
   if (mode == gdi::WINDING) state_.fillRule = FillRule::Winding;
 }
 
-void MetafileDevice::SaveDC() { saved_.push_back(state_); }
+namespace {
+
+// What a path holds: its points and figures.
+std::size_t PathSize(const Path& path) {
+  std::size_t size = path.Figures().size();
+  for (const Path::Figure& figure : path.Figures()) size += figure.points.size();
+  return size;
+}
+
+}  // namespace
+
+void MetafileDevice::SaveDC() {
+  // A path shared with the state saved last was counted with it.
+  const bool counted = !state_.path || (!saved_.empty() && saved_.back().state.path.Shares(state_.path));
+  const std::size_t pathSize = counted ? 0 : PathSize(*std::as_const(state_).path);
+  if (saved_.size() >= kMaxSavedStates || savedPathSize_ + pathSize > kMaxSavedPathSize) {
+    CountNotDrawn();
+    return;
+  }
+  saved_.push_back(SavedState{state_, pathSize});
+  savedPathSize_ += pathSize;
+}
 
 void MetafileDevice::RestoreDC(int n) {
   const auto count = static_cast<std::int64_t>(saved_.size());
@@ -111,9 +132,13 @@ void MetafileDevice::RestoreDC(int n) {
     target = n - 1;
   else
     return;
-  state_ = saved_[static_cast<std::size_t>(target)];
+  const DCState& restored = saved_[static_cast<std::size_t>(target)].state;
+  // The canvas keeps its clip when the state restored has the same one.
+  const bool sameClip = state_.clip == restored.clip && state_.metaRegion == restored.metaRegion;
+  state_ = restored;
+  for (auto it = saved_.begin() + target; it != saved_.end(); ++it) savedPathSize_ -= it->pathSize;
   saved_.resize(static_cast<std::size_t>(target));
-  ApplyClip();
+  if (!sameClip) ApplyClip();
 }
 
 // ---------------------------------------------------------------- objects
@@ -287,9 +312,9 @@ TBrush MetafileDevice::CanvasBrush(const MetaBrush& m) const {
   if (m.hatch) {
     const std::optional<TColor> gaps = state_.bkTransparent ? std::nullopt : std::optional<TColor>(state_.bkColor);
     brush.pattern = std::make_shared<BrushPattern>(BrushPattern::Hatch(*m.hatch, m.color, gaps));
-  } else if (m.picture) {
-    brush.pattern = std::make_shared<BrushPattern>(m.twoColor ? BrushPattern::TwoColor(*m.picture, state_.textColor, state_.bkColor)
-                                                              : BrushPattern::Picture(*m.picture));
+  } else if (m.pattern) {
+    brush.pattern = m.twoColor ? std::make_shared<BrushPattern>(m.pattern->InColors(state_.textColor, state_.bkColor))
+                               : m.pattern;
   }
   // The origin is in device pixels.
   brush.origin = TPoint{Round(state_.brushOrg.x * base_.scaleX + base_.offsetX),

@@ -22,6 +22,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/images/metafile/CopyOnWrite.h"
 #include "rendering/AffineTransform.h"
 #include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
@@ -99,10 +100,11 @@ struct MetaPen {
 struct MetaBrush {
   bool visible = true;
   TColor color = clWhite;
-  // A hatched brush: its hatch style; a pattern brush: its picture, drawn in
-  // the text and background colours when it is a two-colour one.
+  // A hatched brush: its hatch style; a pattern brush: its pattern
+  // (PictureBrush), drawn in the text and background colours when it is a
+  // two-colour one.
   std::optional<HatchStyle> hatch{};
-  std::shared_ptr<const Bitmap> picture{};
+  std::shared_ptr<const BrushPattern> pattern{};
   bool twoColor = false;
 };
 
@@ -230,9 +232,14 @@ class MetafileDevice {
   // The brush origin, in device pixels.
   void SetBrushOrg(int x, int y) { state_.brushOrg = {x, y}; }
   void SetMiterLimit(double limit) { state_.miterLimit = limit >= 1 ? limit : state_.miterLimit; }
+  // Saves the state; past kMaxSavedStates states, or past kMaxSavedPathSize
+  // for the paths they hold, the state is not saved and the record counted
+  // as not drawn.
   void SaveDC();
   // Negative: that many states back; positive: the state saved as number n (from 1).
   void RestoreDC(int n);
+  static constexpr std::size_t kMaxSavedStates = std::size_t{1} << 14;
+  static constexpr std::size_t kMaxSavedPathSize = std::size_t{1} << 20;
 
   // --- objects
   // Puts an object at a given slot of the table (the slot's old object goes).
@@ -368,8 +375,9 @@ class MetafileDevice {
     bool clockwise = false;
     // In canvas pixels; null: none.
     std::shared_ptr<const Region> clip, metaRegion;
-    // The path being recorded (pathOpen) or recorded.
-    std::optional<Path> path;
+    // The path being recorded (pathOpen) or recorded; shared with the saved
+    // states until it changes.
+    CopyOnWrite<Path> path;
     bool pathOpen = false;
   };
 
@@ -472,7 +480,14 @@ class MetafileDevice {
   TCanvas& canvas_;
   DeviceToCanvas base_;
   DCState state_;
-  std::vector<DCState> saved_;
+  // Each saved state with the size (PathSize) its path adds to those of the
+  // states saved before it: none when it shares the path of the one before.
+  struct SavedState {
+    DCState state;
+    std::size_t pathSize = 0;
+  };
+  std::vector<SavedState> saved_;
+  std::size_t savedPathSize_ = 0;
   std::vector<std::optional<MetaObject>> objects_;
   std::size_t notDrawn_ = 0;
   // Points of glyph outlines the picture's paths may still take.

@@ -2,48 +2,73 @@
 // mapping only scales and moves, a copy goes to the canvas as a rectangle;
 // where it turns or shears, the picture is resampled onto the canvas pixels
 // of the turned rectangle (each pixel centre mapped back to the nearest
-// source pixel) and copied within that shape only.
+// source pixel), a band of rows at a time, and copied within that shape only.
 
 #include <algorithm>
 #include <cmath>
 
 #include "core/images/metafile/MetafileDevice.h"
+#include "core/images/metafile/RowBands.h"
 
 namespace kestrova {
 
 namespace {
 
-// The picture's pixels over the canvas box: each pixel centre mapped back
-// through `toSource`; those falling outside srcRect or the picture keep 0 and
-// are left out of `covered`. 32-bit, the picture's own alpha kept.
-struct Resampled {
-  Bitmap pixels;
-  Region covered;
+// Canvas pixel centres mapped back onto a picture's pixels, and whether they
+// land within a part of it (srcRect and the picture both).
+struct SourceMap {
+  SourceMap(const Bitmap& picture, const TRect& srcRect, const AffineTransform& toSource) : toSource(toSource) {
+    const TRect ordered{std::min(srcRect.left, srcRect.right), std::min(srcRect.top, srcRect.bottom),
+                        std::max(srcRect.left, srcRect.right), std::max(srcRect.top, srcRect.bottom)};
+    inside = Intersect(ordered, TRect{0, 0, picture.Width(), picture.Height()});
+  }
+  // The source point of canvas pixel (x, y), when it lands within the part.
+  bool Lands(int x, int y, TPointF& s) const {
+    s = toSource.Apply(TPointF{x + 0.5, y + 0.5});
+    return s.x >= inside.left && s.x < inside.right && s.y >= inside.top && s.y < inside.bottom;
+  }
+
+  AffineTransform toSource;
+  TRect inside;
 };
 
-Resampled Resample(const Bitmap& picture, const TRect& srcRect, const TRect& box, const AffineTransform& toSource) {
-  Resampled out{Bitmap(box.Width(), box.Height(), PixelFormat::pf32bit), Region()};
-  const bool alpha = picture.Format() == PixelFormat::pf32bit;
-  const TRect ordered{std::min(srcRect.left, srcRect.right), std::min(srcRect.top, srcRect.bottom),
-                      std::max(srcRect.left, srcRect.right), std::max(srcRect.top, srcRect.bottom)};
-  const TRect inside = Intersect(ordered, TRect{0, 0, picture.Width(), picture.Height()});
+// The pixels of the canvas box whose centres land within the part.
+Region Covered(const TRect& box, const SourceMap& map) {
   RegionBuilder covered;
+  TPointF s;
   for (int y = box.top; y < box.bottom; ++y) {
-    std::uint8_t* row = out.pixels.ScanLine(y - box.top);
-    for (int x = box.left; x < box.right; ++x) {
-      const TPointF s = toSource.Apply(TPointF{x + 0.5, y + 0.5});
-      if (!(s.x >= inside.left && s.x < inside.right && s.y >= inside.top && s.y < inside.bottom)) continue;
+    int start = box.right;
+    for (int x = box.left; x <= box.right; ++x) {
+      const bool lands = x < box.right && map.Lands(x, y, s);
+      if (lands && start == box.right) start = x;
+      if (!lands && start < x) {
+        covered.Add(y, start, x);
+        start = box.right;
+      }
+    }
+  }
+  return covered.Finish();
+}
+
+// The picture's pixels over a band of canvas rows, 32-bit, the picture's own
+// alpha kept; pixels landing outside the part keep 0.
+Bitmap Resampled(const Bitmap& picture, const TRect& band, const SourceMap& map) {
+  Bitmap out(band.Width(), band.Height(), PixelFormat::pf32bit);
+  const bool alpha = picture.Format() == PixelFormat::pf32bit;
+  TPointF s;
+  for (int y = band.top; y < band.bottom; ++y) {
+    std::uint8_t* row = out.ScanLine(y - band.top);
+    for (int x = band.left; x < band.right; ++x) {
+      if (!map.Lands(x, y, s)) continue;
       const int sx = static_cast<int>(std::floor(s.x)), sy = static_cast<int>(std::floor(s.y));
       const TColor c = picture.GetPixel(sx, sy);
-      std::uint8_t* p = row + 4 * static_cast<std::size_t>(x - box.left);
+      std::uint8_t* p = row + 4 * static_cast<std::size_t>(x - band.left);
       p[0] = BlueOf(c);
       p[1] = GreenOf(c);
       p[2] = RedOf(c);
       p[3] = alpha ? picture.ScanLine(sy)[4 * static_cast<std::size_t>(sx) + 3] : 255;
-      covered.Add(y, x, x + 1);
     }
   }
-  out.covered = covered.Finish();
   return out;
 }
 
@@ -76,9 +101,11 @@ void MetafileDevice::CopyMapped(const AffineTransform& sourceToLogical, const Bi
   const Region shape = FigureRegion(mapped);
   const TRect box = Intersect(shape.Bounds(), TRect{0, 0, canvas_.Target().Width(), canvas_.Target().Height()});
   if (box.Width() <= 0 || box.Height() <= 0) return;
-  const Resampled resampled = Resample(picture, srcRect, box, toSource);
-  WithinRegion(shape.Combined(resampled.covered, RegionOp::And), [&] {
-    copy(box, resampled.pixels, TRect{0, 0, box.Width(), box.Height()});
+  const SourceMap map(picture, srcRect, toSource);
+  WithinRegion(shape.Combined(Covered(box, map), RegionOp::And), [&] {
+    ForEachRowBand(box, [&](const TRect& band) {
+      copy(band, Resampled(picture, band, map), TRect{0, 0, band.Width(), band.Height()});
+    });
   });
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/images/metafile/MetafileDevice.h"
+#include "core/images/metafile/RowBands.h"
 
 namespace kestrova {
 
@@ -19,7 +20,7 @@ TColor Blend(TColor a, TColor b, double t) {
   return RGBColor(Mixed(RedOf(a), RedOf(b), t), Mixed(GreenOf(a), GreenOf(b), t), Mixed(BlueOf(a), BlueOf(b), t));
 }
 
-// A 24-bit bitmap over the canvas box whose pixels take colourAt(logical
+// A 24-bit bitmap over a band of the canvas whose pixels take colourAt(logical
 // point of their centre).
 template <typename ColourAt>
 Bitmap Shaded(const TRect& box, const AffineTransform& toLogical, ColourAt colourAt) {
@@ -48,9 +49,12 @@ void MetafileDevice::ShadeFigure(const std::vector<TPoint>& logicalCorners,
   const TRect box = Intersect(shape.Bounds(), TRect{0, 0, canvas_.Target().Width(), canvas_.Target().Height()});
   AffineTransform toLogical;
   if (box.IsEmpty() || !Mapping().Inverse(toLogical)) return;
-  const Bitmap shaded = Shaded(box, toLogical, colourAt);
   canvas_.Rop2 = kRop2CopyPen;
-  WithinRegion(shape, [&] { canvas_.CopyRect(box, shaded, TRect{0, 0, box.Width(), box.Height()}); });
+  WithinRegion(shape, [&] {
+    ForEachRowBand(box, [&](const TRect& band) {
+      canvas_.CopyRect(band, Shaded(band, toLogical, colourAt), TRect{0, 0, band.Width(), band.Height()});
+    });
+  });
 }
 
 void MetafileDevice::GradientFill(const std::vector<GradientVertex>& vertices,

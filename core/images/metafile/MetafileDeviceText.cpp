@@ -53,9 +53,8 @@ std::vector<ShownCluster> MetafileDevice::ShownClusters(const MetaText& t, std::
   const bool rightToLeft = t.options & gdi::ETO_RTLREADING;
   if (run.glyphIndices || (!rightToLeft && !NeedsShaping(font, chars))) {
     for (std::size_t i = 0; i < chars.size(); ++i) {
-      const GlyphImage& upright = run.glyphIndices ? font.IndexedGlyph(chars[i], 0, run.permille)
-                                                   : font.TurnedGlyph(chars[i], 0, run.permille);
-      clusters.push_back(ShownCluster{i, 1, {TPointF{0, 0}}, unitsOf(i), double(upright.advance), chars[i] == U' '});
+      const int advance = font.GlyphAdvance(run.glyphIndices, chars[i], run.permille);
+      clusters.push_back(ShownCluster{i, 1, {TPointF{0, 0}}, unitsOf(i), double(advance), chars[i] == U' '});
     }
     run.chars = std::move(chars);
     return clusters;

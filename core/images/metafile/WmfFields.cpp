@@ -1,8 +1,6 @@
 #include "core/images/metafile/WmfRecords.h"
 
-#include <exception>
-
-#include "core/images/BmpReader.h"
+#include "core/images/metafile/RecordBitmap.h"
 #include "core/support/TextEncoding.h"
 
 namespace kestrova::wmf {
@@ -26,11 +24,7 @@ std::string Text(const LittleEndianView& p, std::size_t offset, std::size_t coun
 
 std::optional<Bitmap> Picture(const LittleEndianView& p, std::size_t offset) {
   if (!p.Holds(offset, 1)) return std::nullopt;
-  try {
-    return DecodeDib(p.Bytes().subspan(offset), {});
-  } catch (const std::exception&) {
-    return std::nullopt;  // a bitmap of a kind not supported is left out
-  }
+  return RecordBitmap(p.Bytes().subspan(offset), {});
 }
 
 }  // namespace kestrova::wmf

@@ -3,6 +3,9 @@
 #include <memory>
 #include <utility>
 
+#include "core/images/metafile/PictureBrush.h"
+#include "core/images/metafile/RecordLeftOut.h"
+
 namespace kestrova::wmf {
 
 namespace {
@@ -17,14 +20,6 @@ MetaBrush Brush(const LittleEndianView& p) {
   MetaBrush brush{style == gdi::BS_SOLID || style == gdi::BS_HATCHED, p.U32(2)};
   if (style == gdi::BS_HATCHED && hatch <= static_cast<unsigned>(HatchStyle::DiagonalCross))
     brush.hatch = static_cast<HatchStyle>(hatch);
-  return brush;
-}
-
-MetaBrush PictureBrush(std::optional<Bitmap> picture, bool twoColor) {
-  MetaBrush brush;
-  brush.visible = picture.has_value();
-  if (picture) brush.picture = std::make_shared<const Bitmap>(std::move(*picture));
-  brush.twoColor = twoColor;
   return brush;
 }
 
@@ -75,6 +70,18 @@ MetaRegion Region(const LittleEndianView& p) {
   return region;
 }
 
+// Makes a pattern brush. One a bound leaves out still takes its slot, as a
+// hollow brush, so that the objects made after it keep theirs.
+template <typename Make>
+void CreatePatternBrush(MetafileDevice& dc, Make make) {
+  try {
+    dc.CreateObject(make());
+  } catch (const RecordLeftOut&) {
+    dc.CreateObject(MetaBrush{false, clWhite});
+    throw;
+  }
+}
+
 }  // namespace
 
 bool PlayObjectRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
@@ -82,8 +89,8 @@ bool PlayObjectRecord(MetafileDevice& dc, std::uint16_t function, const LittleEn
     case kCreatePenIndirect: dc.CreateObject(Pen(p)); break;
     case kCreateBrushIndirect: dc.CreateObject(Brush(p)); break;
     case kCreateFontIndirect: dc.CreateObject(Font(p)); break;
-    case kCreatePatternBrush: dc.CreateObject(OldPatternBrush(p)); break;
-    case kDibCreatePatternBrush: dc.CreateObject(PictureBrush(Picture(p, 4), false)); break;
+    case kCreatePatternBrush: CreatePatternBrush(dc, [&] { return OldPatternBrush(p); }); break;
+    case kDibCreatePatternBrush: CreatePatternBrush(dc, [&] { return PictureBrush(Picture(p, 4), false); }); break;
     case kCreatePalette: dc.CreateObject(MetaOtherObject{}); break;
     case kCreateRegion: dc.CreateObject(Region(p)); break;
     case kSelectObject: dc.SelectObject(p.U16(0)); break;

@@ -7,6 +7,7 @@
 #include "core/images/ImageFileError.h"
 #include "core/images/LittleEndian.h"
 #include "core/images/metafile/MetafileDevice.h"
+#include "core/images/metafile/RecordLeftOut.h"
 #include "core/images/metafile/WmfRecords.h"
 
 namespace kestrova {
@@ -38,22 +39,26 @@ constexpr std::uint16_t kPlayed[] = {
     kFloodFill,       kExtFloodFill,
 };
 
-// Records that draw nothing here.
-constexpr std::uint16_t kReadPast[] = {
-    kRealizePalette, kSetPalEntries, kSetRelAbs,     kSetStretchBltMode, kResizePalette, kSetLayout,
-    kSetMapperFlags, kSelectPalette, kAnimatePalette, kEscape,
-};
+// Records the platform draws that are not drawn here; every other record
+// not played draws nothing, here or anywhere (palettes, modes of no use here,
+// escapes, numbers no record has), and is read past.
+constexpr std::uint16_t kLeftOut[] = {kBitBlt, kStretchBlt};
 
 template <std::size_t N>
 bool Listed(const std::uint16_t (&list)[N], std::uint16_t function) {
   return std::find(std::begin(list), std::end(list), function) != std::end(list);
 }
 
-// Each record function belongs to one family, which plays it.
+// Each record function belongs to one family, which plays it; one no family
+// plays, or one a bound leaves out, is counted as not drawn.
 void PlayRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
-  if (PlayStateRecord(dc, function, p) || PlayObjectRecord(dc, function, p) || PlayDrawingRecord(dc, function, p) ||
-      PlayClipRecord(dc, function, p) || PlayTextRecord(dc, function, p) || PlayBitmapRecord(dc, function, p))
-    return;
+  try {
+    if (PlayStateRecord(dc, function, p) || PlayObjectRecord(dc, function, p) ||
+        PlayDrawingRecord(dc, function, p) || PlayClipRecord(dc, function, p) || PlayTextRecord(dc, function, p) ||
+        PlayBitmapRecord(dc, function, p))
+      return;
+  } catch (const RecordLeftOut&) {
+  }
   dc.CountNotDrawn();
 }
 
@@ -129,7 +134,7 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
     } else if (Listed(kPlayed, function)) {
       const std::vector<std::uint8_t> record = records.Read();
       PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
-    } else if (!Listed(kReadPast, function)) {
+    } else if (Listed(kLeftOut, function)) {
       dc.CountNotDrawn();
     }
   }

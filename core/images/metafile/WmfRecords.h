@@ -66,8 +66,8 @@ enum : std::uint16_t {
   kExcludeClipRect = 0x0415,
   kIntersectClipRect = 0x0416,
   kEllipse = 0x0418,
-  kRectangle = 0x041B,
   kFloodFill = 0x0419,
+  kRectangle = 0x041B,
   kSetPixel = 0x041F,
   kFrameRegion = 0x0429,
   kAnimatePalette = 0x0436,
@@ -81,8 +81,10 @@ enum : std::uint16_t {
   kArc = 0x0817,
   kPie = 0x081A,
   kChord = 0x0830,
+  kBitBlt = 0x0922,
   kDibBitBlt = 0x0940,
   kExtTextOut = 0x0A32,
+  kStretchBlt = 0x0B23,
   kDibStretchBlt = 0x0B41,
   kSetDibToDev = 0x0D33,
   kStretchDib = 0x0F43,
@@ -98,7 +100,7 @@ std::vector<TPoint> Points(const LittleEndianView& p, std::size_t word, std::siz
 // Single-byte text of `count` bytes at byte `offset`.
 std::string Text(const LittleEndianView& p, std::size_t offset, std::size_t count);
 // A bitmap record's picture at byte `offset`; none when it carries none or
-// one that cannot be decoded.
+// one that cannot be decoded (RecordBitmap, which may leave the record out).
 std::optional<Bitmap> Picture(const LittleEndianView& p, std::size_t offset);
 
 // --- the record families; each returns false for a function not its own

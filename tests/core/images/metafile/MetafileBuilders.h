@@ -38,6 +38,15 @@ class EmfBuilder {
     return *this;
   }
 
+  // The same for fields in a list made at run time.
+  EmfBuilder& RecordFields(std::uint32_t type, const std::vector<std::int64_t>& fields) {
+    ByteWriter r;
+    r.U32(type).U32(static_cast<std::uint32_t>(8 + 4 * fields.size()));
+    for (std::int64_t f : fields) r.U32(static_cast<std::uint32_t>(f));
+    records_.insert(records_.end(), r.bytes.begin(), r.bytes.end());
+    return *this;
+  }
+
   std::vector<std::uint8_t> Build() const {
     ByteWriter w;
     w.U32(1).U32(88);

@@ -14,9 +14,11 @@
 #include "rendering/Canvas.h"
 #include "tests/core/images/metafile/MetafileBuilders.h"
 #include "tests/core/images/metafile/MetafileTestSupport.h"
+#include "tests/support/CpuClock.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;
+using kestrova::test::ThreadSeconds;
 
 namespace {
 
@@ -140,6 +142,27 @@ TEST(MetafilePaint, GeometricPensAndPatternBrushesOfEnhancedRecords) {
   ASSERT_EQ(got.Width(), 96);
   for (int y = 0; y < 96; ++y)
     for (int x = 0; x < 96; ++x) ASSERT_EQ(got.GetPixel(x, y), want.GetPixel(x, y)) << x << "," << y;
+}
+
+TEST(MetafilePaint, APenOfMoreDashesThanThePlatformTakesIsNotMade) {
+  for (const int dashes : {16, 17}) {
+    // A black pen, then slot 1 filled with a red geometric pen of that many
+    // dashes and gaps of 4 units and selected, and a line across.
+    EmfBuilder emf(TRect{0, 0, 63, 15}, TRect{0, 0, 1693, 423});
+    std::vector<std::int64_t> pen{1, 0, 0, 0, 0, 0x10207, 3, 0, 0x0000FF, 0, dashes};
+    pen.resize(pen.size() + dashes, 4);
+    emf.Record(37, {0x80000007}).RecordFields(95, pen).Record(37, {1});
+    emf.Record(27, {0, 6}).Record(54, {54, 6});
+    const Bitmap got = Play(emf.Build()).picture;
+    int red = 0, black = 0, white = 0;
+    for (int x = 0; x < 64; ++x) {
+      red += got.GetPixel(x, 7) == clRed;
+      black += got.GetPixel(x, 7) == clBlack;
+      white += got.GetPixel(x, 7) == clWhite;
+    }
+    EXPECT_EQ(black, dashes == 16 ? 0 : 64 - white) << dashes << " dashes";
+    EXPECT_EQ(red > 20 && white > 20, dashes == 16) << dashes << " dashes: " << red << " red, " << white << " white";
+  }
 }
 
 TEST(MetafilePaint, WidePenArcsCostWhatTheyDrawNotTheirBand) {

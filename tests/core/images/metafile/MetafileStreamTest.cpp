@@ -16,6 +16,8 @@
 #include "core/images/ImageFiles.h"
 #include "core/images/metafile/Metafile.h"
 #include "tests/core/images/ImageTestSupport.h"
+#include "tests/core/images/metafile/MetafileTestSupport.h"
+#include "tests/core/images/metafile/WmfBuilder.h"
 #include "tests/core/images/metafile/UemfWriter.h"
 #include "tests/support/MemoryLimit.h"
 
@@ -87,8 +89,12 @@ TEST(MetafileStream, RecordsThatDrawNothingAreReadPastAndOthersCounted) {
          w.Add(RawRecord(110, "named escape")).Add(RawRecord(100, "\1\0\0\0"));
        },
        0},
-      {"a flood fill in the white brush, drawn, and a record of no known kind",
-       [](UemfWriter& w) { w.Add(RawRecord(53, std::string(20, '\0'))).Add(RawRecord(250, "?")); }, 1},
+      {"records of no known kind", [](UemfWriter& w) { w.Add(RawRecord(250, "?")).Add(RawRecord(69, "?")); }, 0},
+      {"a flood fill in the white brush, drawn, and the records of the other graphics library",
+       [](UemfWriter& w) {
+         w.Add(RawRecord(53, std::string(20, '\0'))).Add(RawRecord(102, "gl")).Add(RawRecord(103, "gl"));
+       },
+       2},
   };
   Bitmap expected;
   ASSERT_EQ(NotDrawn(plain, expected), 0u);
@@ -98,6 +104,23 @@ TEST(MetafileStream, RecordsThatDrawNothingAreReadPastAndOthersCounted) {
     EXPECT_EQ(drawn, expected) << c.name;
   }
   EXPECT_EQ(expected.GetPixel(20, 20), clRed);
+}
+
+TEST(MetafileStream, SixteenBitRecordsThePlatformDrawsAreCountedWhenLeftOutAndOthersNot) {
+  const struct {
+    const char* name;
+    std::uint16_t function;
+    std::size_t notDrawn;
+  } cases[] = {
+      {"a flood fill, drawn", 0x0419, 0}, {"an extended flood fill, drawn", 0x0548, 0},
+      {"a device bitmap's copy", 0x0922, 1}, {"its stretched copy", 0x0B23, 1},
+      {"an escape", 0x0626, 0},        {"a number no record has", 0x0AAA, 0},
+  };
+  for (const auto& c : cases) {
+    WmfBuilder w;
+    w.Record(c.function, {0, 0, 0, 0, 0, 0}).Record(c.function, {0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(Play(w.Build(TRect{0, 0, 8, 8}, 96)).notDrawn, 2 * c.notDrawn) << c.name;
+  }
 }
 
 namespace {

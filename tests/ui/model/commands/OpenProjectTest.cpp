@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/support/CommandLine.h"
+#include "tests/core/images/metafile/MetafileBuilders.h"
 #include "tests/ui/model/commands/SessionSupport.h"
 #include "ui/model/commands/FileCommands.h"
 #include "ui/model/commands/Generate.h"
@@ -104,6 +105,24 @@ TEST(OpenProject, AnImageFoundNowhereLeavesTheProjectOpenAfterOneMessage) {
   EXPECT_EQ(form.EditPrefix.Text(), "p_");
   EXPECT_TRUE(form.ScrollBox2.Empty());
   EXPECT_EQ(form.Recent1.GetFile(0), folder / "p.btn");
+}
+
+TEST(OpenProject, AMetafileDrawnWithoutSomeOfItsRecordsIsShownAfterAWarning) {
+  TempFolder folder;
+  kestrova::testing::EmfBuilder emf(TRect{0, 0, 19, 9}, TRect{0, 0, 529, 265});
+  emf.Record(102, {0}).Record(102, {0});  // records of the other graphics library, not drawn here
+  const std::vector<std::uint8_t> bytes = emf.Build();
+  WriteBytes(folder / "base.emf", std::string(bytes.begin(), bytes.end()));
+  WriteBytes(folder / "p.btn", ProjectText(folder / "base.emf", ""));
+  TForm1 form;
+  RecordedMessages messages;
+  OpenProject(form, folder / "p.btn");
+  EXPECT_EQ(messages.texts, std::vector<std::string>{folder / "base.emf" +
+                                                     ": 2 records of the metafile could not be drawn and are "
+                                                     "missing from the picture"});
+  EXPECT_EQ(messages.types, std::vector<TMsgDlgType>{mtWarning});
+  EXPECT_EQ(form.ImageBase.Picture().Width(), 20);
+  EXPECT_EQ(form.CurrentSettings.image_file, folder / "base.emf");
 }
 
 // The window knows a project named on the command line by its full name, as
