@@ -5,6 +5,7 @@
 // them however many others pass through.
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <list>
@@ -31,10 +32,16 @@ class GlyphCache {
   // The value kept for the key, which becomes the one used most recently;
   // null when none is kept.
   const Value* Find(const GlyphKey& key) {
-    const auto found = index_.find(key);
-    if (found == index_.end()) return nullptr;
-    entries_.splice(entries_.begin(), entries_, found->second);
-    return &found->second->value;
+    typename Entries::iterator entry;
+    if (LatinEntry* slot = LatinSlot(key); slot && slot->kept) {
+      entry = slot->entry;
+    } else {
+      const auto found = index_.find(key);
+      if (found == index_.end()) return nullptr;
+      entry = found->second;
+    }
+    entries_.splice(entries_.begin(), entries_, entry);
+    return &entry->value;
   }
 
   // Keeps the value (taking `bytes` of the budget) as the one used most
@@ -45,6 +52,7 @@ class GlyphCache {
     while (!entries_.empty() && bytes_ + bytes > budget_) Drop(std::prev(entries_.end()));
     entries_.push_front(Entry{key, std::move(value), bytes});
     index_.emplace(key, entries_.begin());
+    if (LatinEntry* slot = LatinSlot(key)) *slot = LatinEntry{true, entries_.begin()};
     bytes_ += bytes;
     return entries_.front().value;
   }
@@ -67,7 +75,19 @@ class GlyphCache {
   };
   using Entries = std::list<Entry>;
 
+  // Upright glyphs of the first 256 characters, the letters of most
+  // captions, are found without hashing.
+  struct LatinEntry {
+    bool kept = false;
+    typename Entries::iterator entry{};
+  };
+  LatinEntry* LatinSlot(const GlyphKey& key) {
+    const bool latin = !key.byIndex && key.code < latin_.size() && key.tenths == 0 && key.permille == 1000;
+    return latin ? &latin_[key.code] : nullptr;
+  }
+
   void Drop(typename Entries::iterator entry) {
+    if (LatinEntry* slot = LatinSlot(entry->key)) slot->kept = false;
     bytes_ -= entry->bytes;
     index_.erase(entry->key);
     entries_.erase(entry);
@@ -77,6 +97,7 @@ class GlyphCache {
   std::size_t bytes_ = 0;
   Entries entries_;  // the most recently used first
   std::unordered_map<GlyphKey, typename Entries::iterator, KeyHash> index_;
+  std::array<LatinEntry, 256> latin_{};
 };
 
 }  // namespace kestrova

@@ -196,6 +196,12 @@ const GlyphImage& SizedFont::GlyphWithin(bool byIndex, std::uint32_t code, int t
 }
 
 int SizedFont::GlyphAdvance(bool byIndex, std::uint32_t code, int permille) {
+  if (!byIndex && permille == 1000 && code < latinAdvances_.size()) {
+    // The first 256 characters upright, as captions measure them: kept apart, a few bytes.
+    int& advance = latinAdvances_[code];
+    if (advance < 0) advance = Load(KeyOf(false, code, 0, 1000)).advance;
+    return advance;
+  }
   const GlyphKey key = KeyOf(byIndex, code, 0, permille);
   if (const GlyphImage* kept = glyphs_.Find(key)) return kept->advance;
   if (const int* advance = advances_.Find(key)) return *advance;
@@ -224,7 +230,8 @@ double SizedFont::AverageWidth() const {
 
 int SizedFont::Advance(std::u32string_view text) {
   int width = 0;
-  for (char32_t c : text) width += GlyphAdvance(false, c);
+  for (char32_t c : text)
+    width += c < latinAdvances_.size() && latinAdvances_[c] >= 0 ? latinAdvances_[c] : GlyphAdvance(false, c);
   return width;
 }
 

@@ -137,6 +137,12 @@ class SizedFont {
   // A glyph, or part of one, too large to keep.
   GlyphImage part_;
   std::unique_ptr<ShapingFont> shaping_;
+  // The upright advances of the first 256 characters; -1: not loaded yet.
+  std::array<int, 256> latinAdvances_ = [] {
+    std::array<int, 256> unknown;
+    unknown.fill(-1);
+    return unknown;
+  }();
   // For the first 256 characters: 0 not looked up yet, 1 held, 2 missing.
   std::array<std::uint8_t, 256> held_{};
 };
