@@ -49,7 +49,13 @@ stop_program() {
 check() {
   name=$1
   shift
-  xdotool windowactivate --sync "$main" 2>/dev/null || true
+  # Keys go to the window once the manager has given it the focus (waiting
+  # for that, not for a time: a loaded machine may take seconds).
+  for _ in $(seq 1 200); do
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    [ "$(xdotool getactivewindow 2>/dev/null || true)" = "$main" ] && break
+    sleep 0.1
+  done
   for key in "$@"; do
     xdotool key --clearmodifiers "$key"
     sleep 0.3
