@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 namespace {
@@ -69,6 +71,7 @@ std::vector<TPointF> ArcPoints(TPointF c, double a, double b, const ArcSweep& sw
   if (sweep.Extent() - span > std::numbers::pi) span += kTurn;
   const double n = std::clamp(std::ceil(span * std::max({a, b, 0.0}) / step), 1.0, kMaxPoints);
   const int count = static_cast<int>(n);
+  WorkBudget::Spend(work::kPoint * (count + 1));
   std::vector<TPointF> points;
   points.reserve(count + 1);
   for (int i = 0; i <= count; ++i) {

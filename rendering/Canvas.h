@@ -26,6 +26,7 @@
 #include "rendering/RasterTypes.h"
 #include "rendering/Region.h"
 #include "rendering/Shape.h"
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -140,12 +141,15 @@ class TCanvas {
   bool IsVisible(int x, int y) const;
   // Calls visit(a, b) for each visible part [a, b) of columns [x0, x1) of row
   // y, left to right (a clip region may leave several).
+  // Each call spends from the work budget open on the thread (WorkBudget.h):
+  // a span, and `pixelWork` for each pixel in the bitmap.
   template <typename Visit>
-  void ForEachVisibleSpan(int y, int x0, int x1, Visit&& visit) const {
-    if (y < 0 || y >= target_->Height()) return;
+  void ForEachVisibleSpan(int y, int x0, int x1, Visit&& visit, std::int64_t pixelWork = work::kPixel) const {
+    const bool inRows = y >= 0 && y < target_->Height();
     x0 = std::max(x0, 0);
     x1 = std::min(x1, target_->Width());
-    if (x0 >= x1) return;
+    WorkBudget::Spend(work::kSpan + (inRows && x0 < x1 ? pixelWork * (x1 - x0) : 0));
+    if (!inRows || x0 >= x1) return;
     if (clip_)
       clip_->ForEachSpan(y, x0, x1, visit);
     else

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 namespace {
@@ -31,7 +33,8 @@ void Add(std::vector<Polygon>& out, Polygon p) {
 
 // A round dot: a polygon with corners at most about a pixel apart.
 Polygon Disc(TPointF c, double r) {
-  const int n = std::clamp(static_cast<int>(std::ceil(2 * std::numbers::pi * r)), 8, 4096);
+  const int n = static_cast<int>(std::clamp(std::ceil(2 * std::numbers::pi * r), 8.0, 4096.0));
+  WorkBudget::Spend(work::kPoint * n);
   Polygon p;
   p.reserve(n);
   for (int i = 0; i < n; ++i) {

@@ -1,6 +1,9 @@
 #include "rendering/PolygonScan.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -66,6 +69,7 @@ void PolygonSpans(const std::vector<std::vector<TPointF>>& polygons, FillRule ru
     const double yc = y + 0.5;
     while (next < edges.size() && edges[next].top <= yc) active.push_back(&edges[next++]);
     std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
+    WorkBudget::Spend(work::kEdgeRow * static_cast<std::int64_t>(1 + active.size()));
     crossings.clear();
     for (const Edge* e : active) crossings.push_back(Crossing{e->xAtTop + (yc - e->top) * e->slope, e->direction});
     std::sort(crossings.begin(), crossings.end(), [](const Crossing& p, const Crossing& q) { return p.x < q.x; });

@@ -35,14 +35,35 @@ MetaFont DefaultFont() {
   return f;
 }
 
+// The work a picture's drawing may take (WorkBudget.h): each pixel mixed
+// some hundreds of times over, at least what a small picture full of detail
+// takes (half a second or so), at most two seconds' worth.
+std::int64_t PictureWork(const Bitmap& target) {
+  constexpr std::int64_t kPerPixel = 256 * work::kPixel, kLeast = std::int64_t{1} << 31, kMost = std::int64_t{1} << 33;
+  return std::clamp(kPerPixel * target.Width() * target.Height(), kLeast, kMost);
+}
+
 }  // namespace
 
-MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : canvas_(canvas), base_(base) {
+MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base)
+    : canvas_(canvas), base_(base), budget_(PictureWork(canvas.Target())) {
   state_.font = DefaultFont();
 }
 
 MetafileDevice::~MetafileDevice() {
   if (clipped_) canvas_.SelectClipRegion(nullptr);
+}
+
+void MetafileDevice::Play(const std::function<void()>& play) {
+  if (budget_.Spent()) {
+    CountNotDrawn();
+    return;
+  }
+  try {
+    play();
+  } catch (const WorkBudgetSpent&) {
+    CountNotDrawn();
+  }
 }
 
 // ---------------------------------------------------------------- state

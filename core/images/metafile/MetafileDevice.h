@@ -28,6 +28,7 @@
 #include "rendering/Path.h"
 #include "rendering/Region.h"
 #include "rendering/TextRun.h"
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -272,6 +273,11 @@ class MetafileDevice {
   // Records the player could not draw (counted by the players, and by the
   // device for text inside a path).
   void CountNotDrawn() { ++notDrawn_; }
+  // Plays a record through `play` within the picture's work budget, which
+  // grows with its pixels: once the budget is spent, the record that spent it
+  // is cut short where it stood, and it and every later one are counted as
+  // not drawn instead of played.
+  void Play(const std::function<void()>& play);
   std::size_t NotDrawn() const { return notDrawn_; }
 
   // --- curves (MetafileDeviceCurves.cpp)
@@ -440,6 +446,7 @@ class MetafileDevice {
   std::vector<std::optional<MetaObject>> objects_;
   std::size_t notDrawn_ = 0;
   bool clipped_ = false;  // the canvas's clip was set by the records
+  WorkBudget budget_;
 };
 
 }  // namespace kestrova

@@ -90,7 +90,12 @@ void MetafileDevice::WithinRegion(const Region& region, const std::function<void
   const ClipRegion within = ClipRegion::Of(active ? active->Combined(region, RegionOp::And) : region);
   clipped_ = true;
   canvas_.SelectClipRegion(&within);
-  draw();
+  try {
+    draw();
+  } catch (...) {
+    ApplyClip();  // a drawing cut short leaves the records' clip as it was
+    throw;
+  }
   ApplyClip();
 }
 
@@ -143,7 +148,9 @@ void MetafileDevice::InvertRegion(const std::vector<TRect>& rects) { canvas_.Inv
 void MetafileDevice::FrameRegion(const std::vector<TRect>& rects, const MetaBrush& brush, int width, int height) {
   const Region region = LogicalRectsRegion(rects);
   // The frame is as wide and as high as the logical sizes make it, at least a pixel.
-  const auto pixels = [](double v) { return static_cast<int>(std::clamp(std::nearbyint(std::abs(v)), 1.0, 1e6)); };
+  const auto pixels = [](double v) {
+    return static_cast<int>(std::isnan(v) ? 1.0 : std::clamp(std::nearbyint(std::abs(v)), 1.0, 1e6));
+  };
   const Region inner = region.Shrunk(pixels(width * ScaleX()), pixels(height * ScaleY()));
   canvas_.Brush = CanvasBrush(brush);
   canvas_.Rop2 = state_.rop2;

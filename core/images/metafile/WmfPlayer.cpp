@@ -126,8 +126,10 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
     if (Listed(kPlayed, function) && head->length > MaxPlayedLength(function)) {
       dc.CountNotDrawn();
     } else if (Listed(kPlayed, function)) {
-      const std::vector<std::uint8_t> record = records.Read();
-      PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
+      dc.Play([&] {
+        const std::vector<std::uint8_t> record = records.Read();
+        PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
+      });
     } else if (!Listed(kReadPast, function)) {
       dc.CountNotDrawn();
     }
