@@ -189,6 +189,10 @@ class TCanvas {
   void OutlinedPenPath(std::vector<TPointF> path, bool closed);
   // The spans of a pen wider than a pixel along such a path.
   void WidePenSpans(std::vector<TPointF> path, bool closed, const SpanSink& ink) const;
+  // The same along one dash piece, or the whole path when it has no dashes,
+  // within the pen's reach of the bitmap.
+  void WidePieceSpans(std::vector<TPointF> piece, bool closed, const StrokeStyle& style, const DashArea& reach,
+                      const SpanSink& ink) const;
   // The area within which a stroke's centre line can paint the bitmap.
   DashArea VisibleReach(const StrokeStyle& style) const;
   // The pen's outline round a shape and the brush inside it.

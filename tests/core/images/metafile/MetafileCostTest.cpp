@@ -49,11 +49,16 @@ std::vector<std::uint8_t> Emf(const std::function<void(EmfBuilder&)>& records, i
   return emf.Build();
 }
 
-bool Everywhere(const Bitmap& picture, TColor colour) {
+// Every pixel the colour `at` gives for its place.
+bool Matches(const Bitmap& picture, const std::function<TColor(int x, int y)>& at) {
   for (int y = 0; y < picture.Height(); ++y)
     for (int x = 0; x < picture.Width(); ++x)
-      if (picture.GetPixel(x, y) != colour) return false;
+      if (picture.GetPixel(x, y) != at(x, y)) return false;
   return true;
+}
+
+bool Everywhere(const Bitmap& picture, TColor colour) {
+  return Matches(picture, [&](int, int) { return colour; });
 }
 
 struct CostCase {
@@ -137,6 +142,38 @@ TEST(MetafileCost, FarAwayCoordinatesAreHeldInRangeBeforeTheyBecomeWholeNumbers)
          emf.Record(72, {0, 0, 0, 0, 48, 0x80000004, 3, 3, 32, 1, 1, 16, 0, 0, 10, 10, 0, 0, 10, 10});
        }),
        [](const Played& p) { return Everywhere(p.picture, clWhite); }},
+  };
+  for (const CostCase& c : cases) ExpectKeptToTheBound(c);
+}
+
+TEST(MetafileCost, DashedGeometricPensMakeOnlyTheDashesThePictureCanShow) {
+  // A pen a thousand million units wide with dashes and gaps of one unit,
+  // along a line four thousand million units long through the picture.
+  const auto wide = [](std::uint32_t ends) {
+    return Emf([&](EmfBuilder& emf) {
+      emf.Record(95, {1, 0, 0, 0, 0, 0x10000 | ends | 7, 1000000000, 0, kInk, 0, 2}, {1, 0, 0, 0, 1, 0, 0, 0});
+      emf.Record(37, {1}).Record(27, {-2000000000, 48}).Record(54, {2000000000, 48});
+    });
+  };
+  const CostCase cases[] = {
+      // Flat ends: each dash a stripe across the whole picture, where the
+      // dashes fall (every even column from the line's even start).
+      {"flat ends", wide(0x200),
+       [](const Played& p) { return Matches(p.picture, [](int x, int) { return x % 2 == 0 ? kInk : clWhite; }); }},
+      // Round and square ends half a thousand million units long close every gap.
+      {"round ends", wide(0), [](const Played& p) { return Everywhere(p.picture, kInk); }},
+      {"square ends", wide(0x100), [](const Played& p) { return Everywhere(p.picture, kInk); }},
+      // Dashes a million million million times smaller than a pixel along a
+      // line across the picture (the world transform squeezes lengths
+      // across it to nothing, so that the pen's lengths shrink and the line
+      // does not): the line drawn whole.
+      {"dashes smaller than a pixel",
+       Emf([](EmfBuilder& emf) {
+         emf.Record(95, {1, 0, 0, 0, 0, 0x10000 | 0x200 | 7, 3, 0, kInk, 0, 2}, {1, 0, 0, 0, 1, 0, 0, 0});
+         emf.Record(37, {1}).Record(36, {Bits(1), 0, 0, Bits(1e-36f), 0, Bits(48), 4});
+         emf.Record(27, {0, 0}).Record(54, {96, 0});
+       }),
+       [](const Played& p) { return Matches(p.picture, [](int, int y) { return y == 48 ? kInk : clWhite; }); }},
   };
   for (const CostCase& c : cases) ExpectKeptToTheBound(c);
 }
