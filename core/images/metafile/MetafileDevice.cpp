@@ -396,7 +396,7 @@ void MetafileDevice::Rectangle(const TRect& box) {
 
 void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeight) {
   if (AsFigures()) {
-    Figure(RoundRectFigure(box, cornerWidth, cornerHeight), true, true);
+    if (!FigureLeftOut()) Figure(RoundRectFigure(box, cornerWidth, cornerHeight), true, true);
     return;
   }
   UseShapeTools();
@@ -407,7 +407,7 @@ void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeig
 
 void MetafileDevice::Ellipse(const TRect& box) {
   if (AsFigures()) {
-    Figure(EllipseFigure(box), true, true);
+    if (!FigureLeftOut()) Figure(EllipseFigure(box), true, true);
     return;
   }
   UseShapeTools();
@@ -417,7 +417,8 @@ void MetafileDevice::Ellipse(const TRect& box) {
 
 void MetafileDevice::ArcShaped(ArcShape shape, const TRect& box, TPoint start, TPoint end) {
   if (AsFigures()) {
-    std::vector<TPointF> figure = ArcFigure(box, start, end);
+    if (FigureLeftOut()) return;
+    std::vector<TPointF> figure = ArcFigure(ArcOf(box, start, end));
     const TPointF centre{(double(box.left) + box.right) / 2, (double(box.top) + box.bottom) / 2};
     if (shape == ArcShape::Pie) figure.push_back(Mapping().Apply(centre));
     Figure(std::move(figure), shape != ArcShape::Arc, shape != ArcShape::Arc);

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "rendering/AffineTransform.h"
+#include "rendering/ArcGeometry.h"
 #include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
 #include "rendering/Path.h"
@@ -368,6 +369,9 @@ class MetafileDevice {
   // shears them, or a path records them.
   bool AsFigures() const { return state_.pathOpen || !Mapping().IsAxisAligned(); }
   bool Recording() const { return state_.pathOpen && state_.path; }
+  // True, counting the figure as not drawn, when the path being recorded
+  // takes no more flattened points (Path::kMaxCurvePoints).
+  bool FigureLeftOut();
   static TPoint Rounded(TPointF p);
   static std::vector<TPoint> Rounded(const std::vector<TPointF>& points);
 
@@ -376,19 +380,34 @@ class MetafileDevice {
   void Figure(std::vector<TPointF> points, bool closed, bool filled);
   void StrokeFigures(const Path& path);
   void FillFigures(const Path& path);
-  // The outlines of shapes in canvas coordinates.
+  // The outlines of shapes in canvas coordinates, where they matter (curved
+  // parts far beyond the picture are left as chords, see ArcPointsWithin).
   std::vector<TPointF> RectFigure(const TRect& box) const;
   std::vector<TPointF> EllipseFigure(const TRect& box) const;
   std::vector<TPointF> RoundRectFigure(const TRect& box, int cornerWidth, int cornerHeight) const;
-  // The arc from the ray through start to the ray through end in the arc
-  // direction, first point on the start ray.
-  std::vector<TPointF> ArcFigure(const TRect& box, TPoint start, TPoint end) const;
-  // The same in logical coordinates.
-  std::vector<TPointF> LogicalArc(const TRect& box, TPoint start, TPoint end) const;
+  // An arc of an ellipse in logical coordinates, walked backwards or not.
+  struct LogicalArc {
+    TPointF centre;
+    double a = 0, b = 0;
+    ArcSteps steps;
+    bool backwards = false;
+  };
+  // The arc from the ray through start to the ray through end in the arc direction.
+  LogicalArc ArcOf(const TRect& box, TPoint start, TPoint end) const;
+  // Its points on the canvas, where they matter, first on the start ray; and
+  // its last point in logical units.
+  std::vector<TPointF> ArcFigure(const LogicalArc& arc) const;
+  TPoint ArcEnd(const LogicalArc& arc) const;
+  // A line from the current position to the arc's start, then the arc;
+  // the current position moves to its end.
+  void AddArc(const LogicalArc& arc);
   std::vector<TPointF> Mapped(const std::vector<TPointF>& logical) const;
   // Logical lengths that stay within a canvas pixel.
   double LogicalStep() const;
-  // An empty path whose curves are flattened within reach of the picture.
+  // Where figures and curves matter: the picture, as far again as it is
+  // large around it, and the pen's width.
+  TRect Reach() const;
+  // An empty path whose curves are flattened within that reach.
   Path NewPath() const;
   // The path, its current point moved to the current position when it is elsewhere.
   Path& PathAtPosition();

@@ -177,3 +177,52 @@ TEST(MetafileCost, DashedGeometricPensMakeOnlyTheDashesThePictureCanShow) {
   };
   for (const CostCase& c : cases) ExpectKeptToTheBound(c);
 }
+
+TEST(MetafileCost, FiguresAndArcsCostWhatLiesWithinReachOfThePicture) {
+  // 1,500 figures two hundred million units across round the picture in
+  // one path, filled by the winding rule: the picture lies inside them all.
+  const auto inPath = [](const std::function<void(EmfBuilder&)>& figure) {
+    return Emf([&](EmfBuilder& emf) {
+      emf.Record(19, {2}).Record(37, {0x80000004}).Record(59, {});
+      for (int i = 0; i < 1500; ++i) figure(emf);
+      emf.Record(60, {}).Record(62, {0, 0, 0, 0});
+    });
+  };
+  constexpr int kFar = 100000000;
+  const auto black = [](const Played& p) { return p.notDrawn == 0 && Everywhere(p.picture, clBlack); };
+  const CostCase cases[] = {
+      {"ellipses in a path", inPath([](EmfBuilder& emf) { emf.Record(42, {-kFar, -kFar, kFar, kFar}); }), black},
+      {"rounded rectangles in a path",
+       inPath([](EmfBuilder& emf) { emf.Record(44, {-kFar, -kFar, kFar, kFar, kFar, kFar}); }), black},
+      {"chords in a path", inPath([](EmfBuilder& emf) { emf.Record(46, {-kFar, -kFar, kFar, kFar, kFar, 0, kFar, 0}); }),
+       black},
+      {"pies in a path", inPath([](EmfBuilder& emf) { emf.Record(47, {-kFar, -kFar, kFar, kFar, kFar, 0, kFar, 0}); }),
+       black},
+      {"arcs in a path", inPath([](EmfBuilder& emf) { emf.Record(45, {-kFar, -kFar, kFar, kFar, kFar, 0, kFar, 0}); }),
+       black},
+      {"angle arcs in a path",
+       inPath([](EmfBuilder& emf) { emf.Record(27, {0, 0}).Record(41, {0, 0, kFar, 0, Bits(360)}); }), black},
+      // 8,000 such ellipses turned by 30 degrees, drawn one by one.
+      {"turned ellipses",
+       Emf([](EmfBuilder& emf) {
+         emf.Record(37, {0x80000004}).Record(37, {0x80000008});
+         emf.Record(36, {Bits(0.866f), Bits(0.5f), Bits(-0.5f), Bits(0.866f), 0, 0, 4});
+         for (int i = 0; i < 8000; ++i) emf.Record(42, {-kFar, -kFar, kFar, kFar});
+       }),
+       black},
+      // Ellipses within the picture, 12,000 in one path: past the bound on
+      // the points a path flattens, the rest are left out and counted.
+      {"ellipses beyond the bound of a path",
+       Emf(
+           [](EmfBuilder& emf) {
+             emf.Record(19, {2}).Record(37, {0x80000004}).Record(59, {});
+             for (int i = 0; i < 12000; ++i) emf.Record(42, {10, 10, 950, 950});
+             emf.Record(60, {}).Record(62, {0, 0, 0, 0});
+           },
+           960),
+       [](const Played& p) {
+         return p.notDrawn > 10000 && p.picture.GetPixel(480, 480) == clBlack && p.picture.GetPixel(30, 30) == clWhite;
+       }},
+  };
+  for (const CostCase& c : cases) ExpectKeptToTheBound(c);
+}
