@@ -200,9 +200,16 @@ std::optional<MetaBrush> MetafileDevice::BrushAt(std::uint32_t index) const {
   return std::nullopt;
 }
 
-const MetaRegion* MetafileDevice::RegionAt(std::uint32_t index) const {
+const Region* MetafileDevice::RegionObject(std::uint32_t index) {
   if (index >= objects_.size() || !objects_[index]) return nullptr;
-  return std::get_if<MetaRegion>(&*objects_[index]);
+  MetaRegion* region = std::get_if<MetaRegion>(&*objects_[index]);
+  if (!region) return nullptr;
+  const AffineTransform mapping = Mapping();
+  if (!region->mapped || !(region->mappedBy == mapping)) {
+    region->mapped = std::make_shared<const Region>(LogicalRectsRegion(region->rects));
+    region->mappedBy = mapping;
+  }
+  return region->mapped.get();
 }
 
 // ---------------------------------------------------------------- mapping

@@ -132,9 +132,13 @@ struct GradientVertex {
   TColor color = 0;
 };
 
-// A region object: rectangles in logical units.
+// A region object: rectangles in logical units, and the region they make on
+// the canvas under the mapping it was last used with (mapped again only when
+// the mapping changes).
 struct MetaRegion {
   std::vector<TRect> rects;
+  std::shared_ptr<const Region> mapped{};
+  AffineTransform mappedBy{};
 };
 
 // What a text record draws: the text at the reference point, the options and
@@ -224,8 +228,8 @@ class MetafileDevice {
   void DeleteObject(std::uint32_t index);
   // A brush of the table or a stock brush (index with the top bit set); none when the slot holds no brush.
   std::optional<MetaBrush> BrushAt(std::uint32_t index) const;
-  // A region of the table; null when the slot holds none.
-  const MetaRegion* RegionAt(std::uint32_t index) const;
+  // A region of the table on the canvas; null when the slot holds none.
+  const Region* RegionObject(std::uint32_t index);
 
   // --- drawing, logical coordinates
   void MoveTo(int x, int y);
@@ -315,11 +319,13 @@ class MetafileDevice {
   // Combines the clip with rectangles in the reference device's pixels by one
   // of gdi::RGN_*; RGN_COPY without rectangles removes the clip.
   void SelectClipRects(const std::vector<TRect>* deviceRects, int mode);
-  // Rectangles in logical units.
-  void FillRegion(const std::vector<TRect>& rects, const MetaBrush& brush);
-  void FrameRegion(const std::vector<TRect>& rects, const MetaBrush& brush, int width, int height);
-  void PaintRegion(const std::vector<TRect>& rects);
-  void InvertRegion(const std::vector<TRect>& rects);
+  // Rectangles in logical units on the canvas.
+  Region LogicalRectsRegion(const std::vector<TRect>& rects) const;
+  // Regions on the canvas.
+  void FillRegion(const Region& region, const MetaBrush& brush);
+  void FrameRegion(const Region& region, const MetaBrush& brush, int width, int height);
+  void PaintRegion(const Region& region);
+  void InvertRegion(const Region& region);
   // A region of the table selected as the clip.
   void SelectClipRegionObject(std::uint32_t index);
 
@@ -426,7 +432,6 @@ class MetafileDevice {
   // Runs `draw` with the canvas clipped to the region as well.
   void WithinRegion(const Region& region, const std::function<void()>& draw);
   RowRange CanvasRows() const { return RowRange{0, canvas_.Target().Height()}; }
-  Region LogicalRectsRegion(const std::vector<TRect>& rects) const;
 
   // A canvas copy of part of a picture onto a canvas rectangle.
   using CanvasCopy = std::function<void(const TRect& to, const Bitmap& picture, const TRect& part)>;
@@ -436,9 +441,12 @@ class MetafileDevice {
   void CopyMapped(const AffineTransform& sourceToLogical, const Bitmap& picture, const TRect& srcRect,
                   const CanvasCopy& copy);
 
-  // Paints the figure of logical corners, each pixel in the colour colourAt
-  // gives for its centre in logical units.
-  void ShadeFigure(const std::vector<TPoint>& logicalCorners, const std::function<TColor(TPointF)>& colourAt);
+  // Gives the colours of `count` pixels of canvas row y from column x0 on,
+  // toLogical taking canvas points to logical ones.
+  using RowShader = std::function<void(const AffineTransform& toLogical, int y, int x0, int count, TColor* out)>;
+  // Paints the pixels of the figure of logical corners that the clip leaves
+  // in the colours the shader gives, a row at a time.
+  void ShadeFigure(const std::vector<TPoint>& logicalCorners, const RowShader& shade);
   void ShadeTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
 
   void UseShapeTools();

@@ -132,21 +132,20 @@ void MetafileDevice::SelectClipRects(const std::vector<TRect>* deviceRects, int 
 }
 
 void MetafileDevice::SelectClipRegionObject(std::uint32_t index) {
-  if (const MetaRegion* region = RegionAt(index)) CombineClip(LogicalRectsRegion(region->rects), gdi::RGN_COPY);
+  if (const Region* region = RegionObject(index)) CombineClip(*region, gdi::RGN_COPY);
 }
 
-void MetafileDevice::FillRegion(const std::vector<TRect>& rects, const MetaBrush& brush) {
+void MetafileDevice::FillRegion(const Region& region, const MetaBrush& brush) {
   canvas_.Brush = CanvasBrush(brush);
   canvas_.Rop2 = state_.rop2;
-  canvas_.FillRegion(LogicalRectsRegion(rects));
+  canvas_.FillRegion(region);
 }
 
-void MetafileDevice::PaintRegion(const std::vector<TRect>& rects) { FillRegion(rects, state_.brush); }
+void MetafileDevice::PaintRegion(const Region& region) { FillRegion(region, state_.brush); }
 
-void MetafileDevice::InvertRegion(const std::vector<TRect>& rects) { canvas_.InvertRegion(LogicalRectsRegion(rects)); }
+void MetafileDevice::InvertRegion(const Region& region) { canvas_.InvertRegion(region); }
 
-void MetafileDevice::FrameRegion(const std::vector<TRect>& rects, const MetaBrush& brush, int width, int height) {
-  const Region region = LogicalRectsRegion(rects);
+void MetafileDevice::FrameRegion(const Region& region, const MetaBrush& brush, int width, int height) {
   // The frame is as wide and as high as the logical sizes make it, at least a pixel.
   const auto pixels = [](double v) {
     return static_cast<int>(std::isnan(v) ? 1.0 : std::clamp(std::nearbyint(std::abs(v)), 1.0, 1e6));

@@ -226,3 +226,41 @@ TEST(MetafileCost, FiguresAndArcsCostWhatLiesWithinReachOfThePicture) {
   };
   for (const CostCase& c : cases) ExpectKeptToTheBound(c);
 }
+
+TEST(MetafileCost, GradientsAndRegionObjectsCostThePixelsTheyPaint) {
+  // 200 red slivers from corner to corner of the picture, each covering
+  // some thousands of its 921,600 pixels, in one gradient record.
+  const std::vector<std::uint8_t> slivers = Emf(
+      [](EmfBuilder& emf) {
+        constexpr int kCount = 200;
+        std::vector<std::uint8_t> indices;
+        for (int i = 0; i < kCount; ++i)
+          for (const std::uint8_t corner : {0, 1, 2}) indices.insert(indices.end(), {corner, 0, 0, 0});
+        emf.Record(118, {0, 0, 0, 0, 3, kCount, 2, 0, 0, 0xFF00, 0, 960, 940, 0xFF00, 0, 960, 980, 0xFF00, 0}, indices);
+      },
+      960);
+  // A region object of 8,000 rectangles a row high across the picture, most
+  // of them far above or below it, painted 10,000 times.
+  const std::vector<std::uint8_t> region = [] {
+    WmfBuilder w;
+    w.Record(0x02FC, {0, 0, 0, 0}).Record(0x012D, {0});  // a black brush, slot 0
+    std::vector<std::uint8_t> scans;
+    const auto word = [&](int v) { scans.insert(scans.end(), {std::uint8_t(v & 0xFF), std::uint8_t((v >> 8) & 0xFF)}); };
+    for (int i = 0; i < 8000; ++i) {
+      for (const int v : {2, i - 4000, i - 3999, 0, 96, 2}) word(v);
+    }
+    w.Record(0x06FF, {0, 6, 0, 0, 0, 8000, 0, 0, 0, 0, 0}, scans);  // the region, slot 1
+    for (int i = 0; i < 10000; ++i) w.Record(0x012B, {1});
+    return w.Build(TRect{0, 0, 96, 96}, 96);
+  }();
+  const CostCase cases[] = {
+      {"gradient slivers", slivers,
+       [](const Played& p) {
+         const auto at = [&](int x, int y) { return p.picture.GetPixel(x, y); };
+         return at(500, 500) == clRed && at(500, 480) == clWhite && at(500, 530) == clWhite && at(50, 750) == clWhite;
+       }},
+      {"region object painted again and again", region,
+       [](const Played& p) { return p.notDrawn == 0 && Everywhere(p.picture, clBlack); }},
+  };
+  for (const CostCase& c : cases) ExpectKeptToTheBound(c);
+}
