@@ -144,7 +144,10 @@ void ForEachDashPiece(const std::vector<TPointF>& path, DashWalk& walk, const Da
                       const std::function<void(std::vector<TPointF>&& piece)>& piece) {
   std::vector<TPointF> open;
   auto close = [&] {
-    if (!open.empty()) piece(std::move(open));
+    if (!open.empty()) {
+      WorkBudget::Spend(work::kPoint);
+      piece(std::move(open));
+    }
     open.clear();
   };
   for (std::size_t i = 1; i < path.size(); ++i) {

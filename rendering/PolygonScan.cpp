@@ -57,6 +57,7 @@ void RowSpans(int y, const std::vector<Crossing>& crossings, FillRule rule, cons
 void PolygonSpans(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, RowRange rows,
                   const SpanSink& sink) {
   const std::vector<Edge> edges = EdgesOf(polygons);
+  WorkBudget::Spend(work::kPoint + work::kEdgeRow * static_cast<std::int64_t>(edges.size()));
   if (edges.empty()) return;
   double bottom = edges.front().bottom;
   for (const Edge& e : edges) bottom = std::max(bottom, e.bottom);

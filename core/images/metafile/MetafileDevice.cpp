@@ -37,9 +37,9 @@ MetaFont DefaultFont() {
 
 // The work a picture's drawing may take (WorkBudget.h): each pixel mixed
 // some hundreds of times over, at least what a small picture full of detail
-// takes (half a second or so), at most two seconds' worth.
+// takes (half a second or so), at most a second's worth.
 std::int64_t PictureWork(const Bitmap& target) {
-  constexpr std::int64_t kPerPixel = 256 * work::kPixel, kLeast = std::int64_t{1} << 31, kMost = std::int64_t{1} << 33;
+  constexpr std::int64_t kPerPixel = 256 * work::kPixel, kLeast = std::int64_t{1} << 31, kMost = std::int64_t{1} << 32;
   return std::clamp(kPerPixel * target.Width() * target.Height(), kLeast, kMost);
 }
 

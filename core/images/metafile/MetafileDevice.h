@@ -426,7 +426,7 @@ class MetafileDevice {
   void CombineClip(const Region& region, int mode);
   void ApplyClip();
   // The clip and the meta region together; none when neither is set.
-  std::optional<Region> ActiveClip() const;
+  std::shared_ptr<const Region> ActiveClip() const;
   // The pixels of a figure of canvas points.
   Region FigureRegion(const std::vector<TPoint>& corners) const;
   // Runs `draw` with the canvas clipped to the region as well.

@@ -60,21 +60,21 @@ void MetafileDevice::CombineClip(const Region& region, int mode) {
   ApplyClip();
 }
 
-std::optional<Region> MetafileDevice::ActiveClip() const {
-  const Region* clip = state_.clip.get();
-  const Region* meta = state_.metaRegion.get();
-  if (!clip && !meta) return std::nullopt;
-  return clip && meta ? clip->Combined(*meta, RegionOp::And) : clip ? *clip : *meta;
+std::shared_ptr<const Region> MetafileDevice::ActiveClip() const {
+  const auto& clip = state_.clip;
+  const auto& meta = state_.metaRegion;
+  if (clip && meta) return std::make_shared<const Region>(clip->Combined(*meta, RegionOp::And));
+  return clip ? clip : meta;
 }
 
 void MetafileDevice::ApplyClip() {
   clipped_ = true;
-  const std::optional<Region> active = ActiveClip();
+  std::shared_ptr<const Region> active = ActiveClip();
   if (!active) {
     canvas_.SelectClipRegion(nullptr);
     return;
   }
-  const ClipRegion selected = ClipRegion::Of(*active);
+  const ClipRegion selected = ClipRegion::Of(std::move(active));
   canvas_.SelectClipRegion(&selected);
 }
 
@@ -86,7 +86,7 @@ Region MetafileDevice::FigureRegion(const std::vector<TPoint>& corners) const {
 }
 
 void MetafileDevice::WithinRegion(const Region& region, const std::function<void()>& draw) {
-  const std::optional<Region> active = ActiveClip();
+  const std::shared_ptr<const Region> active = ActiveClip();
   const ClipRegion within = ClipRegion::Of(active ? active->Combined(region, RegionOp::And) : region);
   clipped_ = true;
   canvas_.SelectClipRegion(&within);
