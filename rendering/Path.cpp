@@ -77,6 +77,9 @@ std::vector<std::vector<TPointF>> Path::Outlines() const {
   return outlines;
 }
 
-Region Path::Filled(FillRule rule, RowRange rows) const { return Region::FromPolygons(Outlines(), rule, rows); }
+Region Path::Filled(FillRule rule, RowRange rows) const {
+  if (!reach_) return Region::FromPolygons(Outlines(), rule, rows);
+  return Region::FromPolygons(Outlines(), rule, TRect{reach_->left, rows.first, reach_->right, rows.last});
+}
 
 }  // namespace kestrova

@@ -58,7 +58,8 @@ class Path {
   TPointF CurrentPoint() const { return current_; }
   // Every figure as a closed outline, for filling.
   std::vector<std::vector<TPointF>> Outlines() const;
-  // The pixels of the rows that the path fills by the rule.
+  // The pixels of the rows that the path fills by the rule, within its reach
+  // when it has one.
   Region Filled(FillRule rule, RowRange rows) const;
 
  private:

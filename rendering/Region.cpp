@@ -1,6 +1,7 @@
 #include "rendering/Region.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "rendering/PolygonScan.h"
@@ -109,8 +110,13 @@ Region Region::FromShape(const Shape& shape) {
 }
 
 Region Region::FromPolygons(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, RowRange rows) {
+  return FromPolygons(polygons, rule, TRect{INT_MIN, rows.first, INT_MAX, rows.last});
+}
+
+Region Region::FromPolygons(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, const TRect& within) {
   RegionBuilder b;
-  PolygonSpans(polygons, rule, rows, [&](int y, int x0, int x1) { b.Add(y, x0, x1); });
+  PolygonSpans(polygons, rule, RowRange{within.top, within.bottom},
+               [&](int y, int x0, int x1) { b.Add(y, std::max(x0, within.left), std::min(x1, within.right)); });
   return b.Finish();
 }
 

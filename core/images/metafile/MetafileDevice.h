@@ -432,6 +432,9 @@ class MetafileDevice {
   // Runs `draw` with the canvas clipped to the region as well.
   void WithinRegion(const Region& region, const std::function<void()>& draw);
   RowRange CanvasRows() const { return RowRange{0, canvas_.Target().Height()}; }
+  // Where regions the records make are kept: the canvas's rows, and the
+  // columns within reach (Reach) of the picture.
+  TRect RegionArea() const;
 
   // A canvas copy of part of a picture onto a canvas rectangle.
   using CanvasCopy = std::function<void(const TRect& to, const Bitmap& picture, const TRect& part)>;

@@ -27,8 +27,8 @@ std::optional<RegionOp> OpOf(int mode) {
   }
 }
 
-// The rectangles mapped onto the canvas, their corners on whole pixels.
-Region RectsRegion(const std::vector<TRect>& rects, const AffineTransform& m, RowRange rows) {
+// The rectangles mapped onto the canvas, their corners on whole pixels, within the area.
+Region RectsRegion(const std::vector<TRect>& rects, const AffineTransform& m, const TRect& within) {
   std::vector<std::vector<TPointF>> polygons;
   polygons.reserve(rects.size());
   for (const TRect& r : rects) {
@@ -41,13 +41,18 @@ Region RectsRegion(const std::vector<TRect>& rects, const AffineTransform& m, Ro
     }
     polygons.push_back(std::move(corners));
   }
-  return Region::FromPolygons(polygons, FillRule::Winding, rows);
+  return Region::FromPolygons(polygons, FillRule::Winding, within);
 }
 
 }  // namespace
 
+TRect MetafileDevice::RegionArea() const {
+  const TRect reach = Reach();
+  return TRect{reach.left, 0, reach.right, canvas_.Target().Height()};
+}
+
 Region MetafileDevice::LogicalRectsRegion(const std::vector<TRect>& rects) const {
-  return RectsRegion(rects, Mapping(), CanvasRows());
+  return RectsRegion(rects, Mapping(), RegionArea());
 }
 
 void MetafileDevice::CombineClip(const Region& region, int mode) {
@@ -82,7 +87,7 @@ Region MetafileDevice::FigureRegion(const std::vector<TPoint>& corners) const {
   std::vector<TPointF> outline;
   outline.reserve(corners.size());
   for (const TPoint& p : corners) outline.push_back(TPointF{double(p.x), double(p.y)});
-  return Region::FromPolygons({outline}, FillRule::Winding, CanvasRows());
+  return Region::FromPolygons({outline}, FillRule::Winding, RegionArea());
 }
 
 void MetafileDevice::WithinRegion(const Region& region, const std::function<void()>& draw) {
@@ -128,7 +133,7 @@ void MetafileDevice::SelectClipRects(const std::vector<TRect>* deviceRects, int 
     return;
   }
   const AffineTransform device = AffineTransform::Scaling(base_.scaleX, base_.scaleY, base_.offsetX, base_.offsetY);
-  CombineClip(RectsRegion(*deviceRects, device, CanvasRows()), mode);
+  CombineClip(RectsRegion(*deviceRects, device, RegionArea()), mode);
 }
 
 void MetafileDevice::SelectClipRegionObject(std::uint32_t index) {
