@@ -111,7 +111,8 @@ std::vector<Stretch> ShowingStretches(TPointF a, TPointF u, double length, const
   // The picture's extent along the segment, a pixel to spare.
   double lo = INFINITY, hi = -INFINITY;
   const DashArea& p = view.picture;
-  for (const TPointF c : {TPointF{p.left, p.top}, TPointF{p.right, p.top}, TPointF{p.left, p.bottom}, TPointF{p.right, p.bottom}}) {
+  for (const TPointF c :
+       {TPointF{p.left, p.top}, TPointF{p.right, p.top}, TPointF{p.left, p.bottom}, TPointF{p.right, p.bottom}}) {
     const double along = (c.x - a.x) * u.x + (c.y - a.y) * u.y;
     lo = std::min(lo, along);
     hi = std::max(hi, along);

@@ -128,7 +128,8 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
     } else if (Listed(kPlayed, function)) {
       dc.Play([&] {
         const std::vector<std::uint8_t> record = records.Read();
-        PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
+        const auto fields = std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize);
+        PlayRecord(dc, function, LittleEndianView(fields, kBadRecord));
       });
     } else if (!Listed(kReadPast, function)) {
       dc.CountNotDrawn();
