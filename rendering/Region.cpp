@@ -174,7 +174,7 @@ Region Region::Combined(const Region& other, RegionOp op) const {
     std::span<const ColumnSpan> a, b;
     if (ia < bands_.size() && bands_[ia].top <= y) a = bands_[ia].spans;
     if (ib < other.bands_.size() && other.bands_[ib].top <= y) b = other.bands_[ib].spans;
-    WorkBudget::Spend(work::kPoint + work::kSpan * static_cast<std::int64_t>(a.size() + b.size()));
+    WorkBudget::Spend(2 * work::kPoint + work::kSpan * static_cast<std::int64_t>(a.size() + b.size()));
     out.AddBand(y, ys[i + 1], CombinedSpans(a, b, op));
   }
   return out.Finish();
