@@ -23,8 +23,9 @@ build: deps
 run: build
 	cd examples && ../$(RELEASE_DIR)/kestrova example.btn
 
-# The whole test suite, built with AddressSanitizer and UndefinedBehaviorSanitizer
-# (unoptimised: the suite compiles in less than half the time and still runs in seconds).
+# The whole test suite, built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# out-of-range float-to-int conversions included (unoptimised: the suite compiles in
+# less than half the time and still runs in seconds).
 test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTROVA_SANITIZE=ON -DKESTROVA_TESTS=ON -DKESTROVA_BENCH=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)

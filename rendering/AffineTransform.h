@@ -24,6 +24,8 @@ struct AffineTransform {
   double LengthScale() const;
   // True when it turns the picture over (a mirror image).
   bool Mirrors() const { return Determinant() < 0; }
+
+  friend bool operator==(const AffineTransform&, const AffineTransform&) = default;
 };
 
 }  // namespace kestrova

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 namespace {
@@ -61,20 +63,67 @@ double EllipseRadius(double a, double b, double phi) {
   return d > 0 ? a * b / d : 0.0;
 }
 
-std::vector<TPointF> ArcPoints(TPointF c, double a, double b, const ArcSweep& sweep, double step) {
+TPointF ArcSteps::At(TPointF c, double a, double b, int i) const {
+  const double t = Parameter(i);
+  return TPointF{c.x + a * std::cos(t), c.y + b * std::sin(t)};
+}
+
+ArcSteps ArcStepsOf(double a, double b, const ArcSweep& sweep, double step) {
   const double t0 = ParameterOf(sweep.StartAngle(), a, b);
   double span = sweep.Extent() >= kTurn ? kTurn : Wrapped(t0 - ParameterOf(sweep.StartAngle() - sweep.Extent(), a, b));
   // Both angles turn together; keep the parameter's sweep on the same lap.
   if (span - sweep.Extent() > std::numbers::pi) span -= kTurn;
   if (sweep.Extent() - span > std::numbers::pi) span += kTurn;
-  const double n = std::clamp(std::ceil(span * std::max({a, b, 0.0}) / step), 1.0, kMaxPoints);
-  const int count = static_cast<int>(n);
+  const double wanted = std::ceil(span * std::max({a, b, 0.0}) / step);
+  return ArcSteps{t0, span, static_cast<int>(std::isnan(wanted) ? 1.0 : std::clamp(wanted, 1.0, kMaxPoints))};
+}
+
+std::vector<TPointF> ArcPoints(TPointF c, double a, double b, const ArcSweep& sweep, double step) {
+  const ArcSteps steps = ArcStepsOf(a, b, sweep, step);
+  WorkBudget::Spend(work::kPoint * (steps.count + 1));
   std::vector<TPointF> points;
-  points.reserve(count + 1);
-  for (int i = 0; i <= count; ++i) {
-    const double t = t0 - span * i / count;
-    points.push_back(TPointF{c.x + a * std::cos(t), c.y + b * std::sin(t)});
+  points.reserve(steps.count + 1);
+  for (int i = 0; i <= steps.count; ++i) points.push_back(steps.At(c, a, b, i));
+  return points;
+}
+
+namespace {
+
+// Adds the points of steps first + 1 .. last, mapped, or only the last when
+// the stretch lies beyond the reach.
+void AddWithin(std::vector<TPointF>& out, TPointF c, double a, double b, const ArcSteps& steps, int first, int last,
+               const AffineTransform& m, const TRect& reach) {
+  WorkBudget::Spend(work::kPoint);
+  const double turn = std::abs(steps.span) * (last - first) / steps.count;
+  if (turn <= std::numbers::pi / 2) {
+    // The stretch lies within the triangle of its ends and the point where
+    // the tangents at its ends meet.
+    const double t1 = steps.Parameter(first), t2 = steps.Parameter(last);
+    const double middle = (t1 + t2) / 2, outwards = 1 / std::cos((t2 - t1) / 2);
+    const TPointF apex{c.x + a * std::cos(middle) * outwards, c.y + b * std::sin(middle) * outwards};
+    const TPointF end = m.Apply(steps.At(c, a, b, last));
+    if (AllBeyond(reach, {m.Apply(steps.At(c, a, b, first)), end, m.Apply(apex)})) {
+      out.push_back(end);
+      return;
+    }
   }
+  constexpr int kLeaf = 32;
+  if (last - first <= kLeaf) {
+    WorkBudget::Spend(work::kPoint * (last - first));
+    for (int i = first + 1; i <= last; ++i) out.push_back(m.Apply(steps.At(c, a, b, i)));
+    return;
+  }
+  const int middle = first + (last - first) / 2;
+  AddWithin(out, c, a, b, steps, first, middle, m, reach);
+  AddWithin(out, c, a, b, steps, middle, last, m, reach);
+}
+
+}  // namespace
+
+std::vector<TPointF> ArcPointsWithin(TPointF c, double a, double b, const ArcSteps& steps,
+                                     const AffineTransform& toCanvas, const TRect& reach) {
+  std::vector<TPointF> points{toCanvas.Apply(steps.At(c, a, b, 0))};
+  AddWithin(points, c, a, b, steps, 0, steps.count, toCanvas, reach);
   return points;
 }
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+#include "rendering/AffineTransform.h"
+#include "rendering/Geometry.h"
 #include "rendering/RasterTypes.h"
 
 namespace kestrova {
@@ -90,9 +92,32 @@ void ArcSweep::RowRuns(TPointF c, int y, int first, int last, Run run) const {
   if (open >= 0) run(open, last);
 }
 
+// Steps along an ellipse with centre c and semi-axes a, b: the points
+// (c.x + a cos t, c.y + b sin t) for t from t0 by span / count, count steps
+// in all (a negative b runs the other way round).
+struct ArcSteps {
+  double t0 = 0, span = 0;
+  int count = 1;
+  // The parameter and the point of step i, 0..count.
+  double Parameter(int i) const { return t0 - span * i / count; }
+  TPointF At(TPointF c, double a, double b, int i) const;
+};
+
+// The steps from the sweep's start ray to its end ray at most `step` pixels
+// apart (and at most 65,536 of them).
+ArcSteps ArcStepsOf(double a, double b, const ArcSweep& sweep, double step);
+
 // Points of the ellipse with centre c and semi-axes a, b from the sweep's start
 // ray to its end ray, at most `step` pixels apart; the first and last lie on the rays.
 std::vector<TPointF> ArcPoints(TPointF c, double a, double b, const ArcSweep& sweep, double step);
+
+// The points of the steps mapped by `toCanvas`, where they matter: a stretch
+// of the arc lying wholly beyond one side of `reach` is left as the chord
+// between its ends (what is filled or stroked within reach stays the same),
+// so that a huge arc costs what lies within reach of it. The points kept are
+// those the same steps give.
+std::vector<TPointF> ArcPointsWithin(TPointF c, double a, double b, const ArcSteps& steps,
+                                     const AffineTransform& toCanvas, const TRect& reach);
 
 // Distance from the centre of the ellipse with semi-axes a, b to its point in the direction phi.
 double EllipseRadius(double a, double b, double phi);

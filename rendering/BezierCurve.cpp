@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 namespace {
@@ -20,6 +22,7 @@ void AppendBezier(std::vector<TPointF>& out, TPointF p0, TPointF c1, TPointF c2,
                             std::hypot(c1.x - 2 * c2.x + p3.x, c1.y - 2 * c2.y + p3.y));
   const double wanted = std::ceil(std::sqrt(0.75 * d / kTolerance));
   const int n = static_cast<int>(std::isfinite(wanted) ? std::clamp(wanted, 1.0, kMaxSteps) : 1.0);
+  WorkBudget::Spend(work::kPoint * n);
   for (int i = 1; i <= n; ++i) {
     const double t = static_cast<double>(i) / n, u = 1 - t;
     const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, e = t * t * t;

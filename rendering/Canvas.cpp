@@ -28,7 +28,7 @@ bool TCanvas::IsVisible(int x, int y) const {
 }
 
 void TCanvas::PaintRawSpan(int y, int x0, int x1, std::uint32_t raw) {
-  ForEachVisibleSpan(y, x0, x1, [&](int a, int b) { PaintVisibleRawSpan(y, a, b, raw); });
+  ForEachVisibleSpan(y, x0, x1, [&](int a, int b) { PaintVisibleRawSpan(y, a, b, raw); }, work::kPlainPixel);
 }
 
 void TCanvas::PaintVisibleRawSpan(int y, int x0, int x1, std::uint32_t raw) {

@@ -27,6 +27,7 @@
 #include "rendering/RasterTypes.h"
 #include "rendering/Region.h"
 #include "rendering/Shape.h"
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -147,12 +148,15 @@ class TCanvas {
   TRect VisibleBounds() const { return clip_ ? Intersect(Bounds(), clip_->Bounds()) : Bounds(); }
   // Calls visit(a, b) for each visible part [a, b) of columns [x0, x1) of row
   // y, left to right (a clip region may leave several).
+  // Each call spends from the work budget open on the thread (WorkBudget.h):
+  // a span, and `pixelWork` for each pixel in the bitmap.
   template <typename Visit>
-  void ForEachVisibleSpan(int y, int x0, int x1, Visit&& visit) const {
-    if (y < 0 || y >= target_->Height()) return;
+  void ForEachVisibleSpan(int y, int x0, int x1, Visit&& visit, std::int64_t pixelWork = work::kPixel) const {
+    const bool inRows = y >= 0 && y < target_->Height();
     x0 = std::max(x0, 0);
     x1 = std::min(x1, target_->Width());
-    if (x0 >= x1) return;
+    WorkBudget::Spend(work::kSpan + (inRows && x0 < x1 ? pixelWork * (x1 - x0) : 0));
+    if (!inRows || x0 >= x1) return;
     if (clip_)
       clip_->ForEachSpan(y, x0, x1, visit);
     else
@@ -192,6 +196,10 @@ class TCanvas {
   void OutlinedPenPath(std::vector<TPointF> path, bool closed);
   // The spans of a pen wider than a pixel along such a path.
   void WidePenSpans(std::vector<TPointF> path, bool closed, const SpanSink& ink) const;
+  // The same along one dash piece, or the whole path when it has no dashes,
+  // within the pen's reach of the bitmap.
+  void WidePieceSpans(std::vector<TPointF> piece, bool closed, const StrokeStyle& style, const DashArea& reach,
+                      const SpanSink& ink) const;
   // The area within which a stroke's centre line can paint the bitmap.
   DashArea VisibleReach(const StrokeStyle& style) const;
   // The pen's outline round a shape and the brush inside it.

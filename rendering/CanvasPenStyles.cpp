@@ -104,30 +104,44 @@ void TCanvas::OutlinedPenPath(std::vector<TPointF> path, bool closed) {
 
 void TCanvas::WidePenSpans(std::vector<TPointF> path, bool closed, const SpanSink& ink) const {
   const StrokeStyle style{static_cast<double>(std::max(1, Pen.width)), Pen.endCap, Pen.join, Pen.miterLimit};
-  std::vector<std::vector<TPointF>> pieces;
+  const DashArea reach = VisibleReach(style);
   const std::vector<double> dashes = DashLengths(Pen);
-  if (dashes.empty()) {
-    pieces.push_back(std::move(path));
-  } else {
-    if (closed) path.push_back(path.front());
-    closed = false;
-    DashWalk walk(dashes);
-    pieces = DashPieces(path, walk, VisibleReach(style));
-  }
-  if (style.cap == PenEndCap::pcRound && style.join == PenJoin::pjRound) {
-    // Round pens and round dashes: the round pen's capsules.
-    for (auto& piece : pieces) {
-      if (closed && piece.size() > 1) piece.push_back(piece.front());
-      WidePathSpans(piece, style.width / 2, Rows(), ink);
-    }
+  if (dashes.empty() || DashesDrawnSolid(dashes, style.cap, style.width)) {
+    WidePieceSpans(std::move(path), closed, style, reach, ink);
     return;
   }
-  std::vector<std::vector<TPointF>> outline;
-  for (const auto& piece : pieces) {
-    auto polygons = StrokeOutline(piece, closed, style);
-    outline.insert(outline.end(), std::make_move_iterator(polygons.begin()), std::make_move_iterator(polygons.end()));
+  if (closed) path.push_back(path.front());
+  DashWalk walk(dashes);
+  const DashArea picture{0, 0, static_cast<double>(target_->Width()), static_cast<double>(target_->Height())};
+  const DashView view{reach, picture, style.cap == PenEndCap::pcFlat ? 0 : style.width / 2};
+  ForEachDashPiece(path, walk, view,
+                   [&](std::vector<TPointF>&& piece) { WidePieceSpans(std::move(piece), false, style, reach, ink); });
+}
+
+void TCanvas::WidePieceSpans(std::vector<TPointF> piece, bool closed, const StrokeStyle& style, const DashArea& reach,
+                             const SpanSink& ink) const {
+  if (style.cap == PenEndCap::pcRound && style.join == PenJoin::pjRound) {
+    // Round pens and round dashes: the round pen's capsules.
+    if (closed && piece.size() > 1) piece.push_back(piece.front());
+    WidePathSpans(piece, style.width / 2, Rows(), ink);
+    return;
   }
-  WindingSpans(outline, Rows(), ink);
+  // The outline's polygons filled by the winding rule a batch at a time:
+  // the batches' fills together paint what the whole outline's fill does.
+  constexpr std::size_t kBatchPoints = std::size_t{1} << 14;
+  std::vector<std::vector<TPointF>> batch;
+  std::size_t points = 0;
+  const auto fill = [&] {
+    WindingSpans(batch, Rows(), ink);
+    batch.clear();
+    points = 0;
+  };
+  StrokePolygons(piece, closed, style, reach, [&](std::vector<TPointF>&& polygon) {
+    points += polygon.size();
+    batch.push_back(std::move(polygon));
+    if (points >= kBatchPoints) fill();
+  });
+  fill();
 }
 
 }  // namespace kestrova

@@ -13,9 +13,11 @@ ClipRegion ClipRegion::RoundRect(const TRect& r, int rx, int ry) {
   return ClipRegion(Shape(ShapeKind::skRoundRect, r, rx, ry));
 }
 
-ClipRegion ClipRegion::Of(Region region) {
+ClipRegion ClipRegion::Of(Region region) { return Of(std::make_shared<const Region>(std::move(region))); }
+
+ClipRegion ClipRegion::Of(std::shared_ptr<const Region> region) {
   ClipRegion clip;
-  clip.region_ = std::make_shared<const Region>(std::move(region));
+  clip.region_ = std::move(region);
   return clip;
 }
 

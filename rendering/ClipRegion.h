@@ -13,6 +13,7 @@
 #include "rendering/Geometry.h"
 #include "rendering/Region.h"
 #include "rendering/Shape.h"
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -23,8 +24,9 @@ class ClipRegion {
   static ClipRegion Ellipse(const TRect& r);
   // A rectangle whose corners are quarter ellipses rx wide and ry high.
   static ClipRegion RoundRect(const TRect& r, int rx, int ry);
-  // Any region.
+  // Any region; a region held already is shared, not copied.
   static ClipRegion Of(Region region);
+  static ClipRegion Of(std::shared_ptr<const Region> region);
 
   // Rows [Top(), Bottom()) hold the region.
   int Top() const { return Bounds().top; }
@@ -33,7 +35,8 @@ class ClipRegion {
   // allows where nothing bounds it).
   TRect Bounds() const;
   // Calls visit(a, b) for each part [a, b) of columns [x0, x1) of row y that
-  // lies inside the region, left to right.
+  // lies inside the region, left to right; each part of a region's row
+  // spends a span from the work budget (WorkBudget.h).
   template <typename Visit>
   void ForEachSpan(int y, int x0, int x1, Visit&& visit) const {
     if (!shapes_.empty() && !ShapeSpan(y, x0, x1)) return;
@@ -43,7 +46,10 @@ class ClipRegion {
     }
     for (const ColumnSpan& s : region_->Row(y)) {
       const int a = std::max(x0, s.x0), b = std::min(x1, s.x1);
-      if (a < b) visit(a, b);
+      if (a < b) {
+        WorkBudget::Spend(work::kSpan);
+        visit(a, b);
+      }
     }
   }
   bool Contains(int x, int y) const;

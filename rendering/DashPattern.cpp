@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 namespace {
@@ -34,6 +36,23 @@ std::vector<double> DashLengths(const TPen& pen) {
   for (double l : lengths) total += l;
   if (!(total > 0) || !std::isfinite(total)) return {};
   return lengths;
+}
+
+bool DashesDrawnSolid(const std::vector<double>& lengths, PenEndCap cap, double width) {
+  double period = 0, widestGap = 0;
+  for (std::size_t i = 0; i < lengths.size(); ++i) {
+    period += lengths[i];
+    if (i % 2 != 0) widestGap = std::max(widestGap, lengths[i]);
+  }
+  if (period < 1) return true;
+  // Square ends reach half the width past a dash, round ones leave notches
+  // about gap^2 / (4 width) deep.
+  switch (cap) {
+    case PenEndCap::pcSquare: return widestGap <= width / 2;
+    case PenEndCap::pcRound: return widestGap * widestGap <= width / 8;
+    case PenEndCap::pcFlat: break;
+  }
+  return false;
 }
 
 DashWalk::DashWalk(std::vector<double> lengths) : lengths_(std::move(lengths)) {
@@ -78,48 +97,106 @@ bool ClipToArea(TPointF a, TPointF b, const DashArea& area, double& t0, double& 
   return t0 <= t1;
 }
 
+// A dash piece handed on costs what making and filling a small outline of
+// its own does, some hundreds of nanoseconds.
+constexpr std::int64_t kPieceWork = 8 * work::kPoint;
+
+struct Stretch {
+  double from, to;
+};
+
+// The stretches [from, to] of the segment from a along the unit vector u,
+// `length` long, where its dash pieces can show (see DashView), in order and
+// apart; the walk stands at a.
+std::vector<Stretch> ShowingStretches(TPointF a, TPointF u, double length, const DashView& view, const DashWalk& walk,
+                                      bool cornerAtStart, bool cornerAtEnd) {
+  double t0 = 0, t1 = 0;
+  if (!ClipToArea(a, TPointF{a.x + u.x * length, a.y + u.y * length}, view.area, t0, t1)) return {};
+  // The picture's extent along the segment, a pixel to spare.
+  double lo = INFINITY, hi = -INFINITY;
+  const DashArea& p = view.picture;
+  for (const TPointF c :
+       {TPointF{p.left, p.top}, TPointF{p.right, p.top}, TPointF{p.left, p.bottom}, TPointF{p.right, p.bottom}}) {
+    const double along = (c.x - a.x) * u.x + (c.y - a.y) * u.y;
+    lo = std::min(lo, along);
+    hi = std::max(hi, along);
+  }
+  std::vector<Stretch> parts{{lo - view.endReach - 1, hi + view.endReach + 1}};
+  // The dashes holding the corners at either end, with their joins.
+  if (cornerAtStart && walk.OnDash()) parts.push_back({0, walk.LeftInPart()});
+  if (cornerAtEnd) {
+    DashWalk atEnd = walk;
+    atEnd.Advance(length);
+    if (atEnd.OnDash()) parts.push_back({length - atEnd.DoneInPart(), length});
+  }
+  std::sort(parts.begin(), parts.end(), [](const Stretch& x, const Stretch& y) { return x.from < y.from; });
+  std::vector<Stretch> out;
+  for (Stretch s : parts) {
+    s.from = std::max(s.from, t0 * length);
+    s.to = std::min(s.to, t1 * length);
+    if (!(s.from < s.to)) continue;
+    if (!out.empty() && s.from <= out.back().to)
+      out.back().to = std::max(out.back().to, s.to);
+    else
+      out.push_back(s);
+  }
+  return out;
+}
+
 }  // namespace
 
-std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, DashWalk& walk, const DashArea& area) {
-  std::vector<std::vector<TPointF>> pieces;
-  std::vector<TPointF> piece;
+void ForEachDashPiece(const std::vector<TPointF>& path, DashWalk& walk, const DashView& view,
+                      const std::function<void(std::vector<TPointF>&& piece)>& piece) {
+  std::vector<TPointF> open;
   auto close = [&] {
-    if (!piece.empty()) pieces.push_back(std::move(piece));
-    piece.clear();
+    if (!open.empty()) {
+      WorkBudget::Spend(kPieceWork);
+      piece(std::move(open));
+    }
+    open.clear();
   };
   for (std::size_t i = 1; i < path.size(); ++i) {
     const TPointF a = path[i - 1], b = path[i];
     const double length = std::hypot(b.x - a.x, b.y - a.y);
-    double t0 = 0, t1 = 0;
-    if (!(length > 0) || !ClipToArea(a, b, area, t0, t1)) {
+    if (!(length > 0)) {
       close();
       walk.Advance(length);
       continue;
     }
-    const double begin = t0 * length, end = t1 * length;
-    if (begin > 0) {
-      close();
-      walk.Advance(begin);
-    }
+    const TPointF u{(b.x - a.x) / length, (b.y - a.y) / length};
     const auto at = [&](double d) { return TPointF{a.x + (b.x - a.x) * d / length, a.y + (b.y - a.y) * d / length}; };
-    double done = begin;
-    while (done < end) {
-      const double step = std::min(walk.LeftInPart(), end - done);
-      if (walk.OnDash()) {
-        if (piece.empty()) piece.push_back(at(done));
-        piece.push_back(at(done + step));
+    double done = 0;
+    for (const Stretch& s : ShowingStretches(a, u, length, view, walk, i > 1, i + 1 < path.size())) {
+      if (s.from > done) {
+        close();
+        walk.Advance(s.from - done);
+        done = s.from;
       }
-      done += step;
-      const bool wasDash = walk.OnDash();
-      walk.Advance(step);
-      if (wasDash && !walk.OnDash()) close();
+      while (done < s.to) {
+        WorkBudget::Spend(work::kPoint);
+        const double step = std::min(walk.LeftInPart(), s.to - done);
+        if (walk.OnDash()) {
+          if (open.empty()) open.push_back(at(done));
+          open.push_back(at(done + step));
+        }
+        done += step;
+        const bool wasDash = walk.OnDash();
+        walk.Advance(step);
+        if (wasDash && !walk.OnDash()) close();
+      }
     }
-    if (end < length) {
+    if (done < length) {
       close();
-      walk.Advance(length - end);
+      walk.Advance(length - done);
     }
   }
   close();
+}
+
+std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, DashWalk& walk, const DashArea& area) {
+  std::vector<std::vector<TPointF>> pieces;
+  ForEachDashPiece(path, walk, DashView{area, area, 0},
+                   [&](std::vector<TPointF>&& piece) { pieces.push_back(std::move(piece)); });
   return pieces;
 }
 

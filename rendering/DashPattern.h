@@ -3,6 +3,7 @@
 // along them. A one-pixel pen counts its lengths in pixel steps; a geometric
 // (or wider) pen in pen widths, measured along its centre line.
 
+#include <functional>
 #include <vector>
 
 #include "rendering/DrawingTools.h"
@@ -13,6 +14,13 @@ namespace kestrova {
 // Dash and gap lengths in pixels, a dash first; empty for a solid pen.
 std::vector<double> DashLengths(const TPen& pen);
 
+// True when a pen `width` pixels wide with these ends draws the dashes as a
+// solid line: their whole pattern is shorter than a pixel, so no pixel can
+// show it, or the ends close every gap (square ends as long as the gap,
+// round ends so wide that the notches they leave stay within 1/32 of a pixel
+// of the line's edge).
+bool DashesDrawnSolid(const std::vector<double>& lengths, PenEndCap cap, double width);
+
 // A position along a dash pattern that moves on as the line is drawn, so that
 // the dashes of a polyline continue from one segment to the next.
 class DashWalk {
@@ -21,8 +29,9 @@ class DashWalk {
 
   // True while the position lies on a dash.
   bool OnDash() const { return index_ % 2 == 0; }
-  // Length left of the current dash or gap.
+  // Length left of the current dash or gap, and the length of it walked.
   double LeftInPart() const { return left_; }
+  double DoneInPart() const { return lengths_.empty() ? 0 : lengths_[index_] - left_; }
   void Advance(double distance);
 
  private:
@@ -37,10 +46,26 @@ struct DashArea {
   double left, top, right, bottom;
 };
 
-// The pieces of the path that lie on dashes, each an open polyline; the walk
-// carries on from where it stood. Only the parts of the path inside `area`
-// give pieces (cut where they leave it): the rest is walked past at no cost
-// per dash, so a huge figure costs what its visible part holds.
+// Where a dash piece can show: a centre line outside `area` (the picture
+// grown by how far the pen reaches) cannot. Within it, a piece shows only
+// where its extent along its segment, grown at both ends by `endReach` (how
+// far the pen's ends reach past a piece's ends), overlaps that of `picture`,
+// or where it holds a corner of the path (whose join reaches as far as the
+// pen does).
+struct DashView {
+  DashArea area;
+  DashArea picture;
+  double endReach = 0;
+};
+
+// Hands each piece of the path that lies on a dash and can show to `piece`,
+// an open polyline; the walk carries on from where it stood. What cannot
+// show is walked past at no cost per dash, so a huge figure costs what the
+// picture holds of it.
+void ForEachDashPiece(const std::vector<TPointF>& path, DashWalk& walk, const DashView& view,
+                      const std::function<void(std::vector<TPointF>&& piece)>& piece);
+
+// The pieces of the path inside `area` (cut where they leave it), gathered.
 std::vector<std::vector<TPointF>> DashPieces(const std::vector<TPointF>& path, DashWalk& walk, const DashArea& area);
 
 }  // namespace kestrova

@@ -1,7 +1,6 @@
 #include "rendering/Path.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "rendering/BezierCurve.h"
 
@@ -24,17 +23,6 @@ void Path::LineTo(TPointF p) {
   OpenFigure().points.push_back(p);
   current_ = p;
 }
-
-namespace {
-
-// True when the four points all lie beyond one edge of the area.
-bool AllBeyond(const TRect& area, std::initializer_list<TPointF> points) {
-  const auto all = [&](auto beyond) { return std::all_of(points.begin(), points.end(), beyond); };
-  return all([&](TPointF p) { return p.x < area.left; }) || all([&](TPointF p) { return p.x > area.right; }) ||
-         all([&](TPointF p) { return p.y < area.top; }) || all([&](TPointF p) { return p.y > area.bottom; });
-}
-
-}  // namespace
 
 void Path::BezierTo(TPointF c1, TPointF c2, TPointF end) {
   Figure& figure = OpenFigure();
@@ -61,6 +49,27 @@ void Path::AddFigure(std::vector<TPointF> points, bool closed) {
   drawing_ = !closed;
 }
 
+bool Path::TakeFlattened(std::size_t count) {
+  if (count > kMaxCurvePoints - std::min(curvePoints_, kMaxCurvePoints)) {
+    curvePoints_ = kMaxCurvePoints;  // what does not fit ends the flattening
+    return false;
+  }
+  curvePoints_ += count;
+  return true;
+}
+
+bool Path::AddFlattenedFigure(std::vector<TPointF> points, bool closed) {
+  if (!TakeFlattened(points.size())) return false;
+  AddFigure(std::move(points), closed);
+  return true;
+}
+
+bool Path::AddFlattenedLines(const std::vector<TPointF>& points) {
+  if (!TakeFlattened(points.size())) return false;
+  for (const TPointF& p : points) LineTo(p);
+  return true;
+}
+
 std::vector<std::vector<TPointF>> Path::Outlines() const {
   std::vector<std::vector<TPointF>> outlines;
   outlines.reserve(figures_.size());
@@ -68,6 +77,9 @@ std::vector<std::vector<TPointF>> Path::Outlines() const {
   return outlines;
 }
 
-Region Path::Filled(FillRule rule, RowRange rows) const { return Region::FromPolygons(Outlines(), rule, rows); }
+Region Path::Filled(FillRule rule, RowRange rows) const {
+  if (!reach_) return Region::FromPolygons(Outlines(), rule, rows);
+  return Region::FromPolygons(Outlines(), rule, TRect{reach_->left, rows.first, reach_->right, rows.last});
+}
 
 }  // namespace kestrova

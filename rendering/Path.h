@@ -20,8 +20,10 @@ class Path {
   // A path whose drawing only matters within `reach`: a curve whose control
   // points all lie outside it on one side is taken as the line between its
   // ends (what is filled or stroked within reach stays the same), and past
-  // kMaxCurvePoints flattened points every further curve is too, so that a
-  // path costs what the picture can show, not what its records claim.
+  // kMaxCurvePoints flattened points (of curves and of figures flattened
+  // before they are added) every further curve is too and every further
+  // flattened figure is left out, so that a path costs what the picture can
+  // show, not what its records claim.
   explicit Path(const TRect& reach) : reach_(reach) {}
   static constexpr std::size_t kMaxCurvePoints = std::size_t{1} << 20;
 
@@ -42,18 +44,30 @@ class Path {
   // A whole figure of its own (a polygon, an ellipse...); the current point
   // moves to its last point.
   void AddFigure(std::vector<TPointF> points, bool closed);
+  // The same for a figure flattened from curves (an ellipse, a rounded
+  // rectangle...), and lines from the current point along a flattened curve
+  // (an arc): counted with the flattened points, and left out, giving false,
+  // past their bound.
+  bool AddFlattenedFigure(std::vector<TPointF> points, bool closed);
+  bool AddFlattenedLines(const std::vector<TPointF>& points);
+  // False once the flattened points have reached their bound.
+  bool TakesFlattened() const { return curvePoints_ < kMaxCurvePoints; }
 
   const std::vector<Figure>& Figures() const { return figures_; }
   bool IsEmpty() const { return figures_.empty(); }
   TPointF CurrentPoint() const { return current_; }
   // Every figure as a closed outline, for filling.
   std::vector<std::vector<TPointF>> Outlines() const;
-  // The pixels of the rows that the path fills by the rule.
+  // The pixels of the rows that the path fills by the rule, within its reach
+  // when it has one.
   Region Filled(FillRule rule, RowRange rows) const;
 
  private:
   // The figure lines are added to, started at the current point when needed.
   Figure& OpenFigure();
+  // Counts `count` more flattened points; false past the bound, which is
+  // then reached.
+  bool TakeFlattened(std::size_t count);
 
   std::vector<Figure> figures_;
   std::optional<TRect> reach_;

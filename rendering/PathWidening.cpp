@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rendering/Rounding.h"
+
 namespace kestrova {
 
 namespace {
@@ -21,7 +23,7 @@ Region PenCoverage(const Path& path, const TCanvas& canvas) {
     std::vector<TPoint> line;
     line.reserve(f.points.size());
     for (const TPointF& p : f.points)
-      line.push_back(TPoint{static_cast<int>(std::nearbyint(p.x)), static_cast<int>(std::nearbyint(p.y))});
+      line.push_back(TPoint{RoundHalfEven(p.x), RoundHalfEven(p.y)});
     canvas.PenSpans(line, f.closed && line.size() > 1, collect, nullptr);
   }
   RegionBuilder rows;

@@ -4,11 +4,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 namespace {
 
 using Polygon = std::vector<TPointF>;
+using PolygonSink = std::function<void(Polygon&&)>;
 
 TPointF Plus(TPointF a, TPointF b, double k = 1) { return TPointF{a.x + k * b.x, a.y + k * b.y}; }
 
@@ -21,17 +24,18 @@ double SignedArea(const Polygon& p) {
   return twice / 2;
 }
 
-// Adds the polygon turned the common way; flat ones add nothing.
-void Add(std::vector<Polygon>& out, Polygon p) {
+// Hands on the polygon turned the common way; flat ones are left out.
+void Add(const PolygonSink& out, Polygon p) {
   const double area = SignedArea(p);
   if (!(std::abs(area) > 1e-12)) return;
   if (area < 0) std::reverse(p.begin(), p.end());
-  out.push_back(std::move(p));
+  out(std::move(p));
 }
 
 // A round dot: a polygon with corners at most about a pixel apart.
 Polygon Disc(TPointF c, double r) {
-  const int n = std::clamp(static_cast<int>(std::ceil(2 * std::numbers::pi * r)), 8, 4096);
+  const int n = static_cast<int>(std::clamp(std::ceil(2 * std::numbers::pi * r), 8.0, 4096.0));
+  WorkBudget::Spend(work::kPoint * n);
   Polygon p;
   p.reserve(n);
   for (int i = 0; i < n; ++i) {
@@ -65,14 +69,21 @@ std::vector<Segment> SegmentsOf(const std::vector<TPointF>& path, bool closed, d
   return segments;
 }
 
+// A round dot at c unless it lies wholly outside the area.
+void AddDisc(const PolygonSink& out, TPointF c, double r, const DashArea& area) {
+  if (c.x + r < area.left || c.x - r > area.right || c.y + r < area.top || c.y - r > area.bottom) return;
+  Add(out, Disc(c, r));
+}
+
 // The corner where segment `in` meets segment `out` at their shared point.
-void AddJoin(std::vector<Polygon>& out, const Segment& in, const Segment& next, const StrokeStyle& style) {
+void AddJoin(const PolygonSink& out, const Segment& in, const Segment& next, const StrokeStyle& style,
+             const DashArea& area) {
   const double r = style.width / 2;
   const TPointF v = in.b;
   const double cross = in.unit.x * next.unit.y - in.unit.y * next.unit.x;
   const double dot = in.unit.x * next.unit.x + in.unit.y * next.unit.y;
   if (style.join == PenJoin::pjRound) {
-    Add(out, Disc(v, r));
+    AddDisc(out, v, r, area);
     return;
   }
   if (std::abs(cross) < 1e-12 && dot > 0) return;  // straight on
@@ -91,23 +102,23 @@ void AddJoin(std::vector<Polygon>& out, const Segment& in, const Segment& next, 
   Add(out, Polygon{v, p, q});
 }
 
-void AddCap(std::vector<Polygon>& out, TPointF end, const StrokeStyle& style) {
-  if (style.cap == PenEndCap::pcRound) Add(out, Disc(end, style.width / 2));
+void AddCap(const PolygonSink& out, TPointF end, const StrokeStyle& style, const DashArea& area) {
+  if (style.cap == PenEndCap::pcRound) AddDisc(out, end, style.width / 2, area);
 }
 
 }  // namespace
 
-std::vector<Polygon> StrokeOutline(const std::vector<TPointF>& path, bool closed, const StrokeStyle& style) {
-  std::vector<Polygon> out;
+void StrokePolygons(const std::vector<TPointF>& path, bool closed, const StrokeStyle& style, const DashArea& area,
+                    const PolygonSink& out) {
   const double r = style.width / 2;
-  if (!(r > 0) || path.empty()) return out;
+  if (!(r > 0) || path.empty()) return;
   const std::vector<Segment> segments = SegmentsOf(path, closed, r);
   if (segments.empty()) {
     // A single point: a round pen leaves a dot, a square one a square.
     if (style.cap == PenEndCap::pcSquare)
       Add(out, Polygon{Plus(path[0], {-r, -r}), Plus(path[0], {r, -r}), Plus(path[0], {r, r}), Plus(path[0], {-r, r})});
-    AddCap(out, path[0], style);
-    return out;
+    AddCap(out, path[0], style, area);
+    return;
   }
   const bool open = !closed || segments.size() < 3;
   for (std::size_t i = 0; i < segments.size(); ++i) {
@@ -118,15 +129,14 @@ std::vector<Polygon> StrokeOutline(const std::vector<TPointF>& path, bool closed
       if (i + 1 == segments.size()) b = Plus(b, s.unit, r);
     }
     Add(out, Polygon{Plus(a, s.normal), Plus(b, s.normal), Plus(b, s.normal, -1), Plus(a, s.normal, -1)});
-    if (i + 1 < segments.size()) AddJoin(out, s, segments[i + 1], style);
+    if (i + 1 < segments.size()) AddJoin(out, s, segments[i + 1], style, area);
   }
   if (open) {
-    AddCap(out, segments.front().a, style);
-    AddCap(out, segments.back().b, style);
+    AddCap(out, segments.front().a, style, area);
+    AddCap(out, segments.back().b, style, area);
   } else {
-    AddJoin(out, segments.back(), segments.front(), style);
+    AddJoin(out, segments.back(), segments.front(), style, area);
   }
-  return out;
 }
 
 }  // namespace kestrova

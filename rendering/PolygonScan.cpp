@@ -1,6 +1,9 @@
 #include "rendering/PolygonScan.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -54,6 +57,7 @@ void RowSpans(int y, const std::vector<Crossing>& crossings, FillRule rule, cons
 void PolygonSpans(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, RowRange rows,
                   const SpanSink& sink) {
   const std::vector<Edge> edges = EdgesOf(polygons);
+  WorkBudget::Spend(work::kPoint + work::kEdgeRow * static_cast<std::int64_t>(edges.size()));
   if (edges.empty()) return;
   double bottom = edges.front().bottom;
   for (const Edge& e : edges) bottom = std::max(bottom, e.bottom);
@@ -66,6 +70,7 @@ void PolygonSpans(const std::vector<std::vector<TPointF>>& polygons, FillRule ru
     const double yc = y + 0.5;
     while (next < edges.size() && edges[next].top <= yc) active.push_back(&edges[next++]);
     std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
+    WorkBudget::Spend(work::kEdgeRow * static_cast<std::int64_t>(1 + active.size()));
     crossings.clear();
     for (const Edge* e : active) crossings.push_back(Crossing{e->xAtTop + (yc - e->top) * e->slope, e->direction});
     std::sort(crossings.begin(), crossings.end(), [](const Crossing& p, const Crossing& q) { return p.x < q.x; });

@@ -18,4 +18,10 @@ int FirstPixelAtOrAfter(double x) { return static_cast<int>(std::ceil(Limited(x 
 
 int PixelContaining(double v) { return static_cast<int>(std::floor(Limited(v))); }
 
+bool AllBeyond(const TRect& area, std::initializer_list<TPointF> points) {
+  const auto all = [&](auto beyond) { return std::all_of(points.begin(), points.end(), beyond); };
+  return all([&](TPointF p) { return p.x < area.left; }) || all([&](TPointF p) { return p.x > area.right; }) ||
+         all([&](TPointF p) { return p.y < area.top; }) || all([&](TPointF p) { return p.y > area.bottom; });
+}
+
 }  // namespace kestrova

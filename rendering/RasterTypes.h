@@ -5,6 +5,9 @@
 // hand over what they cover row by row, as spans of columns.
 
 #include <functional>
+#include <initializer_list>
+
+#include "rendering/Geometry.h"
 
 namespace kestrova {
 
@@ -26,5 +29,9 @@ struct RowRange {
 int FirstPixelAtOrAfter(double x);
 // The column (or row) whose pixel holds the continuous coordinate v.
 int PixelContaining(double v);
+
+// True when the points all lie beyond one edge of the area (all left of it,
+// all right of it, all above or all below it).
+bool AllBeyond(const TRect& area, std::initializer_list<TPointF> points);
 
 }  // namespace kestrova

@@ -1,9 +1,11 @@
 #include "rendering/Region.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "rendering/PolygonScan.h"
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -108,8 +110,13 @@ Region Region::FromShape(const Shape& shape) {
 }
 
 Region Region::FromPolygons(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, RowRange rows) {
+  return FromPolygons(polygons, rule, TRect{INT_MIN, rows.first, INT_MAX, rows.last});
+}
+
+Region Region::FromPolygons(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, const TRect& within) {
   RegionBuilder b;
-  PolygonSpans(polygons, rule, rows, [&](int y, int x0, int x1) { b.Add(y, x0, x1); });
+  PolygonSpans(polygons, rule, RowRange{within.top, within.bottom},
+               [&](int y, int x0, int x1) { b.Add(y, std::max(x0, within.left), std::min(x1, within.right)); });
   return b.Finish();
 }
 
@@ -167,6 +174,7 @@ Region Region::Combined(const Region& other, RegionOp op) const {
     std::span<const ColumnSpan> a, b;
     if (ia < bands_.size() && bands_[ia].top <= y) a = bands_[ia].spans;
     if (ib < other.bands_.size() && other.bands_[ib].top <= y) b = other.bands_[ib].spans;
+    WorkBudget::Spend(2 * work::kPoint + work::kSpan * static_cast<std::int64_t>(a.size() + b.size()));
     out.AddBand(y, ys[i + 1], CombinedSpans(a, b, op));
   }
   return out.Finish();

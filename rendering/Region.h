@@ -35,6 +35,8 @@ class Region {
   static Region FromShape(const Shape& shape);
   // The pixels of rows [rows.first, rows.last) that the polygons fill by the rule.
   static Region FromPolygons(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, RowRange rows);
+  // The same within the rectangle: spans reaching beyond it are cut at its sides.
+  static Region FromPolygons(const std::vector<std::vector<TPointF>>& polygons, FillRule rule, const TRect& within);
 
   bool IsEmpty() const { return bands_.empty(); }
   // The smallest rectangle holding the region (empty for the empty region).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 SpanUnion::SpanUnion(RowRange rows) : rows_(rows) {}
@@ -12,6 +14,7 @@ SpanSink SpanUnion::Collector() {
 
 void SpanUnion::Add(int y, int x0, int x1) {
   if (x0 >= x1 || y < rows_.first || y >= rows_.last) return;
+  WorkBudget::Spend(work::kSpan);
   auto& row = runs_[y];
   // The first run ending at or after x0: the new span joins it when they touch.
   auto it = std::lower_bound(row.begin(), row.end(), x0, [](const auto& run, int x) { return run.second < x; });

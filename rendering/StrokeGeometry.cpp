@@ -5,15 +5,16 @@
 #include <cstdint>
 #include <limits>
 
+#include "rendering/WorkBudget.h"
+
 namespace kestrova {
 
 namespace {
 
-// Collects consecutive pixels of one row into spans.
+// Collects consecutive pixels of one row into spans; the last one goes on at Flush.
 class RunCollector {
  public:
   RunCollector(const TRect& bounds, const SpanSink& sink) : bounds_(bounds), sink_(sink) {}
-  ~RunCollector() { Flush(); }
 
   void Add(std::int64_t x, std::int64_t y) {
     if (open_ && y == y_ && (x == x1_ || x == x0_ - 1)) {
@@ -28,7 +29,6 @@ class RunCollector {
     y_ = y;
   }
 
- private:
   void Flush() {
     if (!open_) return;
     open_ = false;
@@ -38,6 +38,7 @@ class RunCollector {
     if (x0 < x1) sink_(static_cast<int>(y_), static_cast<int>(x0), static_cast<int>(x1));
   }
 
+ private:
   const TRect& bounds_;
   const SpanSink& sink_;
   bool open_ = false;
@@ -94,6 +95,7 @@ double PenCentreOffset(int width) { return width % 2 != 0 ? 0.5 : 0.0; }
 void ThinLineSpans(TPoint from, TPoint to, const TRect& bounds, const SpanSink& sink) {
   RunCollector runs(bounds, sink);
   ForEachThinLinePixel(from, to, bounds, [&](std::int64_t, std::int64_t x, std::int64_t y) { runs.Add(x, y); });
+  runs.Flush();
 }
 
 std::int64_t ThinLineSteps(TPoint from, TPoint to) {
@@ -105,6 +107,7 @@ void CapsuleSpans(TPointF a, TPointF b, double radius, RowRange rows, const Span
   const int first = std::max(rows.first, FirstPixelAtOrAfter(std::min(a.y, b.y) - radius));
   const int last = std::min(rows.last, FirstPixelAtOrAfter(std::max(a.y, b.y) + radius) + 1);
   for (int y = first; y < last; ++y) {
+    WorkBudget::Spend(work::kSpan);
     double lo = 0, hi = 0;
     if (!CapsuleChord(a, b, radius, y + 0.5, lo, hi)) continue;
     const int x0 = FirstPixelAtOrAfter(lo), x1 = FirstPixelAtOrAfter(hi);

@@ -177,3 +177,24 @@ TEST(Path, CurvesBeyondTheReachAreTheirChordsAndTheFlattenedPointsAreBounded) {
   EXPECT_GT(unbounded.Figures()[0].points.size(), Path::kMaxCurvePoints);
   EXPECT_EQ(unbounded.Figures()[1].points.size(), 2u);
 }
+
+TEST(Path, AFilledPathKeepsTheColumnsWithinItsReach) {
+  // What a path with a reach fills is what the same path without one fills,
+  // cut to the reach's columns: a comb of a thousand teeth of many heights
+  // from far left to far right of it, and a triangle far wider than it.
+  std::vector<TPointF> comb{{-5000, 100}};
+  for (int i = 0; i < 1000; ++i) comb.insert(comb.end(), {{-5000.0 + 10 * i, double(i % 97)}, {-4995.0 + 10 * i, 100}});
+  const std::vector<std::vector<TPointF>> cases[] = {{comb}, {{{-1e6, 90}, {50, 5}, {1e6, 95}}}};
+  const TRect reach{-10, -10, 110, 110};
+  for (const auto& figures : cases) {
+    Path reached(reach), unbounded;
+    for (const auto& f : figures) {
+      reached.AddFigure(f, true);
+      unbounded.AddFigure(f, true);
+    }
+    const Region filled = reached.Filled(FillRule::Alternate, RowRange{0, 100});
+    EXPECT_EQ(filled, unbounded.Filled(FillRule::Alternate, RowRange{0, 100}).Combined(Region::FromRect(reach),
+                                                                                        RegionOp::And));
+    EXPECT_FALSE(filled.IsEmpty());
+  }
+}

@@ -19,16 +19,16 @@ void ExtSelectClipRgn(MetafileDevice& dc, const LittleEndianView& r) {
 
 void RegionRecord(MetafileDevice& dc, std::uint32_t type, const LittleEndianView& r) {
   const std::uint32_t size = r.U32(24);
+  const auto region = [&](std::size_t at) { return dc.LogicalRectsRegion(RegionRects(r, at, size)); };
   switch (type) {
     case kFillRgn:
-      if (const auto brush = dc.BrushAt(r.U32(28))) dc.FillRegion(RegionRects(r, 32, size), *brush);
+      if (const auto brush = dc.BrushAt(r.U32(28))) dc.FillRegion(region(32), *brush);
       break;
     case kFrameRgn:
-      if (const auto brush = dc.BrushAt(r.U32(28)))
-        dc.FrameRegion(RegionRects(r, 40, size), *brush, r.I32(32), r.I32(36));
+      if (const auto brush = dc.BrushAt(r.U32(28))) dc.FrameRegion(region(40), *brush, r.I32(32), r.I32(36));
       break;
-    case kInvertRgn: dc.InvertRegion(RegionRects(r, 28, size)); break;
-    case kPaintRgn: dc.PaintRegion(RegionRects(r, 28, size)); break;
+    case kInvertRgn: dc.InvertRegion(region(28)); break;
+    case kPaintRgn: dc.PaintRegion(region(28)); break;
     default: break;
   }
 }

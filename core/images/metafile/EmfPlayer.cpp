@@ -151,8 +151,10 @@ std::size_t PlayEmf(MetafileRecordReader& records, const EmfLayout& layout, TCan
           dc.CountNotDrawn();
           break;
         }
-        const std::vector<std::uint8_t> record = records.Read();
-        PlayRecord(dc, head->type, LittleEndianView(record, kBadRecord));
+        dc.Play([&] {
+          const std::vector<std::uint8_t> record = records.Read();
+          PlayRecord(dc, head->type, LittleEndianView(record, kBadRecord));
+        });
         break;
       }
       case Handling::ReadPast: break;

@@ -35,14 +35,35 @@ MetaFont DefaultFont() {
   return f;
 }
 
+// The work a picture's drawing may take (WorkBudget.h): each pixel mixed
+// some hundreds of times over, at least what a small picture full of detail
+// takes (half a second or so), at most a second's worth.
+std::int64_t PictureWork(const Bitmap& target) {
+  constexpr std::int64_t kPerPixel = 256 * work::kPixel, kLeast = std::int64_t{1} << 31, kMost = std::int64_t{1} << 32;
+  return std::clamp(kPerPixel * target.Width() * target.Height(), kLeast, kMost);
+}
+
 }  // namespace
 
-MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base) : canvas_(canvas), base_(base) {
+MetafileDevice::MetafileDevice(TCanvas& canvas, const DeviceToCanvas& base)
+    : canvas_(canvas), base_(base), budget_(PictureWork(canvas.Target())) {
   state_.font = DefaultFont();
 }
 
 MetafileDevice::~MetafileDevice() {
   if (clipped_) canvas_.SelectClipRegion(nullptr);
+}
+
+void MetafileDevice::Play(const std::function<void()>& play) {
+  if (budget_.Spent()) {
+    CountNotDrawn();
+    return;
+  }
+  try {
+    play();
+  } catch (const WorkBudgetSpent&) {
+    CountNotDrawn();
+  }
 }
 
 // ---------------------------------------------------------------- state
@@ -204,9 +225,16 @@ std::optional<MetaBrush> MetafileDevice::BrushAt(std::uint32_t index) const {
   return std::nullopt;
 }
 
-const MetaRegion* MetafileDevice::RegionAt(std::uint32_t index) const {
+const Region* MetafileDevice::RegionObject(std::uint32_t index) {
   if (index >= objects_.size() || !objects_[index]) return nullptr;
-  return std::get_if<MetaRegion>(&*objects_[index]);
+  MetaRegion* region = std::get_if<MetaRegion>(&*objects_[index]);
+  if (!region) return nullptr;
+  const AffineTransform mapping = Mapping();
+  if (!region->mapped || !(region->mappedBy == mapping)) {
+    region->mapped = std::make_shared<const Region>(LogicalRectsRegion(region->rects));
+    region->mappedBy = mapping;
+  }
+  return region->mapped.get();
 }
 
 // ---------------------------------------------------------------- mapping
@@ -402,7 +430,7 @@ void MetafileDevice::Rectangle(const TRect& box) {
 
 void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeight) {
   if (AsFigures()) {
-    Figure(RoundRectFigure(box, cornerWidth, cornerHeight), true, true);
+    if (!FigureLeftOut()) Figure(RoundRectFigure(box, cornerWidth, cornerHeight), true, true);
     return;
   }
   UseShapeTools();
@@ -413,7 +441,7 @@ void MetafileDevice::RoundRect(const TRect& box, int cornerWidth, int cornerHeig
 
 void MetafileDevice::Ellipse(const TRect& box) {
   if (AsFigures()) {
-    Figure(EllipseFigure(box), true, true);
+    if (!FigureLeftOut()) Figure(EllipseFigure(box), true, true);
     return;
   }
   UseShapeTools();
@@ -423,7 +451,8 @@ void MetafileDevice::Ellipse(const TRect& box) {
 
 void MetafileDevice::ArcShaped(ArcShape shape, const TRect& box, TPoint start, TPoint end) {
   if (AsFigures()) {
-    std::vector<TPointF> figure = ArcFigure(box, start, end);
+    if (FigureLeftOut()) return;
+    std::vector<TPointF> figure = ArcFigure(ArcOf(box, start, end));
     const TPointF centre{(double(box.left) + box.right) / 2, (double(box.top) + box.bottom) / 2};
     if (shape == ArcShape::Pie) figure.push_back(Mapping().Apply(centre));
     Figure(std::move(figure), shape != ArcShape::Arc, shape != ArcShape::Arc);

@@ -24,11 +24,13 @@
 
 #include "core/images/metafile/CopyOnWrite.h"
 #include "rendering/AffineTransform.h"
+#include "rendering/ArcGeometry.h"
 #include "rendering/BrushPattern.h"
 #include "rendering/Canvas.h"
 #include "rendering/Path.h"
 #include "rendering/Region.h"
 #include "rendering/TextRun.h"
+#include "rendering/WorkBudget.h"
 
 namespace kestrova {
 
@@ -140,9 +142,13 @@ struct GradientVertex {
   TColor color = 0;
 };
 
-// A region object: rectangles in logical units.
+// A region object: rectangles in logical units, and the region they make on
+// the canvas under the mapping it was last used with (mapped again only when
+// the mapping changes).
 struct MetaRegion {
   std::vector<TRect> rects;
+  std::shared_ptr<const Region> mapped{};
+  AffineTransform mappedBy{};
 };
 
 // Glyphs of a text record shown as one: `count` of the run's glyphs from
@@ -253,8 +259,8 @@ class MetafileDevice {
   void DeleteObject(std::uint32_t index);
   // A brush of the table or a stock brush (index with the top bit set); none when the slot holds no brush.
   std::optional<MetaBrush> BrushAt(std::uint32_t index) const;
-  // A region of the table; null when the slot holds none.
-  const MetaRegion* RegionAt(std::uint32_t index) const;
+  // A region of the table on the canvas; null when the slot holds none.
+  const Region* RegionObject(std::uint32_t index);
 
   // --- drawing, logical coordinates
   void MoveTo(int x, int y);
@@ -303,6 +309,11 @@ class MetafileDevice {
 
   // Records the player could not draw.
   void CountNotDrawn() { ++notDrawn_; }
+  // Plays a record through `play` within the picture's work budget, which
+  // grows with its pixels: once the budget is spent, the record that spent it
+  // is cut short where it stood, and it and every later one are counted as
+  // not drawn instead of played.
+  void Play(const std::function<void()>& play);
   std::size_t NotDrawn() const { return notDrawn_; }
 
   // --- curves (MetafileDeviceCurves.cpp)
@@ -344,11 +355,13 @@ class MetafileDevice {
   // Combines the clip with rectangles in the reference device's pixels by one
   // of gdi::RGN_*; RGN_COPY without rectangles removes the clip.
   void SelectClipRects(const std::vector<TRect>* deviceRects, int mode);
-  // Rectangles in logical units.
-  void FillRegion(const std::vector<TRect>& rects, const MetaBrush& brush);
-  void FrameRegion(const std::vector<TRect>& rects, const MetaBrush& brush, int width, int height);
-  void PaintRegion(const std::vector<TRect>& rects);
-  void InvertRegion(const std::vector<TRect>& rects);
+  // Rectangles in logical units on the canvas.
+  Region LogicalRectsRegion(const std::vector<TRect>& rects) const;
+  // Regions on the canvas.
+  void FillRegion(const Region& region, const MetaBrush& brush);
+  void FrameRegion(const Region& region, const MetaBrush& brush, int width, int height);
+  void PaintRegion(const Region& region);
+  void InvertRegion(const Region& region);
   // A region of the table selected as the clip.
   void SelectClipRegionObject(std::uint32_t index);
 
@@ -399,6 +412,9 @@ class MetafileDevice {
   // shears them, or a path records them.
   bool AsFigures() const { return state_.pathOpen || !Mapping().IsAxisAligned(); }
   bool Recording() const { return state_.pathOpen && state_.path; }
+  // True, counting the figure as not drawn, when the path being recorded
+  // takes no more flattened points (Path::kMaxCurvePoints).
+  bool FigureLeftOut();
   static TPoint Rounded(TPointF p);
   static std::vector<TPoint> Rounded(const std::vector<TPointF>& points);
 
@@ -407,19 +423,34 @@ class MetafileDevice {
   void Figure(std::vector<TPointF> points, bool closed, bool filled);
   void StrokeFigures(const Path& path);
   void FillFigures(const Path& path);
-  // The outlines of shapes in canvas coordinates.
+  // The outlines of shapes in canvas coordinates, where they matter (curved
+  // parts far beyond the picture are left as chords, see ArcPointsWithin).
   std::vector<TPointF> RectFigure(const TRect& box) const;
   std::vector<TPointF> EllipseFigure(const TRect& box) const;
   std::vector<TPointF> RoundRectFigure(const TRect& box, int cornerWidth, int cornerHeight) const;
-  // The arc from the ray through start to the ray through end in the arc
-  // direction, first point on the start ray.
-  std::vector<TPointF> ArcFigure(const TRect& box, TPoint start, TPoint end) const;
-  // The same in logical coordinates.
-  std::vector<TPointF> LogicalArc(const TRect& box, TPoint start, TPoint end) const;
+  // An arc of an ellipse in logical coordinates, walked backwards or not.
+  struct LogicalArc {
+    TPointF centre;
+    double a = 0, b = 0;
+    ArcSteps steps;
+    bool backwards = false;
+  };
+  // The arc from the ray through start to the ray through end in the arc direction.
+  LogicalArc ArcOf(const TRect& box, TPoint start, TPoint end) const;
+  // Its points on the canvas, where they matter, first on the start ray; and
+  // its last point in logical units.
+  std::vector<TPointF> ArcFigure(const LogicalArc& arc) const;
+  TPoint ArcEnd(const LogicalArc& arc) const;
+  // A line from the current position to the arc's start, then the arc;
+  // the current position moves to its end.
+  void AddArc(const LogicalArc& arc);
   std::vector<TPointF> Mapped(const std::vector<TPointF>& logical) const;
   // Logical lengths that stay within a canvas pixel.
   double LogicalStep() const;
-  // An empty path whose curves are flattened within reach of the picture.
+  // Where figures and curves matter: the picture, as far again as it is
+  // large around it, and the pen's width.
+  TRect Reach() const;
+  // An empty path whose curves are flattened within that reach.
   Path NewPath() const;
   // The path, its current point moved to the current position when it is elsewhere.
   Path& PathAtPosition();
@@ -432,13 +463,15 @@ class MetafileDevice {
   void CombineClip(const Region& region, int mode);
   void ApplyClip();
   // The clip and the meta region together; none when neither is set.
-  std::optional<Region> ActiveClip() const;
+  std::shared_ptr<const Region> ActiveClip() const;
   // The pixels of a figure of canvas points.
   Region FigureRegion(const std::vector<TPoint>& corners) const;
   // Runs `draw` with the canvas clipped to the region as well.
   void WithinRegion(const Region& region, const std::function<void()>& draw);
   RowRange CanvasRows() const { return RowRange{0, canvas_.Target().Height()}; }
-  Region LogicalRectsRegion(const std::vector<TRect>& rects) const;
+  // Where regions the records make are kept: the canvas's rows, and the
+  // columns within reach (Reach) of the picture.
+  TRect RegionArea() const;
 
   // A canvas copy of part of a picture onto a canvas rectangle.
   using CanvasCopy = std::function<void(const TRect& to, const Bitmap& picture, const TRect& part)>;
@@ -448,9 +481,12 @@ class MetafileDevice {
   void CopyMapped(const AffineTransform& sourceToLogical, const Bitmap& picture, const TRect& srcRect,
                   const CanvasCopy& copy);
 
-  // Paints the figure of logical corners, each pixel in the colour colourAt
-  // gives for its centre in logical units.
-  void ShadeFigure(const std::vector<TPoint>& logicalCorners, const std::function<TColor(TPointF)>& colourAt);
+  // Gives the colours of `count` pixels of canvas row y from column x0 on,
+  // toLogical taking canvas points to logical ones.
+  using RowShader = std::function<void(const AffineTransform& toLogical, int y, int x0, int count, TColor* out)>;
+  // Paints the pixels of the figure of logical corners that the clip leaves
+  // in the colours the shader gives, a row at a time.
+  void ShadeFigure(const std::vector<TPoint>& logicalCorners, const RowShader& shade);
   void ShadeTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
 
   void UseShapeTools();
@@ -493,6 +529,7 @@ class MetafileDevice {
   // Points of glyph outlines the picture's paths may still take.
   std::size_t outlineBudget_ = kMaxOutlinePoints;
   bool clipped_ = false;  // the canvas's clip was set by the records
+  WorkBudget budget_;
 };
 
 }  // namespace kestrova

@@ -27,8 +27,8 @@ std::optional<RegionOp> OpOf(int mode) {
   }
 }
 
-// The rectangles mapped onto the canvas, their corners on whole pixels.
-Region RectsRegion(const std::vector<TRect>& rects, const AffineTransform& m, RowRange rows) {
+// The rectangles mapped onto the canvas, their corners on whole pixels, within the area.
+Region RectsRegion(const std::vector<TRect>& rects, const AffineTransform& m, const TRect& within) {
   std::vector<std::vector<TPointF>> polygons;
   polygons.reserve(rects.size());
   for (const TRect& r : rects) {
@@ -41,13 +41,18 @@ Region RectsRegion(const std::vector<TRect>& rects, const AffineTransform& m, Ro
     }
     polygons.push_back(std::move(corners));
   }
-  return Region::FromPolygons(polygons, FillRule::Winding, rows);
+  return Region::FromPolygons(polygons, FillRule::Winding, within);
 }
 
 }  // namespace
 
+TRect MetafileDevice::RegionArea() const {
+  const TRect reach = Reach();
+  return TRect{reach.left, 0, reach.right, canvas_.Target().Height()};
+}
+
 Region MetafileDevice::LogicalRectsRegion(const std::vector<TRect>& rects) const {
-  return RectsRegion(rects, Mapping(), CanvasRows());
+  return RectsRegion(rects, Mapping(), RegionArea());
 }
 
 void MetafileDevice::CombineClip(const Region& region, int mode) {
@@ -60,21 +65,21 @@ void MetafileDevice::CombineClip(const Region& region, int mode) {
   ApplyClip();
 }
 
-std::optional<Region> MetafileDevice::ActiveClip() const {
-  const Region* clip = state_.clip.get();
-  const Region* meta = state_.metaRegion.get();
-  if (!clip && !meta) return std::nullopt;
-  return clip && meta ? clip->Combined(*meta, RegionOp::And) : clip ? *clip : *meta;
+std::shared_ptr<const Region> MetafileDevice::ActiveClip() const {
+  const auto& clip = state_.clip;
+  const auto& meta = state_.metaRegion;
+  if (clip && meta) return std::make_shared<const Region>(clip->Combined(*meta, RegionOp::And));
+  return clip ? clip : meta;
 }
 
 void MetafileDevice::ApplyClip() {
   clipped_ = true;
-  const std::optional<Region> active = ActiveClip();
+  std::shared_ptr<const Region> active = ActiveClip();
   if (!active) {
     canvas_.SelectClipRegion(nullptr);
     return;
   }
-  const ClipRegion selected = ClipRegion::Of(*active);
+  const ClipRegion selected = ClipRegion::Of(std::move(active));
   canvas_.SelectClipRegion(&selected);
 }
 
@@ -82,15 +87,20 @@ Region MetafileDevice::FigureRegion(const std::vector<TPoint>& corners) const {
   std::vector<TPointF> outline;
   outline.reserve(corners.size());
   for (const TPoint& p : corners) outline.push_back(TPointF{double(p.x), double(p.y)});
-  return Region::FromPolygons({outline}, FillRule::Winding, CanvasRows());
+  return Region::FromPolygons({outline}, FillRule::Winding, RegionArea());
 }
 
 void MetafileDevice::WithinRegion(const Region& region, const std::function<void()>& draw) {
-  const std::optional<Region> active = ActiveClip();
+  const std::shared_ptr<const Region> active = ActiveClip();
   const ClipRegion within = ClipRegion::Of(active ? active->Combined(region, RegionOp::And) : region);
   clipped_ = true;
   canvas_.SelectClipRegion(&within);
-  draw();
+  try {
+    draw();
+  } catch (...) {
+    ApplyClip();  // a drawing cut short leaves the records' clip as it was
+    throw;
+  }
   ApplyClip();
 }
 
@@ -123,27 +133,28 @@ void MetafileDevice::SelectClipRects(const std::vector<TRect>* deviceRects, int 
     return;
   }
   const AffineTransform device = AffineTransform::Scaling(base_.scaleX, base_.scaleY, base_.offsetX, base_.offsetY);
-  CombineClip(RectsRegion(*deviceRects, device, CanvasRows()), mode);
+  CombineClip(RectsRegion(*deviceRects, device, RegionArea()), mode);
 }
 
 void MetafileDevice::SelectClipRegionObject(std::uint32_t index) {
-  if (const MetaRegion* region = RegionAt(index)) CombineClip(LogicalRectsRegion(region->rects), gdi::RGN_COPY);
+  if (const Region* region = RegionObject(index)) CombineClip(*region, gdi::RGN_COPY);
 }
 
-void MetafileDevice::FillRegion(const std::vector<TRect>& rects, const MetaBrush& brush) {
+void MetafileDevice::FillRegion(const Region& region, const MetaBrush& brush) {
   canvas_.Brush = CanvasBrush(brush);
   canvas_.Rop2 = state_.rop2;
-  canvas_.FillRegion(LogicalRectsRegion(rects));
+  canvas_.FillRegion(region);
 }
 
-void MetafileDevice::PaintRegion(const std::vector<TRect>& rects) { FillRegion(rects, state_.brush); }
+void MetafileDevice::PaintRegion(const Region& region) { FillRegion(region, state_.brush); }
 
-void MetafileDevice::InvertRegion(const std::vector<TRect>& rects) { canvas_.InvertRegion(LogicalRectsRegion(rects)); }
+void MetafileDevice::InvertRegion(const Region& region) { canvas_.InvertRegion(region); }
 
-void MetafileDevice::FrameRegion(const std::vector<TRect>& rects, const MetaBrush& brush, int width, int height) {
-  const Region region = LogicalRectsRegion(rects);
+void MetafileDevice::FrameRegion(const Region& region, const MetaBrush& brush, int width, int height) {
   // The frame is as wide and as high as the logical sizes make it, at least a pixel.
-  const auto pixels = [](double v) { return static_cast<int>(std::clamp(std::nearbyint(std::abs(v)), 1.0, 1e6)); };
+  const auto pixels = [](double v) {
+    return static_cast<int>(std::isnan(v) ? 1.0 : std::clamp(std::nearbyint(std::abs(v)), 1.0, 1e6));
+  };
   const Region inner = region.Shrunk(pixels(width * ScaleX()), pixels(height * ScaleY()));
   canvas_.Brush = CanvasBrush(brush);
   canvas_.Rop2 = state_.rop2;

@@ -5,7 +5,6 @@
 #include <numbers>
 
 #include "core/images/metafile/MetafileDevice.h"
-#include "rendering/ArcGeometry.h"
 #include "rendering/PathWidening.h"
 
 namespace kestrova {
@@ -43,8 +42,9 @@ std::vector<TPointF> MetafileDevice::RectFigure(const TRect& box) const {
 
 std::vector<TPointF> MetafileDevice::EllipseFigure(const TRect& box) const {
   const TPointF c = CentreOf(box);
+  const double a = std::abs(box.Width64()) / 2.0, b = std::abs(box.Height64()) / 2.0;
   const ArcSweep whole(c, TPointF{c.x + 1, c.y}, TPointF{c.x + 1, c.y});
-  return Mapped(ArcPoints(c, std::abs(box.Width64()) / 2.0, std::abs(box.Height64()) / 2.0, whole, LogicalStep()));
+  return ArcPointsWithin(c, a, b, ArcStepsOf(a, b, whole, LogicalStep()), Mapping(), Reach());
 }
 
 std::vector<TPointF> MetafileDevice::RoundRectFigure(const TRect& box, int cornerWidth, int cornerHeight) const {
@@ -61,37 +61,49 @@ std::vector<TPointF> MetafileDevice::RoundRectFigure(const TRect& box, int corne
                  {{left + a, top + b}, {0, -1}, {-1, 0}},
                  {{left + a, bottom - b}, {-1, 0}, {0, 1}},
                  {{right - a, bottom - b}, {0, 1}, {1, 0}}};
+  const AffineTransform m = Mapping();
+  const TRect reach = Reach();
   std::vector<TPointF> outline;
   for (const auto& corner : corners) {
     const TPointF c = corner.centre;
     const ArcSweep quarter(c, TPointF{c.x + corner.from.x, c.y + corner.from.y},
                            TPointF{c.x + corner.to.x, c.y + corner.to.y});
-    const std::vector<TPointF> arc = ArcPoints(c, a, b, quarter, LogicalStep());
+    const std::vector<TPointF> arc = ArcPointsWithin(c, a, b, ArcStepsOf(a, b, quarter, LogicalStep()), m, reach);
     outline.insert(outline.end(), arc.begin(), arc.end());
   }
-  return Mapped(outline);
+  return outline;
 }
 
-std::vector<TPointF> MetafileDevice::LogicalArc(const TRect& box, TPoint start, TPoint end) const {
+MetafileDevice::LogicalArc MetafileDevice::ArcOf(const TRect& box, TPoint start, TPoint end) const {
   const TPointF c = CentreOf(box);
   const double a = std::abs(box.Width64()) / 2.0, b = std::abs(box.Height64()) / 2.0;
   // Counter-clockwise as the logical picture lies (y down); the other way
   // round is the same arc walked backwards.
   const bool clockwise = state_.clockwise;
   const ArcSweep sweep(c, Logical(clockwise ? end : start), Logical(clockwise ? start : end));
-  std::vector<TPointF> points = ArcPoints(c, a, b, sweep, LogicalStep());
-  if (clockwise) std::reverse(points.begin(), points.end());
+  return LogicalArc{c, a, b, ArcStepsOf(a, b, sweep, LogicalStep()), clockwise};
+}
+
+std::vector<TPointF> MetafileDevice::ArcFigure(const LogicalArc& arc) const {
+  std::vector<TPointF> points = ArcPointsWithin(arc.centre, arc.a, arc.b, arc.steps, Mapping(), Reach());
+  if (arc.backwards) std::reverse(points.begin(), points.end());
   return points;
 }
 
-std::vector<TPointF> MetafileDevice::ArcFigure(const TRect& box, TPoint start, TPoint end) const {
-  return Mapped(LogicalArc(box, start, end));
+TPoint MetafileDevice::ArcEnd(const LogicalArc& arc) const {
+  return Rounded(arc.steps.At(arc.centre, arc.a, arc.b, arc.backwards ? 0 : arc.steps.count));
+}
+
+bool MetafileDevice::FigureLeftOut() {
+  if (!Recording() || state_.path->TakesFlattened()) return false;
+  CountNotDrawn();
+  return true;
 }
 
 void MetafileDevice::Figure(std::vector<TPointF> points, bool closed, bool filled) {
   if (points.empty()) return;
   if (Recording()) {
-    state_.path->AddFigure(std::move(points), closed);
+    if (!state_.path->AddFlattenedFigure(std::move(points), closed)) CountNotDrawn();
     return;
   }
   UseShapeTools();
@@ -219,36 +231,34 @@ void MetafileDevice::AngleArc(TPoint centre, std::uint32_t radius, double startD
   const double sweep = std::clamp(sweepDegrees, -360.0, 360.0) * std::numbers::pi / 180;
   const double r = radius;
   const double n = std::clamp(std::ceil(std::abs(sweep) * r / LogicalStep()), 1.0, kMaxArcPoints);
-  std::vector<TPointF> arc;
-  for (int i = 0; i <= static_cast<int>(n); ++i) {
-    // Counter-clockwise as the picture lies: y grows downwards.
-    const double t = start + sweep * i / n;
-    arc.push_back(TPointF{centre.x + r * std::cos(t), centre.y - r * std::sin(t)});
-  }
-  Lines([&](Path& path) {
-    for (const TPointF& p : Mapped(arc)) path.LineTo(p);
-  });
-  state_.position = Rounded(arc.back());
+  // Counter-clockwise as the picture lies: y grows downwards.
+  const LogicalArc arc{Logical(centre), r, -r, ArcSteps{start, -sweep, static_cast<int>(n)}, false};
+  AddArc(arc);
 }
 
-void MetafileDevice::ArcTo(const TRect& box, TPoint start, TPoint end) {
-  const std::vector<TPointF> arc = LogicalArc(box, start, end);
-  Lines([&](Path& path) {
-    for (const TPointF& p : Mapped(arc)) path.LineTo(p);
-  });
-  state_.position = Rounded(arc.back());
+void MetafileDevice::ArcTo(const TRect& box, TPoint start, TPoint end) { AddArc(ArcOf(box, start, end)); }
+
+void MetafileDevice::AddArc(const LogicalArc& arc) {
+  if (!FigureLeftOut()) {
+    const std::vector<TPointF> points = ArcFigure(arc);
+    Lines([&](Path& path) {
+      if (!path.AddFlattenedLines(points)) CountNotDrawn();
+    });
+  }
+  state_.position = ArcEnd(arc);
 }
 
 // ---------------------------------------------------------------- paths
 
-Path MetafileDevice::NewPath() const {
-  // Within reach of the picture: as far again as it is large, and the pen's width.
+TRect MetafileDevice::Reach() const {
   const Bitmap& target = canvas_.Target();
   const std::int64_t margin =
       std::int64_t{std::max(target.Width(), target.Height())} + std::max(1, CanvasPen().width) + 2;
-  return Path(TRect{SaturatedInt(-margin), SaturatedInt(-margin), SaturatedInt(target.Width() + margin),
-                    SaturatedInt(target.Height() + margin)});
+  return TRect{SaturatedInt(-margin), SaturatedInt(-margin), SaturatedInt(target.Width() + margin),
+               SaturatedInt(target.Height() + margin)};
 }
+
+Path MetafileDevice::NewPath() const { return Path(Reach()); }
 
 void MetafileDevice::BeginPath() {
   state_.path = NewPath();

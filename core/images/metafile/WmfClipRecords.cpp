@@ -6,18 +6,18 @@ namespace kestrova::wmf {
 namespace {
 
 void RegionRecord(MetafileDevice& dc, std::uint16_t function, const LittleEndianView& p) {
-  const MetaRegion* region = dc.RegionAt(p.U16(0));
+  const Region* region = dc.RegionObject(p.U16(0));
   if (!region) return;
   const auto brush = function == kFillRegion || function == kFrameRegion ? dc.BrushAt(p.U16(2)) : std::nullopt;
   switch (function) {
     case kFillRegion:
-      if (brush) dc.FillRegion(region->rects, *brush);
+      if (brush) dc.FillRegion(*region, *brush);
       break;
     case kFrameRegion:
-      if (brush) dc.FrameRegion(region->rects, *brush, I16(p, 3), I16(p, 2));
+      if (brush) dc.FrameRegion(*region, *brush, I16(p, 3), I16(p, 2));
       break;
-    case kPaintRegion: dc.PaintRegion(region->rects); break;
-    case kInvertRegion: dc.InvertRegion(region->rects); break;
+    case kPaintRegion: dc.PaintRegion(*region); break;
+    case kInvertRegion: dc.InvertRegion(*region); break;
     default: break;
   }
 }

@@ -132,8 +132,11 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
     if (Listed(kPlayed, function) && head->length > MaxPlayedLength(function)) {
       dc.CountNotDrawn();
     } else if (Listed(kPlayed, function)) {
-      const std::vector<std::uint8_t> record = records.Read();
-      PlayRecord(dc, function, LittleEndianView(std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize), kBadRecord));
+      dc.Play([&] {
+        const std::vector<std::uint8_t> record = records.Read();
+        const auto fields = std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize);
+        PlayRecord(dc, function, LittleEndianView(fields, kBadRecord));
+      });
     } else if (Listed(kLeftOut, function)) {
       dc.CountNotDrawn();
     }
