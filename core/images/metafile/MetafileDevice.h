@@ -230,6 +230,8 @@ class MetafileDevice {
   void SetBkMode(int mode) { state_.bkTransparent = mode == gdi::TRANSPARENT; }
   void SetBkColor(TColor c) { state_.bkColor = PlainRGB(c); }
   void SetTextColor(TColor c) { state_.textColor = PlainRGB(c); }
+  // The text and background colours, in which a one-bit device bitmap is copied.
+  std::array<TColor, 2> TwoColours() const { return {state_.textColor, state_.bkColor}; }
   void SetTextAlign(std::uint32_t align) { state_.textAlign = align; }
   void SetTextCharacterExtra(int extra) { state_.charExtra = extra; }
   // `extra` logical units spread over the next texts' `count` break characters (spaces).

@@ -5,9 +5,12 @@ namespace kestrova::wmf {
 
 namespace {
 
-// Copies with a source given by its top-left corner, or fills when the record has no bitmap.
+// Copies with a source given by its top-left corner, or fills when the record
+// has no bitmap. The oldest records carry a device-dependent bitmap, the
+// others a device-independent one.
 void StretchBlt(MetafileDevice& dc, const LittleEndianView& p, std::uint16_t function) {
-  const bool stretch = function == kDibStretchBlt;
+  const bool stretch = function == kDibStretchBlt || function == kStretchBlt;
+  const bool deviceBitmap = function == kBitBlt || function == kStretchBlt;
   const bool withBitmap = p.Size() / 2 != static_cast<std::size_t>(function >> 8);
   const std::uint32_t rop = p.U32(0);
   std::size_t w = 1;
@@ -24,7 +27,10 @@ void StretchBlt(MetafileDevice& dc, const LittleEndianView& p, std::uint16_t fun
     srcW = destW;
     srcH = destH;
   }
-  const auto picture = withBitmap ? Picture(p, 2 * (w + 5)) : std::nullopt;
+  const std::size_t at = 2 * (w + 5);
+  const auto picture = !withBitmap    ? std::nullopt
+                       : deviceBitmap ? DeviceBitmap(p, at, at + 10, dc.TwoColours())
+                                      : Picture(p, at);
   dc.Blit(TRect{xDest, yDest, xDest + destW, yDest + destH}, picture ? &*picture : nullptr,
           TRect{xSrc, ySrc, xSrc + srcW, ySrc + srcH}, rop);
 }
@@ -65,6 +71,8 @@ bool PlayBitmapRecord(MetafileDevice& dc, std::uint16_t function, const LittleEn
     case kPatBlt:
       dc.Blit(TRect{I16(p, 5), I16(p, 4), I16(p, 5) + I16(p, 3), I16(p, 4) + I16(p, 2)}, nullptr, TRect{}, p.U32(0));
       break;
+    case kBitBlt:
+    case kStretchBlt:
     case kDibBitBlt:
     case kDibStretchBlt: StretchBlt(dc, p, function); break;
     case kStretchDib:

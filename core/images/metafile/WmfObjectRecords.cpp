@@ -27,15 +27,8 @@ MetaBrush Brush(const LittleEndianView& p) {
 // planes, bits per pixel), 18 reserved bytes, then the rows top down. Only
 // one-plane monochrome patterns are read; they draw in the text and background colours.
 MetaBrush OldPatternBrush(const LittleEndianView& p) {
-  const int width = p.I16(2), height = p.I16(4), rowBytes = p.I16(6);
-  if (p.U8(8) != 1 || p.U8(9) != 1 || width <= 0 || height <= 0 || rowBytes * 8 < width) return PictureBrush({}, true);
-  p.Require(32, std::uint64_t(rowBytes) * height);
-  Bitmap picture(width, height, PixelFormat::pf1bit);
-  picture.SetPalette({clBlack, clWhite});
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      picture.SetRawPixel(x, y, (p.U8(32 + std::size_t(y) * rowBytes + x / 8) >> (7 - x % 8)) & 1);
-  return PictureBrush(std::move(picture), true);
+  if (p.U8(9) != 1) return PictureBrush({}, true);
+  return PictureBrush(DeviceBitmap(p, 0, 32, {clBlack, clWhite}), true);
 }
 
 MetaFont Font(const LittleEndianView& p) {

@@ -23,7 +23,9 @@ constexpr std::size_t kHeaderSize = 18;  // nine 16-bit words
 const char* const kTruncated = kMetafileTruncated;
 const char* const kBadRecord = kMetafileBadRecord;
 
-// The records played; others are read past or counted as left out.
+// The records played; every other record draws nothing, here or anywhere
+// (palettes, modes of no use here, escapes, numbers no record has), and is
+// read past.
 constexpr std::uint16_t kPlayed[] = {
     kSaveDC,          kCreatePalette,     kSetBkMode,         kSetMapMode,         kSetPolyFillMode,
     kRestoreDC,       kInvertRegion,      kPaintRegion,       kSelectClipRegion,   kSelectObject,
@@ -36,13 +38,8 @@ constexpr std::uint16_t kPlayed[] = {
     kPolyPolygon,     kRoundRect,         kCreateRegion,      kArc,                kPie,
     kChord,           kDibBitBlt,         kExtTextOut,        kDibStretchBlt,      kSetDibToDev,
     kStretchDib,      kSetRop2,           kSetTextCharExtra,  kSetTextJustification, kPatBlt,
-    kFloodFill,       kExtFloodFill,
+    kFloodFill,       kExtFloodFill,      kBitBlt,            kStretchBlt,
 };
-
-// Records the platform draws that are not drawn here; every other record
-// not played draws nothing, here or anywhere (palettes, modes of no use here,
-// escapes, numbers no record has), and is read past.
-constexpr std::uint16_t kLeftOut[] = {kBitBlt, kStretchBlt};
 
 template <std::size_t N>
 bool Listed(const std::uint16_t (&list)[N], std::uint16_t function) {
@@ -98,8 +95,9 @@ namespace {
 
 // How long a played record may be: longer for those that carry a bitmap.
 std::uint64_t MaxPlayedLength(std::uint16_t function) {
-  constexpr std::uint16_t kWithBitmaps[] = {kDibBitBlt, kDibStretchBlt, kSetDibToDev, kStretchDib,
-                                            kDibCreatePatternBrush, kCreatePatternBrush};
+  constexpr std::uint16_t kWithBitmaps[] = {kDibBitBlt,  kDibStretchBlt,         kSetDibToDev,        kStretchDib,
+                                            kBitBlt,     kStretchBlt,            kDibCreatePatternBrush,
+                                            kCreatePatternBrush};
   return Listed(kWithBitmaps, function) ? kMaxPlayedBitmapRecord : kMaxPlayedRecord;
 }
 
@@ -137,8 +135,6 @@ std::size_t PlayWmf(MetafileRecordReader& records, const WmfLayout& layout, TCan
         const auto fields = std::span<const std::uint8_t>(record).subspan(kWmfRecordHeadSize);
         PlayRecord(dc, function, LittleEndianView(fields, kBadRecord));
       });
-    } else if (Listed(kLeftOut, function)) {
-      dc.CountNotDrawn();
     }
   }
   return dc.NotDrawn();

@@ -5,6 +5,7 @@
 // the records of that family and says whether the function was one of them.
 // Parameters are read from the record's first parameter word on.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -102,6 +103,13 @@ std::string Text(const LittleEndianView& p, std::size_t offset, std::size_t coun
 // A bitmap record's picture at byte `offset`; none when it carries none or
 // one that cannot be decoded (RecordBitmap, which may leave the record out).
 std::optional<Bitmap> Picture(const LittleEndianView& p, std::size_t offset);
+// A device-dependent bitmap of one plane: its header (type, width, height,
+// bytes a row, planes, bits a pixel) at byte `header`, its rows top down at
+// byte `bits`. One bit a pixel takes the two colours given (for 0 and 1),
+// four and eight the display's fixed palettes, 16 bits 5-6-5 words, 24 and 32
+// blue, green, red. None for a bitmap of another kind.
+std::optional<Bitmap> DeviceBitmap(const LittleEndianView& p, std::size_t header, std::size_t bits,
+                                   const std::array<TColor, 2>& twoColours);
 
 // --- the record families; each returns false for a function not its own
 
