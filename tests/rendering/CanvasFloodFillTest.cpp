@@ -12,7 +12,7 @@
 #include "rendering/ClipRegion.h"
 #include "rendering/Region.h"
 #include "tests/rendering/CanvasTestSupport.h"
-#include "tests/support/ThreadCpuTime.h"
+#include "tests/support/PaintingTime.h"
 
 using namespace kestrova;
 using namespace kestrova::testing;

@@ -12,7 +12,7 @@
 
 #include "core/images/metafile/Metafile.h"
 #include "rendering/Canvas.h"
-#include "tests/support/ThreadCpuTime.h"
+#include "tests/support/PaintingTime.h"
 
 namespace kestrova::testing {
 

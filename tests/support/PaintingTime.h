@@ -1,19 +1,13 @@
 #pragma once
-// The processor time the calling thread has used, for cost bounds that other
-// work on the machine does not move, and the yardstick such bounds on
-// drawing take.
-
-#include <time.h>
+// The yardstick cost bounds on drawing take: the processor time the calling
+// thread needs to paint a whole picture.
 
 #include "rendering/Canvas.h"
+#include "tests/support/CpuClock.h"
 
 namespace kestrova::testing {
 
-inline double ThreadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
-}
+using kestrova::test::ThreadSeconds;
 
 // The thread's time to paint the whole of the canvas's bitmap `times` times
 // over, each time in another grey and the last time white.
